@@ -1,0 +1,7 @@
+#pragma once
+// Creates every window once, in the program's fixed order: each window's
+// reference is set first, then its creation handler runs. A failing
+// creation handler is reported and start-up goes on with the next window.
+void CreateForms();
+// Destroys every window and resets the program-wide state (used by tests).
+void DestroyForms();

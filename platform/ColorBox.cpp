@@ -1,0 +1,41 @@
+#include "ColorBox.h"
+
+#include <QPainter>
+#include <QPixmap>
+
+TColorBox::TColorBox(bool extended, QWidget *parent) : QComboBox(parent)
+{
+    for (TColor colour : StandardColours)
+        addColour(colour);
+    if (extended)
+        for (TColor colour : {clMoneyGreen, clSkyBlue, clCream, clMedGray})
+            addColour(colour);
+    setCurrentIndex(0);
+}
+
+void TColorBox::addColour(TColor colour)
+{
+    QPixmap swatch(14, 14);
+    swatch.fill(toQColor(colour));
+    {
+        QPainter p(&swatch);
+        p.setPen(Qt::black);
+        p.drawRect(0, 0, 13, 13);
+    }
+    QString name = colourName(colour);
+    if (name.isEmpty())
+        name = QStringLiteral("#%1").arg(toQColor(colour).name().mid(1).toUpper());
+    addItem(QIcon(swatch), name, colour);
+}
+
+TColor TColorBox::Selected() const { return currentData().toInt(); }
+
+void TColorBox::setSelected(TColor colour)
+{
+    int index = findData(colour);
+    if (index < 0) {
+        addColour(colour);
+        index = count() - 1;
+    }
+    setCurrentIndex(index);
+}

@@ -1,0 +1,20 @@
+#pragma once
+// A drop-down list of colours, each shown by its Russian name with a swatch.
+#include "Colours.h"
+
+#include <QComboBox>
+#include <vector>
+
+class TColorBox : public QComboBox {
+    Q_OBJECT
+public:
+    // The sixteen standard colours, plus the four extended ones when asked.
+    explicit TColorBox(bool extended, QWidget *parent = nullptr);
+    TColor Selected() const;
+    // Selects the colour; one the list lacks is added at the end, so the box
+    // always reports what it shows.
+    void setSelected(TColor colour);
+
+private:
+    void addColour(TColor colour);
+};

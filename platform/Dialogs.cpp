@@ -1,0 +1,78 @@
+#include "Dialogs.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+
+DialogSeam::~DialogSeam() = default;
+
+namespace {
+
+QWidget *boxParent(QWidget *parent)
+{
+    if (parent)
+        return parent;
+    QWidget *active = QApplication::activeWindow();
+    return active;
+}
+
+class RealDialogs final : public DialogSeam {
+public:
+    void message(const QString &text) override
+    {
+        QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(kBoxTitle), text, QMessageBox::Ok,
+                        boxParent(nullptr));
+        box.exec();
+    }
+    void error(const QString &text) override
+    {
+        QMessageBox box(QMessageBox::Critical, QString::fromUtf8(kBoxTitle), text, QMessageBox::Ok,
+                        boxParent(nullptr));
+        box.exec();
+    }
+    QString openFileName(QWidget *parent, const QString &title, const QString &filter) override
+    {
+        return QFileDialog::getOpenFileName(boxParent(parent), title, QString(), filter);
+    }
+    QString saveFileName(QWidget *parent, const QString &title, const QString &filter,
+                         const QString &defaultSuffix) override
+    {
+        QFileDialog dialog(boxParent(parent), title, QString(), filter);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setDefaultSuffix(defaultSuffix);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return {};
+        return dialog.selectedFiles().constFirst();
+    }
+    bool printDialog(QWidget *parent, QPrinter *printer) override
+    {
+        QPrintDialog dialog(printer, boxParent(parent));
+        return dialog.exec() == QDialog::Accepted;
+    }
+    bool printerSetup(QWidget *parent, QPrinter *printer) override
+    {
+        QPageSetupDialog dialog(printer, boxParent(parent));
+        return dialog.exec() == QDialog::Accepted;
+    }
+    std::optional<QColor> chooseColour(QWidget *parent, const QColor &initial) override
+    {
+        const QColor c = QColorDialog::getColor(initial, boxParent(parent));
+        if (!c.isValid())
+            return std::nullopt;
+        return c;
+    }
+};
+
+RealDialogs g_real;
+DialogSeam *g_seam = nullptr;
+
+} // namespace
+
+DialogSeam &dialogs() { return g_seam ? *g_seam : g_real; }
+
+void setDialogSeam(DialogSeam *seam) { g_seam = seam; }
+
+void ShowMessage(const QString &text) { dialogs().message(text); }

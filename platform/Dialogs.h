@@ -1,0 +1,36 @@
+#pragma once
+// Every message box and modal dialog goes through this seam, so tests can
+// record messages and script the answers instead of blocking on a dialog.
+#include <QColor>
+#include <QString>
+#include <optional>
+
+class QPrinter;
+class QWidget;
+
+class DialogSeam {
+public:
+    virtual ~DialogSeam();
+    // A plain information box with an OK button.
+    virtual void message(const QString &text) = 0;
+    // The box that reports a failed handler.
+    virtual void error(const QString &text) = 0;
+    // Empty result: the user cancelled.
+    virtual QString openFileName(QWidget *parent, const QString &title, const QString &filter) = 0;
+    virtual QString saveFileName(QWidget *parent, const QString &title, const QString &filter,
+                                 const QString &defaultSuffix) = 0;
+    virtual bool printDialog(QWidget *parent, QPrinter *printer) = 0;
+    virtual bool printerSetup(QWidget *parent, QPrinter *printer) = 0;
+    virtual std::optional<QColor> chooseColour(QWidget *parent, const QColor &initial) = 0;
+};
+
+// The seam in force; the real dialogs unless a test installed its own.
+DialogSeam &dialogs();
+// Installs a seam (nullptr restores the real dialogs). The caller keeps ownership.
+void setDialogSeam(DialogSeam *seam);
+
+// The program's plain user-mistake box.
+void ShowMessage(const QString &text);
+
+// Title of every box the program shows.
+inline const char *const kBoxTitle = "Dayrail XP";

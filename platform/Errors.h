@@ -1,0 +1,40 @@
+#pragma once
+// The one family of failures. The text is what the user reads in the box.
+#include <QByteArray>
+#include <QString>
+#include <exception>
+
+class DayrailError : public std::exception {
+public:
+    explicit DayrailError(QString text);
+    const QString &text() const { return m_text; }
+    const char *what() const noexcept override { return m_utf8.constData(); }
+
+private:
+    QString m_text;
+    QByteArray m_utf8;
+};
+
+// A text that is not a whole number.
+class ConvertError : public DayrailError {
+public:
+    using DayrailError::DayrailError;
+};
+
+// A file that cannot be opened, read or written.
+class FileError : public DayrailError {
+public:
+    using DayrailError::DayrailError;
+};
+
+// A date element a month grid cannot take.
+class DateError : public DayrailError {
+public:
+    using DayrailError::DayrailError;
+};
+
+// A picture that cannot be loaded or written.
+class PictureError : public DayrailError {
+public:
+    using DayrailError::DayrailError;
+};

@@ -1,0 +1,19 @@
+#include "Handler.h"
+
+#include "Dialogs.h"
+#include "Errors.h"
+
+#include <QString>
+
+bool runHandler(const std::function<void()> &body)
+{
+    try {
+        body();
+        return true;
+    } catch (const DayrailError &e) {
+        dialogs().error(e.text());
+    } catch (const std::exception &e) {
+        dialogs().error(QString::fromLocal8Bit(e.what()));
+    }
+    return false;
+}

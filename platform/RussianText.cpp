@@ -1,0 +1,25 @@
+#include "RussianText.h"
+
+const QLocale &russianLocale()
+{
+    static const QLocale locale(QLocale::Russian, QLocale::Russia);
+    return locale;
+}
+
+QString longDateText(const QDate &date)
+{
+    return russianLocale().toString(date, QStringLiteral("d MMMM yyyy 'г.'"));
+}
+
+QString longTimeText(const QTime &time)
+{
+    return time.toString(QStringLiteral("HH:mm:ss"));
+}
+
+QString shortDayName(int qtDayOfWeek)
+{
+    QString name = russianLocale().dayName(qtDayOfWeek, QLocale::ShortFormat);
+    if (!name.isEmpty())
+        name[0] = name[0].toUpper();
+    return name;
+}

@@ -1,0 +1,120 @@
+#include "Widgets.h"
+
+#include <QEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QScreen>
+
+TImage::TImage(QWidget *parent) : QWidget(parent) {}
+
+void TImage::setPicture(const QImage &picture)
+{
+    m_picture = picture;
+    update();
+}
+
+void TImage::setStretch(bool stretch)
+{
+    m_stretch = stretch;
+    update();
+}
+
+void TImage::paintEvent(QPaintEvent *)
+{
+    if (m_picture.isNull())
+        return;
+    QPainter p(this);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    if (m_stretch)
+        p.drawImage(rect(), m_picture);
+    else
+        p.drawImage(0, 0, m_picture);
+}
+
+namespace {
+
+class CharFilter : public QObject {
+public:
+    CharFilter(QObject *parent, std::function<bool(QChar)> accept)
+        : QObject(parent), m_accept(std::move(accept))
+    {
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const QString text = key->text();
+        if (text.isEmpty() || (key->modifiers() & Qt::ControlModifier))
+            return false;
+        for (const QChar c : text) {
+            if (c.unicode() < 32 || c.unicode() == 127)
+                return false; // editing and navigation keys
+            if (!m_accept(c))
+                return true;
+        }
+        return false;
+    }
+
+private:
+    std::function<bool(QChar)> m_accept;
+};
+
+} // namespace
+
+void installCharFilter(QWidget *field, std::function<bool(QChar)> accept)
+{
+    field->installEventFilter(new CharFilter(field, std::move(accept)));
+}
+
+bool isDigitChar(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
+
+void setWindowColour(QWidget *window, TColor colour)
+{
+    QPalette pal = window->palette();
+    pal.setColor(QPalette::Window, toQColor(colour));
+    window->setPalette(pal);
+    window->setAutoFillBackground(true);
+}
+
+TColor windowColour(const QWidget *window) { return toTColor(window->palette().color(QPalette::Window)); }
+
+void setFontColour(QLabel *label, TColor colour)
+{
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::WindowText, toQColor(colour));
+    label->setPalette(pal);
+}
+
+TColor fontColour(const QLabel *label) { return toTColor(label->palette().color(QPalette::WindowText)); }
+
+void centreOnScreen(QWidget *window)
+{
+    const QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    const QSize size = window->frameGeometry().size();
+    window->move(area.center() - QPoint(size.width() / 2, size.height() / 2));
+}
+
+void AlphaBlending::setEnabled(bool on)
+{
+    m_enabled = on;
+    apply();
+}
+
+void AlphaBlending::setValue(int value)
+{
+    m_value = qBound(0, value, 255);
+    apply();
+}
+
+void AlphaBlending::apply()
+{
+    m_window->setWindowOpacity(m_enabled ? m_value / 255.0 : 1.0);
+}

@@ -1,0 +1,70 @@
+#pragma once
+// Small pieces the windows share: a stretched picture, the per-character key
+// filter of entry fields, window colour and a window's constant opacity.
+#include "Colours.h"
+
+#include <QImage>
+#include <QWidget>
+#include <functional>
+
+class QLabel;
+
+// A picture control: draws its picture stretched over its whole rectangle.
+class TImage : public QWidget {
+    Q_OBJECT
+public:
+    explicit TImage(QWidget *parent = nullptr);
+    void setPicture(const QImage &picture);
+    const QImage &picture() const { return m_picture; }
+    bool hasPicture() const { return !m_picture.isNull(); }
+    // Stretched over the whole control (true) or drawn at its own size.
+    void setStretch(bool stretch);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QImage m_picture;
+    bool m_stretch = true;
+};
+
+// Drops every typed character for which accept() is false. Control keys
+// (Backspace, Tab, Enter, Ctrl+letters) are never touched, so editing,
+// focus moves, the default button and the clipboard keep working.
+void installCharFilter(QWidget *field, std::function<bool(QChar)> accept);
+// The year-field rule: digits only.
+bool isDigitChar(QChar c);
+
+// Window colour as the background behind every transparent control.
+void setWindowColour(QWidget *window, TColor colour);
+TColor windowColour(const QWidget *window);
+// Font colour of a label.
+void setFontColour(QLabel *label, TColor colour);
+TColor fontColour(const QLabel *label);
+
+// Places a control at the given position and size (the windows' absolute layout).
+template <typename T> T *place(T *control, int left, int top, int width, int height)
+{
+    control->setGeometry(left, top, width, height);
+    return control;
+}
+
+// Centres a top-level window on its screen.
+void centreOnScreen(QWidget *window);
+
+// A window's constant opacity ("alpha blending"): the value is kept while
+// blending is off, so switching back on restores it.
+class AlphaBlending {
+public:
+    explicit AlphaBlending(QWidget *window, int value = 255) : m_window(window), m_value(value) {}
+    bool enabled() const { return m_enabled; }
+    int value() const { return m_value; }
+    void setEnabled(bool on);
+    void setValue(int value);
+
+private:
+    void apply();
+    QWidget *m_window;
+    bool m_enabled = false;
+    int m_value;
+};

@@ -1,0 +1,289 @@
+#include "Unit14.h"
+
+#include "Convert.h"
+#include "Dialogs.h"
+#include "Handler.h"
+#include "TextFile.h"
+#include "Unit1.h"
+#include "Unit11.h"
+#include "Unit15.h"
+#include "Unit7.h"
+#include "Widgets.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+
+TForm14 *Form14 = nullptr;
+
+namespace {
+
+QWidget *addPage(QTabWidget *pages, const char *name, const QString &caption)
+{
+    auto *page = new QWidget;
+    page->setObjectName(QString::fromLatin1(name));
+    page->setAccessibleName(caption);
+    pages->addTab(page, caption);
+    return page;
+}
+
+QLabel *heading(QWidget *parent, const char *name, const QString &text, int x, int y)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setAccessibleName(text);
+    label->move(x, y);
+    QFont f = label->font();
+    f.setBold(true);
+    label->setFont(f);
+    label->adjustSize();
+    return label;
+}
+
+QRadioButton *optionButton(QGroupBox *group, const char *name, const QString &text, int y)
+{
+    auto *button = new QRadioButton(text, group);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAccessibleName(text);
+    button->move(16, y);
+    button->adjustSize();
+    return button;
+}
+
+} // namespace
+
+TForm14::TForm14()
+{
+    setObjectName(QStringLiteral("Form14"));
+    setWindowTitle(QStringLiteral("Настройки"));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                   Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint);
+    setFixedSize(676, 407);
+    PageControl1 = place(new QTabWidget(this), 0, 0, 676, 407);
+    PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    PageControl1->setUsesScrollButtons(false);
+    PageControl1->setElideMode(Qt::ElideNone);
+    // The six captions share the window's width.
+    PageControl1->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 5px; }"));
+
+    TabSheet2 = addPage(PageControl1, "TabSheet2", QStringLiteral("Прозрачность"));
+    TabSheet3 = addPage(PageControl1, "TabSheet3", QStringLiteral("Фон и подписи"));
+    TabSheet7 = addPage(PageControl1, "TabSheet7", QStringLiteral("Профили"));
+    TabSheet8 = addPage(PageControl1, "TabSheet8", QStringLiteral("Праздники"));
+    TabSheet1 = addPage(PageControl1, "TabSheet1", QStringLiteral("Настройки вида календаря"));
+    TabSheet4 = addPage(PageControl1, "TabSheet4", QStringLiteral("Настройки фона при распечатке"));
+
+    createBackgroundPage();
+    createProfilesPage();
+    createHolidaysPage();
+    createWeekStartPage();
+    createPrintPage();
+    PageControl1->setCurrentWidget(TabSheet4);
+}
+
+void TForm14::createBackgroundPage()
+{
+    StaticText7 = heading(TabSheet3, "StaticText7",
+                          QStringLiteral("Установка фона (обоев или цвета) и цвета надписей на календаре"),
+                          16, 16);
+    Button1 = place(new QPushButton(QStringLiteral("Открыть окно настройки..... "), TabSheet3), 200,
+                    120, 250, 30);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1->setAccessibleName(Button1->text());
+    Button1->setDefault(true);
+    bindHandler(Button1, &QPushButton::clicked, this, &TForm14::Button1Click);
+}
+
+void TForm14::createProfilesPage()
+{
+    auto field = [this](const char *name) {
+        auto *edit = new QLineEdit(TabSheet7);
+        edit->setObjectName(QString::fromLatin1(name));
+        return edit;
+    };
+    Edit1 = field("Edit1");
+    Edit2 = field("Edit2");
+    Edit3 = field("Edit3");
+    Edit3->hide();
+}
+
+void TForm14::createHolidaysPage()
+{
+    Edit5 = new QLineEdit(TabSheet8);
+    Edit5->setObjectName(QStringLiteral("Edit5"));
+    Edit12 = new QLineEdit(TabSheet8);
+    Edit12->setObjectName(QStringLiteral("Edit12"));
+    ListBox1 = new QListWidget(TabSheet8);
+    ListBox1->setObjectName(QStringLiteral("ListBox1"));
+}
+
+void TForm14::createWeekStartPage()
+{
+    StaticText15 = heading(TabSheet1, "StaticText15", QStringLiteral("Первый день недели:"), 16, 16);
+    RadioGroup1 = place(new QGroupBox(QStringLiteral("Выбор первого дня недели"), TabSheet1), 16,
+                        48, 300, 90);
+    RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
+    RadioButton1 = optionButton(RadioGroup1, "RadioButton1", QStringLiteral("Понедельник"), 28);
+    RadioButton2 = optionButton(RadioGroup1, "RadioButton2", QStringLiteral("Воскресенье"), 56);
+    RadioButton1->setChecked(true);
+    bindHandler(RadioButton1, &QRadioButton::toggled, this, &TForm14::RadioButton1Click);
+    bindHandler(RadioButton2, &QRadioButton::toggled, this, &TForm14::RadioButton2Click);
+}
+
+void TForm14::createPrintPage()
+{
+    StaticText19 =
+        heading(TabSheet4, "StaticText19", QStringLiteral("Фон календаря при распечатке"), 16, 16);
+    RadioGroup2 = place(new QGroupBox(QStringLiteral("Опции печати"), TabSheet4), 16, 48, 300, 90);
+    RadioGroup2->setObjectName(QStringLiteral("RadioGroup2"));
+    RadioButton3 = optionButton(RadioGroup2, "RadioButton3", QStringLiteral("Выводить при печати"), 28);
+    RadioButton4 =
+        optionButton(RadioGroup2, "RadioButton4", QStringLiteral("НЕ выводить при печати"), 56);
+    RadioButton4->setChecked(true);
+    Label1 = new QLabel(QStringLiteral("ВНИМАНИЕ: при печати будет использован фон главного окна\n"
+                                       "Настройка действительна  при распечатке ТОЛЬКО обычного "
+                                       "календаря.\nБудте внимательны!"),
+                        TabSheet4);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setAccessibleName(QStringLiteral("ВНИМАНИЕ"));
+    Label1->move(16, 160);
+    Label1->adjustSize();
+    setFontColour(Label1, clRed);
+    bindHandler(RadioButton3, &QRadioButton::toggled, this, &TForm14::RadioButton3Click);
+    bindHandler(RadioButton4, &QRadioButton::toggled, this, &TForm14::RadioButton4Click);
+}
+
+void TForm14::FormCreate()
+{
+    for (QLineEdit *edit : {Edit3, Edit1, Edit2, Edit5, Edit12})
+        edit->clear();
+    Edit3->setText(SettingsLine(21));
+    fillHolidayList();
+    loadRegionalOptions();
+}
+
+void TForm14::fillHolidayList()
+{
+    const QString count = SettingsLine(13);
+    if (count == QLatin1String("0"))
+        return;
+    // The start-up load leaves a whole number here.
+    const int n = qMin(StrToInt(count), int(HolidayLines.size()));
+    for (int i = 0; i < n; ++i)
+        ListBox1->addItem(HolidayLines.at(i));
+}
+
+void TForm14::loadRegionalOptions()
+{
+    const QString path = ProgramDir + QStringLiteral("regional.cal");
+    if (!fileExists(path)) {
+        ShowMessage(QStringLiteral("Файл \"regional.cal\" не найден. Будут загружены стандартные "
+                                   "установки"));
+        return;
+    }
+    const RegionalOptions options = readRegional(path);
+    // Each button that becomes selected runs its handler at once; a pair
+    // where neither line is "TRUE" ends with both buttons unselected.
+    QRadioButton *buttons[4] = {RadioButton1, RadioButton2, RadioButton3, RadioButton4};
+    for (int pair = 0; pair < 2; ++pair) {
+        QRadioButton *first = buttons[pair * 2];
+        QRadioButton *second = buttons[pair * 2 + 1];
+        const bool a = options[pair * 2], b = options[pair * 2 + 1];
+        if (!a && !b) {
+            first->setAutoExclusive(false);
+            second->setAutoExclusive(false);
+            first->setChecked(false);
+            second->setChecked(false);
+            first->setAutoExclusive(true);
+            second->setAutoExclusive(true);
+            continue;
+        }
+        if (a)
+            first->setChecked(true);
+        if (b)
+            second->setChecked(true);
+    }
+}
+
+QStringList TForm14::holidayEntries() const
+{
+    QStringList entries;
+    for (int i = 0; i < ListBox1->count(); ++i)
+        entries << ListBox1->item(i)->text();
+    return entries;
+}
+
+RegionalOptions TForm14::regionalOptions() const
+{
+    return {RadioButton1->isChecked(), RadioButton2->isChecked(), RadioButton3->isChecked(),
+            RadioButton4->isChecked()};
+}
+
+void TForm14::showPage(QWidget *page)
+{
+    if (page)
+        PageControl1->setCurrentWidget(page);
+    show();
+    raise();
+    activateWindow();
+}
+
+void TForm14::Button1Click()
+{
+    Form15->show();
+    Form15->raise();
+}
+
+void TForm14::applyStartOfWeek(int weekday)
+{
+    for (TCalendar *grid : Form1->calendars())
+        grid->SetStartOfWeek(weekday);
+    for (TCalendar *grid : Form7->calendars())
+        grid->SetStartOfWeek(weekday);
+    for (TCalendar *grid : Form11->calendars())
+        grid->SetStartOfWeek(weekday);
+}
+
+void TForm14::RadioButton1Click()
+{
+    if (RadioButton1->isChecked())
+        applyStartOfWeek(1);
+}
+
+void TForm14::RadioButton2Click()
+{
+    if (RadioButton2->isChecked())
+        applyStartOfWeek(0);
+}
+
+void TForm14::RadioButton3Click()
+{
+    if (!RadioButton3->isChecked())
+        return;
+    Form7->Image15->setVisible(Form1->Image16->isVisibleTo(Form1));
+    for (int k = 0; k < 12; ++k)
+        setFontColour(Form11->labels()[k], fontColour(Form1->monthLabels()[k]));
+    setWindowColour(Form7, windowColour(Form1->Client));
+    for (QLabel *label : Form7->monthLabels())
+        setFontColour(label, fontColour(Form1->Label1));
+    Form7->Label14->setFont(Form1->Labe->font());
+    setFontColour(Form7->Label14, fontColour(Form1->Labe));
+}
+
+void TForm14::RadioButton4Click()
+{
+    if (!RadioButton4->isChecked())
+        return;
+    Form11->Image13->hide();
+    setWindowColour(Form11, clWhite);
+    for (QLabel *label : Form11->labels())
+        setFontColour(label, clBlack);
+    Form7->Image15->hide();
+    setWindowColour(Form7, clWhite);
+    for (QLabel *label : Form7->monthLabels())
+        setFontColour(label, clBlack);
+}

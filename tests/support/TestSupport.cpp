@@ -1,0 +1,57 @@
+#include "TestSupport.h"
+
+#include "Paths.h"
+#include "Program.h"
+#include "TextFile.h"
+
+#include <QFile>
+
+QString RecordingDialogs::openFileName(QWidget *, const QString &title, const QString &)
+{
+    titles << title;
+    if (fileAnswers.empty())
+        return {};
+    QString answer = fileAnswers.front();
+    fileAnswers.pop_front();
+    return answer;
+}
+
+QString RecordingDialogs::saveFileName(QWidget *w, const QString &title, const QString &f,
+                                       const QString &)
+{
+    return openFileName(w, title, f);
+}
+
+bool RecordingDialogs::printDialog(QWidget *, QPrinter *) { return printAnswer; }
+
+bool RecordingDialogs::printerSetup(QWidget *, QPrinter *) { return printAnswer; }
+
+std::optional<QColor> RecordingDialogs::chooseColour(QWidget *, const QColor &)
+{
+    return colourAnswer;
+}
+
+ProgramFolder::ProgramFolder() { setProgramDirForTest(m_dir.path()); }
+
+ProgramFolder::~ProgramFolder() { setProgramDirForTest(QString()); }
+
+QString ProgramFolder::path(const QString &name) const { return m_dir.path() + QLatin1Char('/') + name; }
+
+void ProgramFolder::write(const QString &name, const QStringList &lines) const
+{
+    writeTextFile(path(name), lines);
+}
+
+QStringList ProgramFolder::read(const QString &name) const { return readTextFile(path(name)); }
+
+QByteArray ProgramFolder::bytes(const QString &name) const
+{
+    QFile f(path(name));
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return f.readAll();
+}
+
+void startProgram(const ProgramFolder &) { CreateForms(); }
+
+void stopProgram() { DestroyForms(); }

@@ -1,0 +1,58 @@
+#pragma once
+// Test helpers: a dialog seam that records messages and scripts answers, and
+// a fresh program folder with every window created in the program's order.
+#include "Dialogs.h"
+
+#include <QStringList>
+#include <QTemporaryDir>
+#include <deque>
+#include <memory>
+
+class RecordingDialogs : public DialogSeam {
+public:
+    RecordingDialogs() { setDialogSeam(this); }
+    ~RecordingDialogs() override { setDialogSeam(nullptr); }
+
+    void message(const QString &text) override { messages << text; }
+    void error(const QString &text) override { errors << text; }
+    QString openFileName(QWidget *, const QString &title, const QString &) override;
+    QString saveFileName(QWidget *, const QString &title, const QString &, const QString &) override;
+    bool printDialog(QWidget *, QPrinter *) override;
+    bool printerSetup(QWidget *, QPrinter *) override;
+    std::optional<QColor> chooseColour(QWidget *, const QColor &) override;
+
+    // Everything shown, messages and errors alike.
+    QStringList all() const { return messages + errors; }
+    void clear()
+    {
+        messages.clear();
+        errors.clear();
+        titles.clear();
+    }
+
+    QStringList messages;
+    QStringList errors;
+    QStringList titles; // titles of the file dialogs asked for
+    std::deque<QString> fileAnswers; // next file dialog answers ("" = cancel)
+    bool printAnswer = true;
+    std::optional<QColor> colourAnswer;
+};
+
+// A temporary program folder; writes files into it before the windows exist.
+class ProgramFolder {
+public:
+    ProgramFolder();
+    ~ProgramFolder();
+    QString path(const QString &name = QString()) const;
+    // Writes lines in Windows-1251 with CR LF, as the program does.
+    void write(const QString &name, const QStringList &lines) const;
+    QStringList read(const QString &name) const;
+    QByteArray bytes(const QString &name) const;
+
+private:
+    QTemporaryDir m_dir;
+};
+
+// Creates every window in order inside folder (tests own the lifetime).
+void startProgram(const ProgramFolder &folder);
+void stopProgram();
