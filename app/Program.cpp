@@ -20,6 +20,8 @@
 #include "Unit8.h"
 #include "Unit9.h"
 
+#include <QtGlobal>
+
 namespace {
 
 template <typename T> void createForm(T *&reference)
@@ -36,8 +38,12 @@ template <typename T> void destroyForm(T *&reference)
 
 } // namespace
 
+// The pictures live in a static library; their registration must be pulled in.
+static void registerResources() { Q_INIT_RESOURCE(resources); }
+
 void CreateForms()
 {
+    registerResources();
     createForm(Form1);
     createForm(Form15);
     createForm(Form2);
