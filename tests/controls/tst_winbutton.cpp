@@ -1,0 +1,265 @@
+// The image button: where bitmap and caption go, how it draws enabled and
+// disabled, its accelerator letter and its mouse events.
+#include "WinButton.h"
+
+#include <QPainter>
+#include <QSignalSpy>
+#include <QTest>
+
+Q_DECLARE_METATYPE(CaptionBox)
+
+namespace {
+
+// A 12 x 12 bitmap: magenta background (its top-left pixel) with a red
+// square at (3, 3) .. (8, 8).
+QImage squareBitmap()
+{
+    QImage bitmap(12, 12, QImage::Format_RGB32);
+    bitmap.fill(Qt::magenta);
+    QPainter p(&bitmap);
+    p.fillRect(3, 3, 6, 6, Qt::red);
+    return bitmap;
+}
+
+QFont crispFont()
+{
+    QFont f(QStringLiteral("DejaVu Sans"), 9);
+    f.setStyleStrategy(QFont::NoAntialias);
+    return f;
+}
+
+int countColour(const QImage &image, const QRect &area, QColor colour)
+{
+    int n = 0;
+    const QRect r = area.intersected(image.rect());
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x)
+            n += image.pixelColor(x, y).rgb() == colour.rgb();
+    return n;
+}
+
+QImage picture(QWidget &w) { return w.grab().toImage().convertToFormat(QImage::Format_RGB32); }
+
+} // namespace
+
+class TestWinButton : public QObject {
+    Q_OBJECT
+private slots:
+    void bitmapPosition_data();
+    void bitmapPosition();
+    void captionBox_data();
+    void captionBox();
+    void longCaptionWrapsCentred();
+    void drawsLikeAPlainButtonWithoutCaptionOrBitmap();
+    void enabledAndDisabledDrawing();
+    void acceleratorClicks();
+    void captionSetterAndMouseEvents();
+};
+
+void TestWinButton::bitmapPosition_data()
+{
+    QTest::addColumn<int>("layout");
+    QTest::addColumn<bool>("showCaption");
+    QTest::addColumn<QPoint>("expected");
+    // Button 120 x 60, bitmap 16 x 10.
+    QTest::newRow("top") << int(wbBitmapTop) << true << QPoint(52, 6);
+    QTest::newRow("bottom") << int(wbBitmapBottom) << true << QPoint(52, 44);
+    QTest::newRow("left") << int(wbBitmapLeft) << true << QPoint(6, 25);
+    QTest::newRow("right") << int(wbBitmapRight) << true << QPoint(98, 25);
+    QTest::newRow("no caption, top") << int(wbBitmapTop) << false << QPoint(52, 25);
+    QTest::newRow("no caption, right") << int(wbBitmapRight) << false << QPoint(52, 25);
+}
+
+void TestWinButton::bitmapPosition()
+{
+    QFETCH(int, layout);
+    QFETCH(bool, showCaption);
+    QFETCH(QPoint, expected);
+    QCOMPARE(winButtonBitmapPos(QSize(120, 60), QSize(16, 10), TWinButtonLayout(layout),
+                                showCaption),
+             expected);
+}
+
+void TestWinButton::captionBox_data()
+{
+    QTest::addColumn<QSize>("button");
+    QTest::addColumn<QSize>("bitmap");
+    QTest::addColumn<int>("layout");
+    QTest::addColumn<CaptionBox>("expected");
+    // Text 30 x 14 measured in each case.
+    const QSize b(120, 60), bm(16, 10);
+    QTest::newRow("top") << b << bm << int(wbBitmapTop) << CaptionBox{45, 29, 75, 43};
+    QTest::newRow("bottom") << b << bm << int(wbBitmapBottom) << CaptionBox{45, 18, 75, 32};
+    QTest::newRow("left") << b << bm << int(wbBitmapLeft) << CaptionBox{53, 23, 83, 37};
+    QTest::newRow("right") << b << bm << int(wbBitmapRight) << CaptionBox{37, 23, 67, 37};
+    QTest::newRow("no bitmap") << QSize(75, 25) << QSize(0, 0) << int(wbBitmapLeft)
+                               << CaptionBox{22, 5, 52, 19};
+    // Narrower than its bitmap: halves of negative values go toward zero.
+    QTest::newRow("narrow") << QSize(21, 25) << QSize(30, 10) << int(wbBitmapLeft)
+                            << CaptionBox{11, 5, 41, 19};
+}
+
+void TestWinButton::captionBox()
+{
+    QFETCH(QSize, button);
+    QFETCH(QSize, bitmap);
+    QFETCH(int, layout);
+    QFETCH(CaptionBox, expected);
+    const CaptionBox box =
+        winButtonCaptionBox(button, bitmap, TWinButtonLayout(layout), QSize(30, 14));
+    QVERIFY2(box == expected, qPrintable(QStringLiteral("%1 %2 %3 %4")
+                                             .arg(box.left)
+                                             .arg(box.top)
+                                             .arg(box.right)
+                                             .arg(box.bottom)));
+}
+
+void TestWinButton::longCaptionWrapsCentred()
+{
+    TWinButton button;
+    button.setFont(crispFont());
+    button.resize(110, 70);
+    button.setBitmap(squareBitmap());
+    const int lineHeight = QFontMetrics(button.font()).height();
+
+    button.setCaption(QStringLiteral("Показать главное окно"));
+    CaptionBox box = button.captionBox();
+    QVERIFY(box.height() >= 2 * lineHeight);
+    QVERIFY(box.width() <= 110 - 12 - 8);
+    // Centred in the part right of the bitmap: around (W + bw) / 2.
+    QVERIFY(qAbs((box.left + box.right) / 2 - (110 + 12) / 2) <= 1);
+    QVERIFY(qAbs((box.top + box.bottom) / 2 - 35) <= 1);
+
+    // One word wider than the space widens the box instead of breaking.
+    button.resize(40, 25);
+    button.setCaption(QStringLiteral("Переподтверждение"));
+    box = button.captionBox();
+    QVERIFY(box.height() < 2 * lineHeight);
+    QVERIFY(box.width() > 40 - 12 - 8);
+}
+
+void TestWinButton::drawsLikeAPlainButtonWithoutCaptionOrBitmap()
+{
+    QPushButton plain;
+    plain.setFont(crispFont());
+    plain.resize(90, 25);
+    TWinButton button;
+    button.setFont(crispFont());
+    button.resize(90, 25);
+    QCOMPARE(picture(button), picture(plain));
+
+    // A hidden caption draws nothing either, whatever the layout.
+    button.setCaption(QStringLiteral("Выход"));
+    QVERIFY(picture(button) != picture(plain));
+    button.setShowCaption(false);
+    button.setBitmapLayout(wbBitmapRight);
+    QCOMPARE(picture(button), picture(plain));
+    QCOMPARE(button.text(), QString());
+}
+
+void TestWinButton::enabledAndDisabledDrawing()
+{
+    TWinButton button;
+    button.setFont(crispFont());
+    button.resize(100, 40);
+    button.setBitmap(squareBitmap());
+    button.setCaption(QStringLiteral("Применить"));
+    const QPalette pal = button.palette();
+    const QColor text = pal.color(QPalette::Active, QPalette::ButtonText);
+    const QColor grey = pal.color(QPalette::Disabled, QPalette::ButtonText);
+    const QColor light = pal.color(QPalette::Active, QPalette::Light);
+    const QColor dark = pal.color(QPalette::Active, QPalette::Dark);
+    QVERIFY(text != grey && light != dark);
+
+    const QPoint at = button.bitmapPos();
+    QCOMPARE(at, QPoint(6, 14));
+    const QRect square(at + QPoint(3, 3), QSize(6, 6));
+    const QRect caption = button.captionBox().toRect();
+
+    QImage shot = picture(button);
+    QCOMPARE(countColour(shot, shot.rect(), Qt::magenta), 0);
+    QCOMPARE(countColour(shot, square, Qt::red), 36);
+    QVERIFY(countColour(shot, caption, text) > 20);
+    QCOMPARE(countColour(shot, caption, grey), 0);
+
+    button.setEnabled(false);
+    shot = picture(button);
+    QCOMPARE(countColour(shot, shot.rect(), Qt::magenta), 0);
+    QCOMPARE(countColour(shot, shot.rect(), Qt::red), 0);
+    QCOMPARE(countColour(shot, square, dark), 36);
+    // The highlight copy shows one pixel right of and below the shape.
+    QCOMPARE(shot.pixelColor(square.right() + 1, square.bottom() + 1).rgb(), light.rgb());
+    QCOMPARE(shot.pixelColor(square.left() + 1, square.bottom() + 1).rgb(), light.rgb());
+    QVERIFY(countColour(shot, caption, grey) > 20);
+    QCOMPARE(countColour(shot, caption, text), 0);
+}
+
+void TestWinButton::acceleratorClicks()
+{
+    QWidget window;
+    auto *page = new QWidget(&window);
+    auto *button = new TWinButton(page);
+    auto *other = new TWinButton(&window);
+    other->move(0, 40);
+    other->setCaption(QStringLiteral("Отмена"));
+    button->setCaption(QStringLiteral("&Добавить"));
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QSignalSpy clicks(button, &QPushButton::clicked);
+    QSignalSpy otherClicks(other, &QPushButton::clicked);
+    const auto alt = [&](int key) {
+        const QString letter = QString(QChar(key)).toLower();
+        for (auto action : {QTest::Press, QTest::Release})
+            QTest::sendKeyEvent(action, &window, Qt::Key(key), letter, Qt::AltModifier);
+    };
+
+    alt(0x0414); // Д
+    QCOMPARE(clicks.count(), 1);
+    alt(0x041E); // О: the other button has no "&"
+    QCOMPARE(otherClicks.count(), 0);
+    QCOMPARE(clicks.count(), 1);
+
+    // Only a button that can take the focus answers its letter.
+    button->setEnabled(false);
+    alt(0x0414);
+    button->setEnabled(true);
+    page->hide();
+    alt(0x0414);
+    page->show();
+    QCOMPARE(clicks.count(), 1);
+
+    // A new caption brings its own letter and drops the old one.
+    button->setCaption(QStringLiteral("При&менить"));
+    alt(0x0414);
+    QCOMPARE(clicks.count(), 1);
+    alt(0x041C); // М
+    QCOMPARE(clicks.count(), 2);
+    QCOMPARE(button->accessibleName(), QStringLiteral("Применить"));
+}
+
+void TestWinButton::captionSetterAndMouseEvents()
+{
+    TWinButton button;
+    QSignalSpy changed(&button, &TWinButton::CaptionChanged);
+    button.setCaption(QStringLiteral("Выход"));
+    button.setCaption(QStringLiteral("Выход"));
+    QCOMPARE(changed.count(), 1);
+    button.setCaption(QStringLiteral("выход")); // compared exactly
+    QCOMPARE(changed.count(), 2);
+
+    QSignalSpy entered(&button, &TWinButton::OnEnter);
+    QSignalSpy left(&button, &TWinButton::OnExit);
+    for (bool enabled : {true, false}) {
+        button.setEnabled(enabled);
+        QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+        QCoreApplication::sendEvent(&button, &enter);
+        QEvent leave(QEvent::Leave);
+        QCoreApplication::sendEvent(&button, &leave);
+    }
+    QCOMPARE(entered.count(), 2);
+    QCOMPARE(left.count(), 2);
+}
+
+QTEST_MAIN(TestWinButton)
+#include "tst_winbutton.moc"
