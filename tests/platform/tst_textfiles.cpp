@@ -1,0 +1,143 @@
+// Conversions and text files every other file of the program relies on.
+#include "Colours.h"
+#include "Convert.h"
+#include "Errors.h"
+#include "TextFile.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TextFilesTest : public QObject {
+    Q_OBJECT
+private slots:
+    void strToInt_data();
+    void strToInt();
+    void lines1251WithCrLf();
+    void readingStopsAtLimitAndAcceptsBareLf();
+    void failedWriteKeepsPreviousFile();
+    void missingFileNamesItInError();
+    void fitsIn1251();
+    void colours();
+};
+
+void TextFilesTest::strToInt_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<int>("value");
+    QTest::newRow("plain") << "2008" << true << 2008;
+    QTest::newRow("leading zeros") << "0205" << true << 205;
+    QTest::newRow("negative") << "-16777201" << true << -16777201;
+    QTest::newRow("plus") << "+7" << true << 7;
+    QTest::newRow("max") << "2147483647" << true << 2147483647;
+    QTest::newRow("min") << "-2147483648" << true << int(-2147483648LL);
+    QTest::newRow("overflow") << "2147483648" << false << 0;
+    QTest::newRow("empty") << "" << false << 0;
+    QTest::newRow("sign only") << "-" << false << 0;
+    QTest::newRow("space") << " 12" << false << 0;
+    QTest::newRow("trailing") << "12a" << false << 0;
+    QTest::newRow("hex") << "0x10" << false << 0;
+    QTest::newRow("cyrillic letter") << "З" << false << 0;
+}
+
+void TextFilesTest::strToInt()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, ok);
+    QFETCH(int, value);
+    if (ok) {
+        QCOMPARE(StrToInt(text), value);
+        QCOMPARE(TryStrToInt(text).value_or(-1), value);
+        return;
+    }
+    QVERIFY(!TryStrToInt(text).has_value());
+    try {
+        StrToInt(text);
+        QFAIL("no error");
+    } catch (const ConvertError &e) {
+        QVERIFY2(e.text().contains(QLatin1Char('"') + text + QLatin1Char('"')), qPrintable(e.text()));
+    }
+}
+
+void TextFilesTest::lines1251WithCrLf()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("a.cal"));
+    const QStringList lines = {QStringLiteral("7 января 2005г. Рождество"), QString(),
+                               QStringLiteral("Ёж ё №")};
+    writeTextFile(path, lines);
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QByteArray bytes = f.readAll();
+    // "7 " then "января" in Windows-1251, every line closed by CR LF.
+    QVERIFY(bytes.startsWith(QByteArray("7 \xFF\xED\xE2\xE0\xF0\xFF", 8)));
+    QVERIFY(bytes.contains(QByteArray("\r\n\r\n\xA8\xE6 \xB8 \xB9\r\n")));
+    QVERIFY(bytes.endsWith("\r\n"));
+    QCOMPARE(bytes.count('\n'), 3);
+    QCOMPARE(bytes.count('\r'), 3);
+    QCOMPARE(readTextFile(path), lines);
+}
+
+void TextFilesTest::readingStopsAtLimitAndAcceptsBareLf()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("b.cal"));
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("1\r\n2\n3\r\n4");
+    f.close();
+    QCOMPARE(readTextFile(path), (QStringList{"1", "2", "3", "4"}));
+    QCOMPARE(readTextFile(path, 2), (QStringList{"1", "2"}));
+}
+
+void TextFilesTest::failedWriteKeepsPreviousFile()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("keep.cal"));
+    writeTextFile(path, {QStringLiteral("old")});
+    // A folder that does not exist cannot take the file.
+    QVERIFY_THROWS_EXCEPTION(FileError,
+                             writeTextFile(dir.filePath(QStringLiteral("no/such.cal")), {"x"}));
+    // A target that is a folder cannot be replaced; the old file stays whole.
+    QDir(dir.path()).mkdir(QStringLiteral("taken.cal"));
+    QVERIFY_THROWS_EXCEPTION(FileError,
+                             writeTextFile(dir.filePath(QStringLiteral("taken.cal")), {"x"}));
+    QCOMPARE(readTextFile(path), QStringList{QStringLiteral("old")});
+    // No temporary file is left behind by the failures.
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("keep.cal")});
+}
+
+void TextFilesTest::missingFileNamesItInError()
+{
+    try {
+        readTextFile(QStringLiteral("/nonexistent/Работа.cpr"));
+        QFAIL("no error");
+    } catch (const FileError &e) {
+        QVERIFY(e.text().contains(QStringLiteral("Работа.cpr")));
+    }
+}
+
+void TextFilesTest::fitsIn1251()
+{
+    QVERIFY(::fitsIn1251(QStringLiteral("Праздник «Новый год» — 2006 №1")));
+    QVERIFY(!::fitsIn1251(QStringLiteral("Праздник 🎄")));
+    QVERIFY(!::fitsIn1251(QStringLiteral("日本")));
+    // What cannot be stored becomes '?', one per character.
+    QCOMPARE(decode1251(encode1251(QStringLiteral("a🎄b"))), QStringLiteral("a?b"));
+}
+
+void TextFilesTest::colours()
+{
+    QCOMPARE(int(AcceptedColours.size()), 20);
+    QVERIFY(isAcceptedColour(15780518));
+    QVERIFY(!isAcceptedColour(15780519));
+    QVERIFY(!isAcceptedColour(-16777201));
+    QCOMPARE(toQColor(clSkyBlue), QColor(0xA6, 0xCA, 0xF0));
+    QCOMPARE(toTColor(QColor(0xA6, 0xCA, 0xF0)), clSkyBlue);
+    for (TColor c : AcceptedColours)
+        QVERIFY2(!colourName(c).isEmpty(), qPrintable(QString::number(c)));
+}
+
+QTEST_GUILESS_MAIN(TextFilesTest)
+#include "tst_textfiles.moc"
