@@ -5,6 +5,7 @@
 #include "TextFile.h"
 
 #include <QFile>
+#include <QTest>
 
 QString RecordingDialogs::openFileName(QWidget *, const QString &title, const QString &)
 {
@@ -55,3 +56,13 @@ QByteArray ProgramFolder::bytes(const QString &name) const
 void startProgram(const ProgramFolder &) { CreateForms(); }
 
 void stopProgram() { DestroyForms(); }
+
+void typeText(QWidget *widget, const QString &text)
+{
+    for (const QChar c : text) {
+        // Qt's key codes of ASCII characters are their upper-case codes.
+        const int key = c.unicode() < 128 ? int(c.toUpper().unicode()) : int(Qt::Key_unknown);
+        QTest::sendKeyEvent(QTest::Press, widget, Qt::Key(key), QString(c), Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::Release, widget, Qt::Key(key), QString(c), Qt::NoModifier);
+    }
+}

@@ -53,6 +53,11 @@ private:
     QTemporaryDir m_dir;
 };
 
+// Types text into a widget one key press per character, Cyrillic included
+// (QTest::keyClicks only knows ASCII).
+class QWidget;
+void typeText(QWidget *widget, const QString &text);
+
 // Creates every window in order inside folder (tests own the lifetime).
 void startProgram(const ProgramFolder &folder);
 void stopProgram();
