@@ -20,6 +20,10 @@
 #include "Unit8.h"
 #include "Unit9.h"
 
+#include <QApplication>
+#include <QFont>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <QtGlobal>
 
 namespace {
@@ -37,6 +41,22 @@ template <typename T> void destroyForm(T *&reference)
 }
 
 } // namespace
+
+void SetUpApplication()
+{
+    QApplication::setApplicationName(QStringLiteral("Dayrail XP"));
+    // Hidden windows must not end the program; only the ways out of the main
+    // window do.
+    QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 8));
+    QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+    // The toolkit's own dialogs and buttons speak Russian too.
+    static QTranslator qtRussian;
+    if (qtRussian.isEmpty() &&
+        qtRussian.load(QLocale(QLocale::Russian, QLocale::Russia), QStringLiteral("qtbase"),
+                       QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtRussian);
+}
 
 // The pictures live in a static library; their registration must be pulled in.
 static void registerResources() { Q_INIT_RESOURCE(resources); }

@@ -68,7 +68,7 @@ TForm14::TForm14()
     PageControl1->setUsesScrollButtons(false);
     PageControl1->setElideMode(Qt::ElideNone);
     // The six captions share the window's width.
-    PageControl1->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 5px; }"));
+    PageControl1->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 3px; margin: 0; }"));
 
     TabSheet2 = addPage(PageControl1, "TabSheet2", QStringLiteral("Прозрачность"));
     TabSheet3 = addPage(PageControl1, "TabSheet3", QStringLiteral("Фон и подписи"));

@@ -53,7 +53,11 @@ QByteArray ProgramFolder::bytes(const QString &name) const
     return f.readAll();
 }
 
-void startProgram(const ProgramFolder &) { CreateForms(); }
+void startProgram(const ProgramFolder &)
+{
+    SetUpApplication();
+    CreateForms();
+}
 
 void stopProgram() { DestroyForms(); }
 
