@@ -1,0 +1,41 @@
+// Start-up of the real program, as main() does it, in a folder holding a
+// typical user's files: settings, a profile with holidays, regional options.
+#include "FirstPaint.h"
+#include "Paths.h"
+#include "Program.h"
+#include "TextFile.h"
+#include "Unit1.h"
+#include "Widgets.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QTemporaryDir dir;
+    const QString folder = dir.path() + QLatin1Char('/');
+    QStringList profile = QStringList(12, QStringLiteral("15")) << QStringLiteral("40");
+    for (int i = 0; i < 40; ++i)
+        profile << QStringLiteral("%1 января 2006г. Праздник номер %1").arg(i % 28 + 1);
+    writeTextFile(folder + QStringLiteral("Работа.cpr"), profile);
+    writeTextFile(folder + QStringLiteral("cnfg.cal"),
+                  QStringList(12, QStringLiteral("15"))
+                      << QStringLiteral("2026") << QStringLiteral("0") << QStringLiteral("0")
+                      << QString() << QStringLiteral("15780518") << QStringLiteral("True")
+                      << QStringLiteral("TRUE") << QStringLiteral("0")
+                      << folder + QStringLiteral("Работа.cpr"));
+    writeTextFile(folder + QStringLiteral("regional.cal"),
+                  {QStringLiteral("TRUE"), QStringLiteral("FALSE"), QStringLiteral("FALSE"),
+                   QStringLiteral("TRUE")});
+    setProgramDirForTest(folder);
+
+    SetUpApplication();
+    CreateForms();
+    new FirstPaintProbe(Form1);
+    Form1->show();
+    centreOnScreen(Form1);
+    const int code = QApplication::exec();
+    DestroyForms();
+    return code;
+}
