@@ -17,6 +17,7 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 class QTimer;
+class TRxTrayIcon;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -30,8 +31,50 @@ public:
     void Button1Click();
     void BitBtn1Click();
     void BitBtn2Click();
+
+    // Menu commands, views and the ways out (Unit1Menus.cpp).
+    void N3Click();
+    void N5Click();
     void N15Click();
+    void N22Click();
+    void N24Click();
+    void N25Click();
+    void N26Click();
+    void N28Click();
+    void N29Click();
+    void N32Click();
+    void N33Click();
+    void N35Click();
+    void N37Click();
+    void N38Click();
+    void N39Click();
+    void N43Click();
+    void N45Click();
+    void N46Click();
+    void MtrayMainClick();
+    void MtrayClick();
+    void RxTrayIcon1Click();
     void SplashScreen1Click();
+    // Commands whose windows live in other units; each of those units
+    // defines its handler and binds it to the item.
+    void N1Click();
+    void N7Click();
+    void N8Click();
+    void N11Click();
+    void N12Click();
+    void N14Click();
+    void N16Click();
+    void N18Click();
+    void N20Click();
+    void N30Click();
+    void N31Click();
+    void N41Click();
+    void N42Click();
+    void wmf1Click();
+    void bmpjpg1Click();
+
+    // Shows the main window again, from hidden or minimised, in front.
+    void showMainWindow();
 
     // The twelve month grids, January first.
     const std::array<TCalendar *, 12> &calendars() const { return m_calendars; }
@@ -67,9 +110,40 @@ public:
     QTimer *Timer1 = nullptr;
     AlphaBlending Blending{this};
 
-    // Menu items; the menus themselves are built in Unit1Menus.cpp.
+    // Main menu MainMenu1, built in Unit1Menus.cpp.
+    QMenu *N27 = nullptr; // "Профили"
+    QAction *N29 = nullptr, *N28 = nullptr, *N31 = nullptr;
+    QMenu *Calendar13 = nullptr; // "Календарь"
+    QAction *N1 = nullptr, *N30 = nullptr, *MtrayMain = nullptr, *N3 = nullptr, *N5 = nullptr;
+    QMenu *N6 = nullptr; // "Переход"
+    QAction *N7 = nullptr;
+    QMenu *N13 = nullptr; // "Печать"
+    QMenu *N10 = nullptr; // "Печать" submenu
+    QAction *N8 = nullptr, *N14 = nullptr, *N12 = nullptr, *N44 = nullptr;
+    QMenu *N23 = nullptr; // "Вид"
+    QAction *N26 = nullptr, *N24 = nullptr, *N25 = nullptr, *N46 = nullptr, *N45 = nullptr;
+    QMenu *N19 = nullptr; // "Окна"
+    QAction *N20 = nullptr;
+    QMenu *N17 = nullptr; // "Настройки"
+    QAction *N22 = nullptr, *N18 = nullptr;
+    QMenu *N34 = nullptr; // "Сохранить"
+    QAction *wmf1 = nullptr, *bmpjpg1 = nullptr;
+    QMenu *N9 = nullptr; // "Помощь"
+    QAction *N11 = nullptr;
     QAction *N15 = nullptr;           // "Показывать полезные советы"
     QAction *SplashScreen1 = nullptr; // "Показывать Splash Screen"
+    QAction *N16 = nullptr;
+    // Tray menu PopupMenu3.
+    QMenu *PopupMenu3 = nullptr;
+    QAction *Mtray = nullptr, *N32 = nullptr, *N33 = nullptr, *N35 = nullptr;
+    QMenu *N36 = nullptr; // "Вид"
+    QAction *N37 = nullptr, *N38 = nullptr, *N39 = nullptr;
+    QMenu *N40 = nullptr; // "Печать"
+    QAction *N41 = nullptr, *N42 = nullptr, *N43 = nullptr;
+    // The year label's menu PopupMenu1.
+    QMenu *PopupMenu1 = nullptr;
+    QAction *N21 = nullptr;
+    TRxTrayIcon *RxTrayIcon1 = nullptr;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -78,12 +152,21 @@ protected:
 private:
     void createYearView();
     void createMenus();
+    void createMainMenu();
+    void createTrayMenu();
+    void createTrayIcon();
+    // Hides the main window, or minimises it where no tray icon can bring it back.
+    void hideMainWindow();
+    // Shows window and hides the main window.
+    void switchTo(QWidget *window);
+    void setFramed(bool framed);
     void loadStartupFiles();
     void refreshPrintCopy();
     void stepYear(int delta);
 
     std::array<TCalendar *, 12> m_calendars{};
     std::array<QLabel *, 12> m_monthLabels{};
+    Qt::WindowFlags m_framedFlags;
 };
 
 // Program-wide state of the main window's unit.
@@ -97,6 +180,10 @@ extern int ShowSplashFlag;
 extern int ProfileResaveFlag;
 extern TColor BackgroundColor;
 extern TColor CaptionColor;
+
+// Ends the program at once: no window is closed, so no close handler runs and
+// nothing is saved.
+void endProgramNow();
 
 // Position i (1..40) of SettingsLines.
 QString SettingsLine(int i);
