@@ -1,3 +1,4 @@
+#include "FakeTrayShell.h"
 #include "RXShell.h"
 
 #include <QMenu>
@@ -7,34 +8,6 @@
 #include <QTimer>
 
 namespace {
-
-// What the notification area was asked to do, kept outside the shell,
-// which the component owns.
-struct ShellLog {
-    QStringList ops;
-    bool host = true;
-    bool refuse = false;
-};
-
-class FakeShell : public TrayShell {
-public:
-    explicit FakeShell(std::shared_ptr<ShellLog> log) : m_log(std::move(log)) {}
-    bool add(const TrayRecord &r) override
-    {
-        m_log->ops << QStringLiteral("add:") + r.tip;
-        return !m_log->refuse;
-    }
-    bool modify(const TrayRecord &r) override
-    {
-        m_log->ops << QStringLiteral("modify:") + r.tip;
-        return true;
-    }
-    void remove() override { m_log->ops << QStringLiteral("delete"); }
-    bool hostAvailable() const override { return m_log->host; }
-
-private:
-    std::shared_ptr<ShellLog> m_log;
-};
 
 QIcon colourIcon(Qt::GlobalColor colour)
 {
@@ -117,8 +90,8 @@ void TestRxShell::clickRules()
     QFETCH(bool, withMenu);
     QFETCH(bool, enabled);
 
-    auto log = std::make_shared<ShellLog>();
-    TRxTrayIcon tray(nullptr, std::make_unique<FakeShell>(log));
+    auto log = std::make_shared<TrayShellLog>();
+    TRxTrayIcon tray(nullptr, std::make_unique<FakeTrayShell>(log));
     tray.setIcon(colourIcon(Qt::red));
     tray.Loaded();
     QMenu menu;
@@ -154,8 +127,8 @@ void TestRxShell::clickRules()
 
 void TestRxShell::doubleClickRunsDefaultItem()
 {
-    auto log = std::make_shared<ShellLog>();
-    TRxTrayIcon tray(nullptr, std::make_unique<FakeShell>(log));
+    auto log = std::make_shared<TrayShellLog>();
+    TRxTrayIcon tray(nullptr, std::make_unique<FakeTrayShell>(log));
     QMenu menu;
     QAction *item = menu.addAction(QStringLiteral("Показать"));
     tray.setPopupMenu(&menu);
@@ -200,8 +173,8 @@ void TestRxShell::shortHint()
 {
     QFETCH(QString, hint);
     QFETCH(QString, tip);
-    auto log = std::make_shared<ShellLog>();
-    TRxTrayIcon tray(nullptr, std::make_unique<FakeShell>(log));
+    auto log = std::make_shared<TrayShellLog>();
+    TRxTrayIcon tray(nullptr, std::make_unique<FakeTrayShell>(log));
     tray.setIcon(colourIcon(Qt::blue));
     tray.setHint(hint);
     tray.Loaded();
@@ -211,9 +184,9 @@ void TestRxShell::shortHint()
 
 void TestRxShell::putsIconUpAndTakesItDown()
 {
-    auto log = std::make_shared<ShellLog>();
+    auto log = std::make_shared<TrayShellLog>();
     {
-        TRxTrayIcon tray(nullptr, std::make_unique<FakeShell>(log));
+        TRxTrayIcon tray(nullptr, std::make_unique<FakeTrayShell>(log));
         tray.setIcon(colourIcon(Qt::red));
         tray.setHint(QStringLiteral("Dayrail"));
         QVERIFY(log->ops.isEmpty()); // nothing before the owner is loaded
@@ -255,9 +228,9 @@ void TestRxShell::putsIconUpAndTakesItDown()
 
 void TestRxShell::retriesRefusedAdd()
 {
-    auto log = std::make_shared<ShellLog>();
+    auto log = std::make_shared<TrayShellLog>();
     log->refuse = true;
-    TRxTrayIcon tray(nullptr, std::make_unique<FakeShell>(log));
+    TRxTrayIcon tray(nullptr, std::make_unique<FakeTrayShell>(log));
     tray.Loaded();
     QCOMPARE(log->ops, QStringList({"delete"})); // no icon: stays out
     tray.setIcon(colourIcon(Qt::red));
@@ -269,17 +242,17 @@ void TestRxShell::retriesRefusedAdd()
     QVERIFY(tray.inTray());
 
     // A new shell takes the icon over; the old one loses it.
-    auto other = std::make_shared<ShellLog>();
+    auto other = std::make_shared<TrayShellLog>();
     log->ops.clear();
-    tray.replaceShell(std::make_unique<FakeShell>(other));
+    tray.replaceShell(std::make_unique<FakeTrayShell>(other));
     QCOMPARE(log->ops, QStringList({"delete"}));
     QCOMPARE(other->ops, QStringList({"delete", "add:Снова"}));
 }
 
 void TestRxShell::animatesOnlyInTray()
 {
-    auto log = std::make_shared<ShellLog>();
-    TRxTrayIcon tray(nullptr, std::make_unique<FakeShell>(log));
+    auto log = std::make_shared<TrayShellLog>();
+    TRxTrayIcon tray(nullptr, std::make_unique<FakeTrayShell>(log));
     QCOMPARE(tray.frameIndex(), -1);
     tray.setAnimated(true);
     QVERIFY(!tray.Animated()); // no frames to show
@@ -331,8 +304,8 @@ void TestRxShell::activationsBecomeMessages()
     // What the toolkit reports for a double click, fed through the handler,
     // shows the main window once.
     if (reason == QSystemTrayIcon::DoubleClick) {
-        auto log = std::make_shared<ShellLog>();
-        TRxTrayIcon tray(nullptr, std::make_unique<FakeShell>(log));
+        auto log = std::make_shared<TrayShellLog>();
+        TRxTrayIcon tray(nullptr, std::make_unique<FakeTrayShell>(log));
         QSignalSpy clicks(&tray, &TRxTrayIcon::OnClick);
         for (auto r : {QSystemTrayIcon::Trigger, QSystemTrayIcon::DoubleClick})
             for (TrayMessage m : trayMessagesFor(r))
