@@ -259,30 +259,20 @@ void TRxTrayIcon::handleMessage(TrayMessage message)
         emit OnMouseMove(keys, pos);
         break;
     case TrayMessage::LButtonDown:
-        emit OnMouseDown(Qt::LeftButton, keys | ssLeft, pos);
-        m_pressed |= Qt::LeftButton;
+        press(Qt::LeftButton, keys | ssLeft, pos);
         break;
     case TrayMessage::LButtonUp:
-        if (m_pressed & Qt::LeftButton) {
-            m_pressed &= ~Qt::MouseButtons(Qt::LeftButton);
-            click(Qt::LeftButton, keys, pos);
-        }
-        emit OnMouseUp(Qt::LeftButton, keys, pos);
+        release(Qt::LeftButton, keys, pos);
         break;
     case TrayMessage::LButtonDblClk:
         doubleClick();
         emit OnMouseDown(Qt::LeftButton, keys | ssDouble, pos);
         break;
     case TrayMessage::RButtonDown:
-        emit OnMouseDown(Qt::RightButton, keys | ssRight, pos);
-        m_pressed |= Qt::RightButton;
+        press(Qt::RightButton, keys | ssRight, pos);
         break;
     case TrayMessage::RButtonUp:
-        if (m_pressed & Qt::RightButton) {
-            m_pressed &= ~Qt::MouseButtons(Qt::RightButton);
-            click(Qt::RightButton, keys, pos);
-        }
-        emit OnMouseUp(Qt::RightButton, keys, pos);
+        release(Qt::RightButton, keys, pos);
         break;
     case TrayMessage::RButtonDblClk:
         emit OnMouseDown(Qt::RightButton, keys | ssDouble, pos);
@@ -297,6 +287,22 @@ void TRxTrayIcon::handleMessage(TrayMessage message)
         emit OnMouseDown(Qt::MiddleButton, keys | ssDouble, pos);
         break;
     }
+}
+
+void TRxTrayIcon::press(Qt::MouseButton button, ShiftState shift, QPoint pos)
+{
+    emit OnMouseDown(button, shift, pos);
+    m_pressed |= button;
+}
+
+void TRxTrayIcon::release(Qt::MouseButton button, ShiftState shift, QPoint pos)
+{
+    // Only a release of a button pressed on the icon makes a click.
+    if (m_pressed & button) {
+        m_pressed &= ~Qt::MouseButtons(button);
+        click(button, shift, pos);
+    }
+    emit OnMouseUp(button, shift, pos);
 }
 
 void TRxTrayIcon::click(Qt::MouseButton button, ShiftState shift, QPoint pos)

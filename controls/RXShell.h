@@ -122,6 +122,8 @@ private:
     void refresh();
     QIcon iconInUse() const;
     TrayRecord record() const;
+    void press(Qt::MouseButton button, ShiftState shift, QPoint pos);
+    void release(Qt::MouseButton button, ShiftState shift, QPoint pos);
     void click(Qt::MouseButton button, ShiftState shift, QPoint pos);
     void doubleClick();
     bool showPopup(QPoint pos);
