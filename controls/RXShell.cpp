@@ -46,10 +46,13 @@ public:
     bool add(const TrayRecord &record) override
     {
         apply(record);
-        // Without a notification area the toolkit keeps the icon pending and
-        // puts it up by itself once one appears; until then it is not added.
-        m_icon.show();
-        return hostAvailable();
+        const bool host = hostAvailable();
+        // On X11 the toolkit keeps a pending icon and puts it up once a
+        // notification area appears (a panel started after the program);
+        // until then the icon counts as not added.
+        if (host || QGuiApplication::platformName() == QLatin1String("xcb"))
+            m_icon.show();
+        return host;
     }
     bool modify(const TrayRecord &record) override
     {

@@ -2,6 +2,8 @@
 #include "TestSupport.h"
 #include "Unit1.h"
 #include "Unit14.h"
+#include "Unit19.h"
+#include "WinButton.h"
 
 #include <QAction>
 #include <QApplication>
@@ -9,6 +11,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
@@ -65,6 +68,9 @@ private slots:
     void exitWritesNothing_data();
     void exitWritesNothing();
     void closingSavesAndEnds();
+    void exitWindow_data();
+    void exitWindow();
+    void exitWindowLayout();
     void failedSaveKeepsRunning();
 
 private:
@@ -305,14 +311,16 @@ void TestMenus::exitWritesNothing_data()
     QTest::addColumn<QString>("command");
     QTest::newRow("main menu") << "N5";
     QTest::newRow("tray menu") << "N43";
+    QTest::newRow("exit window") << "WinButton1";
 }
 
 void TestMenus::exitWritesNothing()
 {
     QFETCH(QString, command);
     Form1->Calendar3->SetDateElement(3, 17);
-    QAction *exit = Form1->findChild<QAction *>(command);
-    QCOMPARE(runLoop([exit] { exit->trigger(); }), 0);
+    QAction *item = Form1->findChild<QAction *>(command);
+    TWinButton *button = Form19->findChild<TWinButton *>(command);
+    QCOMPARE(runLoop([item, button] { item ? item->trigger() : button->click(); }), 0);
     // Nothing closed, nothing saved.
     QVERIFY(Form1->isVisible());
     QCOMPARE(QDir(m_folder->path()).entryList(QDir::Files), QStringList());
@@ -327,6 +335,61 @@ void TestMenus::closingSavesAndEnds()
     for (const char *name : {"cnfg.cal", "default.cpr", "regional.cal"})
         QVERIFY2(written.contains(QLatin1String(name)), name);
     QCOMPARE(m_folder->read(QStringLiteral("default.cpr")).at(2), QStringLiteral("17"));
+}
+
+void TestMenus::exitWindow_data()
+{
+    QTest::addColumn<QString>("press"); // a button, or "Enter"
+    QTest::addColumn<QStringList>("before");
+    QTest::addColumn<QStringList>("after");
+    QTest::newRow("close the window: only the tray is left")
+        << "WinButton3" << QStringList{} << QStringList{};
+    QTest::newRow("close the window beside the main window")
+        << "WinButton3" << QStringList{"Form1", "Form16"} << QStringList{"Form1"};
+    QTest::newRow("Enter closes the window") << "Enter" << QStringList{"Form16"} << QStringList{};
+    QTest::newRow("show the main window") << "WinButton2" << QStringList{} << QStringList{"Form1"};
+    QTest::newRow("cancel brings the month back")
+        << "WinButton4" << QStringList{} << QStringList{"Form16"};
+}
+
+void TestMenus::exitWindow()
+{
+    QFETCH(QString, press);
+    QFETCH(QStringList, before);
+    for (const QString &name : kWatched)
+        window(name)->setVisible(before.contains(name));
+    Form19->show();
+    if (press == QLatin1String("Enter"))
+        QTest::keyClick(Form19, Qt::Key_Return);
+    else
+        QTest::mouseClick(Form19->findChild<TWinButton *>(press), Qt::LeftButton);
+    QVERIFY(!Form19->isVisible());
+    QTEST(visibleWindows(), "after");
+}
+
+void TestMenus::exitWindowLayout()
+{
+    Form19->show();
+    QCOMPARE(Form19->size(), QSize(628, 67));
+    QVERIFY(Form19->windowFlags() & Qt::FramelessWindowHint);
+    const QPoint offCentre =
+        Form19->frameGeometry().center() - Form19->screen()->availableGeometry().center();
+    QVERIFY(offCentre.manhattanLength() <= 1);
+    QVERIFY(Form19->WinButton3->isDefault());
+    QVERIFY(Form19->Image1->hasPicture() && Form19->Image2->hasPicture());
+    const struct {
+        TWinButton *button;
+        const char *caption;
+        QRect place;
+    } rows[] = {{Form19->WinButton3, "Закрыть окно", {8, 40, 145, 25}},
+                {Form19->WinButton2, "Показать главное окно", {160, 40, 153, 25}},
+                {Form19->WinButton1, "Выход", {320, 40, 161, 25}},
+                {Form19->WinButton4, "Отмена", {496, 40, 129, 25}}};
+    for (const auto &row : rows) {
+        QCOMPARE(row.button->Caption(), QString::fromUtf8(row.caption));
+        QCOMPARE(row.button->geometry(), row.place);
+        QVERIFY(!row.button->Bitmap().isNull());
+    }
 }
 
 void TestMenus::failedSaveKeepsRunning()
