@@ -75,6 +75,9 @@ public:
 
     // Shows the main window again, from hidden or minimised, in front.
     void showMainWindow();
+    // For windows that hide themselves: a hidden main window that no tray
+    // icon can bring back is minimised to the taskbar instead.
+    void keepReachable();
 
     // The twelve month grids, January first.
     const std::array<TCalendar *, 12> &calendars() const { return m_calendars; }

@@ -92,6 +92,7 @@ void TForm19::WinButton3Click()
 {
     Form16->hide();
     close();
+    Form1->keepReachable();
 }
 
 void TForm19::WinButton4Click()

@@ -208,6 +208,12 @@ void TForm1::hideMainWindow()
         showMinimized();
 }
 
+void TForm1::keepReachable()
+{
+    if (isHidden() && !RxTrayIcon1->inTray())
+        showMinimized();
+}
+
 void TForm1::switchTo(QWidget *window)
 {
     window->show();

@@ -247,6 +247,11 @@ void TestMenus::withoutTrayHostNothingIsLost()
         Form1->N32->trigger();
         QVERIFY(!Form1->isMinimized());
     }
+    // Closing the one-month window from a one-month view leaves the taskbar entry.
+    Form1->N25->trigger();
+    Form19->show();
+    Form19->WinButton3->click();
+    QVERIFY(Form1->isVisible() && Form1->isMinimized());
 }
 
 void TestMenus::framesAndWayBack()
