@@ -7,6 +7,7 @@
 #include "Unit1.h"
 #include "Unit11.h"
 #include "Unit15.h"
+#include "Unit6.h"
 #include "Unit7.h"
 #include "Widgets.h"
 
@@ -246,6 +247,7 @@ void TForm14::applyStartOfWeek(int weekday)
         grid->SetStartOfWeek(weekday);
     for (TCalendar *grid : Form11->calendars())
         grid->SetStartOfWeek(weekday);
+    Form6->Calendar1->SetStartOfWeek(weekday);
 }
 
 void TForm14::RadioButton1Click()

@@ -1,11 +1,25 @@
 #pragma once
-#include <QWidget>
+// "Один месяц": a single month calendar in place of the main window.
+#include "Widgets.h"
 
-class TForm16 : public QWidget {
+#include <QDialog>
+
+class QCalendarWidget;
+
+class TForm16 : public QDialog {
     Q_OBJECT
 public:
     TForm16();
     void FormCreate();
+    // The user closed the window: the main window is hidden, so ask what next.
+    void FormClose();
+
+    QCalendarWidget *MonthCalendar1 = nullptr;
+    AlphaBlending Blending{this};
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void reject() override;
 };
 
 extern TForm16 *Form16;

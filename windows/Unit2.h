@@ -1,11 +1,21 @@
 #pragma once
-#include <QWidget>
+// "Сравнение месяцев": two month calendars side by side.
+#include <QDialog>
 
-class TForm2 : public QWidget {
+class QCalendarWidget;
+class QFrame;
+
+class TForm2 : public QDialog {
     Q_OBJECT
 public:
     TForm2();
     void FormCreate();
+
+    QFrame *Bevel1 = nullptr;
+    QFrame *Bevel2 = nullptr;
+    QFrame *Bevel3 = nullptr;
+    QCalendarWidget *MonthCalendar1 = nullptr;
+    QCalendarWidget *MonthCalendar2 = nullptr;
 };
 
 extern TForm2 *Form2;

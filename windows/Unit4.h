@@ -1,11 +1,26 @@
 #pragma once
-#include <QWidget>
+// "About": a picture, the product name, authors, version and contacts;
+// a click hides it.
+#include "Widgets.h"
 
-class TAbout : public QWidget {
+#include <QDialog>
+
+class QLabel;
+
+class TAbout : public QDialog {
     Q_OBJECT
 public:
     TAbout();
     void FormCreate();
+    void FormClick();
+    void Image1Click();
+
+    TImage *Image1 = nullptr;
+    QLabel *Label1 = nullptr;
+    QLabel *Label2 = nullptr;
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
 };
 
 extern TAbout *About;
