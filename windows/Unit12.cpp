@@ -5,6 +5,7 @@
 #include "Unit13.h"
 
 #include <QAction>
+#include <QBitmap>
 #include <QRandomGenerator>
 #include <QTimer>
 
@@ -30,9 +31,8 @@ TForm12::TForm12()
     setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
                    Qt::WindowDoesNotAcceptFocus | Qt::WindowTransparentForInput);
     setAttribute(Qt::WA_ShowWithoutActivating);
-    // Black is the colour key: the banners carry it as clear pixels.
-    setAttribute(Qt::WA_TranslucentBackground);
     setFixedSize(468, 60);
+    setWindowColour(this, clBlack);
 
     Image1 = place(new TImage(this), 0, 0, 468, 60);
     Image1->setObjectName(QStringLiteral("Image1"));
@@ -65,6 +65,9 @@ void TForm12::FormCreate()
     const bool first = QRandomGenerator::global()->bounded(2) == 0;
     Image1->setVisible(first);
     Image2->setVisible(!first);
+    // Black is the colour key: the window is cut to the banner's other pixels.
+    const QImage &banner = (first ? Image1 : Image2)->picture();
+    setMask(QBitmap::fromImage(banner.createAlphaMask()));
 }
 
 void TForm12::Timer1Timer()
