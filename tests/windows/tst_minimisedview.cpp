@@ -1,0 +1,128 @@
+// The minimised view and its opacity slider.
+#include "TestSupport.h"
+#include "Unit1.h"
+#include "Unit12.h"
+#include "Unit19.h"
+#include "Unit3.h"
+#include "Unit9.h"
+
+#include <QAction>
+#include <QDateEdit>
+#include <QEventLoop>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSlider>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <memory>
+
+class TestMinimisedView : public QObject {
+    Q_OBJECT
+    RecordingDialogs m_dialogs;
+    std::unique_ptr<ProgramFolder> m_folder;
+
+private slots:
+    void initTestCase()
+    {
+        m_folder = std::make_unique<ProgramFolder>();
+        startProgram(*m_folder);
+        Form12->Timer1->stop();
+    }
+    void cleanupTestCase() { stopProgram(); }
+
+    void sliderSetsOpacityAndTruncatedPercent_data()
+    {
+        QTest::addColumn<int>("position");
+        QTest::addColumn<QString>("percent");
+        QTest::newRow("opaque") << 255 << "100 %";
+        QTest::newRow("one below opaque") << 254 << "99 %";
+        QTest::newRow("two below opaque") << 253 << "99 %";
+        QTest::newRow("half") << 128 << "50 %";
+        QTest::newRow("low") << 25 << "9 %";
+        QTest::newRow("almost clear") << 1 << "0 %";
+        QTest::newRow("clear") << 0 << "0 %";
+    }
+    void sliderSetsOpacityAndTruncatedPercent()
+    {
+        QFETCH(int, position);
+        QFETCH(QString, percent);
+        Form9->TrackBar1->setValue(position == 100 ? 101 : 100);
+        // Blending switched off elsewhere is switched back on by the slider.
+        Form3->Blending.setEnabled(false);
+        Form9->TrackBar1->setValue(position);
+        QCOMPARE(Form9->Label4->text(), percent);
+        QVERIFY(Form3->Blending.enabled());
+        QCOMPARE(Form3->Blending.value(), position);
+        QCOMPARE(qRound(Form3->windowOpacity() * 255), position);
+    }
+
+    void sliderFollowsTheKeyboard()
+    {
+        Form9->show();
+        Form9->TrackBar1->setValue(255);
+        Form9->TrackBar1->setFocus();
+        QTest::keyClick(Form9->TrackBar1, Qt::Key_PageDown);
+        QCOMPARE(Form9->TrackBar1->value(), 233);
+        QCOMPARE(Form9->Label4->text(), QStringLiteral("91 %"));
+        QCOMPARE(Form3->Blending.value(), 233);
+        Form9->hide();
+    }
+
+    void timeLineRunsWhileHidden()
+    {
+        Form3->hide();
+        Form3->LabeledEdit1->clear();
+        QTRY_VERIFY_WITH_TIMEOUT(!Form3->LabeledEdit1->text().isEmpty(), 3000);
+        const QString text = Form3->LabeledEdit1->text();
+        QVERIFY(text.startsWith(QString(11, QLatin1Char(' '))));
+        QVERIFY(!text.at(11).isSpace());
+        const QTime shown = QTime::fromString(text.mid(11), QStringLiteral("HH:mm:ss"));
+        QVERIFY(shown.isValid());
+        QVERIFY(qAbs(shown.secsTo(QTime::currentTime())) <= 2 ||
+                qAbs(shown.secsTo(QTime::currentTime())) >= 86398); // midnight
+        QCOMPARE(Form3->DateTimePicker1->date(), QDate::currentDate());
+    }
+
+    void restoreButtonBringsBackTheMainWindow()
+    {
+        Form1->hide();
+        Form3->show();
+        QTest::mouseClick(Form3->ToolButton3, Qt::LeftButton);
+        QVERIFY(!Form3->isVisible());
+        QVERIFY(Form1->isVisible());
+    }
+
+    void minimiseButtonMinimisesWhatIsShown()
+    {
+        Form1->hide();
+        Form3->showNormal();
+        QTest::mouseClick(Form3->ToolButton4, Qt::LeftButton);
+        QVERIFY(Form3->isMinimized());
+        QVERIFY(!Form1->isVisible()); // a hidden main window stays hidden
+        Form3->hide();
+        Form3->setWindowState(Qt::WindowNoState);
+    }
+
+    void popupItemOpensTheSlider()
+    {
+        Form9->hide();
+        Form3->N1->trigger();
+        QVERIFY(Form9->isVisible());
+        Form9->hide();
+    }
+
+    void exitButtonEndsWithoutSaving()
+    {
+        Form3->show();
+        QEventLoop loop;
+        QTimer::singleShot(0, Form3, [] { QTest::mouseClick(Form3->ToolButton2, Qt::LeftButton); });
+        QTimer::singleShot(5000, &loop, [&loop] { loop.exit(99); });
+        QCOMPARE(loop.exec(), 0);
+        QVERIFY(!QFile::exists(m_folder->path(QStringLiteral("cnfg.cal"))));
+        QVERIFY(!Form19->isVisible()); // no confirmation asked
+    }
+};
+
+QTEST_MAIN(TestMinimisedView)
+#include "tst_minimisedview.moc"
