@@ -92,6 +92,22 @@ void setFontColour(QLabel *label, TColor colour)
 
 TColor fontColour(const QLabel *label) { return toTColor(label->palette().color(QPalette::WindowText)); }
 
+QLabel *placeLabel(QWidget *parent, const char *name, const QString &text, int x, int y,
+                   int pixelSize, bool bold)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setAccessibleName(text);
+    QFont font = label->font();
+    if (pixelSize > 0)
+        font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    label->setFont(font);
+    label->move(x, y);
+    label->adjustSize();
+    return label;
+}
+
 void centreOnScreen(QWidget *window)
 {
     const QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();

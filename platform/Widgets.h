@@ -42,6 +42,11 @@ TColor windowColour(const QWidget *window);
 void setFontColour(QLabel *label, TColor colour);
 TColor fontColour(const QLabel *label);
 
+// A caption at the given place, sized to its text; the object and accessible
+// names are set too. pixelSize 0 keeps the window's font size.
+QLabel *placeLabel(QWidget *parent, const char *name, const QString &text, int x, int y,
+                   int pixelSize = 0, bool bold = false);
+
 // Places a control at the given position and size (the windows' absolute layout).
 template <typename T> T *place(T *control, int left, int top, int width, int height)
 {

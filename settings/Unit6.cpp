@@ -20,19 +20,6 @@ namespace {
 
 const char *const kPrompt = "Нажмите ---------------->";
 
-QLabel *heading(QWidget *parent, const char *name, const QString &text, int x, int y)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setAccessibleName(text);
-    QFont f = label->font();
-    f.setBold(true);
-    label->setFont(f);
-    label->move(x, y);
-    label->adjustSize();
-    return label;
-}
-
 void paintCream(QWidget *field)
 {
     QPalette pal = field->palette();
@@ -92,9 +79,9 @@ TForm6::TForm6()
     setFixedSize(602, 320);
     setWindowColour(this, clSkyBlue);
 
-    Label2 = heading(this, "Label2", QStringLiteral("День"), 24, 16);
-    Label3 = heading(this, "Label3", QStringLiteral("Месяц"), 224, 16);
-    Label4 = heading(this, "Label4", QStringLiteral("Год"), 424, 16);
+    Label2 = placeLabel(this, "Label2", QStringLiteral("День"), 24, 16, 0, true);
+    Label3 = placeLabel(this, "Label3", QStringLiteral("Месяц"), 224, 16, 0, true);
+    Label4 = placeLabel(this, "Label4", QStringLiteral("Год"), 424, 16, 0, true);
     ComboBox1 = pickList(this, "ComboBox1", Label2->text(), 31, {24, 34, 185, 23});
     ComboBox2 = pickList(this, "ComboBox2", Label3->text(), 12, {224, 34, 185, 23});
     Edit1 = place(new QLineEdit(this), 424, 34, 153, 23);

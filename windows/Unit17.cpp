@@ -18,28 +18,14 @@ QString fieldDifferencesText(const QDate &first, const QDate &second)
         .arg(std::abs(first.day() - second.day()));
 }
 
-namespace {
-
-QLabel *caption(QWidget *parent, const char *name, const QString &text, int x, int y)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setAccessibleName(text);
-    label->move(x, y);
-    label->adjustSize();
-    return label;
-}
-
-} // namespace
-
 TForm17::TForm17()
 {
     setObjectName(QStringLiteral("Form17"));
     setWindowTitle(QStringLiteral("Form17"));
     resize(480, 261); // 488 x 288 with the frame and caption bar
 
-    Label1 = caption(this, "Label1", QStringLiteral("Начало"), 80, 24);
-    Label2 = caption(this, "Label2", QStringLiteral("Конец"), 312, 24);
+    Label1 = placeLabel(this, "Label1", QStringLiteral("Начало"), 80, 24);
+    Label2 = placeLabel(this, "Label2", QStringLiteral("Конец"), 312, 24);
     MonthCalendar1 = makeMonthCalendar(this, "MonthCalendar1", {16, 40, 191, 154}, false);
     MonthCalendar1->setAccessibleName(Label1->text());
     MonthCalendar2 = makeMonthCalendar(this, "MonthCalendar2", {232, 40, 191, 154}, false);
@@ -49,7 +35,7 @@ TForm17::TForm17()
     MonthCalendar2->setSelectedDate(QDate(2003, 4, 17));
     Button1 = place(new QPushButton(QStringLiteral("Вычислить"), this), 320, 208, 75, 25);
     Button1->setObjectName(QStringLiteral("Button1"));
-    Label3 = caption(this, "Label3", QStringLiteral("Label3"), 56, 216);
+    Label3 = placeLabel(this, "Label3", QStringLiteral("Label3"), 56, 216);
     bindHandler(Button1, &QPushButton::clicked, this, &TForm17::Button1Click);
 }
 

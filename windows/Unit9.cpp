@@ -19,16 +19,8 @@ namespace {
 QLabel *label(QWidget *parent, const char *name, const QString &text, int x, int y, int pixelSize,
               TColor colour)
 {
-    auto *l = new QLabel(text, parent);
-    l->setObjectName(QString::fromLatin1(name));
-    l->setAccessibleName(text);
-    QFont f = l->font();
-    if (pixelSize > 0)
-        f.setPixelSize(pixelSize);
-    l->setFont(f);
+    QLabel *l = placeLabel(parent, name, text, x, y, pixelSize);
     setFontColour(l, colour);
-    l->move(x, y);
-    l->adjustSize();
     return l;
 }
 

@@ -1,8 +1,7 @@
 // The go-to-date dialog: entering a date, wrong dates, resetting, week start.
 #include "Calendar.h"
-#include "TestSupport.h"
+#include "QuietProgram.h"
 #include "Unit1.h"
-#include "Unit12.h"
 #include "Unit14.h"
 #include "Unit6.h"
 
@@ -12,8 +11,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-#include <QTimer>
-#include <memory>
 
 namespace {
 
@@ -40,17 +37,12 @@ void enter(const QString &day, const QString &month, const QString &year)
 
 class TestGoToDate : public QObject {
     Q_OBJECT
-    RecordingDialogs m_dialogs;
-    std::unique_ptr<ProgramFolder> m_folder;
+    QuietProgram m_program;
+    RecordingDialogs &m_dialogs = m_program.dialogs;
 
 private slots:
-    void initTestCase()
-    {
-        m_folder = std::make_unique<ProgramFolder>();
-        startProgram(*m_folder);
-        Form12->Timer1->stop();
-    }
-    void cleanupTestCase() { stopProgram(); }
+    void initTestCase() { m_program.start(); }
+    void cleanupTestCase() { m_program.stop(); }
     void init()
     {
         Form6->hide();

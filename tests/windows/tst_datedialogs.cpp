@@ -1,6 +1,5 @@
 // The small date dialogs: field differences and closing the one-month window.
-#include "TestSupport.h"
-#include "Unit12.h"
+#include "QuietProgram.h"
 #include "Unit16.h"
 #include "Unit17.h"
 #include "Unit19.h"
@@ -9,22 +8,14 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
-#include <memory>
 
 class TestDateDialogs : public QObject {
     Q_OBJECT
-    RecordingDialogs m_dialogs;
-    std::unique_ptr<ProgramFolder> m_folder;
+    QuietProgram m_program;
 
 private slots:
-    void initTestCase()
-    {
-        m_folder = std::make_unique<ProgramFolder>();
-        startProgram(*m_folder);
-        Form12->Timer1->stop();
-    }
-    void cleanupTestCase() { stopProgram(); }
+    void initTestCase() { m_program.start(); }
+    void cleanupTestCase() { m_program.stop(); }
 
     void fieldDifferences_data()
     {

@@ -1,7 +1,6 @@
 // The minimised view and its opacity slider.
-#include "TestSupport.h"
+#include "QuietProgram.h"
 #include "Unit1.h"
-#include "Unit12.h"
 #include "Unit19.h"
 #include "Unit3.h"
 #include "Unit9.h"
@@ -15,21 +14,14 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
-#include <memory>
 
 class TestMinimisedView : public QObject {
     Q_OBJECT
-    RecordingDialogs m_dialogs;
-    std::unique_ptr<ProgramFolder> m_folder;
+    QuietProgram m_program;
 
 private slots:
-    void initTestCase()
-    {
-        m_folder = std::make_unique<ProgramFolder>();
-        startProgram(*m_folder);
-        Form12->Timer1->stop();
-    }
-    void cleanupTestCase() { stopProgram(); }
+    void initTestCase() { m_program.start(); }
+    void cleanupTestCase() { m_program.stop(); }
 
     void sliderSetsOpacityAndTruncatedPercent_data()
     {
@@ -88,7 +80,7 @@ private slots:
         QTimer::singleShot(0, Form3, [] { QTest::mouseClick(Form3->ToolButton2, Qt::LeftButton); });
         QTimer::singleShot(5000, &loop, [&loop] { loop.exit(99); });
         QCOMPARE(loop.exec(), 0);
-        QVERIFY(!QFile::exists(m_folder->path(QStringLiteral("cnfg.cal"))));
+        QVERIFY(!QFile::exists(m_program.folder->path(QStringLiteral("cnfg.cal"))));
         QVERIFY(!Form19->isVisible()); // no confirmation asked
     }
 };

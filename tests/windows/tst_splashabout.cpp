@@ -14,8 +14,9 @@
 
 namespace {
 
-// Saved settings with the two switches as given, and a tips file beside them.
-void prepareFolder(const ProgramFolder &folder, bool splash, bool tips)
+// Starts the program with the two switches saved as given and a tips file
+// beside it.
+void startWith(const ProgramFolder &folder, bool splash, bool tips)
 {
     const QString profile = folder.path(QStringLiteral("Тест.cpr"));
     writeProfile(profile, {{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}, {}});
@@ -28,6 +29,7 @@ void prepareFolder(const ProgramFolder &folder, bool splash, bool tips)
     for (int k = 1; k <= 15; ++k)
         lines << QStringLiteral("Совет %1").arg(k);
     folder.write(QStringLiteral("tips.cal"), lines);
+    startProgram(folder);
 }
 
 void tick(int times)
@@ -57,8 +59,7 @@ private slots:
         QFETCH(bool, splash);
         QFETCH(bool, tips);
         ProgramFolder folder;
-        prepareFolder(folder, splash, tips);
-        startProgram(folder);
+        startWith(folder, splash, tips);
         QCOMPARE(Form12->isVisible(), splash);
         QCOMPARE(Form12->Timer1->isActive(), splash);
         QCOMPARE(Form12->Blending.value(), 250);
@@ -84,8 +85,7 @@ private slots:
         QFETCH(bool, tipsAtStart);
         QFETCH(bool, tipsAtEnd);
         ProgramFolder folder;
-        prepareFolder(folder, true, tipsAtStart);
-        startProgram(folder);
+        startWith(folder, true, tipsAtStart);
         Form12->Timer1->stop(); // ticks are driven by hand below
         tick(100);
         QCOMPARE(Form12->Blending.value(), 150);
@@ -106,8 +106,7 @@ private slots:
     void oneBannerEitherWayBlackSeeThrough()
     {
         ProgramFolder folder;
-        prepareFolder(folder, true, false);
-        startProgram(folder);
+        startWith(folder, true, false);
         Form12->Timer1->stop();
         int first = 0;
         for (int run = 0; run < 60; ++run) {
@@ -132,8 +131,7 @@ private slots:
     {
         QFETCH(QString, target);
         ProgramFolder folder;
-        prepareFolder(folder, false, false);
-        startProgram(folder);
+        startWith(folder, false, false);
         About->show();
         const QStringList about = About->Label1->text().split(QLatin1Char('\n'));
         QCOMPARE(about.size(), 3);

@@ -1,8 +1,7 @@
 // Tips of the day: where "tips.cal" is read from, the first tip, stepping,
 // and the file that ships with the program.
-#include "TestSupport.h"
+#include "QuietProgram.h"
 #include "TextFile.h"
-#include "Unit12.h"
 #include "Unit13.h"
 
 #include <QDir>
@@ -11,8 +10,6 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <QTest>
-#include <QTimer>
-#include <memory>
 
 namespace {
 
@@ -37,25 +34,23 @@ void showTips()
 
 class TestTips : public QObject {
     Q_OBJECT
-    RecordingDialogs m_dialogs;
-    std::unique_ptr<ProgramFolder> m_folder;
+    QuietProgram m_program;
+    RecordingDialogs &m_dialogs = m_program.dialogs;
     QTemporaryDir m_current; // the process's current folder
     const QString m_startFolder = QDir::currentPath();
 
     QString here() const { return m_current.filePath(QStringLiteral("tips.cal")); }
-    QString beside() const { return m_folder->path(QStringLiteral("tips.cal")); }
+    QString beside() const { return m_program.folder->path(QStringLiteral("tips.cal")); }
 
 private slots:
     void initTestCase()
     {
         QVERIFY(QDir::setCurrent(m_current.path()));
-        m_folder = std::make_unique<ProgramFolder>();
-        startProgram(*m_folder);
-        Form12->Timer1->stop();
+        m_program.start();
     }
     void cleanupTestCase()
     {
-        stopProgram();
+        m_program.stop();
         QDir::setCurrent(m_startFolder);
     }
     void init()
