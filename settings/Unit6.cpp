@@ -5,8 +5,10 @@
 #include "Dialogs.h"
 #include "Errors.h"
 #include "Handler.h"
+#include "Unit1.h"
 #include "Widgets.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QHideEvent>
@@ -120,6 +122,7 @@ TForm6::TForm6()
 
 void TForm6::FormCreate()
 {
+    bindHandler(Form1->N7, &QAction::triggered, Form1, &TForm1::N7Click);
     m_dayPrompt = ComboBox1->currentText();
     m_monthPrompt = ComboBox2->currentText();
     centreOnScreen(this);

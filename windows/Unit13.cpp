@@ -2,10 +2,12 @@
 
 #include "Errors.h"
 #include "Handler.h"
+#include "Unit1.h"
 #include "Paths.h"
 #include "TextFile.h"
 #include "Widgets.h"
 
+#include <QAction>
 #include <QDir>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -72,6 +74,7 @@ TForm13::TForm13()
 
 void TForm13::FormCreate()
 {
+    bindHandler(Form1->N16, &QAction::triggered, Form1, &TForm1::N16Click);
     hide();
     centreOnScreen(this);
 }

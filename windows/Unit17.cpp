@@ -1,9 +1,11 @@
 #include "Unit17.h"
 
 #include "Handler.h"
+#include "Unit1.h"
 #include "MonthCalendar.h"
 #include "Widgets.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QPushButton>
 #include <cstdlib>
@@ -39,7 +41,11 @@ TForm17::TForm17()
     bindHandler(Button1, &QPushButton::clicked, this, &TForm17::Button1Click);
 }
 
-void TForm17::FormCreate() {}
+void TForm17::FormCreate()
+{
+    // The item stays hidden: nothing in the program opens this window.
+    bindHandler(Form1->N30, &QAction::triggered, Form1, &TForm1::N30Click);
+}
 
 void TForm17::Button1Click()
 {

@@ -1,8 +1,11 @@
 #include "Unit2.h"
 
+#include "Handler.h"
 #include "MonthCalendar.h"
+#include "Unit1.h"
 #include "Widgets.h"
 
+#include <QAction>
 #include <QFrame>
 
 TForm2 *Form2 = nullptr;
@@ -39,6 +42,7 @@ TForm2::TForm2()
 
 void TForm2::FormCreate()
 {
+    bindHandler(Form1->N1, &QAction::triggered, Form1, &TForm1::N1Click);
     MonthCalendar1->setSelectedDate(QDate::currentDate());
     MonthCalendar2->setSelectedDate(QDate::currentDate());
     centreOnScreen(this);

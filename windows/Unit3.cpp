@@ -40,8 +40,6 @@ void minimiseApplication()
             window->showMinimized();
 }
 
-void terminateApplication() { QCoreApplication::exit(0); }
-
 TForm3::TForm3()
 {
     setObjectName(QStringLiteral("Form3"));
@@ -125,11 +123,11 @@ void TForm3::Timer1Timer()
 void TForm3::SpeedButton1Click()
 {
     hide();
-    Form1->show();
+    Form1->showMainWindow();
 }
 
 void TForm3::SpeedButton2Click() { minimiseApplication(); }
 
-void TForm3::SpeedButton3Click() { terminateApplication(); }
+void TForm3::SpeedButton3Click() { endProgramNow(); }
 
 void TForm3::N1Click() { Form9->show(); }

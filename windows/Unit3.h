@@ -43,5 +43,3 @@ extern TForm3 *Form3;
 // Minimises every visible window of the program; the main window may be
 // hidden, so the application is whatever is on screen.
 void minimiseApplication();
-// Ends the program at once: no window's close handler runs, nothing is saved.
-void terminateApplication();

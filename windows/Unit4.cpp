@@ -1,7 +1,9 @@
 #include "Unit4.h"
 
 #include "Handler.h"
+#include "Unit1.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QMouseEvent>
 
@@ -38,6 +40,7 @@ TAbout::TAbout()
 
 void TAbout::FormCreate()
 {
+    bindHandler(Form1->N11, &QAction::triggered, Form1, &TForm1::N11Click);
     // Qt breaks label lines at a line feed.
     Label1->setText(QStringLiteral("Программа \"Dayrail XP\"\n"
                                    "Разработчики: команда «Дневной рельс»\n"

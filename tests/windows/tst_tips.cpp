@@ -2,8 +2,10 @@
 // and the file that ships with the program.
 #include "QuietProgram.h"
 #include "TextFile.h"
+#include "Unit1.h"
 #include "Unit13.h"
 
+#include <QAction>
 #include <QDir>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -93,6 +95,21 @@ private slots:
             QCOMPARE(Form13->windowTitle(), kCaption + QStringLiteral(" %1/15").arg(k));
             QCOMPARE(Form13->Memo1->toPlainText(), k <= lines.size() ? lines.at(k - 1) : QString());
         }
+    }
+
+    void menuItemResetsTheCaption()
+    {
+        writeTextFile(here(), tips(15));
+        Form13->hide();
+        Form13->setWindowTitle(QStringLiteral("Полезный совет 4/15"));
+        Form1->N16->trigger();
+        QVERIFY(Form13->isVisible());
+        QCOMPARE(Form13->windowTitle().count(QLatin1Char('/')), 1);
+        // Already shown: the caption loses its counter until the next press.
+        Form1->N16->trigger();
+        QCOMPARE(Form13->windowTitle(), kCaption);
+        QTest::mouseClick(Form13->Button2, Qt::LeftButton);
+        QCOMPARE(Form13->windowTitle(), kCaption + QStringLiteral(" %1/15").arg(Form13->TipIndex));
     }
 
     void firstTipIsOneOfThirteen()
