@@ -2,10 +2,41 @@
 
 TForm10 *Form10 = nullptr;
 
+namespace {
+constexpr TColor kClockWindowColour = 16776176; // red 240, green 251, blue 255
+}
+
 TForm10::TForm10()
 {
     setObjectName(QStringLiteral("Form10"));
     setWindowTitle(QStringLiteral("Часы"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(115, 106);
+    setWindowColour(this, kClockWindowColour);
+
+    RxClock1 = place(new TRxClock(this), 0, 0, 113, 105);
+    RxClock1->setObjectName(QStringLiteral("RxClock1"));
+    RxClock1->setAccessibleName(QStringLiteral("Часы"));
+    QFont face = font();
+    face.setPixelSize(18);
+    RxClock1->setFont(face);
+    RxClock1->SetColor(kClockWindowColour);
+    RxClock1->SetShowMode(scAnalog);
+    RxClock1->SetDotsColor(clBlack);
+    RxClock1->SetBorderStyle(bsSingle);
+    RxClock1->SetAutoSize(true);
+    RxClock1->Loaded();
 }
 
 void TForm10::FormCreate() {}
+
+void TForm10::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    // Opened centred on the desktop; later it stays where the user left it.
+    if (!m_placed)
+        centreOnScreen(this);
+    m_placed = true;
+}

@@ -1,4 +1,8 @@
 #pragma once
+// The floating clock: a small stay-on-top window with one analog clock.
+#include "RXClock.h"
+#include "Widgets.h"
+
 #include <QWidget>
 
 class TForm10 : public QWidget {
@@ -6,6 +10,16 @@ class TForm10 : public QWidget {
 public:
     TForm10();
     void FormCreate();
+
+    TRxClock *RxClock1 = nullptr;
+    // Off at creation with the value 225; the transparency settings drive it.
+    AlphaBlending Blending{this, 225};
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    bool m_placed = false;
 };
 
 extern TForm10 *Form10;

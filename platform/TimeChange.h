@@ -1,0 +1,29 @@
+#pragma once
+// Tells when the system's wall clock is set (by the user or a time service),
+// so that clocks can redraw and re-check their alarms at once.
+#include <QObject>
+
+class QSocketNotifier;
+
+class SystemTimeWatcher : public QObject {
+    Q_OBJECT
+public:
+    // The one watcher of the program, created on first use and owned by the
+    // application object.
+    static SystemTimeWatcher &instance();
+    ~SystemTimeWatcher() override;
+
+    // Reports a change as if the clock had been set.
+    void notifyChanged() { emit changed(); }
+
+signals:
+    void changed();
+
+private:
+    explicit SystemTimeWatcher(QObject *parent);
+    void arm();
+    void readable();
+
+    int m_fd = -1;
+    QSocketNotifier *m_notifier = nullptr;
+};
