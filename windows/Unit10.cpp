@@ -10,7 +10,7 @@ TForm10::TForm10()
 {
     setObjectName(QStringLiteral("Form10"));
     setWindowTitle(QStringLiteral("Часы"));
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint |
                    Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(115, 106);

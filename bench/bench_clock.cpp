@@ -1,0 +1,131 @@
+// The clock's cost.
+//   bench_clock ticks [N]     CPU time and pixels repainted per tick, analog and
+//                             digital, with a time that moves one second a tick
+//   bench_clock idle [S]      the whole program's CPU share over S seconds
+//                             (default 60) with the main window and the
+//                             floating clock shown
+//   bench_clock show          the main window and the floating clock, until closed
+// Run "ticks" with QT_QPA_PLATFORM=offscreen; "idle" and "show" on a display
+// (Xvfb) to count the real repaints.
+#include "Paths.h"
+#include "Program.h"
+#include "RXClock.h"
+#include "TextFile.h"
+#include "Unit1.h"
+#include "Unit10.h"
+#include "Widgets.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <cstdio>
+#include <ctime>
+#include <sys/resource.h>
+
+namespace {
+
+double threadCpuSeconds()
+{
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return double(t.tv_sec) + double(t.tv_nsec) / 1e9;
+}
+
+double processCpuSeconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    const auto seconds = [](const timeval &v) { return double(v.tv_sec) + double(v.tv_usec) / 1e6; };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+double wallSeconds()
+{
+    timespec t{};
+    clock_gettime(CLOCK_MONOTONIC, &t);
+    return double(t.tv_sec) + double(t.tv_nsec) / 1e9;
+}
+
+void measureTicks(TShowClock mode, const char *name, int ticks)
+{
+    TRxClock clock;
+    clock.timer()->SetEnabled(false);
+    QTime now(10, 0, 0);
+    clock.SetOnGetTime([&](QObject *, QTime &time) { time = now; });
+    clock.SetShowMode(mode);
+    clock.resize(113, 105);
+    clock.show();
+    QCoreApplication::processEvents(); // the first, full paint
+
+    double tickCpu = 0, withRepaintCpu = 0;
+    qint64 pixels = 0;
+    for (int i = 0; i < ticks; ++i) {
+        now = now.addSecs(1);
+        const double start = threadCpuSeconds();
+        clock.HandleTick();
+        const double drawn = threadCpuSeconds();
+        QCoreApplication::processEvents(); // the repaint of the changed area
+        const double repainted = threadCpuSeconds();
+        tickCpu += drawn - start;
+        withRepaintCpu += repainted - start;
+        const QRect area = clock.lastTickArea();
+        pixels += qint64(area.width()) * area.height();
+    }
+    std::printf("%-8s tick %.4f ms, tick+repaint %.4f ms, %.0f pixels repainted per tick "
+                "(of %d), %d ticks\n",
+                name, tickCpu * 1000 / ticks, withRepaintCpu * 1000 / ticks, double(pixels) / ticks,
+                clock.width() * clock.height(), ticks);
+}
+
+void showWindows(QTemporaryDir &dir)
+{
+    // A first start, but with the regional options a user always has.
+    const QString folder = dir.path() + QLatin1Char('/');
+    writeTextFile(folder + QStringLiteral("regional.cal"),
+                  {QStringLiteral("TRUE"), QStringLiteral("FALSE"), QStringLiteral("FALSE"),
+                   QStringLiteral("TRUE")});
+    setProgramDirForTest(folder);
+    SetUpApplication();
+    CreateForms();
+    Form1->show();
+    centreOnScreen(Form1);
+    Form10->show();
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    const QString mode = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("ticks");
+    const int count = argc > 2 ? QString::fromLocal8Bit(argv[2]).toInt() : 0;
+
+    if (mode == QLatin1String("ticks")) {
+        const int ticks = count > 0 ? count : 20000;
+        measureTicks(scAnalog, "analog", ticks);
+        measureTicks(scDigital, "digital", ticks);
+        return 0;
+    }
+
+    QTemporaryDir dir;
+    showWindows(dir);
+    if (mode == QLatin1String("idle")) {
+        const int seconds = count > 0 ? count : 60;
+        double cpu0 = 0, wall0 = 0;
+        // Two seconds to settle after start-up, then the measured stretch.
+        QTimer::singleShot(2000, [&] {
+            cpu0 = processCpuSeconds();
+            wall0 = wallSeconds();
+            QTimer::singleShot(seconds * 1000, [&] {
+                const double cpu = processCpuSeconds() - cpu0;
+                const double wall = wallSeconds() - wall0;
+                std::printf("idle: %.3f s CPU in %.1f s = %.3f %% of one core\n", cpu, wall,
+                            100.0 * cpu / wall);
+                QCoreApplication::exit(0);
+            });
+        });
+    }
+    const int code = QApplication::exec();
+    DestroyForms();
+    return code;
+}
