@@ -51,6 +51,7 @@ public:
     void N43Click();
     void N45Click();
     void N46Click();
+    void N20Click();
     void MtrayMainClick();
     void MtrayClick();
     void RxTrayIcon1Click();
@@ -65,7 +66,6 @@ public:
     void N14Click();
     void N16Click();
     void N18Click();
-    void N20Click();
     void N30Click();
     void N31Click();
     void N41Click();

@@ -87,6 +87,7 @@ void TForm1::createMenus()
         {N24, &TForm1::N24Click},
         {N25, &TForm1::N25Click},
         {N46, &TForm1::N46Click},
+        {N20, &TForm1::N20Click},
         {N45, &TForm1::N45Click},
         {N22, &TForm1::N22Click},
         {N15, &TForm1::N15Click},
@@ -240,6 +241,8 @@ void TForm1::N24Click() { setFramed(false); }
 void TForm1::N25Click() { switchTo(Form16); }
 
 void TForm1::N46Click() { switchTo(Form10); }
+
+void TForm1::N20Click() { Form10->show(); }
 
 void TForm1::N3Click() { switchTo(Form3); }
 

@@ -35,7 +35,9 @@ double processCpuSeconds()
 {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
-    const auto seconds = [](const timeval &v) { return double(v.tv_sec) + double(v.tv_usec) / 1e6; };
+    const auto seconds = [](const timeval &v) {
+        return double(v.tv_sec) + double(v.tv_usec) / 1e6;
+    };
     return seconds(usage.ru_utime) + seconds(usage.ru_stime);
 }
 
@@ -82,8 +84,7 @@ void showWindows(QTemporaryDir &dir)
     // A first start, but with the regional options a user always has.
     const QString folder = dir.path() + QLatin1Char('/');
     writeTextFile(folder + QStringLiteral("regional.cal"),
-                  {QStringLiteral("TRUE"), QStringLiteral("FALSE"), QStringLiteral("FALSE"),
-                   QStringLiteral("TRUE")});
+                  QStringLiteral("TRUE FALSE FALSE TRUE").split(QLatin1Char(' ')));
     setProgramDirForTest(folder);
     SetUpApplication();
     CreateForms();

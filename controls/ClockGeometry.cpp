@@ -64,8 +64,7 @@ TRect faceArea(const TRect &alignRect, int borderWidth, int bevelWidth, bool out
 ShownTime reduceTime(const QTime &time)
 {
     const int hour = time.hour();
-    return {quint16(hour >= 12 ? hour - 12 : hour), quint16(time.minute()),
-            quint16(time.second())};
+    return {quint16(hour >= 12 ? hour - 12 : hour), quint16(time.minute()), quint16(time.second())};
 }
 
 int HourHandIndex(const ShownTime &time) { return time.hour * 5 + time.minute / 12; }
@@ -156,7 +155,9 @@ DigitalReading digitalReading(const QTime &time, bool leadingZero, bool showSeco
     }
     DigitalReading r;
     r.twoHourDigits = shownHour >= 10 || leadingZero;
-    const auto twoDigits = [](int v) { return QStringLiteral("%1").arg(v, 2, 10, QLatin1Char('0')); };
+    const auto twoDigits = [](int v) {
+        return QStringLiteral("%1").arg(v, 2, 10, QLatin1Char('0'));
+    };
     r.text = r.twoHourDigits ? twoDigits(shownHour) : QString::number(shownHour);
     r.text += QLatin1Char(':') + twoDigits(time.minute());
     if (showSeconds)

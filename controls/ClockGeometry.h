@@ -97,9 +97,9 @@ TColor LightenDotColor(TColor c, TColor buttonHighlight);
 
 // What the digital display shows at one time.
 struct DigitalReading {
-    QString text;            // "9:05:07", "12:30:00 AM"
-    int cells = 0;           // characters drawn in cells of equal width
-    QString suffix;          // " AM" or empty
+    QString text;   // "9:05:07", "12:30:00 AM"
+    int cells = 0;  // characters drawn in cells of equal width
+    QString suffix; // " AM" or empty
     bool twoHourDigits = false;
 };
 DigitalReading digitalReading(const QTime &time, bool leadingZero, bool showSeconds,

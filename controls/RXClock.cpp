@@ -265,17 +265,17 @@ TRect TRxClock::clientArea() const
 
 TRect TRxClock::digitalArea() const
 {
-    const int inset =
-        m_borderWidth + bevelInset(m_bevelOuter, m_bevelWidth) + bevelInset(m_bevelInner, m_bevelWidth);
+    const int inset = m_borderWidth + bevelInset(m_bevelOuter, m_bevelWidth) +
+                      bevelInset(m_bevelInner, m_bevelWidth);
     return clientArea().shrunk(inset, inset);
 }
 
 void TRxClock::Realign()
 {
     const TRect r = clientArea();
-    m_faceRect = FitFace(faceArea(r, m_borderWidth, m_bevelWidth, m_bevelOuter != bvNone,
-                                  m_bevelInner != bvNone),
-                         screenDensity());
+    m_faceRect = FitFace(
+        faceArea(r, m_borderWidth, m_bevelWidth, m_bevelOuter != bvNone, m_bevelInner != bvNone),
+        screenDensity());
     if (m_autoSize)
         FitFont(r);
 }
@@ -291,7 +291,8 @@ void TRxClock::FitFont(const TRect &r)
     const QString pm = russianLocale().pmText();
     const QString sample = fitFontSample(m_showSeconds, m_twelveHour, am, fm.horizontalAdvance(am),
                                          pm, fm.horizontalAdvance(pm));
-    const std::optional<int> height = fitFontHeight(r.width(), r.height(), fm.horizontalAdvance(sample));
+    const std::optional<int> height =
+        fitFontHeight(r.width(), r.height(), fm.horizontalAdvance(sample));
     if (!height || font().pixelSize() == qMax(1, *height))
         return;
     QFont fitted = font();
@@ -502,8 +503,9 @@ QRect TRxClock::PaintDigital(QPainter &p, const TRect &r, Paint mode)
         Invalidate(); // new hour digits: the whole line moves
         return {};
     }
-    const DigitalReading reading = digitalReading(time, m_leadingZero, m_showSeconds, m_twelveHour,
-                                                  russianLocale().amText(), russianLocale().pmText());
+    const DigitalReading reading =
+        digitalReading(time, m_leadingZero, m_showSeconds, m_twelveHour, russianLocale().amText(),
+                       russianLocale().pmText());
     const QFontMetrics fm(font());
     const int cell = fm.horizontalAdvance(QLatin1Char('8'));
     const int height = fm.height();

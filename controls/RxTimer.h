@@ -18,15 +18,7 @@ class QSocketNotifier;
 // A handler that receives the object that raised the event.
 using TNotifyEvent = std::function<void(QObject *sender)>;
 
-enum TThreadPriority {
-    tpIdle,
-    tpLowest,
-    tpLower,
-    tpNormal,
-    tpHigher,
-    tpHighest,
-    tpTimeCritical
-};
+enum TThreadPriority { tpIdle, tpLowest, tpLower, tpNormal, tpHigher, tpHighest, tpTimeCritical };
 
 // The toolkit refused to start a timer.
 class ResourceError : public DayrailError {

@@ -202,6 +202,8 @@ void TestMenus::views_data()
         << QStringList{"Form1"} << "N38" << QStringList{"Form16"};
     QTest::newRow("clock only") << QStringList{"Form1", "Form2"} << "N46"
                                 << QStringList{"Form2", "Form10"};
+    QTest::newRow("floating clock") << QStringList{"Form1"} << "N20"
+                                    << QStringList{"Form1", "Form10"};
     QTest::newRow("hidden") << QStringList{"Form1", "Form3"} << "N45" << QStringList{"Form3"};
     QTest::newRow("minimised view") << QStringList{"Form1"} << "N3" << QStringList{"Form3"};
     QTest::newRow("tray menu's minimised view")
