@@ -67,7 +67,10 @@ ShownTime reduceTime(const QTime &time)
     return {quint16(hour >= 12 ? hour - 12 : hour), quint16(time.minute()), quint16(time.second())};
 }
 
-int HourHandIndex(const ShownTime &time) { return time.hour * 5 + time.minute / 12; }
+int HourHandIndex(const ShownTime &time)
+{
+    return time.hour * 5 + time.minute / 12;
+}
 
 DialLayout dialLayout(const TRect &face, const ScreenDensity &density)
 {

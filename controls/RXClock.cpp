@@ -51,7 +51,10 @@ void frame3D(QPainter &p, TRect &r, const QColor &topLeft, const QColor &bottomR
     }
 }
 
-int bevelInset(TPanelBevel bevel, int width) { return bevel == bvNone ? 0 : width; }
+int bevelInset(TPanelBevel bevel, int width)
+{
+    return bevel == bvNone ? 0 : width;
+}
 
 } // namespace
 
@@ -87,7 +90,10 @@ QTime TRxClock::QueryTime()
     return time;
 }
 
-void TRxClock::Loaded() { RearmAlarm(); }
+void TRxClock::Loaded()
+{
+    RearmAlarm();
+}
 
 void TRxClock::Invalidate()
 {
@@ -113,9 +119,18 @@ void TRxClock::setAlarmElement(int hour, int minute, int second)
     RearmAlarm();
 }
 
-void TRxClock::SetAlarmHour(int hour) { setAlarmElement(hour, AlarmMinute(), AlarmSecond()); }
-void TRxClock::SetAlarmMinute(int minute) { setAlarmElement(AlarmHour(), minute, AlarmSecond()); }
-void TRxClock::SetAlarmSecond(int second) { setAlarmElement(AlarmHour(), AlarmMinute(), second); }
+void TRxClock::SetAlarmHour(int hour)
+{
+    setAlarmElement(hour, AlarmMinute(), AlarmSecond());
+}
+void TRxClock::SetAlarmMinute(int minute)
+{
+    setAlarmElement(AlarmHour(), minute, AlarmSecond());
+}
+void TRxClock::SetAlarmSecond(int second)
+{
+    setAlarmElement(AlarmHour(), AlarmMinute(), second);
+}
 
 void TRxClock::SetAutoSize(bool autoSize)
 {
@@ -168,7 +183,10 @@ void TRxClock::SetDotsColor(TColor colour)
     Invalidate();
 }
 
-TColor TRxClock::Color() const { return toTColor(palette().color(QPalette::Window)); }
+TColor TRxClock::Color() const
+{
+    return toTColor(palette().color(QPalette::Window));
+}
 
 void TRxClock::SetColor(TColor colour)
 {
@@ -177,7 +195,10 @@ void TRxClock::SetColor(TColor colour)
     setPalette(pal); // repaints through the palette change
 }
 
-TColor TRxClock::FontColor() const { return toTColor(palette().color(QPalette::WindowText)); }
+TColor TRxClock::FontColor() const
+{
+    return toTColor(palette().color(QPalette::WindowText));
+}
 
 void TRxClock::SetFontColor(TColor colour)
 {
@@ -314,20 +335,18 @@ void TRxClock::changeEvent(QEvent *event)
     QWidget::changeEvent(event);
     switch (event->type()) {
     case QEvent::FontChange:
-    case QEvent::LocaleChange:
-        invalidateAndRealign();
-        break;
-    case QEvent::PaletteChange:
-        Invalidate();
-        break;
-    default:
-        break;
+    case QEvent::LocaleChange: invalidateAndRealign(); break;
+    case QEvent::PaletteChange: Invalidate(); break;
+    default: break;
     }
 }
 
 // --- alarm ------------------------------------------------------------------
 
-void TRxClock::RearmAlarm() { m_alarmArmed = alarmRearmed(m_alarmTime, QueryTime()); }
+void TRxClock::RearmAlarm()
+{
+    m_alarmArmed = alarmRearmed(m_alarmTime, QueryTime());
+}
 
 void TRxClock::TestAlarm()
 {

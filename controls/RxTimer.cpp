@@ -275,7 +275,10 @@ bool TRxTimer::threadSuspended() const
     return m_worker->suspended;
 }
 
-bool TRxTimer::ticking() const { return m_interval != 0 && m_enabled && HasOnTimer(); }
+bool TRxTimer::ticking() const
+{
+    return m_interval != 0 && m_enabled && HasOnTimer();
+}
 
 void TRxTimer::UpdateTimer()
 {

@@ -258,15 +258,9 @@ void TestRxClock::fullRepaintOnOutsideChanges()
     Clock c(QTime(10, 10, 10), scDigital, QSize(200, 60));
     QVERIFY(c.painted());
     switch (change) {
-    case 0:
-        c.clock.setLocale(QLocale(QLocale::English));
-        break;
-    case 1:
-        SystemTimeWatcher::instance().notifyChanged();
-        break;
-    default:
-        c.clock.SetColor(clSilver);
-        break;
+    case 0: c.clock.setLocale(QLocale(QLocale::English)); break;
+    case 1: SystemTimeWatcher::instance().notifyChanged(); break;
+    default: c.clock.SetColor(clSilver); break;
     }
     QVERIFY(c.clock.fullPaintPending());
     QCoreApplication::processEvents();
