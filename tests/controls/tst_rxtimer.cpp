@@ -22,7 +22,7 @@ struct TickLog {
     {
         return [this](QObject *from) {
             sender = from;
-            if (QThread::currentThread() == qApp->thread())
+            if (QThread::currentThread() == QCoreApplication::instance()->thread())
                 onGuiThread = true;
             else
                 offGuiThread = true;
