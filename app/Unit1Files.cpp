@@ -74,5 +74,7 @@ void TForm1::FormClose()
     settings.profilePath = profilePath;
     writeSettings(ProgramDir + QStringLiteral("cnfg.cal"), settings);
 
+    writeTransparency(ProgramDir + QStringLiteral("transp.cal"), Form14->transparencySwitches(),
+                      Form14->transparencyLevels());
     writeRegional(ProgramDir + QStringLiteral("regional.cal"), Form14->regionalOptions());
 }

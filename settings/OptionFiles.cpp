@@ -1,8 +1,10 @@
 #include "OptionFiles.h"
 
+#include "Convert.h"
 #include "TextFile.h"
 
 #include <QStringList>
+#include <QtGlobal>
 
 namespace {
 const QString kTrue = QStringLiteral("TRUE");
@@ -24,4 +26,38 @@ void writeRegional(const QString &path, const RegionalOptions &options)
     for (bool on : options)
         lines << (on ? kTrue : kFalse);
     writeTextFile(path, lines);
+}
+
+TransparencyOptions readTransparency(const QString &path)
+{
+    TransparencyOptions options;
+    if (!fileExists(path))
+        return options;
+    const QStringList lines = readTextFile(path, 8);
+    for (int n = 0; n < 4; ++n) {
+        // Only lines that are there count: a short file keeps the rest off.
+        options.switches[n] = n < lines.size() && lines.at(n) != kFalse;
+        if (n + 4 < lines.size())
+            if (const std::optional<int> level = TryStrToInt(lines.at(n + 4)))
+                options.levels[n] = qBound(0, *level, 255);
+    }
+    return options;
+}
+
+void writeTransparency(const QString &path, const std::array<bool, 4> &switches,
+                       const std::array<int, 4> &levels)
+{
+    QStringList lines;
+    for (bool on : switches)
+        lines << (on ? kTrue : kFalse);
+    for (int level : levels)
+        lines << QString::number(level);
+    writeTextFile(path, lines);
+}
+
+int transparencyPercent(int level)
+{
+    // Integer rounding of level * 100 / 255; with 255 as divisor there is
+    // never an exact half.
+    return 100 - (level * 100 * 2 + 255) / (2 * 255);
 }

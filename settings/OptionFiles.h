@@ -3,9 +3,27 @@
 // print-background option buttons.
 #include <QString>
 #include <array>
+#include <optional>
 
 using RegionalOptions = std::array<bool, 4>; // Monday, Sunday, with background, without
 
 // A line selects its button only when it is exactly "TRUE"; missing lines are empty.
 RegionalOptions readRegional(const QString &path);
 void writeRegional(const QString &path, const RegionalOptions &options);
+
+// "transp.cal": four switches (main window, minimised view, floating clock,
+// one-month view) and their four levels 0..255.
+struct TransparencyOptions {
+    std::array<bool, 4> switches{};
+    // A level line that is missing or not a whole number gives nothing;
+    // others are clamped to 0..255.
+    std::array<std::optional<int>, 4> levels{};
+};
+
+// A missing or short file reads as switches off and no levels; a switch is on
+// unless its line is exactly "FALSE".
+TransparencyOptions readTransparency(const QString &path);
+void writeTransparency(const QString &path, const std::array<bool, 4> &switches,
+                       const std::array<int, 4> &levels);
+// The percentage shown for a level: 100 - round(level * 100 / 255).
+int transparencyPercent(int level);

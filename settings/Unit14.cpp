@@ -83,6 +83,7 @@ TForm14::TForm14()
     createHolidaysPage();
     createWeekStartPage();
     createPrintPage();
+    createTransparencyPage();
     PageControl1->setCurrentWidget(TabSheet4);
 }
 
@@ -163,6 +164,7 @@ void TForm14::FormCreate()
     for (QLineEdit *edit : {Edit3, Edit1, Edit2, Edit5, Edit12})
         edit->clear();
     Edit3->setText(SettingsLine(21));
+    loadTransparency();
     fillHolidayList();
     loadRegionalOptions();
 }

@@ -6,13 +6,18 @@
 
 #include <QDialog>
 #include <QStringList>
+#include <array>
 
+class AlphaBlending;
+class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
+class QSlider;
+class QStatusBar;
 class QTabWidget;
 
 class TForm14 : public QDialog {
@@ -26,11 +31,22 @@ public:
     void RadioButton2Click();
     void RadioButton3Click();
     void RadioButton4Click();
+    void CheckBox1Click();
+    void CheckBox2Click();
+    void CheckBox3Click();
+    void CheckBox4Click();
+    void TrackBar1Change();
+    void TrackBar2Change();
+    void TrackBar3Change();
+    void TrackBar4Change();
 
     // The entries of the holiday list, in list order.
     QStringList holidayEntries() const;
     // States of the four option buttons, as "regional.cal" keeps them.
     RegionalOptions regionalOptions() const;
+    // The transparency switches and levels, as "transp.cal" keeps them.
+    std::array<bool, 4> transparencySwitches() const;
+    std::array<int, 4> transparencyLevels() const;
     // Shows the window on the given page (nullptr keeps the page last shown).
     void showPage(QWidget *page);
 
@@ -42,6 +58,15 @@ public:
     QWidget *TabSheet1 = nullptr; // "Настройки вида календаря"
     QWidget *TabSheet4 = nullptr; // "Настройки фона при распечатке"
 
+    // "Прозрачность": one switch and one level per governed window
+    QLabel *StaticText1 = nullptr;
+    QLabel *StaticText2 = nullptr, *StaticText3 = nullptr, *StaticText4 = nullptr,
+           *StaticText5 = nullptr;
+    QCheckBox *CheckBox1 = nullptr, *CheckBox2 = nullptr, *CheckBox3 = nullptr,
+              *CheckBox4 = nullptr;
+    QSlider *TrackBar1 = nullptr, *TrackBar2 = nullptr, *TrackBar3 = nullptr,
+            *TrackBar4 = nullptr;
+    QStatusBar *StatusBar2 = nullptr;
     // "Фон и подписи"
     QLabel *StaticText7 = nullptr;
     QPushButton *Button1 = nullptr;
@@ -71,6 +96,10 @@ private:
     void createHolidaysPage();
     void createWeekStartPage();
     void createPrintPage();
+    void createTransparencyPage();
+    void loadTransparency();
+    void switchChanged(int n);
+    void levelChanged(int n);
     void fillHolidayList();
     void loadRegionalOptions();
     void applyStartOfWeek(int weekday);
