@@ -114,7 +114,6 @@ void TransparencyTest::loadingAppliesInOrder()
     QVERIFY(!Form3->Blending.enabled());
     QVERIFY(!Form10->Blending.enabled());
     QVERIFY(!Form16->Blending.enabled());
-    QVERIFY(!Form9->TrackBar1->isEnabled());
 
     // Level 0 makes the window fully transparent.
     Form14->TrackBar1->setValue(0);
@@ -180,7 +179,8 @@ void TransparencyTest::damagedFileKeepsTheRestOfCreation()
     RecordingDialogs dialogs;
     ProgramFolder folder;
     folder.write("p.cpr", QStringList(12, "1") + QStringList{"1", "entry"});
-    folder.write("cnfg.cal", QStringList(20, "1") + QStringList{folder.path("p.cpr")});
+    folder.write("cnfg.cal", QStringList(15, "1") + QStringList{"", "0", "True", "TRUE", "0",
+                                                                folder.path("p.cpr")});
     folder.write("regional.cal", {"FALSE", "TRUE", "FALSE", "TRUE"});
     folder.write("transp.cal", {"TRUE", "x"});
     startProgram(folder);

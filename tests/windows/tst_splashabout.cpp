@@ -62,7 +62,8 @@ private slots:
         startWith(folder, splash, tips);
         QCOMPARE(Form12->isVisible(), splash);
         QCOMPARE(Form12->Timer1->isActive(), splash);
-        QCOMPARE(Form12->Blending.value(), 250);
+        // The fade starts at 250; a loaded machine may already have run a step or two.
+        QVERIFY(Form12->Blending.value() <= 250 && Form12->Blending.value() > 200);
         // Without the splash the tips come at once, before the main window.
         QCOMPARE(Form13->isVisible(), tips && !splash);
         QVERIFY(!Form1->isVisible());
