@@ -78,3 +78,11 @@ void TForm1::FormClose()
                       Form14->transparencyLevels());
     writeRegional(ProgramDir + QStringLiteral("regional.cal"), Form14->regionalOptions());
 }
+
+void TForm1::N31Click()
+{
+    ProfileResaveFlag = 1;
+    Form14->Edit1->setText(ExtractFileName(Form14->Edit3->text()));
+    Form14->Button2Click();
+    Form14->Edit1->clear();
+}

@@ -3,6 +3,7 @@
 #include "Convert.h"
 #include "Dialogs.h"
 #include "Handler.h"
+#include "SettingsControls.h"
 #include "TextFile.h"
 #include "Unit1.h"
 #include "Unit11.h"
@@ -10,7 +11,9 @@
 #include "Unit6.h"
 #include "Unit7.h"
 #include "Widgets.h"
+#include "WinButton.h"
 
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -30,19 +33,6 @@ QWidget *addPage(QTabWidget *pages, const char *name, const QString &caption)
     page->setAccessibleName(caption);
     pages->addTab(page, caption);
     return page;
-}
-
-QLabel *heading(QWidget *parent, const char *name, const QString &text, int x, int y)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setAccessibleName(text);
-    label->move(x, y);
-    QFont f = label->font();
-    f.setBold(true);
-    label->setFont(f);
-    label->adjustSize();
-    return label;
 }
 
 QRadioButton *optionButton(QGroupBox *group, const char *name, const QString &text, int y)
@@ -85,6 +75,8 @@ TForm14::TForm14()
     createPrintPage();
     createTransparencyPage();
     PageControl1->setCurrentWidget(TabSheet4);
+    bindHandler(PageControl1, &QTabWidget::currentChanged, this, &TForm14::PageControl1Change);
+    PageControl1Change();
 }
 
 void TForm14::createBackgroundPage()
@@ -96,31 +88,7 @@ void TForm14::createBackgroundPage()
                     120, 250, 30);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setAccessibleName(Button1->text());
-    Button1->setDefault(true);
     bindHandler(Button1, &QPushButton::clicked, this, &TForm14::Button1Click);
-}
-
-void TForm14::createProfilesPage()
-{
-    auto field = [this](const char *name) {
-        auto *edit = new QLineEdit(TabSheet7);
-        edit->setObjectName(QString::fromLatin1(name));
-        return edit;
-    };
-    Edit1 = field("Edit1");
-    Edit2 = field("Edit2");
-    Edit3 = field("Edit3");
-    Edit3->hide();
-}
-
-void TForm14::createHolidaysPage()
-{
-    Edit5 = new QLineEdit(TabSheet8);
-    Edit5->setObjectName(QStringLiteral("Edit5"));
-    Edit12 = new QLineEdit(TabSheet8);
-    Edit12->setObjectName(QStringLiteral("Edit12"));
-    ListBox1 = new QListWidget(TabSheet8);
-    ListBox1->setObjectName(QStringLiteral("ListBox1"));
 }
 
 void TForm14::createWeekStartPage()
@@ -233,6 +201,21 @@ void TForm14::showPage(QWidget *page)
     show();
     raise();
     activateWindow();
+}
+
+bool TForm14::event(QEvent *e)
+{
+    if (e->type() == QEvent::WindowActivate)
+        runHandler([this] { FormActivate(); });
+    return QDialog::event(e);
+}
+
+void TForm14::PageControl1Change()
+{
+    // A dialog has one default button: the one of the page shown.
+    QWidget *page = PageControl1->currentWidget();
+    Button1->setDefault(page == TabSheet3);
+    WinButton1->setDefault(page == TabSheet8);
 }
 
 void TForm14::Button1Click()

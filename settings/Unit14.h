@@ -9,16 +9,22 @@
 #include <array>
 
 class AlphaBlending;
+class QAction;
 class QCheckBox;
+class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QMenu;
 class QPushButton;
 class QRadioButton;
 class QSlider;
 class QStatusBar;
 class QTabWidget;
+class TImage;
+class TWinButton;
+struct ProfileContent;
 
 class TForm14 : public QDialog {
     Q_OBJECT
@@ -39,6 +45,29 @@ public:
     void TrackBar2Change();
     void TrackBar3Change();
     void TrackBar4Change();
+    void PageControl1Change();
+
+    // "Праздники"
+    void WinButton1Click();
+    void Button5Click();
+    void N1Click();
+    void N3Click();
+    void N4Click();
+    // Key filters: true when the typed character may stay.
+    bool ComboBox1KeyPress(QChar key) const;
+    bool ComboBox2KeyPress(QChar key) const;
+    bool Edit12KeyPress(QChar key) const;
+    void ListBox1ContextPopup(const QPoint &pos);
+    // Row of the selected holiday entry, -1 when none is selected.
+    int selectedHoliday() const;
+
+    // "Профили"
+    void Button2Click();
+    void Button3Click();
+    void Button4Click();
+    void FileListBox1Click();
+    void FileListBox1DblClick();
+    void FormActivate();
 
     // The entries of the holiday list, in list order.
     QStringList holidayEntries() const;
@@ -70,14 +99,44 @@ public:
     // "Фон и подписи"
     QLabel *StaticText7 = nullptr;
     QPushButton *Button1 = nullptr;
-    // "Профили": the active profile path lives in the hidden Edit3.
+    // "Профили": the active profile path lives in the hidden Edit3, the
+    // selected profile's path in the hidden Edit4.
+    QLabel *StaticText8 = nullptr;
+    QGroupBox *GroupBox1 = nullptr;
+    QLabel *StaticText9 = nullptr;
     QLineEdit *Edit1 = nullptr;
+    QPushButton *Button2 = nullptr;
+    QGroupBox *GroupBox2 = nullptr;
+    QLabel *StaticText10 = nullptr;
     QLineEdit *Edit2 = nullptr;
+    QPushButton *Button3 = nullptr;
+    QPushButton *Button4 = nullptr;
+    QLabel *StaticText11 = nullptr;
+    QGroupBox *GroupBox3 = nullptr;
+    QListWidget *FileListBox1 = nullptr;
+    QStatusBar *StatusBar1 = nullptr;
     QLineEdit *Edit3 = nullptr;
+    QLineEdit *Edit4 = nullptr;
     // "Праздники"
-    QLineEdit *Edit5 = nullptr;
+    QLabel *StaticText12 = nullptr;
+    TImage *Image1 = nullptr;
+    QGroupBox *GroupBox4 = nullptr;
+    QLabel *StaticText13 = nullptr;
+    QLabel *StaticText16 = nullptr;
+    QLabel *StaticText17 = nullptr;
+    QLabel *StaticText18 = nullptr;
+    QComboBox *ComboBox1 = nullptr;
+    QComboBox *ComboBox2 = nullptr;
     QLineEdit *Edit12 = nullptr;
+    QLabel *StaticText14 = nullptr;
+    QLineEdit *Edit5 = nullptr;
+    TWinButton *WinButton1 = nullptr;
+    QPushButton *Button5 = nullptr;
     QListWidget *ListBox1 = nullptr;
+    QMenu *PopupMenu1 = nullptr;
+    QAction *N1 = nullptr; // "Упорядочить"
+    QAction *N3 = nullptr; // "Удалить выделенное"
+    QAction *N4 = nullptr; // "Редактировать"
     // "Настройки вида календаря"
     QLabel *StaticText15 = nullptr;
     QGroupBox *RadioGroup1 = nullptr;
@@ -89,6 +148,9 @@ public:
     QRadioButton *RadioButton3 = nullptr;
     QRadioButton *RadioButton4 = nullptr;
     QLabel *Label1 = nullptr;
+
+protected:
+    bool event(QEvent *e) override;
 
 private:
     void createBackgroundPage();
@@ -103,6 +165,12 @@ private:
     void fillHolidayList();
     void loadRegionalOptions();
     void applyStartOfWeek(int weekday);
+    // Profiles
+    void refreshFileList();
+    void showActiveProfile();
+    // The write step: false when the name was refused (and said so).
+    bool writeProfileAs(const QString &fileName);
+    void applyProfile(const ProfileContent &profile);
 };
 
 extern TForm14 *Form14;

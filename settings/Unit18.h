@@ -1,11 +1,31 @@
 #pragma once
-#include <QWidget>
+// "Редактирование": changes the text of the holiday entry selected in the
+// settings window's list. Not modal: it acts on whichever entry is selected
+// when it becomes active and when "Применить" is pressed.
+#include <QDialog>
 
-class TForm18 : public QWidget {
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class TWinButton;
+
+class TForm18 : public QDialog {
     Q_OBJECT
 public:
     TForm18();
+
     void FormCreate();
+    void FormActivate();
+    void WinButton1Click();
+    void Button1Click();
+
+    QLabel *StaticText1 = nullptr;
+    QLineEdit *Edit1 = nullptr;
+    TWinButton *WinButton1 = nullptr;
+    QPushButton *Button1 = nullptr;
+
+protected:
+    bool event(QEvent *e) override;
 };
 
 extern TForm18 *Form18;
