@@ -99,6 +99,8 @@ void TForm14::createProfilesPage()
                 &TForm14::FileListBox1Click);
     bindHandler(FileListBox1, &QListWidget::itemDoubleClicked, this,
                 &TForm14::FileListBox1DblClick);
+    // The list reads the folder when it is made, as a file list does.
+    refreshFileList();
 }
 
 void TForm14::refreshFileList()

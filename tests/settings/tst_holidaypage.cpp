@@ -1,0 +1,282 @@
+// The page "Праздники" and the edit window, driven as the user drives them.
+#include "TestSupport.h"
+#include "Unit1.h"
+#include "Unit14.h"
+#include "Unit18.h"
+#include "WinButton.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QtTest>
+#include <memory>
+
+namespace {
+
+const QString kWrongDate = QStringLiteral("Неправильно введена дата!!!");
+
+void pick(QComboBox *box, const QString &text)
+{
+    box->setCurrentIndex(text.isEmpty() ? -1 : box->findText(text));
+}
+
+QStringList entries() { return Form14->holidayEntries(); }
+
+void setEntries(const QStringList &list)
+{
+    Form14->ListBox1->clear();
+    Form14->ListBox1->addItems(list);
+}
+
+} // namespace
+
+class HolidayPageTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void addEntry_data();
+    void addEntry();
+    void listHoldsAtMost999();
+    void keyFiltersAndClearing();
+    void sortAndDelete();
+    void listShortcuts();
+    void editWindow();
+    void editedTextsReachTheProfile();
+
+private:
+    std::unique_ptr<RecordingDialogs> m_dialogs;
+    std::unique_ptr<ProgramFolder> m_folder;
+};
+
+void HolidayPageTest::init()
+{
+    m_dialogs = std::make_unique<RecordingDialogs>();
+    m_folder = std::make_unique<ProgramFolder>();
+    m_folder->write("regional.cal", {"TRUE", "FALSE", "FALSE", "TRUE"});
+    startProgram(*m_folder);
+    m_dialogs->clear();
+}
+
+void HolidayPageTest::cleanup()
+{
+    stopProgram();
+    m_folder.reset();
+    m_dialogs.reset();
+}
+
+void HolidayPageTest::addEntry_data()
+{
+    QTest::addColumn<QString>("day");
+    QTest::addColumn<QString>("month");
+    QTest::addColumn<QString>("year");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("entry"); // empty: refused
+    QTest::addColumn<QString>("message");
+    QTest::newRow("no year") << "31" << "Февраля" << "" << "Тест" << "31 февраля  Тест" << "";
+    QTest::newRow("with year") << "1" << "Января" << "2006" << "Новый год"
+                               << "1 января 2006г. Новый год" << "";
+    QTest::newRow("four spaces") << "7" << "Мая" << "" << "    " << "7 мая      " << "";
+    QTest::newRow("three letters") << "7" << "Мая" << "2005" << "Абв" << "" << kWrongDate;
+    QTest::newRow("no caption") << "7" << "Мая" << "" << "" << "" << kWrongDate;
+    QTest::newRow("no day") << "" << "Мая" << "" << "Праздник" << "" << kWrongDate;
+    QTest::newRow("no month") << "7" << "" << "" << "Праздник" << "" << kWrongDate;
+    QTest::newRow("not storable")
+        << "7" << "Мая" << "" << QString::fromUtf8("Праздник \xF0\x9F\x8E\x89") << ""
+        << QString::fromUtf8("Текст «7 мая  Праздник \xF0\x9F\x8E\x89» содержит знаки, которые "
+                             "профиль не может сохранить. Используйте русские и латинские "
+                             "буквы, цифры и обычные знаки препинания.");
+}
+
+void HolidayPageTest::addEntry()
+{
+    QFETCH(QString, day);
+    QFETCH(QString, month);
+    QFETCH(QString, year);
+    QFETCH(QString, caption);
+    QFETCH(QString, entry);
+    QFETCH(QString, message);
+    setEntries({"1 мая  Весна"});
+    pick(Form14->ComboBox1, day);
+    pick(Form14->ComboBox2, month);
+    Form14->Edit12->setText(year);
+    Form14->Edit5->setText(caption);
+    QTest::mouseClick(Form14->WinButton1, Qt::LeftButton);
+
+    if (entry.isEmpty()) {
+        QCOMPARE(m_dialogs->messages, QStringList{message});
+        QCOMPARE(entries(), QStringList{"1 мая  Весна"});
+    } else {
+        QVERIFY(m_dialogs->all().isEmpty());
+        QCOMPARE(entries(), (QStringList{"1 мая  Весна", entry}));
+    }
+    // The fields keep what was put into them either way.
+    QCOMPARE(Form14->ComboBox1->currentText(), day);
+    QCOMPARE(Form14->ComboBox2->currentText(), month);
+    QCOMPARE(Form14->Edit12->text(), year);
+    QCOMPARE(Form14->Edit5->text(), caption);
+}
+
+void HolidayPageTest::listHoldsAtMost999()
+{
+    QStringList full;
+    for (int i = 1; i <= 998; ++i)
+        full << QStringLiteral("%1 января  Запись").arg(i);
+    setEntries(full);
+    pick(Form14->ComboBox1, "3");
+    pick(Form14->ComboBox2, "Марта");
+    Form14->Edit5->setText(QStringLiteral("Последняя"));
+    Form14->WinButton1Click();
+    QCOMPARE(Form14->ListBox1->count(), 999);
+    Form14->WinButton1Click();
+    QCOMPARE(Form14->ListBox1->count(), 999);
+    QCOMPARE(m_dialogs->messages.size(), 1);
+    QVERIFY(m_dialogs->messages.first().contains(QLatin1String("999")));
+}
+
+void HolidayPageTest::keyFiltersAndClearing()
+{
+    QLineEdit *year = Form14->Edit12;
+    typeText(year, QStringLiteral("2a -я0.05"));
+    QCOMPARE(year->text(), QStringLiteral("2005"));
+    typeText(year, QStringLiteral("7"));
+    QCOMPARE(year->text(), QStringLiteral("2005"));
+    QTest::keyClick(year, Qt::Key_Backspace);
+    QCOMPARE(year->text(), QStringLiteral("200"));
+
+    // Day and month come from their lists only: typing picks nothing.
+    pick(Form14->ComboBox1, "5");
+    typeText(Form14->ComboBox1, QStringLiteral("1"));
+    QCOMPARE(Form14->ComboBox1->currentText(), QStringLiteral("5"));
+    typeText(Form14->ComboBox2, QStringLiteral("Ма"));
+    QCOMPARE(Form14->ComboBox2->currentText(), QString());
+    QTest::keyClick(Form14->ComboBox2, Qt::Key_Down);
+    QCOMPARE(Form14->ComboBox2->currentText(), QStringLiteral("Января"));
+
+    Form14->Edit5->setText(QStringLiteral("Праздник"));
+    QTest::mouseClick(Form14->Button5, Qt::LeftButton);
+    for (const QString &text : {Form14->ComboBox1->currentText(), Form14->ComboBox2->currentText(),
+                                Form14->Edit12->text(), Form14->Edit5->text()})
+        QCOMPARE(text, QString());
+}
+
+void HolidayPageTest::sortAndDelete()
+{
+    setEntries({"2 января  А", "10 января  Б", "1 мая  В"});
+    Form14->N1->trigger();
+    QCOMPARE(entries(), (QStringList{"1 мая  В", "10 января  Б", "2 января  А"}));
+    pick(Form14->ComboBox1, "1");
+    pick(Form14->ComboBox2, "Января");
+    Form14->Edit5->setText(QStringLiteral("Новый год"));
+    Form14->WinButton1Click();
+    QCOMPARE(entries().last(), QStringLiteral("1 января  Новый год"));
+
+    // Nothing selected: nothing happens, nothing is said.
+    Form14->N3->trigger();
+    QCOMPARE(Form14->ListBox1->count(), 4);
+    Form14->ListBox1->setCurrentRow(1);
+    Form14->N3->trigger();
+    QCOMPARE(entries(), (QStringList{"1 мая  В", "2 января  А", "1 января  Новый год"}));
+    QCOMPARE(Form14->selectedHoliday(), -1);
+    QVERIFY(m_dialogs->all().isEmpty());
+
+    setEntries({});
+    Form14->N3->trigger();
+    QCOMPARE(m_dialogs->messages, QStringList{"Нечего удалять"});
+}
+
+void HolidayPageTest::listShortcuts()
+{
+    setEntries({"2 января  А", "10 января  Б", "1 мая  В"});
+    Form14->showPage(Form14->TabSheet8);
+    QVERIFY(QTest::qWaitForWindowActive(Form14));
+    QListWidget *list = Form14->ListBox1;
+    list->setFocus();
+    QTRY_VERIFY(list->hasFocus());
+    list->setCurrentRow(0);
+    QTest::keyClick(list, Qt::Key_Delete);
+    QCOMPARE(entries(), (QStringList{"10 января  Б", "1 мая  В"}));
+    QTest::keyClick(list, Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(entries(), (QStringList{"1 мая  В", "10 января  Б"}));
+    list->setCurrentRow(1);
+    QTest::keyClick(list, Qt::Key_Insert);
+    QVERIFY(QTest::qWaitForWindowActive(Form18));
+    QCOMPARE(Form18->Edit1->text(), QStringLiteral("10 января  Б"));
+
+    // Enter on the page adds through the page's default button.
+    Form18->hide();
+    Form14->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(Form14));
+    pick(Form14->ComboBox1, "9");
+    pick(Form14->ComboBox2, "Мая");
+    Form14->Edit5->setText(QStringLiteral("Победа"));
+    QTest::keyClick(Form14->Edit5, Qt::Key_Return);
+    QCOMPARE(entries().last(), QStringLiteral("9 мая  Победа"));
+    Form14->hide();
+}
+
+void HolidayPageTest::editWindow()
+{
+    setEntries({"7 января 2005г. Рождество", "23 февраля  Праздник"});
+    Form14->showPage(Form14->TabSheet8);
+    QVERIFY(QTest::qWaitForWindowActive(Form14));
+
+    // Nothing selected: the field keeps what it had, "Применить" only hides.
+    Form14->N4Click();
+    QVERIFY(QTest::qWaitForWindowActive(Form18));
+    QCOMPARE(Form18->Edit1->text(), QString());
+    Form18->Edit1->setText(QStringLiteral("было"));
+    QTest::mouseClick(Form18->WinButton1, Qt::LeftButton);
+    QVERIFY(!Form18->isVisible());
+    QCOMPARE(entries().first(), QStringLiteral("7 января 2005г. Рождество"));
+    Form14->N4Click();
+    QVERIFY(QTest::qWaitForWindowActive(Form18));
+    QCOMPARE(Form18->Edit1->text(), QStringLiteral("было"));
+
+    // Coming back to the edit window refills it from the selected entry.
+    Form14->ListBox1->setCurrentRow(1);
+    Form18->Edit1->setText(QStringLiteral("набрано"));
+    Form14->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(Form14));
+    Form18->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(Form18));
+    QCOMPARE(Form18->Edit1->text(), QStringLiteral("23 февраля  Праздник"));
+
+    // A text the profile cannot keep is refused; the window stays.
+    Form18->Edit1->setText(QString::fromUtf8("23 февраля \xF0\x9F\x8E\x89"));
+    Form18->WinButton1Click();
+    QCOMPARE(m_dialogs->messages.size(), 1);
+    QVERIFY(Form18->isVisible());
+
+    Form18->Edit1->setText(QStringLiteral("23 февраля  День защитника"));
+    Form18->WinButton1Click();
+    QVERIFY(!Form18->isVisible());
+    QCOMPARE(entries().last(), QStringLiteral("23 февраля  День защитника"));
+    QCOMPARE(Form18->Edit1->text(), QStringLiteral("23 февраля  День защитника"));
+
+    // "Отмена" empties the field and leaves the list alone.
+    Form14->N4Click();
+    QVERIFY(QTest::qWaitForWindowActive(Form18));
+    Form18->Edit1->setText(QStringLiteral("что-то"));
+    QTest::mouseClick(Form18->Button1, Qt::LeftButton);
+    QVERIFY(!Form18->isVisible());
+    QCOMPARE(Form18->Edit1->text(), QString());
+    QCOMPARE(entries().last(), QStringLiteral("23 февраля  День защитника"));
+    Form14->hide();
+}
+
+void HolidayPageTest::editedTextsReachTheProfile()
+{
+    setEntries({"1 мая  Весна", "9 мая  Победа"});
+    Form14->ListBox1->setCurrentRow(0);
+    Form18->Edit1->setText(QString());
+    Form18->WinButton1Click();
+    Form1->FormClose();
+    const QStringList profile = m_folder->read("default.cpr");
+    QCOMPARE(profile.mid(12), (QStringList{"2", "", "9 мая  Победа"}));
+}
+
+QTEST_MAIN(HolidayPageTest)
+#include "tst_holidaypage.moc"
