@@ -27,8 +27,6 @@ public:
     void FormCreate();
     // Close-time save of the profile, "cnfg.cal", "transp.cal" and "regional.cal".
     void FormClose();
-    // "Сохранить изменения": writes the active profile at once, in ProgramDir.
-    void N31Click();
     void Timer1Timer();
     void Button1Click();
     void BitBtn1Click();

@@ -79,6 +79,7 @@ void TForm1::FormClose()
     writeRegional(ProgramDir + QStringLiteral("regional.cal"), Form14->regionalOptions());
 }
 
+// "Сохранить изменения": the active profile is written at once, into ProgramDir.
 void TForm1::N31Click()
 {
     ProfileResaveFlag = 1;

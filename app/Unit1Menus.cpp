@@ -80,6 +80,7 @@ void TForm1::createMenus()
     const std::pair<QAction *, void (TForm1::*)()> handlers[] = {
         {N29, &TForm1::N29Click},
         {N28, &TForm1::N28Click},
+        {N31, &TForm1::N31Click},
         {MtrayMain, &TForm1::MtrayMainClick},
         {N3, &TForm1::N3Click},
         {N5, &TForm1::N5Click},

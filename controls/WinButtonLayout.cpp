@@ -3,8 +3,7 @@
 // C++ integer division truncates toward zero, which is what the layout wants
 // even for buttons smaller than their bitmap.
 
-QPoint winButtonBitmapPos(QSize button, QSize bitmap, TWinButtonLayout layout, bool showCaption)
-{
+QPoint winButtonBitmapPos(QSize button, QSize bitmap, TWinButtonLayout layout, bool showCaption) {
     const int w = button.width(), h = button.height();
     const int bw = bitmap.width(), bh = bitmap.height();
     const QPoint centred(w / 2 - bw / 2, h / 2 - bh / 2);
@@ -23,8 +22,7 @@ QPoint winButtonBitmapPos(QSize button, QSize bitmap, TWinButtonLayout layout, b
     return centred;
 }
 
-CaptionBox winButtonCaptionArea(QSize button, QSize bitmap, TWinButtonLayout layout)
-{
+CaptionBox winButtonCaptionArea(QSize button, QSize bitmap, TWinButtonLayout layout) {
     const int w = button.width(), h = button.height();
     const int bw = bitmap.width(), bh = bitmap.height();
     switch (layout) {
@@ -40,8 +38,7 @@ CaptionBox winButtonCaptionArea(QSize button, QSize bitmap, TWinButtonLayout lay
     return {4, 4, w - 4, h - 4};
 }
 
-CaptionBox winButtonCaptionBox(QSize button, QSize bitmap, TWinButtonLayout layout, QSize text)
-{
+CaptionBox winButtonCaptionBox(QSize button, QSize bitmap, TWinButtonLayout layout, QSize text) {
     const int w = button.width(), h = button.height();
     const int bw = bitmap.width(), bh = bitmap.height();
     CaptionBox box = winButtonCaptionArea(button, bitmap, layout);

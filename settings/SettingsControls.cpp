@@ -7,8 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-QLabel *heading(QWidget *parent, const char *name, const QString &text, int x, int y)
-{
+QLabel *heading(QWidget *parent, const char *name, const QString &text, int x, int y) {
     auto *label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setAccessibleName(text.trimmed());
@@ -20,18 +19,16 @@ QLabel *heading(QWidget *parent, const char *name, const QString &text, int x, i
     return label;
 }
 
-QGroupBox *groupBox(QWidget *parent, const char *name, const QString &caption, int x, int y,
-                    int w, int h)
-{
+QGroupBox *groupBox(QWidget *parent, const char *name, const QString &caption, int x, int y, int w,
+                    int h) {
     auto *group = place(new QGroupBox(caption, parent), x, y, w, h);
     group->setObjectName(QString::fromLatin1(name));
     group->setAccessibleName(caption);
     return group;
 }
 
-QLineEdit *editField(QWidget *parent, const char *name, const QString &accessibleName, int x,
-                     int y, int w)
-{
+QLineEdit *editField(QWidget *parent, const char *name, const QString &accessibleName, int x, int y,
+                     int w) {
     auto *edit = place(new QLineEdit(parent), x, y, w, 22);
     edit->setObjectName(QString::fromLatin1(name));
     edit->setAccessibleName(accessibleName);
@@ -39,8 +36,7 @@ QLineEdit *editField(QWidget *parent, const char *name, const QString &accessibl
 }
 
 QPushButton *pushButton(QWidget *parent, const char *name, const QString &text, int x, int y,
-                        int w)
-{
+                        int w) {
     auto *button = place(new QPushButton(text, parent), x, y, w, 25);
     button->setObjectName(QString::fromLatin1(name));
     button->setAccessibleName(text.trimmed());

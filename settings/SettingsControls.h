@@ -11,9 +11,9 @@ class QWidget;
 
 // A bold heading at (x, y), sized to its text.
 QLabel *heading(QWidget *parent, const char *name, const QString &text, int x, int y);
-QGroupBox *groupBox(QWidget *parent, const char *name, const QString &caption, int x, int y,
-                    int w, int h);
-QLineEdit *editField(QWidget *parent, const char *name, const QString &accessibleName, int x,
-                     int y, int w);
+QGroupBox *groupBox(QWidget *parent, const char *name, const QString &caption, int x, int y, int w,
+                    int h);
+QLineEdit *editField(QWidget *parent, const char *name, const QString &accessibleName, int x, int y,
+                     int w);
 QPushButton *pushButton(QWidget *parent, const char *name, const QString &text, int x, int y,
                         int w);
