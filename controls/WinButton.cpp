@@ -11,7 +11,8 @@ namespace {
 constexpr int kCaptionFlags =
     Qt::TextWordWrap | Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextShowMnemonic;
 
-QString withoutMnemonics(QString text) {
+QString withoutMnemonics(QString text)
+{
     text.replace(QLatin1String("&&"), QStringLiteral("\x01"));
     text.remove(QLatin1Char('&'));
     text.replace(QLatin1Char('\x01'), QLatin1Char('&'));
@@ -20,7 +21,8 @@ QString withoutMnemonics(QString text) {
 
 } // namespace
 
-QImage withoutCornerColour(const QImage &bitmap, const QColor *paint) {
+QImage withoutCornerColour(const QImage &bitmap, const QColor *paint)
+{
     QImage out = bitmap.convertToFormat(QImage::Format_ARGB32);
     if (out.isNull())
         return out;
@@ -39,24 +41,28 @@ QImage withoutCornerColour(const QImage &bitmap, const QColor *paint) {
     return out;
 }
 
-TWinButton::TWinButton(QWidget *parent) : QPushButton(parent) {
+TWinButton::TWinButton(QWidget *parent) : QPushButton(parent)
+{
     resize(75, 25);
     setAttribute(Qt::WA_Hover);
 }
 
-void TWinButton::setBitmapLayout(TWinButtonLayout layout) {
+void TWinButton::setBitmapLayout(TWinButtonLayout layout)
+{
     if (layout == m_layout)
         return;
     m_layout = layout;
     update();
 }
 
-void TWinButton::setBitmap(const QImage &bitmap) {
+void TWinButton::setBitmap(const QImage &bitmap)
+{
     m_bitmap = bitmap;
     update();
 }
 
-void TWinButton::setCaption(const QString &caption) {
+void TWinButton::setCaption(const QString &caption)
+{
     if (caption == m_caption)
         return;
     m_caption = caption;
@@ -69,22 +75,26 @@ void TWinButton::setCaption(const QString &caption) {
     update();
 }
 
-void TWinButton::setShowCaption(bool show) {
+void TWinButton::setShowCaption(bool show)
+{
     if (show == m_showCaption)
         return;
     m_showCaption = show;
     update();
 }
 
-QSize TWinButton::bitmapSize() const {
+QSize TWinButton::bitmapSize() const
+{
     return m_bitmap.isNull() ? QSize(0, 0) : m_bitmap.size();
 }
 
-QPoint TWinButton::bitmapPos() const {
+QPoint TWinButton::bitmapPos() const
+{
     return winButtonBitmapPos(size(), bitmapSize(), m_layout, m_showCaption);
 }
 
-CaptionBox TWinButton::captionBox() const {
+CaptionBox TWinButton::captionBox() const
+{
     const CaptionBox area = winButtonCaptionArea(size(), bitmapSize(), m_layout);
     // Measured as drawn: lines broken at word boundaries to fit the area's
     // width; a word wider than the area widens the box.
@@ -93,7 +103,8 @@ CaptionBox TWinButton::captionBox() const {
     return winButtonCaptionBox(size(), bitmapSize(), m_layout, measured.size());
 }
 
-bool TWinButton::event(QEvent *e) {
+bool TWinButton::event(QEvent *e)
+{
     if (e->type() == QEvent::Shortcut) {
         auto *se = static_cast<QShortcutEvent *>(e);
         if (m_accelerator && se->shortcutId() == m_accelerator) {
@@ -109,7 +120,8 @@ bool TWinButton::event(QEvent *e) {
     return QPushButton::event(e);
 }
 
-void TWinButton::paintEvent(QPaintEvent *e) {
+void TWinButton::paintEvent(QPaintEvent *e)
+{
     QPushButton::paintEvent(e);
 
     QPainter painter(this);
@@ -134,7 +146,8 @@ void TWinButton::paintEvent(QPaintEvent *e) {
     }
 }
 
-void TWinButton::drawEmbossed(QPainter &painter, QPoint at) const {
+void TWinButton::drawEmbossed(QPainter &painter, QPoint at) const
+{
     if (m_bitmap.isNull())
         return;
     // The shape is every pixel not of the corner colour: a highlight copy one
@@ -146,14 +159,16 @@ void TWinButton::drawEmbossed(QPainter &painter, QPoint at) const {
     painter.drawImage(at, withoutCornerColour(m_bitmap, &shadow));
 }
 
-void TWinButton::enterEvent(QEnterEvent *e) {
+void TWinButton::enterEvent(QEnterEvent *e)
+{
     QPushButton::enterEvent(e);
     if (isEnabled())
         update();
     emit OnEnter();
 }
 
-void TWinButton::leaveEvent(QEvent *e) {
+void TWinButton::leaveEvent(QEvent *e)
+{
     QPushButton::leaveEvent(e);
     if (isEnabled())
         update();

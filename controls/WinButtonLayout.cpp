@@ -3,42 +3,37 @@
 // C++ integer division truncates toward zero, which is what the layout wants
 // even for buttons smaller than their bitmap.
 
-QPoint winButtonBitmapPos(QSize button, QSize bitmap, TWinButtonLayout layout, bool showCaption) {
+QPoint winButtonBitmapPos(QSize button, QSize bitmap, TWinButtonLayout layout, bool showCaption)
+{
     const int w = button.width(), h = button.height();
     const int bw = bitmap.width(), bh = bitmap.height();
     const QPoint centred(w / 2 - bw / 2, h / 2 - bh / 2);
     if (!showCaption)
         return centred;
     switch (layout) {
-    case wbBitmapTop:
-        return {centred.x(), 6};
-    case wbBitmapBottom:
-        return {centred.x(), h - bh - 6};
-    case wbBitmapLeft:
-        return {6, centred.y()};
-    case wbBitmapRight:
-        return {w - bw - 6, centred.y()};
+    case wbBitmapTop: return {centred.x(), 6};
+    case wbBitmapBottom: return {centred.x(), h - bh - 6};
+    case wbBitmapLeft: return {6, centred.y()};
+    case wbBitmapRight: return {w - bw - 6, centred.y()};
     }
     return centred;
 }
 
-CaptionBox winButtonCaptionArea(QSize button, QSize bitmap, TWinButtonLayout layout) {
+CaptionBox winButtonCaptionArea(QSize button, QSize bitmap, TWinButtonLayout layout)
+{
     const int w = button.width(), h = button.height();
     const int bw = bitmap.width(), bh = bitmap.height();
     switch (layout) {
-    case wbBitmapTop:
-        return {4, bh + 4, w - 4, h - 4};
-    case wbBitmapBottom:
-        return {4, 4, w - 4, h - bh - 4};
-    case wbBitmapLeft:
-        return {bw + 4, 4, w - 4, h - 4};
-    case wbBitmapRight:
-        return {4, 4, w - bw - 4, h - 4};
+    case wbBitmapTop: return {4, bh + 4, w - 4, h - 4};
+    case wbBitmapBottom: return {4, 4, w - 4, h - bh - 4};
+    case wbBitmapLeft: return {bw + 4, 4, w - 4, h - 4};
+    case wbBitmapRight: return {4, 4, w - bw - 4, h - 4};
     }
     return {4, 4, w - 4, h - 4};
 }
 
-CaptionBox winButtonCaptionBox(QSize button, QSize bitmap, TWinButtonLayout layout, QSize text) {
+CaptionBox winButtonCaptionBox(QSize button, QSize bitmap, TWinButtonLayout layout, QSize text)
+{
     const int w = button.width(), h = button.height();
     const int bw = bitmap.width(), bh = bitmap.height();
     CaptionBox box = winButtonCaptionArea(button, bitmap, layout);

@@ -19,7 +19,8 @@ struct CaptionBox {
     int width() const { return right - left; }
     int height() const { return bottom - top; }
     QRect toRect() const { return QRect(left, top, width(), height()); }
-    bool operator==(const CaptionBox &o) const {
+    bool operator==(const CaptionBox &o) const
+    {
         return left == o.left && top == o.top && right == o.right && bottom == o.bottom;
     }
 };

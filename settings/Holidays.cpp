@@ -8,7 +8,8 @@
 #include <algorithm>
 
 QString composeHoliday(const QString &day, const QString &month, const QString &year,
-                       const QString &caption) {
+                       const QString &caption)
+{
     const QString date = day + QLatin1Char(' ') + month.toLower() + QLatin1Char(' ');
     if (year.isEmpty())
         return date + QLatin1Char(' ') + caption;
@@ -17,7 +18,8 @@ QString composeHoliday(const QString &day, const QString &month, const QString &
 
 namespace {
 
-QCollator russianCollator() {
+QCollator russianCollator()
+{
     QCollator collator{QLocale(QLocale::Russian, QLocale::Russia)};
     collator.setCaseSensitivity(Qt::CaseInsensitive);
     collator.setNumericMode(false);
@@ -27,14 +29,16 @@ QCollator russianCollator() {
 
 } // namespace
 
-void sortAlphabetically(QStringList &entries) {
+void sortAlphabetically(QStringList &entries)
+{
     const QCollator collator = russianCollator();
     std::stable_sort(entries.begin(), entries.end(), [&](const QString &a, const QString &b) {
         return collator.compare(a, b) < 0;
     });
 }
 
-bool isYearKey(QChar key) {
+bool isYearKey(QChar key)
+{
     const ushort c = key.unicode();
     if (c >= '0' && c <= '9')
         return true;
@@ -42,7 +46,8 @@ bool isYearKey(QChar key) {
     return c < 32 && c != 9 && c != 11 && c != 13;
 }
 
-QString holidayTextProblem(const QString &text) {
+QString holidayTextProblem(const QString &text)
+{
     if (text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r')))
         return QStringLiteral("Запись праздника должна умещаться в одну строку: "
                               "уберите из текста переводы строк.");
@@ -54,7 +59,8 @@ QString holidayTextProblem(const QString &text) {
     return {};
 }
 
-QString holidayCountProblem(int count) {
+QString holidayCountProblem(int count)
+{
     if (count <= kHolidayPositions)
         return {};
     return QStringLiteral("В списке уже %1 праздников: больше профиль не вмещает. "
@@ -62,7 +68,8 @@ QString holidayCountProblem(int count) {
         .arg(kHolidayPositions);
 }
 
-QString profileNameProblem(const QString &name) {
+QString profileNameProblem(const QString &name)
+{
     if (name.contains(QLatin1Char('/')))
         return QStringLiteral("Имя профиля «%1» содержит знак \"/\". Профиль — это файл в папке "
                               "программы, а не путь: введите имя без \"/\".")
@@ -74,7 +81,8 @@ QString profileNameProblem(const QString &name) {
     return {};
 }
 
-QStringList profileFileNames(const QString &dir) {
+QStringList profileFileNames(const QString &dir)
+{
     QDir folder(dir);
     folder.setNameFilters({QStringLiteral("*.cpr")});
     // ".cpr" (a profile created with an empty name) is a hidden file here.

@@ -7,20 +7,16 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-QLabel *heading(QWidget *parent, const char *name, const QString &text, int x, int y) {
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
+QLabel *heading(QWidget *parent, const char *name, const QString &text, int x, int y)
+{
+    QLabel *label = placeLabel(parent, name, text, x, y, 0, true);
     label->setAccessibleName(text.trimmed());
-    label->move(x, y);
-    QFont f = label->font();
-    f.setBold(true);
-    label->setFont(f);
-    label->adjustSize();
     return label;
 }
 
 QGroupBox *groupBox(QWidget *parent, const char *name, const QString &caption, int x, int y, int w,
-                    int h) {
+                    int h)
+{
     auto *group = place(new QGroupBox(caption, parent), x, y, w, h);
     group->setObjectName(QString::fromLatin1(name));
     group->setAccessibleName(caption);
@@ -28,15 +24,16 @@ QGroupBox *groupBox(QWidget *parent, const char *name, const QString &caption, i
 }
 
 QLineEdit *editField(QWidget *parent, const char *name, const QString &accessibleName, int x, int y,
-                     int w) {
+                     int w)
+{
     auto *edit = place(new QLineEdit(parent), x, y, w, 22);
     edit->setObjectName(QString::fromLatin1(name));
     edit->setAccessibleName(accessibleName);
     return edit;
 }
 
-QPushButton *pushButton(QWidget *parent, const char *name, const QString &text, int x, int y,
-                        int w) {
+QPushButton *pushButton(QWidget *parent, const char *name, const QString &text, int x, int y, int w)
+{
     auto *button = place(new QPushButton(text, parent), x, y, w, 25);
     button->setObjectName(QString::fromLatin1(name));
     button->setAccessibleName(text.trimmed());

@@ -24,7 +24,8 @@ const char *const kMonthItems[12] = {"Января",   "Февраля", "Мар
                                      "Сентября", "Октября", "Ноября", "Декабря"};
 
 QComboBox *dropDownList(QWidget *parent, const char *name, const QString &accessibleName,
-                        const QStringList &items, int x, int y, int w) {
+                        const QStringList &items, int x, int y, int w)
+{
     auto *box = place(new QComboBox(parent), x, y, w, 22);
     box->setObjectName(QString::fromLatin1(name));
     box->setAccessibleName(accessibleName);
@@ -35,7 +36,8 @@ QComboBox *dropDownList(QWidget *parent, const char *name, const QString &access
 }
 
 QAction *popupItem(QMenu *menu, QWidget *list, const char *name, const QString &caption,
-                   const QKeySequence &shortcut) {
+                   const QKeySequence &shortcut)
+{
     QAction *item = menu->addAction(caption);
     item->setObjectName(QString::fromLatin1(name));
     item->setShortcut(shortcut);
@@ -47,7 +49,8 @@ QAction *popupItem(QMenu *menu, QWidget *list, const char *name, const QString &
 
 } // namespace
 
-void TForm14::createHolidaysPage() {
+void TForm14::createHolidaysPage()
+{
     QWidget *page = TabSheet8;
     StaticText12 = heading(
         page, "StaticText12",
@@ -108,12 +111,14 @@ void TForm14::createHolidaysPage() {
                 &TForm14::ListBox1ContextPopup);
 }
 
-int TForm14::selectedHoliday() const {
+int TForm14::selectedHoliday() const
+{
     const QList<QListWidgetItem *> selected = ListBox1->selectedItems();
     return selected.isEmpty() ? -1 : ListBox1->row(selected.first());
 }
 
-void TForm14::WinButton1Click() {
+void TForm14::WinButton1Click()
+{
     if (Edit5->text().size() < 4 || ComboBox1->currentText().isEmpty() ||
         ComboBox2->currentText().isEmpty()) {
         ShowMessage(QStringLiteral("Неправильно введена дата!!!"));
@@ -132,21 +137,24 @@ void TForm14::WinButton1Click() {
     ListBox1->addItem(entry);
 }
 
-void TForm14::Button5Click() {
+void TForm14::Button5Click()
+{
     ComboBox1->setCurrentIndex(-1);
     ComboBox2->setCurrentIndex(-1);
     Edit12->clear();
     Edit5->clear();
 }
 
-void TForm14::N1Click() {
+void TForm14::N1Click()
+{
     QStringList entries = holidayEntries();
     sortAlphabetically(entries);
     ListBox1->clear();
     ListBox1->addItems(entries);
 }
 
-void TForm14::N3Click() {
+void TForm14::N3Click()
+{
     if (ListBox1->count() == 0) {
         ShowMessage(QStringLiteral("Нечего удалять"));
         return;
@@ -159,24 +167,29 @@ void TForm14::N3Click() {
     ListBox1->setCurrentRow(-1);
 }
 
-void TForm14::N4Click() {
+void TForm14::N4Click()
+{
     Form18->show();
     Form18->raise();
     Form18->activateWindow();
 }
 
-bool TForm14::ComboBox1KeyPress(QChar) const {
+bool TForm14::ComboBox1KeyPress(QChar) const
+{
     return false; // the day is picked from the list only
 }
 
-bool TForm14::ComboBox2KeyPress(QChar) const {
+bool TForm14::ComboBox2KeyPress(QChar) const
+{
     return false; // so is the month
 }
 
-bool TForm14::Edit12KeyPress(QChar key) const {
+bool TForm14::Edit12KeyPress(QChar key) const
+{
     return isYearKey(key);
 }
 
-void TForm14::ListBox1ContextPopup(const QPoint &pos) {
+void TForm14::ListBox1ContextPopup(const QPoint &pos)
+{
     PopupMenu1->popup(ListBox1->viewport()->mapToGlobal(pos));
 }

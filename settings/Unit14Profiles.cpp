@@ -23,13 +23,15 @@
 
 namespace {
 
-ProfileContent currentProfile() {
+ProfileContent currentProfile()
+{
     return {Form1->dayElements(), Form14->holidayEntries()};
 }
 
 // A profile to switch to must be readable whole, so that nothing of the
 // active state is replaced by half a profile.
-ProfileContent readWholeProfile(const QString &path) {
+ProfileContent readWholeProfile(const QString &path)
+{
     ProfileContent profile = readProfile(path);
     for (int k = 0; k < 12; ++k)
         if (profile.days[k] < 1 || profile.days[k] > 31)
@@ -40,18 +42,21 @@ ProfileContent readWholeProfile(const QString &path) {
     return profile;
 }
 
-bool sameFile(const QString &a, const QString &b) {
+bool sameFile(const QString &a, const QString &b)
+{
     return QFileInfo(a) == QFileInfo(b);
 }
 
-void setMainCaption(const QString &profilePath) {
+void setMainCaption(const QString &profilePath)
+{
     Form1->setWindowTitle(QStringLiteral("Календарь < ") + ExtractFileName(profilePath) +
                           QStringLiteral(" >"));
 }
 
 } // namespace
 
-void TForm14::createProfilesPage() {
+void TForm14::createProfilesPage()
+{
     QWidget *page = TabSheet7;
     StaticText8 = heading(
         page, "StaticText8",
@@ -101,7 +106,8 @@ void TForm14::createProfilesPage() {
     refreshFileList();
 }
 
-void TForm14::refreshFileList() {
+void TForm14::refreshFileList()
+{
     // Re-reading the folder keeps the pick and whatever is typed in Edit2.
     const QSignalBlocker quiet(FileListBox1);
     FileListBox1->clear();
@@ -115,12 +121,14 @@ void TForm14::refreshFileList() {
         Edit4->clear();
 }
 
-void TForm14::showActiveProfile() {
+void TForm14::showActiveProfile()
+{
     StatusBar1->showMessage(QStringLiteral("Сейчас используется профиль: ") +
                             ExtractFileName(Edit3->text()));
 }
 
-bool TForm14::writeProfileAs(const QString &fileName) {
+bool TForm14::writeProfileAs(const QString &fileName)
+{
     const QString problem = profileNameProblem(fileName);
     if (!problem.isEmpty()) {
         ShowMessage(problem);
@@ -137,7 +145,8 @@ bool TForm14::writeProfileAs(const QString &fileName) {
     return true;
 }
 
-void TForm14::Button2Click() {
+void TForm14::Button2Click()
+{
     QString fileName = Edit1->text();
     if (ProfileResaveFlag)
         ProfileResaveFlag = 0;
@@ -146,7 +155,8 @@ void TForm14::Button2Click() {
     writeProfileAs(fileName);
 }
 
-void TForm14::Button3Click() {
+void TForm14::Button3Click()
+{
     const QString selected = Edit4->text();
     if (selected.isEmpty())
         return;
@@ -181,7 +191,8 @@ void TForm14::Button3Click() {
     showActiveProfile();
 }
 
-void TForm14::Button4Click() {
+void TForm14::Button4Click()
+{
     const QString selected = Edit4->text();
     if (selected.isEmpty())
         return;
@@ -196,7 +207,8 @@ void TForm14::Button4Click() {
     refreshFileList();
 }
 
-void TForm14::FileListBox1Click() {
+void TForm14::FileListBox1Click()
+{
     const QList<QListWidgetItem *> items = FileListBox1->selectedItems();
     if (items.isEmpty()) {
         Edit4->clear();
@@ -206,7 +218,8 @@ void TForm14::FileListBox1Click() {
     Edit4->setText(ProgramDir + items.first()->text());
 }
 
-void TForm14::FileListBox1DblClick() {
+void TForm14::FileListBox1DblClick()
+{
     const QString target = Edit4->text();
     if (target.isEmpty())
         return;
@@ -222,7 +235,8 @@ void TForm14::FileListBox1DblClick() {
     setMainCaption(target);
 }
 
-void TForm14::applyProfile(const ProfileContent &profile) {
+void TForm14::applyProfile(const ProfileContent &profile)
+{
     for (int k = 0; k < 12; ++k) {
         TCalendar *grid = Form1->calendars()[k];
         // A day the shown month lacks (29 February of a leap year) takes the
@@ -234,7 +248,8 @@ void TForm14::applyProfile(const ProfileContent &profile) {
     ListBox1->addItems(profile.entries);
 }
 
-void TForm14::FormActivate() {
+void TForm14::FormActivate()
+{
     refreshFileList();
     showActiveProfile();
 }

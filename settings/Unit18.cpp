@@ -16,7 +16,8 @@
 
 TForm18 *Form18 = nullptr;
 
-TForm18::TForm18() {
+TForm18::TForm18()
+{
     setObjectName(QStringLiteral("Form18"));
     setWindowTitle(QStringLiteral("Редактирование"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
@@ -36,23 +37,27 @@ TForm18::TForm18() {
     bindHandler(Button1, &QPushButton::clicked, this, &TForm18::Button1Click);
 }
 
-bool TForm18::event(QEvent *e) {
+bool TForm18::event(QEvent *e)
+{
     if (e->type() == QEvent::WindowActivate)
         runHandler([this] { FormActivate(); });
     return QDialog::event(e);
 }
 
-void TForm18::FormCreate() {
+void TForm18::FormCreate()
+{
     Edit1->clear();
 }
 
-void TForm18::FormActivate() {
+void TForm18::FormActivate()
+{
     const int row = Form14->selectedHoliday();
     if (row >= 0)
         Edit1->setText(Form14->ListBox1->item(row)->text());
 }
 
-void TForm18::WinButton1Click() {
+void TForm18::WinButton1Click()
+{
     const int row = Form14->selectedHoliday();
     if (row >= 0) {
         const QString problem = holidayTextProblem(Edit1->text());
@@ -65,7 +70,8 @@ void TForm18::WinButton1Click() {
     hide();
 }
 
-void TForm18::Button1Click() {
+void TForm18::Button1Click()
+{
     Edit1->clear();
     hide();
 }

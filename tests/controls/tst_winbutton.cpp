@@ -12,7 +12,8 @@ namespace {
 
 // A 12 x 12 bitmap: magenta background (its top-left pixel) with a red
 // square at (3, 3) .. (8, 8).
-QImage squareBitmap() {
+QImage squareBitmap()
+{
     QImage bitmap(12, 12, QImage::Format_RGB32);
     bitmap.fill(Qt::magenta);
     QPainter p(&bitmap);
@@ -20,13 +21,15 @@ QImage squareBitmap() {
     return bitmap;
 }
 
-QFont crispFont() {
+QFont crispFont()
+{
     QFont f(QStringLiteral("DejaVu Sans"), 9);
     f.setStyleStrategy(QFont::NoAntialias);
     return f;
 }
 
-int countColour(const QImage &image, const QRect &area, QColor colour) {
+int countColour(const QImage &image, const QRect &area, QColor colour)
+{
     int n = 0;
     const QRect r = area.intersected(image.rect());
     for (int y = r.top(); y <= r.bottom(); ++y)
@@ -35,7 +38,8 @@ int countColour(const QImage &image, const QRect &area, QColor colour) {
     return n;
 }
 
-QImage picture(QWidget &w) {
+QImage picture(QWidget &w)
+{
     return w.grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
@@ -53,7 +57,8 @@ private slots:
     void captionSetterAndMouseEvents();
 };
 
-void TestWinButton::layout_data() {
+void TestWinButton::layout_data()
+{
     QTest::addColumn<QSize>("button");
     QTest::addColumn<QSize>("bitmap");
     QTest::addColumn<int>("layout");
@@ -78,7 +83,8 @@ void TestWinButton::layout_data() {
                             << QPoint(6, 7) << CaptionBox{11, 5, 41, 19};
 }
 
-void TestWinButton::layout() {
+void TestWinButton::layout()
+{
     QFETCH(QSize, button);
     QFETCH(QSize, bitmap);
     QFETCH(int, layout);
@@ -95,7 +101,8 @@ void TestWinButton::layout() {
                                             .arg(box.bottom)));
 }
 
-void TestWinButton::longCaptionWrapsCentred() {
+void TestWinButton::longCaptionWrapsCentred()
+{
     TWinButton button;
     button.setFont(crispFont());
     button.resize(110, 70);
@@ -110,7 +117,8 @@ void TestWinButton::longCaptionWrapsCentred() {
     QVERIFY(qAbs((box.top + box.bottom) / 2 - 35) <= 1);
 }
 
-void TestWinButton::drawsLikeAPlainButtonWithoutCaptionOrBitmap() {
+void TestWinButton::drawsLikeAPlainButtonWithoutCaptionOrBitmap()
+{
     QPushButton plain;
     plain.setFont(crispFont());
     plain.resize(90, 25);
@@ -128,7 +136,8 @@ void TestWinButton::drawsLikeAPlainButtonWithoutCaptionOrBitmap() {
     QCOMPARE(button.text(), QString());
 }
 
-void TestWinButton::enabledAndDisabledDrawing() {
+void TestWinButton::enabledAndDisabledDrawing()
+{
     TWinButton button;
     button.setFont(crispFont());
     button.resize(100, 40);
@@ -164,7 +173,8 @@ void TestWinButton::enabledAndDisabledDrawing() {
     QCOMPARE(countColour(shot, caption, text), 0);
 }
 
-void TestWinButton::acceleratorClicks() {
+void TestWinButton::acceleratorClicks()
+{
     QWidget window;
     auto *page = new QWidget(&window);
     auto *button = new TWinButton(page);
@@ -207,7 +217,8 @@ void TestWinButton::acceleratorClicks() {
     QCOMPARE(button->accessibleName(), QStringLiteral("Применить"));
 }
 
-void TestWinButton::captionSetterAndMouseEvents() {
+void TestWinButton::captionSetterAndMouseEvents()
+{
     TWinButton button;
     QSignalSpy changed(&button, &TWinButton::CaptionChanged);
     button.setCaption(QStringLiteral("Выход"));

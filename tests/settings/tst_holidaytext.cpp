@@ -17,7 +17,8 @@ private slots:
     void profileFiles();
 };
 
-void HolidayTextTest::sorting_data() {
+void HolidayTextTest::sorting_data()
+{
     QTest::addColumn<QStringList>("entries");
     QTest::addColumn<QStringList>("sorted");
     QTest::newRow("by text, not by date") << QStringList{"2 января  А", "10 января  Б", "1 мая  В"}
@@ -32,14 +33,16 @@ void HolidayTextTest::sorting_data() {
         << QStringList{"Арбуз", "яблоко", "apple", "Zoo"};
 }
 
-void HolidayTextTest::sorting() {
+void HolidayTextTest::sorting()
+{
     QFETCH(QStringList, entries);
     QFETCH(QStringList, sorted);
     sortAlphabetically(entries);
     QCOMPARE(entries, sorted);
 }
 
-void HolidayTextTest::storableTexts_data() {
+void HolidayTextTest::storableTexts_data()
+{
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("entryOk");
     QTest::addColumn<bool>("profileNameOk");
@@ -51,7 +54,8 @@ void HolidayTextTest::storableTexts_data() {
     QTest::newRow("parent folder") << "../Работа.cpr" << true << false;
 }
 
-void HolidayTextTest::storableTexts() {
+void HolidayTextTest::storableTexts()
+{
     QFETCH(QString, text);
     QFETCH(bool, entryOk);
     QFETCH(bool, profileNameOk);
@@ -61,7 +65,8 @@ void HolidayTextTest::storableTexts() {
     QVERIFY(holidayCountProblem(1000).contains(QLatin1String("999")));
 }
 
-void HolidayTextTest::profileFiles() {
+void HolidayTextTest::profileFiles()
+{
     QTemporaryDir dir;
     const QStringList present = {"Работа.cpr", "дом.CPR",    ".cpr", "Alpha.Cpr",
                                  "notes.cprx", "readme.txt", "cpr"};

@@ -20,7 +20,8 @@ namespace {
 
 const QStringList kWorkEntries = {"7 января 2005г. Рождество", "8 марта  Праздник"};
 
-QStringList profileText(int firstDay, const QStringList &entries) {
+QStringList profileText(int firstDay, const QStringList &entries)
+{
     QStringList lines;
     for (int k = 0; k < 12; ++k)
         lines << QString::number(firstDay + k);
@@ -28,7 +29,8 @@ QStringList profileText(int firstDay, const QStringList &entries) {
 }
 
 // The twelve grids and the list as a profile writes them.
-QStringList shownState() {
+QStringList shownState()
+{
     QStringList lines;
     for (int day : Form1->dayElements())
         lines << QString::number(day);
@@ -36,25 +38,29 @@ QStringList shownState() {
     return lines << QString::number(entries.size()) << entries;
 }
 
-QStringList listed() {
+QStringList listed()
+{
     QStringList names;
     for (int i = 0; i < Form14->FileListBox1->count(); ++i)
         names << Form14->FileListBox1->item(i)->text();
     return names;
 }
 
-void selectProfile(const QString &name) {
+void selectProfile(const QString &name)
+{
     const auto items = Form14->FileListBox1->findItems(name, Qt::MatchExactly);
     QVERIFY2(items.size() == 1, qPrintable(name));
     Form14->FileListBox1->setCurrentItem(items.first());
 }
 
 // Runs a handler the way the program does: a failure becomes a message.
-void act(void (TForm14::*handler)()) {
+void act(void (TForm14::*handler)())
+{
     runHandler([handler] { (Form14->*handler)(); });
 }
 
-QString status() {
+QString status()
+{
     return Form14->StatusBar1->currentMessage();
 }
 
@@ -86,7 +92,8 @@ private:
     std::unique_ptr<ProgramFolder> m_folder;
 };
 
-void ProfilesTest::init() {
+void ProfilesTest::init()
+{
     m_dialogs = std::make_unique<RecordingDialogs>();
     m_folder = std::make_unique<ProgramFolder>();
     m_folder->write("regional.cal", {"TRUE", "FALSE", "FALSE", "TRUE"});
@@ -94,27 +101,32 @@ void ProfilesTest::init() {
     m_folder->write("Дом.cpr", profileText(5, {}));
 }
 
-void ProfilesTest::start(const QString &activeName) {
+void ProfilesTest::start(const QString &activeName)
+{
     SettingsContent settings;
+    settings.showSplash = settings.showTips = false; // nothing else on screen
     settings.profilePath = path(activeName);
     m_folder->write("cnfg.cal", settingsFileLines(settings));
     startProgram(*m_folder);
     QVERIFY2(m_dialogs->all().isEmpty(), qPrintable(m_dialogs->all().join('|')));
 }
 
-void ProfilesTest::checkActive(const QString &name) const {
+void ProfilesTest::checkActive(const QString &name) const
+{
     QCOMPARE(Form14->Edit3->text(), path(name));
     QCOMPARE(status(), QStringLiteral("Сейчас используется профиль: ") + name);
     QCOMPARE(Form1->windowTitle(), QStringLiteral("Календарь < %1 >").arg(name));
 }
 
-void ProfilesTest::cleanup() {
+void ProfilesTest::cleanup()
+{
     stopProgram();
     m_folder.reset();
     m_dialogs.reset();
 }
 
-void ProfilesTest::createProfiles() {
+void ProfilesTest::createProfiles()
+{
     start();
     Form1->Calendar3->SetDateElement(3, 17);
     Form14->Edit1->setText(QStringLiteral("Отпуск"));
@@ -140,7 +152,8 @@ void ProfilesTest::createProfiles() {
     QVERIFY(m_folder->bytes("cnfg.cal").endsWith(encode1251(path(".cpr")) + "\r\n"));
 }
 
-void ProfilesTest::refusedNames_data() {
+void ProfilesTest::refusedNames_data()
+{
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("said"); // part of the message
     QTest::addColumn<bool>("isError");
@@ -152,7 +165,8 @@ void ProfilesTest::refusedNames_data() {
                               << "Папка.cpr" << true;
 }
 
-void ProfilesTest::refusedNames() {
+void ProfilesTest::refusedNames()
+{
     QFETCH(QString, name);
     QFETCH(QString, said);
     QFETCH(bool, isError);
@@ -169,7 +183,8 @@ void ProfilesTest::refusedNames() {
     QCOMPARE(QDir(m_folder->path()).entryList(QDir::AllEntries | QDir::Hidden), before);
 }
 
-void ProfilesTest::rename() {
+void ProfilesTest::rename()
+{
     start();
     // Another profile: only its file is renamed, its contents stay.
     const QByteArray home = m_folder->bytes("Дом.cpr");
@@ -208,7 +223,8 @@ void ProfilesTest::rename() {
     QCOMPARE(m_dialogs->all().size(), 1);
 }
 
-void ProfilesTest::deleteProfiles() {
+void ProfilesTest::deleteProfiles()
+{
     start();
     selectProfile(QStringLiteral("Работа.cpr"));
     QTest::mouseClick(Form14->Button4, Qt::LeftButton);
@@ -232,7 +248,8 @@ void ProfilesTest::deleteProfiles() {
     QCOMPARE(m_dialogs->all().size(), 1);
 }
 
-void ProfilesTest::switchProfiles() {
+void ProfilesTest::switchProfiles()
+{
     m_folder->write("Лето.cpr", QStringList(12, QStringLiteral("31")));
     start();
     Form1->Calendar3->SetDateElement(3, 17);
@@ -275,7 +292,8 @@ void ProfilesTest::switchProfiles() {
     QVERIFY(m_dialogs->all().isEmpty());
 }
 
-void ProfilesTest::switchRefusesDamagedProfile_data() {
+void ProfilesTest::switchRefusesDamagedProfile_data()
+{
     QTest::addColumn<QStringList>("lines");
     const QStringList good = profileText(1, {});
     QStringList badDay = good, zeroDay = good, badCount = good, many = good;
@@ -290,7 +308,8 @@ void ProfilesTest::switchRefusesDamagedProfile_data() {
     QTest::newRow("more than 999 entries") << many;
 }
 
-void ProfilesTest::switchRefusesDamagedProfile() {
+void ProfilesTest::switchRefusesDamagedProfile()
+{
     QFETCH(QStringList, lines);
     m_folder->write("Сломан.cpr", lines);
     start();
@@ -309,7 +328,8 @@ void ProfilesTest::switchRefusesDamagedProfile() {
     QCOMPARE(m_folder->bytes("Работа.cpr"), work);
 }
 
-void ProfilesTest::saveChanges() {
+void ProfilesTest::saveChanges()
+{
     // A profile outside the program folder moves into it.
     QVERIFY(QDir(m_folder->path()).mkdir(QStringLiteral("Другое")));
     m_folder->write("Другое/Внешний.cpr", profileText(3, {"9 мая  Победа"}));
