@@ -6,7 +6,9 @@
 
 #include <QDialog>
 
+class QLabel;
 class QLineEdit;
+class QPushButton;
 class QRadioButton;
 
 class TForm15 : public QDialog {
@@ -14,16 +16,39 @@ class TForm15 : public QDialog {
 public:
     TForm15();
     void FormCreate();
+    void Button1Click(); // "Обзор"
+    void Button4Click(); // "Применить"
+    void Button2Click(); // "OK"
+    void Button3Click(); // "Отмена"
     // Sets the fifteen captions of the main window to ColorBox2's colour.
     void applyCaptionColour();
 
-    TImage *Image1 = nullptr;
+    TImage *Image1 = nullptr; // the preview over the whole dialog
+    TImage *Image2 = nullptr;
     QRadioButton *RadioButton1 = nullptr; // "Рисунок"
     QLineEdit *Edit1 = nullptr;
+    QPushButton *Button1 = nullptr;
     QRadioButton *RadioButton2 = nullptr; // "Цвет"
     TColorBox *ColorBox1 = nullptr;
+    QLabel *StaticText1 = nullptr;
     TColorBox *ColorBox2 = nullptr;
+    QPushButton *Button2 = nullptr;
+    QPushButton *Button4 = nullptr;
+    QPushButton *Button3 = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void showPicture(bool shown);
+    void applyColour();
+    // The picture path "Применить" last put on the main window.
+    QString m_appliedPicture;
 };
 
 extern TForm15 *Form15;
 extern int BackgroundApplied;
+
+// While printing takes the main window's background: the print copy and the
+// cube template follow the main window's picture, colour and captions.
+void carryOverToPrintCopies();

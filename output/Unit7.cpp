@@ -1,24 +1,86 @@
 #include "Unit7.h"
 
+#include "Unit1.h"
+
 #include <QLabel>
 
 TForm7 *Form7 = nullptr;
 
+namespace {
+
+// The window font of the printed windows: 8 points at 96 dpi.
+QFont printWindowFont()
+{
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(11);
+    return font;
+}
+
+QLabel *transparentLabel(QWidget *parent, const QString &name)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setAttribute(Qt::WA_TranslucentBackground);
+    return label;
+}
+
+} // namespace
+
 TForm7::TForm7()
 {
     setObjectName(QStringLiteral("Form7"));
-    Image15 = new TImage(this);
+    setWindowTitle(QStringLiteral("Form7"));
+    setFont(printWindowFont());
+    setWindowColour(this, clWhite);
+    setFixedSize(793, 553);
+
+    Image15 = place(new TImage(this), 0, 0, 793, 553);
     Image15->setObjectName(QStringLiteral("Image15"));
-    Label14 = new QLabel(this);
-    Label14->setObjectName(QStringLiteral("Label14"));
+    Image15->hide();
+
+    // Month m stands in column (m - 1) mod 4 and row (m - 1) div 4.
     for (int k = 0; k < 12; ++k) {
-        m_calendars[k] = new TCalendar(this);
+        const int x = 200 * (k % 4), y = 168 * (k / 4);
+        m_images[k] = place(new TImage(this), x, 56 + y, 33, 33);
+        m_monthLabels[k] = transparentLabel(this, QStringLiteral("Label%1").arg(k + 1));
+        m_monthLabels[k]->move(x + 72, 72 + y);
+        m_calendars[k] = place(new TCalendar(this), x, 88 + y, 193, k == 1 ? 121 : 120);
         m_calendars[k]->setObjectName(QStringLiteral("Calendar%1").arg(k + 1));
-        m_monthLabels[k] = new QLabel(this);
-        m_monthLabels[k]->setObjectName(QStringLiteral("Label%1").arg(k + 1));
+        m_calendars[k]->SetStartOfWeek(1);
     }
+    m_images[12] = place(new TImage(this), 760, 392, 33, 33);
+    m_images[13] = place(new TImage(this), 160, 56, 33, 33);
+    for (int k = 0; k < 14; ++k) {
+        m_images[k]->setObjectName(QStringLiteral("Image%1").arg(k + 1));
+        m_images[k]->setStretch(false);
+    }
+    Label14 = transparentLabel(this, QStringLiteral("Label14"));
+    Label14->move(640, 0);
 }
 
-void TForm7::FormCreate() {}
+void TForm7::copyMainWindow()
+{
+    for (int k = 0; k < 14; ++k)
+        m_images[k]->setPicture(Form1->Images[k]->picture());
+    for (int k = 0; k < 12; ++k) {
+        m_monthLabels[k]->setText(Form1->monthLabels()[k]->text());
+        m_monthLabels[k]->adjustSize();
+    }
+    Label14->setText(Form1->Labe->text());
+    QFont year = Form1->Labe->font();
+    year.setPointSize(40);
+    Label14->setFont(year);
+    setFontColour(Label14, fontColour(Form1->Labe));
+    Label14->adjustSize();
+    for (int k = 0; k < 12; ++k)
+        m_calendars[k]->SetCalendarDate(Form1->calendars()[k]->CalendarDate());
+}
 
-void TForm7::FormActivate() {}
+void TForm7::FormCreate() { copyMainWindow(); }
+
+void TForm7::FormActivate()
+{
+    copyMainWindow();
+    Image15->setPicture(Form1->Image16->picture());
+}

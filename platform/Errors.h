@@ -38,3 +38,9 @@ class PictureError : public DayrailError {
 public:
     using DayrailError::DayrailError;
 };
+
+// A print job that cannot be started or finished.
+class PrintError : public DayrailError {
+public:
+    using DayrailError::DayrailError;
+};

@@ -1,19 +1,39 @@
 #include "Pictures.h"
 
 #include "Errors.h"
+#include "Metafile.h"
 
 #include <QFileInfo>
 #include <QImageReader>
+#include <QImageWriter>
+#include <QSaveFile>
+
+namespace {
+
+const QStringList &rasterFormats()
+{
+    static const QStringList formats = {QStringLiteral("bmp"), QStringLiteral("ico"),
+                                        QStringLiteral("jpg"), QStringLiteral("jpeg"),
+                                        QStringLiteral("gif"), QStringLiteral("png")};
+    return formats;
+}
+
+bool isJpegName(const QString &path)
+{
+    const QString ext = QFileInfo(path).suffix().toLower();
+    return ext == QLatin1String("jpg") || ext == QLatin1String("jpeg");
+}
+
+} // namespace
 
 QImage loadPicture(const QString &path)
 {
     if (path.isEmpty())
         throw PictureError(QStringLiteral("Не указан файл рисунка"));
     const QString ext = QFileInfo(path).suffix().toLower();
-    static const QStringList known = {QStringLiteral("bmp"), QStringLiteral("ico"),
-                                      QStringLiteral("jpg"), QStringLiteral("jpeg"),
-                                      QStringLiteral("gif"), QStringLiteral("png")};
-    if (!known.contains(ext))
+    if (ext == QLatin1String("emf") || ext == QLatin1String("wmf"))
+        return readMetafile(path);
+    if (!rasterFormats().contains(ext))
         throw PictureError(
             QStringLiteral("Неизвестный формат рисунка \"%1\" (файл \"%2\")").arg(ext, path));
     QImageReader reader(path, ext == QLatin1String("jpg") ? QByteArray("jpeg") : ext.toLatin1());
@@ -22,4 +42,30 @@ QImage loadPicture(const QString &path)
         throw PictureError(QStringLiteral("Не удаётся загрузить рисунок \"%1\": %2")
                                .arg(path, reader.errorString()));
     return image;
+}
+
+QString pictureFileFilter()
+{
+    return QStringLiteral("Все рисунки (*.bmp *.ico *.jpg *.jpeg *.gif *.png *.emf *.wmf);;"
+                          "Bitmaps (*.bmp);;Icons (*.ico);;JPEG Image File (*.jpg *.jpeg);;"
+                          "GIF Image (*.gif);;PNG Image (*.png);;"
+                          "Enhanced Metafiles (*.emf);;Metafiles (*.wmf)");
+}
+
+void savePicture(const QImage &image, const QString &path)
+{
+    QSaveFile file(path);
+    auto failure = [&](const QString &reason) {
+        return FileError(QStringLiteral("Не удаётся записать файл \"%1\": %2").arg(path, reason));
+    };
+    if (!file.open(QIODevice::WriteOnly))
+        throw failure(file.errorString());
+    QImageWriter writer(&file, isJpegName(path) ? QByteArray("jpeg") : QByteArray("bmp"));
+    if (isJpegName(path))
+        writer.setQuality(90);
+    // JPEG has no alpha; BMP is written at 24 bits like the rendered copy.
+    if (!writer.write(image.convertToFormat(QImage::Format_RGB888)))
+        throw failure(writer.errorString());
+    if (!file.commit())
+        throw failure(file.errorString());
 }

@@ -249,16 +249,8 @@ void TForm14::RadioButton2Click()
 
 void TForm14::RadioButton3Click()
 {
-    if (!RadioButton3->isChecked())
-        return;
-    Form7->Image15->setVisible(Form1->Image16->isVisibleTo(Form1));
-    for (int k = 0; k < 12; ++k)
-        setFontColour(Form11->labels()[k], fontColour(Form1->monthLabels()[k]));
-    setWindowColour(Form7, windowColour(Form1->Client));
-    for (QLabel *label : Form7->monthLabels())
-        setFontColour(label, fontColour(Form1->Label1));
-    Form7->Label14->setFont(Form1->Labe->font());
-    setFontColour(Form7->Label14, fontColour(Form1->Labe));
+    if (RadioButton3->isChecked())
+        carryOverToPrintCopies();
 }
 
 void TForm14::RadioButton4Click()

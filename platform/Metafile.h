@@ -1,0 +1,23 @@
+#pragma once
+// Metafiles holding one picture: the enhanced format and the placeable
+// Windows metafile. Written with libuemf; read back here, bitmap records only,
+// which is all this program puts into them.
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+
+enum class MetafileFormat { Enhanced, Placeable };
+
+// A name ending in ".wmf" (any letter case) gets the placeable Windows
+// metafile, every other name the enhanced one.
+MetafileFormat metafileFormatFor(const QString &path);
+
+// Writes a metafile as big as the image whose only content is the image
+// drawn at (0, 0). An existing file is replaced whole; a failure leaves it as
+// it was and throws FileError.
+void writeMetafile(const QImage &image, const QString &path);
+
+// Draws the bitmap records of a metafile onto a transparent canvas of the
+// metafile's size. Throws PictureError naming the file and the reason.
+QImage readMetafile(const QString &path);
+QImage readMetafileData(const QByteArray &data, const QString &name);

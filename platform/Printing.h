@@ -1,0 +1,31 @@
+#pragma once
+// Hidden windows turned into pictures and printed pages.
+#include "PrintScale.h"
+
+#include <QImage>
+
+class QPrinter;
+class QWidget;
+
+// The program's printer: the print and printer set-up dialogs choose it and
+// the next print job uses it. It draws at the printer's own resolution.
+QPrinter &Printer();
+
+// A window's client area as a 96 dpi picture, whether it was ever shown or not;
+// hidden controls are left out.
+QImage renderClientArea(QWidget *form);
+
+// One print job of one page holding the window's client area at the given
+// scale, from the top-left corner of the printable area. The controls draw
+// straight onto the printer, so text and lines stay sharp. Throws PrintError.
+void printForm(QWidget *form, TPrintScale scale, QPrinter &printer);
+
+// The hourglass cursor while it lives; the default again after, even when
+// the work in between fails.
+class HourglassCursor {
+public:
+    HourglassCursor();
+    ~HourglassCursor();
+    HourglassCursor(const HourglassCursor &) = delete;
+    HourglassCursor &operator=(const HourglassCursor &) = delete;
+};
