@@ -1,5 +1,6 @@
 #include "Unit11.h"
 
+#include "Printing.h"
 #include "Unit1.h"
 
 #include <QCheckBox>
@@ -55,14 +56,6 @@ const Place kGlueLabels[7] = {{1, 840, 320}, {2, 128, 144}, {3, 520, 144}, {4, 7
 const Place kCutMarks[6] = {{1, 624, 128}, {2, 224, 72},  {3, 224, 584},
                             {4, 624, 504}, {5, 448, 592}, {6, 448, 72}};
 
-QFont windowFont(int pixels)
-{
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(pixels);
-    return font;
-}
-
 } // namespace
 
 QString cubeInstruction()
@@ -79,7 +72,7 @@ TForm11::TForm11()
 {
     setObjectName(QStringLiteral("Form11"));
     setWindowTitle(QStringLiteral("Form11"));
-    setFont(windowFont(11));
+    setFont(printedWindowFont(11));
     setWindowColour(this, clWhite);
     QPalette pal = palette();
     pal.setColor(QPalette::WindowText, Qt::black);
@@ -144,7 +137,7 @@ void TForm11::createMonths()
         m_images[k]->setObjectName(QStringLiteral("Image%1").arg(k + 1));
         m_images[k]->setStretch(false);
     }
-    m_calendars[0]->setFont(windowFont(7));
+    m_calendars[0]->setFont(printedWindowFont(7));
     // January's name stands right-aligned in a box of its own width.
     QLabel *january = label(5);
     january->setAlignment(Qt::AlignRight | Qt::AlignTop);

@@ -1,5 +1,6 @@
 #include "Unit7.h"
 
+#include "Printing.h"
 #include "Unit1.h"
 
 #include <QLabel>
@@ -8,14 +9,6 @@ TForm7 *Form7 = nullptr;
 
 namespace {
 
-// The window font of the printed windows: 8 points at 96 dpi.
-QFont printWindowFont()
-{
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(11);
-    return font;
-}
 
 QLabel *transparentLabel(QWidget *parent, const QString &name)
 {
@@ -31,7 +24,7 @@ TForm7::TForm7()
 {
     setObjectName(QStringLiteral("Form7"));
     setWindowTitle(QStringLiteral("Form7"));
-    setFont(printWindowFont());
+    setFont(printedWindowFont());
     setWindowColour(this, clWhite);
     setFixedSize(793, 553);
 

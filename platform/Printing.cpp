@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QPainter>
+#include <QPicture>
 #include <QPrinter>
 #include <QWidget>
 
@@ -37,6 +38,14 @@ QPrinter &Printer()
     return *g_printer;
 }
 
+QFont printedWindowFont(int pixelSize)
+{
+    QFont font(QStringLiteral("DejaVu Sans Condensed"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(pixelSize);
+    return font;
+}
+
 QImage renderClientArea(QWidget *form)
 {
     QImage image(form->size(), QImage::Format_RGB32);
@@ -56,9 +65,21 @@ void printForm(QWidget *form, TPrintScale scale, QPrinter &printer)
     const QRect printable = printer.pageLayout().paintRectPixels(printer.resolution());
     const QSize size = printScaleSize(scale, form->size(), printable.size(), printer.logicalDpiX(),
                                       printer.logicalDpiY());
-    painter.scale(double(size.width()) / form->width(), double(size.height()) / form->height());
-    form->render(&painter, QPoint(), QRegion(),
-                 QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    // Rendered straight onto a printer, widgets would go through one big
+    // bitmap; recorded as drawing commands they stay vectors and text.
+    QPicture picture;
+    {
+        QPainter recorder(&picture);
+        form->render(&recorder, QPoint(), QRegion(),
+                     QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    }
+    // Playing a recording scales it by the printer's dpi over the
+    // recording's; the print scale already accounts for that.
+    painter.scale(double(size.width()) / form->width() * picture.logicalDpiX() /
+                      printer.logicalDpiX(),
+                  double(size.height()) / form->height() * picture.logicalDpiY() /
+                      printer.logicalDpiY());
+    painter.drawPicture(0, 0, picture);
     if (!painter.end() || printer.printerState() == QPrinter::Error)
         throw PrintError(QStringLiteral("Ошибка печати: \"%1\"").arg(printerText(printer)));
 }

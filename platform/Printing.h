@@ -2,6 +2,7 @@
 // Hidden windows turned into pictures and printed pages.
 #include "PrintScale.h"
 
+#include <QFont>
 #include <QImage>
 
 class QPrinter;
@@ -19,6 +20,10 @@ QImage renderClientArea(QWidget *form);
 // scale, from the top-left corner of the printable area. The controls draw
 // straight onto the printer, so text and lines stay sharp. Throws PrintError.
 void printForm(QWidget *form, TPrintScale scale, QPrinter &printer);
+
+// The window font of the printed windows, at a fixed pixel size: a narrow
+// face, so that captions fit the boxes of their paper layout.
+QFont printedWindowFont(int pixelSize = 11);
 
 // The hourglass cursor while it lives; the default again after, even when
 // the work in between fails.
