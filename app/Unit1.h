@@ -72,6 +72,9 @@ public:
     void N42Click();
     void wmf1Click();
     void bmpjpg1Click();
+    // The invisible buttons behind cube printing (Unit1Output.cpp).
+    void Button2Click();
+    void Button3Click();
 
     // Shows the main window again, from hidden or minimised, in front.
     void showMainWindow();
@@ -164,6 +167,8 @@ private:
     void switchTo(QWidget *window);
     void setFramed(bool framed);
     void loadStartupFiles();
+    // Binds the printing, picture and background commands (Unit1Output.cpp).
+    void bindOutputCommands();
     void refreshPrintCopy();
     void stepYear(int delta);
 

@@ -104,6 +104,7 @@ void TForm1::createMenus()
     };
     for (const auto &[action, handler] : handlers)
         bindHandler(action, &QAction::triggered, this, handler);
+    bindOutputCommands();
 }
 
 void TForm1::createMainMenu()
