@@ -17,10 +17,9 @@
 void TForm1::bindOutputCommands()
 {
     const std::pair<QAction *, void (TForm1::*)()> handlers[] = {
-        {N8, &TForm1::N8Click},       {N41, &TForm1::N41Click},
-        {N14, &TForm1::N14Click},     {N42, &TForm1::N42Click},
-        {wmf1, &TForm1::wmf1Click},   {bmpjpg1, &TForm1::bmpjpg1Click},
-        {N12, &TForm1::N12Click},     {N18, &TForm1::N18Click},
+        {N8, &TForm1::N8Click},   {N41, &TForm1::N41Click},   {N14, &TForm1::N14Click},
+        {N42, &TForm1::N42Click}, {wmf1, &TForm1::wmf1Click}, {bmpjpg1, &TForm1::bmpjpg1Click},
+        {N12, &TForm1::N12Click}, {N18, &TForm1::N18Click},
     };
     for (const auto &[action, handler] : handlers)
         bindHandler(action, &QAction::triggered, this, handler);
@@ -74,8 +73,7 @@ void TForm1::N12Click()
     const QImage bitmap = renderClientArea(Form7);
     const QString name = dialogs().saveFileName(
         this, QStringLiteral("Сохранеие календаря"),
-        QStringLiteral(
-            "JPEG Image File (*.jpg);;JPEG Image File (*.jpeg);;Bitmaps (*.bmp)"),
+        QStringLiteral("JPEG Image File (*.jpg);;JPEG Image File (*.jpeg);;Bitmaps (*.bmp)"),
         QStringLiteral("bmp"));
     if (!name.isEmpty())
         savePicture(bitmap, name);

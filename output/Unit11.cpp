@@ -40,17 +40,17 @@ struct Cell {
 };
 
 const Cell kCells[12] = {
-    {6, 1, 0, TBevel::Lowered},  {5, 0, 1, TBevel::Lowered},  {4, 1, 1, TBevel::Raised},
-    {2, 2, 1, TBevel::Lowered},  {3, 3, 1, TBevel::Lowered},  {1, 1, 2, TBevel::Lowered},
-    {14, 0, 0, TBevel::Raised},  {12, 2, 0, TBevel::Raised},  {13, 3, 0, TBevel::Raised},
-    {17, 0, 2, TBevel::Lowered}, {15, 2, 2, TBevel::Raised},  {16, 3, 2, TBevel::Raised},
+    {6, 1, 0, TBevel::Lowered},  {5, 0, 1, TBevel::Lowered}, {4, 1, 1, TBevel::Raised},
+    {2, 2, 1, TBevel::Lowered},  {3, 3, 1, TBevel::Lowered}, {1, 1, 2, TBevel::Lowered},
+    {14, 0, 0, TBevel::Raised},  {12, 2, 0, TBevel::Raised}, {13, 3, 0, TBevel::Raised},
+    {17, 0, 2, TBevel::Lowered}, {15, 2, 2, TBevel::Raised}, {16, 3, 2, TBevel::Raised},
 };
 
 struct Place {
     int number, x, y;
 };
 
-const Place kGlueLabels[7] = {{1, 840, 320}, {2, 128, 144}, {3, 520, 144}, {4, 712, 144},
+const Place kGlueLabels[7] = {{1, 840, 320},  {2, 128, 144},  {3, 520, 144}, {4, 712, 144},
                               {17, 136, 504}, {18, 584, 592}, {19, 712, 520}};
 
 const Place kCutMarks[6] = {{1, 624, 128}, {2, 224, 72},  {3, 224, 584},
@@ -133,7 +133,8 @@ void TForm11::createMonths()
         grid->SetStartOfWeek(1);
         m_calendars[k] = grid;
         makeLabel(m.labelNumber, name, m.labelX, m.labelY);
-        m_images[k] = place(new TImage(this), m.iconX, m.iconY, k == 11 ? 33 : 32, k == 11 ? 33 : 32);
+        m_images[k] =
+            place(new TImage(this), m.iconX, m.iconY, k == 11 ? 33 : 32, k == 11 ? 33 : 32);
         m_images[k]->setObjectName(QStringLiteral("Image%1").arg(k + 1));
         m_images[k]->setStretch(false);
     }

@@ -52,11 +52,11 @@ TForm15::TForm15()
     RadioButton1 = named(new QRadioButton(QStringLiteral("Рисунок"), this), "RadioButton1",
                          QStringLiteral("Рисунок"));
     RadioButton1->move(32, 8);
-    Edit1 = named(place(new QLineEdit(this), 32, 40, 401, 21), "Edit1",
-                  QStringLiteral("Файл рисунка"));
+    Edit1 =
+        named(place(new QLineEdit(this), 32, 40, 401, 21), "Edit1", QStringLiteral("Файл рисунка"));
     Button1 = button(this, "Button1", QStringLiteral("Обзор"), 392, 64, 43);
-    RadioButton2 =
-        named(new QRadioButton(QStringLiteral("Цвет"), this), "RadioButton2", QStringLiteral("Цвет"));
+    RadioButton2 = named(new QRadioButton(QStringLiteral("Цвет"), this), "RadioButton2",
+                         QStringLiteral("Цвет"));
     RadioButton2->move(32, 72);
     ColorBox1 = named(place(new TColorBox(true, this), 32, 96, 145, 22), "ColorBox1",
                       QStringLiteral("Цвет"));
@@ -69,9 +69,9 @@ TForm15::TForm15()
     Button2 = button(this, "Button2", QStringLiteral("OK"), 80, 136, 75);
     Button4 = button(this, "Button4", QStringLiteral("Применить"), 200, 136, 75);
     Button3 = button(this, "Button3", QStringLiteral("Отмена"), 352, 136, 75);
-    for (QWidget *control : {static_cast<QWidget *>(RadioButton1),
-                             static_cast<QWidget *>(RadioButton2),
-                             static_cast<QWidget *>(StaticText1)}) {
+    for (QWidget *control :
+         {static_cast<QWidget *>(RadioButton1), static_cast<QWidget *>(RadioButton2),
+          static_cast<QWidget *>(StaticText1)}) {
         control->adjustSize();
         skyBlue(control);
     }
@@ -96,7 +96,8 @@ void TForm15::FormCreate()
         // A first start has no picture yet: nothing to load, nothing to report.
         if (!Edit1->text().isEmpty())
             Image1->setPicture(loadPicture(Edit1->text()));
-    } else {
+    }
+    else {
         Image1->hide();
         setWindowColour(this, ColorBox1->Selected());
         setWindowColour(Form1->Client, windowColour(this));
@@ -145,7 +146,8 @@ void TForm15::Button4Click()
         Form7->Image15->setPicture(picture);
         Form11->Image13->setPicture(picture);
         m_appliedPicture = Edit1->text();
-    } else {
+    }
+    else {
         showPicture(false);
         m_appliedPicture.clear();
     }
@@ -166,7 +168,8 @@ void TForm15::Button2Click()
             Image1->setPicture(picture);
         }
         hide();
-    } else {
+    }
+    else {
         showPicture(false);
         hide();
     }

@@ -9,7 +9,6 @@ TForm7 *Form7 = nullptr;
 
 namespace {
 
-
 QLabel *transparentLabel(QWidget *parent, const QString &name)
 {
     auto *label = new QLabel(parent);

@@ -50,17 +50,16 @@ TForm8::TForm8()
     RadioGroup1 = place(new QGroupBox(QStringLiteral("Масштабирование"), this), 0, 0, 265, 89);
     RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
     RadioButton1 = option(RadioGroup1, "RadioButton1", QStringLiteral("Нет масштабирования"), 16);
-    RadioButton2 = option(RadioGroup1, "RadioButton2",
-                          QStringLiteral("Пропорциональное масштабирование"), 40);
+    RadioButton2 =
+        option(RadioGroup1, "RadioButton2", QStringLiteral("Пропорциональное масштабирование"), 40);
     RadioButton3 =
         option(RadioGroup1, "RadioButton3", QStringLiteral("Во весь лист (по умолчанию)"), 64);
     RadioButton3->setChecked(true);
 
-    const char *notes[5] = {"Если назначение перелючателя не понятно,",
-                            "надо навести на него мышкой и подождать ",
-                            "появления всплывающей подсказки",
-                            "Совет: в следующем диалоге выберите ",
-                            "горизонтальное расположение листа!!!! "};
+    const char *notes[5] = {
+        "Если назначение перелючателя не понятно,", "надо навести на него мышкой и подождать ",
+        "появления всплывающей подсказки", "Совет: в следующем диалоге выберите ",
+        "горизонтальное расположение листа!!!! "};
     for (int i = 0; i < 5; ++i) {
         auto *label = new QLabel(QString::fromUtf8(notes[i]), this);
         label->setObjectName(QStringLiteral("Label%1").arg(i + 1));

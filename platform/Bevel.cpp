@@ -16,25 +16,27 @@ void TBevel::paintEvent(QPaintEvent *)
     const QColor first = m_style == Lowered ? shadow : highlight;
     const QColor second = m_style == Lowered ? highlight : shadow;
     QPainter p(this);
-    const int w = width(), h = height();
+    // Lines run through pixel centres, so that on paper they cover the same
+    // pixels as on screen instead of straddling the control's edge.
+    const double w = width(), h = height();
+    auto line = [&p](const QColor &colour, double x1, double y1, double x2, double y2) {
+        p.setPen(QPen(colour, 1));
+        p.drawLine(QLineF(x1, y1, x2, y2));
+    };
     switch (m_shape) {
     case Box:
-        p.setPen(first);
-        p.drawRect(0, 0, w - 2, h - 2);
-        p.setPen(second);
-        p.drawRect(1, 1, w - 2, h - 2);
+        p.setPen(QPen(first, 1));
+        p.drawRect(QRectF(0.5, 0.5, w - 2, h - 2));
+        p.setPen(QPen(second, 1));
+        p.drawRect(QRectF(1.5, 1.5, w - 2, h - 2));
         break;
     case TopLine:
-        p.setPen(first);
-        p.drawLine(0, 0, w - 1, 0);
-        p.setPen(second);
-        p.drawLine(0, 1, w - 1, 1);
+        line(first, 0, 0.5, w, 0.5);
+        line(second, 0, 1.5, w, 1.5);
         break;
     case LeftLine:
-        p.setPen(first);
-        p.drawLine(0, 0, 0, h - 1);
-        p.setPen(second);
-        p.drawLine(1, 0, 1, h - 1);
+        line(first, 0.5, 0, 0.5, h);
+        line(second, 1.5, 0, 1.5, h);
         break;
     }
 }

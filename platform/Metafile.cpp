@@ -15,8 +15,8 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <cstdlib>
+#include <cstring>
 #include <uwmf.h>
 
 namespace {
@@ -50,16 +50,15 @@ void makeDib(const QImage &image, Dib &dib)
     const QImage rgba = image.convertToFormat(QImage::Format_RGBA8888);
     PU_RGBQUAD table = nullptr;
     int tableSize = 0;
-    const int failed = RGBA_to_DIB(&dib.pixels, &dib.size, &table, &tableSize,
-                                   reinterpret_cast<const char *>(rgba.constBits()), rgba.width(),
-                                   rgba.height(), int(rgba.bytesPerLine()), U_BCBM_COLOR24, U_CT_NO,
-                                   U_ROW_ORDER_INVERT);
+    const int failed =
+        RGBA_to_DIB(&dib.pixels, &dib.size, &table, &tableSize,
+                    reinterpret_cast<const char *>(rgba.constBits()), rgba.width(), rgba.height(),
+                    int(rgba.bytesPerLine()), U_BCBM_COLOR24, U_CT_NO, U_ROW_ORDER_INVERT);
     std::free(table);
     if (failed || !dib.pixels)
         throw DayrailError(QStringLiteral("Не удаётся преобразовать рисунок для метафайла"));
-    const U_BITMAPINFOHEADER header =
-        bitmapinfoheader_set(rgba.width(), rgba.height(), 1, 24, U_BI_RGB, dib.size,
-                             kPelsPerMetre, kPelsPerMetre, 0, 0);
+    const U_BITMAPINFOHEADER header = bitmapinfoheader_set(
+        rgba.width(), rgba.height(), 1, 24, U_BI_RGB, dib.size, kPelsPerMetre, kPelsPerMetre, 0, 0);
     dib.info = bitmapinfo_set(header, nullptr);
 }
 
@@ -75,76 +74,88 @@ U_SIZEL referencePixels()
 
 int32_t hundredthsOfMm(int pixels) { return int32_t(qRound(pixels * 2540.0 / kDpi)); }
 
+// One metafile being recorded by libuemf: its two writers share this shape.
+template <typename Track, typename Handles, typename Record> class Recording {
+public:
+    struct Api {
+        int (*start)(const char *, uint32_t, uint32_t, Track **);
+        int (*createHandles)(uint32_t, uint32_t, Handles **);
+        int (*append)(Record *, Track *, int);
+        int (*free)(Track **);
+        int (*freeHandles)(Handles **);
+    };
+    Recording(const Api &api, const QByteArray &file) : m_api(api)
+    {
+        if (api.start(file.constData(), 1u << 20, 1u << 18, &track) ||
+            api.createHandles(16, 16, &handles))
+            throw DayrailError(QStringLiteral("cannot start"));
+    }
+    Recording(const Recording &) = delete;
+    Recording &operator=(const Recording &) = delete;
+    ~Recording()
+    {
+        // Finishing closes the file; a failure on the way leaves it to us.
+        if (track) {
+            if (track->fp)
+                std::fclose(track->fp);
+            track->fp = nullptr;
+            m_api.free(&track);
+        }
+        if (handles)
+            m_api.freeHandles(&handles);
+    }
+    void append(char *record, int (*how)(Record *, Track *, int) = nullptr)
+    {
+        if (!record ||
+            (how ? how : m_api.append)(reinterpret_cast<Record *>(record), track, U_REC_FREE))
+            throw DayrailError(QStringLiteral("cannot append"));
+    }
+
+    Track *track = nullptr;
+    Handles *handles = nullptr;
+
+private:
+    Api m_api;
+};
+
+using EnhancedRecording = Recording<EMFTRACK, EMFHANDLES, U_ENHMETARECORD>;
+using PlaceableRecording = Recording<WMFTRACK, WMFHANDLES, U_METARECORD>;
+
 void writeEnhanced(const QImage &image, const Dib &dib, const QByteArray &file)
 {
-    EMFTRACK *et = nullptr;
-    EMFHANDLES *eht = nullptr;
-    struct Release {
-        EMFTRACK *&et;
-        EMFHANDLES *&eht;
-        ~Release()
-        {
-            if (et && et->fp)
-                std::fclose(et->fp), et->fp = nullptr;
-            emf_free(&et);
-            emf_htable_free(&eht);
-        }
-    } release{et, eht};
-    if (emf_start(file.constData(), 1u << 20, 1u << 18, &et) || emf_htable_create(16, 16, &eht))
-        throw DayrailError(QStringLiteral("cannot start"));
-    auto append = [&](char *record) {
-        if (!record || emf_append(reinterpret_cast<U_ENHMETARECORD *>(record), et, U_REC_FREE))
-            throw DayrailError(QStringLiteral("cannot append"));
-    };
+    EnhancedRecording emf({emf_start, emf_htable_create, emf_append, emf_free, emf_htable_free},
+                          file);
     const int w = image.width(), h = image.height();
     const U_RECTL bounds = {0, 0, w - 1, h - 1};
     const U_RECTL frame = {0, 0, hundredthsOfMm(w) - 1, hundredthsOfMm(h) - 1};
     const U_SIZEL device = referencePixels();
     const U_SIZEL millimetres =
         sizel_set(qRound(device.cx * 25.4 / kDpi), qRound(device.cy * 25.4 / kDpi));
-    append(U_EMRHEADER_set(bounds, frame, nullptr, 0, nullptr, device, millimetres, 0));
-    append(U_EMRSTRETCHDIBITS_set(bounds, point32_set(0, 0), point32_set(w, h), point32_set(0, 0),
-                                  point32_set(w, h), U_DIB_RGB_COLORS, U_SRCCOPY, dib.info,
-                                  dib.size, dib.pixels));
-    append(U_EMREOF_set(0, nullptr, et));
-    if (emf_finish(et, eht))
+    emf.append(U_EMRHEADER_set(bounds, frame, nullptr, 0, nullptr, device, millimetres, 0));
+    emf.append(U_EMRSTRETCHDIBITS_set(bounds, point32_set(0, 0), point32_set(w, h),
+                                      point32_set(0, 0), point32_set(w, h), U_DIB_RGB_COLORS,
+                                      U_SRCCOPY, dib.info, dib.size, dib.pixels));
+    emf.append(U_EMREOF_set(0, nullptr, emf.track));
+    if (emf_finish(emf.track, emf.handles))
         throw DayrailError(QStringLiteral("cannot finish"));
 }
 
 void writePlaceable(const QImage &image, const Dib &dib, const QByteArray &file)
 {
-    WMFTRACK *wt = nullptr;
-    WMFHANDLES *wht = nullptr;
-    struct Release {
-        WMFTRACK *&wt;
-        WMFHANDLES *&wht;
-        ~Release()
-        {
-            if (wt && wt->fp)
-                std::fclose(wt->fp), wt->fp = nullptr;
-            wmf_free(&wt);
-            wmf_htable_free(&wht);
-        }
-    } release{wt, wht};
-    if (wmf_start(file.constData(), 1u << 20, 1u << 18, &wt) || wmf_htable_create(16, 16, &wht))
-        throw DayrailError(QStringLiteral("cannot start"));
-    auto append = [&](char *record) {
-        if (!record || wmf_append(reinterpret_cast<U_METARECORD *>(record), wt, U_REC_FREE))
-            throw DayrailError(QStringLiteral("cannot append"));
-    };
+    PlaceableRecording wmf({wmf_start, wmf_htable_create, wmf_append, wmf_free, wmf_htable_free},
+                           file);
     const int16_t w = int16_t(image.width()), h = int16_t(image.height());
     U_PAIRF *inches = U_PAIRF_set(float(w) / kDpi, float(h) / kDpi);
     char *header = U_WMRHEADER_set(inches, kDpi);
     std::free(inches);
-    if (!header || wmf_header_append(reinterpret_cast<U_METARECORD *>(header), wt, U_REC_FREE))
-        throw DayrailError(QStringLiteral("cannot append"));
-    append(U_WMRSETWINDOWORG_set(point16_set(0, 0)));
-    append(U_WMRSETWINDOWEXT_set(point16_set(w, h)));
-    append(U_WMRSTRETCHDIB_set(point16_set(0, 0), point16_set(w, h), point16_set(0, 0),
-                               point16_set(w, h), U_DIB_RGB_COLORS, U_SRCCOPY, dib.info, dib.size,
-                               dib.pixels));
-    append(U_WMREOF_set());
-    if (wmf_finish(wt))
+    wmf.append(header, wmf_header_append);
+    wmf.append(U_WMRSETWINDOWORG_set(point16_set(0, 0)));
+    wmf.append(U_WMRSETWINDOWEXT_set(point16_set(w, h)));
+    wmf.append(U_WMRSTRETCHDIB_set(point16_set(0, 0), point16_set(w, h), point16_set(0, 0),
+                                   point16_set(w, h), U_DIB_RGB_COLORS, U_SRCCOPY, dib.info,
+                                   dib.size, dib.pixels));
+    wmf.append(U_WMREOF_set());
+    if (wmf_finish(wmf.track))
         throw DayrailError(QStringLiteral("cannot finish"));
 }
 
@@ -153,7 +164,7 @@ void writePlaceable(const QImage &image, const Dib &dib, const QByteArray &file)
 MetafileFormat metafileFormatFor(const QString &path)
 {
     return path.endsWith(QLatin1String(".wmf"), Qt::CaseInsensitive) ? MetafileFormat::Placeable
-                                                                      : MetafileFormat::Enhanced;
+                                                                     : MetafileFormat::Enhanced;
 }
 
 void writeMetafile(const QImage &image, const QString &path)
@@ -179,7 +190,8 @@ void writeMetafile(const QImage &image, const QString &path)
             writePlaceable(image, dib, temporaryName);
         else
             writeEnhanced(image, dib, temporaryName);
-    } catch (const DayrailError &) {
+    }
+    catch (const DayrailError &) {
         throw writeError(path, QStringLiteral("ошибка записи метафайла"));
     }
     temporary.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
@@ -226,15 +238,9 @@ private:
     {
         return offset >= 0 && length >= 0 && offset + length <= m_data.size();
     }
-    quint32 u32(qint64 at) const
-    {
-        return has(at, 4) ? bytesAt<quint32>(at) : 0;
-    }
+    quint32 u32(qint64 at) const { return has(at, 4) ? bytesAt<quint32>(at) : 0; }
     qint32 i32(qint64 at) const { return qint32(u32(at)); }
-    quint16 u16(qint64 at) const
-    {
-        return has(at, 2) ? bytesAt<quint16>(at) : 0;
-    }
+    quint16 u16(qint64 at) const { return has(at, 2) ? bytesAt<quint16>(at) : 0; }
     qint16 i16(qint64 at) const { return qint16(u16(at)); }
 
     QImage canvas(qint64 width, qint64 height) const
@@ -307,8 +313,7 @@ private:
         return QRect(coordinate(x), coordinate(y), coordinate(w), coordinate(h));
     }
     // Bottom-up bitmaps count their source rows from the bottom.
-    QRect sourceRect(const QImage &dib, bool bottomUp, qint64 x, qint64 y, qint64 w,
-                     qint64 h) const
+    QRect sourceRect(const QImage &dib, bool bottomUp, qint64 x, qint64 y, qint64 w, qint64 h) const
     {
         return rect(x, bottomUp ? dib.height() - y - h : y, w, h);
     }
@@ -341,11 +346,11 @@ private:
                 const qint64 csrc = at + offsetof(U_EMRSTRETCHDIBITS, cSrc);
                 const qint64 cdest = at + offsetof(U_EMRSTRETCHDIBITS, cDest);
                 const bool bottomUp = i32(infoAt + 8) > 0;
-                painter.drawImage(rect(qint64(i32(dest)) - left, qint64(i32(dest + 4)) - top,
-                                       i32(cdest), i32(cdest + 4)),
-                                  dib,
-                                  sourceRect(dib, bottomUp, i32(src), i32(src + 4), i32(csrc),
-                                             i32(csrc + 4)));
+                painter.drawImage(
+                    rect(qint64(i32(dest)) - left, qint64(i32(dest + 4)) - top, i32(cdest),
+                         i32(cdest + 4)),
+                    dib,
+                    sourceRect(dib, bottomUp, i32(src), i32(src + 4), i32(csrc), i32(csrc + 4)));
                 drawn = true;
             }
             at += size;
@@ -396,8 +401,8 @@ private:
                     decodeDib(infoAt, infoSize, infoAt + infoSize, at + bytes - infoAt - infoSize);
                 const bool bottomUp = i32(infoAt + 8) > 0;
                 draws.push_back({QRect(i16(at + 26), i16(at + 24), i16(at + 22), i16(at + 20)), dib,
-                                 sourceRect(dib, bottomUp, i16(at + 18), i16(at + 16),
-                                            i16(at + 14), i16(at + 12))});
+                                 sourceRect(dib, bottomUp, i16(at + 18), i16(at + 16), i16(at + 14),
+                                            i16(at + 12))});
             }
             at += bytes;
         }
@@ -410,7 +415,8 @@ private:
             throw fail(QStringLiteral("в метафайле нет растрового рисунка"));
         QPainter painter(&image);
         // Logical units of the window map onto the whole canvas.
-        painter.scale(double(size.width()) / extent.width(), double(size.height()) / extent.height());
+        painter.scale(double(size.width()) / extent.width(),
+                      double(size.height()) / extent.height());
         painter.translate(-origin);
         for (const Draw &draw : draws)
             painter.drawImage(draw.target, draw.dib, draw.source);
@@ -432,7 +438,7 @@ QImage readMetafile(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw PictureError(
-            QStringLiteral("Не удаётся загрузить рисунок \"%1\": %2").arg(path, file.errorString()));
+        throw PictureError(QStringLiteral("Не удаётся загрузить рисунок \"%1\": %2")
+                               .arg(path, file.errorString()));
     return readMetafileData(file.readAll(), path);
 }

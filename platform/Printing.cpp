@@ -22,7 +22,8 @@ QString printerText(const QPrinter &printer)
 {
     if (!printer.outputFileName().isEmpty())
         return printer.outputFileName();
-    return printer.printerName().isEmpty() ? QStringLiteral("(нет принтера)") : printer.printerName();
+    return printer.printerName().isEmpty() ? QStringLiteral("(нет принтера)")
+                                           : printer.printerName();
 }
 
 } // namespace
@@ -75,10 +76,9 @@ void printForm(QWidget *form, TPrintScale scale, QPrinter &printer)
     }
     // Playing a recording scales it by the printer's dpi over the
     // recording's; the print scale already accounts for that.
-    painter.scale(double(size.width()) / form->width() * picture.logicalDpiX() /
-                      printer.logicalDpiX(),
-                  double(size.height()) / form->height() * picture.logicalDpiY() /
-                      printer.logicalDpiY());
+    painter.scale(
+        double(size.width()) / form->width() * picture.logicalDpiX() / printer.logicalDpiX(),
+        double(size.height()) / form->height() * picture.logicalDpiY() / printer.logicalDpiY());
     painter.drawPicture(0, 0, picture);
     if (!painter.end() || printer.printerState() == QPrinter::Error)
         throw PrintError(QStringLiteral("Ошибка печати: \"%1\"").arg(printerText(printer)));

@@ -5,11 +5,15 @@
 #include "TextFile.h"
 
 #include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 
-QString RecordingDialogs::openFileName(QWidget *, const QString &title, const QString &)
+QString RecordingDialogs::openFileName(QWidget *, const QString &title, const QString &filter)
 {
     titles << title;
+    filters << filter;
     if (fileAnswers.empty())
         return {};
     QString answer = fileAnswers.front();
@@ -18,14 +22,23 @@ QString RecordingDialogs::openFileName(QWidget *, const QString &title, const QS
 }
 
 QString RecordingDialogs::saveFileName(QWidget *w, const QString &title, const QString &f,
-                                       const QString &)
+                                       const QString &suffix)
 {
+    suffixes << suffix;
     return openFileName(w, title, f);
 }
 
-bool RecordingDialogs::printDialog(QWidget *, QPrinter *) { return printAnswer; }
+bool RecordingDialogs::printDialog(QWidget *, QPrinter *)
+{
+    ++printDialogs;
+    return printAnswer;
+}
 
-bool RecordingDialogs::printerSetup(QWidget *, QPrinter *) { return printAnswer; }
+bool RecordingDialogs::printerSetup(QWidget *, QPrinter *)
+{
+    ++printDialogs;
+    return printAnswer;
+}
 
 std::optional<QColor> RecordingDialogs::chooseColour(QWidget *, const QColor &)
 {
@@ -69,4 +82,29 @@ void typeText(QWidget *widget, const QString &text)
         QTest::sendKeyEvent(QTest::Press, widget, Qt::Key(key), QString(c), Qt::NoModifier);
         QTest::sendKeyEvent(QTest::Release, widget, Qt::Key(key), QString(c), Qt::NoModifier);
     }
+}
+
+QImage rasterisePdf(const QString &pdfPath, int dpi)
+{
+    const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
+    QTemporaryDir dir;
+    if (tool.isEmpty() || !dir.isValid())
+        return {};
+    const QString stem = dir.filePath(QStringLiteral("page"));
+    QProcess process;
+    process.start(tool, {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-png"),
+                         QStringLiteral("-singlefile"), pdfPath, stem});
+    if (!process.waitForFinished(60000) || process.exitCode() != 0)
+        return {};
+    return QImage(stem + QStringLiteral(".png")).convertToFormat(QImage::Format_RGB32);
+}
+
+QRect pixelsWhere(const QImage &image, const std::function<bool(QRgb)> &match)
+{
+    QRect box;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (match(image.pixel(x, y)))
+                box |= QRect(x, y, 1, 1);
+    return box;
 }

@@ -3,9 +3,11 @@
 // a fresh program folder with every window created in the program's order.
 #include "Dialogs.h"
 
+#include <QImage>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <deque>
+#include <functional>
 #include <memory>
 
 class RecordingDialogs : public DialogSeam {
@@ -16,7 +18,8 @@ public:
     void message(const QString &text) override { messages << text; }
     void error(const QString &text) override { errors << text; }
     QString openFileName(QWidget *, const QString &title, const QString &) override;
-    QString saveFileName(QWidget *, const QString &title, const QString &, const QString &) override;
+    QString saveFileName(QWidget *, const QString &title, const QString &,
+                         const QString &) override;
     bool printDialog(QWidget *, QPrinter *) override;
     bool printerSetup(QWidget *, QPrinter *) override;
     std::optional<QColor> chooseColour(QWidget *, const QColor &) override;
@@ -28,11 +31,17 @@ public:
         messages.clear();
         errors.clear();
         titles.clear();
+        filters.clear();
+        suffixes.clear();
+        printDialogs = 0;
     }
 
     QStringList messages;
     QStringList errors;
-    QStringList titles; // titles of the file dialogs asked for
+    QStringList titles;              // titles of the file dialogs asked for
+    QStringList filters;             // their filters
+    QStringList suffixes;            // default extensions of the save dialogs
+    int printDialogs = 0;            // print and printer set-up dialogs run
     std::deque<QString> fileAnswers; // next file dialog answers ("" = cancel)
     bool printAnswer = true;
     std::optional<QColor> colourAnswer;
@@ -61,3 +70,9 @@ void typeText(QWidget *widget, const QString &text);
 // Creates every window in order inside folder (tests own the lifetime).
 void startProgram(const ProgramFolder &folder);
 void stopProgram();
+
+// The first page of a PDF file as a picture at the given dots per inch
+// (through pdftoppm); a null image when it cannot be made.
+QImage rasterisePdf(const QString &pdfPath, int dpi);
+// Bounding box of the pixels for which match() holds.
+QRect pixelsWhere(const QImage &image, const std::function<bool(QRgb)> &match);

@@ -1,0 +1,192 @@
+// Picture files: written and read back by us and by other readers, and
+// damaged files that must fail with a message instead of a crash.
+#include "Errors.h"
+#include "Metafile.h"
+#include "Pictures.h"
+
+#include <QPainter>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtEndian>
+#include <QtTest>
+
+namespace {
+
+// A 793 x 553 picture with a colour in three corners, so that flips show.
+QImage sample()
+{
+    QImage image(793, 553, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    p.fillRect(0, 0, 40, 30, Qt::red);
+    p.fillRect(753, 0, 40, 30, Qt::green);
+    p.fillRect(0, 523, 40, 30, Qt::blue);
+    return image;
+}
+
+quint32 u32(const QByteArray &b, int at) { return qFromLittleEndian<quint32>(b.constData() + at); }
+quint16 u16(const QByteArray &b, int at) { return qFromLittleEndian<quint16>(b.constData() + at); }
+
+QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QString run(const QString &tool, const QStringList &arguments, const QString &output)
+{
+    QProcess process;
+    process.start(QStandardPaths::findExecutable(tool), arguments);
+    process.waitForFinished(30000);
+    return QString::fromUtf8(readAll(output));
+}
+
+} // namespace
+
+class PictureFilesTest : public QObject {
+    Q_OBJECT
+private slots:
+    void writtenAndReadBack_data();
+    void writtenAndReadBack();
+    void metafileRecords();
+    void otherReadersReadOurMetafiles();
+    void damagedFilesFailCleanly_data();
+    void damagedFilesFailCleanly();
+
+private:
+    QTemporaryDir m_dir;
+};
+
+void PictureFilesTest::writtenAndReadBack_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("magic");
+    QTest::newRow("emf") << "a.emf" << QByteArray("\x01\0\0\0", 4);
+    QTest::newRow("wmf") << "a.wmf" << QByteArray("\xD7\xCD\xC6\x9A");
+    QTest::newRow("WMF in capitals") << "b.WMF" << QByteArray("\xD7\xCD\xC6\x9A");
+    QTest::newRow("bmp") << "a.bmp" << QByteArray("BM");
+    QTest::newRow("jpg is a real JPEG") << "a.jpg" << QByteArray("\xFF\xD8\xFF");
+    QTest::newRow("JPEG in capitals") << "a.JPEG" << QByteArray("\xFF\xD8\xFF");
+}
+
+void PictureFilesTest::writtenAndReadBack()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, magic);
+    const QString path = m_dir.filePath(name);
+    // Written twice: an existing file is replaced whole.
+    QImage small(10, 10, QImage::Format_RGB32);
+    small.fill(Qt::black);
+    for (const QImage &image : {small, sample()}) {
+        if (name.endsWith("mf", Qt::CaseInsensitive))
+            writeMetafile(image, path);
+        else
+            savePicture(image, path);
+    }
+    QVERIFY(readAll(path).startsWith(magic));
+    const QImage back = loadPicture(path);
+    QCOMPARE(back.size(), QSize(793, 553));
+    // JPEG is lossy: the corners keep their colour roughly.
+    const QPoint corners[3] = {{5, 5}, {787, 5}, {5, 547}};
+    const Qt::GlobalColor colours[3] = {Qt::red, Qt::green, Qt::blue};
+    for (int i = 0; i < 3; ++i) {
+        const QColor got = back.pixelColor(corners[i]), want(colours[i]);
+        QVERIFY(qAbs(got.red() - want.red()) + qAbs(got.green() - want.green()) +
+                    qAbs(got.blue() - want.blue()) <
+                60);
+    }
+}
+
+void PictureFilesTest::metafileRecords()
+{
+    writeMetafile(sample(), m_dir.filePath("r.emf"));
+    writeMetafile(sample(), m_dir.filePath("r.wmf"));
+    // Enhanced: bounds 0..792 x 0..552; the header, one bitmap at (0, 0) of 793 x 553, the end.
+    const QByteArray e = readAll(m_dir.filePath("r.emf"));
+    QCOMPARE(u32(e, 40), 0x464D4520u);
+    QCOMPARE(u32(e, 48), quint32(e.size()));
+    QCOMPARE((QList<quint32>{u32(e, 16), u32(e, 20)}), (QList<quint32>{792, 552}));
+    QList<quint32> types;
+    for (int at = 0; at + 8 <= e.size(); at += int(u32(e, at + 4)))
+        types << u32(e, at);
+    QCOMPARE(types, (QList<quint32>{1, 81, 14}));
+    const int at = int(u32(e, 4));
+    QCOMPARE((QList<quint32>{u32(e, at + 24), u32(e, at + 28), u32(e, at + 72), u32(e, at + 76)}),
+             (QList<quint32>{0, 0, 793, 553}));
+    // Placeable: box 0, 0, 793, 553 at 96 per inch with its checksum; window
+    // origin and extent, one bitmap, the end.
+    const QByteArray w = readAll(m_dir.filePath("r.wmf"));
+    QCOMPARE((QList<quint16>{u16(w, 6), u16(w, 8), u16(w, 10), u16(w, 12), u16(w, 14)}),
+             (QList<quint16>{0, 0, 793, 553, 96}));
+    quint16 checksum = 0;
+    for (int i = 0; i < 10; ++i)
+        checksum ^= u16(w, 2 * i);
+    QCOMPARE(u16(w, 20), checksum);
+    QList<quint16> functions;
+    for (int at = 40; at + 6 <= w.size(); at += int(u32(w, at)) * 2)
+        functions << u16(w, at + 4);
+    QCOMPARE(functions, (QList<quint16>{0x020B, 0x020C, 0x0F43, 0x0000}));
+}
+
+void PictureFilesTest::otherReadersReadOurMetafiles()
+{
+    writeMetafile(sample(), m_dir.filePath("o.emf"));
+    writeMetafile(sample(), m_dir.filePath("o.wmf"));
+    const QString emf =
+        run("emf2svg-conv", {"-i", m_dir.filePath("o.emf"), "-o", m_dir.filePath("e.svg")},
+            m_dir.filePath("e.svg"));
+    QVERIFY2(
+        emf.contains("<image width=\"793.0000\" height=\"553.0000\" x=\"0.0000\" y=\"0.0000\""),
+        qPrintable(emf.left(300)));
+    const QString wmf = run("wmf2svg", {"-o", m_dir.filePath("w.svg"), m_dir.filePath("o.wmf")},
+                            m_dir.filePath("w.svg"));
+    QVERIFY2(wmf.contains("<image x=\"0.000000\" y=\"0.000000\""), qPrintable(wmf.left(300)));
+}
+
+void PictureFilesTest::damagedFilesFailCleanly_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("content");
+    QTemporaryDir dir;
+    writeMetafile(sample(), dir.filePath("g.emf"));
+    writeMetafile(sample(), dir.filePath("g.wmf"));
+    const QByteArray emf = readAll(dir.filePath("g.emf"));
+    const QByteArray wmf = readAll(dir.filePath("g.wmf"));
+    const int bitmapAt = int(u32(emf, 4));
+    auto patched = [](QByteArray b, int at, quint32 value) {
+        qToLittleEndian<quint32>(value, b.data() + at);
+        return b;
+    };
+    QTest::newRow("empty emf") << "a.emf" << QByteArray();
+    QTest::newRow("text named wmf") << "a.wmf" << QByteArray("hello, world");
+    QTest::newRow("emf cut short") << "a.emf" << emf.left(emf.size() / 2);
+    QTest::newRow("wmf cut short") << "a.wmf" << wmf.left(wmf.size() / 2);
+    QTest::newRow("record of size zero") << "a.emf" << patched(emf, bitmapAt + 4, 0);
+    QTest::newRow("record past the end") << "a.emf" << patched(emf, bitmapAt + 4, 0x7FFFFFF0);
+    QTest::newRow("bitmap outside its record") << "a.emf" << patched(emf, bitmapAt + 56, ~0u);
+    QTest::newRow("huge bounds") << "a.emf" << patched(emf, 16, 0x7FFFFFFF);
+    QTest::newRow("no picture inside") << "a.emf" << emf.left(bitmapAt) + emf.right(20);
+    QTest::newRow("damaged jpeg") << "a.jpg" << QByteArray("\xFF\xD8\xFF\xE0garbage");
+    QTest::newRow("unknown extension") << "a.tiff" << QByteArray("II*");
+}
+
+void PictureFilesTest::damagedFilesFailCleanly()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, content);
+    const QString path = m_dir.filePath(name);
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly) && f.write(content) == content.size());
+    f.close();
+    try {
+        loadPicture(path);
+        QFAIL("loaded a damaged file");
+    }
+    catch (const PictureError &e) {
+        QVERIFY2(e.text().contains(path), qPrintable(e.text()));
+    }
+}
+
+QTEST_MAIN(PictureFilesTest)
+#include "tst_picturefiles.moc"
