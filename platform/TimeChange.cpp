@@ -39,9 +39,9 @@ void SystemTimeWatcher::arm()
 {
     timespec now{};
     clock_gettime(CLOCK_REALTIME, &now);
-    itimerspec spec{};
-    spec.it_value.tv_sec = now.tv_sec + 365 * 24 * 3600;
-    timerfd_settime(m_fd, TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &spec, nullptr);
+    itimerspec when{};
+    when.it_value.tv_sec = now.tv_sec + 365 * 24 * 3600;
+    timerfd_settime(m_fd, TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &when, nullptr);
 }
 
 void SystemTimeWatcher::readable()
