@@ -113,6 +113,7 @@ void TForm1::createYearView()
     QWidget *c = Client;
     Image16 = place(new TImage(c), 0, 1, 809, 577);
     Image16->setObjectName(QStringLiteral("Image16"));
+    Image16->setTransparent(true);
 
     Label13 = makeLabel(c, "Label13", QStringLiteral("Системное время"), 16, 9);
     St = place(new QLabel(c), 16, 25, 113, 17);

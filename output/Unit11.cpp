@@ -81,6 +81,7 @@ TForm11::TForm11()
     // Beneath everything else.
     Image13 = place(new TImage(this), 48, 48, 777, 577);
     Image13->setObjectName(QStringLiteral("Image13"));
+    Image13->setTransparent(true);
     createNet();
     createMonths();
     createMarks();

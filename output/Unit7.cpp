@@ -29,6 +29,7 @@ TForm7::TForm7()
 
     Image15 = place(new TImage(this), 0, 0, 793, 553);
     Image15->setObjectName(QStringLiteral("Image15"));
+    Image15->setTransparent(true);
     Image15->hide();
 
     // Month m stands in column (m - 1) mod 4 and row (m - 1) div 4.

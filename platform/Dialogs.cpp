@@ -43,6 +43,8 @@ public:
         QFileDialog dialog(boxParent(parent), title, QString(), filter);
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setDefaultSuffix(defaultSuffix);
+        // Saving over a file replaces it without a question.
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return {};
         return dialog.selectedFiles().constFirst();

@@ -18,6 +18,9 @@ const QStringList &rasterFormats()
     return formats;
 }
 
+// Marks the pictures that came from a bitmap file.
+const QString kBitmapKey = QStringLiteral("Dayrail bitmap");
+
 bool isJpegName(const QString &path)
 {
     const QString ext = QFileInfo(path).suffix().toLower();
@@ -41,6 +44,23 @@ QImage loadPicture(const QString &path)
     if (image.isNull())
         throw PictureError(QStringLiteral("Не удаётся загрузить рисунок \"%1\": %2")
                                .arg(path, reader.errorString()));
+    if (ext == QLatin1String("bmp"))
+        image.setText(kBitmapKey, QStringLiteral("1"));
+    return image;
+}
+
+QImage withoutTransparentColour(const QImage &picture)
+{
+    if (picture.isNull() || picture.text(kBitmapKey).isEmpty())
+        return picture;
+    QImage image = picture.convertToFormat(QImage::Format_ARGB32);
+    const QRgb transparent = image.pixel(0, image.height() - 1);
+    for (int y = 0; y < image.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            if (line[x] == transparent)
+                line[x] = 0;
+    }
     return image;
 }
 

@@ -6,6 +6,11 @@
 // Throws PictureError naming the file and the reason.
 QImage loadPicture(const QString &path);
 
+// A bitmap (a picture loaded from a ".bmp" file) with the colour of its
+// bottom-left pixel left out, as a transparent picture control draws it.
+// Other pictures carry their own transparency and come back unchanged.
+QImage withoutTransparentColour(const QImage &picture);
+
 // Filter of the picture open dialog: every format loadPicture knows.
 QString pictureFileFilter();
 

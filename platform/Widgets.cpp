@@ -1,5 +1,7 @@
 #include "Widgets.h"
 
+#include "Pictures.h"
+
 #include <QEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -12,7 +14,14 @@ TImage::TImage(QWidget *parent) : QWidget(parent) {}
 void TImage::setPicture(const QImage &picture)
 {
     m_picture = picture;
+    m_drawn = m_transparent ? withoutTransparentColour(picture) : picture;
     update();
+}
+
+void TImage::setTransparent(bool transparent)
+{
+    m_transparent = transparent;
+    setPicture(m_picture);
 }
 
 void TImage::setStretch(bool stretch)
@@ -23,14 +32,14 @@ void TImage::setStretch(bool stretch)
 
 void TImage::paintEvent(QPaintEvent *)
 {
-    if (m_picture.isNull())
+    if (m_drawn.isNull())
         return;
     QPainter p(this);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     if (m_stretch)
-        p.drawImage(rect(), m_picture);
+        p.drawImage(rect(), m_drawn);
     else
-        p.drawImage(0, 0, m_picture);
+        p.drawImage(0, 0, m_drawn);
 }
 
 namespace {

@@ -19,13 +19,17 @@ public:
     bool hasPicture() const { return !m_picture.isNull(); }
     // Stretched over the whole control (true) or drawn at its own size.
     void setStretch(bool stretch);
+    // A transparent control leaves out a bitmap's transparent colour.
+    void setTransparent(bool transparent);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
     QImage m_picture;
+    QImage m_drawn; // the picture as painted
     bool m_stretch = true;
+    bool m_transparent = false;
 };
 
 // Drops every typed character for which accept() is false. Control keys

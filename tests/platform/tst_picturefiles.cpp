@@ -62,18 +62,21 @@ void PictureFilesTest::writtenAndReadBack_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QByteArray>("magic");
-    QTest::newRow("emf") << "a.emf" << QByteArray("\x01\0\0\0", 4);
-    QTest::newRow("wmf") << "a.wmf" << QByteArray("\xD7\xCD\xC6\x9A");
-    QTest::newRow("WMF in capitals") << "b.WMF" << QByteArray("\xD7\xCD\xC6\x9A");
-    QTest::newRow("bmp") << "a.bmp" << QByteArray("BM");
-    QTest::newRow("jpg is a real JPEG") << "a.jpg" << QByteArray("\xFF\xD8\xFF");
-    QTest::newRow("JPEG in capitals") << "a.JPEG" << QByteArray("\xFF\xD8\xFF");
+    // Only a bitmap leaves out its bottom-left colour when drawn transparently.
+    QTest::addColumn<bool>("transparentCorner");
+    QTest::newRow("emf") << "a.emf" << QByteArray("\x01\0\0\0", 4) << false;
+    QTest::newRow("wmf") << "a.wmf" << QByteArray("\xD7\xCD\xC6\x9A") << false;
+    QTest::newRow("WMF in capitals") << "b.WMF" << QByteArray("\xD7\xCD\xC6\x9A") << false;
+    QTest::newRow("bmp") << "a.bmp" << QByteArray("BM") << true;
+    QTest::newRow("jpg is a real JPEG") << "a.jpg" << QByteArray("\xFF\xD8\xFF") << false;
+    QTest::newRow("JPEG in capitals") << "a.JPEG" << QByteArray("\xFF\xD8\xFF") << false;
 }
 
 void PictureFilesTest::writtenAndReadBack()
 {
     QFETCH(QString, name);
     QFETCH(QByteArray, magic);
+    QFETCH(bool, transparentCorner);
     const QString path = m_dir.filePath(name);
     // Written twice: an existing file is replaced whole.
     QImage small(10, 10, QImage::Format_RGB32);
@@ -96,6 +99,9 @@ void PictureFilesTest::writtenAndReadBack()
                     qAbs(got.blue() - want.blue()) <
                 60);
     }
+    const QImage drawn = withoutTransparentColour(back);
+    QCOMPARE(qAlpha(drawn.pixel(corners[2])) == 0, transparentCorner);
+    QCOMPARE(qAlpha(drawn.pixel(corners[0])), 255);
 }
 
 void PictureFilesTest::metafileRecords()
