@@ -3,11 +3,14 @@
 // the cube calendar to a PDF file. Each figure is the median wall time of
 // several runs of the command as the menu runs it (refresh and render
 // included), with the save and print dialogs answered at once.
-//   bench_output [RUNS] [KEEP_DIR]
+//   bench_output [RUNS] [KEEP_DIR [PICTURE]]
 // RUNS defaults to 15; with KEEP_DIR the last file of each kind stays there,
 // with the print copy and the cube template rendered as copy.png, cube.png.
+// With PICTURE, the pages take the main window's background and PICTURE is
+// applied as that background first.
 // Run with QT_QPA_PLATFORM=offscreen.
-//   bench_output show [PICTURE]  the main window and the background window,
+//   bench_output show [PICTURE]  the main window, the background window and
+//                            the print scaling dialog,
 //                            until closed, for screenshots; with PICTURE
 //                            applied as the background
 #include "Dialogs.h"
@@ -18,6 +21,7 @@
 #include "TextFile.h"
 #include "Unit1.h"
 #include "Unit11.h"
+#include "Unit14.h"
 #include "Unit15.h"
 #include "Unit7.h"
 #include "Unit8.h"
@@ -99,6 +103,13 @@ void printToPdf(const QString &file)
     printer.setPageSize(QPageSize(QPageSize::A4));
 }
 
+void useBackground(const QString &picture)
+{
+    Form15->RadioButton1->setChecked(true);
+    Form15->Edit1->setText(picture);
+    Form15->Button4->click();
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -129,11 +140,10 @@ int main(int argc, char *argv[])
                     window->hide();
             Form1->N18->trigger();
             Form15->move(20, 20);
-            if (argc > 2) {
-                Form15->RadioButton1->setChecked(true);
-                Form15->Edit1->setText(QString::fromLocal8Bit(argv[2]));
-                Form15->Button4->click();
-            }
+            Form1->N8->trigger();
+            Form8->move(520, 20);
+            if (argc > 2)
+                useBackground(QString::fromLocal8Bit(argv[2]));
         });
         const int code = QApplication::exec();
         DestroyForms();
@@ -146,6 +156,10 @@ int main(int argc, char *argv[])
     };
     // A refresh after a year change, as the year buttons run it.
     int step = 1;
+    if (argc > 3) {
+        Form14->RadioButton3->click();
+        useBackground(QString::fromLocal8Bit(argv[3]));
+    }
     measure("refresh print copy", runs, {}, [] { Form7->FormActivate(); }, [&step] {
         step = -step;
         Form1->Calendar1->SetDateElement(1, Form1->Calendar1->GetDateElement(1) + step);
