@@ -30,7 +30,10 @@ void skyBlue(QWidget *control) { setWindowColour(control, clSkyBlue); }
 
 QPushButton *button(QWidget *parent, const char *name, const QString &text, int x, int y, int w)
 {
-    return named(place(new QPushButton(text, parent), x, y, w, 25), name, text);
+    auto *b = named(place(new QPushButton(text, parent), x, y, w, 25), name, text);
+    // No default button: Enter in the path field must not browse or apply.
+    b->setAutoDefault(false);
+    return b;
 }
 
 bool printsBackground() { return Form14 && Form14->RadioButton3->isChecked(); }

@@ -4,7 +4,6 @@
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QPageSetupDialog>
 #include <QPrintDialog>
 
 DialogSeam::~DialogSeam() = default;
@@ -56,7 +55,12 @@ public:
     }
     bool printerSetup(QWidget *parent, QPrinter *printer) override
     {
-        QPageSetupDialog dialog(printer, boxParent(parent));
+        // The printer with its paper and orientation. The toolkit's page
+        // set-up dialog offers no choice of printer here, so without one
+        // installed nothing could be printed; print to file stays possible.
+        QPrintDialog dialog(printer, boxParent(parent));
+        dialog.setWindowTitle(QStringLiteral("Настройка печати"));
+        dialog.setOptions(QAbstractPrintDialog::PrintToFile);
         return dialog.exec() == QDialog::Accepted;
     }
     std::optional<QColor> chooseColour(QWidget *parent, const QColor &initial) override

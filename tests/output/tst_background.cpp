@@ -219,6 +219,10 @@ void BackgroundTest::failingPicturesAndBrowsing()
     Form15->Button1->click();
     Form15->Button1->click();
     QCOMPARE(Form15->Edit1->text(), folder.path("chosen.emf"));
+    // Enter in the path field presses no button.
+    QTest::keyClick(Form15->Edit1, Qt::Key_Return);
+    QCOMPARE(dialogs.titles.size(), 2);
+    QVERIFY(Form15->isVisible());
     QVERIFY(dialogs.filters.at(0).contains("*.wmf") && dialogs.filters.at(0).contains("*.jpeg"));
 }
 
