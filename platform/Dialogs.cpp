@@ -1,8 +1,14 @@
 #include "Dialogs.h"
 
+#include "Errors.h"
+#include "Pictures.h"
+
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPrintDialog>
 
@@ -16,6 +22,34 @@ QWidget *boxParent(QWidget *parent)
         return parent;
     QWidget *active = QApplication::activeWindow();
     return active;
+}
+
+// A preview of the file under the cursor, when it is a picture we can load.
+void addPicturePreview(QFileDialog &dialog)
+{
+    auto *grid = qobject_cast<QGridLayout *>(dialog.layout());
+    if (!grid)
+        return;
+    auto *preview = new QLabel(&dialog);
+    preview->setFixedSize(160, 160);
+    preview->setAlignment(Qt::AlignCenter);
+    preview->setFrameShape(QFrame::StyledPanel);
+    grid->addWidget(preview, 1, grid->columnCount(), Qt::AlignTop);
+    QObject::connect(&dialog, &QFileDialog::currentChanged, preview, [preview](const QString &path) {
+        QImage picture;
+        if (QFileInfo(path).isFile()) {
+            try {
+                picture = loadPicture(path);
+            } catch (const DayrailError &) {
+                // Not a picture we know: no preview.
+            }
+        }
+        preview->setPixmap(picture.isNull()
+                               ? QPixmap()
+                               : QPixmap::fromImage(picture.scaled(preview->size() - QSize(4, 4),
+                                                                   Qt::KeepAspectRatio,
+                                                                   Qt::SmoothTransformation)));
+    });
 }
 
 class RealDialogs final : public DialogSeam {
@@ -34,7 +68,14 @@ public:
     }
     QString openFileName(QWidget *parent, const QString &title, const QString &filter) override
     {
-        return QFileDialog::getOpenFileName(boxParent(parent), title, QString(), filter);
+        QFileDialog dialog(boxParent(parent), title, QString(), filter);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        // The toolkit's own dialog, so that the picture's preview fits beside the list.
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        addPicturePreview(dialog);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return {};
+        return dialog.selectedFiles().constFirst();
     }
     QString saveFileName(QWidget *parent, const QString &title, const QString &filter,
                          const QString &defaultSuffix) override
