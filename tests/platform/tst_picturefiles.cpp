@@ -8,7 +8,6 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QtEndian>
 #include <QtTest>
 
 namespace {
@@ -25,8 +24,18 @@ QImage sample()
     return image;
 }
 
-quint32 u32(const QByteArray &b, int at) { return qFromLittleEndian<quint32>(b.constData() + at); }
-quint16 u16(const QByteArray &b, int at) { return qFromLittleEndian<quint16>(b.constData() + at); }
+// Little-endian field of a file read back; outside the file it reads as 0.
+quint32 field(const QByteArray &b, int at, int size)
+{
+    quint32 value = 0;
+    if (at < 0 || at + size > b.size())
+        return 0;
+    for (int i = size - 1; i >= 0; --i)
+        value = (value << 8) | quint8(b.at(at + i));
+    return value;
+}
+quint32 u32(const QByteArray &b, int at) { return field(b, at, 4); }
+quint16 u16(const QByteArray &b, int at) { return quint16(field(b, at, 2)); }
 
 QByteArray readAll(const QString &path)
 {
