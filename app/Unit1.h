@@ -27,6 +27,8 @@ public:
     void FormCreate();
     // Close-time save of the profile, "cnfg.cal", "transp.cal" and "regional.cal".
     void FormClose();
+    // «Календарь < Работа.cpr >»: the caption names the active profile's file.
+    void showProfileCaption(const QString &profilePath);
     void Timer1Timer();
     void Button1Click();
     void BitBtn1Click();

@@ -28,8 +28,7 @@ void TForm1::loadStartupFiles()
     for (int k = 0; k < 12; ++k)
         m_calendars[k]->SetCalendarDate(QDate(year, k + 1, fitDayToMonth(files.days[k], year, k + 1)));
     if (files.settingsFound) {
-        setWindowTitle(QStringLiteral("Календарь < ") + ExtractFileName(SettingsLine(21)) +
-                       QStringLiteral(" >"));
+        showProfileCaption(SettingsLine(21));
         N15->setChecked(files.showTips == 1);
         SplashScreen1->setChecked(files.showSplash == 1);
     }
@@ -52,6 +51,12 @@ void TForm1::loadStartupFiles()
 
     if (!files.problem.isEmpty())
         ShowMessage(files.problem);
+}
+
+void TForm1::showProfileCaption(const QString &profilePath)
+{
+    setWindowTitle(QStringLiteral("Календарь < ") + ExtractFileName(profilePath) +
+                   QStringLiteral(" >"));
 }
 
 void TForm1::FormClose()

@@ -27,6 +27,11 @@ QCollator russianCollator()
     return collator;
 }
 
+bool hasLineBreak(const QString &text)
+{
+    return text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r'));
+}
+
 } // namespace
 
 void sortAlphabetically(QStringList &entries)
@@ -48,7 +53,7 @@ bool isYearKey(QChar key)
 
 QString holidayTextProblem(const QString &text)
 {
-    if (text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r')))
+    if (hasLineBreak(text))
         return QStringLiteral("Запись праздника должна умещаться в одну строку: "
                               "уберите из текста переводы строк.");
     if (!fitsIn1251(text))
@@ -70,6 +75,13 @@ QString holidayCountProblem(int count)
 
 QString profileNameProblem(const QString &name)
 {
+    // The folder itself is no profile file.
+    if (name.isEmpty())
+        return QStringLiteral("Введите имя профиля.");
+    // The path is one line of "cnfg.cal": a line break would split it.
+    if (hasLineBreak(name))
+        return QStringLiteral("Имя профиля должно умещаться в одну строку: уберите из него "
+                              "переводы строк.");
     if (name.contains(QLatin1Char('/')))
         return QStringLiteral("Имя профиля «%1» содержит знак \"/\". Профиль — это файл в папке "
                               "программы, а не путь: введите имя без \"/\".")

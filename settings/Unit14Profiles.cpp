@@ -47,12 +47,6 @@ bool sameFile(const QString &a, const QString &b)
     return QFileInfo(a) == QFileInfo(b);
 }
 
-void setMainCaption(const QString &profilePath)
-{
-    Form1->setWindowTitle(QStringLiteral("Календарь < ") + ExtractFileName(profilePath) +
-                          QStringLiteral(" >"));
-}
-
 } // namespace
 
 void TForm14::createProfilesPage()
@@ -141,7 +135,7 @@ bool TForm14::writeProfileAs(const QString &fileName)
     Edit3->setText(path);
     refreshFileList();
     showActiveProfile();
-    setMainCaption(path);
+    Form1->showProfileCaption(path);
     return true;
 }
 
@@ -232,7 +226,7 @@ void TForm14::FileListBox1DblClick()
     Edit3->setText(target);
     applyProfile(next);
     showActiveProfile();
-    setMainCaption(target);
+    Form1->showProfileCaption(target);
 }
 
 void TForm14::applyProfile(const ProfileContent &profile)

@@ -47,6 +47,7 @@ bool TForm18::event(QEvent *e)
 void TForm18::FormCreate()
 {
     Edit1->clear();
+    centreOnScreen(this);
 }
 
 void TForm18::FormActivate()

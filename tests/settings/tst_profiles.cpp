@@ -186,6 +186,17 @@ void ProfilesTest::refusedNames()
 void ProfilesTest::rename()
 {
     start();
+    // An empty name names the folder, not a file: refused, nothing moves.
+    for (const char *name : {"Работа.cpr", "Дом.cpr"}) {
+        selectProfile(QString::fromUtf8(name));
+        Form14->Edit2->clear();
+        act(&TForm14::Button3Click);
+    }
+    QCOMPARE(m_dialogs->messages, QStringList(2, QStringLiteral("Введите имя профиля.")));
+    QCOMPARE(listed(), (QStringList{"Дом.cpr", "Работа.cpr"}));
+    QCOMPARE(Form14->Edit3->text(), path("Работа.cpr"));
+    m_dialogs->clear();
+
     // Another profile: only its file is renamed, its contents stay.
     const QByteArray home = m_folder->bytes("Дом.cpr");
     selectProfile(QStringLiteral("Дом.cpr"));
