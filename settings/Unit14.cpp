@@ -135,6 +135,7 @@ void TForm14::FormCreate()
     loadTransparency();
     fillHolidayList();
     loadRegionalOptions();
+    centreOnScreen(this);
 }
 
 void TForm14::fillHolidayList()

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QtTest>
 
 namespace {
@@ -241,6 +242,10 @@ void HolidayPageTest::editWindow()
     Form14->N4Click();
     QVERIFY(QTest::qWaitForWindowActive(Form18));
     QCOMPARE(Form18->Edit1->text(), QStringLiteral("было"));
+    // Both windows open in the middle of the desktop.
+    const QPoint middle = Form18->screen()->availableGeometry().center();
+    for (QWidget *window : {static_cast<QWidget *>(Form14), static_cast<QWidget *>(Form18)})
+        QVERIFY((window->frameGeometry().center() - middle).manhattanLength() <= 4);
 
     // Coming back to the edit window refills it from the selected entry.
     Form14->ListBox1->setCurrentRow(1);
