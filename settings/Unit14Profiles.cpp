@@ -155,6 +155,17 @@ void TForm14::Button3Click()
     if (selected.isEmpty())
         return;
     const QString newName = Edit2->text();
+    const QString problem = profileNameProblem(newName);
+    if (!problem.isEmpty()) {
+        ShowMessage(problem);
+        return;
+    }
+    const QString target = ProgramDir + newName;
+    // A rename never replaces another profile's days and holidays.
+    if (QFileInfo::exists(target) && !sameFile(target, selected))
+        throw FileError(
+            QStringLiteral("Не удаётся переименовать профиль: файл \"%1\" уже существует")
+                .arg(target));
     if (sameFile(selected, Edit3->text())) {
         // The active profile: written under the new name with the current
         // state, then the old file goes.
@@ -162,25 +173,11 @@ void TForm14::Button3Click()
             return;
         if (!sameFile(selected, Edit3->text()) && !QFile::remove(selected))
             throw FileError(QStringLiteral("Не удаётся удалить файл \"%1\"").arg(selected));
-    } else {
+    } else if (target != selected && !QFile::rename(selected, target)) {
         // Another profile keeps its own days and holidays: only its file is renamed.
-        const QString problem = profileNameProblem(newName);
-        if (!problem.isEmpty()) {
-            ShowMessage(problem);
-            return;
-        }
-        const QString target = ProgramDir + newName;
-        if (target != selected) {
-            if (QFileInfo::exists(target))
-                throw FileError(QStringLiteral("Не удаётся переименовать профиль: файл \"%1\" "
-                                               "уже существует")
-                                    .arg(target));
-            if (!QFile::rename(selected, target))
-                throw FileError(
-                    QStringLiteral("Не удаётся переименовать файл \"%1\"").arg(selected));
-        }
+        throw FileError(QStringLiteral("Не удаётся переименовать файл \"%1\"").arg(selected));
     }
-    Edit4->setText(ProgramDir + newName);
+    Edit4->setText(target);
     refreshFileList();
     showActiveProfile();
 }

@@ -212,6 +212,13 @@ void ProfilesTest::rename()
     QCOMPARE(m_dialogs->errors.size(), 1);
     QCOMPARE(m_folder->bytes("Дача.cpr"), home);
     QCOMPARE(file("Работа.cpr"), profileText(1, kWorkEntries));
+    selectProfile(QStringLiteral("Работа.cpr"));
+    Form14->Edit2->setText(QStringLiteral("Дача.cpr"));
+    act(&TForm14::Button3Click);
+    QCOMPARE(m_dialogs->errors.size(), 2);
+    QCOMPARE(m_folder->bytes("Дача.cpr"), home);
+    QCOMPARE(Form14->Edit3->text(), path("Работа.cpr"));
+    Form14->FileListBox1->clearSelection();
 
     // The active profile: written under the new name, the old file gone.
     Form1->Calendar5->SetDateElement(3, 20);
@@ -231,7 +238,7 @@ void ProfilesTest::rename()
     QCOMPARE(file("Отпуск"), shownState());
     QCOMPARE(Form14->Edit3->text(), path("Отпуск"));
     QCOMPARE(listed(), QStringList{"Дача.cpr"});
-    QCOMPARE(m_dialogs->all().size(), 1);
+    QCOMPARE(m_dialogs->all().size(), 2);
 }
 
 void ProfilesTest::deleteProfiles()
