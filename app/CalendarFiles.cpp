@@ -194,6 +194,10 @@ StartupFiles readStartupFiles(const QString &programDir, int year)
     const QStringList lines = readTextFile(path, kSettingsPositions);
     for (int i = 0; i < lines.size(); ++i)
         files.settingsLines[i] = lines.at(i);
+    // Without a profile path nothing could be saved at close: take the
+    // first start's profile instead.
+    if (files.settingsLines[20].isEmpty())
+        files.settingsLines[20] = programDir + QStringLiteral("default.cpr");
 
     const QString profilePath = files.position(21);
     readProfileAtStartup(files, profilePath);

@@ -104,8 +104,6 @@ TForm1::TForm1()
     bindHandler(Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
     bindHandler(Bitbtn1, &QPushButton::clicked, this, &TForm1::BitBtn1Click);
     bindHandler(Bitbtn2, &QPushButton::clicked, this, &TForm1::BitBtn2Click);
-    // Enter in the year field reaches the default button.
-    QObject::connect(Edit1, &QLineEdit::returnPressed, Button1, &QPushButton::click);
 }
 
 void TForm1::createYearView()
@@ -128,7 +126,7 @@ void TForm1::createYearView()
         St->setPalette(pal);
         QFont mono(QStringLiteral("DejaVu Sans Mono"));
         mono.setStyleHint(QFont::Monospace);
-        mono.setPixelSize(11);
+        mono.setPixelSize(13);
         St->setFont(mono);
         // The leading spaces of the time text give way first when space is short.
         St->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -201,6 +199,7 @@ void TForm1::createYearView()
         grid->setAccessibleName(QString::fromUtf8(kMonthNames[k]));
         grid->setCursor(Qt::PointingHandCursor);
         grid->SetStartOfWeek(1);
+        grid->SetUseCurrentDate(k == 0);
         *grids[k] = grid;
         m_calendars[k] = grid;
     }
@@ -296,7 +295,8 @@ void TForm1::BitBtn2Click() { stepYear(-1); }
 
 void TForm1::keyPressEvent(QKeyEvent *event)
 {
-    // Enter anywhere in the window presses the default button.
+    // Enter anywhere in the window presses the default button; the year
+    // field passes Enter on to here, so it must not press the button itself.
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         Button1->click();
         return;

@@ -132,7 +132,9 @@ void TForm14::FormCreate()
     for (QLineEdit *edit : {Edit3, Edit1, Edit2, Edit5, Edit12})
         edit->clear();
     Edit3->setText(SettingsLine(21));
-    loadTransparency();
+    // An unreadable "transp.cal" is reported, but the holiday list and the
+    // regional options are still read: a list left empty would be saved so.
+    runHandler([this] { loadTransparency(); });
     fillHolidayList();
     loadRegionalOptions();
     centreOnScreen(this);
@@ -140,11 +142,8 @@ void TForm14::FormCreate()
 
 void TForm14::fillHolidayList()
 {
-    const QString count = SettingsLine(13);
-    if (count == QLatin1String("0"))
-        return;
-    // The start-up load leaves a whole number here.
-    const int n = qMin(StrToInt(count), int(HolidayLines.size()));
+    // The start-up load leaves a whole number here, unless it failed.
+    const int n = qMin(StrToIntDef(SettingsLine(13), 0), int(HolidayLines.size()));
     for (int i = 0; i < n; ++i)
         ListBox1->addItem(HolidayLines.at(i));
 }

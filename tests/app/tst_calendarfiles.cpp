@@ -106,6 +106,11 @@ void CalendarFilesTest::startupWithoutSettingsFile()
     QCOMPARE(files.captionColour.value_or(-1), clBlack);
     QCOMPARE(files.position(21), dir.path() + QStringLiteral("/default.cpr"));
     QCOMPARE(files.position(13), QStringLiteral("0"));
+
+    // A settings file that names no profile falls back to the same one.
+    writeTextFile(dir.filePath(QStringLiteral("cnfg.cal")), settingsWith(QString()));
+    QCOMPARE(readStartupFiles(dir.path() + QLatin1Char('/'), 2026).position(21),
+             dir.path() + QStringLiteral("/default.cpr"));
 }
 
 void CalendarFilesTest::startupReadsProfileOverSettings()

@@ -150,6 +150,10 @@ void MainWindowTest::yearEntryFilter()
     // Enter reaches "Перейти".
     QTest::keyClick(edit, Qt::Key_Return);
     QCOMPARE(Form1->Calendar7->GetDateElement(1), 2009);
+    // ... once: an empty field gives a single message.
+    edit->clear();
+    QTest::keyClick(edit, Qt::Key_Return);
+    QCOMPARE(dialogs.messages, QStringList{QStringLiteral("Введите число от 1 до 9999")});
 }
 
 void MainWindowTest::yearNavigation_data()
