@@ -28,7 +28,9 @@ void noteProblem(StartupFiles &files, const QString &text)
         files.problem = text;
 }
 
-void readProfileAtStartup(StartupFiles &files, const QString &path)
+// Returns what is wrong with the holiday count, noted by the caller after
+// the days so that the message names the first bad line.
+QString readProfileAtStartup(StartupFiles &files, const QString &path)
 {
     if (!fileExists(path)) {
         noteProblem(files, QStringLiteral("Профиль \"%1\" не найден. Дни и список праздников "
@@ -38,7 +40,7 @@ void readProfileAtStartup(StartupFiles &files, const QString &path)
         for (int i = 0; i < 12; ++i)
             files.settingsLines[i] = QStringLiteral("1");
         files.settingsLines[12] = QStringLiteral("0");
-        return;
+        return QString();
     }
     const QStringList lines = readTextFile(path, 13 + kHolidayPositions);
     for (int i = 0; i < 13; ++i)
@@ -48,30 +50,30 @@ void readProfileAtStartup(StartupFiles &files, const QString &path)
     const int available = qMax(0, int(lines.size()) - 13);
     const std::optional<int> declared = TryStrToInt(countText);
     int count = 0;
+    QString problem;
     if (!declared) {
         // Not a whole number: keep every following line as an entry.
         count = available;
-        noteProblem(files, QStringLiteral("Неверное число праздников в %1: \"%2\". "
-                                          "Все следующие строки прочитаны как праздники.")
-                               .arg(lineText(13, path), countText));
+        problem = QStringLiteral("Неверное число праздников в %1: \"%2\". "
+                                 "Все следующие строки прочитаны как праздники.")
+                      .arg(lineText(13, path), countText);
     } else if (*declared > 0) {
         count = qMin(*declared, available);
         if (*declared > kHolidayPositions)
-            noteProblem(files, QStringLiteral("В профиле \"%1\" больше %2 праздников; "
-                                              "прочитаны первые %2.")
-                                   .arg(path)
-                                   .arg(kHolidayPositions));
+            problem = QStringLiteral("В профиле \"%1\" больше %2 праздников; прочитаны первые %2.")
+                          .arg(path)
+                          .arg(kHolidayPositions);
         else if (count < *declared)
-            noteProblem(files, QStringLiteral("Профиль \"%1\" обрывается: прочитано %2 "
-                                              "праздников из %3.")
-                                   .arg(path)
-                                   .arg(count)
-                                   .arg(*declared));
+            problem = QStringLiteral("Профиль \"%1\" обрывается: прочитано %2 праздников из %3.")
+                          .arg(path)
+                          .arg(count)
+                          .arg(*declared);
     }
     files.holidayLines = lines.mid(13, count);
     // The settings window fills its list from this count.
     if (!declared || count != qMax(*declared, 0))
         files.settingsLines[12] = QString::number(count);
+    return problem;
 }
 
 int decodeFlag(StartupFiles &files, int position, const QString &path)
@@ -200,7 +202,7 @@ StartupFiles readStartupFiles(const QString &programDir, int year)
         files.settingsLines[20] = programDir + QStringLiteral("default.cpr");
 
     const QString profilePath = files.position(21);
-    readProfileAtStartup(files, profilePath);
+    const QString countProblem = readProfileAtStartup(files, profilePath);
 
     for (int k = 1; k <= 12; ++k) {
         const QString text = files.position(k);
@@ -213,6 +215,8 @@ StartupFiles readStartupFiles(const QString &programDir, int year)
             files.days[k - 1] = fitDayToMonth(day, year, k);
         }
     }
+    if (!countProblem.isEmpty())
+        noteProblem(files, countProblem);
     files.showTips = decodeFlag(files, 14, path);
     files.showSplash = decodeFlag(files, 15, path);
     files.background = decodeColour(files, 17, path);

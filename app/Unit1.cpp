@@ -159,6 +159,9 @@ void TForm1::createYearView()
                          QStringLiteral("Перейти к следующему году"), 376, 57);
     Bitbtn2 = makeButton(c, "Bitbtn2", QStringLiteral("Предыдущий"),
                          QStringLiteral("Перейти к предыдущему году"), 512, 57);
+    // A focused button takes Enter itself; elsewhere Enter goes to "Перейти".
+    Bitbtn1->setAutoDefault(true);
+    Bitbtn2->setAutoDefault(true);
 
     Bevel1 = makeBevel(c, "Bevel1", 680, 1, 121, 50);
     Bevel1->setToolTip(QStringLiteral("Текущий год"));

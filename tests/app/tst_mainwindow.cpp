@@ -154,6 +154,10 @@ void MainWindowTest::yearEntryFilter()
     edit->clear();
     QTest::keyClick(edit, Qt::Key_Return);
     QCOMPARE(dialogs.messages, QStringList{QStringLiteral("Введите число от 1 до 9999")});
+    // A focused button takes Enter itself.
+    QTest::keyClick(Form1->Bitbtn1, Qt::Key_Return);
+    QCOMPARE(Form1->Calendar7->GetDateElement(1), 2010);
+    QCOMPARE(dialogs.messages.size(), 1);
 }
 
 void MainWindowTest::yearNavigation_data()
