@@ -80,9 +80,10 @@ public:
 
     // Shows the main window again, from hidden or minimised, in front.
     void showMainWindow();
-    // For windows that hide themselves: a hidden main window that no tray
-    // icon can bring back is minimised to the taskbar instead.
-    void keepReachable();
+    // For windows that hide themselves: a hidden main window that neither a
+    // tray icon nor a window leading back (other than leaving) can bring
+    // back is minimised to the taskbar instead.
+    void keepReachable(const QWidget *leaving = nullptr);
 
     // The twelve month grids, January first.
     const std::array<TCalendar *, 12> &calendars() const { return m_calendars; }
@@ -156,6 +157,7 @@ public:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void createYearView();

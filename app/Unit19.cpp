@@ -6,6 +6,8 @@
 #include "WinButton.h"
 #include "Widgets.h"
 
+#include <QCloseEvent>
+#include <QFont>
 #include <QKeyEvent>
 
 TForm19 *Form19 = nullptr;
@@ -34,6 +36,10 @@ TForm19::TForm19()
     setWindowTitle(QStringLiteral("Действительно хотите выйти?"));
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setFixedSize(628, 67);
+    // A narrower face keeps "Показать главное окно" on one line beside its bitmap.
+    QFont narrow = font();
+    narrow.setStretch(QFont::SemiCondensed);
+    setFont(narrow);
 
     Image1 = place(new TImage(this), 0, 0, 41, 33);
     Image1->setObjectName(QStringLiteral("Image1"));
@@ -70,6 +76,13 @@ void TForm19::showEvent(QShowEvent *event)
     QWidget::showEvent(event);
 }
 
+void TForm19::closeEvent(QCloseEvent *event)
+{
+    QWidget::closeEvent(event);
+    // Also when the window manager closes the bar: the program stays reachable.
+    Form1->keepReachable(this);
+}
+
 void TForm19::keyPressEvent(QKeyEvent *event)
 {
     // Enter with no button focused reaches the default button.
@@ -92,7 +105,6 @@ void TForm19::WinButton3Click()
 {
     Form16->hide();
     close();
-    Form1->keepReachable();
 }
 
 void TForm19::WinButton4Click()

@@ -5,11 +5,13 @@
 #include "Unit10.h"
 #include "Unit14.h"
 #include "Unit16.h"
+#include "Unit19.h"
 #include "Unit2.h"
 #include "Unit3.h"
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 
@@ -105,6 +107,21 @@ void TForm1::createMenus()
     for (const auto &[action, handler] : handlers)
         bindHandler(action, &QAction::triggered, this, handler);
     bindOutputCommands();
+    QCoreApplication::instance()->installEventFilter(this);
+}
+
+bool TForm1::eventFilter(QObject *watched, QEvent *event)
+{
+    // The main menu's shortcuts come before the editing keys of the field
+    // that has the focus (Ctrl+C in the date picker or the year field).
+    if (event->type() == QEvent::ShortcutOverride && watched->isWidgetType() &&
+        static_cast<QWidget *>(watched)->window() == this) {
+        const QKeySequence pressed(static_cast<QKeyEvent *>(event)->keyCombination());
+        for (const QAction *action : menuBar()->findChildren<QAction *>())
+            if (action->isVisible() && action->isEnabled() && action->shortcut() == pressed)
+                return true; // not taken by the field, so the menu gets it
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void TForm1::createMainMenu()
@@ -211,8 +228,13 @@ void TForm1::hideMainWindow()
         showMinimized();
 }
 
-void TForm1::keepReachable()
+void TForm1::keepReachable(const QWidget *leaving)
 {
+    // The minimised view, the one-month window and the exit bar lead back.
+    for (const QWidget *wayBack : {static_cast<QWidget *>(Form3), static_cast<QWidget *>(Form16),
+                                   static_cast<QWidget *>(Form19)})
+        if (wayBack && wayBack != leaving && wayBack->isVisible())
+            return;
     if (isHidden() && !RxTrayIcon1->inTray())
         showMinimized();
 }

@@ -29,6 +29,13 @@ void paintCream(QWidget *field)
     field->setPalette(pal);
 }
 
+// Nothing picked: the prompt shows, and the first arrow key picks "1".
+void showPrompt(QComboBox *box, const QString &prompt)
+{
+    box->setCurrentIndex(-1);
+    box->setEditText(prompt);
+}
+
 // A list to pick from: the text shows the prompt until a pick, and nothing
 // typed, pasted or deleted reaches it.
 QComboBox *pickList(QWidget *parent, const char *name, const QString &accessibleName, int last,
@@ -44,7 +51,7 @@ QComboBox *pickList(QWidget *parent, const char *name, const QString &accessible
     for (int i = 1; i <= last; ++i)
         box->addItem(QString::number(i));
     box->lineEdit()->setReadOnly(true);
-    box->setEditText(QString::fromUtf8(kPrompt));
+    showPrompt(box, QString::fromUtf8(kPrompt));
     paintCream(box);
     paintCream(box->lineEdit());
     return box;
@@ -157,8 +164,8 @@ void TForm6::resetFields()
 {
     Label1->hide();
     Calendar1->hide();
-    ComboBox1->setEditText(m_dayPrompt);
-    ComboBox2->setEditText(m_monthPrompt);
+    showPrompt(ComboBox1, m_dayPrompt);
+    showPrompt(ComboBox2, m_monthPrompt);
     Edit1->clear();
 }
 

@@ -1,5 +1,9 @@
 #include "Unit10.h"
 
+#include "Unit1.h"
+
+#include <QCloseEvent>
+
 TForm10 *Form10 = nullptr;
 
 namespace {
@@ -39,4 +43,12 @@ void TForm10::showEvent(QShowEvent *event)
     if (!m_placed)
         centreOnScreen(this);
     m_placed = true;
+}
+
+void TForm10::closeEvent(QCloseEvent *event)
+{
+    QWidget::closeEvent(event);
+    // Closing the clock of the clock-only view must not lose the program.
+    if (Form1)
+        Form1->keepReachable(this);
 }

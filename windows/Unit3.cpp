@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
@@ -113,6 +114,14 @@ void TForm3::FormCreate()
 {
     DateTimePicker1->setDate(QDate::currentDate());
     centreOnScreen(this);
+}
+
+void TForm3::closeEvent(QCloseEvent *event)
+{
+    // The view has no close box, but a window manager may offer one anyway.
+    QWidget::closeEvent(event);
+    if (Form1)
+        Form1->keepReachable(this);
 }
 
 void TForm3::Timer1Timer()

@@ -36,6 +36,9 @@ public:
     QMenu *PopupMenu1 = nullptr;
     QAction *N1 = nullptr;
     AlphaBlending Blending{this};
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
 };
 
 extern TForm3 *Form3;

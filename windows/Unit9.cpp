@@ -46,7 +46,7 @@ TForm9::TForm9()
 
     Label1 = label(this, "Label1", QStringLiteral("+"), 44, 8, 21, clBlack);
     Label2 = label(this, "Label2", QStringLiteral("-"), 46, 152, 21, clBlack);
-    Label5 = label(this, "Label5", QStringLiteral("Непрозрачность"), 46, 72, 11, clBlack);
+    Label5 = label(this, "Label5", QStringLiteral("Непрозрачность"), 44, 72, 10, clBlack);
     Label4 = label(this, "Label4", QStringLiteral("100 %"), 56, 92, 21, clLime);
     Label4->setFixedWidth(76); // room for «100 %» whatever the value
     Label3 = label(this, "Label3", QStringLiteral("Только в Win 200, XP"), 4, 178, 9, clRed);

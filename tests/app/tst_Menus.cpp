@@ -1,12 +1,14 @@
 #include "FakeTrayShell.h"
 #include "TestSupport.h"
 #include "Unit1.h"
+#include "Unit10.h"
 #include "Unit14.h"
 #include "Unit19.h"
 #include "WinButton.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDateEdit>
 #include <QDir>
 #include <QLineEdit>
 #include <QMenu>
@@ -62,6 +64,7 @@ private slots:
     void views_data();
     void views();
     void withoutTrayHostNothingIsLost();
+    void menuShortcutsBeatTheFocusedField();
     void framesAndWayBack();
     void settingsPages();
     void checkItemsSurviveRestart();
@@ -249,11 +252,35 @@ void TestMenus::withoutTrayHostNothingIsLost()
         Form1->N32->trigger();
         QVERIFY(!Form1->isMinimized());
     }
-    // Closing the one-month window from a one-month view leaves the taskbar entry.
+    // Closing the one-month window from a one-month view leaves the taskbar
+    // entry; so does closing the clock of the clock-only view, or the
+    // minimised view where a window manager offers a close box for it.
     Form1->N25->trigger();
     Form19->show();
     Form19->WinButton3->click();
     QVERIFY(Form1->isVisible() && Form1->isMinimized());
+    for (const char *command : {"N46", "N3"}) {
+        Form1->showMainWindow();
+        Form1->findChild<QAction *>(command)->trigger();
+        QVERIFY(Form1->isHidden());
+        for (QWidget *view : {static_cast<QWidget *>(Form10), window("Form3")})
+            view->close();
+        QVERIFY2(Form1->isVisible() && Form1->isMinimized(), command);
+    }
+}
+
+void TestMenus::menuShortcutsBeatTheFocusedField()
+{
+    // Ctrl+C copies in a field elsewhere; in the main window it is the menu's.
+    Form1->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(Form1));
+    for (QWidget *field : {static_cast<QWidget *>(Form1->Edit1),
+                           static_cast<QWidget *>(Form1->DateTimePicker1)}) {
+        window("Form2")->hide();
+        field->setFocus();
+        QTest::keyClick(field, Qt::Key_C, Qt::ControlModifier);
+        QVERIFY2(window("Form2")->isVisible(), qPrintable(field->objectName()));
+    }
 }
 
 void TestMenus::framesAndWayBack()
