@@ -24,6 +24,15 @@ QWidget *boxParent(QWidget *parent)
     return active;
 }
 
+void showBox(QMessageBox::Icon icon, const QString &text)
+{
+    QMessageBox box(icon, QString::fromUtf8(kBoxTitle), text, QMessageBox::Ok, boxParent(nullptr));
+    // A box that must be answered never sits under a stay-on-top window (the
+    // tips may come up while a start-up message waits).
+    box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    box.exec();
+}
+
 // A preview of the file under the cursor, when it is a picture we can load.
 void addPicturePreview(QFileDialog &dialog)
 {
@@ -56,15 +65,11 @@ class RealDialogs final : public DialogSeam {
 public:
     void message(const QString &text) override
     {
-        QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(kBoxTitle), text, QMessageBox::Ok,
-                        boxParent(nullptr));
-        box.exec();
+        showBox(QMessageBox::NoIcon, text);
     }
     void error(const QString &text) override
     {
-        QMessageBox box(QMessageBox::Critical, QString::fromUtf8(kBoxTitle), text, QMessageBox::Ok,
-                        boxParent(nullptr));
-        box.exec();
+        showBox(QMessageBox::Critical, text);
     }
     QString openFileName(QWidget *parent, const QString &title, const QString &filter) override
     {
