@@ -123,6 +123,15 @@ void TForm15::showPicture(bool shown)
     Image1->setVisible(shown);
 }
 
+QImage TForm15::applyPicture()
+{
+    showPicture(true);
+    const QImage picture = loadPicture(Edit1->text());
+    Form1->Image16->setPicture(picture);
+    Image1->setPicture(picture);
+    return picture;
+}
+
 void TForm15::applyColour()
 {
     Form1->Image16->hide();
@@ -142,10 +151,7 @@ void TForm15::Button4Click()
     BackgroundApplied = 1;
     applyCaptionColour();
     if (RadioButton1->isChecked()) {
-        showPicture(true);
-        const QImage picture = loadPicture(Edit1->text());
-        Form1->Image16->setPicture(picture);
-        Image1->setPicture(picture);
+        const QImage picture = applyPicture();
         Form7->Image15->setPicture(picture);
         Form11->Image13->setPicture(picture);
         m_appliedPicture = Edit1->text();
@@ -162,20 +168,12 @@ void TForm15::Button4Click()
 
 void TForm15::Button2Click()
 {
-    if (RadioButton1->isChecked()) {
-        // Loaded already by "Применить", unless the path changed since.
-        if (BackgroundApplied != 1 || m_appliedPicture != Edit1->text()) {
-            showPicture(true);
-            const QImage picture = loadPicture(Edit1->text());
-            Form1->Image16->setPicture(picture);
-            Image1->setPicture(picture);
-        }
-        hide();
-    }
-    else {
+    // Loaded already by "Применить", unless the path changed since.
+    if (!RadioButton1->isChecked())
         showPicture(false);
-        hide();
-    }
+    else if (BackgroundApplied != 1 || m_appliedPicture != Edit1->text())
+        applyPicture();
+    hide();
     if (RadioButton2->isChecked())
         applyColour();
     BackgroundApplied = 0;

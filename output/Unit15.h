@@ -41,6 +41,8 @@ protected:
 
 private:
     void showPicture(bool shown);
+    // Shows the picture named in Edit1 here and behind the main window.
+    QImage applyPicture();
     void applyColour();
     // The picture path "Применить" last put on the main window.
     QString m_appliedPicture;
