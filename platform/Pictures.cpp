@@ -2,11 +2,12 @@
 
 #include "Errors.h"
 #include "Metafile.h"
+#include "TextFile.h"
 
 #include <QFileInfo>
 #include <QImageReader>
 #include <QImageWriter>
-#include <QSaveFile>
+#include <QBuffer>
 
 namespace {
 
@@ -74,18 +75,14 @@ QString pictureFileFilter()
 
 void savePicture(const QImage &image, const QString &path)
 {
-    QSaveFile file(path);
-    auto failure = [&](const QString &reason) {
-        return FileError(QStringLiteral("Не удаётся записать файл \"%1\": %2").arg(path, reason));
-    };
-    if (!file.open(QIODevice::WriteOnly))
-        throw failure(file.errorString());
-    QImageWriter writer(&file, isJpegName(path) ? QByteArray("jpeg") : QByteArray("bmp"));
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, isJpegName(path) ? QByteArray("jpeg") : QByteArray("bmp"));
     if (isJpegName(path))
         writer.setQuality(90);
     // JPEG has no alpha; BMP is written at 24 bits like the rendered copy.
     if (!writer.write(image.convertToFormat(QImage::Format_RGB888)))
-        throw failure(writer.errorString());
-    if (!file.commit())
-        throw failure(file.errorString());
+        throw FileError(QStringLiteral("Не удаётся записать файл \"%1\": %2")
+                            .arg(path, writer.errorString()));
+    writeFileAtomically(path, buffer.data());
 }

@@ -7,6 +7,8 @@
 #include <QSaveFile>
 
 #include <cerrno>
+#include <cstring>
+#include <unistd.h>
 #include <iconv.h>
 
 namespace {
@@ -108,13 +110,33 @@ void writeTextFile(const QString &path, const QStringList &lines)
         data += encode1251(line);
         data += "\r\n";
     }
+    writeFileAtomically(path, data);
+}
+
+void writeFileAtomically(const QString &path, const QByteArray &data)
+{
+    auto failure = [&](const QString &reason) {
+        return FileError(QStringLiteral("Не удаётся записать файл \"%1\": %2").arg(path, reason));
+    };
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw FileError(QStringLiteral("Не удаётся записать файл \"%1\": %2")
-                            .arg(path, file.errorString()));
-    if (file.write(data) != data.size() || !file.commit())
-        throw FileError(QStringLiteral("Не удаётся записать файл \"%1\": %2")
-                            .arg(path, file.errorString()));
+    // Unbuffered, so that a short write (a full disk) is seen here and not
+    // lost in a buffer that commit() flushes without telling.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        throw failure(file.errorString());
+    if (file.write(data) != data.size()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        throw failure(reason);
+    }
+    // commit() ignores a failed sync; space that is only found missing on
+    // the way to the disk must not cost the previous file.
+    if (::fsync(file.handle()) != 0) {
+        const QString reason = QString::fromLocal8Bit(std::strerror(errno));
+        file.cancelWriting();
+        throw failure(reason);
+    }
+    if (!file.commit())
+        throw failure(file.errorString());
 }
 
 bool fileExists(const QString &path)

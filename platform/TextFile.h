@@ -19,4 +19,8 @@ QStringList readTextFile(const QString &path, int maxLines = -1);
 // a failure leaves the previous file whole and throws FileError.
 void writeTextFile(const QString &path, const QStringList &lines);
 
+// Replaces the file with data atomically, checking every step through the
+// final rename: a failure leaves the previous file whole and throws FileError.
+void writeFileAtomically(const QString &path, const QByteArray &data);
+
 bool fileExists(const QString &path);

@@ -5,6 +5,7 @@
 #include "TextFile.h"
 
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -16,6 +17,7 @@ private slots:
     void lines1251WithCrLf();
     void readingStopsAtLimitAndAcceptsBareLf();
     void failedWriteKeepsPreviousFile();
+    void fullDiskKeepsPreviousFile();
     void missingFileNamesItInError();
     void fitsIn1251();
     void colours();
@@ -106,6 +108,28 @@ void TextFilesTest::failedWriteKeepsPreviousFile()
     QCOMPARE(readTextFile(path), QStringList{QStringLiteral("old")});
     // No temporary file is left behind by the failures.
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("keep.cal")});
+}
+
+void TextFilesTest::fullDiskKeepsPreviousFile()
+{
+    // A real full file system: a tiny tmpfs, which only root may mount.
+    QTemporaryDir dir;
+    if (QProcess::execute(QStringLiteral("mount"), {"-t", "tmpfs", "-o", "size=64k", "tmpfs", dir.path()}) != 0)
+        QSKIP("cannot mount a small tmpfs here");
+    const auto unmount = qScopeGuard([&] { QProcess::execute(QStringLiteral("umount"), {dir.path()}); });
+    const QString path = dir.filePath(QStringLiteral("Работа.cpr"));
+    const QStringList old = {QStringLiteral("15"), QStringLiteral("Рождество")};
+    writeTextFile(path, old);
+    {
+        QFile filler(dir.filePath(QStringLiteral("filler")));
+        QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        const QByteArray block(4096, 'x');
+        while (filler.write(block) == block.size()) {
+        }
+    }
+    QVERIFY_THROWS_EXCEPTION(FileError, writeTextFile(path, QStringList(200, QStringLiteral("праздник"))));
+    QVERIFY_THROWS_EXCEPTION(FileError, writeTextFile(path, {QStringLiteral("1")}));
+    QCOMPARE(readTextFile(path), old);
 }
 
 void TextFilesTest::missingFileNamesItInError()
