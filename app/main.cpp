@@ -1,6 +1,6 @@
 // Dayrail XP: a desktop year calendar.
 #include "Program.h"
-#include "Unit1.h"
+#include "MainWindow.h"
 #include "Widgets.h"
 
 #include <QApplication>

@@ -10,10 +10,10 @@
 #include "Dialogs.h"
 #include "Paths.h"
 #include "Program.h"
-#include "RXClock.h"
+#include "ClockFace.h"
 #include "TextFile.h"
-#include "Unit1.h"
-#include "Unit10.h"
+#include "MainWindow.h"
+#include "FloatingClockWindow.h"
 #include "Widgets.h"
 
 #include <QApplication>
@@ -51,9 +51,9 @@ double wallSeconds()
     return double(t.tv_sec) + double(t.tv_nsec) / 1e9;
 }
 
-void measureTicks(TShowClock mode, const char *name, int ticks)
+void measureTicks(ClockStyle mode, const char *name, int ticks)
 {
-    TRxClock clock;
+    ClockFace clock;
     clock.timer()->SetEnabled(false);
     QTime now(10, 0, 0);
     clock.SetOnGetTime([&](QObject *, QTime &time) { time = now; });

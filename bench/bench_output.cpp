@@ -19,12 +19,12 @@
 #include "Printing.h"
 #include "Program.h"
 #include "TextFile.h"
-#include "Unit1.h"
-#include "Unit11.h"
-#include "Unit14.h"
-#include "Unit15.h"
-#include "Unit7.h"
-#include "Unit8.h"
+#include "MainWindow.h"
+#include "CubeSheet.h"
+#include "SettingsWindow.h"
+#include "BackgroundWindow.h"
+#include "PrintSheet.h"
+#include "PrintScaleDialog.h"
 
 #include <QApplication>
 #include <QDir>
@@ -150,7 +150,7 @@ int main(int argc, char *argv[])
         return code;
     }
 
-    const auto saving = [&](const char *what, const QString &name, void (TForm1::*command)()) {
+    const auto saving = [&](const char *what, const QString &name, void (MainWindow::*command)()) {
         g_dialogs.nextFile = out + QLatin1Char('/') + name;
         measure(what, runs, g_dialogs.nextFile, [command] { (Form1->*command)(); });
     };
@@ -162,16 +162,16 @@ int main(int argc, char *argv[])
     }
     measure("refresh print copy", runs, {}, [] { Form7->FormActivate(); }, [&step] {
         step = -step;
-        Form1->Calendar1->SetDateElement(1, Form1->Calendar1->GetDateElement(1) + step);
+        Form1->Calendar1->setDateElement(MonthGrid::Element::Year, Form1->Calendar1->dateElement(MonthGrid::Element::Year) + step);
         for (int k = 1; k < 12; ++k)
-            Form1->calendars()[k]->SetDateElement(1, Form1->Calendar1->GetDateElement(1));
-        Form1->Labe->setText(QString::number(Form1->Calendar1->GetDateElement(1)));
+            Form1->calendars()[k]->setDateElement(MonthGrid::Element::Year, Form1->Calendar1->dateElement(MonthGrid::Element::Year));
+        Form1->Labe->setText(QString::number(Form1->Calendar1->dateElement(MonthGrid::Element::Year)));
     });
     measure("render print copy", runs, {}, [] { renderClientArea(Form7); });
-    saving("save bmp (N12Click)", QStringLiteral("year.bmp"), &TForm1::N12Click);
-    saving("save jpg (N12Click)", QStringLiteral("year.jpg"), &TForm1::N12Click);
-    saving("save emf (wmf1Click)", QStringLiteral("year.emf"), &TForm1::wmf1Click);
-    saving("save wmf (wmf1Click)", QStringLiteral("year.WMF"), &TForm1::wmf1Click);
+    saving("save bmp (N12Click)", QStringLiteral("year.bmp"), &MainWindow::N12Click);
+    saving("save jpg (N12Click)", QStringLiteral("year.jpg"), &MainWindow::N12Click);
+    saving("save emf (wmf1Click)", QStringLiteral("year.emf"), &MainWindow::wmf1Click);
+    saving("save wmf (wmf1Click)", QStringLiteral("year.WMF"), &MainWindow::wmf1Click);
 
     const QString yearPdf = out + QStringLiteral("/year.pdf");
     printToPdf(yearPdf);

@@ -4,7 +4,7 @@
 #include "Paths.h"
 #include "Program.h"
 #include "TextFile.h"
-#include "Unit1.h"
+#include "MainWindow.h"
 #include "Widgets.h"
 
 #include <QApplication>

@@ -129,9 +129,9 @@ QRect lineBounds(const QLine &line)
                  QPoint(std::max(line.x1(), line.x2()), std::max(line.y1(), line.y2())));
 }
 
-TColor LightenDotColor(TColor c, TColor buttonHighlight)
+StoredColour LightenDotColor(StoredColour c, StoredColour buttonHighlight)
 {
-    TColor result = 0;
+    StoredColour result = 0;
     for (int shift = 0; shift <= 16; shift += 8) {
         const int channel = (c >> shift) & 0xFF;
         if (channel == 255)

@@ -93,7 +93,7 @@ QLine secondHandLine(const DialTable &dial, QPoint centre, int radius, int secon
 QRect lineBounds(const QLine &line);
 
 // The light edge of a 3-D hour mark in colour c.
-TColor LightenDotColor(TColor c, TColor buttonHighlight);
+StoredColour LightenDotColor(StoredColour c, StoredColour buttonHighlight);
 
 // What the digital display shows at one time.
 struct DigitalReading {

@@ -2,13 +2,13 @@
 
 #include <QPainter>
 
-TBevel::TBevel(QWidget *parent, Shape shape, Style style)
+Bevel::Bevel(QWidget *parent, Shape shape, Style style)
     : QWidget(parent), m_shape(shape), m_style(style)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void TBevel::paintEvent(QPaintEvent *)
+void Bevel::paintEvent(QPaintEvent *)
 {
     // Lowered: the shadow outside, the highlight one pixel further in; raised
     // the other way round. Both show every side, so cut lines print whole.

@@ -2,12 +2,12 @@
 // An etched frame or line: a shadow line with a highlight line beside it.
 #include <QWidget>
 
-class TBevel : public QWidget {
+class Bevel : public QWidget {
     Q_OBJECT
 public:
     enum Shape { Box, TopLine, LeftLine };
     enum Style { Lowered, Raised };
-    TBevel(QWidget *parent, Shape shape, Style style);
+    Bevel(QWidget *parent, Shape shape, Style style);
     Shape shape() const { return m_shape; }
     Style style() const { return m_style; }
 

@@ -3,17 +3,17 @@
 #include <QPainter>
 #include <QPixmap>
 
-TColorBox::TColorBox(bool extended, QWidget *parent) : QComboBox(parent)
+ColorBox::ColorBox(bool extended, QWidget *parent) : QComboBox(parent)
 {
-    for (TColor colour : StandardColours)
+    for (StoredColour colour : StandardColours)
         addColour(colour);
     if (extended)
-        for (TColor colour : {clMoneyGreen, clSkyBlue, clCream, clMedGray})
+        for (StoredColour colour : {clMoneyGreen, clSkyBlue, clCream, clMedGray})
             addColour(colour);
     setCurrentIndex(0);
 }
 
-void TColorBox::addColour(TColor colour)
+void ColorBox::addColour(StoredColour colour)
 {
     QPixmap swatch(14, 14);
     swatch.fill(toQColor(colour));
@@ -28,9 +28,9 @@ void TColorBox::addColour(TColor colour)
     addItem(QIcon(swatch), name, colour);
 }
 
-TColor TColorBox::Selected() const { return currentData().toInt(); }
+StoredColour ColorBox::Selected() const { return currentData().toInt(); }
 
-void TColorBox::setSelected(TColor colour)
+void ColorBox::setSelected(StoredColour colour)
 {
     int index = findData(colour);
     if (index < 0) {

@@ -5,16 +5,16 @@
 #include <QComboBox>
 #include <vector>
 
-class TColorBox : public QComboBox {
+class ColorBox : public QComboBox {
     Q_OBJECT
 public:
     // The sixteen standard colours, plus the four extended ones when asked.
-    explicit TColorBox(bool extended, QWidget *parent = nullptr);
-    TColor Selected() const;
+    explicit ColorBox(bool extended, QWidget *parent = nullptr);
+    StoredColour Selected() const;
     // Selects the colour; one the list lacks is added at the end, so the box
     // always reports what it shows.
-    void setSelected(TColor colour);
+    void setSelected(StoredColour colour);
 
 private:
-    void addColour(TColor colour);
+    void addColour(StoredColour colour);
 };

@@ -2,32 +2,32 @@
 
 #include <algorithm>
 
-const std::array<TColor, 16> StandardColours = {
+const std::array<StoredColour, 16> StandardColours = {
     clBlack, clMaroon, clGreen, clOlive, clNavy,   clPurple, clTeal, clGray,
     clSilver, clRed,   clLime,  clYellow, clBlue, clFuchsia, clAqua, clWhite};
 
-const std::array<TColor, 20> AcceptedColours = {
+const std::array<StoredColour, 20> AcceptedColours = {
     clBlack,  clMaroon,     clRed,      clGreen, clOlive, clLime,    clYellow,
     clNavy,   clPurple,     clTeal,     clGray,  clMedGray, clSilver, clMoneyGreen,
     clSkyBlue, clCream,     clBlue,     clFuchsia, clAqua,  clWhite};
 
-bool isAcceptedColour(TColor colour)
+bool isAcceptedColour(StoredColour colour)
 {
     return std::find(AcceptedColours.begin(), AcceptedColours.end(), colour) !=
            AcceptedColours.end();
 }
 
-QColor toQColor(TColor colour)
+QColor toQColor(StoredColour colour)
 {
     return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
 }
 
-TColor toTColor(const QColor &colour)
+StoredColour toTColor(const QColor &colour)
 {
     return colour.red() | (colour.green() << 8) | (colour.blue() << 16);
 }
 
-QString colourName(TColor colour)
+QString colourName(StoredColour colour)
 {
     switch (colour) {
     case clBlack: return QStringLiteral("Чёрный");

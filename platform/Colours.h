@@ -6,36 +6,36 @@
 #include <QtGlobal>
 #include <array>
 
-using TColor = qint32;
+using StoredColour = qint32;
 
-constexpr TColor clBlack = 0x000000;
-constexpr TColor clMaroon = 0x000080;
-constexpr TColor clRed = 0x0000FF;
-constexpr TColor clGreen = 0x008000;
-constexpr TColor clOlive = 0x008080;
-constexpr TColor clLime = 0x00FF00;
-constexpr TColor clYellow = 0x00FFFF;
-constexpr TColor clNavy = 0x800000;
-constexpr TColor clPurple = 0x800080;
-constexpr TColor clTeal = 0x808000;
-constexpr TColor clGray = 0x808080;
-constexpr TColor clMedGray = 0xA4A0A0;
-constexpr TColor clSilver = 0xC0C0C0;
-constexpr TColor clMoneyGreen = 0xC0DCC0;
-constexpr TColor clSkyBlue = 0xF0CAA6;
-constexpr TColor clCream = 0xF0FBFF;
-constexpr TColor clBlue = 0xFF0000;
-constexpr TColor clFuchsia = 0xFF00FF;
-constexpr TColor clAqua = 0xFFFF00;
-constexpr TColor clWhite = 0xFFFFFF;
+constexpr StoredColour clBlack = 0x000000;
+constexpr StoredColour clMaroon = 0x000080;
+constexpr StoredColour clRed = 0x0000FF;
+constexpr StoredColour clGreen = 0x008000;
+constexpr StoredColour clOlive = 0x008080;
+constexpr StoredColour clLime = 0x00FF00;
+constexpr StoredColour clYellow = 0x00FFFF;
+constexpr StoredColour clNavy = 0x800000;
+constexpr StoredColour clPurple = 0x800080;
+constexpr StoredColour clTeal = 0x808000;
+constexpr StoredColour clGray = 0x808080;
+constexpr StoredColour clMedGray = 0xA4A0A0;
+constexpr StoredColour clSilver = 0xC0C0C0;
+constexpr StoredColour clMoneyGreen = 0xC0DCC0;
+constexpr StoredColour clSkyBlue = 0xF0CAA6;
+constexpr StoredColour clCream = 0xF0FBFF;
+constexpr StoredColour clBlue = 0xFF0000;
+constexpr StoredColour clFuchsia = 0xFF00FF;
+constexpr StoredColour clAqua = 0xFFFF00;
+constexpr StoredColour clWhite = 0xFFFFFF;
 
 // The sixteen standard colours, in the order the colour boxes list them.
-extern const std::array<TColor, 16> StandardColours;
+extern const std::array<StoredColour, 16> StandardColours;
 // The only values a colour line of the settings file can set.
-extern const std::array<TColor, 20> AcceptedColours;
+extern const std::array<StoredColour, 20> AcceptedColours;
 
-bool isAcceptedColour(TColor colour);
-QColor toQColor(TColor colour);
-TColor toTColor(const QColor &colour);
+bool isAcceptedColour(StoredColour colour);
+QColor toQColor(StoredColour colour);
+StoredColour toTColor(const QColor &colour);
 // Russian name of one of the accepted colours ("Небесно-голубой"); empty otherwise.
-QString colourName(TColor colour);
+QString colourName(StoredColour colour);

@@ -2,7 +2,7 @@
 
 #include <QtGlobal>
 
-QSize printScaleSize(TPrintScale scale, QSize image, QSize printable, int dpiX, int dpiY)
+QSize printScaleSize(PrintScaling scale, QSize image, QSize printable, int dpiX, int dpiY)
 {
     const qint64 w = image.width(), h = image.height();
     if (w <= 0 || h <= 0)

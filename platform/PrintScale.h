@@ -2,7 +2,7 @@
 // How a window's image is scaled on the printed page. No widgets here.
 #include <QSize>
 
-enum TPrintScale {
+enum PrintScaling {
     poNone,         // one image pixel per printer dot
     poProportional, // the image's on-screen size (96 pixels per inch) on paper
     poPrintToFit    // the largest size with the image's proportions that fits the page
@@ -10,4 +10,4 @@ enum TPrintScale {
 
 // Size on the page, in printer dots, of an image of the given pixel size on
 // a printable area of the given size in dots, at dpiX x dpiY dots per inch.
-QSize printScaleSize(TPrintScale scale, QSize image, QSize printable, int dpiX, int dpiY);
+QSize printScaleSize(PrintScaling scale, QSize image, QSize printable, int dpiX, int dpiY);

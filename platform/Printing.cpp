@@ -57,7 +57,7 @@ QImage renderClientArea(QWidget *form)
     return image;
 }
 
-void printForm(QWidget *form, TPrintScale scale, QPrinter &printer)
+void printForm(QWidget *form, PrintScaling scale, QPrinter &printer)
 {
     QPainter painter;
     if (!printer.isValid() || !painter.begin(&printer))

@@ -19,7 +19,7 @@ QImage renderClientArea(QWidget *form);
 // One print job of one page holding the window's client area at the given
 // scale, from the top-left corner of the printable area. The controls draw
 // straight onto the printer, so text and lines stay sharp. Throws PrintError.
-void printForm(QWidget *form, TPrintScale scale, QPrinter &printer);
+void printForm(QWidget *form, PrintScaling scale, QPrinter &printer);
 
 // The window font of the printed windows, at a fixed pixel size: a narrow
 // face, so that captions fit the boxes of their paper layout.

@@ -9,28 +9,28 @@
 #include <QPainter>
 #include <QScreen>
 
-TImage::TImage(QWidget *parent) : QWidget(parent) {}
+ImageView::ImageView(QWidget *parent) : QWidget(parent) {}
 
-void TImage::setPicture(const QImage &picture)
+void ImageView::setPicture(const QImage &picture)
 {
     m_picture = picture;
     m_drawn = m_transparent ? withoutTransparentColour(picture) : picture;
     update();
 }
 
-void TImage::setTransparent(bool transparent)
+void ImageView::setTransparent(bool transparent)
 {
     m_transparent = transparent;
     setPicture(m_picture);
 }
 
-void TImage::setStretch(bool stretch)
+void ImageView::setStretch(bool stretch)
 {
     m_stretch = stretch;
     update();
 }
 
-void TImage::paintEvent(QPaintEvent *)
+void ImageView::paintEvent(QPaintEvent *)
 {
     if (m_drawn.isNull())
         return;
@@ -82,7 +82,7 @@ void installCharFilter(QWidget *field, std::function<bool(QChar)> accept)
 
 bool isDigitChar(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
 
-void setWindowColour(QWidget *window, TColor colour)
+void setWindowColour(QWidget *window, StoredColour colour)
 {
     QPalette pal = window->palette();
     pal.setColor(QPalette::Window, toQColor(colour));
@@ -90,16 +90,16 @@ void setWindowColour(QWidget *window, TColor colour)
     window->setAutoFillBackground(true);
 }
 
-TColor windowColour(const QWidget *window) { return toTColor(window->palette().color(QPalette::Window)); }
+StoredColour windowColour(const QWidget *window) { return toTColor(window->palette().color(QPalette::Window)); }
 
-void setFontColour(QLabel *label, TColor colour)
+void setFontColour(QLabel *label, StoredColour colour)
 {
     QPalette pal = label->palette();
     pal.setColor(QPalette::WindowText, toQColor(colour));
     label->setPalette(pal);
 }
 
-TColor fontColour(const QLabel *label) { return toTColor(label->palette().color(QPalette::WindowText)); }
+StoredColour fontColour(const QLabel *label) { return toTColor(label->palette().color(QPalette::WindowText)); }
 
 QLabel *placeLabel(QWidget *parent, const char *name, const QString &text, int x, int y,
                    int pixelSize, bool bold)

@@ -10,10 +10,10 @@
 class QLabel;
 
 // A picture control: draws its picture stretched over its whole rectangle.
-class TImage : public QWidget {
+class ImageView : public QWidget {
     Q_OBJECT
 public:
-    explicit TImage(QWidget *parent = nullptr);
+    explicit ImageView(QWidget *parent = nullptr);
     void setPicture(const QImage &picture);
     const QImage &picture() const { return m_picture; }
     bool hasPicture() const { return !m_picture.isNull(); }
@@ -40,11 +40,11 @@ void installCharFilter(QWidget *field, std::function<bool(QChar)> accept);
 bool isDigitChar(QChar c);
 
 // Window colour as the background behind every transparent control.
-void setWindowColour(QWidget *window, TColor colour);
-TColor windowColour(const QWidget *window);
+void setWindowColour(QWidget *window, StoredColour colour);
+StoredColour windowColour(const QWidget *window);
 // Font colour of a label.
-void setFontColour(QLabel *label, TColor colour);
-TColor fontColour(const QLabel *label);
+void setFontColour(QLabel *label, StoredColour colour);
+StoredColour fontColour(const QLabel *label);
 
 // A caption at the given place, sized to its text; the object and accessible
 // names are set too. pixelSize 0 keeps the window's font size.

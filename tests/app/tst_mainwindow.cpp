@@ -1,9 +1,9 @@
 // The main window as the program creates it: start-up load, year view,
 // close-time save.
 #include "TestSupport.h"
-#include "Unit1.h"
-#include "Unit14.h"
-#include "Unit15.h"
+#include "MainWindow.h"
+#include "SettingsWindow.h"
+#include "BackgroundWindow.h"
 
 #include <QAction>
 #include <QDateEdit>
@@ -53,7 +53,7 @@ void MainWindowTest::firstStart()
     QCOMPARE(Form1->windowTitle(), QStringLiteral("Календарь"));
     const int year = QDate::currentDate().year();
     for (int k = 0; k < 12; ++k)
-        QCOMPARE(Form1->calendars()[k]->CalendarDate(), QDate(year, k + 1, 1));
+        QCOMPARE(Form1->calendars()[k]->date(), QDate(year, k + 1, 1));
     QVERIFY(Form1->N15->isChecked());
     QVERIFY(Form1->SplashScreen1->isChecked());
     QVERIFY(Form15->RadioButton2->isChecked());
@@ -61,7 +61,7 @@ void MainWindowTest::firstStart()
     QCOMPARE(Form14->Edit3->text(), folder.path("default.cpr"));
 
     // What the user selects on the first run is kept at the first close.
-    Form1->Calendar3->SetDateElement(3, 17);
+    Form1->Calendar3->setDateElement(MonthGrid::Element::Day, 17);
     Form14->ListBox1->addItem(QStringLiteral("8 марта  Праздник"));
     Form1->FormClose();
     QCOMPARE(folder.read("default.cpr"),
@@ -90,10 +90,10 @@ void MainWindowTest::savedStateComesBackAndIsWrittenUnchanged()
     const int year = QDate::currentDate().year();
     QCOMPARE(Form1->Labe->text(), QString::number(year)); // not the saved 2005
     QCOMPARE(Form1->Edit1->text(), QString::number(year));
-    QCOMPARE(Form1->Calendar1->CalendarDate(), QDate(year, 1, 31));
-    QCOMPARE(Form1->Calendar2->GetDateElement(3), QDate::isLeapYear(year) ? 29 : 28);
-    QCOMPARE(Form1->Calendar4->GetDateElement(3), 30); // April has no 31st
-    QCOMPARE(Form1->Calendar12->CalendarDate(), QDate(year, 12, 12));
+    QCOMPARE(Form1->Calendar1->date(), QDate(year, 1, 31));
+    QCOMPARE(Form1->Calendar2->dateElement(MonthGrid::Element::Day), QDate::isLeapYear(year) ? 29 : 28);
+    QCOMPARE(Form1->Calendar4->dateElement(MonthGrid::Element::Day), 30); // April has no 31st
+    QCOMPARE(Form1->Calendar12->date(), QDate(year, 12, 12));
     QVERIFY(!Form1->N15->isChecked());
     QVERIFY(Form1->SplashScreen1->isChecked());
     QVERIFY(Form1->Image16->isHidden());
@@ -103,14 +103,14 @@ void MainWindowTest::savedStateComesBackAndIsWrittenUnchanged()
     QCOMPARE(Form14->holidayEntries(),
              (QStringList{"1 января 2006г. Новый год", "23 февраля  Праздник"}));
 
-    Form1->Calendar1->SetDateElement(3, 15);
+    Form1->Calendar1->setDateElement(MonthGrid::Element::Day, 15);
     Form1->FormClose();
     QCOMPARE(folder.read("Работа.cpr").mid(0, 4), (QStringList{"15", "28", "3", "30"}));
     QCOMPARE(folder.read("Работа.cpr").mid(12),
              (QStringList{"2", "1 января 2006г. Новый год", "23 февраля  Праздник"}));
     QStringList expected = settingsFile(profile);
     for (int k = 0; k < 12; ++k)
-        expected[k] = QString::number(Form1->calendars()[k]->GetDateElement(3));
+        expected[k] = QString::number(Form1->calendars()[k]->dateElement(MonthGrid::Element::Day));
     expected[12] = QString::number(year);
     QCOMPARE(folder.read("cnfg.cal"), expected);
     QCOMPARE(folder.bytes("regional.cal"), regionalBytes);
@@ -126,7 +126,7 @@ void MainWindowTest::missingProfileIsReportedAndKept()
     startProgram(folder);
     QCOMPARE(dialogs.messages.size(), 1);
     QVERIFY(dialogs.messages.at(0).contains(profile));
-    QCOMPARE(Form1->Calendar5->GetDateElement(3), 1);
+    QCOMPARE(Form1->Calendar5->dateElement(MonthGrid::Element::Day), 1);
     QCOMPARE(Form14->ListBox1->count(), 0);
     QCOMPARE(Form14->Edit3->text(), profile);
     Form1->FormClose();
@@ -149,14 +149,14 @@ void MainWindowTest::yearEntryFilter()
     QCOMPARE(edit->text(), QStringLiteral("2009")); // four characters at most
     // Enter reaches "Перейти".
     QTest::keyClick(edit, Qt::Key_Return);
-    QCOMPARE(Form1->Calendar7->GetDateElement(1), 2009);
+    QCOMPARE(Form1->Calendar7->dateElement(MonthGrid::Element::Year), 2009);
     // ... once: an empty field gives a single message.
     edit->clear();
     QTest::keyClick(edit, Qt::Key_Return);
     QCOMPARE(dialogs.messages, QStringList{QStringLiteral("Введите число от 1 до 9999")});
     // A focused button takes Enter itself.
     QTest::keyClick(Form1->Bitbtn1, Qt::Key_Return);
-    QCOMPARE(Form1->Calendar7->GetDateElement(1), 2010);
+    QCOMPARE(Form1->Calendar7->dateElement(MonthGrid::Element::Year), 2010);
     QCOMPARE(dialogs.messages.size(), 1);
 }
 
@@ -195,8 +195,8 @@ void MainWindowTest::yearNavigation()
         QCOMPARE(dialogs.messages.at(0), QStringLiteral("Введите число от 1 до 9999"));
     const int shown = year ? year : current;
     for (int k = 0; k < 12; ++k) {
-        QCOMPARE(Form1->calendars()[k]->GetDateElement(1), shown);
-        QCOMPARE(Form1->calendars()[k]->GetDateElement(2), k + 1);
+        QCOMPARE(Form1->calendars()[k]->dateElement(MonthGrid::Element::Year), shown);
+        QCOMPARE(Form1->calendars()[k]->dateElement(MonthGrid::Element::Month), k + 1);
     }
     QCOMPARE(Form1->Labe->text(), year ? label : QString::number(current));
     QCOMPARE(Form1->Edit1->text(), typed); // the entry keeps what was typed
@@ -209,21 +209,21 @@ void MainWindowTest::stepping()
     folder.write("regional.cal", kRegional);
     startProgram(folder);
     const int month = QDate::currentDate().month();
-    QCOMPARE(Form1->calendars()[month - 1]->FontColor(), clRed);
-    Form1->Calendar2->SetCalendarDate(QDate(Form1->Calendar2->GetDateElement(1), 2, 1));
+    QCOMPARE(Form1->calendars()[month - 1]->fontColor(), clRed);
+    Form1->Calendar2->setDate(QDate(Form1->Calendar2->dateElement(MonthGrid::Element::Year), 2, 1));
     Form1->Edit1->setText(QStringLiteral("2008"));
     Form1->Button1->click();
-    Form1->Calendar2->SetDateElement(3, 29);
+    Form1->Calendar2->setDateElement(MonthGrid::Element::Day, 29);
     Form1->Bitbtn1->click();
     QCOMPARE(Form1->Labe->text(), QStringLiteral("2009"));
     QCOMPARE(Form1->Edit1->text(), QStringLiteral("2009"));
-    QCOMPARE(Form1->Calendar2->CalendarDate(), QDate(2009, 2, 28));
-    QCOMPARE(Form1->Calendar12->GetDateElement(1), 2009);
+    QCOMPARE(Form1->Calendar2->date(), QDate(2009, 2, 28));
+    QCOMPARE(Form1->Calendar12->dateElement(MonthGrid::Element::Year), 2009);
     Form1->Bitbtn2->click();
     Form1->Bitbtn2->click();
-    QCOMPARE(Form1->Calendar9->GetDateElement(1), 2007);
-    QCOMPARE(Form1->calendars()[month - 1]->FontColor(), clRed); // stays red
-    QCOMPARE(Form1->Calendar1->FontColor(), month == 1 ? clRed : clBlack);
+    QCOMPARE(Form1->Calendar9->dateElement(MonthGrid::Element::Year), 2007);
+    QCOMPARE(Form1->calendars()[month - 1]->fontColor(), clRed); // stays red
+    QCOMPARE(Form1->Calendar1->fontColor(), month == 1 ? clRed : clBlack);
 
     for (const auto &[edge, button] : {std::pair{1, Form1->Bitbtn2}, std::pair{9999, Form1->Bitbtn1}}) {
         Form1->Edit1->setText(QString::number(edge));
@@ -233,8 +233,8 @@ void MainWindowTest::stepping()
         QCOMPARE(dialogs.errors.size(), 1);
         QCOMPARE(Form1->Labe->text(), QString::number(edge));
         QCOMPARE(Form1->Edit1->text(), QString::number(edge));
-        for (TCalendar *grid : Form1->calendars())
-            QCOMPARE(grid->GetDateElement(1), edge);
+        for (MonthGrid *grid : Form1->calendars())
+            QCOMPARE(grid->dateElement(MonthGrid::Element::Year), edge);
     }
 }
 

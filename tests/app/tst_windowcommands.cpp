@@ -1,6 +1,6 @@
 // Main menu items that open the auxiliary windows.
 #include "QuietProgram.h"
-#include "Unit1.h"
+#include "MainWindow.h"
 
 #include <QAction>
 #include <QApplication>

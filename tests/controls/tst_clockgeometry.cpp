@@ -99,18 +99,18 @@ void TestClockGeometry::handIndex()
 
 void TestClockGeometry::lightenDotColor_data()
 {
-    QTest::addColumn<TColor>("colour");
-    QTest::addColumn<TColor>("light");
+    QTest::addColumn<StoredColour>("colour");
+    QTest::addColumn<StoredColour>("light");
     QTest::newRow("teal gives aqua (128 to 255)") << clTeal << clAqua;
     QTest::newRow("black stays black") << clBlack << clBlack;
     QTest::newRow("silver gives white") << clSilver << clWhite;
-    QTest::newRow("200 wraps to 71") << TColor(0x0000C8) << TColor(0x000047);
-    QTest::newRow("a full channel gives the highlight") << TColor(0xFF00C8) << TColor(0x123456);
+    QTest::newRow("200 wraps to 71") << StoredColour(0x0000C8) << StoredColour(0x000047);
+    QTest::newRow("a full channel gives the highlight") << StoredColour(0xFF00C8) << StoredColour(0x123456);
 }
 
 void TestClockGeometry::lightenDotColor()
 {
-    QFETCH(TColor, colour);
+    QFETCH(StoredColour, colour);
     QTEST(LightenDotColor(colour, 0x123456), "light");
 }
 

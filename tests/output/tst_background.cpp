@@ -2,11 +2,11 @@
 // "Применить", "OK" and "Отмена", the caption colour and the carrying over
 // to the print copies.
 #include "TestSupport.h"
-#include "Unit1.h"
-#include "Unit11.h"
-#include "Unit14.h"
-#include "Unit15.h"
-#include "Unit7.h"
+#include "MainWindow.h"
+#include "CubeSheet.h"
+#include "SettingsWindow.h"
+#include "BackgroundWindow.h"
+#include "PrintSheet.h"
 
 #include <QAction>
 #include <QLabel>
@@ -18,8 +18,8 @@
 namespace {
 
 // Settings with the given picture path, background, mode and caption colour.
-void writeSettings(const ProgramFolder &folder, const QString &picture, TColor background,
-                   bool colourMode, TColor caption)
+void writeSettings(const ProgramFolder &folder, const QString &picture, StoredColour background,
+                   bool colourMode, StoredColour caption)
 {
     folder.write("p.cpr", QStringList(12, "1") + QStringList{"0"});
     folder.write("cnfg.cal",
@@ -37,7 +37,7 @@ QString pictureFile(const ProgramFolder &folder, const QString &name, Qt::Global
     return folder.path(name);
 }
 
-QColor colourOf(const TImage *image) { return image->picture().pixelColor(0, 0); }
+QColor colourOf(const ImageView *image) { return image->picture().pixelColor(0, 0); }
 
 void start(const ProgramFolder &folder, bool printBackground)
 {
@@ -113,7 +113,7 @@ void BackgroundTest::applyThenOkLoadsOnce()
     Form15->Button4->click(); // "Применить"
     QCOMPARE(BackgroundApplied, 1);
     QVERIFY(Form15->isVisible());
-    for (const TImage *image : {Form1->Image16, Form15->Image1, Form7->Image15, Form11->Image13})
+    for (const ImageView *image : {Form1->Image16, Form15->Image1, Form7->Image15, Form11->Image13})
         QCOMPARE(colourOf(image), QColor(Qt::red));
     QVERIFY(!Form7->Image15->isHidden()); // printing takes the background
 
@@ -177,7 +177,7 @@ void BackgroundTest::captionColourAndCarryingOver()
     ProgramFolder folder;
     writeSettings(folder, "", clWhite, true, clBlack);
     start(folder, printBackground);
-    const TColor yearColour = fontColour(Form1->Labe), timeColour = fontColour(Form1->St);
+    const StoredColour yearColour = fontColour(Form1->Labe), timeColour = fontColour(Form1->St);
     Form15->ColorBox1->setSelected(clLime);
     Form15->ColorBox2->setSelected(clRed);
     Form15->Button2->click();

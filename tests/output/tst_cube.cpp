@@ -2,10 +2,10 @@
 // its filling from the main window and its printing on one fitted page.
 #include "Printing.h"
 #include "TestSupport.h"
-#include "Unit1.h"
-#include "Unit11.h"
-#include "Unit14.h"
-#include "Unit15.h"
+#include "MainWindow.h"
+#include "CubeSheet.h"
+#include "SettingsWindow.h"
+#include "BackgroundWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -84,7 +84,7 @@ void CubeTest::renderedNet()
 void CubeTest::fillAndPrint()
 {
     Form1->BitBtn1Click();
-    Form1->Calendar12->SetDateElement(3, 24);
+    Form1->Calendar12->setDateElement(MonthGrid::Element::Day, 24);
     const QString pdf = m_folder->path("cube.pdf");
     QPrinter &printer = Printer();
     printer.setOutputFormat(QPrinter::PdfFormat);
@@ -96,7 +96,7 @@ void CubeTest::fillAndPrint()
     Form1->N14->trigger();
     QCOMPARE(m_dialogs->printDialogs, 1);
     QVERIFY(!QFile::exists(pdf));
-    QCOMPARE(Form11->calendars()[11]->CalendarDate(), Form1->Calendar12->CalendarDate());
+    QCOMPARE(Form11->calendars()[11]->date(), Form1->Calendar12->date());
 
     m_dialogs->printAnswer = true;
     Form1->N42->trigger(); // from the tray

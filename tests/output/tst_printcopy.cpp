@@ -4,11 +4,11 @@
 #include "Pictures.h"
 #include "Printing.h"
 #include "TestSupport.h"
-#include "Unit1.h"
-#include "Unit14.h"
-#include "Unit15.h"
-#include "Unit7.h"
-#include "Unit8.h"
+#include "MainWindow.h"
+#include "SettingsWindow.h"
+#include "BackgroundWindow.h"
+#include "PrintSheet.h"
+#include "PrintScaleDialog.h"
 
 #include <QAction>
 #include <QApplication>
@@ -28,7 +28,7 @@ void start(const ProgramFolder &folder, bool printBackground)
 }
 
 // Colour background and caption colour on the main window, through "Применить".
-void useColours(TColor background, TColor caption)
+void useColours(StoredColour background, StoredColour caption)
 {
     Form15->RadioButton2->setChecked(true);
     Form15->ColorBox1->setSelected(background);
@@ -36,7 +36,7 @@ void useColours(TColor background, TColor caption)
     Form15->Button4->click();
 }
 
-bool near(QRgb pixel, TColor colour, int tolerance = 40)
+bool near(QRgb pixel, StoredColour colour, int tolerance = 40)
 {
     const QColor c = toQColor(colour);
     return qAbs(qRed(pixel) - c.red()) <= tolerance &&
@@ -82,11 +82,11 @@ void PrintCopyTest::refreshedFromTheMainWindow()
     // A year change refreshes the copy, also while the scaling dialog is open.
     Form1->N8->trigger();
     QVERIFY(Form8->isVisible());
-    Form1->Calendar5->SetDateElement(3, 9);
-    const int year = Form1->Calendar1->GetDateElement(1);
+    Form1->Calendar5->setDateElement(MonthGrid::Element::Day, 9);
+    const int year = Form1->Calendar1->dateElement(MonthGrid::Element::Year);
     Form1->BitBtn1Click();
     QCOMPARE(Form7->Label14->text(), QString::number(year + 1));
-    QCOMPARE(Form7->calendars()[4]->CalendarDate(), QDate(year + 1, 5, 9));
+    QCOMPARE(Form7->calendars()[4]->date(), QDate(year + 1, 5, 9));
     QCOMPARE(Form7->monthLabels()[4]->text(), Form1->Label5->text());
     // The label grows with its text: nothing of the year is cut off.
     QVERIFY(Form7->Label14->width() >= Form7->Label14->sizeHint().width());
@@ -95,8 +95,8 @@ void PrintCopyTest::refreshedFromTheMainWindow()
 void PrintCopyTest::printBackgroundOption_data()
 {
     QTest::addColumn<bool>("printBackground");
-    QTest::addColumn<TColor>("page");
-    QTest::addColumn<TColor>("names");
+    QTest::addColumn<StoredColour>("page");
+    QTest::addColumn<StoredColour>("names");
     QTest::newRow("not printed: white page, black names") << false << clWhite << clBlack;
     QTest::newRow("printed: the main window's colours") << true << clLime << clRed;
 }
@@ -104,8 +104,8 @@ void PrintCopyTest::printBackgroundOption_data()
 void PrintCopyTest::printBackgroundOption()
 {
     QFETCH(bool, printBackground);
-    QFETCH(TColor, page);
-    QFETCH(TColor, names);
+    QFETCH(StoredColour, page);
+    QFETCH(StoredColour, names);
     RecordingDialogs dialogs;
     ProgramFolder folder;
     start(folder, printBackground);

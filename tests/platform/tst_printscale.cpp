@@ -50,7 +50,7 @@ void PrintScaleTest::sizeOnPage()
     QFETCH(QSize, printable);
     QFETCH(int, dpi);
     QFETCH(QSize, expected);
-    QCOMPARE(printScaleSize(TPrintScale(scale), image, printable, dpi, dpi), expected);
+    QCOMPARE(printScaleSize(PrintScaling(scale), image, printable, dpi, dpi), expected);
 }
 
 QTEST_GUILESS_MAIN(PrintScaleTest)

@@ -159,7 +159,7 @@ void TextFilesTest::colours()
     QVERIFY(!isAcceptedColour(-16777201));
     QCOMPARE(toQColor(clSkyBlue), QColor(0xA6, 0xCA, 0xF0));
     QCOMPARE(toTColor(QColor(0xA6, 0xCA, 0xF0)), clSkyBlue);
-    for (TColor c : AcceptedColours)
+    for (StoredColour c : AcceptedColours)
         QVERIFY2(!colourName(c).isEmpty(), qPrintable(QString::number(c)));
 }
 

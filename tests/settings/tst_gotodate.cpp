@@ -1,9 +1,9 @@
 // The go-to-date dialog: entering a date, wrong dates, resetting, week start.
-#include "Calendar.h"
+#include "MonthGrid.h"
 #include "QuietProgram.h"
-#include "Unit1.h"
-#include "Unit14.h"
-#include "Unit6.h"
+#include "MainWindow.h"
+#include "SettingsWindow.h"
+#include "GoToDateWindow.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -82,7 +82,7 @@ private slots:
         QFETCH(QString, year);
         QFETCH(QString, caption);
         QFETCH(QDate, after);
-        Form6->Calendar1->SetCalendarDate(before);
+        Form6->Calendar1->setDate(before);
         const auto mainDays = Form1->dayElements();
         const QString mainYear = Form1->Labe->text();
         enter(day, month, year);
@@ -96,7 +96,7 @@ private slots:
         QCOMPARE(Form6->Label1->isVisible(), accepted);
         if (accepted)
             QCOMPARE(Form6->Label1->text(), caption);
-        QCOMPARE(Form6->Calendar1->CalendarDate(), after);
+        QCOMPARE(Form6->Calendar1->date(), after);
         // The fields keep what was entered, so it can be corrected.
         QCOMPARE(Form6->ComboBox1->currentText(), day);
         QCOMPARE(Form6->Edit1->text(), year);
@@ -111,7 +111,7 @@ private slots:
         QVERIFY(Form6->Label1->isVisible());
         QCOMPARE(Form6->Label1->text(), QStringLiteral("15. 3. 2005"));
         // Day and month were given before the year failed.
-        QCOMPARE(Form6->Calendar1->CalendarDate(), QDate(2005, 7, 20));
+        QCOMPARE(Form6->Calendar1->date(), QDate(2005, 7, 20));
     }
 
     void closingResetsTheFields_data()
@@ -134,7 +134,7 @@ private slots:
         QVERIFY(Form6->Edit1->text().isEmpty());
         QVERIFY(!Form6->Calendar1->isVisible());
         QVERIFY(!Form6->Label1->isVisible());
-        QCOMPARE(Form6->Calendar1->CalendarDate(), QDate(2005, 3, 15)); // kept, hidden
+        QCOMPARE(Form6->Calendar1->date(), QDate(2005, 3, 15)); // kept, hidden
     }
 
     void dayAndMonthOnlyFromTheirLists()
@@ -151,12 +151,12 @@ private slots:
     void gridFollowsTheWeekStart()
     {
         // Created starting on Sunday, whatever the option says.
-        QCOMPARE(Form6->Calendar1->StartOfWeek(), 0);
+        QCOMPARE(Form6->Calendar1->startOfWeek(), 0);
         Form14->RadioButton2->click(); // "Воскресенье"
         Form14->RadioButton1->click(); // "Понедельник"
-        QCOMPARE(Form6->Calendar1->StartOfWeek(), 1);
+        QCOMPARE(Form6->Calendar1->startOfWeek(), 1);
         Form14->RadioButton2->click(); // "Воскресенье"
-        QCOMPARE(Form6->Calendar1->StartOfWeek(), 0);
+        QCOMPARE(Form6->Calendar1->startOfWeek(), 0);
     }
 };
 

@@ -1,9 +1,9 @@
 // The page "Праздники" and the edit window, driven as the user drives them.
 #include "QuietProgram.h"
-#include "Unit1.h"
-#include "Unit14.h"
-#include "Unit18.h"
-#include "WinButton.h"
+#include "MainWindow.h"
+#include "SettingsWindow.h"
+#include "HolidayEditWindow.h"
+#include "ImageButton.h"
 
 #include <QAction>
 #include <QComboBox>

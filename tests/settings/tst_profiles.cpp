@@ -4,8 +4,8 @@
 #include "Handler.h"
 #include "TestSupport.h"
 #include "TextFile.h"
-#include "Unit1.h"
-#include "Unit14.h"
+#include "MainWindow.h"
+#include "SettingsWindow.h"
 
 #include <QAction>
 #include <QDir>
@@ -54,7 +54,7 @@ void selectProfile(const QString &name)
 }
 
 // Runs a handler the way the program does: a failure becomes a message.
-void act(void (TForm14::*handler)())
+void act(void (SettingsWindow::*handler)())
 {
     runHandler([handler] { (Form14->*handler)(); });
 }
@@ -128,7 +128,7 @@ void ProfilesTest::cleanup()
 void ProfilesTest::createProfiles()
 {
     start();
-    Form1->Calendar3->SetDateElement(3, 17);
+    Form1->Calendar3->setDateElement(MonthGrid::Element::Day, 17);
     Form14->Edit1->setText(QStringLiteral("Отпуск"));
     QTest::mouseClick(Form14->Button2, Qt::LeftButton);
     QCOMPARE(file("Отпуск.cpr"), shownState());
@@ -139,10 +139,10 @@ void ProfilesTest::createProfiles()
 
     // The same name again replaces the file; an empty name makes ".cpr".
     Form14->ListBox1->addItem(QStringLiteral("1 мая  Весна"));
-    act(&TForm14::Button2Click);
+    act(&SettingsWindow::Button2Click);
     QCOMPARE(file("Отпуск.cpr"), shownState());
     Form14->Edit1->clear();
-    act(&TForm14::Button2Click);
+    act(&SettingsWindow::Button2Click);
     QCOMPARE(file(".cpr"), shownState());
     QCOMPARE(listed().first(), QStringLiteral(".cpr"));
     QVERIFY(m_dialogs->all().isEmpty());
@@ -190,7 +190,7 @@ void ProfilesTest::rename()
     for (const char *name : {"Работа.cpr", "Дом.cpr"}) {
         selectProfile(QString::fromUtf8(name));
         Form14->Edit2->clear();
-        act(&TForm14::Button3Click);
+        act(&SettingsWindow::Button3Click);
     }
     QCOMPARE(m_dialogs->messages, QStringList(2, QStringLiteral("Введите имя профиля.")));
     QCOMPARE(listed(), (QStringList{"Дом.cpr", "Работа.cpr"}));
@@ -201,27 +201,27 @@ void ProfilesTest::rename()
     const QByteArray home = m_folder->bytes("Дом.cpr");
     selectProfile(QStringLiteral("Дом.cpr"));
     Form14->Edit2->setText(QStringLiteral("Дача.cpr"));
-    act(&TForm14::Button3Click);
+    act(&SettingsWindow::Button3Click);
     QCOMPARE(m_folder->bytes("Дача.cpr"), home);
     QCOMPARE(Form14->Edit3->text(), path("Работа.cpr"));
     QCOMPARE(listed(), (QStringList{"Дача.cpr", "Работа.cpr"}));
     // Not onto an existing profile.
     selectProfile(QStringLiteral("Дача.cpr"));
     Form14->Edit2->setText(QStringLiteral("Работа.cpr"));
-    act(&TForm14::Button3Click);
+    act(&SettingsWindow::Button3Click);
     QCOMPARE(m_dialogs->errors.size(), 1);
     QCOMPARE(m_folder->bytes("Дача.cpr"), home);
     QCOMPARE(file("Работа.cpr"), profileText(1, kWorkEntries));
     selectProfile(QStringLiteral("Работа.cpr"));
     Form14->Edit2->setText(QStringLiteral("Дача.cpr"));
-    act(&TForm14::Button3Click);
+    act(&SettingsWindow::Button3Click);
     QCOMPARE(m_dialogs->errors.size(), 2);
     QCOMPARE(m_folder->bytes("Дача.cpr"), home);
     QCOMPARE(Form14->Edit3->text(), path("Работа.cpr"));
     Form14->FileListBox1->clearSelection();
 
     // The active profile: written under the new name, the old file gone.
-    Form1->Calendar5->SetDateElement(3, 20);
+    Form1->Calendar5->setDateElement(MonthGrid::Element::Day, 20);
     Form14->Edit1->setText(QStringLiteral("набрано"));
     selectProfile(QStringLiteral("Работа.cpr"));
     QCOMPARE(Form14->Edit2->text(), QStringLiteral("Работа.cpr"));
@@ -234,7 +234,7 @@ void ProfilesTest::rename()
     // Without ".cpr" it leaves the list but stays the active profile.
     selectProfile(QStringLiteral("Отпуск.cpr"));
     Form14->Edit2->setText(QStringLiteral("Отпуск"));
-    act(&TForm14::Button3Click);
+    act(&SettingsWindow::Button3Click);
     QCOMPARE(file("Отпуск"), shownState());
     QCOMPARE(Form14->Edit3->text(), path("Отпуск"));
     QCOMPARE(listed(), QStringList{"Дача.cpr"});
@@ -253,14 +253,14 @@ void ProfilesTest::deleteProfiles()
     selectProfile(QStringLiteral("Дом.cpr"));
     Form14->FileListBox1->clearSelection();
     Form14->Edit2->setText(QStringLiteral("Новое.cpr"));
-    act(&TForm14::Button3Click);
-    act(&TForm14::Button4Click);
-    act(&TForm14::FileListBox1DblClick);
+    act(&SettingsWindow::Button3Click);
+    act(&SettingsWindow::Button4Click);
+    act(&SettingsWindow::FileListBox1DblClick);
     QCOMPARE(Form14->Edit3->text(), path("Работа.cpr"));
     QCOMPARE(listed(), (QStringList{"Дом.cpr", "Работа.cpr"}));
 
     selectProfile(QStringLiteral("Дом.cpr"));
-    act(&TForm14::Button4Click);
+    act(&SettingsWindow::Button4Click);
     QVERIFY(!QFile::exists(path("Дом.cpr")));
     QCOMPARE(listed(), QStringList{"Работа.cpr"});
     QCOMPARE(m_dialogs->all().size(), 1);
@@ -270,7 +270,7 @@ void ProfilesTest::switchProfiles()
 {
     m_folder->write("Лето.cpr", QStringList(12, QStringLiteral("31")));
     start();
-    Form1->Calendar3->SetDateElement(3, 17);
+    Form1->Calendar3->setDateElement(MonthGrid::Element::Day, 17);
     Form14->ListBox1->addItem(QStringLiteral("1 мая  Весна"));
     const QStringList work = shownState();
 
@@ -290,22 +290,22 @@ void ProfilesTest::switchProfiles()
     checkActive(QStringLiteral("Дом.cpr"));
 
     // Switched to itself, the active profile stays as it is shown.
-    Form1->Calendar1->SetDateElement(3, 2);
+    Form1->Calendar1->setDateElement(MonthGrid::Element::Day, 2);
     const QStringList home = shownState();
-    act(&TForm14::FileListBox1DblClick);
+    act(&SettingsWindow::FileListBox1DblClick);
     QCOMPARE(shownState(), home);
     QCOMPARE(file("Дом.cpr"), home);
 
     // Twelve lines only: no holidays; days a month lacks become its last.
     selectProfile(QStringLiteral("Лето.cpr"));
-    act(&TForm14::FileListBox1DblClick);
-    const int year = Form1->Calendar1->GetDateElement(1);
+    act(&SettingsWindow::FileListBox1DblClick);
+    const int year = Form1->Calendar1->dateElement(MonthGrid::Element::Year);
     for (int k = 0; k < 12; ++k)
         QCOMPARE(Form1->dayElements()[k], QDate(year, k + 1, 1).daysInMonth());
     QCOMPARE(Form14->ListBox1->count(), 0);
 
     selectProfile(QStringLiteral("Работа.cpr"));
-    act(&TForm14::FileListBox1DblClick);
+    act(&SettingsWindow::FileListBox1DblClick);
     QCOMPARE(shownState(), work);
     QVERIFY(m_dialogs->all().isEmpty());
 }
@@ -336,7 +336,7 @@ void ProfilesTest::switchRefusesDamagedProfile()
     const QByteArray damaged = m_folder->bytes("Сломан.cpr");
     const QByteArray work = m_folder->bytes("Работа.cpr");
     selectProfile(QStringLiteral("Сломан.cpr"));
-    act(&TForm14::FileListBox1DblClick);
+    act(&SettingsWindow::FileListBox1DblClick);
     QCOMPARE(m_dialogs->errors.size(), 1);
     QVERIFY2(m_dialogs->errors.first().contains(QStringLiteral("Сломан.cpr")),
              qPrintable(m_dialogs->errors.first()));
@@ -352,7 +352,7 @@ void ProfilesTest::saveChanges()
     QVERIFY(QDir(m_folder->path()).mkdir(QStringLiteral("Другое")));
     m_folder->write("Другое/Внешний.cpr", profileText(3, {"9 мая  Победа"}));
     start(QStringLiteral("Другое/Внешний.cpr"));
-    Form1->Calendar12->SetDateElement(3, 31);
+    Form1->Calendar12->setDateElement(MonthGrid::Element::Day, 31);
     Form14->ListBox1->addItem(QStringLiteral("31 декабря  Новый год"));
     Form14->Edit1->setText(QStringLiteral("набрано"));
     Form1->N31->trigger();

@@ -1,10 +1,10 @@
 // The settings window's creation: pages, the holiday list filling and the
 // week-start and print-background options from "regional.cal".
 #include "TestSupport.h"
-#include "Unit1.h"
-#include "Unit11.h"
-#include "Unit14.h"
-#include "Unit7.h"
+#include "MainWindow.h"
+#include "CubeSheet.h"
+#include "SettingsWindow.h"
+#include "PrintSheet.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -85,9 +85,9 @@ void SettingsWindowTest::regional()
     startProgram(folder);
     QVERIFY2(dialogs.all().isEmpty(), qPrintable(dialogs.all().join('|')));
     for (int k = 0; k < 12; ++k) {
-        QCOMPARE(Form1->calendars()[k]->StartOfWeek(), startOfWeek);
-        QCOMPARE(Form7->calendars()[k]->StartOfWeek(), startOfWeek);
-        QCOMPARE(Form11->calendars()[k]->StartOfWeek(), startOfWeek);
+        QCOMPARE(Form1->calendars()[k]->startOfWeek(), startOfWeek);
+        QCOMPARE(Form7->calendars()[k]->startOfWeek(), startOfWeek);
+        QCOMPARE(Form11->calendars()[k]->startOfWeek(), startOfWeek);
     }
     QCOMPARE(Form14->RadioButton3->isChecked(), printBackground);
     // The copying of "Выводить при печати" gives the print copy the main window's colour;
@@ -111,7 +111,7 @@ void SettingsWindowTest::missingRegionalFile()
              QStringList{"Файл \"regional.cal\" не найден. Будут загружены стандартные установки"});
     QVERIFY(Form14->RadioButton1->isChecked());
     QVERIFY(Form14->RadioButton4->isChecked());
-    QCOMPARE(Form1->Calendar1->StartOfWeek(), 1);
+    QCOMPARE(Form1->Calendar1->startOfWeek(), 1);
     Form1->FormClose();
     QCOMPARE(folder.read("regional.cal"), (QStringList{"TRUE", "FALSE", "FALSE", "TRUE"}));
 }
@@ -124,12 +124,12 @@ void SettingsWindowTest::weekStartFromThePage()
     startProgram(folder);
     Form14->RadioButton2->click();
     QVERIFY(!Form14->RadioButton1->isChecked());
-    for (TCalendar *grid : Form1->calendars())
-        QCOMPARE(grid->StartOfWeek(), 0);
-    QCOMPARE(Form11->calendars()[5]->StartOfWeek(), 0);
+    for (MonthGrid *grid : Form1->calendars())
+        QCOMPARE(grid->startOfWeek(), 0);
+    QCOMPARE(Form11->calendars()[5]->startOfWeek(), 0);
     Form14->RadioButton1->click();
-    for (TCalendar *grid : Form7->calendars())
-        QCOMPARE(grid->StartOfWeek(), 1);
+    for (MonthGrid *grid : Form7->calendars())
+        QCOMPARE(grid->startOfWeek(), 1);
     Form14->RadioButton3->click();
     QVERIFY(!Form14->RadioButton4->isChecked());
     QCOMPARE(windowColour(Form7), windowColour(Form1->Client));

@@ -3,12 +3,12 @@
 #include "OptionFiles.h"
 #include "TestSupport.h"
 #include "TextFile.h"
-#include "Unit1.h"
-#include "Unit10.h"
-#include "Unit14.h"
-#include "Unit16.h"
-#include "Unit3.h"
-#include "Unit9.h"
+#include "MainWindow.h"
+#include "FloatingClockWindow.h"
+#include "SettingsWindow.h"
+#include "OneMonthWindow.h"
+#include "MiniView.h"
+#include "MiniViewOpacityWindow.h"
 
 #include <QCheckBox>
 #include <QListWidget>
@@ -188,7 +188,7 @@ void TransparencyTest::damagedFileKeepsTheRestOfCreation()
     QVERIFY(Form1->Blending.enabled());
     QCOMPARE(Form14->TrackBar1->value(), 255);
     QCOMPARE(Form14->ListBox1->count(), 1);
-    QCOMPARE(Form1->Calendar1->StartOfWeek(), 0);
+    QCOMPARE(Form1->Calendar1->startOfWeek(), 0);
 }
 
 void TransparencyTest::writtenAtClose()

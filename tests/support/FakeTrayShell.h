@@ -1,7 +1,7 @@
 #pragma once
 // A notification area for tests: records what it is asked to do in a log
 // that outlives it (the tray icon owns its shell).
-#include "RXShell.h"
+#include "TrayIcon.h"
 
 #include <QStringList>
 #include <memory>

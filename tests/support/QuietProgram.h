@@ -3,7 +3,7 @@
 // folder, messages recorded, and the splash fade held, so that no tips window
 // turns up in the middle of a test.
 #include "TestSupport.h"
-#include "Unit12.h"
+#include "SplashScreen.h"
 
 #include <QTimer>
 #include <memory>

@@ -1,8 +1,8 @@
 // The small date dialogs: field differences and closing the one-month window.
 #include "QuietProgram.h"
-#include "Unit16.h"
-#include "Unit17.h"
-#include "Unit19.h"
+#include "OneMonthWindow.h"
+#include "DateSpanWindow.h"
+#include "ExitBar.h"
 
 #include <QCalendarWidget>
 #include <QLabel>

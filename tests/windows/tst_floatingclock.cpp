@@ -1,5 +1,5 @@
 // The floating clock window: its frame, its clock, its opacity, hiding on close.
-#include "Unit10.h"
+#include "FloatingClockWindow.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -8,7 +8,7 @@
 class TestFloatingClock : public QObject {
     Q_OBJECT
 private slots:
-    void init() { Form10 = new TForm10; }
+    void init() { Form10 = new FloatingClockWindow; }
     void cleanup()
     {
         delete Form10;
@@ -27,18 +27,18 @@ void TestFloatingClock::windowAndClockAsSetUp()
     QVERIFY(flags & Qt::WindowStaysOnTopHint);
     QVERIFY(flags & Qt::WindowCloseButtonHint);
     QVERIFY(!(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
-    QCOMPARE(windowColour(Form10), TColor(16776176));
+    QCOMPARE(windowColour(Form10), StoredColour(16776176));
 
-    TRxClock *clock = Form10->findChild<TRxClock *>(QStringLiteral("RxClock1"));
+    ClockFace *clock = Form10->findChild<ClockFace *>(QStringLiteral("RxClock1"));
     QVERIFY(clock && clock == Form10->RxClock1);
     QCOMPARE(clock->geometry(), QRect(0, 0, 113, 105));
     QCOMPARE(clock->ShowMode(), scAnalog);
     QVERIFY(clock->AutoSize());
     QVERIFY(clock->ShowSeconds());
-    QCOMPARE(clock->DotsColor(), clBlack);
+    QCOMPARE(clock->dotsColor(), clBlack);
     QCOMPARE(clock->BorderStyle(), bsSingle);
-    QCOMPARE(clock->Color(), TColor(16776176));
-    QCOMPARE(clock->FontColor(), toTColor(Form10->palette().color(QPalette::WindowText)));
+    QCOMPARE(clock->color(), StoredColour(16776176));
+    QCOMPARE(clock->fontColor(), toTColor(Form10->palette().color(QPalette::WindowText)));
     QCOMPARE(clock->BevelOuter(), bvRaised);
     QCOMPARE(clock->BevelInner(), bvLowered);
     QCOMPARE(clock->BevelWidth(), 1);

@@ -1,9 +1,9 @@
 // The minimised view and its opacity slider.
 #include "QuietProgram.h"
-#include "Unit1.h"
-#include "Unit19.h"
-#include "Unit3.h"
-#include "Unit9.h"
+#include "MainWindow.h"
+#include "ExitBar.h"
+#include "MiniView.h"
+#include "MiniViewOpacityWindow.h"
 
 #include <QAction>
 #include <QDateEdit>

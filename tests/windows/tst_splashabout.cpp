@@ -2,10 +2,10 @@
 #include "CalendarFiles.h"
 #include "TestSupport.h"
 #include "TextFile.h"
-#include "Unit1.h"
-#include "Unit12.h"
-#include "Unit13.h"
-#include "Unit4.h"
+#include "MainWindow.h"
+#include "SplashScreen.h"
+#include "TipsWindow.h"
+#include "AboutWindow.h"
 
 #include <QAction>
 #include <QLabel>

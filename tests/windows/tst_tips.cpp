@@ -2,8 +2,8 @@
 // and the file that ships with the program.
 #include "QuietProgram.h"
 #include "TextFile.h"
-#include "Unit1.h"
-#include "Unit13.h"
+#include "MainWindow.h"
+#include "TipsWindow.h"
 
 #include <QAction>
 #include <QDir>

@@ -1,0 +1,59 @@
+#pragma once
+// A push button that paints its own caption and an optional bitmap over the
+// toolkit's button face. The face (border, hot and pressed looks, focus and
+// default frames) stays the toolkit's; the toolkit's own text stays empty.
+#include "ImageButtonLayout.h"
+
+#include <QImage>
+#include <QPushButton>
+
+class ImageButton : public QPushButton {
+    Q_OBJECT
+    Q_PROPERTY(QString Caption READ Caption WRITE setCaption NOTIFY CaptionChanged)
+    Q_PROPERTY(bool ShowCaption READ ShowCaption WRITE setShowCaption)
+public:
+    explicit ImageButton(QWidget *parent = nullptr);
+
+    ImageLayout BitmapLayout() const { return m_layout; }
+    void setBitmapLayout(ImageLayout layout);
+
+    // The button keeps its own copy of the picture.
+    const QImage &Bitmap() const { return m_bitmap; }
+    void setBitmap(const QImage &bitmap);
+
+    // "&" marks the accelerator letter: Alt with it clicks the button.
+    const QString &Caption() const { return m_caption; }
+    void setCaption(const QString &caption);
+
+    bool ShowCaption() const { return m_showCaption; }
+    void setShowCaption(bool show);
+
+    // Where the bitmap and the caption go at the button's present size and font.
+    QPoint bitmapPos() const;
+    CaptionBox captionBox() const;
+
+signals:
+    void OnEnter(); // the mouse came onto the button
+    void OnExit();  // the mouse left it
+    void CaptionChanged();
+
+protected:
+    bool event(QEvent *e) override;
+    void paintEvent(QPaintEvent *e) override;
+    void enterEvent(QEnterEvent *e) override;
+    void leaveEvent(QEvent *e) override;
+
+private:
+    QSize bitmapSize() const;
+    void drawEmbossed(QPainter &painter, QPoint at) const;
+
+    ImageLayout m_layout = wbBitmapLeft;
+    QImage m_bitmap;
+    QString m_caption;
+    bool m_showCaption = true;
+    int m_accelerator = 0; // shortcut id of the "&" letter, 0 when none
+};
+
+// The bitmap with every pixel of its top-left pixel's colour made transparent;
+// with a paint colour, the remaining pixels all take that colour (the shape).
+QImage withoutCornerColour(const QImage &bitmap, const QColor *paint = nullptr);

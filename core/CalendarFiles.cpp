@@ -1,0 +1,225 @@
+#include "CalendarFiles.h"
+
+#include "Convert.h"
+#include "Errors.h"
+#include "TextFile.h"
+
+#include <QDate>
+
+namespace {
+
+QString lineText(int number, const QString &path)
+{
+    return QStringLiteral("строка %1 файла \"%2\"").arg(number).arg(path);
+}
+
+void appendDaysAndEntries(QStringList &lines, const MonthDays &days, const QStringList &entries)
+{
+    for (int day : days)
+        lines << QString::number(day);
+    lines << QString::number(entries.size());
+    lines << entries;
+}
+
+// Notes the first damaged line only: one message box is enough.
+void noteProblem(StartupFiles &files, const QString &text)
+{
+    if (files.problem.isEmpty())
+        files.problem = text;
+}
+
+// Returns what is wrong with the holiday count, noted by the caller after
+// the days so that the message names the first bad line.
+QString readProfileAtStartup(StartupFiles &files, const QString &path)
+{
+    if (!fileExists(path)) {
+        noteProblem(files, QStringLiteral("Профиль \"%1\" не найден. Дни и список праздников "
+                                          "начнутся с пустого профиля; он будет записан при "
+                                          "закрытии программы.")
+                               .arg(path));
+        for (int i = 0; i < 12; ++i)
+            files.settingsLines[i] = QStringLiteral("1");
+        files.settingsLines[12] = QStringLiteral("0");
+        return QString();
+    }
+    const QStringList lines = readTextFile(path, 13 + kHolidayPositions);
+    for (int i = 0; i < 13; ++i)
+        files.settingsLines[i] = i < lines.size() ? lines.at(i) : QString();
+
+    const QString countText = files.settingsLines[12];
+    const int available = qMax(0, int(lines.size()) - 13);
+    const std::optional<int> declared = TryStrToInt(countText);
+    int count = 0;
+    QString problem;
+    if (!declared) {
+        // Not a whole number: keep every following line as an entry.
+        count = available;
+        problem = QStringLiteral("Неверное число праздников в %1: \"%2\". "
+                                 "Все следующие строки прочитаны как праздники.")
+                      .arg(lineText(13, path), countText);
+    } else if (*declared > 0) {
+        count = qMin(*declared, available);
+        if (*declared > kHolidayPositions)
+            problem = QStringLiteral("В профиле \"%1\" больше %2 праздников; прочитаны первые %2.")
+                          .arg(path)
+                          .arg(kHolidayPositions);
+        else if (count < *declared)
+            problem = QStringLiteral("Профиль \"%1\" обрывается: прочитано %2 праздников из %3.")
+                          .arg(path)
+                          .arg(count)
+                          .arg(*declared);
+    }
+    files.holidayLines = lines.mid(13, count);
+    // The settings window fills its list from this count.
+    if (!declared || count != qMax(*declared, 0))
+        files.settingsLines[12] = QString::number(count);
+    return problem;
+}
+
+int decodeFlag(StartupFiles &files, int position, const QString &path)
+{
+    const QString text = files.position(position);
+    const std::optional<int> value = TryStrToInt(text);
+    if (!value)
+        noteProblem(files, QStringLiteral("Неверное значение в %1: \"%2\"")
+                               .arg(lineText(position, path), text));
+    return value.value_or(0);
+}
+
+std::optional<StoredColour> decodeColour(StartupFiles &files, int position, const QString &path)
+{
+    const QString text = files.position(position);
+    const std::optional<int> colour = TryStrToInt(text);
+    if (!colour) {
+        noteProblem(files, QStringLiteral("Неверный цвет в %1: \"%2\"")
+                               .arg(lineText(position, path), text));
+        return std::nullopt;
+    }
+    if (!isAcceptedColour(*colour))
+        return std::nullopt; // a colour the program does not offer is ignored
+    return *colour;
+}
+
+} // namespace
+
+int fitDayToMonth(int day, int year, int month)
+{
+    const int last = QDate(year, month, 1).daysInMonth();
+    return qBound(1, day, last);
+}
+
+QStringList profileLines(const ProfileContent &profile)
+{
+    QStringList lines;
+    appendDaysAndEntries(lines, profile.days, profile.entries);
+    return lines;
+}
+
+void writeProfile(const QString &path, const ProfileContent &profile)
+{
+    writeTextFile(path, profileLines(profile));
+}
+
+ProfileContent readProfile(const QString &path)
+{
+    const QStringList lines = readTextFile(path);
+    ProfileContent profile;
+    auto number = [&](int index) {
+        const QString text = index < lines.size() ? lines.at(index) : QString();
+        try {
+            return StrToInt(text);
+        } catch (const ConvertError &) {
+            throw ConvertError(QStringLiteral("\"%1\" не является целым числом (%2)")
+                                   .arg(text, lineText(index + 1, path)));
+        }
+    };
+    for (int k = 0; k < 12; ++k)
+        profile.days[k] = number(k);
+    if (lines.size() > 12) {
+        const int count = number(12);
+        if (count > kHolidayPositions)
+            throw ConvertError(QStringLiteral("В профиле \"%1\" больше %2 праздников")
+                                   .arg(path)
+                                   .arg(kHolidayPositions));
+        if (count > 0)
+            profile.entries = lines.mid(13, count);
+    }
+    return profile;
+}
+
+QStringList settingsFileLines(const SettingsContent &s)
+{
+    QStringList lines;
+    for (int day : s.days)
+        lines << QString::number(day);
+    lines << s.year;
+    lines << QString::number(s.showTips ? 1 : 0);
+    lines << QString::number(s.showSplash ? 1 : 0);
+    lines << s.picturePath;
+    lines << QString::number(s.background);
+    lines << (s.colourBackground ? QStringLiteral("True") : QString());
+    lines << (s.colourBackground ? QStringLiteral("TRUE") : QStringLiteral("FALSE"));
+    lines << QString::number(s.captionColour);
+    lines << s.profilePath;
+    return lines;
+}
+
+void writeSettings(const QString &path, const SettingsContent &settings)
+{
+    writeTextFile(path, settingsFileLines(settings));
+}
+
+StartupFiles readStartupFiles(const QString &programDir, int year)
+{
+    StartupFiles files;
+    files.settingsLines = QStringList();
+    for (int i = 0; i < kSettingsPositions; ++i)
+        files.settingsLines << QString();
+    const QString path = programDir + QStringLiteral("cnfg.cal");
+    files.settingsFound = fileExists(path);
+    if (!files.settingsFound) {
+        // First start: colour background in sky blue, black captions, both
+        // switches on, and a profile beside the program for the first close.
+        files.days.fill(1);
+        files.showTips = 1;
+        files.showSplash = 1;
+        files.background = clSkyBlue;
+        files.captionColour = clBlack;
+        files.settingsLines[12] = QStringLiteral("0");
+        files.settingsLines[16] = QString::number(clSkyBlue);
+        files.settingsLines[17] = QStringLiteral("True");
+        files.settingsLines[18] = QStringLiteral("TRUE");
+        files.settingsLines[19] = QString::number(clBlack);
+        files.settingsLines[20] = programDir + QStringLiteral("default.cpr");
+        return files;
+    }
+    const QStringList lines = readTextFile(path, kSettingsPositions);
+    for (int i = 0; i < lines.size(); ++i)
+        files.settingsLines[i] = lines.at(i);
+    // Without a profile path nothing could be saved at close: take the
+    // first start's profile instead.
+    if (files.settingsLines[20].isEmpty())
+        files.settingsLines[20] = programDir + QStringLiteral("default.cpr");
+
+    const QString profilePath = files.position(21);
+    const QString countProblem = readProfileAtStartup(files, profilePath);
+
+    for (int k = 1; k <= 12; ++k) {
+        const QString text = files.position(k);
+        const int day = TryStrToInt(text).value_or(0);
+        if (day < 1 || day > 31) {
+            noteProblem(files, QStringLiteral("Неверный день в %1: \"%2\"")
+                                   .arg(lineText(k, profilePath), text));
+            files.days[k - 1] = 1;
+        } else {
+            files.days[k - 1] = fitDayToMonth(day, year, k);
+        }
+    }
+    if (!countProblem.isEmpty())
+        noteProblem(files, countProblem);
+    files.showTips = decodeFlag(files, 14, path);
+    files.showSplash = decodeFlag(files, 15, path);
+    files.background = decodeColour(files, 17, path);
+    files.captionColour = decodeColour(files, 20, path);
+    return files;
+}

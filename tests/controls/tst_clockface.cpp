@@ -1,0 +1,345 @@
+// The clock control with an injected time: what a tick draws and repaints,
+// the digital cells, the 3-D hour marks, the font fit, the alarm.
+#include "ClockFace.h"
+#include "TimeChange.h"
+
+#include <QGuiApplication>
+#include <QPaintEvent>
+#include <QScreen>
+#include <QtTest>
+#include <memory>
+
+using namespace clockgeo;
+
+namespace {
+
+// A shown clock whose time the test sets; its own timer is off.
+class Clock {
+public:
+    Clock(QTime start, ClockStyle mode, QSize size, bool showSeconds = true) : now(start)
+    {
+        clock.timer()->SetEnabled(false);
+        clock.SetOnGetTime([this](QObject *, QTime &time) { time = now; });
+        clock.SetShowMode(mode);
+        clock.SetShowSeconds(showSeconds);
+        clock.SetLeadingZero(false);
+        clock.resize(size);
+        clock.installEventFilter(&paints);
+        clock.HandleTick(); // takes the injected time while not shown
+        clock.show();
+    }
+    bool painted()
+    {
+        if (!QTest::qWaitForWindowExposed(&clock))
+            return false;
+        QCoreApplication::processEvents();
+        paints.rects.clear();
+        return !clock.fullPaintPending();
+    }
+    void tickTo(QTime time)
+    {
+        now = time;
+        clock.HandleTick();
+    }
+
+    struct PaintLog : QObject {
+        QVector<QRect> rects;
+        bool eventFilter(QObject *, QEvent *event) override
+        {
+            if (event->type() == QEvent::Paint)
+                rects << static_cast<QPaintEvent *>(event)->rect();
+            return false;
+        }
+    } paints;
+    QTime now;
+    ClockFace clock;
+};
+
+ScreenDensity thisScreen()
+{
+    const QScreen *s = QGuiApplication::primaryScreen();
+    return ScreenDensity::fromScreen(s->size().width(), s->size().height(),
+                                     int(s->physicalSize().width()),
+                                     int(s->physicalSize().height()));
+}
+
+// Bounding box of the pixels that differ.
+QRect changedArea(const QImage &a, const QImage &b)
+{
+    QRect area;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            if (a.pixel(x, y) != b.pixel(x, y))
+                area |= QRect(x, y, 1, 1);
+    return area;
+}
+
+} // namespace
+
+class ClockFaceTest : public QObject {
+    Q_OBJECT
+private slots:
+    void secondTickTouchesOnlyTheSecondHand();
+    void analogTicksMatchAFreshPaint_data();
+    void analogTicksMatchAFreshPaint();
+    void digitalTicksRedrawChangedCells();
+    void hourMarks_data();
+    void hourMarks();
+    void fontFitsTheControl();
+    void fullRepaintOnOutsideChanges_data();
+    void fullRepaintOnOutsideChanges();
+    void alarmFiresOncePerDay_data();
+    void alarmFiresOncePerDay();
+    void alarmElementsOutOfRange();
+};
+
+void ClockFaceTest::secondTickTouchesOnlyTheSecondHand()
+{
+    Clock c(QTime(10, 10, 10), scAnalog, QSize(200, 200));
+    QVERIFY(c.painted());
+    const QImage before = c.clock.picture();
+    c.tickTo(QTime(10, 10, 11));
+    QCoreApplication::processEvents();
+
+    const DialTable dial = makeDialPoints(thisScreen());
+    const QRect hands =
+        lineBounds(secondHandLine(dial, c.clock.FaceCentre(), c.clock.FaceRadius(), 10)) |
+        lineBounds(secondHandLine(dial, c.clock.FaceCentre(), c.clock.FaceRadius(), 11));
+    QCOMPARE(c.clock.lastTickArea(), hands);
+    const QRect changed = changedArea(before, c.clock.picture());
+    QVERIFY(!changed.isEmpty());
+    QVERIFY(hands.contains(changed));
+    QVERIFY(!c.paints.rects.isEmpty());
+    for (const QRect &r : c.paints.rects)
+        QVERIFY2(hands.contains(r), "a tick repainted more than the second hand");
+}
+
+void ClockFaceTest::analogTicksMatchAFreshPaint_data()
+{
+    QTest::addColumn<QTime>("from");
+    QTest::addColumn<QTime>("to");
+    QTest::addColumn<bool>("showSeconds");
+    QTest::addColumn<bool>("hidden"); // during the tick
+    QTest::newRow("second") << QTime(10, 10, 10) << QTime(10, 10, 11) << true << false;
+    QTest::newRow("minute") << QTime(10, 10, 59) << QTime(10, 11, 0) << true << false;
+    QTest::newRow("hour hand steps") << QTime(3, 11, 59) << QTime(3, 12, 0) << true << false;
+    QTest::newRow("hour") << QTime(22, 59, 59) << QTime(23, 0, 0) << true << false;
+    QTest::newRow("clock set back, same second")
+        << QTime(10, 10, 10) << QTime(8, 45, 10) << true << false;
+    QTest::newRow("minute, no second hand")
+        << QTime(10, 10, 59) << QTime(10, 11, 0) << false << false;
+    QTest::newRow("second, no second hand")
+        << QTime(10, 10, 10) << QTime(10, 10, 11) << false << false;
+    QTest::newRow("hidden") << QTime(10, 10, 10) << QTime(10, 20, 30) << true << true;
+}
+
+void ClockFaceTest::analogTicksMatchAFreshPaint()
+{
+    // Erasing by inversion and by the background must leave exactly what a
+    // full paint of the new time draws.
+    QFETCH(QTime, from);
+    QFETCH(QTime, to);
+    QFETCH(bool, showSeconds);
+    QFETCH(bool, hidden);
+    Clock ticked(from, scAnalog, QSize(160, 150), showSeconds);
+    QVERIFY(ticked.painted());
+    const QImage before = ticked.clock.picture();
+    ticked.clock.setHidden(hidden);
+    ticked.tickTo(to);
+    QCOMPARE(ticked.clock.shownTime(), reduceTime(to));
+    QCOMPARE(ticked.clock.lastTickArea().isEmpty(),
+             hidden || (!showSeconds && from.minute() == to.minute()));
+    if (hidden) {
+        QCOMPARE(ticked.clock.picture(), before); // drawn afresh when shown
+        ticked.clock.show();
+        QVERIFY(ticked.painted());
+    }
+    Clock fresh(to, scAnalog, QSize(160, 150), showSeconds);
+    QVERIFY(fresh.painted());
+    QCOMPARE(ticked.clock.picture(), fresh.clock.picture());
+}
+
+void ClockFaceTest::digitalTicksRedrawChangedCells()
+{
+    Clock c(QTime(9, 5, 7), scDigital, QSize(220, 60));
+    QVERIFY(c.painted());
+    const QFontMetrics fm(c.clock.font());
+    const int cell = fm.horizontalAdvance(QLatin1Char('8'));
+
+    QImage before = c.clock.picture();
+    c.tickTo(QTime(9, 5, 8));
+    QCOMPARE(c.clock.lastTickArea().size(), QSize(2 * cell, fm.height()));
+    QVERIFY(c.clock.lastTickArea().contains(changedArea(before, c.clock.picture())));
+    QCoreApplication::processEvents();
+    for (const QRect &r : c.paints.rects)
+        QVERIFY(c.clock.lastTickArea().contains(r));
+
+    // A new minute: minutes and seconds, with the colon between them untouched.
+    before = c.clock.picture();
+    c.tickTo(QTime(9, 6, 0));
+    const QRect area = c.clock.lastTickArea();
+    QCOMPARE(area.width(), 5 * cell);
+    const QRect colon(area.left() + 2 * cell, area.top(), cell, area.height());
+    QCOMPARE(c.clock.picture().copy(colon), before.copy(colon));
+    Clock fresh(QTime(9, 6, 0), scDigital, QSize(220, 60));
+    QVERIFY(fresh.painted());
+    QCOMPARE(c.clock.picture(), fresh.clock.picture());
+
+    // A new hour moves the whole line: a full paint, nothing drawn by the tick.
+    before = c.clock.picture();
+    c.tickTo(QTime(10, 0, 0));
+    QVERIFY(c.clock.lastTickArea().isEmpty());
+    QVERIFY(c.clock.fullPaintPending());
+    QCOMPARE(c.clock.picture(), before);
+    QCoreApplication::processEvents();
+    QVERIFY(!c.clock.fullPaintPending());
+}
+
+void ClockFaceTest::hourMarks_data()
+{
+    QTest::addColumn<StoredColour>("dots");
+    QTest::addColumn<bool>("ctl3D");
+    QTest::addColumn<QColor>("edge");
+    QTest::addColumn<QColor>("body");
+    const QPalette pal;
+    QTest::newRow("teal, 3-D") << clTeal << true << toQColor(clAqua) << toQColor(clTeal);
+    QTest::newRow("white, 3-D") << clWhite << true << pal.color(QPalette::Light)
+                                << toQColor(clWhite);
+    QTest::newRow("teal, flat") << clTeal << false << pal.color(QPalette::WindowText)
+                                << pal.color(QPalette::WindowText);
+}
+
+void ClockFaceTest::hourMarks()
+{
+    QFETCH(StoredColour, dots);
+    QFETCH(bool, ctl3D);
+    QFETCH(QColor, edge);
+    QFETCH(QColor, body);
+    Clock c(QTime(10, 10, 10), scAnalog, QSize(400, 400));
+    c.clock.setDotsColor(dots);
+    c.clock.SetCtl3D(ctl3D);
+    QVERIFY(c.painted());
+    const DialLayout layout = dialLayout(c.clock.FaceRect(), thisScreen());
+    QVERIFY(layout.bigMarks);
+    // The mark at six o'clock: no hand crosses it at 10:10:10.
+    const QRect mark = hourMarkRect(makeDialPoints(thisScreen()), layout, 30).toQRect();
+    const QImage &pic = c.clock.picture();
+    QCOMPARE(pic.pixel(mark.topLeft()), edge.rgb());
+    QCOMPARE(pic.pixel(mark.center()), body.rgb());
+    const QColor frame = ctl3D ? c.clock.palette().color(QPalette::Shadow) : body;
+    QCOMPARE(pic.pixel(mark.bottomRight()), frame.rgb());
+}
+
+void ClockFaceTest::fontFitsTheControl()
+{
+    Clock c(QTime(10, 10, 10), scDigital, QSize(300, 200));
+    c.clock.SetAutoSize(true);
+    const int withSeconds = c.clock.font().pixelSize();
+    QVERIFY(withSeconds > 20 && withSeconds < (200 - 4) * 4 / 5); // the width limits it here
+    c.clock.SetShowSeconds(false); // a shorter sample takes a larger font...
+    QVERIFY(c.clock.font().pixelSize() > withSeconds);
+    c.clock.resize(300, 30); // ...and a lower control a smaller one: (30 - 4) * 4 / 5
+    QCOMPARE(c.clock.font().pixelSize(), 21);
+    c.clock.resize(300, 4); // no room for text: the font stays
+    QCOMPARE(c.clock.font().pixelSize(), 21);
+}
+
+void ClockFaceTest::fullRepaintOnOutsideChanges_data()
+{
+    QTest::addColumn<int>("change");
+    QTest::newRow("regional settings") << 0;
+    QTest::newRow("system time") << 1;
+    QTest::newRow("colour") << 2;
+}
+
+void ClockFaceTest::fullRepaintOnOutsideChanges()
+{
+    QFETCH(int, change);
+    Clock c(QTime(10, 10, 10), scDigital, QSize(200, 60));
+    QVERIFY(c.painted());
+    switch (change) {
+    case 0: c.clock.setLocale(QLocale(QLocale::English)); break;
+    case 1: SystemTimeWatcher::instance().notifyChanged(); break;
+    default: c.clock.setColor(clSilver); break;
+    }
+    QVERIFY(c.clock.fullPaintPending());
+    QCoreApplication::processEvents();
+    QVERIFY(!c.clock.fullPaintPending());
+    QVERIFY(!c.paints.rects.isEmpty());
+    QCOMPARE(c.paints.rects.last(), c.clock.rect());
+}
+
+void ClockFaceTest::alarmFiresOncePerDay_data()
+{
+    QTest::addColumn<QTime>("alarm");
+    QTest::addColumn<bool>("enabled");
+    QTest::addColumn<QVector<QTime>>("times");
+    QTest::addColumn<QVector<int>>("fires"); // which checks raise the alarm
+    const QVector<QTime> day = {QTime(7, 30, 0),  QTime(7, 30, 15), QTime(7, 30, 40),
+                                QTime(7, 31, 0),  QTime(12, 0, 0),  QTime(0, 0, 1),
+                                QTime(7, 30, 59), QTime(7, 30, 59)};
+    QTest::newRow("07:30:15") << QTime(7, 30, 15) << true << day << QVector<int>{1, 6};
+    QTest::newRow("disabled") << QTime(7, 30, 15) << false << day << QVector<int>{};
+    QTest::newRow("midnight") << QTime(0, 0, 0) << true
+                              << QVector<QTime>{QTime(23, 59, 59), QTime(0, 0, 0), QTime(0, 0, 30),
+                                                QTime(0, 1, 0), QTime(0, 0, 10)}
+                              << QVector<int>{1, 4};
+    QTest::newRow("set during its minute")
+        << QTime(7, 30, 15) << true << QVector<QTime>{QTime(7, 30, 50), QTime(7, 30, 55)}
+        << QVector<int>{};
+}
+
+void ClockFaceTest::alarmFiresOncePerDay()
+{
+    QFETCH(QTime, alarm);
+    QFETCH(bool, enabled);
+    QFETCH(QVector<QTime>, times);
+    QFETCH(QVector<int>, fires);
+    Clock c(times.first(), scAnalog, QSize(100, 100));
+    QVector<int> fired;
+    int check = 0;
+    c.clock.SetOnAlarm([&](QObject *sender) {
+        QCOMPARE(sender, &c.clock);
+        fired << check;
+    });
+    c.clock.SetAlarmHour(alarm.hour());
+    c.clock.SetAlarmMinute(alarm.minute());
+    c.clock.SetAlarmSecond(alarm.second());
+    c.clock.SetAlarmEnabled(enabled);
+    for (check = 0; check < times.size(); ++check) {
+        c.now = times[check];
+        // Every tick tests the alarm, and so does a change of the system time.
+        if (check % 2)
+            c.clock.HandleTick();
+        else
+            c.clock.WMTimeChange();
+    }
+    QCOMPARE(fired, fires);
+}
+
+void ClockFaceTest::alarmElementsOutOfRange()
+{
+    Clock c(QTime(12, 0, 0), scAnalog, QSize(100, 100));
+    const auto refused = [&](void (ClockFace::*set)(int), int value, const char *shown) {
+        const QTime kept = c.clock.AlarmTime();
+        try {
+            (c.clock.*set)(value);
+        } catch (const ConvertError &e) {
+            QCOMPARE(e.text(), QStringLiteral("Неправильное время: ") + QLatin1String(shown));
+            QCOMPARE(c.clock.AlarmTime(), kept);
+            return;
+        }
+        QFAIL(shown);
+    };
+    refused(&ClockFace::SetAlarmHour, 24, "24:0:0");
+    c.clock.SetAlarmHour(7);
+    c.clock.SetAlarmMinute(30);
+    c.clock.SetAlarmSecond(15);
+    QCOMPARE(c.clock.AlarmTime(), QTime(7, 30, 15));
+    refused(&ClockFace::SetAlarmMinute, 60, "7:60:15");
+    refused(&ClockFace::SetAlarmSecond, 60, "7:30:60");
+    refused(&ClockFace::SetAlarmMinute, -1, "7:-1:15");
+}
+
+QTEST_MAIN(ClockFaceTest)
+#include "tst_clockface.moc"

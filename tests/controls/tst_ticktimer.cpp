@@ -1,0 +1,284 @@
+// The timer component: where and whether ticks arrive, its modes and its end.
+#include "TickTimer.h"
+#include "TestSupport.h"
+
+#include <QPointer>
+#include <QThread>
+#include <QtTest>
+#include <atomic>
+
+namespace {
+
+constexpr int kShort = 15; // ms: a tick interval short enough to wait for several
+
+// Counts ticks and remembers on which threads they ran.
+struct TickLog {
+    std::atomic<int> count{0};
+    std::atomic<bool> offGuiThread{false};
+    std::atomic<bool> onGuiThread{false};
+    std::atomic<QObject *> sender{nullptr};
+
+    TickHandler handler()
+    {
+        return [this](QObject *from) {
+            sender = from;
+            if (QThread::currentThread() == QCoreApplication::instance()->thread())
+                onGuiThread = true;
+            else
+                offGuiThread = true;
+            ++count;
+        };
+    }
+};
+
+} // namespace
+
+class TickTimerTest : public QObject {
+    Q_OBJECT
+private slots:
+    void ticksArriveWhereAsked_data();
+    void ticksArriveWhereAsked();
+    void nothingTicksWithoutAllConditions_data();
+    void nothingTicksWithoutAllConditions();
+    void disablingStopsAndEnablingResumes();
+    void anotherHandlerKeepsThePeriod_data();
+    void anotherHandlerKeepsThePeriod();
+    void switchingThreadedBothWays();
+    void destructionEndsTheWorkerWithoutAnotherTick_data();
+    void destructionEndsTheWorkerWithoutAnotherTick();
+    void timerDeletedByItsOwnTick();
+    void handlerErrorsAreReportedAndTicksGoOn_data();
+    void handlerErrorsAreReportedAndTicksGoOn();
+    void refusedToolkitTimerRaises();
+};
+
+void TickTimerTest::ticksArriveWhereAsked_data()
+{
+    QTest::addColumn<bool>("threaded");
+    QTest::addColumn<bool>("sync");
+    QTest::addColumn<bool>("onGui");
+    QTest::newRow("worker, synchronised") << true << true << true;
+    QTest::newRow("worker, not synchronised") << true << false << false;
+    QTest::newRow("toolkit timer") << false << true << true;
+    QTest::newRow("toolkit timer ignores SyncEvent") << false << false << true;
+}
+
+void TickTimerTest::ticksArriveWhereAsked()
+{
+    QFETCH(bool, threaded);
+    QFETCH(bool, sync);
+    QFETCH(bool, onGui);
+    TickLog log;
+    TickTimer timer;
+    timer.SetThreaded(threaded);
+    timer.SetSyncEvent(sync);
+    timer.SetInterval(kShort);
+    QVERIFY(timer.threadSuspended()); // nothing runs before a handler exists
+    timer.SetOnTimer(log.handler());
+    QTRY_VERIFY(log.count >= 4);
+    QCOMPARE(log.onGuiThread.load(), onGui);
+    QCOMPARE(log.offGuiThread.load(), !onGui);
+    QCOMPARE(log.sender.load(), &timer);
+    QCOMPARE(timer.hasMessageWindow(), !threaded);
+}
+
+void TickTimerTest::nothingTicksWithoutAllConditions_data()
+{
+    QTest::addColumn<bool>("threaded");
+    QTest::addColumn<quint32>("interval");
+    QTest::addColumn<bool>("enabled");
+    QTest::addColumn<bool>("handler");
+    for (bool threaded : {true, false}) {
+        const char *mode = threaded ? "worker" : "toolkit";
+        QTest::addRow("%s, interval 0", mode) << threaded << 0u << true << true;
+        QTest::addRow("%s, disabled", mode) << threaded << quint32(kShort) << false << true;
+        QTest::addRow("%s, no handler", mode) << threaded << quint32(kShort) << true << false;
+    }
+}
+
+void TickTimerTest::nothingTicksWithoutAllConditions()
+{
+    QFETCH(bool, threaded);
+    QFETCH(quint32, interval);
+    QFETCH(bool, enabled);
+    QFETCH(bool, handler);
+    TickLog log;
+    TickTimer timer;
+    timer.SetThreaded(threaded);
+    timer.SetOnTimer(log.handler());
+    timer.SetInterval(kShort);
+    QTRY_VERIFY(log.count >= 1); // it did run before
+    timer.SetInterval(interval);
+    timer.SetEnabled(enabled);
+    if (!handler)
+        timer.SetOnTimer(nullptr);
+    QTest::qWait(2 * kShort); // a tick handed over before the change may still land
+    const int before = log.count;
+    QTest::qWait(8 * kShort);
+    QCOMPARE(log.count.load(), before);
+    QVERIFY(timer.threadSuspended());
+}
+
+void TickTimerTest::disablingStopsAndEnablingResumes()
+{
+    TickLog log;
+    TickTimer timer;
+    timer.SetInterval(kShort);
+    timer.SetOnTimer(log.handler());
+    QTRY_VERIFY(log.count >= 2);
+    timer.SetEnabled(false);
+    const int stopped = log.count; // a synchronised tick is checked on the GUI thread
+    QTest::qWait(6 * kShort);
+    QCOMPARE(log.count.load(), stopped);
+    timer.SetEnabled(true);
+    QVERIFY(!timer.threadSuspended());
+    QTRY_VERIFY(log.count >= stopped + 2);
+}
+
+void TickTimerTest::anotherHandlerKeepsThePeriod_data()
+{
+    QTest::addColumn<bool>("threaded");
+    QTest::newRow("worker") << true;
+    QTest::newRow("toolkit timer") << false;
+}
+
+void TickTimerTest::anotherHandlerKeepsThePeriod()
+{
+    // Handlers replaced faster than the interval: a restart on each
+    // replacement would starve the ticks.
+    QFETCH(bool, threaded);
+    TickLog first, second;
+    TickTimer timer;
+    timer.SetThreaded(threaded);
+    timer.SetInterval(4 * kShort);
+    timer.SetOnTimer(first.handler());
+    QElapsedTimer clock;
+    clock.start();
+    bool useSecond = true;
+    while (second.count < 2 && clock.elapsed() < 5000) {
+        timer.SetOnTimer(useSecond ? second.handler() : first.handler());
+        useSecond = !useSecond;
+        QTest::qWait(kShort / 3);
+    }
+    QVERIFY(first.count + second.count >= 2);
+    QVERIFY(second.count >= 1);
+    // The last handler set is the only one that ticks from now on.
+    timer.SetOnTimer(second.handler());
+    QTest::qWait(kShort);
+    const int firstCount = first.count;
+    const int secondCount = second.count;
+    QTRY_VERIFY(second.count >= secondCount + 2);
+    QCOMPARE(first.count.load(), firstCount);
+}
+
+void TickTimerTest::switchingThreadedBothWays()
+{
+    TickLog log;
+    TickTimer timer;
+    timer.SetInterval(kShort);
+    timer.SetSyncEvent(false);
+    timer.SetOnTimer(log.handler());
+    QTRY_VERIFY(log.offGuiThread);
+
+    timer.SetThreaded(false);
+    QVERIFY(timer.threadSuspended());
+    QVERIFY(timer.hasMessageWindow());
+    QTest::qWait(2 * kShort);
+    log.offGuiThread = false;
+    const int before = log.count;
+    QTRY_VERIFY(log.count >= before + 3);
+    QVERIFY(log.onGuiThread);
+    QVERIFY(!log.offGuiThread);
+
+    timer.SetThreaded(true);
+    QVERIFY(!timer.hasMessageWindow());
+    QVERIFY(!timer.threadSuspended());
+    QTRY_VERIFY(log.offGuiThread);
+}
+
+void TickTimerTest::destructionEndsTheWorkerWithoutAnotherTick_data()
+{
+    QTest::addColumn<bool>("sync");
+    QTest::addColumn<int>("interval");
+    QTest::addColumn<int>("idle");
+    // In the middle of a long sleep.
+    QTest::newRow("sleeping") << true << 400 << 50;
+    // The worker has handed a tick over and waits for the GUI thread.
+    QTest::newRow("tick handed over") << true << 5 << 60;
+    QTest::newRow("sleeping, not synchronised") << false << 400 << 50;
+}
+
+void TickTimerTest::destructionEndsTheWorkerWithoutAnotherTick()
+{
+    QFETCH(bool, sync);
+    QFETCH(int, interval);
+    QFETCH(int, idle);
+    auto log = std::make_unique<TickLog>();
+    auto *timer = new TickTimer;
+    timer->SetSyncEvent(sync);
+    timer->SetInterval(quint32(interval));
+    timer->SetOnTimer(log->handler());
+    QThread::msleep(ulong(idle)); // no event processing meanwhile
+    QElapsedTimer clock;
+    clock.start();
+    delete timer; // joins the worker: hangs if it does not end
+    QVERIFY(clock.elapsed() < interval + 200);
+    QTest::qWait(3 * interval);
+    QCOMPARE(log->count.load(), 0);
+}
+
+void TickTimerTest::timerDeletedByItsOwnTick()
+{
+    int ticks = 0;
+    QPointer<TickTimer> timer = new TickTimer;
+    timer->SetInterval(kShort);
+    timer->SetOnTimer([&](QObject *sender) {
+        ++ticks;
+        delete sender;
+    });
+    QTRY_VERIFY(timer.isNull());
+    QTest::qWait(4 * kShort);
+    QCOMPARE(ticks, 1);
+}
+
+void TickTimerTest::handlerErrorsAreReportedAndTicksGoOn_data()
+{
+    QTest::addColumn<bool>("threaded");
+    QTest::addColumn<bool>("sync");
+    QTest::newRow("worker, synchronised") << true << true;
+    QTest::newRow("worker, not synchronised") << true << false;
+    QTest::newRow("toolkit timer") << false << true;
+}
+
+void TickTimerTest::handlerErrorsAreReportedAndTicksGoOn()
+{
+    QFETCH(bool, threaded);
+    QFETCH(bool, sync);
+    RecordingDialogs dialogs;
+    std::atomic<int> ticks{0};
+    TickTimer timer;
+    timer.SetThreaded(threaded);
+    timer.SetSyncEvent(sync);
+    timer.SetInterval(kShort);
+    timer.SetOnTimer([&](QObject *) {
+        if (++ticks == 1)
+            throw DayrailError(QStringLiteral("Сбой в обработчике"));
+    });
+    QTRY_VERIFY(ticks >= 3);
+    QTRY_COMPARE(dialogs.errors, QStringList{QStringLiteral("Сбой в обработчике")});
+}
+
+void TickTimerTest::refusedToolkitTimerRaises()
+{
+    TickLog log;
+    TickTimer timer;
+    timer.SetThreaded(false);
+    timer.SetOnTimer(log.handler());
+    QVERIFY_THROWS_EXCEPTION(ResourceError, timer.SetInterval(0x80000000u));
+    // The worker can sleep that long: no error there.
+    timer.SetThreaded(true);
+    QVERIFY(!timer.threadSuspended());
+}
+
+QTEST_GUILESS_MAIN(TickTimerTest)
+#include "tst_ticktimer.moc"

@@ -1,0 +1,243 @@
+#include "FakeTrayShell.h"
+#include "TrayIcon.h"
+
+#include <QMenu>
+#include <QPixmap>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+#include <algorithm>
+#include <utility>
+
+using Messages = QList<TrayMessage>;
+using M = TrayMessage;
+
+namespace {
+
+QIcon colourIcon(Qt::GlobalColor colour)
+{
+    QPixmap pixmap(16, 16);
+    pixmap.fill(colour);
+    return QIcon(pixmap);
+}
+
+Messages fromToolkit(std::initializer_list<QSystemTrayIcon::ActivationReason> reasons)
+{
+    Messages all;
+    for (auto reason : reasons)
+        for (TrayMessage m : trayMessagesFor(reason))
+            all << m;
+    return all;
+}
+
+} // namespace
+
+class TrayIconTest : public QObject {
+    Q_OBJECT
+private slots:
+    void clickRules_data();
+    void clickRules();
+    void doubleClickRunsDefaultItem();
+    void shortHint_data();
+    void shortHint();
+    void putsIconUpAndTakesItDown();
+    void animatesOnlyInTray();
+};
+
+void TrayIconTest::clickRules_data()
+{
+    QTest::addColumn<Messages>("messages");
+    QTest::addColumn<bool>("withMenu");
+    QTest::addColumn<bool>("enabled");
+    QTest::addColumn<QString>("clicks"); // buttons clicked, in order
+    QTest::addColumn<int>("popups");
+    QTest::addColumn<int>("doubles");
+
+    QTest::newRow("left click") << Messages{M::LButtonDown, M::LButtonUp} << true << true << "L"
+                                << 0 << 0;
+    QTest::newRow("release without press")
+        << Messages{M::LButtonUp} << true << true << "" << 0 << 0;
+    QTest::newRow("two presses, one click")
+        << Messages{M::LButtonDown, M::LButtonDown, M::LButtonUp, M::LButtonUp} << true << true
+        << "L" << 0 << 0;
+    QTest::newRow("press left, release right")
+        << Messages{M::LButtonDown, M::RButtonUp} << true << true << "" << 0 << 0;
+    QTest::newRow("right click opens the menu")
+        << Messages{M::RButtonDown, M::RButtonUp} << true << true << "" << 1 << 0;
+    QTest::newRow("right click without a menu clicks")
+        << Messages{M::RButtonDown, M::RButtonUp} << false << true << "R" << 0 << 0;
+    QTest::newRow("middle button never clicks")
+        << Messages{M::MButtonDown, M::MButtonUp, M::MButtonDblClk} << true << true << "" << 0 << 0;
+    QTest::newRow("disabled ignores everything")
+        << Messages{M::LButtonDown, M::LButtonUp, M::RButtonDown, M::RButtonUp, M::LButtonDblClk}
+        << true << false << "" << 0 << 0;
+    // What the toolkit reports, turned into messages.
+    QTest::newRow("toolkit double click clicks once")
+        << fromToolkit({QSystemTrayIcon::Trigger, QSystemTrayIcon::DoubleClick}) << true << true
+        << "L" << 0 << 1;
+    QTest::newRow("toolkit right click")
+        << fromToolkit({QSystemTrayIcon::Context}) << true << true << "" << 1 << 0;
+    QTest::newRow("toolkit middle click")
+        << fromToolkit({QSystemTrayIcon::MiddleClick}) << true << true << "" << 0 << 0;
+}
+
+void TrayIconTest::clickRules()
+{
+    QFETCH(Messages, messages);
+    QFETCH(bool, withMenu);
+    QFETCH(bool, enabled);
+
+    TrayIcon tray(nullptr, std::make_unique<FakeTrayShell>(std::make_shared<TrayShellLog>()));
+    tray.setIcon(colourIcon(Qt::red));
+    tray.Loaded();
+    QMenu menu;
+    menu.addAction(QStringLiteral("Выход"));
+    int popups = 0;
+    connect(&menu, &QMenu::aboutToShow, &menu, [&] {
+        ++popups;
+        QTimer::singleShot(0, &menu, &QMenu::close);
+    });
+    if (withMenu)
+        tray.setPopupMenu(&menu);
+    tray.setEnabled(enabled);
+
+    QString clicks;
+    connect(&tray, &TrayIcon::OnClick, this, [&](Qt::MouseButton b) {
+        clicks += QLatin1Char(b == Qt::LeftButton ? 'L' : b == Qt::RightButton ? 'R' : 'M');
+    });
+    QSignalSpy downs(&tray, &TrayIcon::OnMouseDown);
+    QSignalSpy ups(&tray, &TrayIcon::OnMouseUp);
+    QSignalSpy doubles(&tray, &TrayIcon::OnDblClick);
+    for (TrayMessage m : messages)
+        tray.handleMessage(m);
+
+    QTEST(clicks, "clicks");
+    QTEST(popups, "popups");
+    QTEST(int(doubles.count()), "doubles");
+    // Every press and release is reported, whether or not it clicked.
+    const auto isUp = [](TrayMessage m) {
+        return m == M::LButtonUp || m == M::RButtonUp || m == M::MButtonUp;
+    };
+    const int releases = int(std::count_if(messages.begin(), messages.end(), isUp));
+    QCOMPARE(int(ups.count()), enabled ? releases : 0);
+    QCOMPARE(int(downs.count()), enabled ? int(messages.size()) - releases : 0);
+}
+
+void TrayIconTest::doubleClickRunsDefaultItem()
+{
+    TrayIcon tray(nullptr, std::make_unique<FakeTrayShell>(std::make_shared<TrayShellLog>()));
+    QMenu menu;
+    QAction *item = menu.addAction(QStringLiteral("Показать"));
+    tray.setPopupMenu(&menu);
+    QSignalSpy itemRuns(item, &QAction::triggered);
+    QSignalSpy doubles(&tray, &TrayIcon::OnDblClick);
+    tray.handleMessage(M::LButtonDblClk); // no default item yet
+    menu.setDefaultAction(item);
+    tray.handleMessage(M::LButtonDblClk);
+    item->setEnabled(false);
+    tray.handleMessage(M::LButtonDblClk);
+    QCOMPARE(itemRuns.count(), 1);
+    QCOMPARE(doubles.count(), 2);
+    {
+        QMenu shortLived;
+        tray.setPopupMenu(&shortLived);
+    }
+    QCOMPARE(tray.PopupMenu(), nullptr); // the reference does not outlive the menu
+}
+
+void TrayIconTest::shortHint_data()
+{
+    QTest::addColumn<QString>("hint");
+    QTest::addColumn<QString>("tip");
+    const QString sixtyFour = QString(64, QChar(0x0416)); // a Cyrillic letter is one character
+    QTest::newRow("plain") << "Dayrail"
+                           << "Dayrail";
+    QTest::newRow("long part cut off") << "Коротко|Длинная подсказка"
+                                       << "Коротко";
+    QTest::newRow("only a long part") << "|Длинная"
+                                      << "";
+    QTest::newRow("64 cut to 63") << sixtyFour << sixtyFour.left(63);
+    QTest::newRow("cut before the bar") << sixtyFour + "|x" << sixtyFour.left(63);
+}
+
+void TrayIconTest::shortHint()
+{
+    QFETCH(QString, hint);
+    QFETCH(QString, tip);
+    auto log = std::make_shared<TrayShellLog>();
+    TrayIcon tray(nullptr, std::make_unique<FakeTrayShell>(log));
+    tray.setIcon(colourIcon(Qt::blue));
+    tray.setHint(hint);
+    tray.Loaded();
+    QCOMPARE(tray.shortHint(), tip);
+    QVERIFY(log->ops.contains(QStringLiteral("add:") + tip));
+}
+
+void TrayIconTest::putsIconUpAndTakesItDown()
+{
+    auto log = std::make_shared<TrayShellLog>();
+    const auto takeOps = [&log] { return std::exchange(log->ops, {}); };
+    log->refuse = true;
+    {
+        TrayIcon tray(nullptr, std::make_unique<FakeTrayShell>(log));
+        tray.setHint(QStringLiteral("Dayrail"));
+        QVERIFY(log->ops.isEmpty()); // nothing before the owner is loaded
+        tray.Loaded();
+        QCOMPARE(takeOps(), QStringList({"delete"})); // no icon: stays out
+        tray.setIcon(colourIcon(Qt::red));
+        QVERIFY(!tray.inTray()); // refused
+        log->refuse = false;
+        tray.setHint(QStringLiteral("Dayrail")); // unchanged: no retry
+        tray.setHint(QStringLiteral("Снова"));
+        QCOMPARE(takeOps(), QStringList({"delete", "add:Dayrail", "delete", "add:Снова"}));
+        QVERIFY(tray.inTray());
+        log->host = false; // the notification area went away
+        QVERIFY(!tray.inTray());
+        log->host = true;
+
+        tray.setActive(false);
+        tray.setActive(false);
+        tray.setHint(QString());
+        tray.setActive(true); // an empty tip is confirmed after the add
+        QCOMPARE(takeOps(), QStringList({"delete", "delete", "add:", "modify:"}));
+        tray.setIcon(QIcon());
+        QCOMPARE(takeOps(), QStringList({"delete"}));
+        tray.setIcon(colourIcon(Qt::green));
+
+        auto other = std::make_shared<TrayShellLog>();
+        takeOps();
+        tray.replaceShell(std::make_unique<FakeTrayShell>(other));
+        QCOMPARE(takeOps(), QStringList({"delete"}));
+        QCOMPARE(other->ops, QStringList({"delete", "add:", "modify:"}));
+        other->ops.clear();
+        log = other;
+    }
+    QCOMPARE(log->ops, QStringList({"delete"}));
+}
+
+void TrayIconTest::animatesOnlyInTray()
+{
+    auto log = std::make_shared<TrayShellLog>();
+    TrayIcon tray(nullptr, std::make_unique<FakeTrayShell>(log));
+    QCOMPARE(tray.frameIndex(), -1);
+    tray.setAnimated(true);
+    QVERIFY(!tray.Animated()); // no frames to show
+    tray.setIcons({colourIcon(Qt::red), colourIcon(Qt::green), colourIcon(Qt::blue)});
+    tray.setInterval(5);
+    tray.setActive(false);
+    tray.Loaded();
+    tray.setAnimated(true);
+    QTest::qWait(40);
+    QCOMPARE(tray.frameIndex(), -1); // out of the tray: suspended
+    tray.setActive(true);
+    QTRY_VERIFY(log->ops.count(QStringLiteral("modify:")) >= 4);
+    QVERIFY(tray.frameIndex() >= 0 && tray.frameIndex() < 3);
+    tray.setIcons({});
+    QVERIFY(!tray.Animated());
+    log->ops.clear();
+    QTest::qWait(30);
+    QVERIFY(log->ops.isEmpty());
+}
+
+QTEST_MAIN(TrayIconTest)
+#include "tst_trayicon.moc"
