@@ -1,7 +1,6 @@
 #include "TestSupport.h"
 
 #include "Paths.h"
-#include "Program.h"
 #include "TextFile.h"
 
 #include <QFile>
@@ -65,14 +64,6 @@ QByteArray ProgramFolder::bytes(const QString &name) const
         return {};
     return f.readAll();
 }
-
-void startProgram(const ProgramFolder &)
-{
-    SetUpApplication();
-    CreateForms();
-}
-
-void stopProgram() { DestroyForms(); }
 
 void typeText(QWidget *widget, const QString &text)
 {

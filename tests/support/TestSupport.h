@@ -67,9 +67,6 @@ private:
 class QWidget;
 void typeText(QWidget *widget, const QString &text);
 
-// Creates every window in order inside folder (tests own the lifetime).
-void startProgram(const ProgramFolder &folder);
-void stopProgram();
 
 // The first page of a PDF file as a picture at the given dots per inch
 // (through pdftoppm); a null image when it cannot be made.

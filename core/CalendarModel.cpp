@@ -1,0 +1,155 @@
+#include "CalendarModel.h"
+
+#include "Errors.h"
+
+#include <QDate>
+
+namespace {
+
+DateError badDate(int year, int month, int day)
+{
+    return DateError(QStringLiteral("Неверная дата: %1.%2.%3").arg(day).arg(month).arg(year));
+}
+
+template <typename T> bool assign(T &member, const T &value)
+{
+    if (member == value)
+        return false;
+    member = value;
+    return true;
+}
+
+} // namespace
+
+CalendarModel::CalendarModel(QObject *parent) : QObject(parent), m_year(QDate::currentDate().year())
+{
+    m_days.fill(1);
+    m_days[QDate::currentDate().month() - 1] = QDate::currentDate().day();
+}
+
+QDate CalendarModel::chosenDate(int month) const { return QDate(m_year, month, day(month)); }
+
+void CalendarModel::setYear(int year)
+{
+    if (year < 1 || year > 9999)
+        throw badDate(year, 1, m_days[0]);
+    if (year == m_year)
+        return;
+    m_year = year;
+    emit yearChanged(year);
+    for (int month = 1; month <= 12; ++month) {
+        const int fitted = fitDayToMonth(m_days[month - 1], year, month);
+        if (assign(m_days[month - 1], fitted))
+            emit dayChanged(month, fitted);
+    }
+}
+
+void CalendarModel::setDay(int month, int day)
+{
+    if (!QDate::isValid(m_year, month, day))
+        throw badDate(m_year, month, day);
+    if (assign(m_days[month - 1], day))
+        emit dayChanged(month, day);
+}
+
+void CalendarModel::setDays(const MonthDays &days)
+{
+    for (int month = 1; month <= 12; ++month) {
+        const int fitted = fitDayToMonth(days[month - 1], m_year, month);
+        if (assign(m_days[month - 1], fitted))
+            emit dayChanged(month, fitted);
+    }
+}
+
+void CalendarModel::setRegional(const RegionalOptions &options)
+{
+    RegionalOptions normalised = options;
+    // Each pair is one choice: when a file names both, the second wins.
+    for (int pair = 0; pair < 2; ++pair)
+        if (normalised[pair * 2] && normalised[pair * 2 + 1])
+            normalised[pair * 2] = false;
+    if (!assign(m_regional, normalised))
+        return;
+    emit regionalChanged();
+    const int weekStart = m_regional[0] ? 1 : m_regional[1] ? 0 : m_weekStart;
+    if (assign(m_weekStart, weekStart))
+        emit weekStartChanged(weekStart);
+}
+
+void CalendarModel::setProfilePath(const QString &path)
+{
+    if (assign(m_profilePath, path))
+        emit profilePathChanged(path);
+}
+
+void CalendarModel::setHolidays(const QStringList &entries)
+{
+    if (assign(m_holidays, entries))
+        emit holidaysChanged();
+}
+
+void CalendarModel::applyProfile(const ProfileContent &profile)
+{
+    setDays(profile.days);
+    setHolidays(profile.entries);
+}
+
+void CalendarModel::setBackground(const Background &background)
+{
+    if (assign(m_background, background))
+        emit backgroundChanged();
+}
+
+void CalendarModel::setYearFont(const QFont &font)
+{
+    if (assign(m_yearFont, font))
+        emit yearFontChanged();
+}
+
+void CalendarModel::setOpacity(OpacityWindow window, const OpacitySetting &setting)
+{
+    OpacitySetting clamped = setting;
+    clamped.level = qBound(0, setting.level, 255);
+    if (assign(m_opacity[int(window)], clamped))
+        emit opacityChanged(window);
+}
+
+void CalendarModel::setShowTips(bool show)
+{
+    if (assign(m_showTips, show))
+        emit showTipsChanged(show);
+}
+
+void CalendarModel::setShowSplash(bool show)
+{
+    if (assign(m_showSplash, show))
+        emit showSplashChanged(show);
+}
+
+void CalendarModel::saveProfile() const { writeProfile(m_profilePath, profile()); }
+
+void CalendarModel::save() const
+{
+    saveProfile();
+
+    SettingsContent settings;
+    settings.days = m_days;
+    settings.year = QString::number(m_year);
+    settings.showTips = m_showTips;
+    settings.showSplash = m_showSplash;
+    settings.picturePath = m_background.picturePath;
+    settings.background = m_background.colour;
+    settings.colourBackground = m_background.colourMode;
+    settings.captionColour = m_background.captionColour;
+    settings.profilePath = m_profilePath;
+    writeSettings(m_folder + QStringLiteral("cnfg.cal"), settings);
+
+    std::array<bool, 4> switches{};
+    std::array<int, 4> levels{};
+    for (int n = 0; n < 4; ++n) {
+        switches[n] = m_opacity[n].enabled;
+        levels[n] = m_opacity[n].level;
+    }
+    writeTransparency(m_folder + QStringLiteral("transp.cal"), switches, levels);
+    writeRegional(m_folder + QStringLiteral("regional.cal"), m_regional);
+}

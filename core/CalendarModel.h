@@ -1,0 +1,135 @@
+#pragma once
+// The calendar's state as typed values, with no widgets: the shown year and
+// the day chosen in each month, the options, the active profile, the
+// background and the window opacities. Windows read it, change it and follow
+// its signals; each signal fires only when its value really changes.
+#include "CalendarFiles.h"
+#include "Colours.h"
+#include "OptionFiles.h"
+
+#include <QFont>
+#include <QImage>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <array>
+
+// The windows whose opacity the user sets, in the order transp.cal keeps them.
+enum class OpacityWindow { Main = 0, MiniView = 1, FloatingClock = 2, OneMonth = 3 };
+
+struct OpacitySetting {
+    bool enabled = false;
+    int level = 255; // 0..255, 255 opaque
+    bool operator==(const OpacitySetting &o) const { return enabled == o.enabled && level == o.level; }
+    bool operator!=(const OpacitySetting &o) const { return !(*this == o); }
+};
+
+// What stands behind the main window and its printed copies.
+struct Background {
+    QString picturePath;
+    QImage picture;            // loaded from picturePath, null when none
+    StoredColour colour = clSkyBlue;
+    bool colourMode = true;    // a plain colour rather than the picture
+    StoredColour captionColour = clBlack;
+    bool operator==(const Background &o) const
+    {
+        return picturePath == o.picturePath && picture.cacheKey() == o.picture.cacheKey() &&
+               colour == o.colour && colourMode == o.colourMode && captionColour == o.captionColour;
+    }
+    bool operator!=(const Background &o) const { return !(*this == o); }
+};
+
+class CalendarModel : public QObject {
+    Q_OBJECT
+public:
+    explicit CalendarModel(QObject *parent = nullptr);
+
+    // The folder the program keeps its files in, with a trailing '/'.
+    QString folder() const { return m_folder; }
+    void setFolder(const QString &folder) { m_folder = folder; }
+
+    // The shown year, 1..9999. Changing it keeps each month's day, fitted to
+    // the month (29 February becomes the 28th in a common year).
+    int year() const { return m_year; }
+    // Throws DateError for a year outside 1..9999; nothing changes then.
+    void setYear(int year);
+    // The chosen day of a month (1..12).
+    int day(int month) const { return m_days.at(month - 1); }
+    const MonthDays &days() const { return m_days; }
+    QDate chosenDate(int month) const;
+    // Throws DateError for a day the month of the shown year lacks.
+    void setDay(int month, int day);
+    // Days fitted to their months of the shown year.
+    void setDays(const MonthDays &days);
+
+    // Week start and print background, as the four option buttons of
+    // regional.cal: Monday, Sunday, with background, without.
+    const RegionalOptions &regional() const { return m_regional; }
+    void setRegional(const RegionalOptions &options);
+    // First column of the month grids: 1 Monday, 0 Sunday.
+    int startOfWeek() const { return m_weekStart; }
+    bool printsBackground() const { return m_regional[2]; }
+
+    // The active profile's file and its holiday entries.
+    QString profilePath() const { return m_profilePath; }
+    void setProfilePath(const QString &path);
+    const QStringList &holidays() const { return m_holidays; }
+    void setHolidays(const QStringList &entries);
+    ProfileContent profile() const { return {m_days, m_holidays}; }
+    // Makes a profile read elsewhere the active state: days and entries.
+    void applyProfile(const ProfileContent &profile);
+
+    const Background &background() const { return m_background; }
+    void setBackground(const Background &background);
+    // "Применить" or "OK" put the background on the main window; printing
+    // only carries over a background that was applied.
+    bool backgroundApplied() const { return m_backgroundApplied; }
+    void setBackgroundApplied(bool applied) { m_backgroundApplied = applied; }
+
+    // The year caption's font (the user may change it; prints follow).
+    QFont yearFont() const { return m_yearFont; }
+    void setYearFont(const QFont &font);
+
+    OpacitySetting opacity(OpacityWindow window) const { return m_opacity.at(int(window)); }
+    void setOpacity(OpacityWindow window, const OpacitySetting &setting);
+
+    bool showTips() const { return m_showTips; }
+    void setShowTips(bool show);
+    bool showSplash() const { return m_showSplash; }
+    void setShowSplash(bool show);
+
+    // What the close-time save writes, in its order: the profile,
+    // cnfg.cal, transp.cal, regional.cal. A failure throws FileError and
+    // leaves the files not yet written as they were.
+    void save() const;
+    // Only the active profile ("Сохранить изменения").
+    void saveProfile() const;
+
+signals:
+    void yearChanged(int year);
+    void dayChanged(int month, int day);
+    void regionalChanged();
+    void weekStartChanged(int weekday);
+    void profilePathChanged(const QString &path);
+    void holidaysChanged();
+    void backgroundChanged();
+    void yearFontChanged();
+    void opacityChanged(OpacityWindow window);
+    void showTipsChanged(bool show);
+    void showSplashChanged(bool show);
+
+private:
+    QString m_folder;
+    int m_year;
+    MonthDays m_days{};
+    RegionalOptions m_regional{true, false, true, false};
+    int m_weekStart = 1;
+    QString m_profilePath;
+    QStringList m_holidays;
+    Background m_background;
+    bool m_backgroundApplied = false;
+    QFont m_yearFont;
+    std::array<OpacitySetting, 4> m_opacity{};
+    bool m_showTips = true;
+    bool m_showSplash = true;
+};

@@ -1,0 +1,44 @@
+#pragma once
+// What a window may ask of the program besides the model: bring up another
+// window, lead back to the main window, end the program. The application
+// implements it; a window never reaches another window directly.
+
+// The windows the application creates when first needed and keeps.
+enum class WindowRole {
+    Main,
+    MonthCompare,
+    MiniView,
+    About,
+    GoToDate,
+    PrintScale,
+    FloatingClock,
+    Splash,
+    Tips,
+    OneMonth,
+    Settings,
+    DateSpan,
+    Background,
+    ExitBar,
+};
+
+// Pages of the settings window, as the menus open them.
+enum class SettingsPage { Opacity, BackgroundCaptions, Profiles, Holidays, WeekStart, PrintBackground };
+
+class WindowServices {
+public:
+    virtual ~WindowServices() = default;
+    // Creates the window if needed, shows it, raises and activates it.
+    virtual void showWindow(WindowRole role) = 0;
+    // Hides the window if it exists.
+    virtual void hideWindow(WindowRole role) = 0;
+    virtual bool isWindowVisible(WindowRole role) const = 0;
+    // Shows the settings window on a page.
+    virtual void showSettings(SettingsPage page) = 0;
+    // The main window again, from hidden or minimised, in front.
+    virtual void showMainWindow() = 0;
+    // A window that hides itself calls this: a hidden main window that
+    // nothing else leads back to is minimised to the taskbar instead.
+    virtual void keepReachable(WindowRole leaving) = 0;
+    // Ends the program at once: nothing is saved ("Выход").
+    virtual void endProgram() = 0;
+};

@@ -1,0 +1,19 @@
+#pragma once
+// Window services for tests of one window: records what the window asked
+// for instead of opening anything.
+#include "WindowServices.h"
+
+#include <QStringList>
+
+class FakeServices : public WindowServices {
+public:
+    void showWindow(WindowRole role) override { calls << QStringLiteral("show %1").arg(int(role)); }
+    void hideWindow(WindowRole role) override { calls << QStringLiteral("hide %1").arg(int(role)); }
+    bool isWindowVisible(WindowRole) const override { return false; }
+    void showSettings(SettingsPage page) override { calls << QStringLiteral("settings %1").arg(int(page)); }
+    void showMainWindow() override { calls << QStringLiteral("main"); }
+    void keepReachable(WindowRole role) override { calls << QStringLiteral("reachable %1").arg(int(role)); }
+    void endProgram() override { calls << QStringLiteral("end"); }
+
+    QStringList calls;
+};
