@@ -3,6 +3,7 @@
 #include "Errors.h"
 
 #include <QDate>
+#include <QGuiApplication>
 
 namespace {
 
@@ -23,6 +24,11 @@ template <typename T> bool assign(T &member, const T &value)
 
 CalendarModel::CalendarModel(QObject *parent) : QObject(parent), m_year(QDate::currentDate().year())
 {
+    // The year caption: the program's font, large, bold and italic.
+    m_yearFont = QGuiApplication::font();
+    m_yearFont.setPixelSize(32);
+    m_yearFont.setBold(true);
+    m_yearFont.setItalic(true);
     m_days.fill(1);
     m_days[QDate::currentDate().month() - 1] = QDate::currentDate().day();
 }
