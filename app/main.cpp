@@ -1,18 +1,18 @@
 // Dayrail XP: a desktop year calendar.
-#include "Program.h"
+#include "Application.h"
 #include "MainWindow.h"
+#include "Paths.h"
 #include "Widgets.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
-    SetUpApplication();
-    CreateForms();
-    Form1->show();
-    centreOnScreen(Form1);
-    const int code = QApplication::exec();
-    DestroyForms();
-    return code;
+    QApplication qtApplication(argc, argv);
+    Application::setUpToolkit();
+    Application program(programFolder());
+    program.start();
+    program.mainWindow()->show();
+    centreOnScreen(program.mainWindow());
+    return QApplication::exec();
 }

@@ -122,7 +122,7 @@ private:
     QString m_folder;
     int m_year;
     MonthDays m_days{};
-    RegionalOptions m_regional{true, false, true, false};
+    RegionalOptions m_regional{true, false, false, true};
     int m_weekStart = 1;
     QString m_profilePath;
     QStringList m_holidays;

@@ -19,3 +19,12 @@ QMetaObject::Connection bindHandler(Sender *sender, Signal signal, Receiver *rec
         runHandler([&] { (receiver->*handler)(args...); });
     });
 }
+
+// The same for a command without arguments.
+template <typename Sender, typename Signal>
+QMetaObject::Connection bindHandler(Sender *sender, Signal signal, QObject *context,
+                                    std::function<void()> body)
+{
+    return QObject::connect(sender, signal, context,
+                            [body = std::move(body)] { runHandler(body); });
+}

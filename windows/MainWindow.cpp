@@ -1,38 +1,25 @@
+// The year view of the main window: its controls, the year choice, the time
+// line, and the model drawn on them.
 #include "MainWindow.h"
 
+#include "Colours.h"
 #include "Convert.h"
 #include "Dialogs.h"
 #include "Handler.h"
+#include "MonthGrid.h"
 #include "Paths.h"
 #include "RussianText.h"
-#include "PrintSheet.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDateEdit>
 #include <QFrame>
 #include <QKeyEvent>
-#include <QLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
-
-MainWindow *Form1 = nullptr;
-QString ExePath;
-QString ProgramDir;
-QStringList SettingsLines;
-QStringList HolidayLines;
-int ShowTipsFlag = 0;
-int ShowSplashFlag = 0;
-int ProfileResaveFlag = 0;
-StoredColour BackgroundColor = clBlack;
-StoredColour CaptionColor = clBlack;
-
-QString SettingsLine(int i)
-{
-    return i >= 1 && i <= SettingsLines.size() ? SettingsLines.at(i - 1) : QString();
-}
 
 namespace {
 
@@ -45,6 +32,8 @@ const int kColumnX[4] = {8, 208, 408, 608};
 const int kIconY[3] = {97, 257, 417};
 const int kLabelY[3] = {113, 273, 433};
 const int kGridY[3] = {129, 289, 449};
+// The year caption's colour: the active caption colour of the desktop it was made for.
+const StoredColour kYearColour = 0x6A240A;
 
 QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, int x, int y)
 {
@@ -79,229 +68,242 @@ QPushButton *makeButton(QWidget *parent, const char *name, const QString &text,
 
 } // namespace
 
-MainWindow::MainWindow()
+MainWindow::MainWindow(CalendarModel &model, WindowServices &services)
+    : m_model(model), m_services(services)
 {
-    setObjectName(QStringLiteral("Form1"));
+    setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(QStringLiteral("Календарь"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/calendar32.png")));
     // A system menu and a minimise box, no maximise box; the size is fixed.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                    Qt::CustomizeWindowHint);
-    Client = new QWidget(this);
-    Client->setObjectName(QStringLiteral("Client"));
-    Client->setFixedSize(809, 580);
-    setCentralWidget(Client);
-    setWindowColour(Client, clSkyBlue);
+    m_client = new QWidget(this);
+    m_client->setObjectName(QStringLiteral("client"));
+    m_client->setFixedSize(809, 580);
+    setCentralWidget(m_client);
+    setWindowColour(m_client, clSkyBlue);
     createYearView();
     createMenus();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(1000);
-    bindHandler(Timer1, &QTimer::timeout, this, &MainWindow::Timer1Timer);
-    bindHandler(Button1, &QPushButton::clicked, this, &MainWindow::Button1Click);
-    bindHandler(Bitbtn1, &QPushButton::clicked, this, &MainWindow::BitBtn1Click);
-    bindHandler(Bitbtn2, &QPushButton::clicked, this, &MainWindow::BitBtn2Click);
+    m_clockTimer = new QTimer(this);
+    m_clockTimer->setObjectName(QStringLiteral("clockTimer"));
+    m_clockTimer->setInterval(1000);
+    bindHandler(m_clockTimer, &QTimer::timeout, this, &MainWindow::showTime);
+    bindHandler(m_goButton, &QPushButton::clicked, this, &MainWindow::goToEnteredYear);
+    bindHandler(m_nextYearButton, &QPushButton::clicked, this, [this] { stepYear(+1); });
+    bindHandler(m_previousYearButton, &QPushButton::clicked, this, [this] { stepYear(-1); });
+    bindModel();
 }
 
 void MainWindow::createYearView()
 {
-    QWidget *c = Client;
-    Image16 = place(new ImageView(c), 0, 1, 809, 577);
-    Image16->setObjectName(QStringLiteral("Image16"));
-    Image16->setTransparent(true);
+    QWidget *c = m_client;
+    m_backgroundImage = place(new ImageView(c), 0, 1, 809, 577);
+    m_backgroundImage->setObjectName(QStringLiteral("backgroundImage"));
+    m_backgroundImage->setTransparent(true);
 
-    Label13 = makeLabel(c, "Label13", QStringLiteral("Системное время"), 16, 9);
-    St = place(new QLabel(c), 16, 25, 113, 17);
-    St->setObjectName(QStringLiteral("St"));
-    St->setAccessibleName(QStringLiteral("Системное время"));
-    St->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    St->setAutoFillBackground(true);
+    m_timeHeading = makeLabel(c, "timeHeading", QStringLiteral("Системное время"), 16, 9);
+    m_timeLine = place(new QLabel(c), 16, 25, 113, 17);
+    m_timeLine->setObjectName(QStringLiteral("timeLine"));
+    m_timeLine->setAccessibleName(QStringLiteral("Системное время"));
+    m_timeLine->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    m_timeLine->setAutoFillBackground(true);
     {
-        QPalette pal = St->palette();
+        QPalette pal = m_timeLine->palette();
         pal.setColor(QPalette::Window, Qt::black);
         pal.setColor(QPalette::WindowText, QColor(0, 255, 0));
-        St->setPalette(pal);
+        m_timeLine->setPalette(pal);
         QFont mono(QStringLiteral("DejaVu Sans Mono"));
         mono.setStyleHint(QFont::Monospace);
         mono.setPixelSize(13);
-        St->setFont(mono);
+        m_timeLine->setFont(mono);
         // The leading spaces of the time text give way first when space is short.
-        St->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        m_timeLine->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
 
-    Lab = makeLabel(c, "Lab", QStringLiteral("Сегодня:"), 136, 9);
-    DateTimePicker1 = place(new QDateEdit(c), 136, 25, 186, 21);
-    DateTimePicker1->setObjectName(QStringLiteral("DateTimePicker1"));
-    DateTimePicker1->setAccessibleName(QStringLiteral("Сегодня:"));
-    DateTimePicker1->setLocale(russianLocale());
-    DateTimePicker1->setDisplayFormat(QStringLiteral("d MMMM yyyy 'г.'"));
-    DateTimePicker1->setCalendarPopup(true);
+    m_todayHeading = makeLabel(c, "todayHeading", QStringLiteral("Сегодня:"), 136, 9);
+    m_todayPicker = place(new QDateEdit(c), 136, 25, 186, 21);
+    m_todayPicker->setObjectName(QStringLiteral("todayPicker"));
+    m_todayPicker->setAccessibleName(QStringLiteral("Сегодня:"));
+    m_todayPicker->setLocale(russianLocale());
+    m_todayPicker->setDisplayFormat(QStringLiteral("d MMMM yyyy 'г.'"));
+    m_todayPicker->setCalendarPopup(true);
+    m_todayPicker->setDate(QDate::currentDate());
 
-    Bevel2 = makeBevel(c, "Bevel2", 360, 9, 273, 81);
-    Label14 = makeLabel(c, "Label14", QStringLiteral("Выбор года"), 376, 0);
-    QFont bold = Label14->font();
+    createYearChoice();
+    createMonths();
+}
+
+void MainWindow::createYearChoice()
+{
+    QWidget *c = m_client;
+    m_yearChoiceFrame = makeBevel(c, "yearChoiceFrame", 360, 9, 273, 81);
+    m_yearChoiceHeading = makeLabel(c, "yearChoiceHeading", QStringLiteral("Выбор года"), 376, 0);
+    QFont bold = m_yearChoiceHeading->font();
     bold.setBold(true);
-    Label14->setFont(bold);
-    Label14->adjustSize();
-    Edit1 = place(new QLineEdit(c), 376, 17, 121, 21);
-    Edit1->setObjectName(QStringLiteral("Edit1"));
-    Edit1->setAccessibleName(QStringLiteral("Выбор года"));
-    Edit1->setMaxLength(4);
-    Edit1->setToolTip(QStringLiteral("Введите год сюда"));
-    installCharFilter(Edit1, isDigitChar);
-    Button1 = makeButton(c, "Button1", QStringLiteral("Перейти"),
-                         QStringLiteral("Прейти  к выбранному году"), 512, 17);
-    Button1->setDefault(true);
-    Bitbtn1 = makeButton(c, "Bitbtn1", QStringLiteral("Следующий"),
-                         QStringLiteral("Перейти к следующему году"), 376, 57);
-    Bitbtn2 = makeButton(c, "Bitbtn2", QStringLiteral("Предыдущий"),
-                         QStringLiteral("Перейти к предыдущему году"), 512, 57);
+    m_yearChoiceHeading->setFont(bold);
+    m_yearChoiceHeading->adjustSize();
+    m_yearEdit = place(new QLineEdit(c), 376, 17, 121, 21);
+    m_yearEdit->setObjectName(QStringLiteral("yearEdit"));
+    m_yearEdit->setAccessibleName(QStringLiteral("Выбор года"));
+    m_yearEdit->setMaxLength(4);
+    m_yearEdit->setToolTip(QStringLiteral("Введите год сюда"));
+    installCharFilter(m_yearEdit, isDigitChar);
+    m_goButton = makeButton(c, "goButton", QStringLiteral("Перейти"),
+                            QStringLiteral("Прейти  к выбранному году"), 512, 17);
+    m_goButton->setDefault(true);
+    m_nextYearButton = makeButton(c, "nextYearButton", QStringLiteral("Следующий"),
+                                  QStringLiteral("Перейти к следующему году"), 376, 57);
+    m_previousYearButton = makeButton(c, "previousYearButton", QStringLiteral("Предыдущий"),
+                                      QStringLiteral("Перейти к предыдущему году"), 512, 57);
     // A focused button takes Enter itself; elsewhere Enter goes to "Перейти".
-    Bitbtn1->setAutoDefault(true);
-    Bitbtn2->setAutoDefault(true);
+    m_nextYearButton->setAutoDefault(true);
+    m_previousYearButton->setAutoDefault(true);
 
-    Bevel1 = makeBevel(c, "Bevel1", 680, 1, 121, 50);
-    Bevel1->setToolTip(QStringLiteral("Текущий год"));
-    Labe = makeLabel(c, "Labe", QString(), 696, 9);
-    {
-        QFont big = Labe->font();
-        big.setPixelSize(32);
-        big.setBold(true);
-        big.setItalic(true);
-        Labe->setFont(big);
-        setFontColour(Labe, 0x6A240A); // the active caption colour
-        Labe->setAccessibleName(QStringLiteral("Текущий год"));
-    }
+    m_yearFrame = makeBevel(c, "yearFrame", 680, 1, 121, 50);
+    m_yearFrame->setToolTip(QStringLiteral("Текущий год"));
+    m_yearLabel = makeLabel(c, "yearLabel", QString(), 696, 9);
+    m_yearLabel->setFont(m_model.yearFont());
+    setFontColour(m_yearLabel, kYearColour);
+    m_yearLabel->setAccessibleName(QStringLiteral("Текущий год"));
+}
 
-    const QIcon icon(QStringLiteral(":/icons/calendar32.png"));
+void MainWindow::createMonths()
+{
+    QWidget *c = m_client;
     const QImage iconImage(QStringLiteral(":/icons/calendar32.png"));
-    MonthGrid **grids[12] = {&Calendar1, &Calendar2, &Calendar3, &Calendar4,
-                             &Calendar5, &Calendar6, &Calendar7, &Calendar8,
-                             &Calendar9, &Calendar10, &Calendar11, &Calendar12};
-    QLabel **labels[12] = {&Label1, &Label2, &Label3, &Label4,  &Label5,  &Label6,
-                           &Label7, &Label8, &Label9, &Label10, &Label11, &Label12};
     for (int k = 0; k < 12; ++k) {
         const int row = k / 4, column = k % 4;
-        ImageView *image = place(new ImageView(c), kColumnX[column], kIconY[row], 33, 33);
-        image->setObjectName(QStringLiteral("Image%1").arg(k + 1));
-        image->setPicture(iconImage);
-        image->setStretch(false);
-        Images[k] = image;
+        ImageView *icon = place(new ImageView(c), kColumnX[column], kIconY[row], 33, 33);
+        icon->setObjectName(QStringLiteral("monthIcon%1").arg(k + 1));
+        icon->setPicture(iconImage);
+        icon->setStretch(false);
+        m_monthIcons[k] = icon;
 
         QLabel *label = makeLabel(c, "", QString::fromUtf8(kMonthNames[k]), kMonthLabelX[k],
                                   kLabelY[row]);
-        label->setObjectName(QStringLiteral("Label%1").arg(k + 1));
-        *labels[k] = label;
+        label->setObjectName(QStringLiteral("monthLabel%1").arg(k + 1));
         m_monthLabels[k] = label;
 
         auto *grid = place(new MonthGrid(c), kColumnX[column], kGridY[row], 193, k == 0 ? 121 : 120);
-        grid->setObjectName(QStringLiteral("Calendar%1").arg(k + 1));
+        grid->setObjectName(QStringLiteral("grid%1").arg(k + 1));
         grid->setAccessibleName(QString::fromUtf8(kMonthNames[k]));
         grid->setCursor(Qt::PointingHandCursor);
         grid->setStartOfWeek(1);
         grid->setUseCurrentDate(k == 0);
-        *grids[k] = grid;
-        m_calendars[k] = grid;
+        m_grids[k] = grid;
     }
-    Images[12] = place(new ImageView(c), 768, 417, 33, 33);
-    Images[13] = place(new ImageView(c), 168, 97, 33, 33);
+    m_monthIcons[12] = place(new ImageView(c), 768, 417, 33, 33);
+    m_monthIcons[13] = place(new ImageView(c), 168, 97, 33, 33);
     for (int i = 12; i < 14; ++i) {
-        Images[i]->setObjectName(QStringLiteral("Image%1").arg(i + 1));
-        Images[i]->setPicture(iconImage);
-        Images[i]->setStretch(false);
+        m_monthIcons[i]->setObjectName(QStringLiteral("monthIcon%1").arg(i + 1));
+        m_monthIcons[i]->setPicture(iconImage);
+        m_monthIcons[i]->setStretch(false);
     }
-
-    // Hidden helpers: the cube-printing actions and the background picture path.
-    Button2 = place(new QPushButton(c), 64, 57, 75, 25);
-    Button2->setObjectName(QStringLiteral("Button2"));
-    Button2->hide();
-    Button3 = place(new QPushButton(c), 128, 57, 75, 25);
-    Button3->setObjectName(QStringLiteral("Button3"));
-    Button3->hide();
-    Edit2 = place(new QLineEdit(c), 232, 65, 121, 21);
-    Edit2->setObjectName(QStringLiteral("Edit2"));
-    Edit2->hide();
-    Image16->lower();
+    m_grids[QDate::currentDate().month() - 1]->setFontColor(clRed);
+    m_backgroundImage->lower();
 }
 
-std::array<int, 12> MainWindow::dayElements() const
+void MainWindow::bindModel()
 {
-    std::array<int, 12> days{};
+    connect(&m_model, &CalendarModel::yearChanged, this, &MainWindow::showYear);
+    connect(&m_model, &CalendarModel::dayChanged, this, &MainWindow::showDay);
+    connect(&m_model, &CalendarModel::weekStartChanged, this, &MainWindow::showWeekStart);
+    connect(&m_model, &CalendarModel::backgroundChanged, this, &MainWindow::showBackground);
+    connect(&m_model, &CalendarModel::profilePathChanged, this, &MainWindow::showProfileCaption);
+    connect(&m_model, &CalendarModel::opacityChanged, this, [this](OpacityWindow window) {
+        if (window == OpacityWindow::Main)
+            applyOpacity();
+    });
+    connect(&m_model, &CalendarModel::yearFontChanged, this,
+            [this] { m_yearLabel->setFont(m_model.yearFont()); m_yearLabel->adjustSize(); });
     for (int k = 0; k < 12; ++k)
-        days[k] = m_calendars[k]->dateElement(MonthGrid::Element::Day);
-    return days;
+        connect(m_grids[k], &MonthGrid::dateChanged, this, [this, k] {
+            runHandler([&] { m_model.setDay(k + 1, m_grids[k]->date().day()); });
+        });
+    showYear();
+    m_yearEdit->setText(m_yearLabel->text());
+    showWeekStart(m_model.startOfWeek());
+    showBackground();
+    applyOpacity();
 }
 
-void MainWindow::FormCreate()
+void MainWindow::startClock() { m_clockTimer->start(); }
+
+void MainWindow::showYear()
 {
-    ExePath = QCoreApplication::applicationFilePath();
-    ProgramDir = programFolder();
-    // Start-up initialisation before the file load.
-    Edit1->clear();
-    Edit2->clear();
-    Labe->setText(QString::number(Calendar1->dateElement(MonthGrid::Element::Year)));
-    Labe->adjustSize();
-    Edit1->setText(Labe->text());
-
-    loadStartupFiles();
-
-    Timer1->start();
-    DateTimePicker1->setDate(QDate::currentDate());
-    m_calendars[QDate::currentDate().month() - 1]->setFontColor(clRed);
+    for (int k = 0; k < 12; ++k)
+        m_grids[k]->setDate(m_model.chosenDate(k + 1));
+    m_yearLabel->setText(QString::number(m_model.year()));
+    m_yearLabel->adjustSize();
 }
 
-void MainWindow::Timer1Timer()
+void MainWindow::showDay(int month, int) { m_grids[month - 1]->setDate(m_model.chosenDate(month)); }
+
+void MainWindow::showWeekStart(int weekday)
 {
-    St->setText(QStringLiteral("         ") + longTimeText(QTime::currentTime()));
+    for (MonthGrid *grid : m_grids)
+        grid->setStartOfWeek(weekday);
 }
 
-void MainWindow::refreshPrintCopy()
+void MainWindow::showBackground()
 {
-    if (Form7)
-        Form7->FormActivate();
+    const Background &background = m_model.background();
+    if (background.colourMode) {
+        m_backgroundImage->hide();
+        setWindowColour(m_client, background.colour);
+    } else {
+        // Under a picture the last colour stays, for its transparent parts.
+        m_backgroundImage->setPicture(background.picture);
+        m_backgroundImage->show();
+    }
+    for (QLabel *label : m_monthLabels)
+        setFontColour(label, background.captionColour);
+    for (QLabel *label : {m_yearChoiceHeading, m_todayHeading, m_timeHeading})
+        setFontColour(label, background.captionColour);
 }
 
-void MainWindow::Button1Click()
+void MainWindow::showProfileCaption()
 {
-    if (Edit1->text().isEmpty()) {
+    setWindowTitle(QStringLiteral("Календарь < ") + ExtractFileName(m_model.profilePath()) +
+                   QStringLiteral(" >"));
+}
+
+void MainWindow::applyOpacity()
+{
+    const OpacitySetting setting = m_model.opacity(OpacityWindow::Main);
+    m_blending.setEnabled(setting.enabled);
+    m_blending.setValue(setting.level);
+}
+
+void MainWindow::showTime()
+{
+    m_timeLine->setText(QStringLiteral("         ") + longTimeText(QTime::currentTime()));
+}
+
+void MainWindow::goToEnteredYear()
+{
+    if (m_yearEdit->text().isEmpty()) {
         ShowMessage(QStringLiteral("Введите число от 1 до 9999"));
         return;
     }
-    const int year = StrToInt(Edit1->text());
-    for (int k = 0; k < 12; ++k) {
-        m_calendars[k]->setDateElement(MonthGrid::Element::Year, year);
-        if (k == 0) {
-            Labe->setText(QString::number(Calendar1->dateElement(MonthGrid::Element::Year)));
-            Labe->adjustSize();
-        }
-    }
-    refreshPrintCopy();
+    m_model.setYear(StrToInt(m_yearEdit->text()));
 }
 
 void MainWindow::stepYear(int delta)
 {
-    Calendar1->setDateElement(MonthGrid::Element::Year, Calendar1->dateElement(MonthGrid::Element::Year) + delta);
-    Labe->setText(QString::number(Calendar1->dateElement(MonthGrid::Element::Year)));
-    Labe->adjustSize();
-    Edit1->setText(Labe->text());
-    for (int k = 1; k < 12; ++k)
-        m_calendars[k]->setDateElement(MonthGrid::Element::Year, m_calendars[k]->dateElement(MonthGrid::Element::Year) + delta);
-    refreshPrintCopy();
+    m_model.setYear(m_model.year() + delta);
+    m_yearEdit->setText(m_yearLabel->text());
 }
-
-void MainWindow::BitBtn1Click() { stepYear(+1); }
-
-void MainWindow::BitBtn2Click() { stepYear(-1); }
 
 void MainWindow::keyPressEvent(QKeyEvent *event)
 {
     // Enter anywhere in the window presses the default button; the year
     // field passes Enter on to here, so it must not press the button itself.
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        Button1->click();
+        m_goButton->click();
         return;
     }
     QMainWindow::keyPressEvent(event);
@@ -310,7 +312,7 @@ void MainWindow::keyPressEvent(QKeyEvent *event)
 void MainWindow::closeEvent(QCloseEvent *event)
 {
     // The save must succeed before the program ends; otherwise it stays open.
-    if (!runHandler([this] { FormClose(); })) {
+    if (!runHandler([this] { m_model.save(); })) {
         event->ignore();
         return;
     }

@@ -1,19 +1,14 @@
-// The main window's menus, its tray icon and the views they switch between.
+// The main window's menus, its tray icon, the views and the ways out.
 #include "Handler.h"
-#include "TrayIcon.h"
 #include "MainWindow.h"
-#include "FloatingClockWindow.h"
-#include "SettingsWindow.h"
-#include "OneMonthWindow.h"
-#include "ExitBar.h"
-#include "MonthCompareWindow.h"
-#include "MiniView.h"
+#include "TrayIcon.h"
 
 #include <QAction>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
+#include <functional>
 
 namespace {
 
@@ -57,13 +52,6 @@ QMenu *barMenu(QMenuBar *bar, const char *name, const QString &title)
 
 } // namespace
 
-void endProgramNow()
-{
-    // Not quit(): that one closes every window first, which would run the
-    // main window's close-time save.
-    QCoreApplication::exit(0);
-}
-
 void MainWindow::createMenus()
 {
     m_framedFlags = windowFlags();
@@ -71,49 +59,68 @@ void MainWindow::createMenus()
     createTrayMenu();
     createTrayIcon();
 
-    PopupMenu1 = new QMenu(this);
-    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-    // A font command was planned for the year label; it has never done anything.
-    N21 = item(PopupMenu1, "N21", QStringLiteral("Шрифт...."));
-    Labe->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(Labe, &QLabel::customContextMenuRequested, PopupMenu1,
-            [this](const QPoint &at) { PopupMenu1->popup(Labe->mapToGlobal(at)); });
-
-    const std::pair<QAction *, void (MainWindow::*)()> handlers[] = {
-        {N29, &MainWindow::N29Click},
-        {N28, &MainWindow::N28Click},
-        {N31, &MainWindow::N31Click},
-        {MtrayMain, &MainWindow::MtrayMainClick},
-        {N3, &MainWindow::N3Click},
-        {N5, &MainWindow::N5Click},
-        {N26, &MainWindow::N26Click},
-        {N24, &MainWindow::N24Click},
-        {N25, &MainWindow::N25Click},
-        {N46, &MainWindow::N46Click},
-        {N20, &MainWindow::N20Click},
-        {N45, &MainWindow::N45Click},
-        {N22, &MainWindow::N22Click},
-        {N15, &MainWindow::N15Click},
-        {SplashScreen1, &MainWindow::SplashScreen1Click},
-        {Mtray, &MainWindow::MtrayClick},
-        {N32, &MainWindow::N32Click},
-        {N33, &MainWindow::N33Click},
-        {N35, &MainWindow::N35Click},
-        {N37, &MainWindow::N37Click},
-        {N38, &MainWindow::N38Click},
-        {N39, &MainWindow::N39Click},
-        {N43, &MainWindow::N43Click},
-    };
-    for (const auto &[action, handler] : handlers)
-        bindHandler(action, &QAction::triggered, this, handler);
-    bindOutputCommands();
+    m_yearMenu = new QMenu(this);
+    m_yearMenu->setObjectName(QStringLiteral("yearMenu"));
+    m_actionYearFont = item(m_yearMenu, "actionYearFont", QStringLiteral("Шрифт...."));
+    m_yearLabel->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_yearLabel, &QLabel::customContextMenuRequested, m_yearMenu,
+            [this](const QPoint &at) { m_yearMenu->popup(m_yearLabel->mapToGlobal(at)); });
+    bindCommands();
     QCoreApplication::instance()->installEventFilter(this);
+}
+
+void MainWindow::bindCommands()
+{
+    auto show = [this](WindowRole role) { return [this, role] { m_services.showWindow(role); }; };
+    auto settings = [this](SettingsPage page) { return [this, page] { m_services.showSettings(page); }; };
+    const std::pair<QAction *, std::function<void()>> commands[] = {
+        {m_actionChooseProfile, settings(SettingsPage::Profiles)},
+        {m_actionNewProfile, settings(SettingsPage::Profiles)},
+        {m_actionSaveProfile, [this] { saveProfile(); }},
+        {m_actionCompareMonths, show(WindowRole::MonthCompare)},
+        {m_actionCountDays, show(WindowRole::DateSpan)},
+        {m_actionMinimiseToTray, [this] { minimiseToTray(); }},
+        {m_actionMinimise, [this] { switchTo(WindowRole::MiniView); }},
+        {m_actionExit, [this] { m_services.endProgram(); }},
+        {m_actionGoToDate, show(WindowRole::GoToDate)},
+        {m_actionPrintYear, [this] { printYear(); }},
+        {m_actionPrintCube, [this] { printCube(); }},
+        {m_actionSaveToFile, [this] { savePicture(); }},
+        {m_actionViewNormal, [this] { setFramed(true); }},
+        {m_actionViewDesktop, [this] { setFramed(false); }},
+        {m_actionViewOneMonth, [this] { switchTo(WindowRole::OneMonth); }},
+        {m_actionViewClockOnly, [this] { switchTo(WindowRole::FloatingClock); }},
+        {m_actionHideMainWindow, [this] { hideMainWindow(); }},
+        {m_actionFloatingClock, [this] { m_services.showWindow(WindowRole::FloatingClock); }},
+        {m_actionSettings, show(WindowRole::Settings)},
+        {m_actionBackground, show(WindowRole::Background)},
+        {m_actionSaveMetafile, [this] { saveMetafile(); }},
+        {m_actionSavePicture, [this] { m_actionSaveToFile->trigger(); }},
+        {m_actionAbout, show(WindowRole::About)},
+        {m_actionShowTips, [this] { m_model.setShowTips(m_actionShowTips->isChecked()); }},
+        {m_actionShowSplash, [this] { m_model.setShowSplash(m_actionShowSplash->isChecked()); }},
+        {m_actionTip, show(WindowRole::Tips)},
+        {m_trayActionMinimiseToTray, [this] { m_actionMinimiseToTray->trigger(); }},
+        {m_trayActionShowMain, [this] { showFromTrayMenu(); }},
+        {m_trayActionShowMiniView, [this] { switchTo(WindowRole::MiniView); }},
+        {m_trayActionSettings, settings(SettingsPage::Opacity)},
+        {m_trayActionViewDesktop, [this] { m_actionViewDesktop->trigger(); }},
+        {m_trayActionViewOneMonth, [this] { m_actionViewOneMonth->trigger(); }},
+        {m_trayActionViewNormal, [this] { m_actionViewNormal->trigger(); }},
+        {m_trayActionPrintYear, [this] { m_actionPrintYear->trigger(); }},
+        {m_trayActionPrintCube, [this] { m_actionPrintCube->trigger(); }},
+        {m_trayActionExit, [this] { m_services.endProgram(); }},
+    };
+    for (const auto &[action, command] : commands)
+        bindHandler(action, &QAction::triggered, this, command);
+    connect(&m_model, &CalendarModel::showTipsChanged, m_actionShowTips, &QAction::setChecked);
+    connect(&m_model, &CalendarModel::showSplashChanged, m_actionShowSplash, &QAction::setChecked);
+    m_actionShowTips->setChecked(m_model.showTips());
+    m_actionShowSplash->setChecked(m_model.showSplash());
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    // The main menu's shortcuts come before the editing keys of the field
-    // that has the focus (Ctrl+C in the date picker or the year field).
     if (event->type() == QEvent::ShortcutOverride && watched->isWidgetType() &&
         static_cast<QWidget *>(watched)->window() == this) {
         const QKeySequence pressed(static_cast<QKeyEvent *>(event)->keyCombination());
@@ -127,90 +134,95 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 void MainWindow::createMainMenu()
 {
     QMenuBar *bar = menuBar();
-    bar->setObjectName(QStringLiteral("MainMenu1"));
+    bar->setObjectName(QStringLiteral("mainMenu"));
 
-    N27 = barMenu(bar, "N27", QStringLiteral("Профили"));
-    N29 = item(N27, "N29", QStringLiteral("Выбрать профиль..."));
-    N28 = item(N27, "N28", QStringLiteral("Новый профиль..."));
-    N31 = item(N27, "N31", QStringLiteral("Сохранить изменения"));
+    m_menuProfiles = barMenu(bar, "menuProfiles", QStringLiteral("Профили"));
+    m_actionChooseProfile = item(m_menuProfiles, "actionChooseProfile", QStringLiteral("Выбрать профиль..."));
+    m_actionNewProfile = item(m_menuProfiles, "actionNewProfile", QStringLiteral("Новый профиль..."));
+    m_actionSaveProfile = item(m_menuProfiles, "actionSaveProfile", QStringLiteral("Сохранить изменения"));
 
-    Calendar13 = barMenu(bar, "Calendar13", QStringLiteral("Календарь"));
-    N1 = item(Calendar13, "N1", QStringLiteral("Сравнить месяцы..."), QKeySequence("Ctrl+C"));
-    N30 = hiddenItem(Calendar13, "N30", QStringLiteral("Вычислить количество дней..."));
-    Calendar13->addSeparator();
-    MtrayMain = item(Calendar13, "MtrayMain", QStringLiteral("Минимизировать в трей"),
-                     QKeySequence("Ctrl+T"));
-    N3 = item(Calendar13, "N3", QStringLiteral("Минимизировать"), QKeySequence("Ctrl+M"));
-    Calendar13->addSeparator();
-    N5 = item(Calendar13, "N5", QStringLiteral("Выход"), QKeySequence("Ctrl+F4"));
+    m_menuCalendar = barMenu(bar, "menuCalendar", QStringLiteral("Календарь"));
+    m_actionCompareMonths = item(m_menuCalendar, "actionCompareMonths", QStringLiteral("Сравнить месяцы..."),
+                                 QKeySequence("Ctrl+C"));
+    m_actionCountDays = hiddenItem(m_menuCalendar, "actionCountDays", QStringLiteral("Вычислить количество дней..."));
+    m_menuCalendar->addSeparator();
+    m_actionMinimiseToTray = item(m_menuCalendar, "actionMinimiseToTray", QStringLiteral("Минимизировать в трей"),
+                                  QKeySequence("Ctrl+T"));
+    m_actionMinimise = item(m_menuCalendar, "actionMinimise", QStringLiteral("Минимизировать"), QKeySequence("Ctrl+M"));
+    m_menuCalendar->addSeparator();
+    m_actionExit = item(m_menuCalendar, "actionExit", QStringLiteral("Выход"), QKeySequence("Ctrl+F4"));
 
-    N6 = barMenu(bar, "N6", QStringLiteral("Переход"));
-    N7 = item(N6, "N7", QStringLiteral("Перейти к..."));
+    m_menuGoTo = barMenu(bar, "menuGoTo", QStringLiteral("Переход"));
+    m_actionGoToDate = item(m_menuGoTo, "actionGoToDate", QStringLiteral("Перейти к..."));
 
-    N13 = barMenu(bar, "N13", QStringLiteral("Печать"));
-    N10 = submenu(N13, "N10", QStringLiteral("Печать"));
-    N8 = item(N10, "N8", QStringLiteral("Обычный календарь"));
-    N14 = item(N10, "N14", QStringLiteral("Кубический календарь"));
-    N12 = hiddenItem(N13, "N12", QStringLiteral("Сохранить в файл"));
-    N44 = hiddenItem(N13, "N44", QStringLiteral("Напечатать один месяц"));
+    m_menuPrint = barMenu(bar, "menuPrint", QStringLiteral("Печать"));
+    m_menuPrintKinds = submenu(m_menuPrint, "menuPrintKinds", QStringLiteral("Печать"));
+    m_actionPrintYear = item(m_menuPrintKinds, "actionPrintYear", QStringLiteral("Обычный календарь"));
+    m_actionPrintCube = item(m_menuPrintKinds, "actionPrintCube", QStringLiteral("Кубический календарь"));
+    m_actionSaveToFile = hiddenItem(m_menuPrint, "actionSaveToFile", QStringLiteral("Сохранить в файл"));
+    m_actionPrintOneMonth = hiddenItem(m_menuPrint, "actionPrintOneMonth", QStringLiteral("Напечатать один месяц"));
 
-    N23 = barMenu(bar, "N23", QStringLiteral("Вид"));
-    N26 = item(N23, "N26", QStringLiteral("Обычный"));
-    N24 = item(N23, "N24", QStringLiteral("Режим \"Рабочий стол\" "));
-    N25 = item(N23, "N25", QStringLiteral("Один месяц"));
-    N46 = item(N23, "N46", QStringLiteral("Только Часы"), QKeySequence("Shift+Ins"));
-    N45 = item(N23, "N45", QStringLiteral("Скрыть главное окно"), QKeySequence("Ctrl+H"));
+    m_menuView = barMenu(bar, "menuView", QStringLiteral("Вид"));
+    m_actionViewNormal = item(m_menuView, "actionViewNormal", QStringLiteral("Обычный"));
+    m_actionViewDesktop = item(m_menuView, "actionViewDesktop", QStringLiteral("Режим \"Рабочий стол\" "));
+    m_actionViewOneMonth = item(m_menuView, "actionViewOneMonth", QStringLiteral("Один месяц"));
+    m_actionViewClockOnly = item(m_menuView, "actionViewClockOnly", QStringLiteral("Только Часы"),
+                                 QKeySequence("Shift+Ins"));
+    m_actionHideMainWindow = item(m_menuView, "actionHideMainWindow", QStringLiteral("Скрыть главное окно"),
+                                  QKeySequence("Ctrl+H"));
 
-    N19 = barMenu(bar, "N19", QStringLiteral("Окна"));
-    N20 = item(N19, "N20", QStringLiteral("Плавающие часы"));
+    m_menuWindows = barMenu(bar, "menuWindows", QStringLiteral("Окна"));
+    m_actionFloatingClock = item(m_menuWindows, "actionFloatingClock", QStringLiteral("Плавающие часы"));
 
-    N17 = barMenu(bar, "N17", QStringLiteral("Настройки"));
-    N22 = item(N17, "N22", QStringLiteral("Настройки..."));
-    N18 = item(N17, "N18", QStringLiteral("Фон..."));
+    m_menuSettings = barMenu(bar, "menuSettings", QStringLiteral("Настройки"));
+    m_actionSettings = item(m_menuSettings, "actionSettings", QStringLiteral("Настройки..."));
+    m_actionBackground = item(m_menuSettings, "actionBackground", QStringLiteral("Фон..."));
 
-    N34 = barMenu(bar, "N34", QStringLiteral("Сохранить"));
-    wmf1 = item(N34, "wmf1", QStringLiteral("Сохранить в emf/wmf"));
-    bmpjpg1 = item(N34, "bmpjpg1", QStringLiteral("Сохранить в bmp/jpg"));
+    m_menuSave = barMenu(bar, "menuSave", QStringLiteral("Сохранить"));
+    m_actionSaveMetafile = item(m_menuSave, "actionSaveMetafile", QStringLiteral("Сохранить в emf/wmf"));
+    m_actionSavePicture = item(m_menuSave, "actionSavePicture", QStringLiteral("Сохранить в bmp/jpg"));
 
-    N9 = barMenu(bar, "N9", QStringLiteral("Помощь"));
-    N11 = item(N9, "N11", QStringLiteral("О программе"));
-    N15 = checkItem(N9, "N15", QStringLiteral("Показывать полезные советы"));
-    SplashScreen1 = checkItem(N9, "SplashScreen1", QStringLiteral("Показывать Splash Screen"));
-    N16 = item(N9, "N16", QStringLiteral("Полезный совет"));
+    m_menuHelp = barMenu(bar, "menuHelp", QStringLiteral("Помощь"));
+    m_actionAbout = item(m_menuHelp, "actionAbout", QStringLiteral("О программе"));
+    m_actionShowTips = checkItem(m_menuHelp, "actionShowTips", QStringLiteral("Показывать полезные советы"));
+    m_actionShowSplash = checkItem(m_menuHelp, "actionShowSplash", QStringLiteral("Показывать Splash Screen"));
+    m_actionTip = item(m_menuHelp, "actionTip", QStringLiteral("Полезный совет"));
 }
 
 void MainWindow::createTrayMenu()
 {
-    // The tray menu hangs in no menu bar, so its shortcuts are only shown and
-    // never compete with the main menu's.
-    PopupMenu3 = new QMenu(this);
-    PopupMenu3->setObjectName(QStringLiteral("PopupMenu3"));
-    Mtray = item(PopupMenu3, "Mtray", QStringLiteral("Минимизировать в трей"),
-                 QKeySequence("Ctrl+T"));
-    N32 = item(PopupMenu3, "N32", QStringLiteral("Показать главное окно"), QKeySequence("Ctrl+A"));
-    N33 = item(PopupMenu3, "N33", QStringLiteral("Показать в минимизированном виде"),
-               QKeySequence("Ctrl+M"));
-    N35 = item(PopupMenu3, "N35", QStringLiteral("Показать окно настроек"), QKeySequence("Ctrl+P"));
-    N36 = submenu(PopupMenu3, "N36", QStringLiteral("Вид"));
-    N37 = item(N36, "N37", QStringLiteral("Рабочий стол"));
-    N38 = item(N36, "N38", QStringLiteral("Один месяц"));
-    N39 = item(N36, "N39", QStringLiteral("Обычный"));
-    N40 = submenu(PopupMenu3, "N40", QStringLiteral("Печать"));
-    N41 = item(N40, "N41", QStringLiteral("Обычный календарь"));
-    N42 = item(N40, "N42", QStringLiteral("Кубический календарь"));
-    N43 = item(PopupMenu3, "N43", QStringLiteral("Выход"), QKeySequence("Ctrl+F4"));
+    m_trayMenu = new QMenu(this);
+    m_trayMenu->setObjectName(QStringLiteral("trayMenu"));
+    m_trayActionMinimiseToTray = item(m_trayMenu, "trayActionMinimiseToTray", QStringLiteral("Минимизировать в трей"),
+                                      QKeySequence("Ctrl+T"));
+    m_trayActionShowMain = item(m_trayMenu, "trayActionShowMain", QStringLiteral("Показать главное окно"),
+                                QKeySequence("Ctrl+A"));
+    m_trayActionShowMiniView = item(m_trayMenu, "trayActionShowMiniView",
+                                    QStringLiteral("Показать в минимизированном виде"), QKeySequence("Ctrl+M"));
+    m_trayActionSettings = item(m_trayMenu, "trayActionSettings", QStringLiteral("Показать окно настроек"),
+                                QKeySequence("Ctrl+P"));
+    m_trayMenuView = submenu(m_trayMenu, "trayMenuView", QStringLiteral("Вид"));
+    m_trayActionViewDesktop = item(m_trayMenuView, "trayActionViewDesktop", QStringLiteral("Рабочий стол"));
+    m_trayActionViewOneMonth = item(m_trayMenuView, "trayActionViewOneMonth", QStringLiteral("Один месяц"));
+    m_trayActionViewNormal = item(m_trayMenuView, "trayActionViewNormal", QStringLiteral("Обычный"));
+    m_trayMenuPrint = submenu(m_trayMenu, "trayMenuPrint", QStringLiteral("Печать"));
+    m_trayActionPrintYear = item(m_trayMenuPrint, "trayActionPrintYear", QStringLiteral("Обычный календарь"));
+    m_trayActionPrintCube = item(m_trayMenuPrint, "trayActionPrintCube", QStringLiteral("Кубический календарь"));
+    m_trayActionExit = item(m_trayMenu, "trayActionExit", QStringLiteral("Выход"), QKeySequence("Ctrl+F4"));
 }
 
 void MainWindow::createTrayIcon()
 {
-    RxTrayIcon1 = new TrayIcon(this);
-    RxTrayIcon1->setObjectName(QStringLiteral("RxTrayIcon1"));
-    RxTrayIcon1->setIcon(windowIcon());
-    RxTrayIcon1->setHint(QStringLiteral("Dayrail"));
-    RxTrayIcon1->setPopupMenu(PopupMenu3);
-    bindHandler(RxTrayIcon1, &TrayIcon::OnClick, this, &MainWindow::RxTrayIcon1Click);
-    RxTrayIcon1->Loaded();
+    m_trayIcon = new TrayIcon(this);
+    m_trayIcon->setObjectName(QStringLiteral("trayIcon"));
+    m_trayIcon->setIcon(windowIcon());
+    m_trayIcon->setHint(QStringLiteral("Dayrail"));
+    m_trayIcon->setPopupMenu(m_trayMenu);
+    bindHandler(m_trayIcon, &TrayIcon::OnClick, this, &MainWindow::showMainWindow);
+    m_trayIcon->Loaded();
 }
+
+bool MainWindow::inTray() const { return m_trayIcon->inTray(); }
 
 void MainWindow::showMainWindow()
 {
@@ -222,34 +234,20 @@ void MainWindow::showMainWindow()
 
 void MainWindow::hideMainWindow()
 {
-    if (RxTrayIcon1->inTray())
+    if (m_trayIcon->inTray())
         hide();
     else
         showMinimized();
 }
 
-void MainWindow::keepReachable(const QWidget *leaving)
+void MainWindow::switchTo(WindowRole role)
 {
-    // The minimised view, the one-month window and the exit bar lead back.
-    for (const QWidget *wayBack : {static_cast<QWidget *>(Form3), static_cast<QWidget *>(Form16),
-                                   static_cast<QWidget *>(Form19)})
-        if (wayBack && wayBack != leaving && wayBack->isVisible())
-            return;
-    if (isHidden() && !RxTrayIcon1->inTray())
-        showMinimized();
-}
-
-void MainWindow::switchTo(QWidget *window)
-{
-    window->show();
-    window->raise();
+    m_services.showWindow(role);
     hide();
 }
 
 void MainWindow::setFramed(bool framed)
 {
-    // Changing the frame recreates the native window: keep its place and
-    // whether it was shown.
     const QPoint place = pos();
     const bool shown = isVisible();
     setWindowFlags(framed ? m_framedFlags : Qt::Window | Qt::FramelessWindowHint);
@@ -258,66 +256,17 @@ void MainWindow::setFramed(bool framed)
         show();
 }
 
-void MainWindow::N26Click() { setFramed(true); }
-
-void MainWindow::N24Click() { setFramed(false); }
-
-void MainWindow::N25Click() { switchTo(Form16); }
-
-void MainWindow::N46Click() { switchTo(Form10); }
-
-void MainWindow::N20Click() { Form10->show(); }
-
-void MainWindow::N3Click() { switchTo(Form3); }
-
-void MainWindow::N33Click() { switchTo(Form3); }
-
-void MainWindow::N45Click() { hideMainWindow(); }
-
-void MainWindow::MtrayMainClick()
+void MainWindow::minimiseToTray()
 {
-    Form14->hide();
+    m_services.hideWindow(WindowRole::Settings);
     hideMainWindow();
-    Form10->hide();
-    Form2->hide();
-    Form3->hide();
+    m_services.hideWindow(WindowRole::FloatingClock);
+    m_services.hideWindow(WindowRole::MonthCompare);
+    m_services.hideWindow(WindowRole::MiniView);
 }
 
-void MainWindow::MtrayClick() { MtrayMain->trigger(); }
-
-void MainWindow::N32Click()
+void MainWindow::showFromTrayMenu()
 {
     showMainWindow();
-    Form3->hide();
-}
-
-void MainWindow::RxTrayIcon1Click() { showMainWindow(); }
-
-void MainWindow::N37Click() { N24->trigger(); }
-
-void MainWindow::N38Click() { N25->trigger(); }
-
-void MainWindow::N39Click() { N26->trigger(); }
-
-void MainWindow::N29Click() { Form14->showPage(Form14->TabSheet7); }
-
-void MainWindow::N28Click() { Form14->showPage(Form14->TabSheet7); }
-
-void MainWindow::N22Click() { Form14->showPage(nullptr); }
-
-void MainWindow::N35Click() { Form14->showPage(Form14->TabSheet2); }
-
-void MainWindow::N5Click() { endProgramNow(); }
-
-void MainWindow::N43Click() { endProgramNow(); }
-
-void MainWindow::N15Click()
-{
-    // The toolkit has already flipped the check mark.
-    ShowTipsFlag = N15->isChecked() ? 1 : 0;
-}
-
-void MainWindow::SplashScreen1Click()
-{
-    ShowSplashFlag = SplashScreen1->isChecked() ? 1 : 0;
+    m_services.hideWindow(WindowRole::MiniView);
 }

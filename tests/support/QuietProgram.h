@@ -1,9 +1,8 @@
 #pragma once
-// One running program for a whole test case: every window created in a fresh
-// folder, messages recorded, and the splash fade held, so that no tips window
-// turns up in the middle of a test.
-#include "TestSupport.h"
-#include "SplashScreen.h"
+// One running program for a whole test case: started in a fresh folder with
+// messages recorded, and the splash fade held, so that no tips window turns
+// up in the middle of a test.
+#include "ProgramSupport.h"
 
 #include <QTimer>
 #include <memory>
@@ -11,16 +10,21 @@
 struct QuietProgram {
     RecordingDialogs dialogs;
     std::unique_ptr<ProgramFolder> folder;
+    std::unique_ptr<TestProgram> program;
 
     void start()
     {
         folder = std::make_unique<ProgramFolder>();
-        startProgram(*folder);
-        Form12->Timer1->stop();
+        program = std::make_unique<TestProgram>(*folder);
+        if (QWidget *splash = program->app().existingWindow(WindowRole::Splash)) {
+            for (QTimer *timer : splash->findChildren<QTimer *>())
+                timer->stop();
+            splash->hide();
+        }
     }
     void stop()
     {
-        stopProgram();
+        program.reset();
         folder.reset();
     }
 };

@@ -1,0 +1,32 @@
+#pragma once
+// The whole program for app-level tests: the application started in a test
+// folder, with its windows reachable by role and their controls by name.
+#include "Application.h"
+#include "MainWindow.h"
+#include "TestSupport.h"
+
+#include <QWidget>
+#include <memory>
+
+class TestProgram {
+public:
+    // Sets up the toolkit and starts the program in folder.
+    explicit TestProgram(const ProgramFolder &folder);
+    ~TestProgram();
+
+    Application &app() { return *m_app; }
+    CalendarModel &model() { return m_app->model(); }
+    MainWindow *main() const { return m_app->mainWindow(); }
+    template <typename T = QWidget> T *window(WindowRole role)
+    {
+        return static_cast<T *>(m_app->window(role));
+    }
+    // A named control of the main window.
+    template <typename T> T *control(const char *name) const
+    {
+        return main()->findChild<T *>(QString::fromLatin1(name));
+    }
+
+private:
+    std::unique_ptr<Application> m_app;
+};
