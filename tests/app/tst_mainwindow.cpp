@@ -1,11 +1,10 @@
 // The main window as the program creates it: start-up load, year view,
 // close-time save.
-#include "TestSupport.h"
-#include "MainWindow.h"
-#include "SettingsWindow.h"
-#include "BackgroundWindow.h"
+#include "MonthGrid.h"
+#include "ProgramSupport.h"
 
 #include <QAction>
+#include <QTimer>
 #include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
@@ -29,7 +28,6 @@ const QStringList kRegional = {"TRUE", "FALSE", "FALSE", "TRUE"};
 class MainWindowTest : public QObject {
     Q_OBJECT
 private slots:
-    void cleanup();
     void firstStart();
     void savedStateComesBackAndIsWrittenUnchanged();
     void missingProfileIsReportedAndKept();
@@ -41,29 +39,27 @@ private slots:
     void failedSaveKeepsProgramOpen();
 };
 
-void MainWindowTest::cleanup() { stopProgram(); }
-
 void MainWindowTest::firstStart()
 {
     RecordingDialogs dialogs;
     ProgramFolder folder;
     folder.write("regional.cal", kRegional);
-    startProgram(folder);
+    TestProgram program(folder);
     QVERIFY2(dialogs.all().isEmpty(), qPrintable(dialogs.all().join('|')));
-    QCOMPARE(Form1->windowTitle(), QStringLiteral("Календарь"));
+    QCOMPARE(program.main()->windowTitle(), QStringLiteral("Календарь"));
     const int year = QDate::currentDate().year();
     for (int k = 0; k < 12; ++k)
-        QCOMPARE(Form1->calendars()[k]->date(), QDate(year, k + 1, 1));
-    QVERIFY(Form1->N15->isChecked());
-    QVERIFY(Form1->SplashScreen1->isChecked());
-    QVERIFY(Form15->RadioButton2->isChecked());
-    QCOMPARE(windowColour(Form1->Client), clSkyBlue);
-    QCOMPARE(Form14->Edit3->text(), folder.path("default.cpr"));
+        QCOMPARE(program.main()->grids()[k]->date(), QDate(year, k + 1, 1));
+    QVERIFY(program.control<QAction>("actionShowTips")->isChecked());
+    QVERIFY(program.control<QAction>("actionShowSplash")->isChecked());
+    QVERIFY(program.model().background().colourMode);
+    QCOMPARE(windowColour(program.control<QWidget>("client")), clSkyBlue);
+    QCOMPARE(program.model().profilePath(), folder.path("default.cpr"));
 
     // What the user selects on the first run is kept at the first close.
-    Form1->Calendar3->setDateElement(MonthGrid::Element::Day, 17);
-    Form14->ListBox1->addItem(QStringLiteral("8 марта  Праздник"));
-    Form1->FormClose();
+    program.model().setDay(3, 17);
+    program.model().setHolidays(program.model().holidays() << QStringLiteral("8 марта  Праздник"));
+    program.model().save();
     QCOMPARE(folder.read("default.cpr"),
              (QStringList{"1", "1", "17", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1",
                           "8 марта  Праздник"}));
@@ -83,34 +79,34 @@ void MainWindowTest::savedStateComesBackAndIsWrittenUnchanged()
     folder.write("cnfg.cal", settingsFile(profile));
     folder.write("regional.cal", kRegional);
     const QByteArray regionalBytes = folder.bytes("regional.cal");
-    startProgram(folder);
+    TestProgram program(folder);
     QVERIFY2(dialogs.all().isEmpty(), qPrintable(dialogs.all().join('|')));
 
-    QCOMPARE(Form1->windowTitle(), QStringLiteral("Календарь < Работа.cpr >"));
+    QCOMPARE(program.main()->windowTitle(), QStringLiteral("Календарь < Работа.cpr >"));
     const int year = QDate::currentDate().year();
-    QCOMPARE(Form1->Labe->text(), QString::number(year)); // not the saved 2005
-    QCOMPARE(Form1->Edit1->text(), QString::number(year));
-    QCOMPARE(Form1->Calendar1->date(), QDate(year, 1, 31));
-    QCOMPARE(Form1->Calendar2->dateElement(MonthGrid::Element::Day), QDate::isLeapYear(year) ? 29 : 28);
-    QCOMPARE(Form1->Calendar4->dateElement(MonthGrid::Element::Day), 30); // April has no 31st
-    QCOMPARE(Form1->Calendar12->date(), QDate(year, 12, 12));
-    QVERIFY(!Form1->N15->isChecked());
-    QVERIFY(Form1->SplashScreen1->isChecked());
-    QVERIFY(Form1->Image16->isHidden());
-    QCOMPARE(windowColour(Form1->Client), clYellow);
-    QCOMPARE(fontColour(Form1->Label1), clMaroon);
-    QCOMPARE(Form14->Edit3->text(), profile);
-    QCOMPARE(Form14->holidayEntries(),
+    QCOMPARE(program.control<QLabel>("yearLabel")->text(), QString::number(year)); // not the saved 2005
+    QCOMPARE(program.control<QLineEdit>("yearEdit")->text(), QString::number(year));
+    QCOMPARE(program.main()->grids()[0]->date(), QDate(year, 1, 31));
+    QCOMPARE(program.main()->grids()[1]->dateElement(MonthGrid::Element::Day), QDate::isLeapYear(year) ? 29 : 28);
+    QCOMPARE(program.main()->grids()[3]->dateElement(MonthGrid::Element::Day), 30); // April has no 31st
+    QCOMPARE(program.main()->grids()[11]->date(), QDate(year, 12, 12));
+    QVERIFY(!program.control<QAction>("actionShowTips")->isChecked());
+    QVERIFY(program.control<QAction>("actionShowSplash")->isChecked());
+    QVERIFY(program.control<QWidget>("backgroundImage")->isHidden());
+    QCOMPARE(windowColour(program.control<QWidget>("client")), clYellow);
+    QCOMPARE(fontColour(program.control<QLabel>("monthLabel1")), clMaroon);
+    QCOMPARE(program.model().profilePath(), profile);
+    QCOMPARE(program.model().holidays(),
              (QStringList{"1 января 2006г. Новый год", "23 февраля  Праздник"}));
 
-    Form1->Calendar1->setDateElement(MonthGrid::Element::Day, 15);
-    Form1->FormClose();
+    program.model().setDay(1, 15);
+    program.model().save();
     QCOMPARE(folder.read("Работа.cpr").mid(0, 4), (QStringList{"15", "28", "3", "30"}));
     QCOMPARE(folder.read("Работа.cpr").mid(12),
              (QStringList{"2", "1 января 2006г. Новый год", "23 февраля  Праздник"}));
     QStringList expected = settingsFile(profile);
     for (int k = 0; k < 12; ++k)
-        expected[k] = QString::number(Form1->calendars()[k]->dateElement(MonthGrid::Element::Day));
+        expected[k] = QString::number(program.main()->grids()[k]->dateElement(MonthGrid::Element::Day));
     expected[12] = QString::number(year);
     QCOMPARE(folder.read("cnfg.cal"), expected);
     QCOMPARE(folder.bytes("regional.cal"), regionalBytes);
@@ -123,13 +119,13 @@ void MainWindowTest::missingProfileIsReportedAndKept()
     const QString profile = folder.path("Пропал.cpr");
     folder.write("cnfg.cal", settingsFile(profile));
     folder.write("regional.cal", kRegional);
-    startProgram(folder);
+    TestProgram program(folder);
     QCOMPARE(dialogs.messages.size(), 1);
     QVERIFY(dialogs.messages.at(0).contains(profile));
-    QCOMPARE(Form1->Calendar5->dateElement(MonthGrid::Element::Day), 1);
-    QCOMPARE(Form14->ListBox1->count(), 0);
-    QCOMPARE(Form14->Edit3->text(), profile);
-    Form1->FormClose();
+    QCOMPARE(program.main()->grids()[4]->dateElement(MonthGrid::Element::Day), 1);
+    QCOMPARE(program.model().holidays().size(), 0);
+    QCOMPARE(program.model().profilePath(), profile);
+    program.model().save();
     QCOMPARE(folder.read("Пропал.cpr"), QStringList(12, "1") + QStringList{"0"});
 }
 
@@ -138,8 +134,8 @@ void MainWindowTest::yearEntryFilter()
     RecordingDialogs dialogs;
     ProgramFolder folder;
     folder.write("regional.cal", kRegional);
-    startProgram(folder);
-    QLineEdit *edit = Form1->Edit1;
+    TestProgram program(folder);
+    QLineEdit *edit = program.control<QLineEdit>("yearEdit");
     edit->clear();
     typeText(edit, QStringLiteral("2a0-5 Жё."));
     QCOMPARE(edit->text(), QStringLiteral("205"));
@@ -149,14 +145,14 @@ void MainWindowTest::yearEntryFilter()
     QCOMPARE(edit->text(), QStringLiteral("2009")); // four characters at most
     // Enter reaches "Перейти".
     QTest::keyClick(edit, Qt::Key_Return);
-    QCOMPARE(Form1->Calendar7->dateElement(MonthGrid::Element::Year), 2009);
+    QCOMPARE(program.main()->grids()[6]->dateElement(MonthGrid::Element::Year), 2009);
     // ... once: an empty field gives a single message.
     edit->clear();
     QTest::keyClick(edit, Qt::Key_Return);
     QCOMPARE(dialogs.messages, QStringList{QStringLiteral("Введите число от 1 до 9999")});
     // A focused button takes Enter itself.
-    QTest::keyClick(Form1->Bitbtn1, Qt::Key_Return);
-    QCOMPARE(Form1->Calendar7->dateElement(MonthGrid::Element::Year), 2010);
+    QTest::keyClick(program.control<QPushButton>("nextYearButton"), Qt::Key_Return);
+    QCOMPARE(program.main()->grids()[6]->dateElement(MonthGrid::Element::Year), 2010);
     QCOMPARE(dialogs.messages.size(), 1);
 }
 
@@ -185,21 +181,21 @@ void MainWindowTest::yearNavigation()
     RecordingDialogs dialogs;
     ProgramFolder folder;
     folder.write("regional.cal", kRegional);
-    startProgram(folder);
+    TestProgram program(folder);
     const int current = QDate::currentDate().year();
-    Form1->Edit1->setText(typed); // as pasted: no key filter
-    Form1->Button1->click();
+    program.control<QLineEdit>("yearEdit")->setText(typed); // as pasted: no key filter
+    program.control<QPushButton>("goButton")->click();
     QCOMPARE(dialogs.messages.size(), messages);
     QCOMPARE(dialogs.errors.size(), errors);
     if (messages)
         QCOMPARE(dialogs.messages.at(0), QStringLiteral("Введите число от 1 до 9999"));
     const int shown = year ? year : current;
     for (int k = 0; k < 12; ++k) {
-        QCOMPARE(Form1->calendars()[k]->dateElement(MonthGrid::Element::Year), shown);
-        QCOMPARE(Form1->calendars()[k]->dateElement(MonthGrid::Element::Month), k + 1);
+        QCOMPARE(program.main()->grids()[k]->dateElement(MonthGrid::Element::Year), shown);
+        QCOMPARE(program.main()->grids()[k]->dateElement(MonthGrid::Element::Month), k + 1);
     }
-    QCOMPARE(Form1->Labe->text(), year ? label : QString::number(current));
-    QCOMPARE(Form1->Edit1->text(), typed); // the entry keeps what was typed
+    QCOMPARE(program.control<QLabel>("yearLabel")->text(), year ? label : QString::number(current));
+    QCOMPARE(program.control<QLineEdit>("yearEdit")->text(), typed); // the entry keeps what was typed
 }
 
 void MainWindowTest::stepping()
@@ -207,33 +203,33 @@ void MainWindowTest::stepping()
     RecordingDialogs dialogs;
     ProgramFolder folder;
     folder.write("regional.cal", kRegional);
-    startProgram(folder);
+    TestProgram program(folder);
     const int month = QDate::currentDate().month();
-    QCOMPARE(Form1->calendars()[month - 1]->fontColor(), clRed);
-    Form1->Calendar2->setDate(QDate(Form1->Calendar2->dateElement(MonthGrid::Element::Year), 2, 1));
-    Form1->Edit1->setText(QStringLiteral("2008"));
-    Form1->Button1->click();
-    Form1->Calendar2->setDateElement(MonthGrid::Element::Day, 29);
-    Form1->Bitbtn1->click();
-    QCOMPARE(Form1->Labe->text(), QStringLiteral("2009"));
-    QCOMPARE(Form1->Edit1->text(), QStringLiteral("2009"));
-    QCOMPARE(Form1->Calendar2->date(), QDate(2009, 2, 28));
-    QCOMPARE(Form1->Calendar12->dateElement(MonthGrid::Element::Year), 2009);
-    Form1->Bitbtn2->click();
-    Form1->Bitbtn2->click();
-    QCOMPARE(Form1->Calendar9->dateElement(MonthGrid::Element::Year), 2007);
-    QCOMPARE(Form1->calendars()[month - 1]->fontColor(), clRed); // stays red
-    QCOMPARE(Form1->Calendar1->fontColor(), month == 1 ? clRed : clBlack);
+    QCOMPARE(program.main()->grids()[month - 1]->fontColor(), clRed);
+    program.model().setDay(2, 1);
+    program.control<QLineEdit>("yearEdit")->setText(QStringLiteral("2008"));
+    program.control<QPushButton>("goButton")->click();
+    program.model().setDay(2, 29);
+    program.control<QPushButton>("nextYearButton")->click();
+    QCOMPARE(program.control<QLabel>("yearLabel")->text(), QStringLiteral("2009"));
+    QCOMPARE(program.control<QLineEdit>("yearEdit")->text(), QStringLiteral("2009"));
+    QCOMPARE(program.main()->grids()[1]->date(), QDate(2009, 2, 28));
+    QCOMPARE(program.main()->grids()[11]->dateElement(MonthGrid::Element::Year), 2009);
+    program.control<QPushButton>("previousYearButton")->click();
+    program.control<QPushButton>("previousYearButton")->click();
+    QCOMPARE(program.main()->grids()[8]->dateElement(MonthGrid::Element::Year), 2007);
+    QCOMPARE(program.main()->grids()[month - 1]->fontColor(), clRed); // stays red
+    QCOMPARE(program.main()->grids()[0]->fontColor(), month == 1 ? clRed : clBlack);
 
-    for (const auto &[edge, button] : {std::pair{1, Form1->Bitbtn2}, std::pair{9999, Form1->Bitbtn1}}) {
-        Form1->Edit1->setText(QString::number(edge));
-        Form1->Button1->click();
+    for (const auto &[edge, button] : {std::pair{1, program.control<QPushButton>("previousYearButton")}, std::pair{9999, program.control<QPushButton>("nextYearButton")}}) {
+        program.control<QLineEdit>("yearEdit")->setText(QString::number(edge));
+        program.control<QPushButton>("goButton")->click();
         dialogs.clear();
         button->click();
         QCOMPARE(dialogs.errors.size(), 1);
-        QCOMPARE(Form1->Labe->text(), QString::number(edge));
-        QCOMPARE(Form1->Edit1->text(), QString::number(edge));
-        for (MonthGrid *grid : Form1->calendars())
+        QCOMPARE(program.control<QLabel>("yearLabel")->text(), QString::number(edge));
+        QCOMPARE(program.control<QLineEdit>("yearEdit")->text(), QString::number(edge));
+        for (MonthGrid *grid : program.main()->calendars())
             QCOMPARE(grid->dateElement(MonthGrid::Element::Year), edge);
     }
 }
@@ -243,17 +239,17 @@ void MainWindowTest::timeLineAndToday()
     RecordingDialogs dialogs;
     ProgramFolder folder;
     folder.write("regional.cal", kRegional);
-    startProgram(folder);
-    QVERIFY(Form1->Timer1->isActive());
-    QCOMPARE(Form1->Timer1->interval(), 1000);
-    QVERIFY(Form1->St->text().isEmpty());
-    Form1->Timer1Timer();
-    const QString text = Form1->St->text();
+    TestProgram program(folder);
+    QVERIFY(program.control<QTimer>("clockTimer")->isActive());
+    QCOMPARE(program.control<QTimer>("clockTimer")->interval(), 1000);
+    QVERIFY(program.control<QLabel>("timeLine")->text().isEmpty());
+    QMetaObject::invokeMethod(program.control<QTimer>("clockTimer"), "timeout");
+    const QString text = program.control<QLabel>("timeLine")->text();
     QCOMPARE(text.size(), 17);
     QVERIFY(text.startsWith(QStringLiteral("         ")));
     QVERIFY(QTime::fromString(text.mid(9), QStringLiteral("HH:mm:ss")).isValid());
-    QCOMPARE(Form1->DateTimePicker1->date(), QDate::currentDate());
-    QVERIFY(Form1->DateTimePicker1->text().contains(QStringLiteral(" г.")));
+    QCOMPARE(program.control<QDateEdit>("todayPicker")->date(), QDate::currentDate());
+    QVERIFY(program.control<QDateEdit>("todayPicker")->text().contains(QStringLiteral(" г.")));
 }
 
 void MainWindowTest::failedSaveKeepsProgramOpen()
@@ -261,12 +257,12 @@ void MainWindowTest::failedSaveKeepsProgramOpen()
     RecordingDialogs dialogs;
     ProgramFolder folder;
     folder.write("regional.cal", kRegional);
-    startProgram(folder);
+    TestProgram program(folder);
     QDir(folder.path()).mkdir(QStringLiteral("blocked.cpr"));
-    Form14->Edit3->setText(folder.path("blocked.cpr"));
-    Form1->show();
-    QVERIFY(!Form1->close()); // the close is refused
-    QVERIFY(Form1->isVisible());
+    program.model().setProfilePath(folder.path("blocked.cpr"));
+    program.main()->show();
+    QVERIFY(!program.main()->close()); // the close is refused
+    QVERIFY(program.main()->isVisible());
     QCOMPARE(dialogs.errors.size(), 1);
     QVERIFY(dialogs.errors.at(0).contains(QStringLiteral("blocked.cpr")));
     QVERIFY(!QFile::exists(folder.path("cnfg.cal"))); // files after the failure keep their state

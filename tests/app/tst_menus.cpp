@@ -1,10 +1,9 @@
-#include "FakeTrayShell.h"
-#include "TestSupport.h"
-#include "MainWindow.h"
-#include "FloatingClockWindow.h"
-#include "SettingsWindow.h"
 #include "ExitBar.h"
+#include "FakeTrayShell.h"
 #include "ImageButton.h"
+#include "ProgramSupport.h"
+#include "SettingsWindow.h"
+#include "TrayIcon.h"
 
 #include <QAction>
 #include <QApplication>
@@ -20,24 +19,9 @@
 
 namespace {
 
-QWidget *window(const QString &name)
-{
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (w->objectName() == name)
-            return w;
-    return nullptr;
-}
-
-const QStringList kWatched = {"Form1", "Form2", "Form3", "Form10", "Form14", "Form16"};
-
-QStringList visibleWindows()
-{
-    QStringList shown;
-    for (const QString &name : kWatched)
-        if (window(name)->isVisible())
-            shown << name;
-    return shown;
-}
+const QStringList kWatched = {"main", "monthCompare", "miniView", "floatingClock", "settings", "oneMonth"};
+const WindowRole kWatchedRoles[] = {WindowRole::Main, WindowRole::MonthCompare, WindowRole::MiniView,
+                                    WindowRole::FloatingClock, WindowRole::Settings, WindowRole::OneMonth};
 
 // Runs the event loop until something ends it and returns its exit code;
 // start runs once the loop is up.
@@ -78,17 +62,37 @@ private slots:
 
 private:
     void start();
+    QWidget *window(const QString &name);
+    QStringList visibleWindows() const;
+    QAction *action(const char *name) const { return m_program->control<QAction>(name); }
+    ExitBar *exitBar() { return m_program->window<ExitBar>(WindowRole::ExitBar); }
+    SettingsWindow *settingsWindow() { return m_program->window<SettingsWindow>(WindowRole::Settings); }
     std::unique_ptr<ProgramFolder> m_folder;
+    std::unique_ptr<TestProgram> m_program;
     std::unique_ptr<RecordingDialogs> m_dialogs;
     std::shared_ptr<TrayShellLog> m_tray;
 };
 
+QWidget *TestMenus::window(const QString &name)
+{
+    return m_program->window(kWatchedRoles[kWatched.indexOf(name)]);
+}
+
+QStringList TestMenus::visibleWindows() const
+{
+    QStringList shown;
+    for (int k = 0; k < kWatched.size(); ++k)
+        if (m_program->app().isWindowVisible(kWatchedRoles[k]))
+            shown << kWatched.at(k);
+    return shown;
+}
+
 void TestMenus::start()
 {
-    startProgram(*m_folder);
-    Form1->show();
+    m_program = std::make_unique<TestProgram>(*m_folder);
+    m_program->main()->show();
     m_tray = std::make_shared<TrayShellLog>();
-    Form1->RxTrayIcon1->replaceShell(std::make_unique<FakeTrayShell>(m_tray));
+    m_program->main()->trayIcon()->replaceShell(std::make_unique<FakeTrayShell>(m_tray));
 }
 
 void TestMenus::init()
@@ -100,7 +104,7 @@ void TestMenus::init()
 
 void TestMenus::cleanup()
 {
-    stopProgram();
+    m_program.reset();
     m_dialogs.reset();
     m_folder.reset();
 }
@@ -116,56 +120,56 @@ void TestMenus::items_data()
         const char *name, *in, *caption, *shortcut;
         bool visible;
     } rows[] = {
-        {"N27", "MainMenu1", "Профили", "", true},
-        {"N29", "N27", "Выбрать профиль...", "", true},
-        {"N28", "N27", "Новый профиль...", "", true},
-        {"N31", "N27", "Сохранить изменения", "", true},
-        {"Calendar13", "MainMenu1", "Календарь", "", true},
-        {"N1", "Calendar13", "Сравнить месяцы...", "Ctrl+C", true},
-        {"N30", "Calendar13", "Вычислить количество дней...", "", false},
-        {"MtrayMain", "Calendar13", "Минимизировать в трей", "Ctrl+T", true},
-        {"N3", "Calendar13", "Минимизировать", "Ctrl+M", true},
-        {"N5", "Calendar13", "Выход", "Ctrl+F4", true},
-        {"N6", "MainMenu1", "Переход", "", true},
-        {"N7", "N6", "Перейти к...", "", true},
-        {"N13", "MainMenu1", "Печать", "", true},
-        {"N10", "N13", "Печать", "", true},
-        {"N8", "N10", "Обычный календарь", "", true},
-        {"N14", "N10", "Кубический календарь", "", true},
-        {"N12", "N13", "Сохранить в файл", "", false},
-        {"N44", "N13", "Напечатать один месяц", "", false},
-        {"N23", "MainMenu1", "Вид", "", true},
-        {"N26", "N23", "Обычный", "", true},
-        {"N24", "N23", "Режим \"Рабочий стол\" ", "", true},
-        {"N25", "N23", "Один месяц", "", true},
-        {"N46", "N23", "Только Часы", "Shift+Ins", true},
-        {"N45", "N23", "Скрыть главное окно", "Ctrl+H", true},
-        {"N19", "MainMenu1", "Окна", "", true},
-        {"N20", "N19", "Плавающие часы", "", true},
-        {"N17", "MainMenu1", "Настройки", "", true},
-        {"N22", "N17", "Настройки...", "", true},
-        {"N18", "N17", "Фон...", "", true},
-        {"N34", "MainMenu1", "Сохранить", "", true},
-        {"wmf1", "N34", "Сохранить в emf/wmf", "", true},
-        {"bmpjpg1", "N34", "Сохранить в bmp/jpg", "", true},
-        {"N9", "MainMenu1", "Помощь", "", true},
-        {"N11", "N9", "О программе", "", true},
-        {"N15", "N9", "Показывать полезные советы", "", true},
-        {"SplashScreen1", "N9", "Показывать Splash Screen", "", true},
-        {"N16", "N9", "Полезный совет", "", true},
-        {"Mtray", "PopupMenu3", "Минимизировать в трей", "Ctrl+T", true},
-        {"N32", "PopupMenu3", "Показать главное окно", "Ctrl+A", true},
-        {"N33", "PopupMenu3", "Показать в минимизированном виде", "Ctrl+M", true},
-        {"N35", "PopupMenu3", "Показать окно настроек", "Ctrl+P", true},
-        {"N36", "PopupMenu3", "Вид", "", true},
-        {"N37", "N36", "Рабочий стол", "", true},
-        {"N38", "N36", "Один месяц", "", true},
-        {"N39", "N36", "Обычный", "", true},
-        {"N40", "PopupMenu3", "Печать", "", true},
-        {"N41", "N40", "Обычный календарь", "", true},
-        {"N42", "N40", "Кубический календарь", "", true},
-        {"N43", "PopupMenu3", "Выход", "Ctrl+F4", true},
-        {"N21", "PopupMenu1", "Шрифт....", "", true},
+        {"menuProfiles", "mainMenu", "Профили", "", true},
+        {"actionChooseProfile", "menuProfiles", "Выбрать профиль...", "", true},
+        {"actionNewProfile", "menuProfiles", "Новый профиль...", "", true},
+        {"actionSaveProfile", "menuProfiles", "Сохранить изменения", "", true},
+        {"menuCalendar", "mainMenu", "Календарь", "", true},
+        {"actionCompareMonths", "menuCalendar", "Сравнить месяцы...", "Ctrl+C", true},
+        {"actionCountDays", "menuCalendar", "Вычислить количество дней...", "", false},
+        {"actionMinimiseToTray", "menuCalendar", "Минимизировать в трей", "Ctrl+T", true},
+        {"actionMinimise", "menuCalendar", "Минимизировать", "Ctrl+M", true},
+        {"actionExit", "menuCalendar", "Выход", "Ctrl+F4", true},
+        {"menuGoTo", "mainMenu", "Переход", "", true},
+        {"actionGoToDate", "menuGoTo", "Перейти к...", "", true},
+        {"menuPrint", "mainMenu", "Печать", "", true},
+        {"menuPrintKinds", "menuPrint", "Печать", "", true},
+        {"actionPrintYear", "menuPrintKinds", "Обычный календарь", "", true},
+        {"actionPrintCube", "menuPrintKinds", "Кубический календарь", "", true},
+        {"actionSaveToFile", "menuPrint", "Сохранить в файл", "", false},
+        {"actionPrintOneMonth", "menuPrint", "Напечатать один месяц", "", false},
+        {"menuView", "mainMenu", "Вид", "", true},
+        {"actionViewNormal", "menuView", "Обычный", "", true},
+        {"actionViewDesktop", "menuView", "Режим \"Рабочий стол\" ", "", true},
+        {"actionViewOneMonth", "menuView", "Один месяц", "", true},
+        {"actionViewClockOnly", "menuView", "Только Часы", "Shift+Ins", true},
+        {"actionHideMainWindow", "menuView", "Скрыть главное окно", "Ctrl+H", true},
+        {"menuWindows", "mainMenu", "Окна", "", true},
+        {"actionFloatingClock", "menuWindows", "Плавающие часы", "", true},
+        {"menuSettings", "mainMenu", "Настройки", "", true},
+        {"actionSettings", "menuSettings", "Настройки...", "", true},
+        {"actionBackground", "menuSettings", "Фон...", "", true},
+        {"menuSave", "mainMenu", "Сохранить", "", true},
+        {"actionSaveMetafile", "menuSave", "Сохранить в emf/wmf", "", true},
+        {"actionSavePicture", "menuSave", "Сохранить в bmp/jpg", "", true},
+        {"menuHelp", "mainMenu", "Помощь", "", true},
+        {"actionAbout", "menuHelp", "О программе", "", true},
+        {"actionShowTips", "menuHelp", "Показывать полезные советы", "", true},
+        {"actionShowSplash", "menuHelp", "Показывать Splash Screen", "", true},
+        {"actionTip", "menuHelp", "Полезный совет", "", true},
+        {"trayActionMinimiseToTray", "trayMenu", "Минимизировать в трей", "Ctrl+T", true},
+        {"trayActionShowMain", "trayMenu", "Показать главное окно", "Ctrl+A", true},
+        {"trayActionShowMiniView", "trayMenu", "Показать в минимизированном виде", "Ctrl+M", true},
+        {"trayActionSettings", "trayMenu", "Показать окно настроек", "Ctrl+P", true},
+        {"trayMenuView", "trayMenu", "Вид", "", true},
+        {"trayActionViewDesktop", "trayMenuView", "Рабочий стол", "", true},
+        {"trayActionViewOneMonth", "trayMenuView", "Один месяц", "", true},
+        {"trayActionViewNormal", "trayMenuView", "Обычный", "", true},
+        {"trayMenuPrint", "trayMenu", "Печать", "", true},
+        {"trayActionPrintYear", "trayMenuPrint", "Обычный календарь", "", true},
+        {"trayActionPrintCube", "trayMenuPrint", "Кубический календарь", "", true},
+        {"trayActionExit", "trayMenu", "Выход", "Ctrl+F4", true},
+        {"actionYearFont", "yearMenu", "Шрифт....", "", true},
     };
     for (const auto &r : rows)
         QTest::newRow(r.name) << QString::fromUtf8(r.name) << QString::fromUtf8(r.in)
@@ -177,10 +181,10 @@ void TestMenus::items()
 {
     QFETCH(QString, name);
     QFETCH(QString, in);
-    QAction *action = Form1->findChild<QAction *>(name);
+    QAction *action = action(name);
     QObject *holder = action ? action->parent() : nullptr;
     if (!action) { // a submenu: its own action carries caption and visibility
-        auto *menu = Form1->findChild<QMenu *>(name);
+        auto *menu = m_program->main()->findChild<QMenu *>(name);
         QVERIFY2(menu, qPrintable(name));
         action = menu->menuAction();
         holder = menu->parent();
@@ -198,25 +202,25 @@ void TestMenus::views_data()
     QTest::addColumn<QStringList>("after");
     const QStringList all = kWatched;
     QTest::newRow("tray only leaves the one-month window")
-        << all << "MtrayMain" << QStringList{"Form16"};
-    QTest::newRow("tray menu's tray only") << all << "Mtray" << QStringList{"Form16"};
-    QTest::newRow("one month") << QStringList{"Form1"} << "N25" << QStringList{"Form16"};
+        << all << "actionMinimiseToTray" << QStringList{"oneMonth"};
+    QTest::newRow("tray menu's tray only") << all << "trayActionMinimiseToTray" << QStringList{"oneMonth"};
+    QTest::newRow("one month") << QStringList{"main"} << "actionViewOneMonth" << QStringList{"oneMonth"};
     QTest::newRow("tray menu's one month")
-        << QStringList{"Form1"} << "N38" << QStringList{"Form16"};
-    QTest::newRow("clock only") << QStringList{"Form1", "Form2"} << "N46"
-                                << QStringList{"Form2", "Form10"};
-    QTest::newRow("floating clock") << QStringList{"Form1"} << "N20"
-                                    << QStringList{"Form1", "Form10"};
-    QTest::newRow("hidden") << QStringList{"Form1", "Form3"} << "N45" << QStringList{"Form3"};
-    QTest::newRow("minimised view") << QStringList{"Form1"} << "N3" << QStringList{"Form3"};
+        << QStringList{"main"} << "trayActionViewOneMonth" << QStringList{"oneMonth"};
+    QTest::newRow("clock only") << QStringList{"main", "monthCompare"} << "actionViewClockOnly"
+                                << QStringList{"monthCompare", "floatingClock"};
+    QTest::newRow("floating clock") << QStringList{"main"} << "actionFloatingClock"
+                                    << QStringList{"main", "floatingClock"};
+    QTest::newRow("hidden") << QStringList{"main", "miniView"} << "actionHideMainWindow" << QStringList{"miniView"};
+    QTest::newRow("minimised view") << QStringList{"main"} << "actionMinimise" << QStringList{"miniView"};
     QTest::newRow("tray menu's minimised view")
-        << QStringList{"Form1"} << "N33" << QStringList{"Form3"};
+        << QStringList{"main"} << "trayActionShowMiniView" << QStringList{"miniView"};
     QTest::newRow("back from the minimised view")
-        << QStringList{"Form3", "Form16"} << "N32" << QStringList{"Form1", "Form16"};
+        << QStringList{"miniView", "oneMonth"} << "trayActionShowMain" << QStringList{"main", "oneMonth"};
     QTest::newRow("tray click hides nothing")
-        << QStringList{"Form3"} << "click" << QStringList{"Form1", "Form3"};
+        << QStringList{"miniView"} << "click" << QStringList{"main", "miniView"};
     QTest::newRow("desktop frame keeps the window shown")
-        << QStringList{"Form1", "Form2"} << "N24" << QStringList{"Form1", "Form2"};
+        << QStringList{"main", "monthCompare"} << "actionViewDesktop" << QStringList{"main", "monthCompare"};
 }
 
 void TestMenus::views()
@@ -227,13 +231,13 @@ void TestMenus::views()
         window(name)->setVisible(before.contains(name));
     m_dialogs->clear();
     if (command == QLatin1String("click")) {
-        Form1->RxTrayIcon1->handleMessage(TrayMessage::LButtonDown);
-        Form1->RxTrayIcon1->handleMessage(TrayMessage::LButtonUp);
+        m_program->main()->trayIcon()->handleMessage(TrayMessage::LButtonDown);
+        m_program->main()->trayIcon()->handleMessage(TrayMessage::LButtonUp);
     } else {
-        Form1->findChild<QAction *>(command)->trigger();
+        action(command)->trigger();
     }
     QTEST(visibleWindows(), "after");
-    QVERIFY(!Form1->isMinimized());
+    QVERIFY(!m_program->main()->isMinimized());
     QCOMPARE(m_dialogs->errors, QStringList());
 }
 
@@ -241,128 +245,128 @@ void TestMenus::withoutTrayHostNothingIsLost()
 {
     // No notification area: hiding the main window would lose the program.
     m_tray->host = false;
-    for (const char *command : {"MtrayMain", "N45"}) {
+    for (const char *command : {"actionMinimiseToTray", "actionHideMainWindow"}) {
         for (const QString &name : kWatched)
             window(name)->show();
-        Form1->findChild<QAction *>(command)->trigger();
-        QVERIFY2(Form1->isVisible() && Form1->isMinimized(), command);
+        action(command)->trigger();
+        QVERIFY2(m_program->main()->isVisible() && m_program->main()->isMinimized(), command);
         QStringList others = visibleWindows();
-        others.removeOne(QStringLiteral("Form1"));
-        QCOMPARE(others, command == QByteArray("N45") ? kWatched.mid(1) : QStringList{"Form16"});
-        Form1->N32->trigger();
-        QVERIFY(!Form1->isMinimized());
+        others.removeOne(QStringLiteral("main"));
+        QCOMPARE(others, command == QByteArray("actionHideMainWindow") ? kWatched.mid(1) : QStringList{"oneMonth"});
+        action("trayActionShowMain")->trigger();
+        QVERIFY(!m_program->main()->isMinimized());
     }
     // Closing the one-month window from a one-month view leaves the taskbar
     // entry; so does closing the clock of the clock-only view, or the
     // minimised view where a window manager offers a close box for it.
-    Form1->N25->trigger();
-    Form19->show();
-    Form19->WinButton3->click();
-    QVERIFY(Form1->isVisible() && Form1->isMinimized());
-    for (const char *command : {"N46", "N3"}) {
-        Form1->showMainWindow();
-        Form1->findChild<QAction *>(command)->trigger();
-        QVERIFY(Form1->isHidden());
-        for (QWidget *view : {static_cast<QWidget *>(Form10), window("Form3")})
+    action("actionViewOneMonth")->trigger();
+    exitBar()->show();
+    exitBar()->WinButton3->click();
+    QVERIFY(m_program->main()->isVisible() && m_program->main()->isMinimized());
+    for (const char *command : {"actionViewClockOnly", "actionMinimise"}) {
+        m_program->main()->showMainWindow();
+        action(command)->trigger();
+        QVERIFY(m_program->main()->isHidden());
+        for (QWidget *view : {static_cast<QWidget *>(window("floatingClock")), window("miniView")})
             view->close();
-        QVERIFY2(Form1->isVisible() && Form1->isMinimized(), command);
+        QVERIFY2(m_program->main()->isVisible() && m_program->main()->isMinimized(), command);
     }
 }
 
 void TestMenus::menuShortcutsBeatTheFocusedField()
 {
     // Ctrl+C copies in a field elsewhere; in the main window it is the menu's.
-    Form1->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(Form1));
-    for (QWidget *field : {static_cast<QWidget *>(Form1->Edit1),
-                           static_cast<QWidget *>(Form1->DateTimePicker1)}) {
-        window("Form2")->hide();
+    m_program->main()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_program->main()));
+    for (QWidget *field : {static_cast<QWidget *>(m_program->control<QWidget>("yearEdit")),
+                           static_cast<QWidget *>(m_program->control<QWidget>("todayPicker"))}) {
+        window("monthCompare")->hide();
         field->setFocus();
         QTest::keyClick(field, Qt::Key_C, Qt::ControlModifier);
-        QVERIFY2(window("Form2")->isVisible(), qPrintable(field->objectName()));
+        QVERIFY2(window("monthCompare")->isVisible(), qPrintable(field->objectName()));
     }
 }
 
 void TestMenus::framesAndWayBack()
 {
-    const Qt::WindowFlags framed = Form1->windowFlags();
-    const QPoint place = Form1->pos();
-    Form1->N24->trigger();
-    QVERIFY(Form1->windowFlags() & Qt::FramelessWindowHint);
-    QCOMPARE(Form1->pos(), place);
-    QVERIFY(Form1->isVisible());
+    const Qt::WindowFlags framed = m_program->main()->windowFlags();
+    const QPoint place = m_program->main()->pos();
+    action("actionViewDesktop")->trigger();
+    QVERIFY(m_program->main()->windowFlags() & Qt::FramelessWindowHint);
+    QCOMPARE(m_program->main()->pos(), place);
+    QVERIFY(m_program->main()->isVisible());
 
     // The tray menu's "Обычный" brings the frame back.
-    Form1->N39->trigger();
-    QCOMPARE(Form1->windowFlags(), framed);
-    QVERIFY(Form1->isVisible());
+    action("trayActionViewNormal")->trigger();
+    QCOMPARE(m_program->main()->windowFlags(), framed);
+    QVERIFY(m_program->main()->isVisible());
 
     // A hidden main window stays hidden whatever its frame.
-    Form1->hide();
-    Form1->N37->trigger();
-    QVERIFY(Form1->windowFlags() & Qt::FramelessWindowHint);
-    QVERIFY(!Form1->isVisible());
+    m_program->main()->hide();
+    action("trayActionViewDesktop")->trigger();
+    QVERIFY(m_program->main()->windowFlags() & Qt::FramelessWindowHint);
+    QVERIFY(!m_program->main()->isVisible());
 }
 
 void TestMenus::settingsPages()
 {
     // "Настройки..." keeps whatever page was shown last.
     const std::pair<QAction *, QWidget *> steps[] = {
-        {Form1->N35, Form14->TabSheet2}, {Form1->N22, Form14->TabSheet2},
-        {Form1->N29, Form14->TabSheet7}, {Form1->N35, Form14->TabSheet2},
-        {Form1->N28, Form14->TabSheet7}, {Form1->N22, Form14->TabSheet7}};
+        {action("trayActionSettings"), settingsWindow()->TabSheet2}, {action("actionSettings"), settingsWindow()->TabSheet2},
+        {action("actionChooseProfile"), settingsWindow()->TabSheet7}, {action("trayActionSettings"), settingsWindow()->TabSheet2},
+        {action("actionNewProfile"), settingsWindow()->TabSheet7}, {action("actionSettings"), settingsWindow()->TabSheet7}};
     for (const auto &[command, page] : steps) {
-        Form14->hide();
+        settingsWindow()->hide();
         command->trigger();
-        QVERIFY(Form14->isVisible() && Form14->PageControl1->currentWidget() == page);
+        QVERIFY(settingsWindow()->isVisible() && settingsWindow()->PageControl1->currentWidget() == page);
     }
 }
 
 void TestMenus::checkItemsSurviveRestart()
 {
-    Form1->SplashScreen1->trigger();
-    QVERIFY(!Form1->SplashScreen1->isChecked());
-    QCOMPARE(ShowSplashFlag, 0);
-    Form1->N15->trigger();
-    Form1->N15->trigger();
-    QVERIFY(Form1->N15->isChecked());
-    QCOMPARE(ShowTipsFlag, 1);
+    action("actionShowSplash")->trigger();
+    QVERIFY(!action("actionShowSplash")->isChecked());
+    QVERIFY(!m_program->model().showSplash());
+    action("actionShowTips")->trigger();
+    action("actionShowTips")->trigger();
+    QVERIFY(action("actionShowTips")->isChecked());
+    QVERIFY(m_program->model().showTips());
 
-    QCOMPARE(runLoop([] { Form1->close(); }), 0);
+    QCOMPARE(runLoop([this] { m_program->main()->close(); }), 0);
     const QStringList settings = m_folder->read(QStringLiteral("cnfg.cal"));
     QCOMPARE(settings.mid(13, 2), QStringList({"1", "0"}));
 
-    stopProgram();
+    m_program.reset();
     start();
-    QVERIFY(!Form1->SplashScreen1->isChecked());
-    QVERIFY(Form1->N15->isChecked());
+    QVERIFY(!action("actionShowSplash")->isChecked());
+    QVERIFY(action("actionShowTips")->isChecked());
 }
 
 void TestMenus::exitWritesNothing_data()
 {
     QTest::addColumn<QString>("command");
-    QTest::newRow("main menu") << "N5";
-    QTest::newRow("tray menu") << "N43";
+    QTest::newRow("main menu") << "actionExit";
+    QTest::newRow("tray menu") << "trayActionExit";
     QTest::newRow("exit window") << "WinButton1";
 }
 
 void TestMenus::exitWritesNothing()
 {
     QFETCH(QString, command);
-    Form1->Calendar3->setDateElement(MonthGrid::Element::Day, 17);
-    QAction *item = Form1->findChild<QAction *>(command);
-    ImageButton *button = Form19->findChild<ImageButton *>(command);
+    m_program->model().setDay(3, 17);
+    QAction *item = action(qPrintable(command));
+    ImageButton *button = exitBar()->findChild<ImageButton *>(command);
     QCOMPARE(runLoop([item, button] { item ? item->trigger() : button->click(); }), 0);
     // Nothing closed, nothing saved.
-    QVERIFY(Form1->isVisible());
+    QVERIFY(m_program->main()->isVisible());
     QCOMPARE(QDir(m_folder->path()).entryList(QDir::Files), QStringList());
 }
 
 void TestMenus::closingSavesAndEnds()
 {
-    Form1->Calendar3->setDateElement(MonthGrid::Element::Day, 17);
-    QCOMPARE(runLoop([] { Form1->close(); }), 0);
-    QVERIFY(!Form1->isVisible());
+    m_program->model().setDay(3, 17);
+    QCOMPARE(runLoop([this] { m_program->main()->close(); }), 0);
+    QVERIFY(!m_program->main()->isVisible());
     const QStringList written = QDir(m_folder->path()).entryList(QDir::Files);
     for (const char *name : {"cnfg.cal", "default.cpr", "regional.cal"})
         QVERIFY2(written.contains(QLatin1String(name)), name);
@@ -377,11 +381,11 @@ void TestMenus::exitWindow_data()
     QTest::newRow("close the window: only the tray is left")
         << "WinButton3" << QStringList{} << QStringList{};
     QTest::newRow("close the window beside the main window")
-        << "WinButton3" << QStringList{"Form1", "Form16"} << QStringList{"Form1"};
-    QTest::newRow("Enter closes the window") << "Enter" << QStringList{"Form16"} << QStringList{};
-    QTest::newRow("show the main window") << "WinButton2" << QStringList{} << QStringList{"Form1"};
+        << "WinButton3" << QStringList{"main", "oneMonth"} << QStringList{"main"};
+    QTest::newRow("Enter closes the window") << "Enter" << QStringList{"oneMonth"} << QStringList{};
+    QTest::newRow("show the main window") << "WinButton2" << QStringList{} << QStringList{"main"};
     QTest::newRow("cancel brings the month back")
-        << "WinButton4" << QStringList{} << QStringList{"Form16"};
+        << "WinButton4" << QStringList{} << QStringList{"oneMonth"};
 }
 
 void TestMenus::exitWindow()
@@ -390,41 +394,41 @@ void TestMenus::exitWindow()
     QFETCH(QStringList, before);
     for (const QString &name : kWatched)
         window(name)->setVisible(before.contains(name));
-    Form19->show();
+    exitBar()->show();
     if (press == QLatin1String("Enter"))
-        QTest::keyClick(Form19, Qt::Key_Return);
+        QTest::keyClick(exitBar(), Qt::Key_Return);
     else
-        QTest::mouseClick(Form19->findChild<ImageButton *>(press), Qt::LeftButton);
-    QVERIFY(!Form19->isVisible());
+        QTest::mouseClick(exitBar()->findChild<ImageButton *>(press), Qt::LeftButton);
+    QVERIFY(!exitBar()->isVisible());
     QTEST(visibleWindows(), "after");
 }
 
 void TestMenus::exitWindowLayout()
 {
-    Form19->show();
-    QCOMPARE(Form19->size(), QSize(628, 67));
-    QVERIFY(Form19->windowFlags() & Qt::FramelessWindowHint);
+    exitBar()->show();
+    QCOMPARE(exitBar()->size(), QSize(628, 67));
+    QVERIFY(exitBar()->windowFlags() & Qt::FramelessWindowHint);
     const QPoint offCentre =
-        Form19->frameGeometry().center() - Form19->screen()->availableGeometry().center();
+        exitBar()->frameGeometry().center() - exitBar()->screen()->availableGeometry().center();
     QVERIFY(offCentre.manhattanLength() <= 1);
-    QVERIFY(Form19->WinButton3->isDefault());
+    QVERIFY(exitBar()->WinButton3->isDefault());
     // The pictures come from the program's resources, the banner as a GIF.
-    QVERIFY(Form19->Image1->hasPicture() && Form19->Image2->hasPicture());
-    for (ImageButton *b : {Form19->WinButton1, Form19->WinButton2, Form19->WinButton3})
+    QVERIFY(exitBar()->Image1->hasPicture() && exitBar()->Image2->hasPicture());
+    for (ImageButton *b : {exitBar()->WinButton1, exitBar()->WinButton2, exitBar()->WinButton3})
         QVERIFY(!b->Bitmap().isNull() && b->height() == 25);
 }
 
 void TestMenus::failedSaveKeepsRunning()
 {
-    Form14->Edit3->setText(m_folder->path(QStringLiteral("missing/default.cpr")));
+    m_program->model().setProfilePath(m_folder->path(QStringLiteral("missing/default.cpr")));
     m_dialogs->clear();
-    const int code = runLoop([] {
-        Form1->close();
+    const int code = runLoop([this] {
+        m_program->main()->close();
         // Still running: end it from outside with a code of our own.
         QTimer::singleShot(50, [] { QCoreApplication::exit(7); });
     });
     QCOMPARE(code, 7);
-    QVERIFY(Form1->isVisible());
+    QVERIFY(m_program->main()->isVisible());
     QCOMPARE(m_dialogs->errors.size(), 1);
     QVERIFY(m_dialogs->errors.first().contains(QStringLiteral("default.cpr")));
 }

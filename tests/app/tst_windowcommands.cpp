@@ -1,10 +1,11 @@
 // Main menu items that open the auxiliary windows.
 #include "QuietProgram.h"
-#include "MainWindow.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QTest>
+
+Q_DECLARE_METATYPE(WindowRole)
 
 class TestWindowCommands : public QObject {
     Q_OBJECT
@@ -17,28 +18,26 @@ private slots:
     void itemShowsItsWindow_data()
     {
         QTest::addColumn<QString>("item");
-        QTest::addColumn<QString>("window");
-        QTest::newRow("compare months") << "N1" << "Form2";
-        QTest::newRow("day count, hidden item") << "N30" << "Form17";
-        QTest::newRow("go to date") << "N7" << "Form6";
-        QTest::newRow("about") << "N11" << "About";
+        QTest::addColumn<WindowRole>("role");
+        QTest::newRow("compare months") << "actionCompareMonths" << WindowRole::MonthCompare;
+        QTest::newRow("day count, hidden item") << "actionCountDays" << WindowRole::DateSpan;
+        QTest::newRow("go to date") << "actionGoToDate" << WindowRole::GoToDate;
+        QTest::newRow("about") << "actionAbout" << WindowRole::About;
     }
     void itemShowsItsWindow()
     {
         QFETCH(QString, item);
-        QFETCH(QString, window);
-        QWidget *shown = nullptr;
-        for (QWidget *w : QApplication::topLevelWidgets())
-            if (w->objectName() == window)
-                shown = w;
-        QVERIFY(shown);
-        shown->hide();
-        QAction *action = Form1->findChild<QAction *>(item);
+        QFETCH(WindowRole, role);
+        TestProgram &program = *m_program.program;
+        // Built when first asked for, not at start.
+        QVERIFY(!program.app().existingWindow(role));
+        QAction *action = program.control<QAction>(qPrintable(item));
         QVERIFY(action);
-        Form1->show();
+        program.main()->show();
         action->trigger();
-        QVERIFY(shown->isVisible());
-        QVERIFY(Form1->isVisible()); // these windows come beside the main window
+        QWidget *shown = program.app().existingWindow(role);
+        QVERIFY(shown && shown->isVisible());
+        QVERIFY(program.main()->isVisible()); // these windows come beside the main window
         shown->hide();
     }
 };
