@@ -2,7 +2,7 @@
 // typical user's files: settings, a profile with holidays, regional options.
 #include "FirstPaint.h"
 #include "Paths.h"
-#include "Program.h"
+#include "Application.h"
 #include "TextFile.h"
 #include "MainWindow.h"
 #include "Widgets.h"
@@ -28,14 +28,11 @@ int main(int argc, char *argv[])
     writeTextFile(folder + QStringLiteral("regional.cal"),
                   {QStringLiteral("TRUE"), QStringLiteral("FALSE"), QStringLiteral("FALSE"),
                    QStringLiteral("TRUE")});
-    setProgramDirForTest(folder);
-
-    SetUpApplication();
-    CreateForms();
-    new FirstPaintProbe(Form1);
-    Form1->show();
-    centreOnScreen(Form1);
-    const int code = QApplication::exec();
-    DestroyForms();
-    return code;
+    Application::setUpToolkit();
+    Application program(folder);
+    program.start();
+    new FirstPaintProbe(program.mainWindow());
+    program.mainWindow()->show();
+    centreOnScreen(program.mainWindow());
+    return QApplication::exec();
 }
