@@ -71,6 +71,15 @@ public:
     {
         showBox(QMessageBox::Critical, text);
     }
+    bool question(const QString &text) override
+    {
+        QMessageBox box(QMessageBox::Warning, QString::fromUtf8(kBoxTitle), text,
+                        QMessageBox::Yes | QMessageBox::No, boxParent(nullptr));
+        box.setDefaultButton(QMessageBox::No);
+        box.setEscapeButton(QMessageBox::No);
+        box.setWindowFlag(Qt::WindowStaysOnTopHint);
+        return box.exec() == QMessageBox::Yes;
+    }
     QString openFileName(QWidget *parent, const QString &title, const QString &filter) override
     {
         QFileDialog dialog(boxParent(parent), title, QString(), filter);
@@ -86,10 +95,7 @@ public:
                          const QString &defaultSuffix) override
     {
         QFileDialog dialog(boxParent(parent), title, QString(), filter);
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setDefaultSuffix(defaultSuffix);
-        // Saving over a file replaces it without a question.
-        dialog.setOption(QFileDialog::DontConfirmOverwrite);
+        prepareSaveDialog(dialog, defaultSuffix);
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return {};
         return dialog.selectedFiles().constFirst();
@@ -122,6 +128,14 @@ RealDialogs g_real;
 DialogSeam *g_seam = nullptr;
 
 } // namespace
+
+void prepareSaveDialog(QFileDialog &dialog, const QString &defaultSuffix)
+{
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(defaultSuffix);
+    // Replacing a file the user already has takes a question.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+}
 
 DialogSeam &dialogs() { return g_seam ? *g_seam : g_real; }
 

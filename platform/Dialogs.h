@@ -5,6 +5,7 @@
 #include <QString>
 #include <optional>
 
+class QFileDialog;
 class QPrinter;
 class QWidget;
 
@@ -15,6 +16,8 @@ public:
     virtual void message(const QString &text) = 0;
     // The box that reports a failed handler.
     virtual void error(const QString &text) = 0;
+    // A warning with "Да" and "Нет", "Нет" the default; true for "Да".
+    virtual bool question(const QString &text) = 0;
     // Empty result: the user cancelled.
     virtual QString openFileName(QWidget *parent, const QString &title, const QString &filter) = 0;
     virtual QString saveFileName(QWidget *parent, const QString &title, const QString &filter,
@@ -28,6 +31,9 @@ public:
 DialogSeam &dialogs();
 // Installs a seam (nullptr restores the real dialogs). The caller keeps ownership.
 void setDialogSeam(DialogSeam *seam);
+
+// The save dialog as the program runs it: it asks before replacing a file.
+void prepareSaveDialog(QFileDialog &dialog, const QString &defaultSuffix);
 
 // The program's plain user-mistake box.
 void ShowMessage(const QString &text);

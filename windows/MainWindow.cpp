@@ -5,6 +5,7 @@
 #include "Colours.h"
 #include "Convert.h"
 #include "Dialogs.h"
+#include "Errors.h"
 #include "Handler.h"
 #include "MonthGrid.h"
 #include "Paths.h"
@@ -311,8 +312,16 @@ void MainWindow::keyPressEvent(QKeyEvent *event)
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    // The save must succeed before the program ends; otherwise it stays open.
-    if (!runHandler([this] { m_model.save(); })) {
+    // A failed save leaves the choice to the user: staying open (the
+    // default) keeps the chance to free space or fix the folder.
+    QString failure;
+    try {
+        m_model.save();
+    } catch (const DayrailError &e) {
+        failure = e.text();
+    }
+    if (!failure.isEmpty() &&
+        !dialogs().question(failure + QStringLiteral("\n\nЗакрыть программу без сохранения?"))) {
         event->ignore();
         return;
     }

@@ -261,11 +261,16 @@ void MainWindowTest::failedSaveKeepsProgramOpen()
     QDir(folder.path()).mkdir(QStringLiteral("blocked.cpr"));
     program.model().setProfilePath(folder.path("blocked.cpr"));
     program.main()->show();
-    QVERIFY(!program.main()->close()); // the close is refused
+    // "Нет", the default: the program stays open.
+    QVERIFY(!program.main()->close());
     QVERIFY(program.main()->isVisible());
-    QCOMPARE(dialogs.errors.size(), 1);
-    QVERIFY(dialogs.errors.at(0).contains(QStringLiteral("blocked.cpr")));
-    QVERIFY(!QFile::exists(folder.path("cnfg.cal"))); // files after the failure keep their state
+    QCOMPARE(dialogs.questions.size(), 1);
+    QVERIFY(dialogs.questions.at(0).contains(QStringLiteral("blocked.cpr")));
+    QVERIFY(dialogs.errors.isEmpty());
+    // "Да": it closes without writing anything more.
+    dialogs.questionAnswer = true;
+    QVERIFY(program.main()->close());
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"regional.cal"});
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -429,8 +429,8 @@ void TestMenus::failedSaveKeepsRunning()
     });
     QCOMPARE(code, 7);
     QVERIFY(m_program->main()->isVisible());
-    QCOMPARE(m_dialogs->errors.size(), 1);
-    QVERIFY(m_dialogs->errors.first().contains(QStringLiteral("default.cpr")));
+    QCOMPARE(m_dialogs->questions.size(), 1);
+    QVERIFY(m_dialogs->questions.first().contains(QStringLiteral("default.cpr")));
 }
 
 QTEST_MAIN(TestMenus)

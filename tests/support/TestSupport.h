@@ -17,6 +17,11 @@ public:
 
     void message(const QString &text) override { messages << text; }
     void error(const QString &text) override { errors << text; }
+    bool question(const QString &text) override
+    {
+        questions << text;
+        return questionAnswer;
+    }
     QString openFileName(QWidget *, const QString &title, const QString &) override;
     QString saveFileName(QWidget *, const QString &title, const QString &,
                          const QString &) override;
@@ -30,6 +35,7 @@ public:
     {
         messages.clear();
         errors.clear();
+        questions.clear();
         titles.clear();
         filters.clear();
         suffixes.clear();
@@ -38,6 +44,8 @@ public:
 
     QStringList messages;
     QStringList errors;
+    QStringList questions;
+    bool questionAnswer = false;     // "Нет", the default
     QStringList titles;              // titles of the file dialogs asked for
     QStringList filters;             // their filters
     QStringList suffixes;            // default extensions of the save dialogs
