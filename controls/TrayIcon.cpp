@@ -187,7 +187,8 @@ void TrayIcon::runAnimation(bool run)
 {
     if (!m_animation)
         return;
-    if (run)
+    // Frames nobody can see cost nothing: without a tray host the timer rests.
+    if (run && m_shell->hostAvailable())
         m_animation->start();
     else
         m_animation->stop();

@@ -229,6 +229,12 @@ void TrayIconTest::animatesOnlyInTray()
     tray.setAnimated(true);
     QTest::qWait(40);
     QCOMPARE(tray.frameIndex(), -1); // out of the tray: suspended
+    log->host = false;
+    tray.setActive(true);
+    QTest::qWait(40);
+    QCOMPARE(tray.frameIndex(), -1); // no tray host to show the frames
+    tray.setActive(false);
+    log->host = true;
     tray.setActive(true);
     QTRY_VERIFY(log->ops.count(QStringLiteral("modify:")) >= 4);
     QVERIFY(tray.frameIndex() >= 0 && tray.frameIndex() < 3);
