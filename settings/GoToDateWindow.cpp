@@ -1,22 +1,19 @@
 #include "GoToDateWindow.h"
 
-#include "MonthGrid.h"
+#include "CalendarModel.h"
 #include "Convert.h"
 #include "Dialogs.h"
 #include "Errors.h"
 #include "Handler.h"
-#include "MainWindow.h"
+#include "MonthGrid.h"
 #include "Widgets.h"
 
-#include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QHideEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-
-GoToDateWindow *Form6 = nullptr;
 
 namespace {
 
@@ -60,16 +57,16 @@ QComboBox *pickList(QWidget *parent, const char *name, const QString &accessible
 // The grid takes one element at a time, day first. A day its current month
 // lacks may still exist in the month and year given next, so until the last
 // step the grid holds the nearest day and the entered day is given at the end.
-void giveElement(MonthGrid *grid, int element, int value, int enteredDay)
+void giveElement(MonthGrid *grid, MonthGrid::Element element, int value, int enteredDay)
 {
     const QDate now = grid->date();
     int year = now.year(), month = now.month();
-    if (element == 1)
+    if (element == MonthGrid::Element::Year)
         year = value;
-    else if (element == 2)
+    else if (element == MonthGrid::Element::Month)
         month = value;
     if (year < 1 || year > 9999 || month < 1 || month > 12 || enteredDay < 1 || enteredDay > 31) {
-        grid->setDateElement(MonthGrid::Element(element), value); // refused with the grid's own error
+        grid->setDateElement(element, value); // refused with the grid's own error
         return;
     }
     const int day = qMin(enteredDay, QDate(year, month, 1).daysInMonth());
@@ -78,9 +75,9 @@ void giveElement(MonthGrid *grid, int element, int value, int enteredDay)
 
 } // namespace
 
-GoToDateWindow::GoToDateWindow()
+GoToDateWindow::GoToDateWindow(const CalendarModel &model, QWidget *parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("Form6"));
+    setObjectName(QStringLiteral("goToDateWindow"));
     setWindowTitle(QStringLiteral("Перейти к..."));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                    Qt::CustomizeWindowHint);
@@ -88,54 +85,49 @@ GoToDateWindow::GoToDateWindow()
     setFixedSize(602, 320);
     setWindowColour(this, clSkyBlue);
 
-    Label2 = placeLabel(this, "Label2", QStringLiteral("День"), 24, 16, 0, true);
-    Label3 = placeLabel(this, "Label3", QStringLiteral("Месяц"), 224, 16, 0, true);
-    Label4 = placeLabel(this, "Label4", QStringLiteral("Год"), 424, 16, 0, true);
-    ComboBox1 = pickList(this, "ComboBox1", Label2->text(), 31, {24, 34, 185, 23});
-    ComboBox2 = pickList(this, "ComboBox2", Label3->text(), 12, {224, 34, 185, 23});
-    Edit1 = place(new QLineEdit(this), 424, 34, 153, 23);
-    Edit1->setObjectName(QStringLiteral("Edit1"));
-    Edit1->setAccessibleName(Label4->text());
-    paintCream(Edit1);
-    BitBtn1 = place(new QPushButton(QStringLiteral("Принять"), this), 424, 72, 153, 30);
-    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-    BitBtn1->setDefault(true);
+    QLabel *dayHeading = placeLabel(this, "dayHeading", QStringLiteral("День"), 24, 16, 0, true);
+    QLabel *monthHeading =
+        placeLabel(this, "monthHeading", QStringLiteral("Месяц"), 224, 16, 0, true);
+    QLabel *yearHeading = placeLabel(this, "yearHeading", QStringLiteral("Год"), 424, 16, 0, true);
+    m_dayList = pickList(this, "dayList", dayHeading->text(), 31, {24, 34, 185, 23});
+    m_monthList = pickList(this, "monthList", monthHeading->text(), 12, {224, 34, 185, 23});
+    m_yearField = place(new QLineEdit(this), 424, 34, 153, 23);
+    m_yearField->setObjectName(QStringLiteral("yearField"));
+    m_yearField->setAccessibleName(yearHeading->text());
+    paintCream(m_yearField);
+    auto *acceptButton = place(new QPushButton(QStringLiteral("Принять"), this), 424, 72, 153, 30);
+    acceptButton->setObjectName(QStringLiteral("acceptButton"));
+    acceptButton->setDefault(true);
 
-    Label1 = place(new QLabel(this), 24, 112, 553, 32);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setAlignment(Qt::AlignCenter);
-    {
-        QFont f = Label1->font();
-        f.setPixelSize(24);
-        f.setBold(true);
-        f.setItalic(true);
-        Label1->setFont(f);
-        setFontColour(Label1, clWhite);
-    }
-    Label1->hide();
+    m_dateCaption = place(new QLabel(this), 24, 112, 553, 32);
+    m_dateCaption->setObjectName(QStringLiteral("dateCaption"));
+    m_dateCaption->setAlignment(Qt::AlignCenter);
+    QFont captionFont = m_dateCaption->font();
+    captionFont.setPixelSize(24);
+    captionFont.setBold(true);
+    captionFont.setItalic(true);
+    m_dateCaption->setFont(captionFont);
+    setFontColour(m_dateCaption, clWhite);
+    m_dateCaption->hide();
 
-    Calendar1 = place(new MonthGrid(this), 181, 152, 240, 152);
-    Calendar1->setObjectName(QStringLiteral("Calendar1"));
-    Calendar1->setAccessibleName(QStringLiteral("Дата"));
-    Calendar1->setUseCurrentDate(false);
-    Calendar1->setReadOnly(true);
-    Calendar1->setStartOfWeek(0);
-    Calendar1->setColor(clCream);
-    Calendar1->setFontColor(clRed);
-    Calendar1->hide();
+    m_grid = place(new MonthGrid(this), 181, 152, 240, 152);
+    m_grid->setObjectName(QStringLiteral("grid"));
+    m_grid->setAccessibleName(QStringLiteral("Дата"));
+    m_grid->setUseCurrentDate(false);
+    m_grid->setReadOnly(true);
+    m_grid->setStartOfWeek(model.startOfWeek());
+    m_grid->setColor(clCream);
+    m_grid->setFontColor(clRed);
+    m_grid->hide();
 
-    bindHandler(BitBtn1, &QPushButton::clicked, this, &GoToDateWindow::BitBtn1Click);
-}
-
-void GoToDateWindow::FormCreate()
-{
-    bindHandler(Form1->N7, &QAction::triggered, Form1, &MainWindow::N7Click);
-    m_dayPrompt = ComboBox1->currentText();
-    m_monthPrompt = ComboBox2->currentText();
+    bindHandler(acceptButton, &QPushButton::clicked, this, &GoToDateWindow::acceptDate);
+    connect(&model, &CalendarModel::weekStartChanged, m_grid, &MonthGrid::setStartOfWeek);
+    m_dayPrompt = m_dayList->currentText();
+    m_monthPrompt = m_monthList->currentText();
     centreOnScreen(this);
 }
 
-void GoToDateWindow::BitBtn1Click()
+void GoToDateWindow::acceptDate()
 {
     try {
         showEnteredDate();
@@ -147,35 +139,32 @@ void GoToDateWindow::BitBtn1Click()
 
 void GoToDateWindow::showEnteredDate()
 {
-    const QString dayText = ComboBox1->currentText();
-    const QString monthText = ComboBox2->currentText();
-    const QString yearText = Edit1->text();
+    const QString dayText = m_dayList->currentText();
+    const QString monthText = m_monthList->currentText();
+    const QString yearText = m_yearField->text();
     const int day = StrToInt(dayText);
-    giveElement(Calendar1, 3, day, day);
-    giveElement(Calendar1, 2, StrToInt(monthText), day);
-    giveElement(Calendar1, 1, StrToInt(yearText), day);
-    Calendar1->setDateElement(MonthGrid::Element::Day, day); // refused when the date does not exist
-    Calendar1->show();
-    Label1->setText(dayText + QStringLiteral(". ") + monthText + QStringLiteral(". ") + yearText);
-    Label1->show();
+    giveElement(m_grid, MonthGrid::Element::Day, day, day);
+    giveElement(m_grid, MonthGrid::Element::Month, StrToInt(monthText), day);
+    giveElement(m_grid, MonthGrid::Element::Year, StrToInt(yearText), day);
+    m_grid->setDateElement(MonthGrid::Element::Day, day); // refused when the date does not exist
+    m_grid->show();
+    m_dateCaption->setText(dayText + QStringLiteral(". ") + monthText + QStringLiteral(". ") +
+                           yearText);
+    m_dateCaption->show();
 }
 
 void GoToDateWindow::resetFields()
 {
-    Label1->hide();
-    Calendar1->hide();
-    showPrompt(ComboBox1, m_dayPrompt);
-    showPrompt(ComboBox2, m_monthPrompt);
-    Edit1->clear();
+    m_dateCaption->hide();
+    m_grid->hide();
+    showPrompt(m_dayList, m_dayPrompt);
+    showPrompt(m_monthList, m_monthPrompt);
+    m_yearField->clear();
 }
-
-void GoToDateWindow::FormClose() { resetFields(); }
-
-void GoToDateWindow::FormHide() { resetFields(); }
 
 void GoToDateWindow::closeEvent(QCloseEvent *event)
 {
-    runHandler([this] { FormClose(); });
+    runHandler([this] { resetFields(); });
     QDialog::closeEvent(event);
 }
 
@@ -183,6 +172,6 @@ void GoToDateWindow::hideEvent(QHideEvent *event)
 {
     // Minimising the desktop session hides windows too; only a real hide resets.
     if (!event->spontaneous())
-        runHandler([this] { FormHide(); });
+        runHandler([this] { resetFields(); });
     QDialog::hideEvent(event);
 }

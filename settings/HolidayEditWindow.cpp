@@ -1,78 +1,73 @@
 #include "HolidayEditWindow.h"
 
+#include "CalendarModel.h"
 #include "Dialogs.h"
 #include "Handler.h"
 #include "Holidays.h"
-#include "SettingsControls.h"
-#include "SettingsWindow.h"
-#include "Widgets.h"
 #include "ImageButton.h"
+#include "SettingsControls.h"
+#include "Widgets.h"
 
 #include <QEvent>
-#include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 
-HolidayEditWindow *Form18 = nullptr;
-
-HolidayEditWindow::HolidayEditWindow()
+HolidayEditWindow::HolidayEditWindow(const CalendarModel &model, std::function<int()> selectedRow,
+                                     QWidget *parent)
+    : QDialog(parent), m_model(model), m_selectedRow(std::move(selectedRow))
 {
-    setObjectName(QStringLiteral("Form18"));
+    setObjectName(QStringLiteral("holidayEditWindow"));
     setWindowTitle(QStringLiteral("Редактирование"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                    Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint);
     setFixedSize(380, 108);
-    StaticText1 =
-        heading(this, "StaticText1", QStringLiteral("Изменение введённой ранее даты"), 12, 10);
-    Edit1 = editField(this, "Edit1", QStringLiteral("Изменение введённой ранее даты"), 12, 34, 356);
-    WinButton1 = place(new ImageButton(this), 160, 72, 100, 25);
-    WinButton1->setObjectName(QStringLiteral("WinButton1"));
-    WinButton1->setCaption(QStringLiteral("Применить"));
-    WinButton1->setDefault(true);
-    Button1 = pushButton(this, "Button1", QStringLiteral("Отмена"), 268, 72, 100);
-    Button1->setAutoDefault(false);
+    heading(this, "editHeading", QStringLiteral("Изменение введённой ранее даты"), 12, 10);
+    m_entryField = editField(this, "entryField", QStringLiteral("Изменение введённой ранее даты"),
+                             12, 34, 356);
+    auto *applyButton = place(new ImageButton(this), 160, 72, 100, 25);
+    applyButton->setObjectName(QStringLiteral("applyButton"));
+    applyButton->setCaption(QStringLiteral("Применить"));
+    applyButton->setDefault(true);
+    QPushButton *cancelButton =
+        pushButton(this, "cancelButton", QStringLiteral("Отмена"), 268, 72, 100);
+    cancelButton->setAutoDefault(false);
 
-    bindHandler(WinButton1, &QPushButton::clicked, this, &HolidayEditWindow::WinButton1Click);
-    bindHandler(Button1, &QPushButton::clicked, this, &HolidayEditWindow::Button1Click);
+    bindHandler(applyButton, &QPushButton::clicked, this, &HolidayEditWindow::apply);
+    bindHandler(cancelButton, &QPushButton::clicked, this, &HolidayEditWindow::cancel);
+    centreOnScreen(this);
 }
 
 bool HolidayEditWindow::event(QEvent *e)
 {
     if (e->type() == QEvent::WindowActivate)
-        runHandler([this] { FormActivate(); });
+        runHandler([this] { takeSelectedEntry(); });
     return QDialog::event(e);
 }
 
-void HolidayEditWindow::FormCreate()
+void HolidayEditWindow::takeSelectedEntry()
 {
-    Edit1->clear();
-    centreOnScreen(this);
-}
-
-void HolidayEditWindow::FormActivate()
-{
-    const int row = Form14->selectedHoliday();
+    // Without a selection the field keeps what it holds.
+    const int row = m_selectedRow();
     if (row >= 0)
-        Edit1->setText(Form14->ListBox1->item(row)->text());
+        m_entryField->setText(m_model.holidays().at(row));
 }
 
-void HolidayEditWindow::WinButton1Click()
+void HolidayEditWindow::apply()
 {
-    const int row = Form14->selectedHoliday();
+    const int row = m_selectedRow();
     if (row >= 0) {
-        const QString problem = holidayTextProblem(Edit1->text());
+        const QString problem = holidayTextProblem(m_entryField->text());
         if (!problem.isEmpty()) {
             ShowMessage(problem);
             return;
         }
-        Form14->ListBox1->item(row)->setText(Edit1->text());
+        emit entryEdited(row, m_entryField->text());
     }
     hide();
 }
 
-void HolidayEditWindow::Button1Click()
+void HolidayEditWindow::cancel()
 {
-    Edit1->clear();
+    m_entryField->clear();
     hide();
 }

@@ -3,29 +3,31 @@
 // settings window's list. Not modal: it acts on whichever entry is selected
 // when it becomes active and when "Применить" is pressed.
 #include <QDialog>
+#include <functional>
 
-class QLabel;
+class CalendarModel;
 class QLineEdit;
-class QPushButton;
-class ImageButton;
 
 class HolidayEditWindow : public QDialog {
     Q_OBJECT
 public:
-    HolidayEditWindow();
+    // selectedRow gives the row of the entry selected in the list, -1 for none.
+    HolidayEditWindow(const CalendarModel &model, std::function<int()> selectedRow,
+                      QWidget *parent = nullptr);
 
-    void FormCreate();
-    void FormActivate();
-    void WinButton1Click();
-    void Button1Click();
-
-    QLabel *StaticText1 = nullptr;
-    QLineEdit *Edit1 = nullptr;
-    ImageButton *WinButton1 = nullptr;
-    QPushButton *Button1 = nullptr;
+signals:
+    // "Применить" with an entry selected: its new text, already checked.
+    void entryEdited(int row, const QString &text);
 
 protected:
     bool event(QEvent *e) override;
-};
 
-extern HolidayEditWindow *Form18;
+private:
+    void takeSelectedEntry();
+    void apply();
+    void cancel();
+
+    const CalendarModel &m_model;
+    std::function<int()> m_selectedRow;
+    QLineEdit *m_entryField = nullptr;
+};

@@ -3,10 +3,6 @@
 #include "CalendarFiles.h"
 #include "TextFile.h"
 
-#include <QCollator>
-#include <QLocale>
-#include <algorithm>
-
 QString composeHoliday(const QString &day, const QString &month, const QString &year,
                        const QString &caption)
 {
@@ -14,32 +10,6 @@ QString composeHoliday(const QString &day, const QString &month, const QString &
     if (year.isEmpty())
         return date + QLatin1Char(' ') + caption;
     return date + year + QStringLiteral("г. ") + caption;
-}
-
-namespace {
-
-QCollator russianCollator()
-{
-    QCollator collator{QLocale(QLocale::Russian, QLocale::Russia)};
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
-    collator.setNumericMode(false);
-    collator.setIgnorePunctuation(false);
-    return collator;
-}
-
-bool hasLineBreak(const QString &text)
-{
-    return text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r'));
-}
-
-} // namespace
-
-void sortAlphabetically(QStringList &entries)
-{
-    const QCollator collator = russianCollator();
-    std::stable_sort(entries.begin(), entries.end(), [&](const QString &a, const QString &b) {
-        return collator.compare(a, b) < 0;
-    });
 }
 
 bool isYearKey(QChar key)
@@ -53,7 +23,7 @@ bool isYearKey(QChar key)
 
 QString holidayTextProblem(const QString &text)
 {
-    if (hasLineBreak(text))
+    if (text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r')))
         return QStringLiteral("Запись праздника должна умещаться в одну строку: "
                               "уберите из текста переводы строк.");
     if (!fitsIn1251(text))
@@ -71,37 +41,4 @@ QString holidayCountProblem(int count)
     return QStringLiteral("В списке уже %1 праздников: больше профиль не вмещает. "
                           "Удалите ненужные записи.")
         .arg(kHolidayPositions);
-}
-
-QString profileNameProblem(const QString &name)
-{
-    // The folder itself is no profile file.
-    if (name.isEmpty())
-        return QStringLiteral("Введите имя профиля.");
-    // The path is one line of "cnfg.cal": a line break would split it.
-    if (hasLineBreak(name))
-        return QStringLiteral("Имя профиля должно умещаться в одну строку: уберите из него "
-                              "переводы строк.");
-    if (name.contains(QLatin1Char('/')))
-        return QStringLiteral("Имя профиля «%1» содержит знак \"/\". Профиль — это файл в папке "
-                              "программы, а не путь: введите имя без \"/\".")
-            .arg(name);
-    if (!fitsIn1251(name))
-        return QStringLiteral("Имя профиля «%1» содержит знаки, которые нельзя сохранить в "
-                              "настройках. Используйте русские и латинские буквы и цифры.")
-            .arg(name);
-    return {};
-}
-
-QStringList profileFileNames(const QString &dir)
-{
-    QDir folder(dir);
-    folder.setNameFilters({QStringLiteral("*.cpr")});
-    // ".cpr" (a profile created with an empty name) is a hidden file here.
-    // The mask matches in any case, as profiles copied from elsewhere may be
-    // named "*.CPR".
-    folder.setFilter(QDir::Files | QDir::Hidden);
-    QStringList names = folder.entryList();
-    sortAlphabetically(names);
-    return names;
 }

@@ -1,18 +1,18 @@
-// The page "Праздники" of the settings window: composing, sorting, deleting
-// and editing the entries of the holiday list.
+#include "HolidaysPage.h"
+
+#include "CalendarModel.h"
 #include "Dialogs.h"
 #include "Handler.h"
-#include "Holidays.h"
-#include "SettingsControls.h"
-#include "SettingsWindow.h"
 #include "HolidayEditWindow.h"
-#include "Widgets.h"
+#include "Holidays.h"
 #include "ImageButton.h"
+#include "ProfileStore.h"
+#include "SettingsControls.h"
+#include "Widgets.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -32,6 +32,9 @@ QComboBox *dropDownList(QWidget *parent, const char *name, const QString &access
     box->addItems(items);
     box->setMaxVisibleItems(12);
     box->setCurrentIndex(-1);
+    // Picked from the list only: every typed character is dropped.
+    installCharFilter(box, [](QChar) { return false; });
+    installCharFilter(box->view(), [](QChar) { return false; });
     return box;
 }
 
@@ -49,147 +52,186 @@ QAction *popupItem(QMenu *menu, QWidget *list, const char *name, const QString &
 
 } // namespace
 
-void SettingsWindow::createHolidaysPage()
+HolidaysPage::HolidaysPage(CalendarModel &model, QWidget *parent) : QWidget(parent), m_model(model)
 {
-    QWidget *page = TabSheet8;
-    StaticText12 = heading(
-        page, "StaticText12",
-        QString(37, QLatin1Char(' ')) + QStringLiteral("Редактирование списка праздников"), 8, 14);
-    Image1 = place(new ImageView(page), 16, 6, 32, 32);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setStretch(false);
-    Image1->setPicture(QImage(QStringLiteral(":/icons/calendar32.png")));
+    setObjectName(QStringLiteral("holidaysPage"));
+    createInputs();
+    createList();
+    bindHandler(m_addButton, &QPushButton::clicked, this, &HolidaysPage::addEntry);
+    bindHandler(m_clearButton, &QPushButton::clicked, this, &HolidaysPage::clearFields);
+    bindHandler(m_actionSort, &QAction::triggered, this, &HolidaysPage::sortEntries);
+    bindHandler(m_actionDelete, &QAction::triggered, this, &HolidaysPage::deleteSelected);
+    bindHandler(m_actionEdit, &QAction::triggered, this, &HolidaysPage::editSelected);
+    bindHandler(m_list, &QWidget::customContextMenuRequested, this, &HolidaysPage::showListMenu);
+    connect(&m_model, &CalendarModel::holidaysChanged, this, &HolidaysPage::showEntries);
+    showEntries();
+}
 
-    GroupBox4 = groupBox(page, "GroupBox4", QStringLiteral("Новый праздник"), 8, 48, 300, 196);
-    StaticText13 = heading(GroupBox4, "StaticText13", QStringLiteral("Выбор Даты"), 12, 24);
-    StaticText16 = heading(GroupBox4, "StaticText16", QStringLiteral("   День"), 12, 48);
-    StaticText17 = heading(GroupBox4, "StaticText17", QStringLiteral("     Месяц"), 72, 48);
-    StaticText18 = heading(GroupBox4, "StaticText18", QStringLiteral("            Год"), 186, 48);
+HolidaysPage::~HolidaysPage() = default;
+
+void HolidaysPage::createInputs()
+{
+    heading(this, "holidaysHeading",
+            QString(37, QLatin1Char(' ')) + QStringLiteral("Редактирование списка праздников"), 8,
+            14);
+    auto *picture = place(new ImageView(this), 16, 6, 32, 32);
+    picture->setObjectName(QStringLiteral("holidaysPicture"));
+    picture->setStretch(false);
+    picture->setPicture(QImage(QStringLiteral(":/icons/calendar32.png")));
+
+    QGroupBox *group =
+        groupBox(this, "newHolidayGroup", QStringLiteral("Новый праздник"), 8, 48, 300, 196);
+    heading(group, "dateHeading", QStringLiteral("Выбор Даты"), 12, 24);
+    heading(group, "dayHeading", QStringLiteral("   День"), 12, 48);
+    heading(group, "monthHeading", QStringLiteral("     Месяц"), 72, 48);
+    heading(group, "yearHeading", QStringLiteral("            Год"), 186, 48);
     QStringList days;
     for (int d = 1; d <= 31; ++d)
         days << QString::number(d);
     QStringList months;
     for (const char *month : kMonthItems)
         months << QString::fromUtf8(month);
-    ComboBox1 = dropDownList(GroupBox4, "ComboBox1", QStringLiteral("День"), days, 12, 66, 54);
-    ComboBox2 = dropDownList(GroupBox4, "ComboBox2", QStringLiteral("Месяц"), months, 72, 66, 108);
-    Edit12 = editField(GroupBox4, "Edit12", QStringLiteral("Год"), 186, 66, 80);
-    Edit12->setMaxLength(4);
-    StaticText14 = heading(GroupBox4, "StaticText14", QStringLiteral("Подпись (событие)"), 12, 102);
-    Edit5 = editField(GroupBox4, "Edit5", QStringLiteral("Подпись (событие)"), 12, 120, 276);
-    WinButton1 = place(new ImageButton(GroupBox4), 12, 158, 124, 25);
-    WinButton1->setObjectName(QStringLiteral("WinButton1"));
-    WinButton1->setCaption(QStringLiteral("Добавить"));
-    Button5 =
-        pushButton(GroupBox4, "Button5", QStringLiteral("Очистить поля ввода"), 144, 158, 144);
-
-    ListBox1 = place(new QListWidget(page), 320, 48, 344, 316);
-    ListBox1->setObjectName(QStringLiteral("ListBox1"));
-    ListBox1->setAccessibleName(QStringLiteral("Список праздников"));
-    ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
-    ListBox1->setContextMenuPolicy(Qt::CustomContextMenu);
-    PopupMenu1 = new QMenu(ListBox1);
-    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-    N1 = popupItem(PopupMenu1, ListBox1, "N1", QStringLiteral("Упорядочить"),
-                   QKeySequence(Qt::CTRL | Qt::Key_S));
-    N3 = popupItem(PopupMenu1, ListBox1, "N3", QStringLiteral("Удалить выделенное"),
-                   QKeySequence(Qt::Key_Delete));
-    N4 = popupItem(PopupMenu1, ListBox1, "N4", QStringLiteral("Редактировать"),
-                   QKeySequence(Qt::Key_Insert));
-
-    installCharFilter(ComboBox1, [this](QChar c) { return ComboBox1KeyPress(c); });
-    installCharFilter(ComboBox1->view(), [this](QChar c) { return ComboBox1KeyPress(c); });
-    installCharFilter(ComboBox2, [this](QChar c) { return ComboBox2KeyPress(c); });
-    installCharFilter(ComboBox2->view(), [this](QChar c) { return ComboBox2KeyPress(c); });
-    installCharFilter(Edit12, [this](QChar c) { return Edit12KeyPress(c); });
-    bindHandler(WinButton1, &QPushButton::clicked, this, &SettingsWindow::WinButton1Click);
-    bindHandler(Button5, &QPushButton::clicked, this, &SettingsWindow::Button5Click);
-    bindHandler(N1, &QAction::triggered, this, &SettingsWindow::N1Click);
-    bindHandler(N3, &QAction::triggered, this, &SettingsWindow::N3Click);
-    bindHandler(N4, &QAction::triggered, this, &SettingsWindow::N4Click);
-    bindHandler(ListBox1, &QWidget::customContextMenuRequested, this,
-                &SettingsWindow::ListBox1ContextPopup);
+    m_dayList = dropDownList(group, "dayList", QStringLiteral("День"), days, 12, 66, 54);
+    m_monthList = dropDownList(group, "monthList", QStringLiteral("Месяц"), months, 72, 66, 108);
+    m_yearField = editField(group, "yearField", QStringLiteral("Год"), 186, 66, 80);
+    m_yearField->setMaxLength(4);
+    installCharFilter(m_yearField, isYearKey);
+    heading(group, "captionHeading", QStringLiteral("Подпись (событие)"), 12, 102);
+    m_captionField =
+        editField(group, "captionField", QStringLiteral("Подпись (событие)"), 12, 120, 276);
+    m_addButton = place(new ImageButton(group), 12, 158, 124, 25);
+    m_addButton->setObjectName(QStringLiteral("addButton"));
+    m_addButton->setCaption(QStringLiteral("Добавить"));
+    m_clearButton =
+        pushButton(group, "clearButton", QStringLiteral("Очистить поля ввода"), 144, 158, 144);
 }
 
-int SettingsWindow::selectedHoliday() const
+void HolidaysPage::createList()
 {
-    const QList<QListWidgetItem *> selected = ListBox1->selectedItems();
-    return selected.isEmpty() ? -1 : ListBox1->row(selected.first());
+    m_list = place(new QListWidget(this), 320, 48, 344, 316);
+    m_list->setObjectName(QStringLiteral("holidayList"));
+    m_list->setAccessibleName(QStringLiteral("Список праздников"));
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_listMenu = new QMenu(m_list);
+    m_listMenu->setObjectName(QStringLiteral("holidayMenu"));
+    m_actionSort = popupItem(m_listMenu, m_list, "actionSort", QStringLiteral("Упорядочить"),
+                             QKeySequence(Qt::CTRL | Qt::Key_S));
+    m_actionDelete = popupItem(m_listMenu, m_list, "actionDelete",
+                               QStringLiteral("Удалить выделенное"), QKeySequence(Qt::Key_Delete));
+    m_actionEdit = popupItem(m_listMenu, m_list, "actionEdit", QStringLiteral("Редактировать"),
+                             QKeySequence(Qt::Key_Insert));
 }
 
-void SettingsWindow::WinButton1Click()
+QPushButton *HolidaysPage::defaultButton() const
 {
-    if (Edit5->text().size() < 4 || ComboBox1->currentText().isEmpty() ||
-        ComboBox2->currentText().isEmpty()) {
+    return m_addButton;
+}
+
+int HolidaysPage::selectedRow() const
+{
+    const QList<QListWidgetItem *> selected = m_list->selectedItems();
+    return selected.isEmpty() ? -1 : m_list->row(selected.first());
+}
+
+QStringList HolidaysPage::listedEntries() const
+{
+    QStringList entries;
+    for (int i = 0; i < m_list->count(); ++i)
+        entries << m_list->item(i)->text();
+    return entries;
+}
+
+void HolidaysPage::showEntries()
+{
+    // The page's own changes are already shown; anything else (another
+    // profile) replaces the list and its selection.
+    const QStringList &entries = m_model.holidays();
+    if (listedEntries() == entries)
+        return;
+    m_list->clear();
+    m_list->addItems(entries);
+}
+
+void HolidaysPage::storeEntries()
+{
+    m_model.setHolidays(listedEntries());
+}
+
+void HolidaysPage::addEntry()
+{
+    if (m_captionField->text().size() < 4 || m_dayList->currentText().isEmpty() ||
+        m_monthList->currentText().isEmpty()) {
         ShowMessage(QStringLiteral("Неправильно введена дата!!!"));
         return;
     }
-    const QString entry = composeHoliday(ComboBox1->currentText(), ComboBox2->currentText(),
-                                         Edit12->text(), Edit5->text());
+    const QString entry = composeHoliday(m_dayList->currentText(), m_monthList->currentText(),
+                                         m_yearField->text(), m_captionField->text());
     // What the list shows must be what the profile keeps and reads back.
     QString problem = holidayTextProblem(entry);
     if (problem.isEmpty())
-        problem = holidayCountProblem(ListBox1->count() + 1);
+        problem = holidayCountProblem(m_list->count() + 1);
     if (!problem.isEmpty()) {
         ShowMessage(problem);
         return;
     }
-    ListBox1->addItem(entry);
+    m_list->addItem(entry);
+    storeEntries();
 }
 
-void SettingsWindow::Button5Click()
+void HolidaysPage::clearFields()
 {
-    ComboBox1->setCurrentIndex(-1);
-    ComboBox2->setCurrentIndex(-1);
-    Edit12->clear();
-    Edit5->clear();
+    m_dayList->setCurrentIndex(-1);
+    m_monthList->setCurrentIndex(-1);
+    m_yearField->clear();
+    m_captionField->clear();
 }
 
-void SettingsWindow::N1Click()
+void HolidaysPage::sortEntries()
 {
-    QStringList entries = holidayEntries();
+    QStringList entries = listedEntries();
     sortAlphabetically(entries);
-    ListBox1->clear();
-    ListBox1->addItems(entries);
+    m_list->clear();
+    m_list->addItems(entries);
+    storeEntries();
 }
 
-void SettingsWindow::N3Click()
+void HolidaysPage::deleteSelected()
 {
-    if (ListBox1->count() == 0) {
+    if (m_list->count() == 0) {
         ShowMessage(QStringLiteral("Нечего удалять"));
         return;
     }
-    const int row = selectedHoliday();
+    const int row = selectedRow();
     if (row < 0)
         return;
-    delete ListBox1->takeItem(row);
-    ListBox1->clearSelection();
-    ListBox1->setCurrentRow(-1);
+    delete m_list->takeItem(row);
+    m_list->clearSelection();
+    m_list->setCurrentRow(-1);
+    storeEntries();
 }
 
-void SettingsWindow::N4Click()
+void HolidaysPage::editSelected()
 {
-    Form18->show();
-    Form18->raise();
-    Form18->activateWindow();
+    if (!m_editWindow) {
+        m_editWindow =
+            std::make_unique<HolidayEditWindow>(m_model, [this] { return selectedRow(); });
+        connect(m_editWindow.get(), &HolidayEditWindow::entryEdited, this,
+                &HolidaysPage::replaceEntry);
+    }
+    m_editWindow->show();
+    m_editWindow->raise();
+    m_editWindow->activateWindow();
 }
 
-bool SettingsWindow::ComboBox1KeyPress(QChar) const
+void HolidaysPage::replaceEntry(int row, const QString &text)
 {
-    return false; // the day is picked from the list only
+    // Changed in place: the entry stays selected.
+    m_list->item(row)->setText(text);
+    storeEntries();
 }
 
-bool SettingsWindow::ComboBox2KeyPress(QChar) const
+void HolidaysPage::showListMenu(const QPoint &pos)
 {
-    return false; // so is the month
-}
-
-bool SettingsWindow::Edit12KeyPress(QChar key) const
-{
-    return isYearKey(key);
-}
-
-void SettingsWindow::ListBox1ContextPopup(const QPoint &pos)
-{
-    PopupMenu1->popup(ListBox1->viewport()->mapToGlobal(pos));
+    m_listMenu->popup(m_list->viewport()->mapToGlobal(pos));
 }

@@ -1,9 +1,10 @@
 // The go-to-date dialog: entering a date, wrong dates, resetting, week start.
-#include "MonthGrid.h"
-#include "QuietProgram.h"
-#include "MainWindow.h"
-#include "SettingsWindow.h"
+#include "CalendarModel.h"
+#include "FakeServices.h"
 #include "GoToDateWindow.h"
+#include "MonthGrid.h"
+#include "SettingsWindow.h"
+#include "TestSupport.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -24,29 +25,38 @@ void pick(QComboBox *box, const QString &text)
         box->setCurrentIndex(box->findText(text));
 }
 
-void enter(const QString &day, const QString &month, const QString &year)
-{
-    pick(Form6->ComboBox1, day);
-    pick(Form6->ComboBox2, month);
-    Form6->Edit1->clear();
-    QTest::keyClicks(Form6->Edit1, year);
-    QTest::mouseClick(Form6->BitBtn1, Qt::LeftButton);
-}
-
 } // namespace
 
 class TestGoToDate : public QObject {
     Q_OBJECT
-    QuietProgram m_program;
-    RecordingDialogs &m_dialogs = m_program.dialogs;
+    RecordingDialogs m_dialogs;
+    CalendarModel m_model;
+    GoToDateWindow m_window{m_model};
+
+    template <typename T> T *find(const char *name) const
+    {
+        return m_window.findChild<T *>(QString::fromLatin1(name));
+    }
+    MonthGrid *grid() const { return find<MonthGrid>("grid"); }
+    QLabel *dateCaption() const { return find<QLabel>("dateCaption"); }
+    QComboBox *dayList() const { return find<QComboBox>("dayList"); }
+    QComboBox *monthList() const { return find<QComboBox>("monthList"); }
+    QLineEdit *yearField() const { return find<QLineEdit>("yearField"); }
+
+    void enter(const QString &day, const QString &month, const QString &year)
+    {
+        pick(dayList(), day);
+        pick(monthList(), month);
+        yearField()->clear();
+        QTest::keyClicks(yearField(), year);
+        QTest::mouseClick(find<QPushButton>("acceptButton"), Qt::LeftButton);
+    }
 
 private slots:
-    void initTestCase() { m_program.start(); }
-    void cleanupTestCase() { m_program.stop(); }
     void init()
     {
-        Form6->hide();
-        Form6->show();
+        m_window.hide();
+        m_window.show();
         m_dialogs.clear();
     }
 
@@ -59,20 +69,46 @@ private slots:
         QTest::addColumn<QString>("caption"); // empty: refused
         QTest::addColumn<QDate>("after");
         const QDate may = QDate(2010, 5, 20);
-        QTest::newRow("plain") << may << "15" << "3" << "2005" << "15. 3. 2005" << QDate(2005, 3, 15);
-        QTest::newRow("leading zero year")
-            << may << "15" << "3" << "02005" << "15. 3. 02005" << QDate(2005, 3, 15);
-        QTest::newRow("31st while the grid shows April")
-            << QDate(2007, 4, 10) << "31" << "3" << "2007" << "31. 3. 2007" << QDate(2007, 3, 31);
+        QTest::newRow("plain") << may << "15"
+                               << "3"
+                               << "2005"
+                               << "15. 3. 2005" << QDate(2005, 3, 15);
+        QTest::newRow("leading zero year") << may << "15"
+                                           << "3"
+                                           << "02005"
+                                           << "15. 3. 02005" << QDate(2005, 3, 15);
+        QTest::newRow("31st while the grid shows April") << QDate(2007, 4, 10) << "31"
+                                                         << "3"
+                                                         << "2007"
+                                                         << "31. 3. 2007" << QDate(2007, 3, 31);
         QTest::newRow("29 February of a leap year from another year")
-            << QDate(2005, 1, 10) << "29" << "2" << "2004" << "29. 2. 2004" << QDate(2004, 2, 29);
-        QTest::newRow("31 April") << may << "31" << "4" << "2007" << "" << QDate(2007, 4, 30);
-        QTest::newRow("29 February of a common year")
-            << may << "29" << "2" << "2005" << "" << QDate(2005, 2, 28);
-        QTest::newRow("no day picked") << may << kPrompt << "3" << "2005" << "" << may;
-        QTest::newRow("empty year") << may << "15" << "3" << "" << "" << QDate(2010, 3, 15);
-        QTest::newRow("letters in the year") << may << "15" << "3" << "20x5" << "" << QDate(2010, 3, 15);
-        QTest::newRow("year 0") << may << "1" << "1" << "0" << "" << QDate(2010, 1, 1);
+            << QDate(2005, 1, 10) << "29"
+            << "2"
+            << "2004"
+            << "29. 2. 2004" << QDate(2004, 2, 29);
+        QTest::newRow("31 April") << may << "31"
+                                  << "4"
+                                  << "2007"
+                                  << "" << QDate(2007, 4, 30);
+        QTest::newRow("29 February of a common year") << may << "29"
+                                                      << "2"
+                                                      << "2005"
+                                                      << "" << QDate(2005, 2, 28);
+        QTest::newRow("no day picked") << may << kPrompt << "3"
+                                       << "2005"
+                                       << "" << may;
+        QTest::newRow("empty year") << may << "15"
+                                    << "3"
+                                    << ""
+                                    << "" << QDate(2010, 3, 15);
+        QTest::newRow("letters in the year") << may << "15"
+                                             << "3"
+                                             << "20x5"
+                                             << "" << QDate(2010, 3, 15);
+        QTest::newRow("year 0") << may << "1"
+                                << "1"
+                                << "0"
+                                << "" << QDate(2010, 1, 1);
     }
     void accept()
     {
@@ -82,24 +118,24 @@ private slots:
         QFETCH(QString, year);
         QFETCH(QString, caption);
         QFETCH(QDate, after);
-        Form6->Calendar1->setDate(before);
-        const auto mainDays = Form1->dayElements();
-        const QString mainYear = Form1->Labe->text();
+        grid()->setDate(before);
+        const MonthDays mainDays = m_model.days();
+        const int mainYear = m_model.year();
         enter(day, month, year);
-        // Only the dialog shows the date; the main window's year stays.
-        QVERIFY(Form1->dayElements() == mainDays);
-        QCOMPARE(Form1->Labe->text(), mainYear);
+        // Only the dialog shows the date; the calendar's year and days stay.
+        QVERIFY(m_model.days() == mainDays);
+        QCOMPARE(m_model.year(), mainYear);
         const bool accepted = !caption.isEmpty();
         QCOMPARE(m_dialogs.messages, accepted ? QStringList() : QStringList{kWrongDate});
         QVERIFY(m_dialogs.errors.isEmpty());
-        QCOMPARE(Form6->Calendar1->isVisible(), accepted);
-        QCOMPARE(Form6->Label1->isVisible(), accepted);
+        QCOMPARE(grid()->isVisible(), accepted);
+        QCOMPARE(dateCaption()->isVisible(), accepted);
         if (accepted)
-            QCOMPARE(Form6->Label1->text(), caption);
-        QCOMPARE(Form6->Calendar1->date(), after);
+            QCOMPARE(dateCaption()->text(), caption);
+        QCOMPARE(grid()->date(), after);
         // The fields keep what was entered, so it can be corrected.
-        QCOMPARE(Form6->ComboBox1->currentText(), day);
-        QCOMPARE(Form6->Edit1->text(), year);
+        QCOMPARE(dayList()->currentText(), day);
+        QCOMPARE(yearField()->text(), year);
     }
 
     void failureAfterSuccessKeepsTheShownDate()
@@ -107,11 +143,11 @@ private slots:
         enter(QStringLiteral("15"), QStringLiteral("3"), QStringLiteral("2005"));
         enter(QStringLiteral("20"), QStringLiteral("7"), QStringLiteral("abc"));
         QCOMPARE(m_dialogs.messages, QStringList{kWrongDate});
-        QVERIFY(Form6->Calendar1->isVisible());
-        QVERIFY(Form6->Label1->isVisible());
-        QCOMPARE(Form6->Label1->text(), QStringLiteral("15. 3. 2005"));
+        QVERIFY(grid()->isVisible());
+        QVERIFY(dateCaption()->isVisible());
+        QCOMPARE(dateCaption()->text(), QStringLiteral("15. 3. 2005"));
         // Day and month were given before the year failed.
-        QCOMPARE(Form6->Calendar1->date(), QDate(2005, 7, 20));
+        QCOMPARE(grid()->date(), QDate(2005, 7, 20));
     }
 
     void closingResetsTheFields_data()
@@ -125,38 +161,41 @@ private slots:
         QFETCH(bool, byClose);
         enter(QStringLiteral("15"), QStringLiteral("3"), QStringLiteral("2005"));
         if (byClose)
-            QVERIFY(Form6->close());
+            QVERIFY(m_window.close());
         else
-            Form6->hide();
-        Form6->show();
-        QCOMPARE(Form6->ComboBox1->currentText(), kPrompt);
-        QCOMPARE(Form6->ComboBox2->currentText(), kPrompt);
-        QVERIFY(Form6->Edit1->text().isEmpty());
-        QVERIFY(!Form6->Calendar1->isVisible());
-        QVERIFY(!Form6->Label1->isVisible());
-        QCOMPARE(Form6->Calendar1->date(), QDate(2005, 3, 15)); // kept, hidden
+            m_window.hide();
+        m_window.show();
+        QCOMPARE(dayList()->currentText(), kPrompt);
+        QCOMPARE(monthList()->currentText(), kPrompt);
+        QVERIFY(yearField()->text().isEmpty());
+        QVERIFY(!grid()->isVisible());
+        QVERIFY(!dateCaption()->isVisible());
+        QCOMPARE(grid()->date(), QDate(2005, 3, 15)); // kept, hidden
     }
 
     void dayAndMonthOnlyFromTheirLists()
     {
-        QTest::keyClicks(Form6->ComboBox1->lineEdit(), QStringLiteral("12"));
-        QTest::keyClick(Form6->ComboBox2->lineEdit(), Qt::Key_Backspace);
-        QCOMPARE(Form6->ComboBox1->currentText(), kPrompt);
-        QCOMPARE(Form6->ComboBox2->currentText(), kPrompt);
-        pick(Form6->ComboBox1, QStringLiteral("15"));
-        QTest::keyClicks(Form6->ComboBox1->lineEdit(), QStringLiteral("3"));
-        QCOMPARE(Form6->ComboBox1->currentText(), QStringLiteral("15"));
+        QTest::keyClicks(dayList()->lineEdit(), QStringLiteral("12"));
+        QTest::keyClick(monthList()->lineEdit(), Qt::Key_Backspace);
+        QCOMPARE(dayList()->currentText(), kPrompt);
+        QCOMPARE(monthList()->currentText(), kPrompt);
+        pick(dayList(), QStringLiteral("15"));
+        QTest::keyClicks(dayList()->lineEdit(), QStringLiteral("3"));
+        QCOMPARE(dayList()->currentText(), QStringLiteral("15"));
     }
 
     void gridFollowsTheWeekStart()
     {
-        // Created starting on Sunday, whatever the option says.
-        QCOMPARE(Form6->Calendar1->startOfWeek(), 0);
-        Form14->RadioButton2->click(); // "Воскресенье"
-        Form14->RadioButton1->click(); // "Понедельник"
-        QCOMPARE(Form6->Calendar1->startOfWeek(), 1);
-        Form14->RadioButton2->click(); // "Воскресенье"
-        QCOMPARE(Form6->Calendar1->startOfWeek(), 0);
+        // Made on the option in force, following the page's choices after.
+        QCOMPARE(grid()->startOfWeek(), 1);
+        FakeServices services;
+        SettingsWindow settings(m_model, services);
+        settings.findChild<QRadioButton *>("sundayButton")->click();
+        QCOMPARE(grid()->startOfWeek(), 0);
+        GoToDateWindow later(m_model);
+        QCOMPARE(later.findChild<MonthGrid *>("grid")->startOfWeek(), 0);
+        settings.findChild<QRadioButton *>("mondayButton")->click();
+        QCOMPARE(grid()->startOfWeek(), 1);
     }
 };
 

@@ -1,11 +1,12 @@
 // The page "Праздники" and the edit window, driven as the user drives them.
-#include "QuietProgram.h"
-#include "MainWindow.h"
-#include "SettingsWindow.h"
-#include "HolidayEditWindow.h"
+#include "CalendarModel.h"
+#include "FakeServices.h"
 #include "ImageButton.h"
+#include "SettingsWindow.h"
+#include "TestSupport.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -22,25 +23,13 @@ void pick(QComboBox *box, const QString &text)
     box->setCurrentIndex(text.isEmpty() ? -1 : box->findText(text));
 }
 
-QStringList entries()
-{
-    return Form14->holidayEntries();
-}
-
-void setEntries(const QStringList &list)
-{
-    Form14->ListBox1->clear();
-    Form14->ListBox1->addItems(list);
-}
-
 } // namespace
 
 class HolidayPageTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { m_program.start(); }
-    void cleanupTestCase() { m_program.stop(); }
     void init();
+    void cleanup();
     void addEntry_data();
     void addEntry();
     void keyFiltersAndClearing();
@@ -49,14 +38,51 @@ private slots:
     void editWindow();
 
 private:
-    QuietProgram m_program;
-    RecordingDialogs *const m_dialogs = &m_program.dialogs;
+    template <typename T> T *find(const char *name) const
+    {
+        return m_window.findChild<T *>(QString::fromLatin1(name));
+    }
+    QListWidget *list() const { return find<QListWidget>("holidayList"); }
+    QStringList entries() const { return m_model.holidays(); }
+    void setEntries(const QStringList &list) { m_model.setHolidays(list); }
+    int selectedRow() const;
+    // The edit window, once the page has made it.
+    QDialog *editor() const;
+    QLineEdit *editorField() const { return editor()->findChild<QLineEdit *>("entryField"); }
+
+    RecordingDialogs m_dialogs;
+    CalendarModel m_model;
+    FakeServices m_services;
+    SettingsWindow m_window{m_model, m_services};
 };
 
 void HolidayPageTest::init()
 {
-    Form14->Button5Click();
-    m_program.dialogs.clear();
+    find<QPushButton>("clearButton")->click();
+    m_dialogs.clear();
+}
+
+void HolidayPageTest::cleanup()
+{
+    // The list is a view of the model, whatever was done.
+    QStringList shown;
+    for (int i = 0; i < list()->count(); ++i)
+        shown << list()->item(i)->text();
+    QCOMPARE(shown, m_model.holidays());
+}
+
+int HolidayPageTest::selectedRow() const
+{
+    const QList<QListWidgetItem *> selected = list()->selectedItems();
+    return selected.isEmpty() ? -1 : list()->row(selected.first());
+}
+
+QDialog *HolidayPageTest::editor() const
+{
+    for (QWidget *window : QApplication::topLevelWidgets())
+        if (window->objectName() == QLatin1String("holidayEditWindow"))
+            return qobject_cast<QDialog *>(window);
+    return nullptr;
 }
 
 void HolidayPageTest::addEntry_data()
@@ -118,29 +144,29 @@ void HolidayPageTest::addEntry()
     QFETCH(QString, entry);
     QFETCH(QString, message);
     setEntries({"1 мая  Весна"});
-    pick(Form14->ComboBox1, day);
-    pick(Form14->ComboBox2, month);
-    Form14->Edit12->setText(year);
-    Form14->Edit5->setText(caption);
-    QTest::mouseClick(Form14->WinButton1, Qt::LeftButton);
+    pick(find<QComboBox>("dayList"), day);
+    pick(find<QComboBox>("monthList"), month);
+    find<QLineEdit>("yearField")->setText(year);
+    find<QLineEdit>("captionField")->setText(caption);
+    QTest::mouseClick(find<QPushButton>("addButton"), Qt::LeftButton);
 
     if (entry.isEmpty()) {
-        QCOMPARE(m_dialogs->messages, QStringList{message});
+        QCOMPARE(m_dialogs.messages, QStringList{message});
         QCOMPARE(entries(), QStringList{"1 мая  Весна"});
     } else {
-        QVERIFY(m_dialogs->all().isEmpty());
+        QVERIFY(m_dialogs.all().isEmpty());
         QCOMPARE(entries(), (QStringList{"1 мая  Весна", entry}));
     }
     // The fields keep what was put into them either way.
-    QCOMPARE(Form14->ComboBox1->currentText(), day);
-    QCOMPARE(Form14->ComboBox2->currentText(), month);
-    QCOMPARE(Form14->Edit12->text(), year);
-    QCOMPARE(Form14->Edit5->text(), caption);
+    QCOMPARE(find<QComboBox>("dayList")->currentText(), day);
+    QCOMPARE(find<QComboBox>("monthList")->currentText(), month);
+    QCOMPARE(find<QLineEdit>("yearField")->text(), year);
+    QCOMPARE(find<QLineEdit>("captionField")->text(), caption);
 }
 
 void HolidayPageTest::keyFiltersAndClearing()
 {
-    QLineEdit *year = Form14->Edit12;
+    QLineEdit *year = find<QLineEdit>("yearField");
     typeText(year, QStringLiteral("2a -я0.05"));
     QCOMPARE(year->text(), QStringLiteral("2005"));
     typeText(year, QStringLiteral("7"));
@@ -149,58 +175,59 @@ void HolidayPageTest::keyFiltersAndClearing()
     QCOMPARE(year->text(), QStringLiteral("200"));
 
     // Day and month come from their lists only: typing picks nothing.
-    pick(Form14->ComboBox1, "5");
-    typeText(Form14->ComboBox1, QStringLiteral("1"));
-    QCOMPARE(Form14->ComboBox1->currentText(), QStringLiteral("5"));
-    typeText(Form14->ComboBox2, QStringLiteral("Ма"));
-    QCOMPARE(Form14->ComboBox2->currentText(), QString());
-    QTest::keyClick(Form14->ComboBox2, Qt::Key_Down);
-    QCOMPARE(Form14->ComboBox2->currentText(), QStringLiteral("Января"));
+    pick(find<QComboBox>("dayList"), "5");
+    typeText(find<QComboBox>("dayList"), QStringLiteral("1"));
+    QCOMPARE(find<QComboBox>("dayList")->currentText(), QStringLiteral("5"));
+    typeText(find<QComboBox>("monthList"), QStringLiteral("Ма"));
+    QCOMPARE(find<QComboBox>("monthList")->currentText(), QString());
+    QTest::keyClick(find<QComboBox>("monthList"), Qt::Key_Down);
+    QCOMPARE(find<QComboBox>("monthList")->currentText(), QStringLiteral("Января"));
 
-    Form14->Edit5->setText(QStringLiteral("Праздник"));
-    QTest::mouseClick(Form14->Button5, Qt::LeftButton);
-    for (const QString &text : {Form14->ComboBox1->currentText(), Form14->ComboBox2->currentText(),
-                                Form14->Edit12->text(), Form14->Edit5->text()})
+    find<QLineEdit>("captionField")->setText(QStringLiteral("Праздник"));
+    QTest::mouseClick(find<QPushButton>("clearButton"), Qt::LeftButton);
+    for (const QString &text :
+         {find<QComboBox>("dayList")->currentText(), find<QComboBox>("monthList")->currentText(),
+          find<QLineEdit>("yearField")->text(), find<QLineEdit>("captionField")->text()})
         QCOMPARE(text, QString());
 }
 
 void HolidayPageTest::sortAndDelete()
 {
     setEntries({"2 января  А", "10 января  Б", "1 мая  В"});
-    Form14->N1->trigger();
+    find<QAction>("actionSort")->trigger();
     QCOMPARE(entries(), (QStringList{"1 мая  В", "10 января  Б", "2 января  А"}));
-    pick(Form14->ComboBox1, "1");
-    pick(Form14->ComboBox2, "Января");
-    Form14->Edit5->setText(QStringLiteral("Новый год"));
-    Form14->WinButton1Click();
+    pick(find<QComboBox>("dayList"), "1");
+    pick(find<QComboBox>("monthList"), "Января");
+    find<QLineEdit>("captionField")->setText(QStringLiteral("Новый год"));
+    find<QPushButton>("addButton")->click();
     QCOMPARE(entries().last(), QStringLiteral("1 января  Новый год"));
 
     // Nothing selected: nothing happens, nothing is said.
-    Form14->N3->trigger();
-    QCOMPARE(Form14->ListBox1->count(), 4);
-    Form14->ListBox1->setCurrentRow(1);
-    Form14->N3->trigger();
+    find<QAction>("actionDelete")->trigger();
+    QCOMPARE(list()->count(), 4);
+    list()->setCurrentRow(1);
+    find<QAction>("actionDelete")->trigger();
     QCOMPARE(entries(), (QStringList{"1 мая  В", "2 января  А", "1 января  Новый год"}));
-    QCOMPARE(Form14->selectedHoliday(), -1);
-    QVERIFY(m_dialogs->all().isEmpty());
+    QCOMPARE(selectedRow(), -1);
+    QVERIFY(m_dialogs.all().isEmpty());
 
     setEntries({});
-    Form14->N3->trigger();
-    QCOMPARE(m_dialogs->messages, QStringList{"Нечего удалять"});
+    find<QAction>("actionDelete")->trigger();
+    QCOMPARE(m_dialogs.messages, QStringList{"Нечего удалять"});
 
     // The list stops at 999 entries, the most a profile carries.
     setEntries(QStringList(999, QStringLiteral("1 января  Запись")));
-    Form14->WinButton1Click();
-    QCOMPARE(Form14->ListBox1->count(), 999);
-    QVERIFY(m_dialogs->messages.last().contains(QLatin1String("999")));
+    find<QPushButton>("addButton")->click();
+    QCOMPARE(list()->count(), 999);
+    QVERIFY(m_dialogs.messages.last().contains(QLatin1String("999")));
 }
 
 void HolidayPageTest::listShortcuts()
 {
     setEntries({"2 января  А", "10 января  Б", "1 мая  В"});
-    Form14->showPage(Form14->TabSheet8);
-    QVERIFY(QTest::qWaitForWindowActive(Form14));
-    QListWidget *list = Form14->ListBox1;
+    m_window.showPage(SettingsPage::Holidays);
+    QVERIFY(QTest::qWaitForWindowActive(&m_window));
+    QListWidget *list = this->list();
     list->setFocus();
     QTRY_VERIFY(list->hasFocus());
     list->setCurrentRow(0);
@@ -210,74 +237,73 @@ void HolidayPageTest::listShortcuts()
     QCOMPARE(entries(), (QStringList{"1 мая  В", "10 января  Б"}));
     list->setCurrentRow(1);
     QTest::keyClick(list, Qt::Key_Insert);
-    QVERIFY(QTest::qWaitForWindowActive(Form18));
-    QCOMPARE(Form18->Edit1->text(), QStringLiteral("10 января  Б"));
+    QVERIFY(QTest::qWaitForWindowActive(editor()));
+    QCOMPARE(editorField()->text(), QStringLiteral("10 января  Б"));
 
     // Enter on the page adds through the page's default button.
-    Form18->hide();
-    Form14->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(Form14));
-    pick(Form14->ComboBox1, "9");
-    pick(Form14->ComboBox2, "Мая");
-    Form14->Edit5->setText(QStringLiteral("Победа"));
-    QTest::keyClick(Form14->Edit5, Qt::Key_Return);
+    editor()->hide();
+    m_window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&m_window));
+    pick(find<QComboBox>("dayList"), "9");
+    pick(find<QComboBox>("monthList"), "Мая");
+    find<QLineEdit>("captionField")->setText(QStringLiteral("Победа"));
+    QTest::keyClick(find<QLineEdit>("captionField"), Qt::Key_Return);
     QCOMPARE(entries().last(), QStringLiteral("9 мая  Победа"));
-    Form14->hide();
+    m_window.hide();
 }
 
 void HolidayPageTest::editWindow()
 {
     setEntries({"7 января 2005г. Рождество", "23 февраля  Праздник"});
-    Form14->showPage(Form14->TabSheet8);
-    QVERIFY(QTest::qWaitForWindowActive(Form14));
+    m_window.showPage(SettingsPage::Holidays);
+    QVERIFY(QTest::qWaitForWindowActive(&m_window));
 
     // Nothing selected: the field keeps what it had, "Применить" only hides.
-    Form18->Edit1->setText(QStringLiteral("было"));
-    Form14->N4Click();
-    QVERIFY(QTest::qWaitForWindowActive(Form18));
-    QCOMPARE(Form18->Edit1->text(), QStringLiteral("было"));
-    QTest::mouseClick(Form18->WinButton1, Qt::LeftButton);
-    QVERIFY(!Form18->isVisible());
+    find<QAction>("actionEdit")->trigger();
+    QVERIFY(QTest::qWaitForWindowActive(editor()));
+    editorField()->setText(QStringLiteral("было"));
+    QTest::mouseClick(editor()->findChild<QPushButton *>("applyButton"), Qt::LeftButton);
+    QVERIFY(!editor()->isVisible());
     QCOMPARE(entries().first(), QStringLiteral("7 января 2005г. Рождество"));
-    Form14->N4Click();
-    QVERIFY(QTest::qWaitForWindowActive(Form18));
-    QCOMPARE(Form18->Edit1->text(), QStringLiteral("было"));
+    find<QAction>("actionEdit")->trigger();
+    QVERIFY(QTest::qWaitForWindowActive(editor()));
+    QCOMPARE(editorField()->text(), QStringLiteral("было"));
     // Both windows open in the middle of the desktop.
-    const QPoint middle = Form18->screen()->availableGeometry().center();
-    for (QWidget *window : {static_cast<QWidget *>(Form14), static_cast<QWidget *>(Form18)})
+    const QPoint middle = editor()->screen()->availableGeometry().center();
+    for (QWidget *window : {static_cast<QWidget *>(&m_window), static_cast<QWidget *>(editor())})
         QVERIFY((window->frameGeometry().center() - middle).manhattanLength() <= 4);
 
     // Coming back to the edit window refills it from the selected entry.
-    Form14->ListBox1->setCurrentRow(1);
-    Form18->Edit1->setText(QStringLiteral("набрано"));
-    Form14->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(Form14));
-    Form18->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(Form18));
-    QCOMPARE(Form18->Edit1->text(), QStringLiteral("23 февраля  Праздник"));
+    list()->setCurrentRow(1);
+    editorField()->setText(QStringLiteral("набрано"));
+    m_window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&m_window));
+    editor()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(editor()));
+    QCOMPARE(editorField()->text(), QStringLiteral("23 февраля  Праздник"));
 
     // A text the profile cannot keep is refused; the window stays.
-    Form18->Edit1->setText(QString::fromUtf8("23 февраля \xF0\x9F\x8E\x89"));
-    Form18->WinButton1Click();
-    QCOMPARE(m_dialogs->messages.size(), 1);
-    QVERIFY(Form18->isVisible());
+    editorField()->setText(QString::fromUtf8("23 февраля \xF0\x9F\x8E\x89"));
+    editor()->findChild<QPushButton *>("applyButton")->click();
+    QCOMPARE(m_dialogs.messages.size(), 1);
+    QVERIFY(editor()->isVisible());
 
     // Any other text goes in unchanged, an empty one too.
-    Form18->Edit1->clear();
-    Form18->WinButton1Click();
-    QVERIFY(!Form18->isVisible());
+    editorField()->clear();
+    editor()->findChild<QPushButton *>("applyButton")->click();
+    QVERIFY(!editor()->isVisible());
     QCOMPARE(entries(), (QStringList{"7 января 2005г. Рождество", ""}));
-    Form14->ListBox1->setCurrentRow(0);
+    list()->setCurrentRow(0);
 
     // "Отмена" empties the field and leaves the list alone.
-    Form14->N4Click();
-    QVERIFY(QTest::qWaitForWindowActive(Form18));
-    Form18->Edit1->setText(QStringLiteral("что-то"));
-    QTest::mouseClick(Form18->Button1, Qt::LeftButton);
-    QVERIFY(!Form18->isVisible());
-    QCOMPARE(Form18->Edit1->text(), QString());
+    find<QAction>("actionEdit")->trigger();
+    QVERIFY(QTest::qWaitForWindowActive(editor()));
+    editorField()->setText(QStringLiteral("что-то"));
+    QTest::mouseClick(editor()->findChild<QPushButton *>("cancelButton"), Qt::LeftButton);
+    QVERIFY(!editor()->isVisible());
+    QCOMPARE(editorField()->text(), QString());
     QCOMPARE(entries().first(), QStringLiteral("7 января 2005г. Рождество"));
-    Form14->hide();
+    m_window.hide();
 }
 
 QTEST_MAIN(HolidayPageTest)

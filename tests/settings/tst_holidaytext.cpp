@@ -1,6 +1,7 @@
 // Holiday entries and profile names as text: ordering, what a profile can
 // keep, and which files count as profiles.
 #include "Holidays.h"
+#include "ProfileStore.h"
 
 #include <QDir>
 #include <QFile>
@@ -52,6 +53,7 @@ void HolidayTextTest::storableTexts_data()
     QTest::newRow("line break") << "Один\nДва" << false << false;
     QTest::newRow("slash") << "Работа/Дом" << true << false;
     QTest::newRow("parent folder") << "../Работа.cpr" << true << false;
+    QTest::newRow("control character") << "Работа\x1f.cpr" << true << false;
 }
 
 void HolidayTextTest::storableTexts()

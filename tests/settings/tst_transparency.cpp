@@ -1,52 +1,77 @@
-// Window transparency: "transp.cal", the page's switches and levels, and the
-// four windows they govern.
+// Window transparency: "transp.cal" and the page's switches and levels as a
+// view of the model's four opacity settings.
+#include "CalendarModel.h"
+#include "FakeServices.h"
 #include "OptionFiles.h"
+#include "SettingsWindow.h"
 #include "TestSupport.h"
 #include "TextFile.h"
-#include "MainWindow.h"
-#include "FloatingClockWindow.h"
-#include "SettingsWindow.h"
-#include "OneMonthWindow.h"
-#include "MiniView.h"
-#include "MiniViewOpacityWindow.h"
 
 #include <QCheckBox>
-#include <QListWidget>
 #include <QSlider>
 #include <QStatusBar>
 #include <QtTest>
+#include <memory>
 
 namespace {
 
-const QStringList kRegional = {"TRUE", "FALSE", "FALSE", "TRUE"};
-
-void start(const ProgramFolder &folder, const QStringList &transp)
-{
-    folder.write("regional.cal", kRegional);
-    if (!transp.isEmpty())
-        folder.write("transp.cal", transp);
-    startProgram(folder);
-}
+const char *const kSections[4] = {"mainWindow", "miniView", "floatingClock", "oneMonth"};
 
 } // namespace
 
 class TransparencyTest : public QObject {
     Q_OBJECT
 private slots:
-    void cleanup();
+    void init() { m_model = std::make_unique<CalendarModel>(); }
+    void cleanup() { m_window.reset(); }
     void percent_data();
     void percent();
     void fileReading_data();
     void fileReading();
-    void loadingAppliesInOrder();
-    void clockKeepsItsOwnOpacityAtFullLevel();
+    void shownFromTheModel();
+    void clockAtFullLevel();
     void switchOffAndOnRestores();
-    void minimisedViewSliderFollows();
-    void damagedFileKeepsTheRestOfCreation();
+    void pageFollowsTheModel();
     void writtenAtClose();
+
+private:
+    // The model read from transp.cal lines, then the window on it.
+    void open(const QStringList &transp);
+    QCheckBox *switchOf(OpacityWindow w) const;
+    QSlider *levelOf(OpacityWindow w) const;
+    QString status() const;
+
+    std::unique_ptr<CalendarModel> m_model;
+    FakeServices m_services;
+    std::unique_ptr<SettingsWindow> m_window;
 };
 
-void TransparencyTest::cleanup() { stopProgram(); }
+void TransparencyTest::open(const QStringList &transp)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("transp.cal"));
+    writeTextFile(path, transp);
+    const TransparencyOptions options = readTransparency(path);
+    for (int n = 0; n < 4; ++n)
+        m_model->setOpacity(OpacityWindow(n),
+                            {options.switches[n], options.levels[n].value_or(255)});
+    m_window = std::make_unique<SettingsWindow>(*m_model, m_services);
+}
+
+QCheckBox *TransparencyTest::switchOf(OpacityWindow w) const
+{
+    return m_window->findChild<QCheckBox *>(QString::fromLatin1(kSections[int(w)]) + "Switch");
+}
+
+QSlider *TransparencyTest::levelOf(OpacityWindow w) const
+{
+    return m_window->findChild<QSlider *>(QString::fromLatin1(kSections[int(w)]) + "Level");
+}
+
+QString TransparencyTest::status() const
+{
+    return m_window->findChild<QStatusBar *>(QStringLiteral("opacityStatus"))->currentMessage();
+}
 
 void TransparencyTest::percent_data()
 {
@@ -82,6 +107,8 @@ void TransparencyTest::fileReading_data()
     QTest::newRow("bad and out-of-range levels")
         << QStringList{"FALSE", "FALSE", "FALSE", "FALSE", "abc", "300", "-5", ""} << "0000"
         << QList<int>{-1, 255, 0, -1};
+    QTest::newRow("damaged short file")
+        << QStringList{"TRUE", "x"} << "1100" << QList<int>{-1, -1, -1, -1};
 }
 
 void TransparencyTest::fileReading()
@@ -100,105 +127,77 @@ void TransparencyTest::fileReading()
     }
 }
 
-void TransparencyTest::loadingAppliesInOrder()
+void TransparencyTest::shownFromTheModel()
 {
-    RecordingDialogs dialogs;
-    ProgramFolder folder;
-    start(folder, {"TRUE", "FALSE", "FALSE", "FALSE", "128", "255", "255", "255"});
-    QVERIFY(Form1->Blending.enabled());
-    QCOMPARE(Form1->Blending.value(), 128);
-    QCOMPARE(Form14->StatusBar2->currentMessage(), QStringLiteral("Прозрачность 50 %"));
-    QVERIFY(Form14->TrackBar1->isEnabled());
-    for (QSlider *slider : {Form14->TrackBar2, Form14->TrackBar3, Form14->TrackBar4})
-        QVERIFY(!slider->isEnabled());
-    QVERIFY(!Form3->Blending.enabled());
-    QVERIFY(!Form10->Blending.enabled());
-    QVERIFY(!Form16->Blending.enabled());
+    open({"TRUE", "FALSE", "FALSE", "FALSE", "128", "255", "255", "255"});
+    QVERIFY(switchOf(OpacityWindow::Main)->isChecked());
+    QCOMPARE(levelOf(OpacityWindow::Main)->value(), 128);
+    QCOMPARE(status(), QStringLiteral("Прозрачность 50 %"));
+    QVERIFY(levelOf(OpacityWindow::Main)->isEnabled());
+    for (OpacityWindow w :
+         {OpacityWindow::MiniView, OpacityWindow::FloatingClock, OpacityWindow::OneMonth}) {
+        QVERIFY(!switchOf(w)->isChecked());
+        QVERIFY(!levelOf(w)->isEnabled());
+    }
 
     // Level 0 makes the window fully transparent.
-    Form14->TrackBar1->setValue(0);
-    QCOMPARE(Form1->Blending.value(), 0);
-    QCOMPARE(Form14->StatusBar2->currentMessage(), QStringLiteral("Прозрачность 100 %"));
+    levelOf(OpacityWindow::Main)->setValue(0);
+    QCOMPARE(m_model->opacity(OpacityWindow::Main), (OpacitySetting{true, 0}));
+    QCOMPARE(status(), QStringLiteral("Прозрачность 100 %"));
 }
 
-void TransparencyTest::clockKeepsItsOwnOpacityAtFullLevel()
+void TransparencyTest::clockAtFullLevel()
 {
-    RecordingDialogs dialogs;
-    ProgramFolder folder;
-    start(folder, {"FALSE", "FALSE", "TRUE", "FALSE", "255", "255", "255", "255"});
-    QVERIFY(Form10->Blending.enabled());
-    QCOMPARE(Form10->Blending.value(), 225);
-    QCOMPARE(Form14->TrackBar3->value(), 255);
-    QVERIFY(Form14->StatusBar2->currentMessage().isEmpty());
+    // The clock's own opacity at full level is the clock's business; the
+    // page shows the level and says nothing.
+    open({"FALSE", "FALSE", "TRUE", "FALSE", "255", "255", "255", "255"});
+    QVERIFY(switchOf(OpacityWindow::FloatingClock)->isChecked());
+    QCOMPARE(levelOf(OpacityWindow::FloatingClock)->value(), 255);
+    QVERIFY(status().isEmpty());
 }
 
 void TransparencyTest::switchOffAndOnRestores()
 {
-    RecordingDialogs dialogs;
-    ProgramFolder folder;
-    start(folder, {"FALSE", "FALSE", "FALSE", "TRUE", "255", "255", "255", "100"});
-    QCOMPARE(Form16->Blending.value(), 100);
-    Form14->CheckBox4->click(); // off
-    QVERIFY(!Form16->Blending.enabled());
-    QVERIFY(!Form14->TrackBar4->isEnabled());
-    QCOMPARE(Form16->windowOpacity(), 1.0);
-    Form14->CheckBox4->click(); // on again: the previous opacity, slider unmoved
-    QVERIFY(Form16->Blending.enabled());
-    QCOMPARE(Form16->Blending.value(), 100);
-    QCOMPARE(Form14->TrackBar4->value(), 100);
+    open({"FALSE", "FALSE", "FALSE", "TRUE", "255", "255", "255", "100"});
+    switchOf(OpacityWindow::OneMonth)->click(); // off
+    QCOMPARE(m_model->opacity(OpacityWindow::OneMonth), (OpacitySetting{false, 100}));
+    QVERIFY(!levelOf(OpacityWindow::OneMonth)->isEnabled());
+    switchOf(OpacityWindow::OneMonth)->click(); // on again: the same level, slider unmoved
+    QCOMPARE(m_model->opacity(OpacityWindow::OneMonth), (OpacitySetting{true, 100}));
+    QCOMPARE(levelOf(OpacityWindow::OneMonth)->value(), 100);
+    QVERIFY(levelOf(OpacityWindow::OneMonth)->isEnabled());
 
-    // A switch turned on leaves the window at its last opacity until the level moves.
-    Form14->CheckBox1->click();
-    QVERIFY(Form1->Blending.enabled());
-    QCOMPARE(Form1->Blending.value(), 255);
-    // While a switch is off its level is kept but not applied.
-    Form14->CheckBox1->click();
-    Form14->TrackBar1->setValue(50);
-    QVERIFY(!Form1->Blending.enabled());
-    QCOMPARE(Form1->Blending.value(), 255);
+    // While a switch is off its level is kept but not in force, and the
+    // line is left alone.
+    const QString said = status();
+    levelOf(OpacityWindow::Main)->setValue(50);
+    QCOMPARE(m_model->opacity(OpacityWindow::Main), (OpacitySetting{false, 50}));
+    QCOMPARE(status(), said);
 }
 
-void TransparencyTest::minimisedViewSliderFollows()
+void TransparencyTest::pageFollowsTheModel()
 {
-    RecordingDialogs dialogs;
-    ProgramFolder folder;
-    start(folder, {});
-    Form14->CheckBox2->click();
-    QVERIFY(Form9->TrackBar1->isEnabled());
-    Form14->TrackBar2->setValue(128);
-    QCOMPARE(Form9->TrackBar1->value(), 128);
-    QVERIFY(Form3->Blending.enabled());
-    QCOMPARE(Form3->Blending.value(), 128);
-    Form14->CheckBox2->click();
-    QVERIFY(!Form9->TrackBar1->isEnabled());
-    QVERIFY(!Form3->Blending.enabled());
-}
-
-void TransparencyTest::damagedFileKeepsTheRestOfCreation()
-{
-    RecordingDialogs dialogs;
-    ProgramFolder folder;
-    folder.write("p.cpr", QStringList(12, "1") + QStringList{"1", "entry"});
-    folder.write("cnfg.cal", QStringList(15, "1") + QStringList{"", "0", "True", "TRUE", "0",
-                                                                folder.path("p.cpr")});
-    folder.write("regional.cal", {"FALSE", "TRUE", "FALSE", "TRUE"});
-    folder.write("transp.cal", {"TRUE", "x"});
-    startProgram(folder);
-    QVERIFY2(dialogs.all().isEmpty(), qPrintable(dialogs.all().join('|')));
-    QVERIFY(Form1->Blending.enabled());
-    QCOMPARE(Form14->TrackBar1->value(), 255);
-    QCOMPARE(Form14->ListBox1->count(), 1);
-    QCOMPARE(Form1->Calendar1->startOfWeek(), 0);
+    // Another window (the minimised view's own slider) may change a setting.
+    open({});
+    switchOf(OpacityWindow::MiniView)->click();
+    QCOMPARE(m_model->opacity(OpacityWindow::MiniView), (OpacitySetting{true, 255}));
+    m_model->setOpacity(OpacityWindow::MiniView, {true, 128});
+    QCOMPARE(levelOf(OpacityWindow::MiniView)->value(), 128);
+    m_model->setOpacity(OpacityWindow::MiniView, {false, 128});
+    QVERIFY(!switchOf(OpacityWindow::MiniView)->isChecked());
+    QVERIFY(!levelOf(OpacityWindow::MiniView)->isEnabled());
+    QCOMPARE(m_model->opacity(OpacityWindow::MiniView), (OpacitySetting{false, 128}));
 }
 
 void TransparencyTest::writtenAtClose()
 {
-    RecordingDialogs dialogs;
     ProgramFolder folder;
-    start(folder, {"TRUE", "FALSE", "FALSE", "FALSE", "128", "255", "255", "255"});
-    Form14->CheckBox3->click();
-    Form14->TrackBar3->setValue(77);
-    Form1->FormClose();
+    m_model->setFolder(folder.path());
+    m_model->setProfilePath(folder.path("p.cpr"));
+    open({"TRUE", "FALSE", "FALSE", "FALSE", "128", "255", "255", "255"});
+    switchOf(OpacityWindow::FloatingClock)->click();
+    levelOf(OpacityWindow::FloatingClock)->setValue(77);
+    m_model->save();
     QCOMPARE(folder.read("transp.cal"),
              (QStringList{"TRUE", "FALSE", "TRUE", "FALSE", "128", "255", "77", "255"}));
     QCOMPARE(folder.bytes("transp.cal").count("\r\n"), 8);

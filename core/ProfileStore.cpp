@@ -1,0 +1,165 @@
+#include "ProfileStore.h"
+
+#include "CalendarModel.h"
+#include "Errors.h"
+#include "Paths.h"
+#include "TextFile.h"
+
+#include <QCollator>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+#include <algorithm>
+
+namespace {
+
+bool sameFile(const QString &a, const QString &b)
+{
+    return QFileInfo(a) == QFileInfo(b);
+}
+
+bool hasControlCharacter(const QString &text)
+{
+    return std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x20; });
+}
+
+// Written first: a name the file system refuses leaves the previous profile
+// active, so the close-time save always has a file to write.
+QString writeProfileAs(CalendarModel &model, const QString &fileName)
+{
+    const QString problem = profileNameProblem(fileName);
+    if (!problem.isEmpty())
+        return problem;
+    const QString path = model.folder() + fileName;
+    writeProfile(path, model.profile());
+    model.setProfilePath(path);
+    return {};
+}
+
+} // namespace
+
+void sortAlphabetically(QStringList &texts)
+{
+    QCollator collator{QLocale(QLocale::Russian, QLocale::Russia)};
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    collator.setNumericMode(false);
+    collator.setIgnorePunctuation(false);
+    std::stable_sort(texts.begin(), texts.end(), [&](const QString &a, const QString &b) {
+        return collator.compare(a, b) < 0;
+    });
+}
+
+QStringList profileFileNames(const QString &folder)
+{
+    QDir dir(folder);
+    dir.setNameFilters({QStringLiteral("*.cpr")});
+    // ".cpr" (a profile created with an empty name) is a hidden file here.
+    // The mask matches in any case, as profiles copied from elsewhere may be
+    // named "*.CPR".
+    dir.setFilter(QDir::Files | QDir::Hidden);
+    QStringList names = dir.entryList();
+    sortAlphabetically(names);
+    return names;
+}
+
+QString profileNameProblem(const QString &name)
+{
+    // The folder itself is no profile file.
+    if (name.isEmpty())
+        return QStringLiteral("Введите имя профиля.");
+    // The path is one line of "cnfg.cal": a line break would split it.
+    if (name.contains(QLatin1Char('\n')) || name.contains(QLatin1Char('\r')))
+        return QStringLiteral("Имя профиля должно умещаться в одну строку: уберите из него "
+                              "переводы строк.");
+    // Invisible in the list and the caption, and unsafe in a file name.
+    if (hasControlCharacter(name))
+        return QStringLiteral("Имя профиля содержит управляющие знаки (например, табуляцию). "
+                              "Введите имя из букв, цифр и обычных знаков.");
+    if (name.contains(QLatin1Char('/')))
+        return QStringLiteral("Имя профиля «%1» содержит знак \"/\". Профиль — это файл в папке "
+                              "программы, а не путь: введите имя без \"/\".")
+            .arg(name);
+    if (!fitsIn1251(name))
+        return QStringLiteral("Имя профиля «%1» содержит знаки, которые нельзя сохранить в "
+                              "настройках. Используйте русские и латинские буквы и цифры.")
+            .arg(name);
+    return {};
+}
+
+QString createProfile(CalendarModel &model, const QString &name)
+{
+    const QString fileName = name + QStringLiteral(".cpr");
+    const QString problem = profileNameProblem(fileName);
+    if (!problem.isEmpty())
+        return problem;
+    // A new profile never takes the place of one the user keeps.
+    const QString path = model.folder() + fileName;
+    if (QFileInfo::exists(path))
+        throw FileError(
+            QStringLiteral("Не удаётся создать профиль: файл \"%1\" уже существует").arg(path));
+    return writeProfileAs(model, fileName);
+}
+
+QString saveProfileInFolder(CalendarModel &model)
+{
+    return writeProfileAs(model, ExtractFileName(model.profilePath()));
+}
+
+QString renameProfile(CalendarModel &model, const QString &path, const QString &newName)
+{
+    const QString problem = profileNameProblem(newName);
+    if (!problem.isEmpty())
+        return problem;
+    const QString target = model.folder() + newName;
+    // A rename never replaces another profile's days and holidays.
+    if (QFileInfo::exists(target) && !sameFile(target, path))
+        throw FileError(
+            QStringLiteral("Не удаётся переименовать профиль: файл \"%1\" уже существует")
+                .arg(target));
+    if (sameFile(path, model.profilePath())) {
+        // The active profile: written under the new name with the current
+        // state, then the old file goes.
+        writeProfileAs(model, newName);
+        if (!sameFile(path, model.profilePath()) && !QFile::remove(path))
+            throw FileError(QStringLiteral("Не удаётся удалить файл \"%1\"").arg(path));
+    } else if (target != path && !QFile::rename(path, target)) {
+        // Another profile keeps its own days and holidays: only its file is renamed.
+        throw FileError(QStringLiteral("Не удаётся переименовать файл \"%1\"").arg(path));
+    }
+    return {};
+}
+
+QString deleteProfile(const CalendarModel &model, const QString &path)
+{
+    const QString active = model.profilePath();
+    if (ExtractFileName(path) == ExtractFileName(active) || sameFile(path, active))
+        return QStringLiteral("Нельзя удалять активные профили");
+    if (!QFile::remove(path))
+        throw FileError(QStringLiteral("Не удаётся удалить файл \"%1\"").arg(path));
+    return {};
+}
+
+void switchProfile(CalendarModel &model, const QString &path)
+{
+    // Read before anything changes: a damaged profile leaves all as it was.
+    ProfileContent next = readWholeProfile(path);
+    const ProfileContent current = model.profile();
+    writeProfile(model.profilePath(), current);
+    if (sameFile(path, model.profilePath()))
+        next = current;
+    model.setProfilePath(path);
+    model.applyProfile(next);
+}
+
+ProfileContent readWholeProfile(const QString &path)
+{
+    ProfileContent profile = readProfile(path);
+    for (int k = 0; k < 12; ++k)
+        if (profile.days[k] < 1 || profile.days[k] > 31)
+            throw ConvertError(QStringLiteral("Строка %1 профиля \"%2\": дня %3 не бывает")
+                                   .arg(k + 1)
+                                   .arg(path)
+                                   .arg(profile.days[k]));
+    return profile;
+}

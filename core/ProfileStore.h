@@ -1,0 +1,53 @@
+#pragma once
+// The profile files: the "*.cpr" files of the program's folder, one of them
+// the active profile whose days and holiday entries the model holds. Every
+// operation keeps the active path naming a file that has just been written,
+// so the close-time save always has a place to go.
+//
+// A name the user has to change is refused with the returned message (empty
+// when the operation was done). A file operation that fails throws
+// FileError, a damaged profile ConvertError; the active state is left as it
+// was then.
+#include "CalendarFiles.h"
+
+#include <QString>
+#include <QStringList>
+
+class CalendarModel;
+
+// Alphabetical order of whole texts (holiday entries, file names), ignoring
+// case, under Russian collation; texts that compare equal keep their order.
+void sortAlphabetically(QStringList &texts);
+
+// Names of the profile files in folder ("*.cpr", any case), in list order.
+QStringList profileFileNames(const QString &folder);
+
+// Empty when name can be a profile's file name in the program's folder;
+// otherwise the message for the user.
+QString profileNameProblem(const QString &name);
+
+// "Создать новый профиль": the current days and entries go into the folder
+// as name + ".cpr", which becomes the active profile. An existing file is
+// never replaced.
+QString createProfile(CalendarModel &model, const QString &name);
+
+// "Сохранить изменения": the active profile written under its own file name
+// into the program's folder, where it stays the active profile.
+QString saveProfileInFolder(CalendarModel &model);
+
+// "Изменить": the profile at path takes the file name newName in the folder.
+// The active profile is written there with the current state and its old
+// file goes; another profile's file is only renamed, keeping its contents.
+// Another existing profile is never replaced.
+QString renameProfile(CalendarModel &model, const QString &path, const QString &newName);
+
+// "Удалить профиль"; the active profile is refused.
+QString deleteProfile(const CalendarModel &model, const QString &path);
+
+// A double click in the list: the active profile is written, then the one at
+// path is read whole and becomes the active state.
+void switchProfile(CalendarModel &model, const QString &path);
+
+// A profile to switch to, read whole: besides readProfile's refusals, a day
+// outside 1..31 throws ConvertError naming the file.
+ProfileContent readWholeProfile(const QString &path);

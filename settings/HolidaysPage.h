@@ -1,0 +1,57 @@
+#pragma once
+// The page "Праздники": composing, sorting, deleting and editing the
+// entries of the holiday list. The list shows the model's entries; every
+// change goes into the model at once.
+#include <QStringList>
+#include <QWidget>
+#include <memory>
+
+class CalendarModel;
+class HolidayEditWindow;
+class ImageButton;
+class QAction;
+class QComboBox;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QPushButton;
+
+class HolidaysPage : public QWidget {
+    Q_OBJECT
+public:
+    explicit HolidaysPage(CalendarModel &model, QWidget *parent = nullptr);
+    ~HolidaysPage() override;
+
+    // "Добавить", the default button while the page is shown.
+    QPushButton *defaultButton() const;
+
+private:
+    void createInputs();
+    void createList();
+    void addEntry();
+    void clearFields();
+    void sortEntries();
+    void deleteSelected();
+    void editSelected();
+    void replaceEntry(int row, const QString &text);
+    void showListMenu(const QPoint &pos);
+    int selectedRow() const;
+    QStringList listedEntries() const;
+    void showEntries();
+    void storeEntries();
+
+    CalendarModel &m_model;
+    QComboBox *m_dayList = nullptr;
+    QComboBox *m_monthList = nullptr;
+    QLineEdit *m_yearField = nullptr;
+    QLineEdit *m_captionField = nullptr;
+    ImageButton *m_addButton = nullptr;
+    QPushButton *m_clearButton = nullptr;
+    QListWidget *m_list = nullptr;
+    QMenu *m_listMenu = nullptr;
+    QAction *m_actionSort = nullptr;
+    QAction *m_actionDelete = nullptr;
+    QAction *m_actionEdit = nullptr;
+    // Made the first time an entry is edited.
+    std::unique_ptr<HolidayEditWindow> m_editWindow;
+};

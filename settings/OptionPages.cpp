@@ -1,0 +1,111 @@
+#include "OptionPages.h"
+
+#include "CalendarModel.h"
+#include "Handler.h"
+#include "SettingsControls.h"
+#include "Widgets.h"
+#include "WindowServices.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+
+BackgroundCaptionsPage::BackgroundCaptionsPage(WindowServices &services, QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("backgroundCaptionsPage"));
+    heading(this, "backgroundCaptionsHeading",
+            QStringLiteral("Установка фона (обоев или цвета) и цвета надписей на календаре"), 16,
+            16);
+    m_openButton = place(new QPushButton(QStringLiteral("Открыть окно настройки..... "), this), 200,
+                         120, 250, 30);
+    m_openButton->setObjectName(QStringLiteral("openBackgroundButton"));
+    m_openButton->setAccessibleName(m_openButton->text());
+    connect(m_openButton, &QPushButton::clicked, this,
+            [&services] { runHandler([&] { services.showWindow(WindowRole::Background); }); });
+}
+
+OptionPairPage::OptionPairPage(CalendarModel &model, const OptionPairTexts &texts, QWidget *parent)
+    : QWidget(parent), m_model(model), m_firstOption(texts.firstOption)
+{
+    const QString prefix = QString::fromLatin1(texts.prefix);
+    heading(this, qPrintable(prefix + QStringLiteral("Heading")), texts.heading, 16, 16);
+    auto *group = place(new QGroupBox(texts.group, this), 16, 48, 300, 90);
+    group->setObjectName(prefix + QStringLiteral("Group"));
+    for (int i = 0; i < 2; ++i) {
+        auto *button = new QRadioButton(texts.buttons[i], group);
+        button->setObjectName(QString::fromLatin1(texts.buttonNames[i]));
+        button->setAccessibleName(texts.buttons[i]);
+        button->move(16, 28 + i * 28);
+        button->adjustSize();
+        m_buttons[i] = button;
+    }
+    showChoice();
+    for (int i = 0; i < 2; ++i)
+        connect(m_buttons[i], &QRadioButton::toggled, this, [this, i](bool selected) {
+            if (selected)
+                runHandler([&] { choose(i); });
+        });
+    connect(&m_model, &CalendarModel::regionalChanged, this, &OptionPairPage::showChoice);
+}
+
+void OptionPairPage::choose(int button)
+{
+    RegionalOptions options = m_model.regional();
+    options[m_firstOption + button] = true;
+    options[m_firstOption + 1 - button] = false;
+    m_model.setRegional(options);
+}
+
+void OptionPairPage::showChoice()
+{
+    const RegionalOptions &options = m_model.regional();
+    const QSignalBlocker quietFirst(m_buttons[0]);
+    const QSignalBlocker quietSecond(m_buttons[1]);
+    for (int i = 0; i < 2; ++i) {
+        // An exclusive pair never unselects its last button by itself.
+        m_buttons[i]->setAutoExclusive(false);
+        m_buttons[i]->setChecked(options[m_firstOption + i]);
+    }
+    for (QRadioButton *button : m_buttons)
+        button->setAutoExclusive(true);
+}
+
+WeekStartPage::WeekStartPage(CalendarModel &model, QWidget *parent)
+    : OptionPairPage(model,
+                     {0,
+                      "weekStart",
+                      QStringLiteral("Первый день недели:"),
+                      QStringLiteral("Выбор первого дня недели"),
+                      {"mondayButton", "sundayButton"},
+                      {QStringLiteral("Понедельник"), QStringLiteral("Воскресенье")}},
+                     parent)
+{
+    setObjectName(QStringLiteral("weekStartPage"));
+}
+
+PrintBackgroundPage::PrintBackgroundPage(CalendarModel &model, QWidget *parent)
+    : OptionPairPage(
+          model,
+          {2,
+           "printBackground",
+           QStringLiteral("Фон календаря при распечатке"),
+           QStringLiteral("Опции печати"),
+           {"withBackgroundButton", "withoutBackgroundButton"},
+           {QStringLiteral("Выводить при печати"), QStringLiteral("НЕ выводить при печати")}},
+          parent)
+{
+    setObjectName(QStringLiteral("printBackgroundPage"));
+    auto *warning =
+        new QLabel(QStringLiteral("ВНИМАНИЕ: при печати будет использован фон главного окна\n"
+                                  "Настройка действительна  при распечатке ТОЛЬКО обычного "
+                                  "календаря.\nБудте внимательны!"),
+                   this);
+    warning->setObjectName(QStringLiteral("printWarning"));
+    warning->setAccessibleName(QStringLiteral("ВНИМАНИЕ"));
+    warning->move(16, 160);
+    warning->adjustSize();
+    setFontColour(warning, clRed);
+}

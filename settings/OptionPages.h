@@ -1,0 +1,64 @@
+#pragma once
+// The three small pages of the settings window: "Фон и подписи", which only
+// opens the background window, and the two pages of the regional options,
+// the week start and the print background.
+#include <QString>
+#include <QWidget>
+#include <array>
+
+class CalendarModel;
+class QPushButton;
+class QRadioButton;
+class WindowServices;
+
+class BackgroundCaptionsPage : public QWidget {
+    Q_OBJECT
+public:
+    explicit BackgroundCaptionsPage(WindowServices &services, QWidget *parent = nullptr);
+    // "Открыть окно настройки.....", the default button while the page is shown.
+    QPushButton *defaultButton() const { return m_openButton; }
+
+private:
+    QPushButton *m_openButton = nullptr;
+};
+
+// What a page of one pair of regional option buttons shows.
+struct OptionPairTexts {
+    int firstOption;    // index of the first button in RegionalOptions
+    const char *prefix; // object names: prefix + "Heading", prefix + "Group"
+    QString heading;
+    QString group;
+    std::array<const char *, 2> buttonNames;
+    std::array<QString, 2> buttons;
+};
+
+// A heading and a group of two option buttons, one choice in the model; as
+// the file may have it, neither button may be selected.
+class OptionPairPage : public QWidget {
+    Q_OBJECT
+protected:
+    OptionPairPage(CalendarModel &model, const OptionPairTexts &texts, QWidget *parent);
+
+private:
+    void choose(int button);
+    void showChoice();
+
+    CalendarModel &m_model;
+    int m_firstOption;
+    std::array<QRadioButton *, 2> m_buttons{};
+};
+
+// "Настройки вида календаря": weeks start on Monday or on Sunday.
+class WeekStartPage : public OptionPairPage {
+    Q_OBJECT
+public:
+    explicit WeekStartPage(CalendarModel &model, QWidget *parent = nullptr);
+};
+
+// "Настройки фона при распечатке": the printed calendar with the main
+// window's background or on plain white.
+class PrintBackgroundPage : public OptionPairPage {
+    Q_OBJECT
+public:
+    explicit PrintBackgroundPage(CalendarModel &model, QWidget *parent = nullptr);
+};
