@@ -1,9 +1,8 @@
 // The main window's output commands: printing the ordinary and the cube
 // calendar, saving the year as a picture, saving the profile.
 #include "Dialogs.h"
-#include "CalendarFiles.h"
 #include "MainWindow.h"
-#include "Paths.h"
+#include "ProfileStore.h"
 #include "Metafile.h"
 #include "Pictures.h"
 #include "Printing.h"
@@ -44,8 +43,10 @@ void MainWindow::savePicture()
 // program's folder under its own name, and becomes the active file there.
 void MainWindow::saveProfile()
 {
-    const QString path = m_model.folder() + ExtractFileName(m_model.profilePath());
-    writeProfile(path, m_model.profile());
-    m_model.setProfilePath(path);
+    const QString problem = saveProfileInFolder(m_model);
+    if (!problem.isEmpty()) {
+        ShowMessage(problem);
+        return;
+    }
     showProfileCaption();
 }
