@@ -1,42 +1,39 @@
-// The output commands' cost: refreshing the print copy, rendering it, saving
-// it as BMP, JPEG, EMF and WMF, and printing one page of the ordinary and of
-// the cube calendar to a PDF file. Each figure is the median wall time of
-// several runs of the command as the menu runs it (refresh and render
-// included), with the save and print dialogs answered at once.
+// The output commands' cost: building the year sheet from the model,
+// rendering it, saving it as BMP, JPEG, EMF and WMF, and printing one page of
+// the ordinary and of the cube calendar to a PDF file. Each figure is the
+// median wall time of several runs of the command as the menu runs it (the
+// sheet built and rendered each time), with the save and print dialogs
+// answered at once.
 //   bench_output [RUNS] [KEEP_DIR [PICTURE]]
 // RUNS defaults to 15; with KEEP_DIR the last file of each kind stays there,
-// with the print copy and the cube template rendered as copy.png, cube.png.
-// With PICTURE, the pages take the main window's background and PICTURE is
-// applied as that background first.
+// with the year sheet and the cube template rendered as copy.png, cube.png.
+// With PICTURE, the pages are printed with the background and PICTURE is
+// applied as that background first, through the background window.
 // Run with QT_QPA_PLATFORM=offscreen.
-//   bench_output show [PICTURE]  the main window, the background window and
-//                            the print scaling dialog,
-//                            until closed, for screenshots; with PICTURE
-//                            applied as the background
+//   bench_output show [PICTURE]  the background window and the print scaling
+//                                dialog until closed, for screenshots; with
+//                                PICTURE applied as the background
+#include "BackgroundWindow.h"
+#include "CalendarModel.h"
+#include "CubeSheet.h"
 #include "Dialogs.h"
 #include "Handler.h"
-#include "Paths.h"
-#include "Printing.h"
-#include "Program.h"
-#include "TextFile.h"
-#include "MainWindow.h"
-#include "CubeSheet.h"
-#include "SettingsWindow.h"
-#include "BackgroundWindow.h"
-#include "PrintSheet.h"
+#include "Metafile.h"
+#include "Pictures.h"
 #include "PrintScaleDialog.h"
+#include "PrintSheet.h"
+#include "Printing.h"
+#include "YearOutput.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <QLabel>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QPrinter>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <algorithm>
 #include <cstdio>
 #include <functional>
@@ -53,6 +50,7 @@ public:
         note(text);
         ++errors;
     }
+    bool question(const QString &) override { return true; }
     QString openFileName(QWidget *, const QString &, const QString &) override { return {}; }
     QString saveFileName(QWidget *, const QString &, const QString &, const QString &) override
     {
@@ -68,8 +66,6 @@ public:
 private:
     static void note(const QString &text) { std::fprintf(stderr, "%s\n", qPrintable(text)); }
 };
-
-ScriptedDialogs g_dialogs;
 
 // prepare runs before each timed run, outside the timing.
 void measure(const char *what, int runs, const QString &file, const std::function<void()> &run,
@@ -103,11 +99,40 @@ void printToPdf(const QString &file)
     printer.setPageSize(QPageSize(QPageSize::A4));
 }
 
-void useBackground(const QString &picture)
+// The picture chosen and "Применить" pressed, as a user does it.
+void useBackground(BackgroundWindow &window, const QString &picture)
 {
-    Form15->RadioButton1->setChecked(true);
-    Form15->Edit1->setText(picture);
-    Form15->Button4->click();
+    window.findChild<QRadioButton *>(QStringLiteral("pictureOption"))->setChecked(true);
+    window.findChild<QLineEdit *>(QStringLiteral("pathEdit"))->setText(picture);
+    window.findChild<QPushButton *>(QStringLiteral("applyButton"))->click();
+}
+
+// The main window's save commands: the sheet rendered, the name asked, the file written.
+void saveMetafile(const CalendarModel &model)
+{
+    const QImage sheet = renderYearSheet(model);
+    const QString name = dialogs().saveFileName(nullptr, {}, {}, QStringLiteral("emf"));
+    writeMetafile(sheet, name);
+}
+
+void saveBitmap(const CalendarModel &model)
+{
+    const QImage sheet = renderYearSheet(model);
+    const QString name = dialogs().saveFileName(nullptr, {}, {}, QStringLiteral("bmp"));
+    savePicture(sheet, name);
+}
+
+int showWindows(CalendarModel &model, const char *picture)
+{
+    BackgroundWindow background(model);
+    PrintScaleDialog scaling(model);
+    background.move(20, 20);
+    background.show();
+    scaling.show();
+    scaling.move(520, 20);
+    if (picture)
+        useBackground(background, QString::fromLocal8Bit(picture));
+    return QApplication::exec();
 }
 
 } // namespace
@@ -115,78 +140,71 @@ void useBackground(const QString &picture)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    const bool show = argc > 1 && qstrcmp(argv[1], "show") == 0;
+    // The program's font: the year sheet's captions and the year follow it.
+    QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 8));
+    ScriptedDialogs scripted;
+    setDialogSeam(&scripted);
+    // A first start: colour background, weeks from Monday, printed without the background.
+    CalendarModel model;
+    MonthDays days;
+    days.fill(1);
+    model.setDays(days);
+    model.setRegional({true, false, false, true});
+    Background first;
+    first.captionColour = clBlack;
+    model.setBackground(first);
+    if (argc > 1 && qstrcmp(argv[1], "show") == 0)
+        return showWindows(model, argc > 2 ? argv[2] : nullptr);
+
     const int runs = argc > 1 ? std::max(1, QString::fromLocal8Bit(argv[1]).toInt()) : 15;
     QTemporaryDir scratch;
     const QString out = argc > 2 ? QString::fromLocal8Bit(argv[2]) : scratch.path();
     QDir().mkpath(out);
-
-    // A first start, with the regional options a user always has.
-    QTemporaryDir dir;
-    const QString folder = dir.path() + QLatin1Char('/');
-    writeTextFile(folder + QStringLiteral("regional.cal"),
-                  QStringLiteral("TRUE FALSE FALSE TRUE").split(QLatin1Char(' ')));
-    setProgramDirForTest(folder);
-    SetUpApplication();
-    setDialogSeam(&g_dialogs);
-    CreateForms();
-    if (show) {
-        Form1->show();
-        Form1->move(0, 220);
-        // Only the two windows once the splash and a first start's tips are over.
-        QTimer::singleShot(3000, [&argv, argc] {
-            for (QWidget *window : QApplication::topLevelWidgets())
-                if (window != Form1)
-                    window->hide();
-            Form1->N18->trigger();
-            Form15->move(20, 20);
-            Form1->N8->trigger();
-            Form8->move(520, 20);
-            if (argc > 2)
-                useBackground(QString::fromLocal8Bit(argv[2]));
-        });
-        const int code = QApplication::exec();
-        DestroyForms();
-        return code;
-    }
-
-    const auto saving = [&](const char *what, const QString &name, void (MainWindow::*command)()) {
-        g_dialogs.nextFile = out + QLatin1Char('/') + name;
-        measure(what, runs, g_dialogs.nextFile, [command] { (Form1->*command)(); });
-    };
-    // A refresh after a year change, as the year buttons run it.
-    int step = 1;
     if (argc > 3) {
-        Form14->RadioButton3->click();
-        useBackground(QString::fromLocal8Bit(argv[3]));
+        model.setRegional({true, false, true, false});
+        BackgroundWindow background(model);
+        useBackground(background, QString::fromLocal8Bit(argv[3]));
     }
-    measure("refresh print copy", runs, {}, [] { Form7->FormActivate(); }, [&step] {
-        step = -step;
-        Form1->Calendar1->setDateElement(MonthGrid::Element::Year, Form1->Calendar1->dateElement(MonthGrid::Element::Year) + step);
-        for (int k = 1; k < 12; ++k)
-            Form1->calendars()[k]->setDateElement(MonthGrid::Element::Year, Form1->Calendar1->dateElement(MonthGrid::Element::Year));
-        Form1->Labe->setText(QString::number(Form1->Calendar1->dateElement(MonthGrid::Element::Year)));
-    });
-    measure("render print copy", runs, {}, [] { renderClientArea(Form7); });
-    saving("save bmp (N12Click)", QStringLiteral("year.bmp"), &MainWindow::N12Click);
-    saving("save jpg (N12Click)", QStringLiteral("year.jpg"), &MainWindow::N12Click);
-    saving("save emf (wmf1Click)", QStringLiteral("year.emf"), &MainWindow::wmf1Click);
-    saving("save wmf (wmf1Click)", QStringLiteral("year.WMF"), &MainWindow::wmf1Click);
+
+    const auto saving = [&](const char *what, const QString &name,
+                            void (*command)(const CalendarModel &)) {
+        scripted.nextFile = out + QLatin1Char('/') + name;
+        measure(what, runs, scripted.nextFile, [&] { command(model); });
+    };
+    // The sheet as a print or save builds it, after a year change.
+    int step = 1;
+    measure(
+        "build year sheet", runs, {}, [&] { PrintSheet sheet(model); },
+        [&] {
+            step = -step;
+            model.setYear(model.year() + step);
+        });
+    measure("render year sheet", runs, {}, [&] { renderYearSheet(model); });
+    saving("save bmp", QStringLiteral("year.bmp"), saveBitmap);
+    saving("save jpg", QStringLiteral("year.jpg"), saveBitmap);
+    saving("save emf", QStringLiteral("year.emf"), saveMetafile);
+    saving("save wmf", QStringLiteral("year.WMF"), saveMetafile);
 
     const QString yearPdf = out + QStringLiteral("/year.pdf");
     printToPdf(yearPdf);
-    measure("print year page to pdf", runs, yearPdf, [] { Form8->SpeedButton2Click(); });
+    PrintScaleDialog scaling(model);
+    QPushButton *print = scaling.findChild<QPushButton *>(QStringLiteral("printButton"));
+    measure("print year page to pdf", runs, yearPdf, [print] { print->click(); });
     const QString cubePdf = out + QStringLiteral("/cube.pdf");
     printToPdf(cubePdf);
-    measure("print cube page to pdf", runs, cubePdf, [] { Form1->N14Click(); });
+    measure("print cube page to pdf", runs, cubePdf, [&] {
+        dialogs().printerSetup(nullptr, &Printer());
+        HourglassCursor hourglass;
+        printCubeSheet(model, Printer());
+    });
 
     if (argc > 2) {
-        renderClientArea(Form7).save(out + QStringLiteral("/copy.png"));
-        renderClientArea(Form11).save(out + QStringLiteral("/cube.png"));
+        renderYearSheet(model).save(out + QStringLiteral("/copy.png"));
+        CubeSheet cube(model);
+        renderClientArea(&cube).save(out + QStringLiteral("/cube.png"));
     }
-    DestroyForms();
     setDialogSeam(nullptr);
-    if (g_dialogs.errors > 0)
-        std::fprintf(stderr, "%d commands failed\n", g_dialogs.errors);
-    return g_dialogs.errors > 0 ? 1 : 0;
+    if (scripted.errors > 0)
+        std::fprintf(stderr, "%d commands failed\n", scripted.errors);
+    return scripted.errors > 0 ? 1 : 0;
 }

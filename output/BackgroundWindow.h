@@ -1,11 +1,13 @@
 #pragma once
-// The background window "Фон.. .": picture or colour behind the main window
-// and the colour of its captions.
-#include "ColorBox.h"
-#include "Widgets.h"
+// The background window "Фон.. .": the picture or colour behind the main
+// window and the colour of its captions. "Применить" and "OK" put the choice
+// into the model; until then it is only the window's.
+#include "CalendarModel.h"
 
 #include <QDialog>
 
+class ColorBox;
+class ImageView;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -14,43 +16,37 @@ class QRadioButton;
 class BackgroundWindow : public QDialog {
     Q_OBJECT
 public:
-    BackgroundWindow();
-    void FormCreate();
-    void Button1Click(); // "Обзор"
-    void Button4Click(); // "Применить"
-    void Button2Click(); // "OK"
-    void Button3Click(); // "Отмена"
-    // Sets the fifteen captions of the main window to ColorBox2's colour.
-    void applyCaptionColour();
-
-    ImageView *Image1 = nullptr; // the preview over the whole dialog
-    ImageView *Image2 = nullptr;
-    QRadioButton *RadioButton1 = nullptr; // "Рисунок"
-    QLineEdit *Edit1 = nullptr;
-    QPushButton *Button1 = nullptr;
-    QRadioButton *RadioButton2 = nullptr; // "Цвет"
-    ColorBox *ColorBox1 = nullptr;
-    QLabel *StaticText1 = nullptr;
-    ColorBox *ColorBox2 = nullptr;
-    QPushButton *Button2 = nullptr;
-    QPushButton *Button4 = nullptr;
-    QPushButton *Button3 = nullptr;
+    explicit BackgroundWindow(CalendarModel &model, QWidget *parent = nullptr);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void showPicture(bool shown);
-    // Shows the picture named in Edit1 here and behind the main window.
-    QImage applyPicture();
-    void applyColour();
-    // The picture path "Применить" last put on the main window.
+    void createControls();
+    // The preview and the window colour follow the model's background.
+    void showBackground();
+    void browsePicture();    // "Обзор"
+    void applyBackground();  // "Применить"
+    void acceptBackground(); // "OK"
+    void cancel();           // "Отмена" and the close box
+    // The background the controls describe, with the picture given.
+    Background chosenBackground(const QImage &picture) const;
+    // The picture for the chosen path: loaded when asked to (throws
+    // PictureError), else the model's while it is that path's.
+    QImage chosenPicture(bool load) const;
+
+    CalendarModel &m_model;
+    ImageView *m_preview = nullptr; // the picture over the whole window
+    QRadioButton *m_pictureOption = nullptr;
+    QLineEdit *m_pathEdit = nullptr;
+    QPushButton *m_browseButton = nullptr;
+    QRadioButton *m_colourOption = nullptr;
+    ColorBox *m_colourBox = nullptr;
+    QLabel *m_captionColourHeading = nullptr;
+    ColorBox *m_captionColourBox = nullptr;
+    QPushButton *m_okButton = nullptr;
+    QPushButton *m_applyButton = nullptr;
+    QPushButton *m_cancelButton = nullptr;
+    // The picture path "Применить" last put into the model.
     QString m_appliedPicture;
 };
-
-extern BackgroundWindow *Form15;
-extern int BackgroundApplied;
-
-// While printing takes the main window's background: the print copy and the
-// cube template follow the main window's picture, colour and captions.
-void carryOverToPrintCopies();

@@ -1,41 +1,36 @@
 #include "CubeSheet.h"
 
+#include "Bevel.h"
+#include "CalendarModel.h"
+#include "MonthGrid.h"
 #include "Printing.h"
-#include "MainWindow.h"
+#include "SheetParts.h"
+#include "Widgets.h"
 
 #include <QCheckBox>
 #include <QLabel>
-
-CubeSheet *Form11 = nullptr;
 
 namespace {
 
 // One month of a face: its grid, name label and icon.
 struct MonthPlace {
     int gridX, gridY, gridHeight;
-    int labelNumber, labelX, labelY;
-    const char *name;
+    int labelX, labelY;
     int iconX, iconY;
 };
 
 const MonthPlace kMonths[12] = {
-    {296, 48, 97, 5, 258, 64, "Январь", 256, 88},
-    {248, 144, 97, 6, 392, 168, "Февраль", 400, 192},
-    {248, 244, 97, 7, 400, 272, "Март", 400, 288},
-    {296, 336, 97, 8, 256, 360, "Апрель", 256, 392},
-    {440, 240, 97, 9, 592, 272, "Май", 592, 296},
-    {488, 336, 97, 10, 448, 392, "Июнь", 448, 344},
-    {632, 240, 96, 11, 784, 256, "Июль", 784, 280},
-    {680, 336, 96, 12, 640, 368, "Август", 640, 392},
-    {56, 240, 97, 13, 200, 264, "Сентябрь", 208, 288},
-    {104, 332, 97, 15, 58, 344, "Октябрь", 64, 368},
-    {296, 436, 93, 14, 250, 456, "Ноябрь", 256, 480},
-    {248, 528, 93, 16, 392, 552, "Декабрь", 400, 584},
+    {296, 48, 97, 258, 64, 256, 88},    {248, 144, 97, 392, 168, 400, 192},
+    {248, 244, 97, 400, 272, 400, 288}, {296, 336, 97, 256, 360, 256, 392},
+    {440, 240, 97, 592, 272, 592, 296}, {488, 336, 97, 448, 392, 448, 344},
+    {632, 240, 96, 784, 256, 784, 280}, {680, 336, 96, 640, 368, 640, 392},
+    {56, 240, 97, 200, 264, 208, 288},  {104, 332, 97, 58, 344, 64, 368},
+    {296, 436, 93, 250, 456, 256, 480}, {248, 528, 93, 392, 552, 400, 584},
 };
 
 // A frame of the net: cell (column, row) on the 192-pixel grid.
 struct Cell {
-    int bevel, column, row;
+    int frame, column, row;
     Bevel::Style style;
 };
 
@@ -47,14 +42,18 @@ const Cell kCells[12] = {
 };
 
 struct Place {
-    int number, x, y;
+    int x, y;
 };
 
-const Place kGlueLabels[7] = {{1, 840, 320},  {2, 128, 144},  {3, 520, 144}, {4, 712, 144},
-                              {17, 136, 504}, {18, 584, 592}, {19, 712, 520}};
+const Place kGlueMarks[7] = {{840, 320}, {128, 144}, {520, 144}, {712, 144},
+                             {136, 504}, {584, 592}, {712, 520}};
 
-const Place kCutMarks[6] = {{1, 624, 128}, {2, 224, 72},  {3, 224, 584},
-                            {4, 624, 504}, {5, 448, 592}, {6, 448, 72}};
+const Place kCutMarks[6] = {{624, 128}, {224, 72}, {224, 584}, {624, 504}, {448, 592}, {448, 72}};
+
+// Printed with the background, the captions of January to August and the
+// first four glue marks take the main window's caption colour.
+constexpr int kColouredMonths = 8;
+constexpr int kColouredGlueMarks = 4;
 
 } // namespace
 
@@ -68,10 +67,9 @@ QString cubeInstruction()
                           " надо нанести клей.");
 }
 
-CubeSheet::CubeSheet()
+CubeSheet::CubeSheet(const CalendarModel &model, QWidget *parent) : QWidget(parent)
 {
-    setObjectName(QStringLiteral("Form11"));
-    setWindowTitle(QStringLiteral("Form11"));
+    setObjectName(QStringLiteral("cubeSheet"));
     setFont(printedWindowFont(11));
     setWindowColour(this, clWhite);
     QPalette pal = palette();
@@ -79,15 +77,21 @@ CubeSheet::CubeSheet()
     setPalette(pal);
 
     // Beneath everything else.
-    Image13 = place(new ImageView(this), 48, 48, 777, 577);
-    Image13->setObjectName(QStringLiteral("Image13"));
-    Image13->setTransparent(true);
+    m_backgroundImage = place(new ImageView(this), 48, 48, 777, 577);
+    m_backgroundImage->setObjectName(QStringLiteral("backgroundImage"));
+    m_backgroundImage->setTransparent(true);
     createNet();
     createMonths();
     createMarks();
     // The window takes the size of its content.
     const QRect content = childrenRect();
     setFixedSize(content.right() + 1, content.bottom() + 1);
+
+    for (int k = 0; k < 12; ++k) {
+        m_grids[k]->setDate(model.chosenDate(k + 1));
+        m_grids[k]->setStartOfWeek(model.startOfWeek());
+    }
+    showBackground(model);
 }
 
 void CubeSheet::createNet()
@@ -95,83 +99,81 @@ void CubeSheet::createNet()
     for (const Cell &cell : kCells) {
         auto *frame = new Bevel(this, Bevel::Box, cell.style);
         frame->setGeometry(56 + 192 * cell.column, 48 + 192 * cell.row, 193,
-                           cell.bevel == 12 ? 194 : 193);
-        m_bevels[cell.bevel - 1] = frame;
+                           cell.frame == 12 ? 194 : 193);
+        m_frames[cell.frame - 1] = frame;
     }
-    m_bevels[10] = place(new Bevel(this, Bevel::Box, Bevel::Raised), 824, 240, 50, 193);
-    m_bevels[6] = place(new Bevel(this, Bevel::TopLine, Bevel::Lowered), 248, 0, 193, 1);
-    m_bevels[7] = place(new Bevel(this, Bevel::LeftLine, Bevel::Lowered), 0, 232, 50, 9);
-    m_bevels[8] = place(new Bevel(this, Bevel::TopLine, Bevel::Lowered), 248, 688, 17, 1);
-    m_bevels[9] = place(new Bevel(this, Bevel::Box, Bevel::Lowered), 248, 816, 193, 50);
+    // The side flap, the fold lines at the edges and the bottom flap.
+    m_frames[10] = place(new Bevel(this, Bevel::Box, Bevel::Raised), 824, 240, 50, 193);
+    m_frames[6] = place(new Bevel(this, Bevel::TopLine, Bevel::Lowered), 248, 0, 193, 1);
+    m_frames[7] = place(new Bevel(this, Bevel::LeftLine, Bevel::Lowered), 0, 232, 50, 9);
+    m_frames[8] = place(new Bevel(this, Bevel::TopLine, Bevel::Lowered), 248, 688, 17, 1);
+    m_frames[9] = place(new Bevel(this, Bevel::Box, Bevel::Lowered), 248, 816, 193, 50);
     for (int k = 0; k < 17; ++k)
-        m_bevels[k]->setObjectName(QStringLiteral("Bevel%1").arg(k + 1));
+        m_frames[k]->setObjectName(QStringLiteral("frame%1").arg(k + 1));
 }
 
 void CubeSheet::createMonths()
 {
-    auto makeLabel = [this](int number, const QString &text, int x, int y) {
+    auto makeLabel = [this](const QString &name, const QString &text, int x, int y) {
         auto *label = new QLabel(text, this);
-        label->setObjectName(QStringLiteral("Label%1").arg(number));
+        label->setObjectName(name);
         label->setAccessibleName(text);
         // Opaque: the window colour behind the text.
         label->setAutoFillBackground(true);
         label->move(x, y);
         label->adjustSize();
-        if (number <= 12)
-            m_labels[number - 1] = label;
-        else
-            m_otherLabels[number - 13] = label;
         return label;
     };
-    for (const Place &glue : kGlueLabels)
-        makeLabel(glue.number, QStringLiteral("Клей"), glue.x, glue.y);
+    for (int k = 0; k < 7; ++k)
+        m_glueLabels[k] = makeLabel(QStringLiteral("glueLabel%1").arg(k + 1),
+                                    QStringLiteral("Клей"), kGlueMarks[k].x, kGlueMarks[k].y);
     for (int k = 0; k < 12; ++k) {
         const MonthPlace &m = kMonths[k];
-        const QString name = QString::fromUtf8(m.name);
+        const QString name = monthCaption(k + 1);
         auto *grid = place(new MonthGrid(this), m.gridX, m.gridY, 145, m.gridHeight);
-        grid->setObjectName(QStringLiteral("Calendar%1").arg(k + 1));
+        grid->setObjectName(QStringLiteral("monthGrid%1").arg(k + 1));
         grid->setAccessibleName(name);
-        grid->setStartOfWeek(1);
-        m_calendars[k] = grid;
-        makeLabel(m.labelNumber, name, m.labelX, m.labelY);
-        m_images[k] =
-            place(new ImageView(this), m.iconX, m.iconY, k == 11 ? 33 : 32, k == 11 ? 33 : 32);
-        m_images[k]->setObjectName(QStringLiteral("Image%1").arg(k + 1));
-        m_images[k]->setStretch(false);
+        m_grids[k] = grid;
+        m_monthLabels[k] =
+            makeLabel(QStringLiteral("monthLabel%1").arg(k + 1), name, m.labelX, m.labelY);
+        const int iconSize = k == 11 ? 33 : 32;
+        auto *icon = place(new ImageView(this), m.iconX, m.iconY, iconSize, iconSize);
+        icon->setObjectName(QStringLiteral("monthIcon%1").arg(k + 1));
+        icon->setStretch(false);
+        icon->setPicture(calendarIcon());
     }
-    m_calendars[0]->setFont(printedWindowFont(7));
+    m_grids[0]->setFont(printedWindowFont(7));
     // January's name stands right-aligned in a box of its own width.
-    QLabel *january = label(5);
+    QLabel *january = m_monthLabels[0];
     january->setAlignment(Qt::AlignRight | Qt::AlignTop);
     january->resize(38, january->height());
-    label(13)->setAutoFillBackground(false);
+    m_monthLabels[8]->setAutoFillBackground(false);
 
-    Label20 = makeLabel(20, QString(), 448, 456);
-    Label20->setAccessibleName(QStringLiteral("Инструкция"));
+    m_instructionLabel = makeLabel(QStringLiteral("instructionLabel"), cubeInstruction(), 448, 456);
+    m_instructionLabel->setAccessibleName(QStringLiteral("Инструкция"));
 }
 
 void CubeSheet::createMarks()
 {
-    for (const Place &mark : kCutMarks) {
-        auto *box = place(new QCheckBox(this), mark.x, mark.y, 17, 17);
-        box->setObjectName(QStringLiteral("CheckBox%1").arg(mark.number));
+    for (int k = 0; k < 6; ++k) {
+        auto *box = place(new QCheckBox(this), kCutMarks[k].x, kCutMarks[k].y, 17, 17);
+        box->setObjectName(QStringLiteral("cutMark%1").arg(k + 1));
         box->setAccessibleName(QStringLiteral("Линия надреза"));
         box->setChecked(true);
-        m_checkBoxes[mark.number - 1] = box;
+        m_cutMarks[k] = box;
     }
 }
 
-QLabel *CubeSheet::label(int number) const
+void CubeSheet::showBackground(const CalendarModel &model)
 {
-    return number <= 12 ? m_labels.at(number - 1) : m_otherLabels.at(number - 13);
-}
-
-void CubeSheet::FormCreate()
-{
-    Label20->setText(cubeInstruction());
-    Label20->adjustSize();
-    for (int k = 0; k < 12; ++k) {
-        m_images[k]->setPicture(Form1->Images[k]->picture());
-        m_calendars[k]->setDate(Form1->calendars()[k]->date());
-    }
+    // The page stays white; without the background the captions are black.
+    const Background &background = model.background();
+    const bool printed = model.printsBackground();
+    m_backgroundImage->setPicture(background.picture);
+    m_backgroundImage->setVisible(printed && !background.colourMode);
+    const StoredColour caption = printed ? background.captionColour : clBlack;
+    for (int k = 0; k < kColouredMonths; ++k)
+        setFontColour(m_monthLabels[k], caption);
+    for (int k = 0; k < kColouredGlueMarks; ++k)
+        setFontColour(m_glueLabels[k], caption);
 }

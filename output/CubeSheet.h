@@ -1,54 +1,45 @@
 #pragma once
 // The cube calendar template: the net of a paper cube, two months on each
-// face, with glue flaps and cut marks. Never shown, rendered for printing.
-#include "Bevel.h"
-#include "MonthGrid.h"
-#include "PrintScale.h"
-#include "Widgets.h"
-
+// face, with glue flaps and cut marks. Never shown: built from the model for
+// printing, it shows the model as it was when built.
 #include <QWidget>
 #include <array>
 
+class Bevel;
+class CalendarModel;
+class ImageView;
+class MonthGrid;
 class QCheckBox;
 class QLabel;
 
 class CubeSheet : public QWidget {
     Q_OBJECT
 public:
-    CubeSheet();
-    // Fills the template from the main window; run again before every print.
-    void FormCreate();
+    explicit CubeSheet(const CalendarModel &model, QWidget *parent = nullptr);
 
-    const std::array<MonthGrid *, 12> &calendars() const { return m_calendars; }
-    // Label1 .. Label12: the four upper glue marks and the captions of January to August.
-    const std::array<QLabel *, 12> &labels() const { return m_labels; }
-    // Label1 .. Label20.
-    QLabel *label(int number) const;
-    // Image1 .. Image12: the month icons.
-    const std::array<ImageView *, 12> &images() const { return m_images; }
-    // Bevel1 .. Bevel17.
-    Bevel *bevel(int number) const { return m_bevels.at(number - 1); }
-    // CheckBox1 .. CheckBox6: the cut marks.
-    QCheckBox *checkBox(int number) const { return m_checkBoxes.at(number - 1); }
-
-    ImageView *Image13 = nullptr; // the background picture under the net
-    QLabel *Label20 = nullptr; // the instruction
-    const PrintScaling PrintScale = poPrintToFit;
+    const std::array<MonthGrid *, 12> &grids() const { return m_grids; }
+    const std::array<QLabel *, 12> &monthLabels() const { return m_monthLabels; }
+    // The seven "Клей" marks: four along the top of the net, then the rest.
+    const std::array<QLabel *, 7> &glueLabels() const { return m_glueLabels; }
+    QLabel *instructionLabel() const { return m_instructionLabel; }
+    const std::array<QCheckBox *, 6> &cutMarks() const { return m_cutMarks; }
+    // The main window's picture under the net, when printed with it.
+    ImageView *backgroundImage() const { return m_backgroundImage; }
 
 private:
     void createNet();
     void createMonths();
     void createMarks();
+    void showBackground(const CalendarModel &model);
 
-    std::array<MonthGrid *, 12> m_calendars{};
-    std::array<QLabel *, 12> m_labels{};
-    std::array<QLabel *, 8> m_otherLabels{}; // Label13 .. Label20
-    std::array<ImageView *, 12> m_images{};
-    std::array<Bevel *, 17> m_bevels{};
-    std::array<QCheckBox *, 6> m_checkBoxes{};
+    ImageView *m_backgroundImage = nullptr;
+    std::array<Bevel *, 17> m_frames{};
+    std::array<MonthGrid *, 12> m_grids{};
+    std::array<QLabel *, 12> m_monthLabels{};
+    std::array<QLabel *, 7> m_glueLabels{};
+    QLabel *m_instructionLabel = nullptr;
+    std::array<QCheckBox *, 6> m_cutMarks{};
 };
-
-extern CubeSheet *Form11;
 
 // The six lines of the cutting and gluing instruction.
 QString cubeInstruction();

@@ -3,23 +3,23 @@
 #include "Dialogs.h"
 #include "Handler.h"
 #include "Printing.h"
-#include "PrintSheet.h"
 #include "Widgets.h"
+#include "YearOutput.h"
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 
-PrintScaleDialog *Form8 = nullptr;
-
 namespace {
 
-QRadioButton *option(QGroupBox *group, const char *name, const QString &text, int y)
+QRadioButton *option(QGroupBox *group, const char *name, const QString &text, int y,
+                     const QString &hint)
 {
     auto *button = new QRadioButton(text, group);
     button->setObjectName(QString::fromLatin1(name));
     button->setAccessibleName(text);
+    button->setToolTip(hint);
     button->move(8, y);
     button->adjustSize();
     return button;
@@ -37,24 +37,17 @@ QPushButton *speedButton(QWidget *parent, const char *name, const QString &text,
 
 } // namespace
 
-PrintScaleDialog::PrintScaleDialog()
+PrintScaleDialog::PrintScaleDialog(const CalendarModel &model, QWidget *parent)
+    : QWidget(parent), m_model(model)
 {
-    setObjectName(QStringLiteral("Form8"));
+    setObjectName(QStringLiteral("printScaleDialog"));
     setWindowTitle(QStringLiteral("Печать: Масштабирование"));
     // A caption without any box on it, above every other window.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::CustomizeWindowHint |
                    Qt::WindowStaysOnTopHint);
     // The outer 274 x 252 less the borders and the caption.
     setFixedSize(266, 225);
-
-    RadioGroup1 = place(new QGroupBox(QStringLiteral("Масштабирование"), this), 0, 0, 265, 89);
-    RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
-    RadioButton1 = option(RadioGroup1, "RadioButton1", QStringLiteral("Нет масштабирования"), 16);
-    RadioButton2 =
-        option(RadioGroup1, "RadioButton2", QStringLiteral("Пропорциональное масштабирование"), 40);
-    RadioButton3 =
-        option(RadioGroup1, "RadioButton3", QStringLiteral("Во весь лист (по умолчанию)"), 64);
-    RadioButton3->setChecked(true);
+    createOptions();
 
     const char *notes[5] = {
         "Если назначение перелючателя не понятно,", "надо навести на него мышкой и подождать ",
@@ -62,49 +55,54 @@ PrintScaleDialog::PrintScaleDialog()
         "горизонтальное расположение листа!!!! "};
     for (int i = 0; i < 5; ++i) {
         auto *label = new QLabel(QString::fromUtf8(notes[i]), this);
-        label->setObjectName(QStringLiteral("Label%1").arg(i + 1));
+        label->setObjectName(QStringLiteral("noteLabel%1").arg(i + 1));
         label->move(0, 96 + 16 * i);
         label->adjustSize();
         if (i >= 3)
             setFontColour(label, clRed);
     }
 
-    SpeedButton2 = speedButton(this, "SpeedButton2", QStringLiteral("Печать"), 8);
-    SpeedButton1 = speedButton(this, "SpeedButton1", QStringLiteral("Отмена"), 168);
-    bindHandler(SpeedButton2, &QPushButton::clicked, this, &PrintScaleDialog::SpeedButton2Click);
-    bindHandler(SpeedButton1, &QPushButton::clicked, this, &PrintScaleDialog::SpeedButton1Click);
+    m_printButton = speedButton(this, "printButton", QStringLiteral("Печать"), 8);
+    m_cancelButton = speedButton(this, "cancelButton", QStringLiteral("Отмена"), 168);
+    bindHandler(m_printButton, &QPushButton::clicked, this, &PrintScaleDialog::printYear);
+    connect(m_cancelButton, &QPushButton::clicked, this, &QWidget::hide);
     centreOnScreen(this);
 }
 
-void PrintScaleDialog::FormCreate()
+void PrintScaleDialog::createOptions()
 {
-    RadioButton1->setToolTip(QStringLiteral("Нет масштабирования;\nКаждый пиксель окна\n"
-                                            "воспроизводится одной точкой на бумаге"));
-    RadioButton2->setToolTip(QStringLiteral("Форма масштабируется так,\n"
-                                            "чтобы ее образ был максимально похож\n"
-                                            "на ее изображение на экране"));
-    RadioButton3->setToolTip(QStringLiteral("Форма печатается с такими же пропорциями,\n"
-                                            "как на экране, но с размерами\n"
-                                            "заполняющими лист бумаги."));
+    auto *group = place(new QGroupBox(QStringLiteral("Масштабирование"), this), 0, 0, 265, 89);
+    group->setObjectName(QStringLiteral("scalingGroup"));
+    m_noScalingOption = option(group, "noScalingOption", QStringLiteral("Нет масштабирования"), 16,
+                               QStringLiteral("Нет масштабирования;\nКаждый пиксель окна\n"
+                                              "воспроизводится одной точкой на бумаге"));
+    m_proportionalOption =
+        option(group, "proportionalOption", QStringLiteral("Пропорциональное масштабирование"), 40,
+               QStringLiteral("Форма масштабируется так,\n"
+                              "чтобы ее образ был максимально похож\n"
+                              "на ее изображение на экране"));
+    m_fitToPageOption =
+        option(group, "fitToPageOption", QStringLiteral("Во весь лист (по умолчанию)"), 64,
+               QStringLiteral("Форма печатается с такими же пропорциями,\n"
+                              "как на экране, но с размерами\n"
+                              "заполняющими лист бумаги."));
+    m_fitToPageOption->setChecked(true);
 }
 
-PrintScaling PrintScaleDialog::chosenScale() const
+PrintScaling PrintScaleDialog::chosenScaling() const
 {
-    if (RadioButton1->isChecked())
+    if (m_noScalingOption->isChecked())
         return poNone;
-    if (RadioButton2->isChecked())
+    if (m_proportionalOption->isChecked())
         return poProportional;
     return poPrintToFit;
 }
 
-void PrintScaleDialog::SpeedButton2Click()
+void PrintScaleDialog::printYear()
 {
-    Form7->PrintScale = chosenScale();
     hide();
     if (!dialogs().printDialog(nullptr, &Printer()))
         return;
     HourglassCursor hourglass;
-    printForm(Form7, Form7->PrintScale, Printer());
+    printYearSheet(m_model, chosenScaling(), Printer());
 }
-
-void PrintScaleDialog::SpeedButton1Click() { hide(); }

@@ -1,31 +1,30 @@
 #pragma once
-// "Печать: Масштабирование": how the ordinary calendar is scaled on the sheet.
+// "Печать: Масштабирование": how the year sheet is scaled on the page; its
+// "Печать" runs the print dialog and prints the year from the model.
 #include "PrintScale.h"
 
 #include <QWidget>
 
-class QGroupBox;
-class QLabel;
+class CalendarModel;
 class QPushButton;
 class QRadioButton;
 
 class PrintScaleDialog : public QWidget {
     Q_OBJECT
 public:
-    PrintScaleDialog();
-    void FormCreate();
-    void SpeedButton2Click(); // "Печать"
-    void SpeedButton1Click(); // "Отмена"
+    explicit PrintScaleDialog(const CalendarModel &model, QWidget *parent = nullptr);
 
-    // The print scale the checked option stands for.
-    PrintScaling chosenScale() const;
+    // The scaling the checked option stands for.
+    PrintScaling chosenScaling() const;
 
-    QGroupBox *RadioGroup1 = nullptr;
-    QRadioButton *RadioButton1 = nullptr; // "Нет масштабирования"
-    QRadioButton *RadioButton2 = nullptr; // "Пропорциональное масштабирование"
-    QRadioButton *RadioButton3 = nullptr; // "Во весь лист (по умолчанию)"
-    QPushButton *SpeedButton2 = nullptr;  // "Печать"
-    QPushButton *SpeedButton1 = nullptr;  // "Отмена"
+private:
+    void createOptions();
+    void printYear();
+
+    const CalendarModel &m_model;
+    QRadioButton *m_noScalingOption = nullptr;
+    QRadioButton *m_proportionalOption = nullptr;
+    QRadioButton *m_fitToPageOption = nullptr;
+    QPushButton *m_printButton = nullptr;
+    QPushButton *m_cancelButton = nullptr;
 };
-
-extern PrintScaleDialog *Form8;

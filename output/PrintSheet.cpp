@@ -1,11 +1,12 @@
 #include "PrintSheet.h"
 
+#include "CalendarModel.h"
+#include "MonthGrid.h"
 #include "Printing.h"
-#include "MainWindow.h"
+#include "SheetParts.h"
+#include "Widgets.h"
 
 #include <QLabel>
-
-PrintSheet *Form7 = nullptr;
 
 namespace {
 
@@ -17,63 +18,73 @@ QLabel *transparentLabel(QWidget *parent, const QString &name)
     return label;
 }
 
+ImageView *icon(QWidget *parent, const QString &name, int x, int y)
+{
+    auto *image = place(new ImageView(parent), x, y, 33, 33);
+    image->setObjectName(name);
+    image->setStretch(false);
+    image->setPicture(calendarIcon());
+    return image;
+}
+
 } // namespace
 
-PrintSheet::PrintSheet()
+PrintSheet::PrintSheet(const CalendarModel &model, QWidget *parent) : QWidget(parent)
 {
-    setObjectName(QStringLiteral("Form7"));
-    setWindowTitle(QStringLiteral("Form7"));
+    setObjectName(QStringLiteral("printSheet"));
     setFont(printedWindowFont());
-    setWindowColour(this, clWhite);
     setFixedSize(793, 553);
 
-    Image15 = place(new ImageView(this), 0, 0, 793, 553);
-    Image15->setObjectName(QStringLiteral("Image15"));
-    Image15->setTransparent(true);
-    Image15->hide();
+    m_backgroundImage = place(new ImageView(this), 0, 0, 793, 553);
+    m_backgroundImage->setObjectName(QStringLiteral("backgroundImage"));
+    m_backgroundImage->setTransparent(true);
+    createMonths();
 
-    // Month m stands in column (m - 1) mod 4 and row (m - 1) div 4.
+    m_yearLabel = transparentLabel(this, QStringLiteral("yearLabel"));
+    m_yearLabel->move(640, 0);
+    m_yearLabel->setText(QString::number(model.year()));
+    // The year caption's weight and slant, in the sheet's narrow face.
+    QFont year = font();
+    year.setWeight(model.yearFont().weight());
+    year.setItalic(model.yearFont().italic());
+    year.setPointSize(40);
+    m_yearLabel->setFont(year);
+    setFontColour(m_yearLabel, kYearColour);
+    m_yearLabel->adjustSize();
+
+    for (int k = 0; k < 12; ++k) {
+        m_grids[k]->setDate(model.chosenDate(k + 1));
+        m_grids[k]->setStartOfWeek(model.startOfWeek());
+    }
+    showBackground(model);
+}
+
+void PrintSheet::createMonths()
+{
+    // Month m stands in column (m - 1) mod 4 and row (m - 1) div 4; the
+    // calendar icon goes beside every month and twice more.
     for (int k = 0; k < 12; ++k) {
         const int x = 200 * (k % 4), y = 168 * (k / 4);
-        m_images[k] = place(new ImageView(this), x, 56 + y, 33, 33);
-        m_monthLabels[k] = transparentLabel(this, QStringLiteral("Label%1").arg(k + 1));
+        icon(this, QStringLiteral("monthIcon%1").arg(k + 1), x, 56 + y);
+        m_monthLabels[k] = transparentLabel(this, QStringLiteral("monthLabel%1").arg(k + 1));
+        m_monthLabels[k]->setText(monthCaption(k + 1));
         m_monthLabels[k]->move(x + 72, 72 + y);
-        m_calendars[k] = place(new MonthGrid(this), x, 88 + y, 193, k == 1 ? 121 : 120);
-        m_calendars[k]->setObjectName(QStringLiteral("Calendar%1").arg(k + 1));
-        m_calendars[k]->setStartOfWeek(1);
-    }
-    m_images[12] = place(new ImageView(this), 760, 392, 33, 33);
-    m_images[13] = place(new ImageView(this), 160, 56, 33, 33);
-    for (int k = 0; k < 14; ++k) {
-        m_images[k]->setObjectName(QStringLiteral("Image%1").arg(k + 1));
-        m_images[k]->setStretch(false);
-    }
-    Label14 = transparentLabel(this, QStringLiteral("Label14"));
-    Label14->move(640, 0);
-}
-
-void PrintSheet::copyMainWindow()
-{
-    for (int k = 0; k < 14; ++k)
-        m_images[k]->setPicture(Form1->Images[k]->picture());
-    for (int k = 0; k < 12; ++k) {
-        m_monthLabels[k]->setText(Form1->monthLabels()[k]->text());
         m_monthLabels[k]->adjustSize();
+        m_grids[k] = place(new MonthGrid(this), x, 88 + y, 193, k == 1 ? 121 : 120);
+        m_grids[k]->setObjectName(QStringLiteral("monthGrid%1").arg(k + 1));
     }
-    Label14->setText(Form1->Labe->text());
-    QFont year = Form1->Labe->font();
-    year.setPointSize(40);
-    Label14->setFont(year);
-    setFontColour(Label14, fontColour(Form1->Labe));
-    Label14->adjustSize();
-    for (int k = 0; k < 12; ++k)
-        m_calendars[k]->setDate(Form1->calendars()[k]->date());
+    icon(this, QStringLiteral("cornerIcon"), 760, 392);
+    icon(this, QStringLiteral("januaryIcon"), 160, 56);
 }
 
-void PrintSheet::FormCreate() { copyMainWindow(); }
-
-void PrintSheet::FormActivate()
+void PrintSheet::showBackground(const CalendarModel &model)
 {
-    copyMainWindow();
-    Image15->setPicture(Form1->Image16->picture());
+    // Without the background: a white page and black month names.
+    const Background &background = model.background();
+    const bool printed = model.printsBackground();
+    setWindowColour(this, printed ? pageColour(background) : clWhite);
+    m_backgroundImage->setPicture(background.picture);
+    m_backgroundImage->setVisible(printed && !background.colourMode);
+    for (QLabel *label : m_monthLabels)
+        setFontColour(label, printed ? background.captionColour : clBlack);
 }

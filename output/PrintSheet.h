@@ -1,38 +1,31 @@
 #pragma once
-// The print copy of the year view: never shown, rendered for printing and
-// for picture files.
-#include "MonthGrid.h"
-#include "PrintScale.h"
-#include "Widgets.h"
-
+// The year as one printed page: never shown, built from the model for
+// printing and for picture files. It shows the model as it was when built.
 #include <QWidget>
 #include <array>
 
+class CalendarModel;
+class ImageView;
+class MonthGrid;
 class QLabel;
 
 class PrintSheet : public QWidget {
     Q_OBJECT
 public:
-    PrintSheet();
-    void FormCreate();
-    // Refills the copy from the main window, background picture included.
-    void FormActivate();
+    explicit PrintSheet(const CalendarModel &model, QWidget *parent = nullptr);
 
-    const std::array<MonthGrid *, 12> &calendars() const { return m_calendars; }
+    const std::array<MonthGrid *, 12> &grids() const { return m_grids; }
     const std::array<QLabel *, 12> &monthLabels() const { return m_monthLabels; }
-    // Image1 .. Image14: the month icons and the two extra ones.
-    const std::array<ImageView *, 14> &images() const { return m_images; }
-
-    ImageView *Image15 = nullptr; // the background picture over the whole page
-    QLabel *Label14 = nullptr; // the year
-    PrintScaling PrintScale = poPrintToFit;
+    QLabel *yearLabel() const { return m_yearLabel; }
+    // The main window's picture over the whole page, when printed with it.
+    ImageView *backgroundImage() const { return m_backgroundImage; }
 
 private:
-    void copyMainWindow();
+    void createMonths();
+    void showBackground(const CalendarModel &model);
 
-    std::array<MonthGrid *, 12> m_calendars{};
+    ImageView *m_backgroundImage = nullptr;
+    std::array<MonthGrid *, 12> m_grids{};
     std::array<QLabel *, 12> m_monthLabels{};
-    std::array<ImageView *, 14> m_images{};
+    QLabel *m_yearLabel = nullptr;
 };
-
-extern PrintSheet *Form7;

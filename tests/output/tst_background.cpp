@@ -1,33 +1,17 @@
-// The background window: picture or colour mode at start, "Обзор",
-// "Применить", "OK" and "Отмена", the caption colour and the carrying over
-// to the print copies.
-#include "TestSupport.h"
-#include "MainWindow.h"
-#include "CubeSheet.h"
-#include "SettingsWindow.h"
+// The background window: its state taken from the model, "Обзор",
+// "Применить", "OK", "Отмена" and the close box, and failing pictures.
 #include "BackgroundWindow.h"
-#include "PrintSheet.h"
+#include "ColorBox.h"
+#include "Pictures.h"
+#include "TestSupport.h"
+#include "Widgets.h"
 
-#include <QAction>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
 
 namespace {
-
-// Settings with the given picture path, background, mode and caption colour.
-void writeSettings(const ProgramFolder &folder, const QString &picture, StoredColour background,
-                   bool colourMode, StoredColour caption)
-{
-    folder.write("p.cpr", QStringList(12, "1") + QStringList{"0"});
-    folder.write("cnfg.cal",
-                 QStringList(12, "1") +
-                     QStringList{"2026", "0", "0", picture, QString::number(background),
-                                 colourMode ? "True" : "", colourMode ? "TRUE" : "FALSE",
-                                 QString::number(caption), folder.path("p.cpr")});
-}
 
 QString pictureFile(const ProgramFolder &folder, const QString &name, Qt::GlobalColor colour)
 {
@@ -37,102 +21,133 @@ QString pictureFile(const ProgramFolder &folder, const QString &name, Qt::Global
     return folder.path(name);
 }
 
-QColor colourOf(const ImageView *image) { return image->picture().pixelColor(0, 0); }
-
-void start(const ProgramFolder &folder, bool printBackground)
+// The background as the start-up leaves it in the model: the picture loaded
+// when its file could be read.
+void startWith(CalendarModel &model, const QString &picture, bool colourMode,
+               StoredColour colour = clYellow, StoredColour caption = clMaroon)
 {
-    folder.write("regional.cal", {"TRUE", "FALSE", printBackground ? "TRUE" : "FALSE",
-                                  printBackground ? "FALSE" : "TRUE"});
-    startProgram(folder);
+    Background background;
+    background.picturePath = picture;
+    if (!colourMode && QFile::exists(picture))
+        background.picture = loadPicture(picture);
+    background.colourMode = colourMode;
+    background.colour = colour;
+    background.captionColour = caption;
+    model.setBackground(background);
 }
+
+QColor colourOf(const QImage &picture)
+{
+    return picture.pixelColor(0, 0);
+}
+
+// The window's controls by their names.
+struct Controls {
+    explicit Controls(const BackgroundWindow &w)
+        : preview(w.findChild<ImageView *>("preview")),
+          pictureOption(w.findChild<QRadioButton *>("pictureOption")),
+          colourOption(w.findChild<QRadioButton *>("colourOption")),
+          path(w.findChild<QLineEdit *>("pathEdit")), colour(w.findChild<ColorBox *>("colourBox")),
+          caption(w.findChild<ColorBox *>("captionColourBox")),
+          browse(w.findChild<QPushButton *>("browseButton")),
+          ok(w.findChild<QPushButton *>("okButton")),
+          apply(w.findChild<QPushButton *>("applyButton")),
+          cancel(w.findChild<QPushButton *>("cancelButton"))
+    {}
+    ImageView *preview;
+    QRadioButton *pictureOption, *colourOption;
+    QLineEdit *path;
+    ColorBox *colour, *caption;
+    QPushButton *browse, *ok, *apply, *cancel;
+};
 
 } // namespace
 
 class BackgroundTest : public QObject {
     Q_OBJECT
 private slots:
-    void cleanup();
-    void creation_data();
-    void creation();
+    void takenFromTheModel_data();
+    void takenFromTheModel();
     void applyThenOkLoadsOnce();
     void colourAndPictureModes();
-    void captionColourAndCarryingOver_data();
-    void captionColourAndCarryingOver();
     void failingPicturesAndBrowsing();
 };
 
-void BackgroundTest::cleanup() { stopProgram(); }
-
-void BackgroundTest::creation_data()
+void BackgroundTest::takenFromTheModel_data()
 {
     QTest::addColumn<bool>("colourMode");
     QTest::addColumn<QString>("picture"); // "red" makes a red picture file
-    QTest::addColumn<int>("errors");
-    QTest::newRow("colour mode") << true << "red" << 0;
-    QTest::newRow("picture mode") << false << "red" << 0;
-    QTest::newRow("picture mode, no path yet") << false << "" << 0;
-    // Reported by the main window and by the preview; the captions stay black.
-    QTest::newRow("picture mode, lost file") << false << "lost.bmp" << 2;
+    QTest::newRow("colour mode") << true << "red";
+    QTest::newRow("picture mode") << false << "red";
+    QTest::newRow("picture mode, no path yet") << false << "";
+    // The start-up reported it already; the window says nothing more.
+    QTest::newRow("picture mode, lost file") << false << "lost.bmp";
 }
 
-void BackgroundTest::creation()
+void BackgroundTest::takenFromTheModel()
 {
     QFETCH(bool, colourMode);
     QFETCH(QString, picture);
-    QFETCH(int, errors);
     RecordingDialogs dialogs;
     ProgramFolder folder;
     const QString path = picture == "red"    ? pictureFile(folder, "red.bmp", Qt::red)
                          : picture.isEmpty() ? QString()
                                              : folder.path(picture);
-    writeSettings(folder, path, clYellow, colourMode, clMaroon);
-    start(folder, false);
-    QCOMPARE(dialogs.errors.size(), errors);
-    if (errors)
-        QVERIFY(dialogs.errors.at(1).contains(path));
-    QVERIFY(Form15->RadioButton2->isChecked() == colourMode &&
-            Form15->RadioButton1->isChecked() != colourMode);
-    QCOMPARE(Form15->Edit1->text(), path);
-    QCOMPARE(Form15->ColorBox1->Selected(), clYellow);
-    QCOMPARE(windowColour(Form1->Client), colourMode ? clYellow : clSkyBlue);
-    QVERIFY(Form1->Image16->isHidden() == colourMode && Form15->Image1->isHidden() == colourMode);
-    if (!colourMode && !path.isEmpty() && !errors)
-        QCOMPARE(colourOf(Form15->Image1), QColor(Qt::red));
-    QCOMPARE(fontColour(Form1->Label13), errors ? clBlack : clMaroon);
+    CalendarModel model;
+    startWith(model, path, colourMode);
+    BackgroundWindow w(model);
+    Controls c(w);
+    QVERIFY(dialogs.all().isEmpty());
+    QVERIFY(c.colourOption->isChecked() == colourMode &&
+            c.pictureOption->isChecked() != colourMode);
+    QCOMPARE(c.path->text(), path);
+    QCOMPARE(c.colour->Selected(), clYellow);
+    QCOMPARE(c.caption->Selected(), clMaroon);
+    QCOMPARE(c.preview->isHidden(), colourMode);
+    QCOMPARE(c.preview->hasPicture(), picture == "red" && !colourMode);
+    if (colourMode)
+        QCOMPARE(windowColour(&w), clYellow);
+    else if (c.preview->hasPicture())
+        QCOMPARE(colourOf(c.preview->picture()), QColor(Qt::red));
 }
 
 void BackgroundTest::applyThenOkLoadsOnce()
 {
     RecordingDialogs dialogs;
     ProgramFolder folder;
-    writeSettings(folder, "", clWhite, false, clBlack);
-    start(folder, true);
-    Form1->N18->trigger();
-    QVERIFY(Form15->isVisible());
-    Form15->Edit1->setText(pictureFile(folder, "a.png", Qt::red));
-    Form15->Button4->click(); // "Применить"
-    QCOMPARE(BackgroundApplied, 1);
-    QVERIFY(Form15->isVisible());
-    for (const ImageView *image : {Form1->Image16, Form15->Image1, Form7->Image15, Form11->Image13})
-        QCOMPARE(colourOf(image), QColor(Qt::red));
-    QVERIFY(!Form7->Image15->isHidden()); // printing takes the background
+    CalendarModel model;
+    startWith(model, QString(), false);
+    BackgroundWindow w(model);
+    Controls c(w);
+    w.show();
+    c.path->setText(pictureFile(folder, "a.png", Qt::red));
+    c.apply->click();
+    QVERIFY(model.backgroundApplied());
+    QVERIFY(w.isVisible());
+    QCOMPARE(model.background().picturePath, c.path->text());
+    QCOMPARE(colourOf(model.background().picture), QColor(Qt::red));
+    QCOMPARE(colourOf(c.preview->picture()), QColor(Qt::red));
 
     pictureFile(folder, "a.png", Qt::blue); // the file changes on disk
-    Form15->Button2->click();               // "OK": not loaded again
-    QVERIFY(Form15->isHidden());
-    QCOMPARE(BackgroundApplied, 0);
-    QCOMPARE(colourOf(Form1->Image16), QColor(Qt::red));
-    Form15->Button2->click(); // a later "OK" loads it, into the main window and preview only
-    QCOMPARE(colourOf(Form1->Image16), QColor(Qt::blue));
-    QCOMPARE(colourOf(Form11->Image13), QColor(Qt::red));
+    c.ok->click();                          // not loaded again
+    QVERIFY(w.isHidden());
+    QVERIFY(!model.backgroundApplied());
+    QCOMPARE(colourOf(model.background().picture), QColor(Qt::red));
+    c.ok->click(); // a later "OK" loads it
+    QCOMPARE(colourOf(model.background().picture), QColor(Qt::blue));
 
-    // "Применить" then "Отмена": a new path is still loaded by the next "OK".
-    Form15->Button4->click();
-    Form15->Button3->click();
-    QVERIFY(Form15->isHidden());
-    Form15->Edit1->setText(pictureFile(folder, "b.png", Qt::green));
-    Form15->Button2->click();
-    QCOMPARE(colourOf(Form1->Image16), QColor(Qt::green));
+    // "Применить" then "Отмена" or the close box: a new path is still
+    // loaded by the next "OK".
+    for (bool closeBox : {false, true}) {
+        w.show();
+        c.apply->click();
+        closeBox ? void(w.close()) : c.cancel->click();
+        QVERIFY(w.isHidden());
+        QVERIFY(!model.backgroundApplied());
+    }
+    c.path->setText(pictureFile(folder, "b.png", Qt::green));
+    c.ok->click();
+    QCOMPARE(colourOf(model.background().picture), QColor(Qt::green));
     QVERIFY(dialogs.all().isEmpty());
 }
 
@@ -140,89 +155,70 @@ void BackgroundTest::colourAndPictureModes()
 {
     RecordingDialogs dialogs;
     ProgramFolder folder;
-    writeSettings(folder, pictureFile(folder, "r.ico", Qt::red), clWhite, false, clBlack);
-    start(folder, false);
-    Form15->show();
-    Form15->RadioButton2->setChecked(true);
-    Form15->ColorBox1->setSelected(clAqua);
-    Form15->Button2->click();
-    QVERIFY(Form1->Image16->isHidden() && Form15->Image1->isHidden());
-    QCOMPARE(windowColour(Form1->Client), clAqua);
-    QCOMPARE(windowColour(Form15), clAqua);
+    CalendarModel model;
+    startWith(model, pictureFile(folder, "r.ico", Qt::red), false, clWhite, clBlack);
+    BackgroundWindow w(model);
+    Controls c(w);
+    w.show();
+    c.colourOption->setChecked(true);
+    c.colour->setSelected(clAqua);
+    c.caption->setSelected(clRed);
+    c.ok->click();
+    QVERIFY(model.background().colourMode);
+    QCOMPARE(model.background().colour, clAqua);
+    QCOMPARE(model.background().captionColour, clRed);
+    QVERIFY(c.preview->isHidden());
+    QCOMPARE(windowColour(&w), clAqua);
 
-    // Back to the picture: shown again on the main window and in the preview.
-    Form15->RadioButton1->setChecked(true);
-    Form15->Button2->click();
-    QVERIFY(!Form1->Image16->isHidden() && !Form15->Image1->isHidden());
-    QCOMPARE(colourOf(Form1->Image16), QColor(Qt::red));
-    // Applying colour mode and then switching to the picture still shows it.
-    Form15->RadioButton2->setChecked(true);
-    Form15->Button4->click();
-    Form15->RadioButton1->setChecked(true);
-    Form15->Button2->click();
-    QVERIFY(!Form1->Image16->isHidden());
-}
-
-void BackgroundTest::captionColourAndCarryingOver_data()
-{
-    QTest::addColumn<bool>("printBackground");
-    QTest::newRow("printed with background") << true;
-    QTest::newRow("printed without") << false;
-}
-
-void BackgroundTest::captionColourAndCarryingOver()
-{
-    QFETCH(bool, printBackground);
-    RecordingDialogs dialogs;
-    ProgramFolder folder;
-    writeSettings(folder, "", clWhite, true, clBlack);
-    start(folder, printBackground);
-    const StoredColour yearColour = fontColour(Form1->Labe), timeColour = fontColour(Form1->St);
-    Form15->ColorBox1->setSelected(clLime);
-    Form15->ColorBox2->setSelected(clRed);
-    Form15->Button2->click();
-    QList<QLabel *> captions(Form1->monthLabels().begin(), Form1->monthLabels().end());
-    captions << Form1->Label14 << Form1->Lab << Form1->Label13;
-    for (QLabel *caption : captions)
-        QCOMPARE(fontColour(caption), clRed);
-    QCOMPARE(fontColour(Form1->Labe), yearColour);
-    QCOMPARE(fontColour(Form1->St), timeColour);
-
-    QCOMPARE(windowColour(Form7), printBackground ? clLime : clWhite);
-    QCOMPARE(fontColour(Form7->monthLabels()[7]), printBackground ? clRed : clBlack);
-    QCOMPARE(fontColour(Form11->labels()[0]), printBackground ? clRed : clBlack);
+    // Back to the picture: shown again in the preview.
+    c.pictureOption->setChecked(true);
+    c.ok->click();
+    QVERIFY(!model.background().colourMode);
+    QVERIFY(!c.preview->isHidden());
+    QCOMPARE(colourOf(model.background().picture), QColor(Qt::red));
+    // Colour mode applied, then the picture by "OK": the picture is there.
+    c.colourOption->setChecked(true);
+    c.apply->click();
+    c.pictureOption->setChecked(true);
+    c.ok->click();
+    QVERIFY(!model.background().colourMode && !model.background().picture.isNull());
+    QVERIFY(dialogs.all().isEmpty());
 }
 
 void BackgroundTest::failingPicturesAndBrowsing()
 {
     RecordingDialogs dialogs;
     ProgramFolder folder;
-    writeSettings(folder, pictureFile(folder, "r.bmp", Qt::red), clWhite, false, clBlack);
-    start(folder, false);
-    Form14->Button1->click(); // the settings page opens the window
-    QVERIFY(Form15->isVisible());
+    CalendarModel model;
+    const QString red = pictureFile(folder, "r.bmp", Qt::red);
+    startWith(model, red, false, clWhite, clBlack);
+    BackgroundWindow w(model);
+    Controls c(w);
+    w.show();
     const QString lost = folder.path("lost.jpg");
-    Form15->Edit1->setText(lost);
-    Form15->Button2->click(); // "OK" fails: the dialog stays open
+    c.path->setText(lost);
+    c.caption->setSelected(clBlue);
+    c.ok->click(); // fails: the window stays open, the background as it was
     QCOMPARE(dialogs.errors.size(), 1);
     QVERIFY(dialogs.errors.at(0).contains(lost));
-    QVERIFY(Form15->isVisible());
-    Form15->ColorBox2->setSelected(clBlue);
-    Form15->Button4->click(); // "Применить" fails after the captions
+    QVERIFY(w.isVisible());
+    QCOMPARE(model.background().captionColour, clBlack);
+    c.apply->click(); // fails after the captions
     QCOMPARE(dialogs.errors.size(), 2);
-    QCOMPARE(fontColour(Form1->Label1), clBlue);
-    QVERIFY(!Form1->Image16->isHidden());
-    QCOMPARE(colourOf(Form1->Image16), QColor(Qt::red)); // the previous picture
+    QCOMPARE(model.background().captionColour, clBlue);
+    QCOMPARE(model.background().picturePath, red);
+    QCOMPARE(colourOf(model.background().picture), QColor(Qt::red));
+    QVERIFY(!c.preview->isHidden());
 
     // "Обзор" only fills in the path; cancelled, it keeps it.
     dialogs.fileAnswers = {folder.path("chosen.emf"), ""};
-    Form15->Button1->click();
-    Form15->Button1->click();
-    QCOMPARE(Form15->Edit1->text(), folder.path("chosen.emf"));
+    c.browse->click();
+    c.browse->click();
+    QCOMPARE(c.path->text(), folder.path("chosen.emf"));
     // Enter in the path field presses no button.
-    QTest::keyClick(Form15->Edit1, Qt::Key_Return);
+    QTest::keyClick(c.path, Qt::Key_Return);
     QCOMPARE(dialogs.titles.size(), 2);
-    QVERIFY(Form15->isVisible());
+    QVERIFY(w.isVisible());
     QVERIFY(dialogs.filters.at(0).contains("*.wmf") && dialogs.filters.at(0).contains("*.jpeg"));
 }
 

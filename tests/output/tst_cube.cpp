@@ -1,53 +1,32 @@
 // The cube calendar template: its net drawn where the cuts and folds go,
-// its filling from the main window and its printing on one fitted page.
+// its filling from the model and its printing on one fitted page.
+#include "CalendarModel.h"
+#include "CubeSheet.h"
+#include "MonthGrid.h"
 #include "Printing.h"
 #include "TestSupport.h"
-#include "MainWindow.h"
-#include "CubeSheet.h"
-#include "SettingsWindow.h"
-#include "BackgroundWindow.h"
+#include "Widgets.h"
+#include "YearOutput.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QPrinter>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QtTest>
 
 class CubeTest : public QObject {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
     void renderedNet();
-    void fillAndPrint();
-    void printBackgroundOptionReachesOnlyTheLabels();
-
-private:
-    std::unique_ptr<RecordingDialogs> m_dialogs;
-    std::unique_ptr<ProgramFolder> m_folder;
+    void filledAndPrinted();
+    void printBackgroundReachesOnlyTheLabels_data();
+    void printBackgroundReachesOnlyTheLabels();
 };
-
-void CubeTest::init()
-{
-    m_dialogs = std::make_unique<RecordingDialogs>();
-    m_folder = std::make_unique<ProgramFolder>();
-    m_folder->write("regional.cal", {"TRUE", "FALSE", "FALSE", "TRUE"});
-    startProgram(*m_folder);
-}
-
-void CubeTest::cleanup()
-{
-    stopProgram();
-    m_folder.reset();
-    m_dialogs.reset();
-}
 
 void CubeTest::renderedNet()
 {
-    const QImage image = renderClientArea(Form11);
+    CalendarModel model;
+    CubeSheet sheet(model);
+    const QImage image = renderClientArea(&sheet);
     QCOMPARE(image.size(), QSize(874, 866)); // sized to its content
     // Raised frames have their shadow line one pixel further in.
     auto line = [&](int x, int y) {
@@ -59,49 +38,49 @@ void CubeTest::renderedNet()
           QPoint(872, 300), QPoint(300, 0), QPoint(0, 236), QPoint(300, 816)})
         QVERIFY2(line(p.x(), p.y()), qPrintable(QStringLiteral("%1,%2").arg(p.x()).arg(p.y())));
     QVERIFY(!line(150, 100)); // inside a flap
-    for (int n = 1; n <= 6; ++n)
-        QVERIFY(Form11->checkBox(n)->isChecked() && Form11->checkBox(n)->text().isEmpty());
+    for (QCheckBox *mark : sheet.cutMarks())
+        QVERIFY(mark->isChecked() && mark->text().isEmpty());
     // Every glue mark and the instruction are ink on the page.
-    for (int n : {1, 2, 3, 4, 17, 18, 19, 20})
-        QVERIFY(!pixelsWhere(image.copy(Form11->label(n)->geometry()), [](QRgb p) {
+    QList<QLabel *> inked(sheet.glueLabels().begin(), sheet.glueLabels().end());
+    inked << sheet.instructionLabel();
+    for (QLabel *label : inked)
+        QVERIFY(!pixelsWhere(image.copy(label->geometry()), [](QRgb p) {
                      return qGray(p) < 80;
                  }).isEmpty());
     // January's name fits its 38-pixel box; the instruction ends before the
     // cut mark beside it.
-    QLabel *january = Form11->label(5);
+    QLabel *january = sheet.monthLabels()[0];
     QVERIFY(january->fontMetrics().horizontalAdvance(january->text()) <= january->width());
-    const QFontMetrics metrics = Form11->Label20->fontMetrics();
-    const QStringList lines = Form11->Label20->text().split('\n');
+    QLabel *instruction = sheet.instructionLabel();
+    const QFontMetrics metrics = instruction->fontMetrics();
+    const QStringList lines = instruction->text().split('\n');
     QCOMPARE(lines.size(), 6);
-    const QRect mark = Form11->checkBox(4)->geometry();
+    const QRect mark = sheet.cutMarks()[3]->geometry();
     for (int i = 0; i < 6; ++i) {
-        const int top = Form11->Label20->y() + i * metrics.lineSpacing();
+        const int top = instruction->y() + i * metrics.lineSpacing();
         if (top < mark.bottom() && top + metrics.height() > mark.top())
-            QVERIFY(Form11->Label20->x() + metrics.horizontalAdvance(lines.at(i)) <= mark.left());
+            QVERIFY(instruction->x() + metrics.horizontalAdvance(lines.at(i)) <= mark.left());
     }
 }
 
-void CubeTest::fillAndPrint()
+void CubeTest::filledAndPrinted()
 {
-    Form1->BitBtn1Click();
-    Form1->Calendar12->setDateElement(MonthGrid::Element::Day, 24);
-    const QString pdf = m_folder->path("cube.pdf");
+    ProgramFolder folder;
+    CalendarModel model;
+    model.setYear(2031);
+    model.setDay(12, 24);
+    model.setRegional({false, true, false, true}); // weeks from Sunday
+    CubeSheet sheet(model);
+    QCOMPARE(sheet.grids()[11]->date(), QDate(2031, 12, 24));
+    QCOMPARE(sheet.grids()[0]->startOfWeek(), 0);
+
+    const QString pdf = folder.path("cube.pdf");
     QPrinter &printer = Printer();
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(pdf);
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setPageOrientation(QPageLayout::Portrait);
-    // The printer set-up cancelled: nothing printed, the template refilled all the same.
-    m_dialogs->printAnswer = false;
-    Form1->N14->trigger();
-    QCOMPARE(m_dialogs->printDialogs, 1);
-    QVERIFY(!QFile::exists(pdf));
-    QCOMPARE(Form11->calendars()[11]->date(), Form1->Calendar12->date());
-
-    m_dialogs->printAnswer = true;
-    Form1->N42->trigger(); // from the tray
-    QVERIFY2(m_dialogs->all().isEmpty(), qPrintable(m_dialogs->all().join('|')));
-    QCOMPARE(QApplication::overrideCursor(), nullptr);
+    printCubeSheet(model, printer);
     // On portrait A4 the template fills the printable width.
     const int dpi = 150;
     const QImage page = rasterisePdf(pdf, dpi);
@@ -115,22 +94,37 @@ void CubeTest::fillAndPrint()
     QVERIFY(qAbs(ink.bottom() - (printable.top() + printable.width() * 865.0 / 874) * k) <= 2);
 }
 
-void CubeTest::printBackgroundOptionReachesOnlyTheLabels()
+void CubeTest::printBackgroundReachesOnlyTheLabels_data()
 {
-    Form15->RadioButton2->setChecked(true);
-    Form15->ColorBox1->setSelected(clYellow);
-    Form15->ColorBox2->setSelected(clRed);
-    Form14->RadioButton3->click();
-    Form15->Button2->click(); // OK carries the colours over
-    for (int n = 1; n <= 20; ++n)
-        QCOMPARE(fontColour(Form11->label(n)), n <= 12 ? clRed : clBlack);
-    QCOMPARE(windowColour(Form11), clWhite);
+    QTest::addColumn<bool>("printBackground");
+    QTest::addColumn<bool>("colourMode");
+    QTest::newRow("not printed") << false << false;
+    QTest::newRow("printed, colour") << true << true;
+    QTest::newRow("printed, picture") << true << false;
+}
 
-    Form14->RadioButton4->click();
-    QVERIFY(Form11->Image13->isHidden());
-    QCOMPARE(fontColour(Form11->label(5)), clBlack);
-    Form14->RadioButton3->click();
-    QVERIFY(Form11->Image13->isHidden()); // stays hidden for the rest of the run
+void CubeTest::printBackgroundReachesOnlyTheLabels()
+{
+    QFETCH(bool, printBackground);
+    QFETCH(bool, colourMode);
+    CalendarModel model;
+    model.setRegional({true, false, printBackground, !printBackground});
+    Background background;
+    background.colourMode = colourMode;
+    background.colour = clYellow;
+    background.captionColour = clRed;
+    background.picture = QImage(20, 10, QImage::Format_RGB32);
+    model.setBackground(background);
+    CubeSheet sheet(model);
+    // The first four glue marks and January to August take the caption colour.
+    const StoredColour caption = printBackground ? clRed : clBlack;
+    for (int k = 0; k < 12; ++k)
+        QCOMPARE(fontColour(sheet.monthLabels()[k]), k < 8 ? caption : clBlack);
+    for (int k = 0; k < 7; ++k)
+        QCOMPARE(fontColour(sheet.glueLabels()[k]), k < 4 ? caption : clBlack);
+    QCOMPARE(fontColour(sheet.instructionLabel()), clBlack);
+    QCOMPARE(windowColour(&sheet), clWhite);
+    QCOMPARE(sheet.backgroundImage()->isHidden(), !printBackground || colourMode);
 }
 
 QTEST_MAIN(CubeTest)

@@ -1,16 +1,17 @@
-// The print copy of the year: its layout and refresh, the print-background
-// option, printing it through the scaling dialog, and saving it as a picture.
+// The year sheet: built from the model, the print-background option,
+// printing it through the scaling dialog, and saving it as a picture.
+#include "CalendarModel.h"
+#include "Handler.h"
 #include "Metafile.h"
+#include "MonthGrid.h"
 #include "Pictures.h"
+#include "PrintScaleDialog.h"
+#include "PrintSheet.h"
 #include "Printing.h"
 #include "TestSupport.h"
-#include "MainWindow.h"
-#include "SettingsWindow.h"
-#include "BackgroundWindow.h"
-#include "PrintSheet.h"
-#include "PrintScaleDialog.h"
+#include "Widgets.h"
+#include "YearOutput.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QPrinter>
@@ -20,20 +21,17 @@
 
 namespace {
 
-void start(const ProgramFolder &folder, bool printBackground)
+// The option, and the background "Применить" put on the main window.
+void useBackground(CalendarModel &model, bool printBackground, StoredColour colour,
+                   StoredColour caption, const QImage &picture = {})
 {
-    folder.write("regional.cal", {"TRUE", "FALSE", printBackground ? "TRUE" : "FALSE",
-                                  printBackground ? "FALSE" : "TRUE"});
-    startProgram(folder);
-}
-
-// Colour background and caption colour on the main window, through "Применить".
-void useColours(StoredColour background, StoredColour caption)
-{
-    Form15->RadioButton2->setChecked(true);
-    Form15->ColorBox1->setSelected(background);
-    Form15->ColorBox2->setSelected(caption);
-    Form15->Button4->click();
+    model.setRegional({true, false, printBackground, !printBackground});
+    Background background;
+    background.colourMode = picture.isNull();
+    background.picture = picture;
+    background.colour = colour;
+    background.captionColour = caption;
+    model.setBackground(background);
 }
 
 bool near(QRgb pixel, StoredColour colour, int tolerance = 40)
@@ -53,13 +51,19 @@ void printTo(const QString &path, QPageLayout::Orientation orientation)
     printer.setPageOrientation(orientation);
 }
 
+template <typename T> T *child(const QWidget &window, const char *name)
+{
+    return window.findChild<T *>(QString::fromLatin1(name));
+}
+
+constexpr StoredColour kYearColour = 0x6A240A;
+
 } // namespace
 
 class PrintCopyTest : public QObject {
     Q_OBJECT
 private slots:
-    void cleanup();
-    void refreshedFromTheMainWindow();
+    void builtFromTheModel();
     void printBackgroundOption_data();
     void printBackgroundOption();
     void printedPage_data();
@@ -69,97 +73,103 @@ private slots:
     void savingPictures();
 };
 
-void PrintCopyTest::cleanup() { stopProgram(); }
-
-void PrintCopyTest::refreshedFromTheMainWindow()
+void PrintCopyTest::builtFromTheModel()
 {
-    RecordingDialogs dialogs;
-    ProgramFolder folder;
-    start(folder, false);
-    QVERIFY(Form7->Image15->isHidden());
-    QCOMPARE(Form7->Label14->font().pointSize(), 40);
-    QVERIFY(Form7->Label14->font().bold() && Form7->Label14->font().italic());
-    // A year change refreshes the copy, also while the scaling dialog is open.
-    Form1->N8->trigger();
-    QVERIFY(Form8->isVisible());
-    Form1->Calendar5->setDateElement(MonthGrid::Element::Day, 9);
-    const int year = Form1->Calendar1->dateElement(MonthGrid::Element::Year);
-    Form1->BitBtn1Click();
-    QCOMPARE(Form7->Label14->text(), QString::number(year + 1));
-    QCOMPARE(Form7->calendars()[4]->date(), QDate(year + 1, 5, 9));
-    QCOMPARE(Form7->monthLabels()[4]->text(), Form1->Label5->text());
+    CalendarModel model;
+    model.setYear(2031);
+    model.setDay(5, 9);
+    model.setRegional({false, true, false, true}); // weeks from Sunday
+    PrintSheet sheet(model);
+    QVERIFY(sheet.backgroundImage()->isHidden());
+    QCOMPARE(sheet.yearLabel()->text(), QStringLiteral("2031"));
+    QCOMPARE(sheet.yearLabel()->font().pointSize(), 40);
+    QVERIFY(sheet.yearLabel()->font().bold() && sheet.yearLabel()->font().italic());
+    QCOMPARE(sheet.grids()[4]->date(), QDate(2031, 5, 9));
+    QCOMPARE(sheet.grids()[11]->startOfWeek(), 0);
+    QCOMPARE(sheet.monthLabels()[4]->text(), QStringLiteral("Май"));
     // The label grows with its text: nothing of the year is cut off.
-    QVERIFY(Form7->Label14->width() >= Form7->Label14->sizeHint().width());
+    QVERIFY(sheet.yearLabel()->width() >= sheet.yearLabel()->sizeHint().width());
 }
 
 void PrintCopyTest::printBackgroundOption_data()
 {
     QTest::addColumn<bool>("printBackground");
+    QTest::addColumn<bool>("picture");
     QTest::addColumn<StoredColour>("page");
     QTest::addColumn<StoredColour>("names");
-    QTest::newRow("not printed: white page, black names") << false << clWhite << clBlack;
-    QTest::newRow("printed: the main window's colours") << true << clLime << clRed;
+    QTest::newRow("not printed: white page, black names") << false << false << clWhite << clBlack;
+    QTest::newRow("printed: the main window's colours") << true << false << clLime << clRed;
+    QTest::newRow("printed: the main window's picture") << true << true << clBlue << clRed;
+    QTest::newRow("picture not printed") << false << true << clWhite << clBlack;
 }
 
 void PrintCopyTest::printBackgroundOption()
 {
     QFETCH(bool, printBackground);
+    QFETCH(bool, picture);
     QFETCH(StoredColour, page);
     QFETCH(StoredColour, names);
-    RecordingDialogs dialogs;
-    ProgramFolder folder;
-    start(folder, printBackground);
-    useColours(clLime, clRed);
-    Form1->N8->trigger();
-    const QImage image = renderClientArea(Form7);
+    CalendarModel model;
+    QImage blue(20, 10, QImage::Format_RGB32);
+    blue.fill(Qt::blue);
+    useBackground(model, printBackground, clLime, clRed, picture ? blue : QImage());
+    const QImage image = renderYearSheet(model);
+    QCOMPARE(image.size(), QSize(793, 553));
     QVERIFY(near(image.pixel(300, 20), page, 0));
     QVERIFY(near(image.pixel(400, 550), page, 0));
-    const QRect name = Form7->monthLabels()[0]->geometry();
+    PrintSheet sheet(model);
+    const QRect name = sheet.monthLabels()[0]->geometry();
     const QRect inked = pixelsWhere(image.copy(name), [&](QRgb p) { return near(p, names); });
     QVERIFY2(inked.width() > name.width() / 2, qPrintable(QString::number(inked.width())));
-    // The year keeps the main window's colour either way.
-    const QRect year = Form7->Label14->geometry();
-    QVERIFY(!pixelsWhere(image.copy(year), [](QRgb p) { return near(p, 0x6A240A); }).isEmpty());
+    // The year keeps its own colour either way.
+    const QRect year = sheet.yearLabel()->geometry();
+    QVERIFY(!pixelsWhere(image.copy(year), [](QRgb p) { return near(p, kYearColour); }).isEmpty());
 }
 
 void PrintCopyTest::printedPage_data()
 {
-    QTest::addColumn<int>("option"); // 1..3: RadioButton1..3 of the scaling dialog
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<int>("scaling");
     QTest::addColumn<int>("orientation");
     QTest::addColumn<int>("dpi"); // of the rasterised page
-    QTest::newRow("none") << 1 << int(QPageLayout::Landscape) << 300;
-    QTest::newRow("proportional") << 2 << int(QPageLayout::Landscape) << 40;
-    QTest::newRow("fit, landscape") << 3 << int(QPageLayout::Landscape) << 40;
-    QTest::newRow("fit, portrait") << 3 << int(QPageLayout::Portrait) << 40;
+    QTest::newRow("none") << "noScalingOption" << int(poNone) << int(QPageLayout::Landscape) << 300;
+    QTest::newRow("proportional") << "proportionalOption" << int(poProportional)
+                                  << int(QPageLayout::Landscape) << 40;
+    QTest::newRow("fit, landscape")
+        << "fitToPageOption" << int(poPrintToFit) << int(QPageLayout::Landscape) << 40;
+    QTest::newRow("fit, portrait")
+        << "fitToPageOption" << int(poPrintToFit) << int(QPageLayout::Portrait) << 40;
 }
 
 void PrintCopyTest::printedPage()
 {
-    QFETCH(int, option);
+    QFETCH(QString, option);
+    QFETCH(int, scaling);
     QFETCH(int, orientation);
     QFETCH(int, dpi);
     RecordingDialogs dialogs;
     ProgramFolder folder;
-    start(folder, true);
-    useColours(clLime, clRed);
+    CalendarModel model;
+    useBackground(model, true, clLime, clRed);
     const QString pdf = folder.path("page.pdf");
     printTo(pdf, QPageLayout::Orientation(orientation));
 
-    Form1->N41->trigger(); // the tray's item leads to the same dialog
-    QRadioButton *buttons[3] = {Form8->RadioButton1, Form8->RadioButton2, Form8->RadioButton3};
-    buttons[option - 1]->setChecked(true);
-    Form8->SpeedButton2->click();
-    QVERIFY(Form8->isHidden());
+    PrintScaleDialog dialog(model);
+    dialog.show();
+    dialog.findChild<QRadioButton *>(option)->setChecked(true);
+    QCOMPARE(int(dialog.chosenScaling()), scaling);
+    child<QPushButton>(dialog, "printButton")->click();
+    QVERIFY(dialog.isHidden());
     QCOMPARE(dialogs.printDialogs, 1);
     QVERIFY2(dialogs.all().isEmpty(), qPrintable(dialogs.all().join('|')));
     QCOMPARE(QApplication::overrideCursor(), nullptr);
 
-    // The green of the copy's background marks where the image landed.
+    // The green of the sheet's background marks where the image landed.
     const QImage page = rasterisePdf(pdf, dpi);
     QVERIFY(!page.isNull());
     QPrinter &printer = Printer();
     const QRect printable = printer.pageLayout().paintRectPixels(printer.resolution());
-    const QSize dots = printScaleSize(Form7->PrintScale, Form7->size(), printable.size(),
+    const QSize dots = printScaleSize(PrintScaling(scaling), QSize(793, 553), printable.size(),
                                       printer.logicalDpiX(), printer.logicalDpiY());
     const double k = double(dpi) / printer.resolution();
     const QRect expected(qRound(printable.left() * k), qRound(printable.top() * k),
@@ -171,10 +181,10 @@ void PrintCopyTest::printedPage()
              qPrintable(QStringLiteral("%1x%2").arg(green.width()).arg(green.height())));
     // The year is printed in its colour in the top-right corner of the image.
     const double s = double(expected.width()) / 793;
-    const QRect year = Form7->Label14->geometry();
+    const QRect year = PrintSheet(model).yearLabel()->geometry();
     const QRect printedYear(expected.topLeft() + year.topLeft() * s, year.size() * s);
     QVERIFY(!pixelsWhere(page.copy(printedYear), [](QRgb p) {
-                 return near(p, 0x6A240A, 60);
+                 return near(p, kYearColour, 60);
              }).isEmpty());
 }
 
@@ -182,93 +192,71 @@ void PrintCopyTest::cancelsAndFailures()
 {
     RecordingDialogs dialogs;
     ProgramFolder folder;
-    start(folder, false);
+    CalendarModel model;
     const QString pdf = folder.path("never.pdf");
     printTo(pdf, QPageLayout::Landscape);
 
-    Form1->N8->trigger();
-    Form8->RadioButton1->setChecked(true);
-    Form8->SpeedButton1->click(); // "Отмена"
-    QVERIFY(Form8->isHidden());
+    PrintScaleDialog dialog(model);
+    dialog.show();
+    child<QRadioButton>(dialog, "noScalingOption")->setChecked(true);
+    child<QPushButton>(dialog, "cancelButton")->click();
+    QVERIFY(dialog.isHidden());
     QCOMPARE(dialogs.printDialogs, 0);
-    Form1->N8->trigger();
-    QVERIFY(Form8->RadioButton1->isChecked()); // kept between openings
 
     dialogs.printAnswer = false; // the print dialog cancelled
-    Form8->SpeedButton2->click();
-    QVERIFY(Form8->isHidden());
-    QCOMPARE(Form7->PrintScale, poNone);
+    dialog.show();
+    child<QPushButton>(dialog, "printButton")->click();
+    QVERIFY(dialog.isHidden());
+    QCOMPARE(dialog.chosenScaling(), poNone); // kept for the next time
     QVERIFY(!QFile::exists(pdf));
 
     // A printer that cannot be written to: reported, cursor back, nothing else.
     dialogs.printAnswer = true;
     printTo(folder.path("no/such/folder/x.pdf"), QPageLayout::Landscape);
-    Form1->N8->trigger();
-    Form8->SpeedButton2->click();
+    dialog.show();
+    child<QPushButton>(dialog, "printButton")->click();
     QCOMPARE(dialogs.errors.size(), 1);
     QVERIFY2(dialogs.errors.at(0).contains("x.pdf"), qPrintable(dialogs.errors.at(0)));
     QCOMPARE(QApplication::overrideCursor(), nullptr);
 
-    // Saving: cancelled writes nothing; a folder that is not there is reported.
-    dialogs.fileAnswers = {"", "", folder.path("no/such/a.emf"), folder.path("no/such/b.jpg")};
-    for (int i = 0; i < 4; ++i)
-        (i % 2 ? Form1->bmpjpg1 : Form1->wmf1)->trigger();
-    QCOMPARE(QDir(folder.path()).entryList({"*.emf", "*.bmp"}), QStringList());
+    // Saving into a folder that is not there is reported and leaves nothing.
+    runHandler([&] { writeMetafile(renderYearSheet(model), folder.path("no/such/a.emf")); });
+    runHandler([&] { savePicture(renderYearSheet(model), folder.path("no/such/b.jpg")); });
     QCOMPARE(dialogs.errors.size(), 3);
     QVERIFY(dialogs.errors.at(1).contains("a.emf") && dialogs.errors.at(2).contains("b.jpg"));
-    QCOMPARE(QDir(folder.path()).entryList(QDir::Hidden | QDir::Files).filter(".part"),
-             QStringList());
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Hidden | QDir::Files), QStringList());
 }
 
 void PrintCopyTest::savingPictures_data()
 {
-    QTest::addColumn<QString>("item");
     QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("title");
-    QTest::addColumn<QString>("suffix");
+    QTest::addColumn<bool>("metafile");
     QTest::addColumn<bool>("exact"); // lossless format
-    QTest::newRow("emf") << "wmf1"
-                         << "year.emf"
-                         << ""
-                         << "emf" << true;
-    QTest::newRow("wmf") << "wmf1"
-                         << "year.WMF"
-                         << ""
-                         << "emf" << true;
-    QTest::newRow("bmp") << "bmpjpg1"
-                         << "year.bmp"
-                         << "Сохранеие календаря"
-                         << "bmp" << true;
-    QTest::newRow("jpeg") << "bmpjpg1"
-                          << "year.jpeg"
-                          << "Сохранеие календаря"
-                          << "bmp" << false;
+    QTest::newRow("emf") << "year.emf" << true << true;
+    QTest::newRow("wmf") << "year.WMF" << true << true;
+    QTest::newRow("bmp") << "year.bmp" << false << true;
+    QTest::newRow("jpeg") << "year.jpeg" << false << false;
 }
 
 void PrintCopyTest::savingPictures()
 {
-    QFETCH(QString, item);
     QFETCH(QString, name);
-    QFETCH(QString, title);
-    QFETCH(QString, suffix);
+    QFETCH(bool, metafile);
     QFETCH(bool, exact);
-    RecordingDialogs dialogs;
     ProgramFolder folder;
-    start(folder, false);
+    CalendarModel model;
+    model.setYear(model.year() + 1);
     folder.write(name, {"an older file of that name"});
-    dialogs.fileAnswers.push_back(folder.path(name));
-    Form1->BitBtn1Click(); // the next year is what gets saved
-    Form1->findChild<QAction *>(item)->trigger();
-    QVERIFY2(dialogs.all().isEmpty(), qPrintable(dialogs.all().join('|')));
-    QCOMPARE(dialogs.titles, QStringList{title});
-    QCOMPARE(dialogs.suffixes, QStringList{suffix});
+    const QImage sheet = renderYearSheet(model);
+    if (metafile)
+        writeMetafile(sheet, folder.path(name));
+    else
+        savePicture(sheet, folder.path(name));
 
     const QImage saved = loadPicture(folder.path(name)).convertToFormat(QImage::Format_RGB32);
-    const QImage shown = renderClientArea(Form7);
     QCOMPARE(saved.size(), QSize(793, 553));
-    QCOMPARE(Form7->Label14->text(), Form1->Labe->text());
     if (exact)
-        QCOMPARE(saved, shown);
+        QCOMPARE(saved, sheet);
     else
         QVERIFY(near(saved.pixel(300, 20), clWhite, 8));
 }
