@@ -4,16 +4,16 @@
 //   bench_clock idle [S]      the whole program's CPU share over S seconds
 //                             (default 60) with the main window and the
 //                             floating clock shown
+//   bench_clock hidden [S]    the same with the floating clock opened once
+//                             and hidden again
 //   bench_clock show          the main window and the floating clock, until closed
 // Run "ticks" with QT_QPA_PLATFORM=offscreen; "idle" and "show" on a display
 // (Xvfb) to count the real repaints.
-#include "Dialogs.h"
-#include "Paths.h"
-#include "Program.h"
+#include "Application.h"
 #include "ClockFace.h"
-#include "TextFile.h"
+#include "Dialogs.h"
 #include "MainWindow.h"
-#include "FloatingClockWindow.h"
+#include "TextFile.h"
 #include "Widgets.h"
 
 #include <QApplication>
@@ -88,6 +88,11 @@ class QuietDialogs : public DialogSeam {
 public:
     void message(const QString &text) override { note(text); }
     void error(const QString &text) override { note(text); }
+    bool question(const QString &text) override
+    {
+        note(text);
+        return false;
+    }
     QString openFileName(QWidget *, const QString &, const QString &) override { return {}; }
     QString saveFileName(QWidget *, const QString &, const QString &, const QString &) override
     {
@@ -101,26 +106,40 @@ private:
     static void note(const QString &text) { std::fprintf(stderr, "%s\n", qPrintable(text)); }
 };
 
-void showWindows(QTemporaryDir &dir)
+// The program started in a fresh folder, its main window and floating clock
+// shown; with clockHidden the clock goes again at once.
+void showWindows(Application &program, bool clockHidden)
 {
-    // A first start, but with the regional options a user always has.
-    const QString folder = dir.path() + QLatin1Char('/');
-    writeTextFile(folder + QStringLiteral("regional.cal"),
-                  QStringLiteral("TRUE FALSE FALSE TRUE").split(QLatin1Char(' ')));
-    setProgramDirForTest(folder);
-    SetUpApplication();
-    static QuietDialogs quiet;
-    setDialogSeam(&quiet);
-    CreateForms();
-    Form1->show();
-    centreOnScreen(Form1);
-    Form10->show();
-    // Just the two windows once the start is over (the splash fades for
-    // about 2.6 s, then a first start shows the tips).
-    QTimer::singleShot(kStartOver - 1000, [] {
+    program.start();
+    MainWindow *main = program.mainWindow();
+    main->show();
+    centreOnScreen(main);
+    program.showWindow(WindowRole::FloatingClock);
+    if (clockHidden)
+        program.hideWindow(WindowRole::FloatingClock);
+    // Just those once the start is over (the splash fades for about 2.6 s,
+    // then a first start shows the tips).
+    QTimer::singleShot(kStartOver - 1000, [&program, clockHidden] {
+        const QWidget *clock = program.existingWindow(WindowRole::FloatingClock);
         for (QWidget *window : QApplication::topLevelWidgets())
-            if (window != Form1 && window != Form10)
+            if (window != program.mainWindow() && (window != clock || clockHidden))
                 window->hide();
+    });
+}
+
+void measureIdle(int seconds)
+{
+    double cpu0 = 0, wall0 = 0;
+    QTimer::singleShot(kStartOver, [=, &cpu0, &wall0] {
+        cpu0 = processCpuSeconds();
+        wall0 = wallSeconds();
+        QTimer::singleShot(seconds * 1000, [&cpu0, &wall0] {
+            const double cpu = processCpuSeconds() - cpu0;
+            const double wall = wallSeconds() - wall0;
+            std::printf("idle: %.3f s CPU in %.1f s = %.3f %% of one core\n", cpu, wall,
+                        100.0 * cpu / wall);
+            QCoreApplication::exit(0);
+        });
     });
 }
 
@@ -139,24 +158,20 @@ int main(int argc, char *argv[])
         return 0;
     }
 
+    // A first start, but with the regional options a user always has.
     QTemporaryDir dir;
-    showWindows(dir);
-    if (mode == QLatin1String("idle")) {
-        const int seconds = count > 0 ? count : 60;
-        double cpu0 = 0, wall0 = 0;
-        QTimer::singleShot(kStartOver, [&] {
-            cpu0 = processCpuSeconds();
-            wall0 = wallSeconds();
-            QTimer::singleShot(seconds * 1000, [&] {
-                const double cpu = processCpuSeconds() - cpu0;
-                const double wall = wallSeconds() - wall0;
-                std::printf("idle: %.3f s CPU in %.1f s = %.3f %% of one core\n", cpu, wall,
-                            100.0 * cpu / wall);
-                QCoreApplication::exit(0);
-            });
-        });
-    }
+    const QString folder = dir.path() + QLatin1Char('/');
+    writeTextFile(folder + QStringLiteral("regional.cal"),
+                  QStringLiteral("TRUE FALSE FALSE TRUE").split(QLatin1Char(' ')));
+    Application::setUpToolkit();
+    QuietDialogs quiet;
+    setDialogSeam(&quiet);
+    Application program(folder);
+    const bool hidden = mode == QLatin1String("hidden");
+    showWindows(program, hidden);
+    if (mode == QLatin1String("idle") || hidden)
+        measureIdle(count > 0 ? count : 60);
     const int code = QApplication::exec();
-    DestroyForms();
+    setDialogSeam(nullptr);
     return code;
 }

@@ -3,149 +3,117 @@
 #include "Dialogs.h"
 #include "Handler.h"
 
-#include <QSocketNotifier>
-#include <QTimerEvent>
+#include <QThread>
+#include <QTimer>
 #include <chrono>
 #include <climits>
 #include <condition_variable>
 #include <pthread.h>
 #include <sched.h>
-#include <sys/eventfd.h>
-#include <unistd.h>
 
-// Everything the worker shares with the GUI thread, guarded by one mutex.
-// Held by a shared pointer so that a tick being delivered, or a worker left
-// running by a timer that deleted itself from its own tick, never outlives it.
-struct TickTimer::Worker {
-    Worker() : wakeFd(eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC)) {}
-    ~Worker()
-    {
-        if (wakeFd >= 0)
-            close(wakeFd);
-    }
-    Worker(const Worker &) = delete;
-    Worker &operator=(const Worker &) = delete;
-
-    void run();
-    // Wakes the GUI thread; what it should do is in the shared state.
-    void knock() const
-    {
-        const quint64 one = 1;
-        [[maybe_unused]] const ssize_t written = write(wakeFd, &one, sizeof one);
-    }
-    bool mayRun() const { return terminated || (!suspended && owner); }
+// What the worker shares with the GUI thread, guarded by one mutex. Held by
+// shared pointers, so that a tick on its way to the GUI thread, or a worker
+// whose timer was deleted by its own tick, never outlives it.
+struct TickTimer::Shared {
+    bool mayRun() const { return terminated || !suspended; }
 
     std::mutex mutex;
     std::condition_variable wake;
-    TickTimer *owner = nullptr; // cleared only when the timer goes while its worker runs on
+    TickTimer *owner = nullptr; // cleared when the timer goes
     bool suspended = true;
     bool terminated = false;
     quint32 interval = 1000;
+    TimerPriority priority = TimerPriority::Normal;
     bool tickPending = false; // a synchronised tick waits for the GUI thread
-    bool errorPending = false;
-    QString lastError; // from a tick run on the worker
-    const int wakeFd;
 };
 
-void TickTimer::Worker::run()
-{
-    std::unique_lock<std::mutex> lock(mutex);
-    for (;;) {
-        wake.wait(lock, [this] { return mayRun(); });
-        if (terminated)
-            break;
-        // A plain sleep: suspending meanwhile only holds the tick back, and
-        // a new interval applies from the next sleep on.
-        const auto deadline =
-            std::chrono::steady_clock::now() + std::chrono::milliseconds(interval);
-        if (wake.wait_until(lock, deadline, [this] { return terminated; }))
-            break;
-        wake.wait(lock, [this] { return mayRun(); });
-        if (terminated)
-            break;
-        TickTimer *timer = owner;
-        if (!timer->m_enabled)
-            continue;
-        if (timer->m_syncEvent) {
-            tickPending = true;
-            knock();
-            wake.wait(lock, [this] { return terminated || !tickPending; });
-            tickPending = false;
-            continue;
-        }
-        lock.unlock();
-        QString error;
-        try {
-            timer->Timer();
-        } catch (const DayrailError &e) {
-            error = e.text();
-        } catch (const std::exception &e) {
-            error = QString::fromLocal8Bit(e.what());
-        }
-        lock.lock();
-        if (!error.isEmpty()) {
-            // Reported on the GUI thread; the worker goes on ticking.
-            lastError = error;
-            errorPending = true;
-            knock();
-        }
-    }
-}
-
-// The toolkit timer's window in message mode.
-class TickTimer::MessageWindow : public QObject {
+class TickTimer::Worker : public QThread {
 public:
-    explicit MessageWindow(TickTimer *owner) : m_owner(owner) {}
-    bool start(quint32 interval)
-    {
-        if (interval > quint32(INT_MAX))
-            return false;
-        m_id = startTimer(std::chrono::milliseconds(interval));
-        return m_id != 0;
-    }
-    void stop()
-    {
-        if (m_id != 0)
-            killTimer(m_id);
-        m_id = 0;
-    }
+    explicit Worker(std::shared_ptr<Shared> shared) : m_shared(std::move(shared)) {}
 
 protected:
-    void timerEvent(QTimerEvent *event) override
-    {
-        if (event->timerId() == m_id)
-            runHandler([this] { m_owner->Timer(); });
-    }
+    void run() override;
 
 private:
-    TickTimer *m_owner;
-    int m_id = 0;
+    void tick(std::unique_lock<std::mutex> &lock, TickTimer *timer);
+    std::shared_ptr<Shared> m_shared;
 };
 
 namespace {
 
-// The scheduler of this platform knows no graded priorities for ordinary
-// threads without privileges; only the idle class is really different.
-void applyPriority(std::thread &thread, TimerPriority priority)
+void applyPriority(TimerPriority priority)
 {
     sched_param param{};
     param.sched_priority = 0;
-    pthread_setschedparam(thread.native_handle(), priority == tpIdle ? SCHED_IDLE : SCHED_OTHER,
-                          &param);
+    pthread_setschedparam(pthread_self(),
+                          priority == TimerPriority::Idle ? SCHED_IDLE : SCHED_OTHER, &param);
 }
 
 } // namespace
 
-TickTimer::TickTimer(QObject *owner) : QObject(owner), m_worker(std::make_shared<Worker>())
+void TickTimer::Worker::run()
 {
-    m_worker->owner = this;
-    if (m_worker->wakeFd >= 0) {
-        m_wake = new QSocketNotifier(m_worker->wakeFd, QSocketNotifier::Read, this);
-        std::shared_ptr<Worker> worker = m_worker;
-        connect(m_wake, &QSocketNotifier::activated, this, [worker] { deliver(worker); });
+    Shared &shared = *m_shared;
+    std::unique_lock<std::mutex> lock(shared.mutex);
+    TimerPriority applied = TimerPriority::Normal;
+    for (;;) {
+        shared.wake.wait(lock, [&] { return shared.mayRun(); });
+        if (shared.terminated)
+            return;
+        if (shared.priority != applied) {
+            applyPriority(shared.priority);
+            applied = shared.priority;
+        }
+        // A plain sleep: a suspension meanwhile only holds the tick back, and
+        // a new interval applies from the next sleep on.
+        const auto period = std::chrono::milliseconds(shared.interval);
+        if (shared.wake.wait_for(lock, period, [&] { return shared.terminated; }))
+            return;
+        shared.wake.wait(lock, [&] { return shared.mayRun(); });
+        if (shared.terminated)
+            return;
+        if (shared.owner->m_enabled)
+            tick(lock, shared.owner);
     }
-    std::shared_ptr<Worker> worker = m_worker;
-    m_thread = std::thread([worker] { worker->run(); });
+}
+
+void TickTimer::Worker::tick(std::unique_lock<std::mutex> &lock, TickTimer *timer)
+{
+    Shared &shared = *m_shared;
+    if (timer->m_syncEvent) {
+        // Posted to the timer: a timer deleted meanwhile takes the tick with it.
+        shared.tickPending = true;
+        std::shared_ptr<Shared> state = m_shared;
+        QMetaObject::invokeMethod(
+            timer, [state] { deliver(state); }, Qt::QueuedConnection);
+        shared.wake.wait(lock, [&] { return shared.terminated || !shared.tickPending; });
+        shared.tickPending = false;
+        return;
+    }
+    // The handler may delete the timer; only the shared state is used after it.
+    lock.unlock();
+    bool failed = false;
+    QString text;
+    try {
+        timer->Timer();
+    } catch (const DayrailError &e) {
+        failed = true;
+        text = e.text();
+    } catch (const std::exception &e) {
+        failed = true;
+        text = QString::fromLocal8Bit(e.what());
+    }
+    lock.lock();
+    if (failed && !shared.terminated) {
+        // Reported on the GUI thread; the worker goes on ticking.
+        QMetaObject::invokeMethod(
+            shared.owner, [text] { dialogs().error(text); }, Qt::QueuedConnection);
+    }
+}
+
+TickTimer::TickTimer(QObject *owner) : QObject(owner), m_shared(std::make_shared<Shared>())
+{
+    m_shared->owner = this;
 }
 
 TickTimer::~TickTimer()
@@ -156,51 +124,47 @@ TickTimer::~TickTimer()
         std::lock_guard<std::mutex> guard(m_handlerMutex);
         m_onTimer = nullptr;
     }
-    const bool onWorker = m_thread.get_id() == std::this_thread::get_id();
     {
-        std::lock_guard<std::mutex> guard(m_worker->mutex);
-        m_worker->terminated = true;
-        m_worker->suspended = false;
-        if (onWorker)
-            m_worker->owner = nullptr;
+        std::lock_guard<std::mutex> guard(m_shared->mutex);
+        m_shared->terminated = true;
+        m_shared->owner = nullptr;
     }
-    m_worker->wake.notify_all();
-    // The sleep is interruptible, so the worker ends at once, a tick handler
-    // that runs on it at the latest when the handler returns.
-    if (onWorker)
-        m_thread.detach();
-    else
-        m_thread.join();
-    if (m_window)
-        m_window->stop();
-    m_window.reset();
+    m_shared->wake.notify_all();
+    if (!m_worker)
+        return;
+    if (QThread::currentThread() == m_worker) {
+        // Deleted by its own tick on the worker: the thread ends once the tick
+        // returns, and its object goes after it.
+        connect(m_worker, &QThread::finished, m_worker, &QObject::deleteLater);
+        return;
+    }
+    // Every wait of the worker also ends on termination, so this is prompt.
+    m_worker->wait();
+    // The worker's last step was to let go of the shared state; taking it
+    // once more orders that before the frees below for race checkers too,
+    // which cannot see into the toolkit's own join.
+    {
+        std::lock_guard<std::mutex> guard(m_shared->mutex);
+    }
+    delete m_worker;
 }
 
-void TickTimer::deliver(const std::shared_ptr<Worker> &worker)
+void TickTimer::deliver(const std::shared_ptr<Shared> &shared)
 {
-    quint64 knocks = 0;
-    [[maybe_unused]] const ssize_t got = read(worker->wakeFd, &knocks, sizeof knocks);
     TickTimer *timer = nullptr;
-    QString error;
     {
-        std::lock_guard<std::mutex> guard(worker->mutex);
-        if (worker->errorPending)
-            error = worker->lastError;
-        worker->errorPending = false;
+        std::lock_guard<std::mutex> guard(shared->mutex);
         // A tick held back by a suspension since it was handed over is dropped.
-        if (worker->tickPending && !worker->suspended && !worker->terminated)
-            timer = worker->owner;
+        if (shared->tickPending && !shared->suspended && !shared->terminated)
+            timer = shared->owner;
     }
-    if (!error.isEmpty())
-        dialogs().error(error);
-    // The handler may delete the timer; only the shared state is used after it.
     if (timer)
         runHandler([timer] { timer->Timer(); });
     {
-        std::lock_guard<std::mutex> guard(worker->mutex);
-        worker->tickPending = false;
+        std::lock_guard<std::mutex> guard(shared->mutex);
+        shared->tickPending = false;
     }
-    worker->wake.notify_all();
+    shared->wake.notify_all();
 }
 
 void TickTimer::Timer()
@@ -221,7 +185,7 @@ void TickTimer::SetEnabled(bool enabled)
     if (enabled == m_enabled)
         return;
     m_enabled = enabled;
-    UpdateTimer();
+    applySettings();
 }
 
 void TickTimer::SetInterval(quint32 interval)
@@ -229,7 +193,7 @@ void TickTimer::SetInterval(quint32 interval)
     if (interval == m_interval)
         return;
     m_interval = interval;
-    UpdateTimer();
+    applySettings();
 }
 
 void TickTimer::SetThreaded(bool threaded)
@@ -237,7 +201,7 @@ void TickTimer::SetThreaded(bool threaded)
     if (threaded == m_threaded)
         return;
     m_threaded = threaded;
-    UpdateTimer();
+    applySettings();
 }
 
 void TickTimer::SetThreadPriority(TimerPriority priority)
@@ -246,7 +210,7 @@ void TickTimer::SetThreadPriority(TimerPriority priority)
         return;
     m_priority = priority;
     if (m_threaded)
-        UpdateTimer();
+        applySettings();
 }
 
 bool TickTimer::HasOnTimer() const
@@ -264,15 +228,14 @@ void TickTimer::SetOnTimer(TickHandler handler)
         wasAssigned = bool(m_onTimer);
         m_onTimer = std::move(handler);
     }
-    // Swapping one handler for another keeps the period running.
     if (assigned != wasAssigned)
-        UpdateTimer();
+        applySettings();
 }
 
 bool TickTimer::threadSuspended() const
 {
-    std::lock_guard<std::mutex> guard(m_worker->mutex);
-    return m_worker->suspended;
+    std::lock_guard<std::mutex> guard(m_shared->mutex);
+    return m_shared->suspended;
 }
 
 bool TickTimer::ticking() const
@@ -280,34 +243,50 @@ bool TickTimer::ticking() const
     return m_interval != 0 && m_enabled && HasOnTimer();
 }
 
-void TickTimer::UpdateTimer()
+void TickTimer::applySettings()
 {
-    if (m_threaded) {
-        if (m_window)
-            m_window->stop();
-        m_window.reset();
-        const bool resume = ticking();
-        {
-            // Suspend, take the interval, resume: the worker sees only the result.
-            std::lock_guard<std::mutex> guard(m_worker->mutex);
-            m_worker->suspended = true;
-            m_worker->interval = m_interval;
-            if (resume) {
-                applyPriority(m_thread, m_priority);
-                m_worker->suspended = false;
-            }
-        }
-        m_worker->wake.notify_all();
-        return;
-    }
-    {
-        std::lock_guard<std::mutex> guard(m_worker->mutex);
-        m_worker->suspended = true;
-    }
-    if (m_window)
-        m_window->stop();
+    if (m_threaded)
+        applyToWorker();
     else
-        m_window = std::make_unique<MessageWindow>(this);
-    if (ticking() && !m_window->start(m_interval))
+        applyToMessageTimer();
+}
+
+void TickTimer::applyToWorker()
+{
+    delete m_messageTimer;
+    m_messageTimer = nullptr;
+    const bool resume = ticking();
+    {
+        // Suspend, take the interval, resume: the worker sees only the result.
+        std::lock_guard<std::mutex> guard(m_shared->mutex);
+        m_shared->interval = m_interval;
+        m_shared->priority = m_priority;
+        m_shared->suspended = !resume;
+    }
+    m_shared->wake.notify_all();
+    if (resume && !m_worker) {
+        m_worker = new Worker(m_shared);
+        m_worker->setObjectName(QStringLiteral("TickTimer"));
+        m_worker->start();
+    }
+}
+
+void TickTimer::applyToMessageTimer()
+{
+    {
+        std::lock_guard<std::mutex> guard(m_shared->mutex);
+        m_shared->suspended = true;
+    }
+    if (!m_messageTimer) {
+        m_messageTimer = new QTimer(this);
+        connect(m_messageTimer, &QTimer::timeout, this,
+                [this] { runHandler([this] { Timer(); }); });
+    }
+    m_messageTimer->stop();
+    if (!ticking())
+        return;
+    if (m_interval <= quint32(INT_MAX))
+        m_messageTimer->start(int(m_interval));
+    if (!m_messageTimer->isActive())
         throw ResourceError(QStringLiteral("Недостаточно свободных таймеров"));
 }

@@ -1,8 +1,8 @@
 #pragma once
 // TickTimer: calls OnTimer every Interval milliseconds. By default a worker
-// thread of its own sleeps the interval and hands each tick to the GUI thread,
-// waiting until it has run; it can also tick on the worker itself or on a
-// toolkit timer of the GUI thread.
+// thread sleeps the interval and has each tick run on the GUI thread, waiting
+// until it has run; it can also tick on the worker itself, or on a QTimer of
+// the GUI thread instead of the worker.
 #include "Errors.h"
 
 #include <QObject>
@@ -11,14 +11,15 @@
 #include <functional>
 #include <memory>
 #include <mutex>
-#include <thread>
 
-class QSocketNotifier;
+class QTimer;
 
 // A handler that receives the object that raised the event.
 using TickHandler = std::function<void(QObject *sender)>;
 
-enum TimerPriority { tpIdle, tpLowest, tpLower, tpNormal, tpHigher, tpHighest, tpTimeCritical };
+// The worker's priority. Linux grades no priorities for ordinary threads
+// without privileges: only Idle really differs from the rest.
+enum class TimerPriority { Idle, Lowest, Lower, Normal, Higher, Highest, TimeCritical };
 
 // The toolkit refused to start a timer.
 class ResourceError : public DayrailError {
@@ -37,44 +38,48 @@ public:
     // Milliseconds; 0 means no ticks.
     quint32 Interval() const { return m_interval; }
     void SetInterval(quint32 interval);
-    // Threaded mode: run OnTimer on the GUI thread (true) or on the worker.
+    // Worker mode: run OnTimer on the GUI thread (true) or on the worker.
+    // Takes effect at the next tick.
     bool SyncEvent() const { return m_syncEvent.load(); }
     void SetSyncEvent(bool sync) { m_syncEvent = sync; }
+    // The worker thread (true) or a QTimer of the GUI thread.
     bool Threaded() const { return m_threaded; }
     void SetThreaded(bool threaded);
     TimerPriority ThreadPriority() const { return m_priority; }
     void SetThreadPriority(TimerPriority priority);
     bool HasOnTimer() const;
+    // Replacing one handler by another keeps the period running.
     void SetOnTimer(TickHandler handler);
 
-    // Whether the worker is held (no sleeping, no ticks) and whether the
-    // toolkit timer's window exists: what the last update left.
+    // Whether the worker is held (no sleeping, no ticks) and whether the GUI
+    // thread's timer exists: what the last change left.
     bool threadSuspended() const;
-    bool hasMessageWindow() const { return m_window != nullptr; }
+    bool hasMessageWindow() const { return m_messageTimer != nullptr; }
 
 protected:
     // One tick; descendants may override it.
     virtual void Timer();
 
 private:
-    struct Worker;
-    class MessageWindow;
+    struct Shared;
+    class Worker;
 
-    void UpdateTimer();
-    static void deliver(const std::shared_ptr<Worker> &worker);
+    void applySettings();
+    void applyToWorker();
+    void applyToMessageTimer();
     bool ticking() const;
+    static void deliver(const std::shared_ptr<Shared> &shared);
 
     std::atomic<bool> m_enabled{true};
     std::atomic<bool> m_syncEvent{true};
     std::atomic<bool> m_destroying{false};
     quint32 m_interval = 1000;
     bool m_threaded = true;
-    TimerPriority m_priority = tpNormal;
+    TimerPriority m_priority = TimerPriority::Normal;
     mutable std::mutex m_handlerMutex; // the worker reads OnTimer when not synchronised
     TickHandler m_onTimer;
 
-    std::shared_ptr<Worker> m_worker;
-    std::thread m_thread;
-    QSocketNotifier *m_wake = nullptr; // the worker's knock on the GUI thread
-    std::unique_ptr<MessageWindow> m_window;
+    std::shared_ptr<Shared> m_shared;
+    Worker *m_worker = nullptr;       // started when it first has to tick
+    QTimer *m_messageTimer = nullptr; // only while not threaded
 };

@@ -1,16 +1,12 @@
 #include "DateSpanWindow.h"
 
 #include "Handler.h"
-#include "MainWindow.h"
 #include "MonthCalendar.h"
 #include "Widgets.h"
 
-#include <QAction>
 #include <QLabel>
 #include <QPushButton>
 #include <cstdlib>
-
-DateSpanWindow *Form17 = nullptr;
 
 QString fieldDifferencesText(const QDate &first, const QDate &second)
 {
@@ -20,36 +16,31 @@ QString fieldDifferencesText(const QDate &first, const QDate &second)
         .arg(std::abs(first.day() - second.day()));
 }
 
-DateSpanWindow::DateSpanWindow()
+DateSpanWindow::DateSpanWindow(QWidget *parent) : QWidget(parent)
 {
-    setObjectName(QStringLiteral("Form17"));
+    setObjectName(QStringLiteral("dateSpanWindow"));
     setWindowTitle(QStringLiteral("Form17"));
     resize(480, 261); // 488 x 288 with the frame and caption bar
 
-    Label1 = placeLabel(this, "Label1", QStringLiteral("Начало"), 80, 24);
-    Label2 = placeLabel(this, "Label2", QStringLiteral("Конец"), 312, 24);
-    MonthCalendar1 = makeMonthCalendar(this, "MonthCalendar1", {16, 40, 191, 154}, false);
-    MonthCalendar1->setAccessibleName(Label1->text());
-    MonthCalendar2 = makeMonthCalendar(this, "MonthCalendar2", {232, 40, 191, 154}, false);
-    MonthCalendar2->setAccessibleName(Label2->text());
+    const QLabel *startHeading = placeLabel(this, "startHeading", QStringLiteral("Начало"), 80, 24);
+    const QLabel *endHeading = placeLabel(this, "endHeading", QStringLiteral("Конец"), 312, 24);
+    m_startCalendar = makeMonthCalendar(this, "startCalendar", {16, 40, 191, 154}, false);
+    m_startCalendar->setAccessibleName(startHeading->text());
+    m_endCalendar = makeMonthCalendar(this, "endCalendar", {232, 40, 191, 154}, false);
+    m_endCalendar->setAccessibleName(endHeading->text());
     // Both start at the date kept with the window, not today.
-    MonthCalendar1->setSelectedDate(QDate(2003, 4, 17));
-    MonthCalendar2->setSelectedDate(QDate(2003, 4, 17));
-    Button1 = place(new QPushButton(QStringLiteral("Вычислить"), this), 320, 208, 75, 25);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Label3 = placeLabel(this, "Label3", QStringLiteral("Label3"), 56, 216);
-    bindHandler(Button1, &QPushButton::clicked, this, &DateSpanWindow::Button1Click);
+    m_startCalendar->setSelectedDate(QDate(2003, 4, 17));
+    m_endCalendar->setSelectedDate(QDate(2003, 4, 17));
+    auto *computeButton =
+        place(new QPushButton(QStringLiteral("Вычислить"), this), 320, 208, 75, 25);
+    computeButton->setObjectName(QStringLiteral("computeButton"));
+    m_resultLabel = placeLabel(this, "resultLabel", QStringLiteral("Label3"), 56, 216);
+    bindHandler(computeButton, &QPushButton::clicked, this, &DateSpanWindow::showDifference);
 }
 
-void DateSpanWindow::FormCreate()
+void DateSpanWindow::showDifference()
 {
-    // The item stays hidden: nothing in the program opens this window.
-    bindHandler(Form1->N30, &QAction::triggered, Form1, &MainWindow::N30Click);
-}
-
-void DateSpanWindow::Button1Click()
-{
-    Label3->setText(fieldDifferencesText(MonthCalendar1->selectedDate(),
-                                         MonthCalendar2->selectedDate()));
-    Label3->adjustSize();
+    m_resultLabel->setText(
+        fieldDifferencesText(m_startCalendar->selectedDate(), m_endCalendar->selectedDate()));
+    m_resultLabel->adjustSize();
 }

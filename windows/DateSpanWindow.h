@@ -6,24 +6,19 @@
 
 class QCalendarWidget;
 class QLabel;
-class QPushButton;
 
 class DateSpanWindow : public QWidget {
     Q_OBJECT
 public:
-    DateSpanWindow();
-    void FormCreate();
-    void Button1Click();
+    explicit DateSpanWindow(QWidget *parent = nullptr);
 
-    QLabel *Label1 = nullptr;
-    QLabel *Label2 = nullptr;
-    QLabel *Label3 = nullptr;
-    QCalendarWidget *MonthCalendar1 = nullptr;
-    QCalendarWidget *MonthCalendar2 = nullptr;
-    QPushButton *Button1 = nullptr;
+private:
+    void showDifference();
+
+    QCalendarWidget *m_startCalendar = nullptr;
+    QCalendarWidget *m_endCalendar = nullptr;
+    QLabel *m_resultLabel = nullptr;
 };
-
-extern DateSpanWindow *Form17;
 
 // Year, month and day differences each on its own, «1 / 2 / 30»: no
 // borrowing between the fields and no day count.

@@ -1,21 +1,18 @@
 #include "ExitBar.h"
 
 #include "Handler.h"
-#include "MainWindow.h"
-#include "OneMonthWindow.h"
 #include "ImageButton.h"
 #include "Widgets.h"
+#include "WindowServices.h"
 
 #include <QCloseEvent>
 #include <QFont>
 #include <QKeyEvent>
 
-ExitBar *Form19 = nullptr;
-
 namespace {
 
 ImageButton *makeButton(QWidget *parent, const char *name, const QString &caption,
-                       const char *bitmap, int left, int width)
+                        const char *bitmap, int left, int width)
 {
     auto *button = place(new ImageButton(parent), left, 40, width, 25);
     button->setObjectName(QString::fromLatin1(name));
@@ -27,11 +24,22 @@ ImageButton *makeButton(QWidget *parent, const char *name, const QString &captio
     return button;
 }
 
+ImageView *makePicture(QWidget *parent, const char *name, const char *picture,
+                       const QRect &geometry)
+{
+    auto *view = new ImageView(parent);
+    view->setGeometry(geometry);
+    view->setObjectName(QString::fromLatin1(name));
+    view->setStretch(false);
+    view->setPicture(QImage(QString::fromLatin1(picture)));
+    return view;
+}
+
 } // namespace
 
-ExitBar::ExitBar()
+ExitBar::ExitBar(WindowServices &services, QWidget *parent) : QWidget(parent), m_services(services)
 {
-    setObjectName(QStringLiteral("Form19"));
+    setObjectName(QStringLiteral("exitBar"));
     // No frame, so this caption is never drawn; it still names the window.
     setWindowTitle(QStringLiteral("Действительно хотите выйти?"));
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
@@ -41,38 +49,31 @@ ExitBar::ExitBar()
     narrow.setStretch(QFont::SemiCondensed);
     setFont(narrow);
 
-    Image1 = place(new ImageView(this), 0, 0, 41, 33);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setStretch(false);
-    Image1->setPicture(QImage(QStringLiteral(":/icons/calendar32.png")));
+    makePicture(this, "icon", ":/icons/calendar32.png", {0, 0, 41, 33});
     // The banner is wider than the room left for it; its right edge is cut.
-    Image2 = place(new ImageView(this), 496, 0, 137, 41);
-    Image2->setObjectName(QStringLiteral("Image2"));
-    Image2->setStretch(false);
-    Image2->setPicture(QImage(QStringLiteral(":/exit/banner.gif")));
+    makePicture(this, "banner", ":/exit/banner.gif", {496, 0, 137, 41});
 
-    WinButton3 = makeButton(this, "WinButton3", QStringLiteral("Закрыть окно"),
-                            ":/exit/close.png", 8, 145);
-    WinButton3->setDefault(true);
-    WinButton2 = makeButton(this, "WinButton2", QStringLiteral("Показать главное окно"),
-                            ":/exit/main.png", 160, 153);
-    WinButton1 = makeButton(this, "WinButton1", QStringLiteral("Выход"), ":/exit/exit.png", 320,
-                            161);
-    WinButton4 = makeButton(this, "WinButton4", QStringLiteral("Отмена"), ":/exit/cancel.png",
-                            496, 129);
+    m_closeButton =
+        makeButton(this, "closeButton", QStringLiteral("Закрыть окно"), ":/exit/close.png", 8, 145);
+    m_closeButton->setDefault(true);
+    ImageButton *mainButton =
+        makeButton(this, "mainWindowButton", QStringLiteral("Показать главное окно"),
+                   ":/exit/main.png", 160, 153);
+    ImageButton *exitButton =
+        makeButton(this, "exitButton", QStringLiteral("Выход"), ":/exit/exit.png", 320, 161);
+    ImageButton *cancelButton =
+        makeButton(this, "cancelButton", QStringLiteral("Отмена"), ":/exit/cancel.png", 496, 129);
 
-    bindHandler(WinButton1, &ImageButton::clicked, this, &ExitBar::WinButton1Click);
-    bindHandler(WinButton2, &ImageButton::clicked, this, &ExitBar::WinButton2Click);
-    bindHandler(WinButton3, &ImageButton::clicked, this, &ExitBar::WinButton3Click);
-    bindHandler(WinButton4, &ImageButton::clicked, this, &ExitBar::WinButton4Click);
+    bindHandler(exitButton, &ImageButton::clicked, this, &ExitBar::exitProgram);
+    bindHandler(mainButton, &ImageButton::clicked, this, &ExitBar::showMainWindow);
+    bindHandler(m_closeButton, &ImageButton::clicked, this, &ExitBar::closeOneMonthView);
+    bindHandler(cancelButton, &ImageButton::clicked, this, &ExitBar::returnToOneMonthView);
 }
-
-void ExitBar::FormCreate() {}
 
 void ExitBar::showEvent(QShowEvent *event)
 {
     centreOnScreen(this);
-    WinButton3->setFocus();
+    m_closeButton->setFocus();
     QWidget::showEvent(event);
 }
 
@@ -80,35 +81,38 @@ void ExitBar::closeEvent(QCloseEvent *event)
 {
     QWidget::closeEvent(event);
     // Also when the window manager closes the bar: the program stays reachable.
-    Form1->keepReachable(this);
+    runHandler([this] { m_services.keepReachable(WindowRole::ExitBar); });
 }
 
 void ExitBar::keyPressEvent(QKeyEvent *event)
 {
     // Enter with no button focused reaches the default button.
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        WinButton3->click();
+        m_closeButton->click();
         return;
     }
     QWidget::keyPressEvent(event);
 }
 
-void ExitBar::WinButton1Click() { endProgramNow(); }
-
-void ExitBar::WinButton2Click()
+void ExitBar::exitProgram()
 {
-    Form1->showMainWindow();
+    m_services.endProgram();
+}
+
+void ExitBar::showMainWindow()
+{
+    m_services.showMainWindow();
     close();
 }
 
-void ExitBar::WinButton3Click()
+void ExitBar::closeOneMonthView()
 {
-    Form16->hide();
+    m_services.hideWindow(WindowRole::OneMonth);
     close();
 }
 
-void ExitBar::WinButton4Click()
+void ExitBar::returnToOneMonthView()
 {
-    Form16->show();
+    m_services.showWindow(WindowRole::OneMonth);
     close();
 }

@@ -3,30 +3,25 @@
 // the one-month window is closed.
 #include <QWidget>
 
-class ImageView;
 class ImageButton;
+class WindowServices;
 
 class ExitBar : public QWidget {
     Q_OBJECT
 public:
-    ExitBar();
-    void FormCreate();
-    void WinButton1Click();
-    void WinButton2Click();
-    void WinButton3Click();
-    void WinButton4Click();
-
-    ImageView *Image1 = nullptr;
-    ImageView *Image2 = nullptr;
-    ImageButton *WinButton3 = nullptr; // "Закрыть окно", the default button
-    ImageButton *WinButton2 = nullptr; // "Показать главное окно"
-    ImageButton *WinButton1 = nullptr; // "Выход"
-    ImageButton *WinButton4 = nullptr; // "Отмена"
+    explicit ExitBar(WindowServices &services, QWidget *parent = nullptr);
 
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
-};
 
-extern ExitBar *Form19;
+private:
+    void exitProgram();
+    void showMainWindow();
+    void closeOneMonthView();
+    void returnToOneMonthView();
+
+    WindowServices &m_services;
+    ImageButton *m_closeButton = nullptr; // "Закрыть окно", the default button
+};

@@ -1,18 +1,22 @@
 #include "FloatingClockWindow.h"
 
-#include "MainWindow.h"
+#include "CalendarModel.h"
+#include "ClockFace.h"
+#include "Handler.h"
+#include "WindowOpacity.h"
+#include "WindowServices.h"
 
 #include <QCloseEvent>
-
-FloatingClockWindow *Form10 = nullptr;
 
 namespace {
 constexpr StoredColour kClockWindowColour = 16776176; // red 240, green 251, blue 255
 }
 
-FloatingClockWindow::FloatingClockWindow()
+FloatingClockWindow::FloatingClockWindow(CalendarModel &model, WindowServices &services,
+                                         QWidget *parent)
+    : QWidget(parent), m_services(services)
 {
-    setObjectName(QStringLiteral("Form10"));
+    setObjectName(QStringLiteral("floatingClockWindow"));
     setWindowTitle(QStringLiteral("Часы"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint |
@@ -20,21 +24,23 @@ FloatingClockWindow::FloatingClockWindow()
     setFixedSize(115, 106);
     setWindowColour(this, kClockWindowColour);
 
-    RxClock1 = place(new ClockFace(this), 0, 0, 113, 105);
-    RxClock1->setObjectName(QStringLiteral("RxClock1"));
-    RxClock1->setAccessibleName(QStringLiteral("Часы"));
+    m_clock = place(new ClockFace(this), 0, 0, 113, 105);
+    m_clock->setObjectName(QStringLiteral("clock"));
+    m_clock->setAccessibleName(QStringLiteral("Часы"));
+    // Ticks only while shown.
+    m_clock->timer()->SetEnabled(false);
     QFont face = font();
     face.setPixelSize(18);
-    RxClock1->setFont(face);
-    RxClock1->setColor(kClockWindowColour);
-    RxClock1->SetShowMode(scAnalog);
-    RxClock1->setDotsColor(clBlack);
-    RxClock1->SetBorderStyle(bsSingle);
-    RxClock1->SetAutoSize(true);
-    RxClock1->Loaded();
-}
+    m_clock->setFont(face);
+    m_clock->setColor(kClockWindowColour);
+    m_clock->SetShowMode(scAnalog);
+    m_clock->setDotsColor(clBlack);
+    m_clock->SetBorderStyle(bsSingle);
+    m_clock->SetAutoSize(true);
+    m_clock->Loaded();
 
-void FloatingClockWindow::FormCreate() {}
+    followOpacity(model, OpacityWindow::FloatingClock, this, m_blending);
+}
 
 void FloatingClockWindow::showEvent(QShowEvent *event)
 {
@@ -43,12 +49,20 @@ void FloatingClockWindow::showEvent(QShowEvent *event)
     if (!m_placed)
         centreOnScreen(this);
     m_placed = true;
+    // The time went on while hidden: catch up at once, then tick again.
+    m_clock->HandleTick();
+    m_clock->timer()->SetEnabled(true);
+}
+
+void FloatingClockWindow::hideEvent(QHideEvent *event)
+{
+    m_clock->timer()->SetEnabled(false);
+    QWidget::hideEvent(event);
 }
 
 void FloatingClockWindow::closeEvent(QCloseEvent *event)
 {
     QWidget::closeEvent(event);
     // Closing the clock of the clock-only view must not lose the program.
-    if (Form1)
-        Form1->keepReachable(this);
+    runHandler([this] { m_services.keepReachable(WindowRole::FloatingClock); });
 }

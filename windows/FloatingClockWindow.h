@@ -1,26 +1,28 @@
 #pragma once
-// The floating clock: a small stay-on-top window with one analog clock.
-#include "ClockFace.h"
+// The floating clock: a small stay-on-top window with one analog clock,
+// ticking only while it is on screen.
 #include "Widgets.h"
 
 #include <QWidget>
 
+class CalendarModel;
+class ClockFace;
+class WindowServices;
+
 class FloatingClockWindow : public QWidget {
     Q_OBJECT
 public:
-    FloatingClockWindow();
-    void FormCreate();
-
-    ClockFace *RxClock1 = nullptr;
-    // Off at creation with the value 225; the transparency settings drive it.
-    AlphaBlending Blending{this, 225};
+    FloatingClockWindow(CalendarModel &model, WindowServices &services, QWidget *parent = nullptr);
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    WindowServices &m_services;
+    ClockFace *m_clock = nullptr;
+    // Off with the value 225 until the opacity settings say otherwise.
+    AlphaBlending m_blending{this, 225};
     bool m_placed = false;
 };
-
-extern FloatingClockWindow *Form10;

@@ -1,9 +1,11 @@
 #include "MiniView.h"
 
+#include "CalendarModel.h"
 #include "Handler.h"
-#include "RussianText.h"
-#include "MainWindow.h"
 #include "MiniViewOpacityWindow.h"
+#include "RussianText.h"
+#include "WindowOpacity.h"
+#include "WindowServices.h"
 
 #include <QAction>
 #include <QApplication>
@@ -14,8 +16,6 @@
 #include <QMenu>
 #include <QTimer>
 #include <QToolButton>
-
-MiniView *Form3 = nullptr;
 
 namespace {
 
@@ -34,16 +34,11 @@ QToolButton *toolButton(QWidget *bar, const char *name, const char *picture, con
 
 } // namespace
 
-void minimiseApplication()
+MiniView::MiniView(CalendarModel &model, WindowServices &services, QWidget *parent)
+    : QWidget(parent), m_services(services),
+      m_opacityWindow(std::make_unique<MiniViewOpacityWindow>(m_blending))
 {
-    for (QWidget *window : QApplication::topLevelWidgets())
-        if (window->isVisible() && !window->isMinimized())
-            window->showMinimized();
-}
-
-MiniView::MiniView()
-{
-    setObjectName(QStringLiteral("Form3"));
+    setObjectName(QStringLiteral("miniView"));
     setWindowTitle(QStringLiteral("Календарь(мин)"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/calendar32.png")));
     // A caption bar whose only box is the minimise box.
@@ -51,92 +46,139 @@ MiniView::MiniView()
                    Qt::CustomizeWindowHint);
     setFixedSize(200, 90);
     setWindowColour(this, clSkyBlue);
+    createControls();
+    createToolBar();
+    createMenu();
 
-    Label1 = place(new QLabel(QStringLiteral("Сегодня"), this), 8, 2, 100, 16);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    DateTimePicker1 = place(new QDateEdit(this), 8, 18, 186, 21);
-    DateTimePicker1->setObjectName(QStringLiteral("DateTimePicker1"));
-    DateTimePicker1->setAccessibleName(QStringLiteral("Сегодня"));
-    DateTimePicker1->setLocale(russianLocale());
-    DateTimePicker1->setDisplayFormat(QStringLiteral("d MMMM yyyy 'г.'"));
-    DateTimePicker1->setCalendarPopup(true);
+    // The time line ticks only while the view is on screen.
+    m_clockTimer = new QTimer(this);
+    m_clockTimer->setObjectName(QStringLiteral("clockTimer"));
+    m_clockTimer->setInterval(1000);
+    bindHandler(m_clockTimer, &QTimer::timeout, this, &MiniView::showTime);
 
-    LabeledEdit1Label = place(new QLabel(QStringLiteral("Время:"), this), 8, 43, 100, 16);
-    LabeledEdit1Label->setObjectName(QStringLiteral("LabeledEdit1Label"));
-    LabeledEdit1 = place(new QLineEdit(this), 0, 60, 121, 21);
-    LabeledEdit1->setObjectName(QStringLiteral("LabeledEdit1"));
-    LabeledEdit1->setAccessibleName(QStringLiteral("Время:"));
-    LabeledEdit1Label->setBuddy(LabeledEdit1);
-    {
-        QPalette pal = LabeledEdit1->palette();
-        pal.setColor(QPalette::Base, Qt::black); // the menu-text colour
-        pal.setColor(QPalette::Text, toQColor(clLime));
-        LabeledEdit1->setPalette(pal);
-    }
-
-    // The eight-pixel separator comes first; the row is a little wider than
-    // the space right of the edit, so it tucks its gap under the edit.
-    ToolBar1 = place(new QWidget(this), 117, 58, 83, 25);
-    ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
-    ToolButton2 = toolButton(ToolBar1, "ToolButton2", ":/icons/exit16.png",
-                             QStringLiteral("Выход из программы"), 8);
-    ToolButton3 = toolButton(ToolBar1, "ToolButton3", ":/icons/restore16.png",
-                             QStringLiteral("Восстановить главное окно"), 33);
-    ToolButton4 = toolButton(ToolBar1, "ToolButton4", ":/icons/minimise16.png",
-                             QStringLiteral("Свернуть в панель задач"), 58);
-    ToolBar1->stackUnder(LabeledEdit1);
-
-    PopupMenu1 = new QMenu(this);
-    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-    N1 = PopupMenu1->addAction(QStringLiteral("Уровень прозрачности"));
-    N1->setObjectName(QStringLiteral("N1"));
-    // The window's own menu, on its free area and on the passive controls.
-    for (QWidget *area : {static_cast<QWidget *>(this), static_cast<QWidget *>(Label1),
-                          static_cast<QWidget *>(LabeledEdit1Label), ToolBar1}) {
-        area->setContextMenuPolicy(Qt::CustomContextMenu);
-        QObject::connect(area, &QWidget::customContextMenuRequested, this,
-                         [this, area](const QPoint &at) { PopupMenu1->popup(area->mapToGlobal(at)); });
-    }
-
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(1000);
-    bindHandler(Timer1, &QTimer::timeout, this, &MiniView::Timer1Timer);
-    bindHandler(ToolButton2, &QToolButton::clicked, this, &MiniView::SpeedButton3Click);
-    bindHandler(ToolButton3, &QToolButton::clicked, this, &MiniView::SpeedButton1Click);
-    bindHandler(ToolButton4, &QToolButton::clicked, this, &MiniView::SpeedButton2Click);
-    bindHandler(N1, &QAction::triggered, this, &MiniView::N1Click);
-    // The time line runs from creation on, also while the view is hidden.
-    Timer1->start();
+    followOpacity(model, OpacityWindow::MiniView, this, m_blending,
+                  [this](const OpacitySetting &now, const OpacityChange &change) {
+                      followOpacitySetting(now, change);
+                  });
+    // The date of the day the view was made; nothing moves it later.
+    m_todayPicker->setDate(QDate::currentDate());
+    centreOnScreen(this);
 }
 
-void MiniView::FormCreate()
+MiniView::~MiniView() = default;
+
+void MiniView::createControls()
 {
-    DateTimePicker1->setDate(QDate::currentDate());
-    centreOnScreen(this);
+    m_todayHeading = place(new QLabel(QStringLiteral("Сегодня"), this), 8, 2, 100, 16);
+    m_todayHeading->setObjectName(QStringLiteral("todayHeading"));
+    m_todayPicker = place(new QDateEdit(this), 8, 18, 186, 21);
+    m_todayPicker->setObjectName(QStringLiteral("todayPicker"));
+    m_todayPicker->setAccessibleName(QStringLiteral("Сегодня"));
+    m_todayPicker->setLocale(russianLocale());
+    m_todayPicker->setDisplayFormat(QStringLiteral("d MMMM yyyy 'г.'"));
+    m_todayPicker->setCalendarPopup(true);
+
+    m_timeHeading = place(new QLabel(QStringLiteral("Время:"), this), 8, 43, 100, 16);
+    m_timeHeading->setObjectName(QStringLiteral("timeHeading"));
+    m_timeLine = place(new QLineEdit(this), 0, 60, 121, 21);
+    m_timeLine->setObjectName(QStringLiteral("timeLine"));
+    m_timeLine->setAccessibleName(QStringLiteral("Время:"));
+    m_timeHeading->setBuddy(m_timeLine);
+    QPalette pal = m_timeLine->palette();
+    pal.setColor(QPalette::Base, Qt::black); // the menu-text colour
+    pal.setColor(QPalette::Text, toQColor(clLime));
+    m_timeLine->setPalette(pal);
+}
+
+void MiniView::createToolBar()
+{
+    // The eight-pixel separator comes first; the row is a little wider than
+    // the space right of the edit, so it tucks its gap under the edit.
+    m_toolBar = place(new QWidget(this), 117, 58, 83, 25);
+    m_toolBar->setObjectName(QStringLiteral("toolBar"));
+    m_exitButton = toolButton(m_toolBar, "exitButton", ":/icons/exit16.png",
+                              QStringLiteral("Выход из программы"), 8);
+    m_restoreButton = toolButton(m_toolBar, "restoreButton", ":/icons/restore16.png",
+                                 QStringLiteral("Восстановить главное окно"), 33);
+    m_minimiseButton = toolButton(m_toolBar, "minimiseButton", ":/icons/minimise16.png",
+                                  QStringLiteral("Свернуть в панель задач"), 58);
+    m_toolBar->stackUnder(m_timeLine);
+    bindHandler(m_exitButton, &QToolButton::clicked, this, &MiniView::exitProgram);
+    bindHandler(m_restoreButton, &QToolButton::clicked, this, &MiniView::returnToMainWindow);
+    bindHandler(m_minimiseButton, &QToolButton::clicked, this, &MiniView::minimiseApplication);
+}
+
+void MiniView::createMenu()
+{
+    m_menu = new QMenu(this);
+    m_menu->setObjectName(QStringLiteral("menu"));
+    m_actionOpacity = m_menu->addAction(QStringLiteral("Уровень прозрачности"));
+    m_actionOpacity->setObjectName(QStringLiteral("actionOpacity"));
+    bindHandler(m_actionOpacity, &QAction::triggered, this, &MiniView::showOpacityWindow);
+    // The window's own menu, on its free area and on the passive controls.
+    for (QWidget *area : {static_cast<QWidget *>(this), static_cast<QWidget *>(m_todayHeading),
+                          static_cast<QWidget *>(m_timeHeading), m_toolBar}) {
+        area->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(area, &QWidget::customContextMenuRequested, this,
+                [this, area](const QPoint &at) { m_menu->popup(area->mapToGlobal(at)); });
+    }
+}
+
+void MiniView::followOpacitySetting(const OpacitySetting &now, const OpacityChange &change)
+{
+    // The settings' switch and level carry over to the view's own slider.
+    if (change.switched)
+        m_opacityWindow->setLevelEnabled(now.enabled);
+    if (change.levelApplied)
+        m_opacityWindow->setLevel(now.level);
+}
+
+void MiniView::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    showTime();
+    m_clockTimer->start();
+}
+
+void MiniView::hideEvent(QHideEvent *event)
+{
+    // Also when minimised: nothing on screen to keep in step.
+    m_clockTimer->stop();
+    QWidget::hideEvent(event);
 }
 
 void MiniView::closeEvent(QCloseEvent *event)
 {
     // The view has no close box, but a window manager may offer one anyway.
     QWidget::closeEvent(event);
-    if (Form1)
-        Form1->keepReachable(this);
+    runHandler([this] { m_services.keepReachable(WindowRole::MiniView); });
 }
 
-void MiniView::Timer1Timer()
+void MiniView::showTime()
 {
-    LabeledEdit1->setText(QString(11, QLatin1Char(' ')) + longTimeText(QTime::currentTime()));
+    m_timeLine->setText(QString(11, QLatin1Char(' ')) + longTimeText(QTime::currentTime()));
 }
 
-void MiniView::SpeedButton1Click()
+void MiniView::exitProgram()
+{
+    m_services.endProgram();
+}
+
+void MiniView::returnToMainWindow()
 {
     hide();
-    Form1->showMainWindow();
+    m_services.showMainWindow();
 }
 
-void MiniView::SpeedButton2Click() { minimiseApplication(); }
+void MiniView::minimiseApplication()
+{
+    // The main window may be hidden, so the application is whatever is on screen.
+    for (QWidget *window : QApplication::topLevelWidgets())
+        if (window->isVisible() && !window->isMinimized())
+            window->showMinimized();
+}
 
-void MiniView::SpeedButton3Click() { endProgramNow(); }
-
-void MiniView::N1Click() { Form9->show(); }
+void MiniView::showOpacityWindow()
+{
+    m_opacityWindow->show();
+}

@@ -4,7 +4,13 @@
 #include "Widgets.h"
 
 #include <QWidget>
+#include <memory>
 
+class CalendarModel;
+class MiniViewOpacityWindow;
+class WindowServices;
+struct OpacityChange;
+struct OpacitySetting;
 class QAction;
 class QDateEdit;
 class QLabel;
@@ -16,33 +22,39 @@ class QToolButton;
 class MiniView : public QWidget {
     Q_OBJECT
 public:
-    MiniView();
-    void FormCreate();
-    void Timer1Timer();
-    void SpeedButton1Click(); // back to the main window
-    void SpeedButton2Click(); // minimise the application
-    void SpeedButton3Click(); // end the program
-    void N1Click();
-
-    QLabel *Label1 = nullptr;
-    QDateEdit *DateTimePicker1 = nullptr;
-    QLabel *LabeledEdit1Label = nullptr;
-    QLineEdit *LabeledEdit1 = nullptr;
-    QWidget *ToolBar1 = nullptr;
-    QToolButton *ToolButton2 = nullptr;
-    QToolButton *ToolButton3 = nullptr;
-    QToolButton *ToolButton4 = nullptr;
-    QTimer *Timer1 = nullptr;
-    QMenu *PopupMenu1 = nullptr;
-    QAction *N1 = nullptr;
-    AlphaBlending Blending{this};
+    MiniView(CalendarModel &model, WindowServices &services, QWidget *parent = nullptr);
+    ~MiniView() override;
 
 protected:
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+
+private:
+    void createControls();
+    void createToolBar();
+    void createMenu();
+    void followOpacitySetting(const OpacitySetting &now, const OpacityChange &change);
+
+    void showTime();
+    void exitProgram();
+    void returnToMainWindow();
+    void minimiseApplication();
+    void showOpacityWindow();
+
+    WindowServices &m_services;
+    QLabel *m_todayHeading = nullptr;
+    QDateEdit *m_todayPicker = nullptr;
+    QLabel *m_timeHeading = nullptr;
+    QLineEdit *m_timeLine = nullptr;
+    QWidget *m_toolBar = nullptr;
+    QToolButton *m_exitButton = nullptr;
+    QToolButton *m_restoreButton = nullptr;
+    QToolButton *m_minimiseButton = nullptr;
+    QMenu *m_menu = nullptr;
+    QAction *m_actionOpacity = nullptr;
+    QTimer *m_clockTimer = nullptr;
+    AlphaBlending m_blending{this};
+    // Its own window, not a child: it stands apart from the view on screen.
+    std::unique_ptr<MiniViewOpacityWindow> m_opacityWindow;
 };
-
-extern MiniView *Form3;
-
-// Minimises every visible window of the program; the main window may be
-// hidden, so the application is whatever is on screen.
-void minimiseApplication();

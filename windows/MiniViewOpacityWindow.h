@@ -1,27 +1,30 @@
 #pragma once
-// The opacity window of the minimised view: a vertical slider 0..255.
+// The opacity window of the minimised view: a vertical slider 0..255 that
+// sets the view's blending directly.
 #include <QString>
 #include <QWidget>
 
+class AlphaBlending;
 class QLabel;
 class QSlider;
 
 class MiniViewOpacityWindow : public QWidget {
     Q_OBJECT
 public:
-    MiniViewOpacityWindow();
-    void FormCreate();
-    void TrackBar1Change();
+    // blending: the minimised view's, which the slider drives.
+    explicit MiniViewOpacityWindow(AlphaBlending &blending, QWidget *parent = nullptr);
 
-    QSlider *TrackBar1 = nullptr;
-    QLabel *Label1 = nullptr; // "+"
-    QLabel *Label2 = nullptr; // "-"
-    QLabel *Label3 = nullptr;
-    QLabel *Label4 = nullptr; // the opacity in percent
-    QLabel *Label5 = nullptr;
+    // Moves the slider, which applies the level as a drag would.
+    void setLevel(int level);
+    void setLevelEnabled(bool enabled);
+
+private:
+    void applyLevel();
+
+    AlphaBlending &m_blending;
+    QSlider *m_levelSlider = nullptr;
+    QLabel *m_percentLabel = nullptr;
 };
-
-extern MiniViewOpacityWindow *Form9;
 
 // Opacity 0..255 as a whole percentage, remainder dropped: 254 -> «99 %».
 QString opacityPercentText(int position);

@@ -1,40 +1,35 @@
 #include "OneMonthWindow.h"
 
+#include "CalendarModel.h"
 #include "Handler.h"
 #include "MonthCalendar.h"
-#include "ExitBar.h"
+#include "WindowOpacity.h"
+#include "WindowServices.h"
 
 #include <QCloseEvent>
 
-OneMonthWindow *Form16 = nullptr;
-
-OneMonthWindow::OneMonthWindow()
+OneMonthWindow::OneMonthWindow(CalendarModel &model, WindowServices &services, QWidget *parent)
+    : QDialog(parent), m_services(services)
 {
-    setObjectName(QStringLiteral("Form16"));
+    setObjectName(QStringLiteral("oneMonthWindow"));
     setWindowTitle(QStringLiteral("Один месяц"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                    Qt::CustomizeWindowHint);
     setFixedSize(197, 153);
-    MonthCalendar1 = makeMonthCalendar(this, "MonthCalendar1", {0, 0, 197, 153}, false);
-}
-
-void OneMonthWindow::FormCreate()
-{
-    MonthCalendar1->setSelectedDate(QDate::currentDate());
+    QCalendarWidget *calendar = makeMonthCalendar(this, "calendar", {0, 0, 197, 153}, false);
+    calendar->setSelectedDate(QDate::currentDate());
+    followOpacity(model, OpacityWindow::OneMonth, this, m_blending);
     centreOnScreen(this);
-}
-
-void OneMonthWindow::FormClose()
-{
-    hide();
-    Form19->show();
 }
 
 void OneMonthWindow::closeEvent(QCloseEvent *event)
 {
-    runHandler([this] { FormClose(); });
+    hide();
     event->accept();
+    runHandler([this] { m_services.showWindow(WindowRole::ExitBar); });
 }
 
-// Escape closes the window the same way as its close box.
-void OneMonthWindow::reject() { close(); }
+void OneMonthWindow::reject()
+{
+    close();
+}

@@ -4,22 +4,21 @@
 
 #include <QDialog>
 
-class QCalendarWidget;
+class CalendarModel;
+class WindowServices;
 
 class OneMonthWindow : public QDialog {
     Q_OBJECT
 public:
-    OneMonthWindow();
-    void FormCreate();
-    // The user closed the window: the main window is hidden, so ask what next.
-    void FormClose();
-
-    QCalendarWidget *MonthCalendar1 = nullptr;
-    AlphaBlending Blending{this};
+    OneMonthWindow(CalendarModel &model, WindowServices &services, QWidget *parent = nullptr);
 
 protected:
+    // The main window is hidden meanwhile: closing asks what next.
     void closeEvent(QCloseEvent *event) override;
+    // Escape closes the window the same way as its close box.
     void reject() override;
-};
 
-extern OneMonthWindow *Form16;
+private:
+    WindowServices &m_services;
+    AlphaBlending m_blending{this};
+};

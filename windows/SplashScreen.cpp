@@ -1,16 +1,16 @@
 #include "SplashScreen.h"
 
+#include "CalendarModel.h"
 #include "Handler.h"
-#include "MainWindow.h"
-#include "TipsWindow.h"
+#include "WindowServices.h"
 
-#include <QAction>
 #include <QBitmap>
 #include <QRandomGenerator>
 #include <QTimer>
 
-SplashScreen *Form12 = nullptr;
+namespace {
 
+// A banner with its black pixels made see-through, as the splash shows it.
 QImage bannerWithClearBlack(const QString &resource)
 {
     QImage image = QImage(resource).convertToFormat(QImage::Format_ARGB32);
@@ -23,9 +23,12 @@ QImage bannerWithClearBlack(const QString &resource)
     return image;
 }
 
-SplashScreen::SplashScreen()
+} // namespace
+
+SplashScreen::SplashScreen(CalendarModel &model, WindowServices &services, QWidget *parent)
+    : QWidget(parent), m_model(model), m_services(services)
 {
-    setObjectName(QStringLiteral("Form12"));
+    setObjectName(QStringLiteral("splashScreen"));
     setWindowTitle(QString());
     // Never takes the mouse, the keyboard or the focus.
     setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
@@ -34,50 +37,49 @@ SplashScreen::SplashScreen()
     setFixedSize(468, 60);
     setWindowColour(this, clBlack);
 
-    Image1 = place(new ImageView(this), 0, 0, 468, 60);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setPicture(bannerWithClearBlack(QStringLiteral(":/banners/banner1.png")));
-    Image1->hide();
-    Image2 = place(new ImageView(this), 0, 0, 468, 60);
-    Image2->setObjectName(QStringLiteral("Image2"));
-    Image2->setStretch(false);
-    Image2->setPicture(bannerWithClearBlack(QStringLiteral(":/banners/banner2.png")));
+    m_firstBanner = place(new ImageView(this), 0, 0, 468, 60);
+    m_firstBanner->setObjectName(QStringLiteral("firstBanner"));
+    m_firstBanner->setPicture(bannerWithClearBlack(QStringLiteral(":/banners/banner1.png")));
+    m_secondBanner = place(new ImageView(this), 0, 0, 468, 60);
+    m_secondBanner->setObjectName(QStringLiteral("secondBanner"));
+    m_secondBanner->setStretch(false);
+    m_secondBanner->setPicture(bannerWithClearBlack(QStringLiteral(":/banners/banner2.png")));
 
-    Blending.setEnabled(true);
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(10);
-    bindHandler(Timer1, &QTimer::timeout, this, &SplashScreen::Timer1Timer);
-    // Ticks are message-driven: the fade starts once the message loop runs.
-    Timer1->start();
-}
+    m_blending.setEnabled(true);
+    m_fadeTimer = new QTimer(this);
+    m_fadeTimer->setObjectName(QStringLiteral("fadeTimer"));
+    m_fadeTimer->setInterval(10);
+    bindHandler(m_fadeTimer, &QTimer::timeout, this, &SplashScreen::fadeStep);
 
-void SplashScreen::FormCreate()
-{
-    if (Form1->SplashScreen1->isChecked()) {
+    chooseBanner();
+    if (m_model.showSplash()) {
         centreOnScreen(this);
         show();
-    } else {
-        Timer1->stop();
-        hide();
-        Form13->setVisible(Form1->N15->isChecked());
+        // Ticks are message-driven: the fade starts once the message loop runs.
+        m_fadeTimer->start();
+    } else if (m_model.showTips()) {
+        m_services.showWindow(WindowRole::Tips);
     }
+}
+
+void SplashScreen::chooseBanner()
+{
     const bool first = QRandomGenerator::global()->bounded(2) == 0;
-    Image1->setVisible(first);
-    Image2->setVisible(!first);
+    m_firstBanner->setVisible(first);
+    m_secondBanner->setVisible(!first);
     // Black is the colour key: the window is cut to the banner's other pixels.
-    const QImage &banner = (first ? Image1 : Image2)->picture();
+    const QImage &banner = (first ? m_firstBanner : m_secondBanner)->picture();
     setMask(QBitmap::fromImage(banner.createAlphaMask()));
 }
 
-void SplashScreen::Timer1Timer()
+void SplashScreen::fadeStep()
 {
-    Blending.setValue(Blending.value() - 1);
-    if (Blending.value() > 0)
+    m_blending.setValue(m_blending.value() - 1);
+    if (m_blending.value() > 0)
         return;
     hide();
+    m_fadeTimer->stop();
     // Decided now, not at start: the user may have switched tips off meanwhile.
-    if (Form1->N15->isChecked())
-        Form13->show();
-    Timer1->stop();
+    if (m_model.showTips())
+        m_services.showWindow(WindowRole::Tips);
 }

@@ -5,35 +5,37 @@
 #include <QString>
 #include <vector>
 
+class CalendarModel;
 class QPlainTextEdit;
 class QPushButton;
 
 class TipsWindow : public QDialog {
     Q_OBJECT
 public:
-    TipsWindow();
-    void FormCreate();
-    void FormShow();
-    void Button1Click(); // previous
-    void Button2Click(); // next
+    explicit TipsWindow(const CalendarModel &model, QWidget *parent = nullptr);
 
-    QPlainTextEdit *Memo1 = nullptr;
-    QPushButton *Button1 = nullptr;
-    QPushButton *Button2 = nullptr;
-
-    // Tips 1..15 at their own indexes; every other entry stays empty.
-    std::vector<QString> TipLines;
-    int TipIndex = 0;
-    QString TipCaptionBase = QStringLiteral("Полезный совет");
+    // Tip k (1..15) with its counter.
+    void showTip(int k);
 
 protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    void showTip();
+    void loadTips();
+    void showPreviousTip();
+    void showNextTip();
+
+    const CalendarModel &m_model;
+    QPlainTextEdit *m_tipText = nullptr;
+    QPushButton *m_previousButton = nullptr;
+    QPushButton *m_nextButton = nullptr;
+    // Tips 1..15 at their own indexes; every other entry stays empty.
+    std::vector<QString> m_tips;
+    int m_tipIndex = 0;
+    // The caption when the window was shown, the counter going after it: the
+    // application sets the plain caption again before each showing.
+    QString m_captionBase;
 };
 
-extern TipsWindow *Form13;
-
-// The tips file: "tips.cal" in the current folder, else beside the program.
-QString tipsFilePath();
+// The tips file: "tips.cal" in the current folder, else in the program's.
+QString tipsFilePath(const QString &programFolder);

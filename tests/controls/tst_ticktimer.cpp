@@ -1,11 +1,12 @@
 // The timer component: where and whether ticks arrive, its modes and its end.
-#include "TickTimer.h"
 #include "TestSupport.h"
+#include "TickTimer.h"
 
-#include <QPointer>
 #include <QThread>
 #include <QtTest>
 #include <atomic>
+#include <pthread.h>
+#include <sched.h>
 
 namespace {
 
@@ -46,10 +47,12 @@ private slots:
     void switchingThreadedBothWays();
     void destructionEndsTheWorkerWithoutAnotherTick_data();
     void destructionEndsTheWorkerWithoutAnotherTick();
+    void timerDeletedByItsOwnTick_data();
     void timerDeletedByItsOwnTick();
     void handlerErrorsAreReportedAndTicksGoOn_data();
     void handlerErrorsAreReportedAndTicksGoOn();
     void refusedToolkitTimerRaises();
+    void idlePriorityComesAndGoes();
 };
 
 void TickTimerTest::ticksArriveWhereAsked_data()
@@ -227,18 +230,29 @@ void TickTimerTest::destructionEndsTheWorkerWithoutAnotherTick()
     QCOMPARE(log->count.load(), 0);
 }
 
+void TickTimerTest::timerDeletedByItsOwnTick_data()
+{
+    QTest::addColumn<bool>("sync");
+    QTest::newRow("on the GUI thread") << true;
+    QTest::newRow("on the worker") << false;
+}
+
 void TickTimerTest::timerDeletedByItsOwnTick()
 {
-    int ticks = 0;
-    QPointer<TickTimer> timer = new TickTimer;
+    QFETCH(bool, sync);
+    std::atomic<int> ticks{0};
+    std::atomic<bool> gone{false};
+    auto *timer = new TickTimer;
+    connect(timer, &QObject::destroyed, [&] { gone = true; });
+    timer->SetSyncEvent(sync);
     timer->SetInterval(kShort);
     timer->SetOnTimer([&](QObject *sender) {
         ++ticks;
         delete sender;
     });
-    QTRY_VERIFY(timer.isNull());
+    QTRY_VERIFY(gone);
     QTest::qWait(4 * kShort);
-    QCOMPARE(ticks, 1);
+    QCOMPARE(ticks.load(), 1);
 }
 
 void TickTimerTest::handlerErrorsAreReportedAndTicksGoOn_data()
@@ -278,6 +292,26 @@ void TickTimerTest::refusedToolkitTimerRaises()
     // The worker can sleep that long: no error there.
     timer.SetThreaded(true);
     QVERIFY(!timer.threadSuspended());
+}
+
+void TickTimerTest::idlePriorityComesAndGoes()
+{
+    // The worker's scheduling class, as the worker itself sees it.
+    std::atomic<int> policy{-1};
+    TickTimer timer;
+    timer.SetSyncEvent(false);
+    timer.SetInterval(kShort);
+    timer.SetOnTimer([&](QObject *) {
+        sched_param param{};
+        int now = -1;
+        pthread_getschedparam(pthread_self(), &now, &param);
+        policy = now;
+    });
+    QTRY_COMPARE(policy.load(), int(SCHED_OTHER));
+    timer.SetThreadPriority(TimerPriority::Idle);
+    QTRY_COMPARE(policy.load(), int(SCHED_IDLE));
+    timer.SetThreadPriority(TimerPriority::Normal);
+    QTRY_COMPARE(policy.load(), int(SCHED_OTHER));
 }
 
 QTEST_GUILESS_MAIN(TickTimerTest)

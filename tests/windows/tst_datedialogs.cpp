@@ -1,22 +1,30 @@
-// The small date dialogs: field differences and closing the one-month window.
-#include "QuietProgram.h"
-#include "OneMonthWindow.h"
+// The small date dialogs: field differences, closing the one-month window and
+// the exit bar's answers.
+#include "CalendarModel.h"
 #include "DateSpanWindow.h"
 #include "ExitBar.h"
+#include "FakeServices.h"
+#include "ImageButton.h"
+#include "OneMonthWindow.h"
 
 #include <QCalendarWidget>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
 
+namespace {
+
+QString call(const char *what, WindowRole role)
+{
+    return QStringLiteral("%1 %2").arg(QLatin1String(what)).arg(int(role));
+}
+
+} // namespace
+
 class TestDateDialogs : public QObject {
     Q_OBJECT
-    QuietProgram m_program;
 
 private slots:
-    void initTestCase() { m_program.start(); }
-    void cleanupTestCase() { m_program.stop(); }
-
     void fieldDifferences_data()
     {
         QTest::addColumn<QDate>("start");
@@ -25,7 +33,8 @@ private slots:
         QTest::newRow("no borrowing") << QDate(2003, 1, 31) << QDate(2004, 3, 1) << "1 / 2 / 30";
         QTest::newRow("swapped") << QDate(2004, 3, 1) << QDate(2003, 1, 31) << "1 / 2 / 30";
         QTest::newRow("equal") << QDate(2003, 4, 17) << QDate(2003, 4, 17) << "0 / 0 / 0";
-        QTest::newRow("a day short of a month") << QDate(2003, 5, 15) << QDate(2003, 6, 14) << "0 / 1 / 1";
+        QTest::newRow("a day short of a month")
+            << QDate(2003, 5, 15) << QDate(2003, 6, 14) << "0 / 1 / 1";
         QTest::newRow("over new year") << QDate(2003, 12, 31) << QDate(2004, 1, 1) << "1 / 11 / 30";
     }
     void fieldDifferences()
@@ -33,11 +42,13 @@ private slots:
         QFETCH(QDate, start);
         QFETCH(QDate, end);
         QFETCH(QString, shown);
-        Form17->MonthCalendar1->setSelectedDate(start);
-        Form17->MonthCalendar2->setSelectedDate(end);
-        Form17->show();
-        QTest::mouseClick(Form17->Button1, Qt::LeftButton);
-        QCOMPARE(Form17->Label3->text(), shown);
+        DateSpanWindow window;
+        window.findChild<QCalendarWidget *>(QStringLiteral("startCalendar"))
+            ->setSelectedDate(start);
+        window.findChild<QCalendarWidget *>(QStringLiteral("endCalendar"))->setSelectedDate(end);
+        window.show();
+        QTest::mouseClick(window.findChild<QPushButton *>(), Qt::LeftButton);
+        QCOMPARE(window.findChild<QLabel *>(QStringLiteral("resultLabel"))->text(), shown);
     }
 
     void closingOneMonthAsksWhatNext_data()
@@ -49,14 +60,45 @@ private slots:
     void closingOneMonthAsksWhatNext()
     {
         QFETCH(bool, byEscape);
-        Form19->hide();
-        Form16->show();
+        CalendarModel model;
+        FakeServices services;
+        OneMonthWindow window(model, services);
+        window.show();
         if (byEscape)
-            QTest::keyClick(Form16, Qt::Key_Escape);
+            QTest::keyClick(&window, Qt::Key_Escape);
         else
-            QVERIFY(Form16->close());
-        QVERIFY(!Form16->isVisible());
-        QVERIFY(Form19->isVisible());
+            QVERIFY(window.close());
+        QVERIFY(!window.isVisible());
+        QCOMPARE(services.calls, QStringList{call("show", WindowRole::ExitBar)});
+    }
+
+    void exitBarAnswers_data()
+    {
+        QTest::addColumn<QString>("press"); // a button, or "Enter"
+        QTest::addColumn<QStringList>("calls");
+        const QString reachable = call("reachable", WindowRole::ExitBar);
+        QTest::newRow("close the window")
+            << "closeButton" << QStringList{call("hide", WindowRole::OneMonth), reachable};
+        QTest::newRow("Enter closes the window")
+            << "Enter" << QStringList{call("hide", WindowRole::OneMonth), reachable};
+        QTest::newRow("main window") << "mainWindowButton" << QStringList{"main", reachable};
+        QTest::newRow("cancel") << "cancelButton"
+                                << QStringList{call("show", WindowRole::OneMonth), reachable};
+        QTest::newRow("exit") << "exitButton" << QStringList{"end"};
+    }
+    void exitBarAnswers()
+    {
+        QFETCH(QString, press);
+        QFETCH(QStringList, calls);
+        FakeServices services;
+        ExitBar bar(services);
+        bar.show();
+        if (press == QLatin1String("Enter"))
+            QTest::keyClick(&bar, Qt::Key_Return);
+        else
+            QTest::mouseClick(bar.findChild<ImageButton *>(press), Qt::LeftButton);
+        QCOMPARE(services.calls, calls);
+        QCOMPARE(bar.isVisible(), press == QLatin1String("exitButton"));
     }
 };
 

@@ -1,73 +1,93 @@
-// The floating clock window: its frame, its clock, its opacity, hiding on close.
+// The floating clock window: its frame, its clock, its opacity, ticking only
+// while shown, hiding on close.
+#include "CalendarModel.h"
+#include "ClockFace.h"
+#include "FakeServices.h"
 #include "FloatingClockWindow.h"
+#include "Widgets.h"
 
 #include <QGuiApplication>
 #include <QScreen>
 #include <QtTest>
+#include <memory>
 
 class TestFloatingClock : public QObject {
     Q_OBJECT
+    CalendarModel m_model;
+    FakeServices m_services;
+    std::unique_ptr<FloatingClockWindow> m_window;
+    ClockFace *m_clock = nullptr;
+
 private slots:
-    void init() { Form10 = new FloatingClockWindow; }
-    void cleanup()
+    void init()
     {
-        delete Form10;
-        Form10 = nullptr;
+        m_window = std::make_unique<FloatingClockWindow>(m_model, m_services);
+        m_clock = m_window->findChild<ClockFace *>(QStringLiteral("clock"));
+        QVERIFY(m_clock);
     }
+    void cleanup() { m_window.reset(); }
     void windowAndClockAsSetUp();
-    void opensCentredShowsTheTimeAndHidesOnClose();
+    void opacityFollowsTheSettings();
+    void opensCentredTicksWhileShownAndHidesOnClose();
 };
 
 void TestFloatingClock::windowAndClockAsSetUp()
 {
-    QCOMPARE(Form10->windowTitle(), QStringLiteral("Часы"));
-    QCOMPARE(Form10->minimumSize(), QSize(115, 106));
-    QCOMPARE(Form10->maximumSize(), QSize(115, 106));
-    const Qt::WindowFlags flags = Form10->windowFlags();
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("Часы"));
+    QCOMPARE(m_window->minimumSize(), QSize(115, 106));
+    QCOMPARE(m_window->maximumSize(), QSize(115, 106));
+    const Qt::WindowFlags flags = m_window->windowFlags();
     QVERIFY(flags & Qt::WindowStaysOnTopHint);
     QVERIFY(flags & Qt::WindowCloseButtonHint);
     QVERIFY(!(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
-    QCOMPARE(windowColour(Form10), StoredColour(16776176));
+    QCOMPARE(windowColour(m_window.get()), StoredColour(16776176));
 
-    ClockFace *clock = Form10->findChild<ClockFace *>(QStringLiteral("RxClock1"));
-    QVERIFY(clock && clock == Form10->RxClock1);
-    QCOMPARE(clock->geometry(), QRect(0, 0, 113, 105));
-    QCOMPARE(clock->ShowMode(), scAnalog);
-    QVERIFY(clock->AutoSize());
-    QVERIFY(clock->ShowSeconds());
-    QCOMPARE(clock->dotsColor(), clBlack);
-    QCOMPARE(clock->BorderStyle(), bsSingle);
-    QCOMPARE(clock->color(), StoredColour(16776176));
-    QCOMPARE(clock->fontColor(), toTColor(Form10->palette().color(QPalette::WindowText)));
-    QCOMPARE(clock->BevelOuter(), bvRaised);
-    QCOMPARE(clock->BevelInner(), bvLowered);
-    QCOMPARE(clock->BevelWidth(), 1);
-    QVERIFY(clock->timer()->Enabled());
-    QCOMPARE(clock->timer()->Interval(), 450u);
-
-    // Opacity: 225 kept while blending is off, applied once it is on.
-    QVERIFY(!Form10->Blending.enabled());
-    QCOMPARE(Form10->Blending.value(), 225);
-    QCOMPARE(Form10->windowOpacity(), 1.0);
-    Form10->Blending.setEnabled(true);
-    QVERIFY(qAbs(Form10->windowOpacity() - 225 / 255.0) < 0.01);
+    QCOMPARE(m_clock->geometry(), QRect(0, 0, 113, 105));
+    QCOMPARE(m_clock->ShowMode(), scAnalog);
+    QVERIFY(m_clock->AutoSize());
+    QVERIFY(m_clock->ShowSeconds());
+    QCOMPARE(m_clock->dotsColor(), clBlack);
+    QCOMPARE(m_clock->BorderStyle(), bsSingle);
+    QCOMPARE(m_clock->color(), StoredColour(16776176));
+    QCOMPARE(m_clock->fontColor(), toTColor(m_window->palette().color(QPalette::WindowText)));
+    QCOMPARE(m_clock->BevelOuter(), bvRaised);
+    QCOMPARE(m_clock->BevelInner(), bvLowered);
+    QCOMPARE(m_clock->BevelWidth(), 1);
+    QCOMPARE(m_clock->timer()->Interval(), 450u);
 }
 
-void TestFloatingClock::opensCentredShowsTheTimeAndHidesOnClose()
+void TestFloatingClock::opacityFollowsTheSettings()
+{
+    const auto level = [this] { return qRound(m_window->windowOpacity() * 255); };
+    QCOMPARE(level(), 255);
+    // Switched on at full level: the clock keeps its own 225.
+    m_model.setOpacity(OpacityWindow::FloatingClock, {true, 255});
+    QCOMPARE(level(), 225);
+    m_model.setOpacity(OpacityWindow::FloatingClock, {true, 128});
+    QCOMPARE(level(), 128);
+    m_model.setOpacity(OpacityWindow::FloatingClock, {false, 128});
+    QCOMPARE(level(), 255);
+    // Another window's setting is none of its business.
+    m_model.setOpacity(OpacityWindow::OneMonth, {true, 10});
+    QCOMPARE(level(), 255);
+}
+
+void TestFloatingClock::opensCentredTicksWhileShownAndHidesOnClose()
 {
     QTime now(4, 50, 20);
-    Form10->RxClock1->SetOnGetTime([&](QObject *, QTime &time) { time = now; });
-    Form10->RxClock1->HandleTick();
-    Form10->show();
-    QVERIFY(QTest::qWaitForWindowExposed(Form10));
+    m_clock->SetOnGetTime([&](QObject *, QTime &time) { time = now; });
+    QVERIFY(!m_clock->timer()->Enabled()); // hidden: no ticks
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
     QCoreApplication::processEvents();
+    QVERIFY(m_clock->timer()->Enabled());
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    QVERIFY((Form10->frameGeometry().center() - screen.center()).manhattanLength() <= 2);
+    QVERIFY((m_window->frameGeometry().center() - screen.center()).manhattanLength() <= 2);
 
     // The hands are drawn in the font colour on the window's colour.
-    const QImage &picture = Form10->RxClock1->picture();
-    const QRgb ink = Form10->RxClock1->palette().color(QPalette::WindowText).rgb();
-    const QPoint centre = Form10->RxClock1->FaceCentre();
+    const QImage &picture = m_clock->picture();
+    const QRgb ink = m_clock->palette().color(QPalette::WindowText).rgb();
+    const QPoint centre = m_clock->FaceCentre();
     int inked = 0;
     for (int y = centre.y() - 20; y <= centre.y() + 20; ++y)
         for (int x = centre.x() - 20; x <= centre.x() + 20; ++x)
@@ -75,12 +95,20 @@ void TestFloatingClock::opensCentredShowsTheTimeAndHidesOnClose()
     QVERIFY(inked > 20);
     QCOMPARE(picture.pixel(centre + QPoint(25, -25)), toQColor(16776176).rgb());
 
-    Form10->move(Form10->pos() + QPoint(30, 0));
-    const QPoint moved = Form10->pos();
-    Form10->close();
-    QVERIFY(!Form10->isVisible());
-    Form10->show(); // where the user left it, not centred again
-    QCOMPARE(Form10->pos(), moved);
+    m_window->move(m_window->pos() + QPoint(30, 0));
+    const QPoint moved = m_window->pos();
+    m_window->close();
+    QVERIFY(!m_window->isVisible());
+    QVERIFY(!m_clock->timer()->Enabled());
+    QCOMPARE(m_services.calls,
+             QStringList{QStringLiteral("reachable %1").arg(int(WindowRole::FloatingClock))});
+
+    // Shown again: where the user left it, and at the time of now at once.
+    now = QTime(9, 15, 40);
+    m_window->show();
+    QCOMPARE(m_window->pos(), moved);
+    QVERIFY(m_clock->shownTime() == clockgeo::reduceTime(now));
+    QVERIFY(m_clock->timer()->Enabled());
 }
 
 QTEST_MAIN(TestFloatingClock)

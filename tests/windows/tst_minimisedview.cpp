@@ -1,33 +1,69 @@
 // The minimised view and its opacity slider.
-#include "QuietProgram.h"
-#include "MainWindow.h"
-#include "ExitBar.h"
+#include "CalendarModel.h"
+#include "FakeServices.h"
 #include "MiniView.h"
 #include "MiniViewOpacityWindow.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDateEdit>
-#include <QEventLoop>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSlider>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <memory>
+
+namespace {
+
+QWidget *opacityWindow()
+{
+    for (QWidget *window : QApplication::topLevelWidgets())
+        if (window->objectName() == QLatin1String("miniViewOpacityWindow"))
+            return window;
+    return nullptr;
+}
+
+int shownLevel(const QWidget *window)
+{
+    return qRound(window->windowOpacity() * 255);
+}
+
+} // namespace
 
 class TestMinimisedView : public QObject {
     Q_OBJECT
-    QuietProgram m_program;
+    std::unique_ptr<CalendarModel> m_model;
+    FakeServices m_services;
+    std::unique_ptr<MiniView> m_view;
+
+    QSlider *slider() const
+    {
+        return opacityWindow()->findChild<QSlider *>(QStringLiteral("levelSlider"));
+    }
+    QString percent() const
+    {
+        return opacityWindow()->findChild<QLabel *>(QStringLiteral("percentLabel"))->text();
+    }
 
 private slots:
-    void initTestCase() { m_program.start(); }
-    void cleanupTestCase() { m_program.stop(); }
+    void init()
+    {
+        m_model = std::make_unique<CalendarModel>();
+        m_services.calls.clear();
+        m_view = std::make_unique<MiniView>(*m_model, m_services);
+    }
+    void cleanup()
+    {
+        m_view.reset();
+        m_model.reset();
+    }
 
     void sliderSetsOpacityAndTruncatedPercent_data()
     {
         QTest::addColumn<int>("position");
         QTest::addColumn<QString>("percent");
-        QTest::newRow("opaque") << 255 << "100 %";
         QTest::newRow("one below opaque") << 254 << "99 %";
         QTest::newRow("two below opaque") << 253 << "99 %";
         QTest::newRow("half") << 128 << "50 %";
@@ -38,50 +74,85 @@ private slots:
     {
         QFETCH(int, position);
         QFETCH(QString, percent);
-        Form9->TrackBar1->setValue(100);
-        // Blending switched off elsewhere is switched back on by the slider.
-        Form3->Blending.setEnabled(false);
-        Form9->TrackBar1->setValue(position);
-        QCOMPARE(Form9->Label4->text(), percent);
-        QVERIFY(Form3->Blending.enabled());
-        QCOMPARE(qRound(Form3->windowOpacity() * 255), position);
+        // Blending is off until the slider moves; then it always takes effect.
+        QCOMPARE(m_view->windowOpacity(), 1.0);
+        slider()->setValue(position);
+        QCOMPARE(this->percent(), percent);
+        QCOMPARE(shownLevel(m_view.get()), position);
+        slider()->setValue(255);
+        QCOMPARE(this->percent(), QStringLiteral("100 %"));
     }
 
-    void timeLineRunsWhileHidden()
+    void settingsMoveTheSliderAndTheView()
     {
-        Form3->hide();
-        Form3->LabeledEdit1->clear();
-        QTRY_VERIFY_WITH_TIMEOUT(!Form3->LabeledEdit1->text().isEmpty(), 3000);
-        const QString text = Form3->LabeledEdit1->text();
+        m_model->setOpacity(OpacityWindow::MiniView, {true, 255});
+        QVERIFY(slider()->isEnabled());
+        m_model->setOpacity(OpacityWindow::MiniView, {true, 128});
+        QCOMPARE(slider()->value(), 128);
+        QCOMPARE(percent(), QStringLiteral("50 %"));
+        QCOMPARE(shownLevel(m_view.get()), 128);
+        m_model->setOpacity(OpacityWindow::MiniView, {false, 128});
+        QVERIFY(!slider()->isEnabled());
+        QCOMPARE(m_view->windowOpacity(), 1.0);
+
+        // A view made later starts where the settings stand.
+        m_model->setOpacity(OpacityWindow::MiniView, {true, 100});
+        m_view = std::make_unique<MiniView>(*m_model, m_services);
+        QCOMPARE(shownLevel(m_view.get()), 100);
+        QCOMPARE(slider()->value(), 100);
+        QVERIFY(slider()->isEnabled());
+    }
+
+    void timeLineTicksOnlyOnScreen()
+    {
+        auto *timer = m_view->findChild<QTimer *>(QStringLiteral("clockTimer"));
+        auto *line = m_view->findChild<QLineEdit *>(QStringLiteral("timeLine"));
+        QVERIFY(!timer->isActive());
+        QVERIFY(line->text().isEmpty());
+        m_view->show();
+        QVERIFY(timer->isActive());
+        const QString text = line->text();           // at once, not a second later
         QCOMPARE(text.left(12).trimmed().size(), 1); // eleven spaces, then the time
         QVERIFY(QTime::fromString(text.mid(11), QStringLiteral("HH:mm:ss")).isValid());
-        QCOMPARE(Form3->DateTimePicker1->date(), QDate::currentDate());
+        QCOMPARE(m_view->findChild<QDateEdit *>()->date(), QDate::currentDate());
+        m_view->hide();
+        QVERIFY(!timer->isActive());
     }
 
+    void buttonsAndPopup_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<bool>("staysShown");
+        QTest::addColumn<QStringList>("calls");
+        QTest::newRow("restore") << "restoreButton" << false << QStringList{"main"};
+        QTest::newRow("exit, without asking") << "exitButton" << true << QStringList{"end"};
+        QTest::newRow("close")
+            << "" << false
+            << QStringList{QStringLiteral("reachable %1").arg(int(WindowRole::MiniView))};
+    }
     void buttonsAndPopup()
     {
-        Form1->hide();
-        Form3->show();
-        QTest::mouseClick(Form3->ToolButton4, Qt::LeftButton);
-        QVERIFY(Form3->isMinimized());
-        QVERIFY(!Form1->isVisible()); // a hidden main window stays hidden
-        Form3->showNormal();
-        QTest::mouseClick(Form3->ToolButton3, Qt::LeftButton);
-        QVERIFY(!Form3->isVisible());
-        QVERIFY(Form1->isVisible());
-        Form3->N1->trigger();
-        QVERIFY(Form9->isVisible());
+        QFETCH(QString, button);
+        QFETCH(bool, staysShown);
+        QFETCH(QStringList, calls);
+        m_view->show();
+        if (button.isEmpty())
+            m_view->close();
+        else
+            QTest::mouseClick(m_view->findChild<QToolButton *>(button), Qt::LeftButton);
+        QCOMPARE(m_view->isVisible(), staysShown);
+        QCOMPARE(m_services.calls, calls);
     }
 
-    void exitButtonEndsWithoutSaving()
+    void minimiseAndOpacityItem()
     {
-        Form3->show();
-        QEventLoop loop;
-        QTimer::singleShot(0, Form3, [] { QTest::mouseClick(Form3->ToolButton2, Qt::LeftButton); });
-        QTimer::singleShot(5000, &loop, [&loop] { loop.exit(99); });
-        QCOMPARE(loop.exec(), 0);
-        QVERIFY(!QFile::exists(m_program.folder->path(QStringLiteral("cnfg.cal"))));
-        QVERIFY(!Form19->isVisible()); // no confirmation asked
+        m_view->show();
+        QTest::mouseClick(m_view->findChild<QToolButton *>(QStringLiteral("minimiseButton")),
+                          Qt::LeftButton);
+        QVERIFY(m_view->isMinimized());
+        m_view->findChild<QAction *>(QStringLiteral("actionOpacity"))->trigger();
+        QVERIFY(opacityWindow()->isVisible());
+        QVERIFY(m_services.calls.isEmpty());
     }
 };
 

@@ -1,50 +1,39 @@
 // The splash screen at start-up, its fade deciding the tips, and About.
-#include "CalendarFiles.h"
-#include "TestSupport.h"
-#include "TextFile.h"
-#include "MainWindow.h"
-#include "SplashScreen.h"
-#include "TipsWindow.h"
 #include "AboutWindow.h"
+#include "CalendarModel.h"
+#include "FakeServices.h"
+#include "SplashScreen.h"
 
-#include <QAction>
 #include <QLabel>
 #include <QTest>
 #include <QTimer>
+#include <cstdio>
 
 namespace {
 
-// Starts the program with the two switches saved as given and a tips file
-// beside it.
-void startWith(const ProgramFolder &folder, bool splash, bool tips)
+const QString kShowTips = QStringLiteral("show %1").arg(int(WindowRole::Tips));
+
+int fadeLevel(const QWidget *splash)
 {
-    const QString profile = folder.path(QStringLiteral("Тест.cpr"));
-    writeProfile(profile, {{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}, {}});
-    SettingsContent settings;
-    settings.showSplash = splash;
-    settings.showTips = tips;
-    settings.profilePath = profile;
-    writeSettings(folder.path(QStringLiteral("cnfg.cal")), settings);
-    QStringList lines;
-    for (int k = 1; k <= 15; ++k)
-        lines << QStringLiteral("Совет %1").arg(k);
-    folder.write(QStringLiteral("tips.cal"), lines);
-    startProgram(folder);
+    return qRound(splash->windowOpacity() * 255);
 }
 
-void tick(int times)
+// The offscreen platform complains at every step of the fade; nothing to see.
+void quietAboutOpacity(QtMsgType type, const QMessageLogContext &context, const QString &text)
 {
-    for (int i = 0; i < times; ++i)
-        Form12->Timer1Timer();
+    if (!text.startsWith(QLatin1String("This plugin does not support setting window")))
+        std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, text)));
 }
 
 } // namespace
 
 class TestSplashAbout : public QObject {
     Q_OBJECT
-    RecordingDialogs m_dialogs;
 
 private slots:
+    void initTestCase() { qInstallMessageHandler(quietAboutOpacity); }
+    void cleanupTestCase() { qInstallMessageHandler(nullptr); }
+
     void startUp_data()
     {
         QTest::addColumn<bool>("splash");
@@ -58,19 +47,18 @@ private slots:
     {
         QFETCH(bool, splash);
         QFETCH(bool, tips);
-        ProgramFolder folder;
-        startWith(folder, splash, tips);
-        QCOMPARE(Form12->isVisible(), splash);
-        QCOMPARE(Form12->Timer1->isActive(), splash);
-        // The fade starts at 250; a loaded machine may already have run a step or two.
-        QVERIFY(Form12->Blending.value() <= 250 && Form12->Blending.value() > 200);
-        // Without the splash the tips come at once, before the main window.
-        QCOMPARE(Form13->isVisible(), tips && !splash);
-        QVERIFY(!Form1->isVisible());
-        QVERIFY(m_dialogs.errors.isEmpty());
+        CalendarModel model;
+        model.setShowSplash(splash);
+        model.setShowTips(tips);
+        FakeServices services;
+        SplashScreen screen(model, services);
+        QCOMPARE(screen.isVisible(), splash);
+        QCOMPARE(screen.findChild<QTimer *>()->isActive(), splash);
+        QCOMPARE(fadeLevel(&screen), 250);
+        // Without the splash the tips come at once.
+        QCOMPARE(services.calls, tips && !splash ? QStringList{kShowTips} : QStringList{});
         if (splash) // the fade runs once messages are processed
-            QTRY_VERIFY(Form12->Blending.value() < 250);
-        stopProgram();
+            QTRY_VERIFY(fadeLevel(&screen) < 250);
     }
 
     void fadeDecidesTheTipsAtItsEnd_data()
@@ -85,76 +73,82 @@ private slots:
     {
         QFETCH(bool, tipsAtStart);
         QFETCH(bool, tipsAtEnd);
-        ProgramFolder folder;
-        startWith(folder, true, tipsAtStart);
-        Form12->Timer1->stop(); // ticks are driven by hand below
-        Form12->Blending.setValue(250); // a loaded machine may have ticked already
-        tick(100);
-        QCOMPARE(Form12->Blending.value(), 150);
-        if (tipsAtEnd != tipsAtStart)
-            Form1->N15->trigger();
-        tick(149);
-        QVERIFY(Form12->isVisible());
-        QVERIFY(!Form13->isVisible());
-        Form12->Timer1->start();
-        tick(1);
-        QCOMPARE(Form12->Blending.value(), 0);
-        QVERIFY(!Form12->isVisible());
-        QVERIFY(!Form12->Timer1->isActive());
-        QCOMPARE(Form13->isVisible(), tipsAtEnd);
-        stopProgram();
+        CalendarModel model;
+        model.setShowTips(tipsAtStart);
+        FakeServices services;
+        SplashScreen screen(model, services);
+        QTimer *fade = screen.findChild<QTimer *>();
+        fade->stop(); // ticks are driven by hand below
+        for (int i = 0; i < 100; ++i)
+            screen.fadeStep();
+        QCOMPARE(fadeLevel(&screen), 150);
+        model.setShowTips(tipsAtEnd);
+        for (int i = 0; i < 149; ++i)
+            screen.fadeStep();
+        QVERIFY(screen.isVisible());
+        QVERIFY(services.calls.isEmpty());
+        fade->start();
+        screen.fadeStep();
+        QVERIFY(!screen.isVisible());
+        QVERIFY(!fade->isActive());
+        QCOMPARE(services.calls, tipsAtEnd ? QStringList{kShowTips} : QStringList{});
     }
 
     void oneBannerEitherWayBlackSeeThrough()
     {
-        ProgramFolder folder;
-        startWith(folder, true, false);
-        Form12->Timer1->stop();
+        CalendarModel model;
+        model.setShowSplash(false);
+        model.setShowTips(false);
+        FakeServices services;
         int first = 0;
         for (int run = 0; run < 60; ++run) {
-            Form12->FormCreate();
-            QVERIFY(Form12->Image1->isVisibleTo(Form12) != Form12->Image2->isVisibleTo(Form12));
-            first += Form12->Image1->isVisibleTo(Form12) ? 1 : 0;
+            SplashScreen screen(model, services);
+            const bool firstShown =
+                screen.findChild<QWidget *>(QStringLiteral("firstBanner"))->isVisibleTo(&screen);
+            QVERIFY(
+                firstShown !=
+                screen.findChild<QWidget *>(QStringLiteral("secondBanner"))->isVisibleTo(&screen));
+            first += firstShown ? 1 : 0;
             // The corner is black, the middle is banner.
-            QVERIFY(!Form12->mask().contains(QPoint(0, 0)));
-            QVERIFY(Form12->mask().contains(QPoint(234, 30)));
+            QVERIFY(!screen.mask().contains(QPoint(0, 0)));
+            QVERIFY(screen.mask().contains(QPoint(234, 30)));
         }
         QVERIFY(first > 0 && first < 60);
-        stopProgram();
     }
 
     void aboutTextsAndClicks_data()
     {
         QTest::addColumn<QString>("target");
-        QTest::newRow("picture") << "Image1";
-        QTest::newRow("free area") << "About";
+        QTest::newRow("picture") << "banner";
+        QTest::newRow("free area") << "";
     }
     void aboutTextsAndClicks()
     {
         QFETCH(QString, target);
-        ProgramFolder folder;
-        startWith(folder, false, false);
-        About->show();
-        const QStringList about = About->Label1->text().split(QLatin1Char('\n'));
-        QCOMPARE(about.size(), 3);
-        QCOMPARE(about.at(0), QStringLiteral("Программа \"Dayrail XP\""));
-        QVERIFY(about.at(1).startsWith(QStringLiteral("Разработчики: ")));
-        QCOMPARE(about.at(2), QStringLiteral("Версия 3.1.2 build 101 "));
-        const QStringList contacts = About->Label2->text().split(QLatin1Char('\n'));
+        AboutWindow about;
+        about.show();
+        const auto lines = [&about](const char *label) {
+            return about.findChild<QLabel *>(QLatin1String(label))->text().split(QLatin1Char('\n'));
+        };
+        const QStringList product = lines("productLabel");
+        QCOMPARE(product.size(), 3);
+        QCOMPARE(product.at(0), QStringLiteral("Программа \"Dayrail XP\""));
+        QVERIFY(product.at(1).startsWith(QStringLiteral("Разработчики: ")));
+        QCOMPARE(product.at(2), QStringLiteral("Версия 3.1.2 build 101 "));
+        const QStringList contacts = lines("contactsLabel");
         QCOMPARE(contacts.size(), 2);
         QVERIFY(contacts.at(0).startsWith(QStringLiteral("MailTo: ")));
-        QVERIFY(contacts.at(0).contains(QStringLiteral("@")) && contacts.at(0).endsWith(QStringLiteral(".example")));
+        QVERIFY(contacts.at(0).contains(QStringLiteral("@")) &&
+                contacts.at(0).endsWith(QStringLiteral(".example")));
         QVERIFY(contacts.at(1).contains(QStringLiteral(".example")));
 
-        QWidget *widget = target == QLatin1String("About") ? static_cast<QWidget *>(About)
-                                                           : About->findChild<QWidget *>(target);
+        QWidget *widget = target.isEmpty() ? &about : about.findChild<QWidget *>(target);
         QVERIFY(widget);
-        const QPoint at = target == QLatin1String("About") ? QPoint(362, 178) : QPoint(5, 5);
+        const QPoint at = target.isEmpty() ? QPoint(362, 178) : QPoint(5, 5);
         QTest::mouseClick(widget, Qt::LeftButton, {}, at);
-        QVERIFY(!About->isVisible());
-        About->show();
-        QCOMPARE(About->Label1->text().split(QLatin1Char('\n')), about);
-        stopProgram();
+        QVERIFY(!about.isVisible());
+        about.show();
+        QCOMPARE(lines("productLabel"), product);
     }
 };
 

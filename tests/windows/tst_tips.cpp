@@ -1,17 +1,17 @@
 // Tips of the day: where "tips.cal" is read from, the first tip, stepping,
 // and the file that ships with the program.
-#include "QuietProgram.h"
+#include "CalendarModel.h"
+#include "TestSupport.h"
 #include "TextFile.h"
-#include "MainWindow.h"
 #include "TipsWindow.h"
 
-#include <QAction>
 #include <QDir>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTest>
+#include <memory>
 
 namespace {
 
@@ -25,34 +25,42 @@ QStringList tips(int count, const QString &word = QStringLiteral("Совет"))
     return lines;
 }
 
-void showTips()
-{
-    Form13->hide();
-    Form13->setWindowTitle(kCaption);
-    Form13->show();
-}
-
 } // namespace
 
 class TestTips : public QObject {
     Q_OBJECT
-    QuietProgram m_program;
-    RecordingDialogs &m_dialogs = m_program.dialogs;
+    RecordingDialogs m_dialogs;
+    ProgramFolder m_folder;
+    CalendarModel m_model;
+    std::unique_ptr<TipsWindow> m_tips;
     QTemporaryDir m_current; // the process's current folder
     const QString m_startFolder = QDir::currentPath();
 
     QString here() const { return m_current.filePath(QStringLiteral("tips.cal")); }
-    QString beside() const { return m_program.folder->path(QStringLiteral("tips.cal")); }
+    QString beside() const { return m_folder.path(QStringLiteral("tips.cal")); }
+    QString tipText() const { return m_tips->findChild<QPlainTextEdit *>()->toPlainText(); }
+    QPushButton *button(const char *name) const
+    {
+        return m_tips->findChild<QPushButton *>(QLatin1String(name));
+    }
+    // As the application does it: the plain caption first.
+    void showTips()
+    {
+        m_tips->hide();
+        m_tips->setWindowTitle(kCaption);
+        m_tips->show();
+    }
 
 private slots:
     void initTestCase()
     {
         QVERIFY(QDir::setCurrent(m_current.path()));
-        m_program.start();
+        m_model.setFolder(m_folder.path());
+        m_tips = std::make_unique<TipsWindow>(m_model);
     }
     void cleanupTestCase()
     {
-        m_program.stop();
+        m_tips.reset();
         QDir::setCurrent(m_startFolder);
     }
     void init()
@@ -87,29 +95,33 @@ private slots:
         QFETCH(QList<int>, shown);
         writeTextFile(here(), lines);
         showTips();
-        Form13->TipIndex = start;
+        m_tips->showTip(start);
         for (int i = 0; i < presses.size(); ++i) {
-            QTest::mouseClick(presses.at(i) == QLatin1Char('N') ? Form13->Button2 : Form13->Button1,
-                              Qt::LeftButton);
+            QTest::mouseClick(
+                button(presses.at(i) == QLatin1Char('N') ? "nextButton" : "previousButton"),
+                Qt::LeftButton);
             const int k = shown.at(i);
-            QCOMPARE(Form13->windowTitle(), kCaption + QStringLiteral(" %1/15").arg(k));
-            QCOMPARE(Form13->Memo1->toPlainText(), k <= lines.size() ? lines.at(k - 1) : QString());
+            QCOMPARE(m_tips->windowTitle(), kCaption + QStringLiteral(" %1/15").arg(k));
+            QCOMPARE(tipText(), k <= lines.size() ? lines.at(k - 1) : QString());
         }
     }
 
-    void menuItemResetsTheCaption()
+    void plainCaptionTakesOneCounter()
     {
         writeTextFile(here(), tips(15));
-        Form13->hide();
-        Form13->setWindowTitle(QStringLiteral("Полезный совет 4/15"));
-        Form1->N16->trigger();
-        QVERIFY(Form13->isVisible());
-        QCOMPARE(Form13->windowTitle().count(QLatin1Char('/')), 1);
+        m_tips->show();
+        m_tips->hide();
+        QCOMPARE(m_tips->windowTitle().count(QLatin1Char('/')), 1);
+        showTips();
+        QVERIFY(m_tips->isVisible());
+        QCOMPARE(m_tips->windowTitle().count(QLatin1Char('/')), 1);
         // Already shown: the caption loses its counter until the next press.
-        Form1->N16->trigger();
-        QCOMPARE(Form13->windowTitle(), kCaption);
-        QTest::mouseClick(Form13->Button2, Qt::LeftButton);
-        QCOMPARE(Form13->windowTitle(), kCaption + QStringLiteral(" %1/15").arg(Form13->TipIndex));
+        m_tips->setWindowTitle(kCaption);
+        m_tips->show();
+        QCOMPARE(m_tips->windowTitle(), kCaption);
+        QTest::mouseClick(button("nextButton"), Qt::LeftButton);
+        QVERIFY(m_tips->windowTitle().startsWith(kCaption + QLatin1Char(' ')));
+        QCOMPARE(m_tips->windowTitle().count(QLatin1Char('/')), 1);
     }
 
     void firstTipIsOneOfThirteen()
@@ -119,9 +131,9 @@ private slots:
         QSet<int> seen;
         for (int run = 0; run < 300; ++run) {
             showTips();
-            const int k = counter.match(Form13->windowTitle()).captured(1).toInt();
-            QVERIFY2(k >= 1 && k <= 13, qPrintable(Form13->windowTitle()));
-            QCOMPARE(Form13->Memo1->toPlainText(), QStringLiteral("Совет %1").arg(k));
+            const int k = counter.match(m_tips->windowTitle()).captured(1).toInt();
+            QVERIFY2(k >= 1 && k <= 13, qPrintable(m_tips->windowTitle()));
+            QCOMPARE(tipText(), QStringLiteral("Совет %1").arg(k));
             seen << k;
         }
         QCOMPARE(seen.size(), 13);
@@ -149,7 +161,7 @@ private slots:
         QCOMPARE(m_dialogs.errors.size(), word.isEmpty() ? 1 : 0);
         if (word.isEmpty())
             QVERIFY(m_dialogs.errors.first().contains(QStringLiteral("tips.cal")));
-        QCOMPARE(Form13->Memo1->toPlainText().section(QLatin1Char(' '), 0, 0), word);
+        QCOMPARE(tipText().section(QLatin1Char(' '), 0, 0), word);
     }
 
     void shippedTipsFile()
@@ -162,7 +174,8 @@ private slots:
         QCOMPARE(bytes.count('\n'), 15);
         const QStringList lines = decode1251(bytes).split(QStringLiteral("\r\n")).mid(0, 15);
         for (const QString &line : lines)
-            QVERIFY2(line.contains(QRegularExpression(QStringLiteral("[а-яё]{4} [а-яё]{4}"))), qPrintable(line));
+            QVERIFY2(line.contains(QRegularExpression(QStringLiteral("[а-яё]{4} [а-яё]{4}"))),
+                     qPrintable(line));
         QCOMPARE(QSet<QString>(lines.begin(), lines.end()).size(), 15);
     }
 };
