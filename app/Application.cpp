@@ -60,7 +60,7 @@ void Application::start()
 {
     loadSettingsAndProfile();
     if (m_model.showSplash())
-        showWindow(WindowRole::Splash);
+        window(WindowRole::Splash); // it shows itself and fades out
     else if (m_model.showTips())
         showWindow(WindowRole::Tips);
     loadOptions();
@@ -125,7 +125,7 @@ std::unique_ptr<QWidget> Application::create(WindowRole role)
 {
     switch (role) {
     case WindowRole::Main: break;
-    case WindowRole::MonthCompare: return std::make_unique<MonthCompareWindow>(m_model);
+    case WindowRole::MonthCompare: return std::make_unique<MonthCompareWindow>();
     case WindowRole::MiniView: return std::make_unique<MiniView>(m_model, *this);
     case WindowRole::About: return std::make_unique<AboutWindow>();
     case WindowRole::GoToDate: return std::make_unique<GoToDateWindow>(m_model);

@@ -41,13 +41,15 @@ void CalendarModel::setYear(int year)
         throw badDate(year, 1, m_days[0]);
     if (year == m_year)
         return;
+    // Days first, so that whoever follows the year sees only real dates.
+    std::array<bool, 12> moved{};
     m_year = year;
+    for (int month = 1; month <= 12; ++month)
+        moved[month - 1] = assign(m_days[month - 1], fitDayToMonth(m_days[month - 1], year, month));
     emit yearChanged(year);
-    for (int month = 1; month <= 12; ++month) {
-        const int fitted = fitDayToMonth(m_days[month - 1], year, month);
-        if (assign(m_days[month - 1], fitted))
-            emit dayChanged(month, fitted);
-    }
+    for (int month = 1; month <= 12; ++month)
+        if (moved[month - 1])
+            emit dayChanged(month, m_days[month - 1]);
 }
 
 void CalendarModel::setDay(int month, int day)

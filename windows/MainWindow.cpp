@@ -10,6 +10,7 @@
 #include "MonthGrid.h"
 #include "Paths.h"
 #include "RussianText.h"
+#include "WindowOpacity.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -214,10 +215,6 @@ void MainWindow::bindModel()
     connect(&m_model, &CalendarModel::weekStartChanged, this, &MainWindow::showWeekStart);
     connect(&m_model, &CalendarModel::backgroundChanged, this, &MainWindow::showBackground);
     connect(&m_model, &CalendarModel::profilePathChanged, this, &MainWindow::showProfileCaption);
-    connect(&m_model, &CalendarModel::opacityChanged, this, [this](OpacityWindow window) {
-        if (window == OpacityWindow::Main)
-            applyOpacity();
-    });
     connect(&m_model, &CalendarModel::yearFontChanged, this,
             [this] { m_yearLabel->setFont(m_model.yearFont()); m_yearLabel->adjustSize(); });
     for (int k = 0; k < 12; ++k)
@@ -228,7 +225,7 @@ void MainWindow::bindModel()
     m_yearEdit->setText(m_yearLabel->text());
     showWeekStart(m_model.startOfWeek());
     showBackground();
-    applyOpacity();
+    followOpacity(m_model, OpacityWindow::Main, this, m_blending);
 }
 
 void MainWindow::startClock() { m_clockTimer->start(); }
@@ -270,13 +267,6 @@ void MainWindow::showProfileCaption()
 {
     setWindowTitle(QStringLiteral("Календарь < ") + ExtractFileName(m_model.profilePath()) +
                    QStringLiteral(" >"));
-}
-
-void MainWindow::applyOpacity()
-{
-    const OpacitySetting setting = m_model.opacity(OpacityWindow::Main);
-    m_blending.setEnabled(setting.enabled);
-    m_blending.setValue(setting.level);
 }
 
 void MainWindow::showTime()

@@ -58,7 +58,6 @@ private:
     void showDay(int month, int day);
     void showWeekStart(int weekday);
     void showBackground();
-    void applyOpacity();
 
     // The year choice.
     void goToEnteredYear();

@@ -58,7 +58,7 @@ void MainWindowTest::firstStart()
 
     // What the user selects on the first run is kept at the first close.
     program.model().setDay(3, 17);
-    program.model().setHolidays(program.model().holidays() << QStringLiteral("8 марта  Праздник"));
+    program.model().setHolidays(QStringList{QStringLiteral("8 марта  Праздник")});
     program.model().save();
     QCOMPARE(folder.read("default.cpr"),
              (QStringList{"1", "1", "17", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1",
@@ -229,7 +229,7 @@ void MainWindowTest::stepping()
         QCOMPARE(dialogs.errors.size(), 1);
         QCOMPARE(program.control<QLabel>("yearLabel")->text(), QString::number(edge));
         QCOMPARE(program.control<QLineEdit>("yearEdit")->text(), QString::number(edge));
-        for (MonthGrid *grid : program.main()->calendars())
+        for (MonthGrid *grid : program.main()->grids())
             QCOMPARE(grid->dateElement(MonthGrid::Element::Year), edge);
     }
 }

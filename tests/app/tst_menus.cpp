@@ -4,6 +4,7 @@
 #include "ProgramSupport.h"
 #include "SettingsWindow.h"
 #include "TrayIcon.h"
+#include "Widgets.h"
 
 #include <QAction>
 #include <QApplication>
@@ -181,7 +182,7 @@ void TestMenus::items()
 {
     QFETCH(QString, name);
     QFETCH(QString, in);
-    QAction *action = action(name);
+    QAction *action = this->action(qPrintable(name));
     QObject *holder = action ? action->parent() : nullptr;
     if (!action) { // a submenu: its own action carries caption and visibility
         auto *menu = m_program->main()->findChild<QMenu *>(name);
@@ -234,7 +235,7 @@ void TestMenus::views()
         m_program->main()->trayIcon()->handleMessage(TrayMessage::LButtonDown);
         m_program->main()->trayIcon()->handleMessage(TrayMessage::LButtonUp);
     } else {
-        action(command)->trigger();
+        action(qPrintable(command))->trigger();
     }
     QTEST(visibleWindows(), "after");
     QVERIFY(!m_program->main()->isMinimized());
@@ -261,7 +262,7 @@ void TestMenus::withoutTrayHostNothingIsLost()
     // minimised view where a window manager offers a close box for it.
     action("actionViewOneMonth")->trigger();
     exitBar()->show();
-    exitBar()->WinButton3->click();
+    exitBar()->findChild<ImageButton *>("closeButton")->click();
     QVERIFY(m_program->main()->isVisible() && m_program->main()->isMinimized());
     for (const char *command : {"actionViewClockOnly", "actionMinimise"}) {
         m_program->main()->showMainWindow();
@@ -311,14 +312,15 @@ void TestMenus::framesAndWayBack()
 void TestMenus::settingsPages()
 {
     // "Настройки..." keeps whatever page was shown last.
-    const std::pair<QAction *, QWidget *> steps[] = {
-        {action("trayActionSettings"), settingsWindow()->TabSheet2}, {action("actionSettings"), settingsWindow()->TabSheet2},
-        {action("actionChooseProfile"), settingsWindow()->TabSheet7}, {action("trayActionSettings"), settingsWindow()->TabSheet2},
-        {action("actionNewProfile"), settingsWindow()->TabSheet7}, {action("actionSettings"), settingsWindow()->TabSheet7}};
+    const std::pair<QAction *, const char *> steps[] = {
+        {action("trayActionSettings"), "opacityPage"}, {action("actionSettings"), "opacityPage"},
+        {action("actionChooseProfile"), "profilesPage"}, {action("trayActionSettings"), "opacityPage"},
+        {action("actionNewProfile"), "profilesPage"}, {action("actionSettings"), "profilesPage"}};
     for (const auto &[command, page] : steps) {
         settingsWindow()->hide();
         command->trigger();
-        QVERIFY(settingsWindow()->isVisible() && settingsWindow()->PageControl1->currentWidget() == page);
+        QVERIFY(settingsWindow()->isVisible() && settingsWindow()->findChild<QTabWidget *>("pages")->currentWidget()->objectName() ==
+                    QLatin1String(page));
     }
 }
 
@@ -347,7 +349,7 @@ void TestMenus::exitWritesNothing_data()
     QTest::addColumn<QString>("command");
     QTest::newRow("main menu") << "actionExit";
     QTest::newRow("tray menu") << "trayActionExit";
-    QTest::newRow("exit window") << "WinButton1";
+    QTest::newRow("exit window") << "exitButton";
 }
 
 void TestMenus::exitWritesNothing()
@@ -379,13 +381,13 @@ void TestMenus::exitWindow_data()
     QTest::addColumn<QStringList>("before");
     QTest::addColumn<QStringList>("after");
     QTest::newRow("close the window: only the tray is left")
-        << "WinButton3" << QStringList{} << QStringList{};
+        << "closeButton" << QStringList{} << QStringList{};
     QTest::newRow("close the window beside the main window")
-        << "WinButton3" << QStringList{"main", "oneMonth"} << QStringList{"main"};
+        << "closeButton" << QStringList{"main", "oneMonth"} << QStringList{"main"};
     QTest::newRow("Enter closes the window") << "Enter" << QStringList{"oneMonth"} << QStringList{};
-    QTest::newRow("show the main window") << "WinButton2" << QStringList{} << QStringList{"main"};
+    QTest::newRow("show the main window") << "mainWindowButton" << QStringList{} << QStringList{"main"};
     QTest::newRow("cancel brings the month back")
-        << "WinButton4" << QStringList{} << QStringList{"oneMonth"};
+        << "cancelButton" << QStringList{} << QStringList{"oneMonth"};
 }
 
 void TestMenus::exitWindow()
@@ -411,11 +413,13 @@ void TestMenus::exitWindowLayout()
     const QPoint offCentre =
         exitBar()->frameGeometry().center() - exitBar()->screen()->availableGeometry().center();
     QVERIFY(offCentre.manhattanLength() <= 1);
-    QVERIFY(exitBar()->WinButton3->isDefault());
+    QVERIFY(exitBar()->findChild<ImageButton *>("closeButton")->isDefault());
     // The pictures come from the program's resources, the banner as a GIF.
-    QVERIFY(exitBar()->Image1->hasPicture() && exitBar()->Image2->hasPicture());
-    for (ImageButton *b : {exitBar()->WinButton1, exitBar()->WinButton2, exitBar()->WinButton3})
-        QVERIFY(!b->Bitmap().isNull() && b->height() == 25);
+    QVERIFY(exitBar()->findChild<ImageView *>("icon")->hasPicture() &&
+            exitBar()->findChild<ImageView *>("banner")->hasPicture());
+    for (const char *name : {"exitButton", "mainWindowButton", "closeButton"})
+        QVERIFY(!exitBar()->findChild<ImageButton *>(name)->Bitmap().isNull() &&
+                exitBar()->findChild<ImageButton *>(name)->height() == 25);
 }
 
 void TestMenus::failedSaveKeepsRunning()
