@@ -1,0 +1,138 @@
+// The model without any window: what its changes announce, and the
+// close-time save written from it.
+#include "CalendarModel.h"
+#include "Errors.h"
+#include "TextFile.h"
+
+#include <QDir>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+Q_DECLARE_METATYPE(RegionalOptions)
+
+class CalendarModelTest : public QObject {
+    Q_OBJECT
+private slots:
+    void yearKeepsDaysFitted_data();
+    void yearKeepsDaysFitted();
+    void changesAnnounceOnlyRealChanges();
+    void regionalPairs_data();
+    void regionalPairs();
+    void saveWritesFourFilesInOrder();
+};
+
+void CalendarModelTest::yearKeepsDaysFitted_data()
+{
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("to");
+    QTest::addColumn<int>("february");  // day of February afterwards, 0: refused
+    QTest::newRow("leap to common") << 2008 << 2009 << 28;
+    QTest::newRow("common to leap keeps 28") << 2009 << 2012 << 28;
+    QTest::newRow("year 0 refused") << 2008 << 0 << 0;
+    QTest::newRow("year 10000 refused") << 2008 << 10000 << 0;
+}
+
+void CalendarModelTest::yearKeepsDaysFitted()
+{
+    QFETCH(int, from);
+    QFETCH(int, to);
+    QFETCH(int, february);
+    CalendarModel model;
+    model.setYear(from);
+    model.setDays({31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31});
+    QSignalSpy years(&model, &CalendarModel::yearChanged);
+    // Whoever follows the year sees only real dates.
+    connect(&model, &CalendarModel::yearChanged, this, [&] {
+        for (int month = 1; month <= 12; ++month)
+            QVERIFY(model.chosenDate(month).isValid());
+    });
+    if (!february) {
+        QVERIFY_THROWS_EXCEPTION(DateError, model.setYear(to));
+        QCOMPARE(model.year(), from);
+        QCOMPARE(years.count(), 0);
+        return;
+    }
+    model.setYear(to);
+    QCOMPARE(model.year(), to);
+    QCOMPARE(model.day(2), february);
+    QCOMPARE(model.day(1), 31);
+}
+
+void CalendarModelTest::changesAnnounceOnlyRealChanges()
+{
+    CalendarModel model;
+    QSignalSpy days(&model, &CalendarModel::dayChanged);
+    QSignalSpy background(&model, &CalendarModel::backgroundChanged);
+    QSignalSpy opacity(&model, &CalendarModel::opacityChanged);
+    model.setDay(3, 17);
+    model.setDay(3, 17);
+    QCOMPARE(days.count(), 1);
+    QVERIFY_THROWS_EXCEPTION(DateError, model.setDay(4, 31));
+    QCOMPARE(model.day(4), 1);
+    Background b = model.background();
+    model.setBackground(b);
+    b.captionColour = clMaroon;
+    model.setBackground(b);
+    model.setBackground(b);
+    QCOMPARE(background.count(), 1);
+    model.setOpacity(OpacityWindow::MiniView, {true, 300}); // clamped to 255
+    model.setOpacity(OpacityWindow::MiniView, {true, 255});
+    QCOMPARE(opacity.count(), 1);
+    QCOMPARE(model.opacity(OpacityWindow::MiniView).level, 255);
+}
+
+void CalendarModelTest::regionalPairs_data()
+{
+    QTest::addColumn<RegionalOptions>("file");
+    QTest::addColumn<RegionalOptions>("kept");
+    QTest::addColumn<int>("weekStart");
+    QTest::newRow("sunday, with background")
+        << RegionalOptions{false, true, true, false} << RegionalOptions{false, true, true, false} << 0;
+    QTest::newRow("both of a pair: the second wins")
+        << RegionalOptions{true, true, true, true} << RegionalOptions{false, true, false, true} << 0;
+    QTest::newRow("neither: nothing chosen, week start stays")
+        << RegionalOptions{false, false, false, false} << RegionalOptions{false, false, false, false}
+        << 1;
+}
+
+void CalendarModelTest::regionalPairs()
+{
+    QFETCH(RegionalOptions, file);
+    CalendarModel model;
+    model.setRegional(file);
+    QTEST(model.regional(), "kept");
+    QTEST(model.startOfWeek(), "weekStart");
+}
+
+void CalendarModelTest::saveWritesFourFilesInOrder()
+{
+    QTemporaryDir dir;
+    CalendarModel model;
+    model.setFolder(dir.path() + QLatin1Char('/'));
+    model.setYear(2026);
+    model.setDays({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12});
+    model.setHolidays({QStringLiteral("8 марта  Праздник")});
+    model.setProfilePath(dir.filePath(QStringLiteral("Работа.cpr")));
+    model.setOpacity(OpacityWindow::FloatingClock, {true, 128});
+    model.save();
+    QCOMPARE(readTextFile(dir.filePath(QStringLiteral("Работа.cpr"))).mid(11),
+             (QStringList{"12", "1", "8 марта  Праздник"}));
+    QCOMPARE(readTextFile(dir.filePath(QStringLiteral("cnfg.cal"))).mid(12, 9),
+             (QStringList{"2026", "1", "1", "", "15780518", "True", "TRUE", "0",
+                          dir.filePath(QStringLiteral("Работа.cpr"))}));
+    QCOMPARE(readTextFile(dir.filePath(QStringLiteral("transp.cal"))),
+             (QStringList{"FALSE", "FALSE", "TRUE", "FALSE", "255", "255", "128", "255"}));
+    QCOMPARE(readTextFile(dir.filePath(QStringLiteral("regional.cal"))),
+             (QStringList{"TRUE", "FALSE", "FALSE", "TRUE"}));
+
+    // A profile that cannot be written stops the save before the others.
+    QTemporaryDir other;
+    model.setFolder(other.path() + QLatin1Char('/'));
+    model.setProfilePath(other.filePath(QStringLiteral("no/such.cpr")));
+    QVERIFY_THROWS_EXCEPTION(FileError, model.save());
+    QVERIFY(QDir(other.path()).entryList(QDir::Files).isEmpty());
+}
+
+QTEST_GUILESS_MAIN(CalendarModelTest)
+#include "tst_calendarmodel.moc"
