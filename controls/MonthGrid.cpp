@@ -1,13 +1,19 @@
 #include "MonthGrid.h"
 
 #include "Errors.h"
+#include "MonthGridAccessible.h"
 #include "RussianText.h"
 
 #include <QKeyEvent>
+#include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPainter>
 
 namespace {
+
+constexpr int kDaysInWeek = 7;
+// Width of the focus frame drawn inside the grid's border.
+constexpr int kFocusFrameWidth = 2;
 
 DateError invalidDate(int year, int month, int day)
 {
@@ -21,6 +27,7 @@ MonthGrid::MonthGrid(QWidget *parent) : QWidget(parent), m_date(QDate::currentDa
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     resize(193, 120);
+    installMonthGridAccessibility();
 }
 
 int MonthGrid::dateElement(Element element) const
@@ -58,8 +65,10 @@ void MonthGrid::setDate(const QDate &date)
         throw invalidDate(date.year(), date.month(), date.day());
     if (date == m_date)
         return;
+    const QDate before = m_date;
     m_date = date;
     update();
+    announceMonthGridChange(this, before, m_startOfWeek);
 }
 
 void MonthGrid::setStartOfWeek(int weekday)
@@ -67,8 +76,10 @@ void MonthGrid::setStartOfWeek(int weekday)
     const int value = weekday == 0 ? 0 : 1;
     if (value == m_startOfWeek)
         return;
+    const int before = m_startOfWeek;
     m_startOfWeek = value;
     update();
+    announceMonthGridChange(this, m_date, before);
 }
 
 void MonthGrid::setUseCurrentDate(bool use)
@@ -90,17 +101,37 @@ void MonthGrid::setFontColor(StoredColour colour)
     update();
 }
 
-int MonthGrid::firstColumnOffset() const
+QPoint MonthGrid::cellOf(const QDate &date, int startOfWeek)
 {
     // Qt numbers Monday 1 .. Sunday 7.
-    const int firstDay = QDate(m_date.year(), m_date.month(), 1).dayOfWeek();
-    return m_startOfWeek == 1 ? firstDay - 1 : firstDay % 7;
+    const int firstDay = QDate(date.year(), date.month(), 1).dayOfWeek();
+    const int offset = startOfWeek == 1 ? firstDay - 1 : firstDay % kDaysInWeek;
+    const int index = offset + date.day() - 1;
+    return {index % kDaysInWeek, index / kDaysInWeek};
 }
 
 QPoint MonthGrid::cellOfDay(int day) const
 {
-    const int index = firstColumnOffset() + day - 1;
-    return {index % 7, index / 7};
+    return cellOf(QDate(m_date.year(), m_date.month(), day), m_startOfWeek);
+}
+
+int MonthGrid::dayAt(int column, int week) const
+{
+    return dayAt(m_date, m_startOfWeek, column, week);
+}
+
+int MonthGrid::dayAt(const QDate &month, int startOfWeek, int column, int week)
+{
+    const int offset = cellOf(QDate(month.year(), month.month(), 1), startOfWeek).x();
+    const int day = week * kDaysInWeek + column - offset + 1;
+    return day >= 1 && day <= month.daysInMonth() ? day : 0;
+}
+
+QString MonthGrid::columnHeading(int column) const
+{
+    // Column 0 is Monday or Sunday; Qt's day numbers are 1 (Mon) .. 7 (Sun).
+    const int qtDay = m_startOfWeek == 1 ? column + 1 : (column == 0 ? 7 : column);
+    return shortDayName(qtDay);
 }
 
 QRect MonthGrid::cellRect(int column, int row) const
@@ -119,10 +150,8 @@ void MonthGrid::paintEvent(QPaintEvent *)
     const QColor text = toQColor(m_fontColor);
 
     for (int column = 0; column < 7; ++column) {
-        // Column 0 is Monday or Sunday; Qt's day numbers are 1 (Mon) .. 7 (Sun).
-        const int qtDay = m_startOfWeek == 1 ? column + 1 : (column == 0 ? 7 : column);
         p.setPen(text);
-        p.drawText(cellRect(column, 0), Qt::AlignCenter, shortDayName(qtDay));
+        p.drawText(cellRect(column, 0), Qt::AlignCenter, columnHeading(column));
     }
 
     const int days = m_date.daysInMonth();
@@ -148,14 +177,30 @@ void MonthGrid::paintEvent(QPaintEvent *)
         p.drawLine(0, y, width() - 1, y);
     }
     p.drawRect(rect().adjusted(0, 0, -1, -1));
+    if (hasFocus())
+        drawFocusFrame(p);
+}
+
+void MonthGrid::drawFocusFrame(QPainter &painter) const
+{
+    // Inside the border, clear of the centred day numbers; the only pixels
+    // that differ from an unfocused grid.
+    QPen pen(palette().color(QPalette::Highlight), kFocusFrameWidth);
+    pen.setJoinStyle(Qt::MiterJoin);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    const int inset = 1 + kFocusFrameWidth / 2;
+    painter.drawRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset));
 }
 
 void MonthGrid::selectByUser(const QDate &date)
 {
     if (m_readOnly || !date.isValid() || date == m_date)
         return;
+    const QDate before = m_date;
     m_date = date;
     update();
+    announceMonthGridChange(this, before, m_startOfWeek);
     emit dateChanged();
 }
 
@@ -176,16 +221,40 @@ void MonthGrid::mousePressEvent(QMouseEvent *event)
 
 void MonthGrid::keyPressEvent(QKeyEvent *event)
 {
-    int step = 0;
+    const int day = m_date.day(), last = m_date.daysInMonth();
+    int target = 0;
     switch (event->key()) {
-    case Qt::Key_Left: step = -1; break;
-    case Qt::Key_Right: step = 1; break;
-    case Qt::Key_Up: step = -7; break;
-    case Qt::Key_Down: step = 7; break;
+    case Qt::Key_Left: target = day - 1; break;
+    case Qt::Key_Right: target = day + 1; break;
+    case Qt::Key_Up: target = day - kDaysInWeek; break;
+    case Qt::Key_Down: target = day + kDaysInWeek; break;
+    case Qt::Key_Home: target = 1; break;
+    case Qt::Key_End: target = last; break;
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+        if (!isSignalConnected(QMetaMethod::fromSignal(&MonthGrid::pageRequested))) {
+            QWidget::keyPressEvent(event);
+            return;
+        }
+        emit pageRequested(event->key() == Qt::Key_PageUp ? -1 : 1);
+        return;
     default: QWidget::keyPressEvent(event); return;
     }
     // Arrow keys stay inside the shown month.
-    const QDate target = m_date.addDays(step);
-    if (target.month() == m_date.month() && target.year() == m_date.year())
-        selectByUser(target);
+    if (target >= 1 && target <= last)
+        selectByUser(QDate(m_date.year(), m_date.month(), target));
+}
+
+void MonthGrid::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event);
+    // Qt announces the grid itself after this handler returns; the chosen
+    // day follows it so that a screen reader ends on the day.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (hasFocus())
+                announceMonthGridFocus(this);
+        },
+        Qt::QueuedConnection);
 }

@@ -1,6 +1,8 @@
 #pragma once
 // MonthGrid: one month as a grid of day numbers under weekday headings,
-// with one selected day.
+// with one selected day. The keyboard moves the selection inside the month
+// (arrows, Home, End); assistive technology sees the grid as a table (see
+// MonthGridAccessible.h).
 #include "Colours.h"
 
 #include <QDate>
@@ -39,6 +41,14 @@ public:
 
     // Column (0..6) and week row (0..5) where a day of the shown month stands.
     QPoint cellOfDay(int day) const;
+    // The same for any date in a grid whose weeks start on startOfWeek.
+    static QPoint cellOf(const QDate &date, int startOfWeek);
+    // Day of the shown month in a week-row cell, 0 for a blank cell.
+    int dayAt(int column, int week) const;
+    // The same for the month of any date laid out from startOfWeek.
+    static int dayAt(const QDate &month, int startOfWeek, int column, int week);
+    // Weekday heading of a column: «Пн».
+    QString columnHeading(int column) const;
     // Rectangle of a cell; row 0 is the heading row, rows 1..6 the weeks.
     QRect cellRect(int column, int row) const;
 
@@ -47,15 +57,22 @@ public:
 signals:
     // The user selected another day.
     void dateChanged();
+    // PageUp (delta -1) or PageDown (+1): the user wants the previous or next
+    // month's grid. The grid does not know its neighbours; the window that
+    // owns them gives the neighbour the focus and, when that month has this
+    // grid's day, selects it there (setDateElement(Element::Day, ...)). With
+    // nothing connected the key goes on to the parent widget.
+    void pageRequested(int delta);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
 
 private:
-    int firstColumnOffset() const;
     void selectByUser(const QDate &date);
+    void drawFocusFrame(QPainter &painter) const;
 
     QDate m_date;
     int m_startOfWeek = 1;

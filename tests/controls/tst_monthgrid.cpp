@@ -1,8 +1,22 @@
-// The month grid: date elements, their failures, week start and selection.
-#include "MonthGrid.h"
+// The month grid: date elements, their failures, week start and selection;
+// its accessible table, keyboard and focus frame.
 #include "Errors.h"
+#include "MonthGrid.h"
+#include "MonthGridAccessible.h"
 
+#include <QAccessible>
 #include <QtTest>
+
+namespace {
+
+QAccessibleInterface *cellOf(MonthGrid &grid, int day)
+{
+    const QPoint cell = grid.cellOfDay(day);
+    return QAccessible::queryAccessibleInterface(&grid)->tableInterface()->cellAt(cell.y(),
+                                                                                  cell.x());
+}
+
+} // namespace
 
 class MonthGridTest : public QObject {
     Q_OBJECT
@@ -14,6 +28,11 @@ private slots:
     void weekStartMovesColumns();
     void mouseAndKeysSelectInsideMonth();
     void readOnlyIgnoresUser();
+    void accessibleTable_data();
+    void accessibleTable();
+    void keysMoveAndAnnounce_data();
+    void keysMoveAndAnnounce();
+    void focusFrameOnlyWhenFocused();
 };
 
 void MonthGridTest::newGridHoldsToday()
@@ -59,7 +78,8 @@ void MonthGridTest::setElement()
         grid.setDateElement(MonthGrid::Element(element), value);
         QCOMPARE(grid.date(), expected);
     } else {
-        QVERIFY_THROWS_EXCEPTION(DateError, grid.setDateElement(MonthGrid::Element(element), value));
+        QVERIFY_THROWS_EXCEPTION(DateError,
+                                 grid.setDateElement(MonthGrid::Element(element), value));
         QCOMPARE(grid.date(), start);
     }
 }
@@ -121,6 +141,151 @@ void MonthGridTest::readOnlyIgnoresUser()
     QCOMPARE(grid.dateElement(MonthGrid::Element::Day), 15);
     grid.setDateElement(MonthGrid::Element::Day, 2); // the program itself still sets it
     QCOMPARE(grid.dateElement(MonthGrid::Element::Day), 2);
+}
+
+void MonthGridTest::accessibleTable_data()
+{
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<int>("startOfWeek");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QStringList>("headings");
+    QTest::addColumn<QPoint>("blank"); // column, week
+    const QStringList monday{"Пн", "Вт", "Ср", "Чт", "Пт", "Сб", "Вс"};
+    QStringList sunday = monday;
+    sunday.prepend(sunday.takeLast());
+    // April 2026 begins on a Wednesday, March 2026 on a Sunday.
+    QTest::newRow("April, Monday first")
+        << QDate(2026, 4, 15) << 1 << "Апрель 2026" << monday << QPoint(1, 0);
+    QTest::newRow("March, Sunday first")
+        << QDate(2026, 3, 31) << 0 << "Март 2026" << sunday << QPoint(3, 4);
+    QTest::newRow("year 1") << QDate(1, 1, 1) << 1 << "Январь 1" << monday << QPoint(6, 5);
+}
+
+void MonthGridTest::accessibleTable()
+{
+    QFETCH(QDate, date);
+    QFETCH(int, startOfWeek);
+    QFETCH(QString, name);
+    QFETCH(QStringList, headings);
+    QFETCH(QPoint, blank);
+    MonthGrid grid;
+    grid.setStartOfWeek(startOfWeek);
+    grid.setDate(date);
+    QAccessibleInterface *table = QAccessible::queryAccessibleInterface(&grid);
+    QVERIFY(table && table->tableInterface());
+    QCOMPARE(table->role(), QAccessible::Table);
+    QCOMPARE(table->text(QAccessible::Name), name);
+    QCOMPARE(table->tableInterface()->rowCount(), 6);
+    QCOMPARE(table->tableInterface()->columnCount(), 7);
+    for (int column = 0; column < 7; ++column) {
+        const auto header =
+            table->tableInterface()->cellAt(0, column)->tableCellInterface()->columnHeaderCells();
+        QCOMPARE(header.size(), 1);
+        QCOMPARE(header.first()->role(), QAccessible::ColumnHeader);
+        QCOMPARE(header.first()->text(QAccessible::Name), headings.at(column));
+    }
+    QAccessibleInterface *empty = table->tableInterface()->cellAt(blank.y(), blank.x());
+    QCOMPARE(empty->text(QAccessible::Name), QString());
+    QVERIFY(!empty->state().selected);
+    for (int day = 1; day <= date.daysInMonth(); ++day) {
+        QAccessibleInterface *cell = cellOf(grid, day);
+        QCOMPARE(cell->text(QAccessible::Name), QString::number(day));
+        QCOMPARE(bool(cell->state().selected), day == date.day());
+        QCOMPARE(table->child(table->indexOfChild(cell)), cell);
+    }
+    QCOMPARE(table->tableInterface()->selectedCells().value(0), cellOf(grid, date.day()));
+
+    // Another week start renames the seven headings, not the table.
+    grid.setStartOfWeek(1 - startOfWeek);
+    int renamed = 0;
+    for (const MonthGridAnnouncement &event : monthGridAnnouncements(grid, date, startOfWeek)) {
+        QVERIFY(event.child >= 0);
+        renamed += event.type == QAccessible::NameChanged && event.child < 7;
+    }
+    QCOMPARE(renamed, 7);
+}
+
+void MonthGridTest::keysMoveAndAnnounce_data()
+{
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("expected"); // day afterwards
+    QTest::addColumn<int>("page");     // pageRequested delta, 0 for none
+    QTest::newRow("Home") << 15 << int(Qt::Key_Home) << 1 << 0;
+    QTest::newRow("End") << 15 << int(Qt::Key_End) << 30 << 0;
+    QTest::newRow("Up") << 15 << int(Qt::Key_Up) << 8 << 0;
+    QTest::newRow("Up past the 1st") << 3 << int(Qt::Key_Up) << 3 << 0;
+    QTest::newRow("Left") << 15 << int(Qt::Key_Left) << 14 << 0;
+    QTest::newRow("PageUp") << 15 << int(Qt::Key_PageUp) << 15 << -1;
+    QTest::newRow("PageDown") << 15 << int(Qt::Key_PageDown) << 15 << 1;
+}
+
+void MonthGridTest::keysMoveAndAnnounce()
+{
+    QFETCH(int, start);
+    QFETCH(int, key);
+    QFETCH(int, expected);
+    QFETCH(int, page);
+    MonthGrid grid;
+    grid.setDate(QDate(2026, 4, start));
+    grid.show();
+    grid.activateWindow();
+    grid.setFocus();
+    QVERIFY(QTest::qWaitForWindowActive(&grid));
+    QSignalSpy pages(&grid, &MonthGrid::pageRequested);
+
+    const QDate before = grid.date();
+    QTest::keyClick(&grid, Qt::Key(key));
+    QCOMPARE(grid.date(), QDate(2026, 4, expected));
+    QCOMPARE(pages.count(), page ? 1 : 0);
+    if (page)
+        QCOMPARE(pages.first().first().toInt(), page);
+    QAccessibleInterface *table = QAccessible::queryAccessibleInterface(&grid);
+    QAccessibleInterface *cell = cellOf(grid, expected);
+    QCOMPARE(table->focusChild(), cell);
+    QVERIFY(cell->state().focused);
+    // Offscreen Qt delivers no accessibility events, so check what the grid tells.
+    int focusEvents = 0;
+    for (const MonthGridAnnouncement &event :
+         monthGridAnnouncements(grid, before, grid.startOfWeek())) {
+        if (event.type == QAccessible::Focus) {
+            ++focusEvents;
+            QCOMPARE(event.child, table->indexOfChild(cell));
+        }
+    }
+    QCOMPARE(focusEvents, expected == start ? 0 : 1);
+}
+
+void MonthGridTest::focusFrameOnlyWhenFocused()
+{
+    QWidget window;
+    window.resize(300, 200);
+    auto *grid = new MonthGrid(&window);
+    grid->setDate(QDate(2026, 4, 15));
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    grid->clearFocus();
+    const QImage plain = grid->grab().toImage();
+    grid->setFocus();
+    QVERIFY(grid->hasFocus());
+    const QImage focused = grid->grab().toImage();
+    // Every changed pixel lies in the frame band just inside the border.
+    const QRect inner = grid->rect().adjusted(3, 3, -3, -3);
+    int changed = 0;
+    for (int y = 0; y < plain.height(); ++y) {
+        for (int x = 0; x < plain.width(); ++x) {
+            if (plain.pixel(x, y) != focused.pixel(x, y)) {
+                ++changed;
+                QVERIFY2(!inner.contains(x, y) &&
+                             grid->rect().adjusted(1, 1, -1, -1).contains(x, y),
+                         qPrintable(QStringLiteral("pixel %1,%2").arg(x).arg(y)));
+            }
+        }
+    }
+    QVERIFY(changed > 2 * (grid->width() + grid->height()));
+    grid->clearFocus();
+    QCOMPARE(grid->grab().toImage(), plain);
 }
 
 QTEST_MAIN(MonthGridTest)

@@ -1,0 +1,124 @@
+#pragma once
+// A month grid as assistive technology sees it: a table named by its month
+// and year («Январь 2026»), the weekday headings as column headers, six week
+// rows of seven cells, each named by its day number (blank cells have no
+// name). The chosen day's cell is selected, and focused while the grid has the
+// keyboard. Cells are computed from the grid on every query, so they never go
+// stale; the grid reports what changed through the announce functions below.
+#include "MonthGrid.h"
+
+#include <QAccessibleWidget>
+#include <QPointer>
+
+#include <array>
+
+// Registers the factory that gives every MonthGrid its table interface. Safe
+// to call any number of times; MonthGrid's constructor calls it.
+void installMonthGridAccessibility();
+
+// One event for assistive technology; child -1 is the table itself.
+struct MonthGridAnnouncement {
+    QAccessible::Event type;
+    int child;
+};
+
+// What changed since the grid showed `before` with weeks starting on
+// `beforeStartOfWeek`: the table's name, the cells whose day moved, the
+// selection and (while focused) the focus.
+QList<MonthGridAnnouncement> monthGridAnnouncements(const MonthGrid &grid, const QDate &before,
+                                                    int beforeStartOfWeek);
+// Sends those events when assistive technology listens.
+void announceMonthGridChange(MonthGrid *grid, const QDate &before, int beforeStartOfWeek);
+// The keyboard is on the chosen day.
+void announceMonthGridFocus(MonthGrid *grid);
+
+class MonthGridAccessible : public QAccessibleWidget, public QAccessibleTableInterface {
+public:
+    static constexpr int kColumns = 7;
+    static constexpr int kWeeks = 6;
+    // Children: the seven headings first, then the day cells row by row.
+    static constexpr int kChildren = kColumns + kColumns * kWeeks;
+
+    explicit MonthGridAccessible(MonthGrid *grid);
+    ~MonthGridAccessible() override;
+
+    static int childIndex(int column, int week) { return kColumns + week * kColumns + column; }
+
+    QString text(QAccessible::Text t) const override;
+    int childCount() const override { return kChildren; }
+    QAccessibleInterface *child(int index) const override;
+    int indexOfChild(const QAccessibleInterface *child) const override;
+    QAccessibleInterface *focusChild() const override;
+    void *interface_cast(QAccessible::InterfaceType type) override;
+
+    // QAccessibleTableInterface
+    QAccessibleInterface *caption() const override { return nullptr; }
+    QAccessibleInterface *summary() const override { return nullptr; }
+    QAccessibleInterface *cellAt(int row, int column) const override;
+    int selectedCellCount() const override { return 1; }
+    QList<QAccessibleInterface *> selectedCells() const override;
+    QString columnDescription(int column) const override;
+    QString rowDescription(int) const override { return {}; }
+    int selectedColumnCount() const override { return 0; }
+    int selectedRowCount() const override { return 0; }
+    int columnCount() const override { return kColumns; }
+    int rowCount() const override { return kWeeks; }
+    QList<int> selectedColumns() const override { return {}; }
+    QList<int> selectedRows() const override { return {}; }
+    bool isColumnSelected(int) const override { return false; }
+    bool isRowSelected(int) const override { return false; }
+    bool selectRow(int) override { return false; }
+    bool selectColumn(int) override { return false; }
+    bool unselectRow(int) override { return false; }
+    bool unselectColumn(int) override { return false; }
+    void modelChange(QAccessibleTableModelChangeEvent *) override {}
+
+private:
+    MonthGrid *grid() const;
+    int chosenDayIndex() const;
+
+    // Cells are made on first use and live as long as this interface.
+    mutable std::array<QAccessible::Id, kChildren> m_childIds{};
+};
+
+// One heading (week -1) or one day cell of a month grid.
+class MonthGridCellAccessible : public QAccessibleInterface, public QAccessibleTableCellInterface {
+public:
+    MonthGridCellAccessible(MonthGrid *grid, int column, int week);
+
+    int index() const { return MonthGridAccessible::childIndex(m_column, m_week); }
+    bool isHeading() const { return m_week < 0; }
+    MonthGrid *grid() const { return m_grid; }
+
+    bool isValid() const override { return !m_grid.isNull(); }
+    QObject *object() const override { return nullptr; }
+    QWindow *window() const override;
+    QAccessibleInterface *childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface *parent() const override;
+    QAccessibleInterface *child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
+    QString text(QAccessible::Text t) const override;
+    void setText(QAccessible::Text, const QString &) override {}
+    QRect rect() const override;
+    QAccessible::Role role() const override;
+    QAccessible::State state() const override;
+    void *interface_cast(QAccessible::InterfaceType type) override;
+
+    // QAccessibleTableCellInterface
+    bool isSelected() const override;
+    QList<QAccessibleInterface *> columnHeaderCells() const override;
+    QList<QAccessibleInterface *> rowHeaderCells() const override { return {}; }
+    int columnIndex() const override { return m_column; }
+    int rowIndex() const override { return m_week; }
+    int columnExtent() const override { return 1; }
+    int rowExtent() const override { return 1; }
+    QAccessibleInterface *table() const override { return parent(); }
+
+private:
+    int day() const;
+
+    QPointer<MonthGrid> m_grid;
+    int m_column;
+    int m_week;
+};

@@ -1,0 +1,90 @@
+#include "HolidayDates.h"
+
+#include <QRegularExpression>
+
+namespace {
+
+const char *const kGenitiveMonths[12] = {"января",   "февраля", "марта",  "апреля",
+                                         "мая",      "июня",    "июля",   "августа",
+                                         "сентября", "октября", "ноября", "декабря"};
+
+// A leap year: without a year of its own, 29 February is a date too.
+constexpr int kAnyLeapYear = 2000;
+
+int monthFromName(const QString &name)
+{
+    for (int month = 1; month <= 12; ++month)
+        if (name == QString::fromUtf8(kGenitiveMonths[month - 1]))
+            return month;
+    return 0;
+}
+
+} // namespace
+
+QString genitiveMonthName(int month)
+{
+    if (month < 1 || month > 12)
+        return {};
+    return QString::fromUtf8(kGenitiveMonths[month - 1]);
+}
+
+std::optional<HolidayDate> parseHolidayEntry(const QString &entry)
+{
+    // Day without a leading zero, one space, the month, one space, then
+    // either "<year>г. " or a second space, then the caption.
+    static const QRegularExpression form(
+        QStringLiteral("^([1-9][0-9]?) (\\S+) (?:([0-9]{1,4})г\\. | )(.*)$"),
+        QRegularExpression::DotMatchesEverythingOption);
+    const QRegularExpressionMatch match = form.match(entry);
+    if (!match.hasMatch())
+        return std::nullopt;
+    HolidayDate date;
+    date.day = match.capturedView(1).toInt();
+    date.month = monthFromName(match.captured(2));
+    if (match.capturedLength(3) > 0)
+        date.year = match.capturedView(3).toInt();
+    date.caption = match.captured(4);
+    if (!QDate::isValid(date.year.value_or(kAnyLeapYear), date.month, date.day))
+        return std::nullopt;
+    return date;
+}
+
+QString composeHolidayEntry(const HolidayDate &date)
+{
+    const QString start = QString::number(date.day) + QLatin1Char(' ') +
+                          genitiveMonthName(date.month) + QLatin1Char(' ');
+    if (!date.year)
+        return start + QLatin1Char(' ') + date.caption;
+    return start + QString::number(*date.year) + QStringLiteral("г. ") + date.caption;
+}
+
+std::optional<QDate> holidayDateIn(const HolidayDate &date, int year)
+{
+    if (date.year && *date.year != year)
+        return std::nullopt;
+    const QDate day(year, date.month, date.day);
+    if (!day.isValid())
+        return std::nullopt;
+    return day;
+}
+
+QMap<QDate, QString> markedDays(const QStringList &entries, int year)
+{
+    QMap<QDate, QStringList> captions;
+    for (const QString &entry : entries) {
+        const std::optional<HolidayDate> date = parseHolidayEntry(entry);
+        if (!date)
+            continue;
+        const std::optional<QDate> day = holidayDateIn(*date, year);
+        if (!day)
+            continue;
+        QStringList &onDay = captions[*day];
+        const QString caption = date->caption.trimmed();
+        if (!caption.isEmpty() && !onDay.contains(caption))
+            onDay << caption;
+    }
+    QMap<QDate, QString> marked;
+    for (auto it = captions.cbegin(); it != captions.cend(); ++it)
+        marked.insert(it.key(), it.value().join(QLatin1Char('\n')));
+    return marked;
+}

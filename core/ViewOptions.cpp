@@ -1,0 +1,60 @@
+#include "ViewOptions.h"
+
+#include "Errors.h"
+#include "TextFile.h"
+
+#include <QStringList>
+#include <array>
+#include <optional>
+
+namespace {
+
+const QString kTrue = QStringLiteral("TRUE");
+const QString kFalse = QStringLiteral("FALSE");
+constexpr int kLineCount = 3;
+
+std::optional<bool> switchValue(const QString &line)
+{
+    const QString word = line.trimmed();
+    if (word.compare(kTrue, Qt::CaseInsensitive) == 0)
+        return true;
+    if (word.compare(kFalse, Qt::CaseInsensitive) == 0)
+        return false;
+    return std::nullopt;
+}
+
+} // namespace
+
+ViewOptions readViewOptions(const QString &path, bool *damaged)
+{
+    ViewOptions options;
+    bool clean = true;
+    QStringList lines;
+    if (fileExists(path)) {
+        try {
+            lines = readTextFile(path, kLineCount);
+        } catch (const FileError &) {
+            clean = false;
+        }
+        clean = clean && lines.size() == kLineCount;
+    }
+    const std::array<bool *, kLineCount> targets = {&options.markToday, &options.markHolidays,
+                                                    &options.weekNumbers};
+    for (int i = 0; i < lines.size(); ++i) {
+        if (const std::optional<bool> on = switchValue(lines.at(i)))
+            *targets[i] = *on;
+        else
+            clean = false;
+    }
+    if (damaged)
+        *damaged = !clean;
+    return options;
+}
+
+void writeViewOptions(const QString &path, const ViewOptions &options)
+{
+    QStringList lines;
+    for (bool on : {options.markToday, options.markHolidays, options.weekNumbers})
+        lines << (on ? kTrue : kFalse);
+    writeTextFile(path, lines);
+}
