@@ -1,16 +1,22 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Дневной рельс
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds with -Werror and runs the whole suite headless.
-#   ./test.sh             normal build in build/
+#   ./test.sh             normal build in build-test/
 #   ./test.sh --sanitize  AddressSanitizer + UBSan build in build-sanitize/
+# Neither touches build/, which ./run.sh keeps.
 set -euo pipefail
 cd "$(dirname "$0")"
-tools/deps.sh
-dir=build; extra=()
-if [ "${1:-}" = "--sanitize" ]; then
-  dir=build-sanitize; extra=(-DDAYRAIL_SANITIZE=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo)
-  export ASAN_OPTIONS=detect_leaks=0
-  export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-fi
+dir=build-test; extra=()
+case "${1:-}" in
+  "") ;;
+  --sanitize)
+    dir=build-sanitize; extra=(-DDAYRAIL_SANITIZE=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo)
+    export ASAN_OPTIONS=detect_leaks=0
+    export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ;;
+  *) echo "usage: ./test.sh [--sanitize]" >&2; exit 2 ;;
+esac
+tools/deps.sh run test
 cmake -S . -B "$dir" -DDAYRAIL_WERROR=ON "${extra[@]}" >/dev/null
 cmake --build "$dir" -j"$(nproc)"
 cd "$dir"

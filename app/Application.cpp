@@ -70,6 +70,8 @@ void Application::start()
 void Application::loadSettingsAndProfile()
 {
     const StartupFiles files = readStartupFiles(m_model.folder(), m_model.year());
+    for (const QString &path : files.uncleanFiles)
+        m_model.backups().markUnclean(path);
     m_model.setDays(files.days);
     const int count = qMin(StrToIntDef(files.position(13), 0), int(files.holidayLines.size()));
     m_model.setHolidays(files.holidayLines.mid(0, count));
@@ -105,7 +107,7 @@ void Application::loadOptions()
     // An unreadable "transp.cal" is reported and the start goes on.
     runHandler([this] {
         const TransparencyOptions options =
-            readTransparency(m_model.folder() + QStringLiteral("transp.cal"));
+            readTransparency(m_model.folder() + QStringLiteral("transp.cal"), m_model.backups());
         for (int n = 0; n < 4; ++n)
             m_model.setOpacity(OpacityWindow(n),
                                {options.switches[n], options.levels[n].value_or(255)});
@@ -117,7 +119,7 @@ void Application::loadOptions()
                                        "стандартные установки"));
             return;
         }
-        m_model.setRegional(readRegional(path));
+        m_model.setRegional(readRegional(path, m_model.backups()));
     });
 }
 
@@ -204,3 +206,11 @@ void Application::keepReachable(WindowRole leaving)
 }
 
 void Application::endProgram() { QCoreApplication::exit(0); }
+
+void Application::saveAtSessionEnd(bool quit)
+{
+    if (!m_savedAtSessionEnd)
+        m_savedAtSessionEnd = runHandler([this] { m_model.save(); });
+    if (quit)
+        QCoreApplication::exit(0);
+}

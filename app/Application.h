@@ -41,12 +41,17 @@ public:
     void keepReachable(WindowRole leaving) override;
     void endProgram() override;
 
+    // The session ends without the close box (a signal, the logout): the
+    // close-time save runs once; with quit the program then ends.
+    void saveAtSessionEnd(bool quit);
+
 private:
     std::unique_ptr<QWidget> create(WindowRole role);
     void loadSettingsAndProfile();
     void loadOptions();
 
     CalendarModel m_model;
+    bool m_savedAtSessionEnd = false;
     std::unique_ptr<MainWindow> m_main;
     // Created windows, in creation order.
     std::vector<std::pair<WindowRole, std::unique_ptr<QWidget>>> m_windows;

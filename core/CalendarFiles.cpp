@@ -5,12 +5,46 @@
 #include "TextFile.h"
 
 #include <QDate>
+#include <QFileInfo>
 
 namespace {
 
 QString lineText(int number, const QString &path)
 {
-    return QStringLiteral("строка %1 файла \"%2\"").arg(number).arg(path);
+    return QStringLiteral("строка %1 файла \"%2\"").arg(number).arg(quotePathForMessage(path));
+}
+
+// A file's name, whichever separator its path was written with: a settings
+// file may come from a system that writes "\\".
+QStringList candidateNames(const QString &path)
+{
+    QStringList names;
+    for (QChar separator : {QLatin1Char('/'), QLatin1Char('\\')}) {
+        const QString name = path.mid(path.lastIndexOf(separator) + 1);
+        if (!name.isEmpty() && !name.contains(QLatin1Char('/')) && !names.contains(name))
+            names << name;
+    }
+    return names;
+}
+
+// A path that no longer exists, of a file that is in programDir now (the
+// program's folder was moved or copied): the file there. Otherwise path.
+QString relocated(const QString &path, const QString &programDir)
+{
+    if (path.isEmpty() || QFileInfo::exists(path))
+        return path;
+    for (const QString &name : candidateNames(path)) {
+        const QString moved = programDir + name;
+        if (fileExists(moved))
+            return moved;
+    }
+    return path;
+}
+
+void noteUnclean(StartupFiles &files, const QString &path)
+{
+    if (!files.uncleanFiles.contains(path))
+        files.uncleanFiles << path;
 }
 
 void appendDaysAndEntries(QStringList &lines, const MonthDays &days, const QStringList &entries)
@@ -28,21 +62,44 @@ void noteProblem(StartupFiles &files, const QString &text)
         files.problem = text;
 }
 
+// The profile's lines, or nothing when there is no profile to read: then
+// the days and the count are those of an empty profile.
+std::optional<QStringList> openProfileAtStartup(StartupFiles &files, const QString &path)
+{
+    TextFileContent content;
+    try {
+        if (!QFileInfo::exists(path))
+            throw FileError(QStringLiteral("Профиль \"%1\" не найден. Дни и список праздников "
+                                           "начнутся с пустого профиля; он будет записан при "
+                                           "закрытии программы.")
+                                .arg(quotePathForMessage(path)));
+        content = readTextFileContent(path, 13 + kHolidayPositions);
+    } catch (const FileError &e) {
+        // There but unreadable: never written over unkept (a pipe or a
+        // folder holds nothing to keep).
+        noteProblem(files, e.text());
+        if (fileExists(path))
+            noteUnclean(files, path);
+        for (int i = 0; i < 12; ++i)
+            files.settingsLines[i] = QStringLiteral("1");
+        files.settingsLines[12] = QStringLiteral("0");
+        return std::nullopt;
+    }
+    if (!content.clean()) {
+        noteProblem(files, content.flaw);
+        noteUnclean(files, path);
+    }
+    return content.lines;
+}
+
 // Returns what is wrong with the holiday count, noted by the caller after
 // the days so that the message names the first bad line.
 QString readProfileAtStartup(StartupFiles &files, const QString &path)
 {
-    if (!fileExists(path)) {
-        noteProblem(files, QStringLiteral("Профиль \"%1\" не найден. Дни и список праздников "
-                                          "начнутся с пустого профиля; он будет записан при "
-                                          "закрытии программы.")
-                               .arg(path));
-        for (int i = 0; i < 12; ++i)
-            files.settingsLines[i] = QStringLiteral("1");
-        files.settingsLines[12] = QStringLiteral("0");
+    const std::optional<QStringList> opened = openProfileAtStartup(files, path);
+    if (!opened)
         return QString();
-    }
-    const QStringList lines = readTextFile(path, 13 + kHolidayPositions);
+    const QStringList &lines = *opened;
     for (int i = 0; i < 13; ++i)
         files.settingsLines[i] = i < lines.size() ? lines.at(i) : QString();
 
@@ -56,16 +113,16 @@ QString readProfileAtStartup(StartupFiles &files, const QString &path)
         count = available;
         problem = QStringLiteral("Неверное число праздников в %1: \"%2\". "
                                  "Все следующие строки прочитаны как праздники.")
-                      .arg(lineText(13, path), countText);
+                      .arg(lineText(13, path), quoteForMessage(countText));
     } else if (*declared > 0) {
         count = qMin(*declared, available);
         if (*declared > kHolidayPositions)
             problem = QStringLiteral("В профиле \"%1\" больше %2 праздников; прочитаны первые %2.")
-                          .arg(path)
+                          .arg(quotePathForMessage(path))
                           .arg(kHolidayPositions);
         else if (count < *declared)
             problem = QStringLiteral("Профиль \"%1\" обрывается: прочитано %2 праздников из %3.")
-                          .arg(path)
+                          .arg(quotePathForMessage(path))
                           .arg(count)
                           .arg(*declared);
     }
@@ -73,6 +130,8 @@ QString readProfileAtStartup(StartupFiles &files, const QString &path)
     // The settings window fills its list from this count.
     if (!declared || count != qMax(*declared, 0))
         files.settingsLines[12] = QString::number(count);
+    if (!problem.isEmpty())
+        noteUnclean(files, path);
     return problem;
 }
 
@@ -80,9 +139,11 @@ int decodeFlag(StartupFiles &files, int position, const QString &path)
 {
     const QString text = files.position(position);
     const std::optional<int> value = TryStrToInt(text);
-    if (!value)
+    if (!value) {
         noteProblem(files, QStringLiteral("Неверное значение в %1: \"%2\"")
-                               .arg(lineText(position, path), text));
+                               .arg(lineText(position, path), quoteForMessage(text)));
+        noteUnclean(files, path);
+    }
     return value.value_or(0);
 }
 
@@ -92,12 +153,23 @@ std::optional<StoredColour> decodeColour(StartupFiles &files, int position, cons
     const std::optional<int> colour = TryStrToInt(text);
     if (!colour) {
         noteProblem(files, QStringLiteral("Неверный цвет в %1: \"%2\"")
-                               .arg(lineText(position, path), text));
+                               .arg(lineText(position, path), quoteForMessage(text)));
+        noteUnclean(files, path);
         return std::nullopt;
     }
     if (!isAcceptedColour(*colour))
         return std::nullopt; // a colour the program does not offer is ignored
     return *colour;
+}
+
+// Tells the user which files will be kept before they are first written over.
+void noteBackups(StartupFiles &files)
+{
+    for (const QString &path : std::as_const(files.uncleanFiles))
+        files.problem += QStringLiteral("\n\nПрежнее содержимое файла \"%1\" будет сохранено в "
+                                        "\"%2\" перед первой записью поверх него.")
+                             .arg(quotePathForMessage(path),
+                                  quotePathForMessage(BackupKeeper::backupPath(path)));
 }
 
 } // namespace
@@ -122,7 +194,14 @@ void writeProfile(const QString &path, const ProfileContent &profile)
 
 ProfileContent readProfile(const QString &path)
 {
-    const QStringList lines = readTextFile(path);
+    BackupKeeper unused;
+    return readProfile(path, unused);
+}
+
+ProfileContent readProfile(const QString &path, BackupKeeper &backups)
+{
+    const TextFileContent content = readTextFileContent(path, 13 + kHolidayPositions);
+    const QStringList &lines = content.lines;
     ProfileContent profile;
     auto number = [&](int index) {
         const QString text = index < lines.size() ? lines.at(index) : QString();
@@ -130,7 +209,7 @@ ProfileContent readProfile(const QString &path)
             return StrToInt(text);
         } catch (const ConvertError &) {
             throw ConvertError(QStringLiteral("\"%1\" не является целым числом (%2)")
-                                   .arg(text, lineText(index + 1, path)));
+                                   .arg(quoteForMessage(text), lineText(index + 1, path)));
         }
     };
     for (int k = 0; k < 12; ++k)
@@ -139,11 +218,13 @@ ProfileContent readProfile(const QString &path)
         const int count = number(12);
         if (count > kHolidayPositions)
             throw ConvertError(QStringLiteral("В профиле \"%1\" больше %2 праздников")
-                                   .arg(path)
+                                   .arg(quotePathForMessage(path))
                                    .arg(kHolidayPositions));
         if (count > 0)
             profile.entries = lines.mid(13, count);
     }
+    if (!content.clean())
+        backups.markUnclean(path);
     return profile;
 }
 
@@ -169,6 +250,67 @@ void writeSettings(const QString &path, const SettingsContent &settings)
     writeTextFile(path, settingsFileLines(settings));
 }
 
+namespace {
+
+// First start: colour background in sky blue, black captions, both switches
+// on, and a profile beside the program for the first close.
+void fillFirstStart(StartupFiles &files, const QString &programDir)
+{
+    files.days.fill(1);
+    files.showTips = 1;
+    files.showSplash = 1;
+    files.background = clSkyBlue;
+    files.captionColour = clBlack;
+    files.settingsLines[12] = QStringLiteral("0");
+    files.settingsLines[16] = QString::number(clSkyBlue);
+    files.settingsLines[17] = QStringLiteral("True");
+    files.settingsLines[18] = QStringLiteral("TRUE");
+    files.settingsLines[19] = QString::number(clBlack);
+    files.settingsLines[20] = programDir + QStringLiteral("default.cpr");
+}
+
+void readSettingsAtStartup(StartupFiles &files, const QString &path, const QString &programDir)
+{
+    const TextFileContent settings = readTextFileContent(path, kSettingsPositions);
+    if (!settings.clean()) {
+        noteProblem(files, settings.flaw);
+        noteUnclean(files, path);
+    }
+    for (int i = 0; i < settings.lines.size(); ++i)
+        files.settingsLines[i] = settings.lines.at(i);
+    // Without a profile path nothing could be saved at close: take the
+    // first start's profile instead.
+    if (files.settingsLines[20].isEmpty())
+        files.settingsLines[20] = programDir + QStringLiteral("default.cpr");
+    else if (!canBePath(files.settingsLines[20])) {
+        noteProblem(files, QStringLiteral("В %1 нет пути к профилю: \"%2\". Будет использован "
+                                          "профиль \"default.cpr\" в папке программы.")
+                               .arg(lineText(21, path), quoteForMessage(files.settingsLines[20])));
+        noteUnclean(files, path);
+        files.settingsLines[20] = programDir + QStringLiteral("default.cpr");
+    }
+    files.settingsLines[20] = relocated(files.settingsLines[20], programDir);
+    files.settingsLines[15] = relocated(files.settingsLines[15], programDir);
+}
+
+void decodeDays(StartupFiles &files, const QString &profilePath, int year)
+{
+    for (int k = 1; k <= 12; ++k) {
+        const QString text = files.position(k);
+        const int day = TryStrToInt(text).value_or(0);
+        if (day < 1 || day > 31) {
+            noteProblem(files, QStringLiteral("Неверный день в %1: \"%2\"")
+                                   .arg(lineText(k, profilePath), quoteForMessage(text)));
+            noteUnclean(files, profilePath);
+            files.days[k - 1] = 1;
+        } else {
+            files.days[k - 1] = fitDayToMonth(day, year, k);
+        }
+    }
+}
+
+} // namespace
+
 StartupFiles readStartupFiles(const QString &programDir, int year)
 {
     StartupFiles files;
@@ -178,48 +320,29 @@ StartupFiles readStartupFiles(const QString &programDir, int year)
     const QString path = programDir + QStringLiteral("cnfg.cal");
     files.settingsFound = fileExists(path);
     if (!files.settingsFound) {
-        // First start: colour background in sky blue, black captions, both
-        // switches on, and a profile beside the program for the first close.
-        files.days.fill(1);
-        files.showTips = 1;
-        files.showSplash = 1;
-        files.background = clSkyBlue;
-        files.captionColour = clBlack;
-        files.settingsLines[12] = QStringLiteral("0");
-        files.settingsLines[16] = QString::number(clSkyBlue);
-        files.settingsLines[17] = QStringLiteral("True");
-        files.settingsLines[18] = QStringLiteral("TRUE");
-        files.settingsLines[19] = QString::number(clBlack);
-        files.settingsLines[20] = programDir + QStringLiteral("default.cpr");
+        fillFirstStart(files, programDir);
         return files;
     }
-    const QStringList lines = readTextFile(path, kSettingsPositions);
-    for (int i = 0; i < lines.size(); ++i)
-        files.settingsLines[i] = lines.at(i);
-    // Without a profile path nothing could be saved at close: take the
-    // first start's profile instead.
-    if (files.settingsLines[20].isEmpty())
-        files.settingsLines[20] = programDir + QStringLiteral("default.cpr");
-
+    readSettingsAtStartup(files, path, programDir);
     const QString profilePath = files.position(21);
     const QString countProblem = readProfileAtStartup(files, profilePath);
-
-    for (int k = 1; k <= 12; ++k) {
-        const QString text = files.position(k);
-        const int day = TryStrToInt(text).value_or(0);
-        if (day < 1 || day > 31) {
-            noteProblem(files, QStringLiteral("Неверный день в %1: \"%2\"")
-                                   .arg(lineText(k, profilePath), text));
-            files.days[k - 1] = 1;
-        } else {
-            files.days[k - 1] = fitDayToMonth(day, year, k);
-        }
-    }
+    decodeDays(files, profilePath, year);
     if (!countProblem.isEmpty())
         noteProblem(files, countProblem);
     files.showTips = decodeFlag(files, 14, path);
     files.showSplash = decodeFlag(files, 15, path);
     files.background = decodeColour(files, 17, path);
     files.captionColour = decodeColour(files, 20, path);
+    noteBackups(files);
     return files;
+}
+
+QString programFolderProblem(const QString &programDir)
+{
+    if (fitsIn1251(programDir) && !hasControlCharacters(programDir))
+        return QString();
+    return QStringLiteral("Путь к папке программы \"%1\" содержит знаки, которые нельзя записать в "
+                          "файл настроек. Перенесите программу в папку, путь к которой состоит "
+                          "из русских и латинских букв, цифр и обычных знаков.")
+        .arg(quotePathForMessage(programDir));
 }

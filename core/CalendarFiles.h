@@ -2,6 +2,7 @@
 // The settings file "cnfg.cal" and the profile files "*.cpr": plain data in,
 // plain data out, no widgets. Both are Windows-1251 text with CR LF.
 #include "Colours.h"
+#include "TextFile.h"
 
 #include <QString>
 #include <QStringList>
@@ -27,6 +28,9 @@ void writeProfile(const QString &path, const ProfileContent &profile);
 // number, or FileError when the file cannot be read. A file that ends after
 // line 12 has no entries.
 ProfileContent readProfile(const QString &path);
+// The same, marking the file in backups when it did not read cleanly, so
+// that its original is kept before the profile is written over it.
+ProfileContent readProfile(const QString &path, BackupKeeper &backups);
 
 // What the close-time save writes into "cnfg.cal".
 struct SettingsContent {
@@ -59,6 +63,10 @@ struct StartupFiles {
     std::optional<StoredColour> captionColour;
     // One text for the user when something was missing or damaged, else empty.
     QString problem;
+    // Files that did not read cleanly (damaged values, another encoding, cut
+    // lines): the close-time save keeps each as "<name>.bak" before it first
+    // writes over it (BackupKeeper::markUnclean); problem says so.
+    QStringList uncleanFiles;
 
     const QString &position(int i) const { return settingsLines.at(i - 1); }
 };
@@ -66,7 +74,16 @@ struct StartupFiles {
 // Reads ProgramDir + "cnfg.cal" and its profile for the given year. Never
 // throws for damaged content: bad lines take defaults and the first one is
 // named in problem. A settings file that cannot be opened throws FileError.
+// Line ends CR LF, LF and CR read alike. A profile or background picture
+// whose path no longer exists, while a file of the same name is in
+// programDir (the folder was moved), is taken from there: its new path
+// replaces the old one in position 21 or 16, so the close saves it.
 StartupFiles readStartupFiles(const QString &programDir, int year);
+
+// Why the program cannot keep its files in programDir, else empty: its path
+// must fit into line 21 of "cnfg.cal", one line of Windows-1251 text. Checked
+// at start, before anything is read or written.
+QString programFolderProblem(const QString &programDir);
 
 // A day fitted to its month: a day the month lacks becomes its last day.
 int fitDayToMonth(int day, int year, int month);

@@ -134,9 +134,15 @@ void CalendarModel::setShowSplash(bool show)
         emit showSplashChanged(show);
 }
 
-void CalendarModel::saveProfile() const { writeProfile(m_profilePath, profile()); }
+void CalendarModel::writeProfileFile(const QString &path, const ProfileContent &content)
+{
+    m_backups.beforeOverwrite(path);
+    writeProfile(path, content);
+}
 
-void CalendarModel::save() const
+void CalendarModel::saveProfile() { writeProfileFile(m_profilePath, profile()); }
+
+void CalendarModel::save()
 {
     saveProfile();
 
@@ -150,7 +156,9 @@ void CalendarModel::save() const
     settings.colourBackground = m_background.colourMode;
     settings.captionColour = m_background.captionColour;
     settings.profilePath = m_profilePath;
-    writeSettings(m_folder + QStringLiteral("cnfg.cal"), settings);
+    const QString settingsPath = m_folder + QStringLiteral("cnfg.cal");
+    m_backups.beforeOverwrite(settingsPath);
+    writeSettings(settingsPath, settings);
 
     std::array<bool, 4> switches{};
     std::array<int, 4> levels{};
@@ -158,6 +166,10 @@ void CalendarModel::save() const
         switches[n] = m_opacity[n].enabled;
         levels[n] = m_opacity[n].level;
     }
-    writeTransparency(m_folder + QStringLiteral("transp.cal"), switches, levels);
-    writeRegional(m_folder + QStringLiteral("regional.cal"), m_regional);
+    const QString transparencyPath = m_folder + QStringLiteral("transp.cal");
+    m_backups.beforeOverwrite(transparencyPath);
+    writeTransparency(transparencyPath, switches, levels);
+    const QString regionalPath = m_folder + QStringLiteral("regional.cal");
+    m_backups.beforeOverwrite(regionalPath);
+    writeRegional(regionalPath, m_regional);
 }

@@ -6,6 +6,7 @@
 #include "CalendarFiles.h"
 #include "Colours.h"
 #include "OptionFiles.h"
+#include "TextFile.h"
 
 #include <QFont>
 #include <QImage>
@@ -100,10 +101,15 @@ public:
 
     // What the close-time save writes, in its order: the profile,
     // cnfg.cal, transp.cal, regional.cal. A failure throws FileError and
-    // leaves the files not yet written as they were.
-    void save() const;
-    // Only the active profile ("Сохранить изменения").
-    void saveProfile() const;
+    // leaves the files not yet written as they were. A file that did not
+    // read cleanly is kept as "<name>.bak" before it is first written over.
+    void save();
+    // Only the active profile.
+    void saveProfile();
+    // Writes a profile file, keeping a damaged original first.
+    void writeProfileFile(const QString &path, const ProfileContent &content);
+    // The files of this run that did not read cleanly.
+    BackupKeeper &backups() { return m_backups; }
 
 signals:
     void yearChanged(int year);
@@ -132,4 +138,5 @@ private:
     std::array<OpacitySetting, 4> m_opacity{};
     bool m_showTips = true;
     bool m_showSplash = true;
+    BackupKeeper m_backups;
 };

@@ -6,17 +6,36 @@
 #include <QStringList>
 #include <QtGlobal>
 
+#include <algorithm>
+
 namespace {
 const QString kTrue = QStringLiteral("TRUE");
 const QString kFalse = QStringLiteral("FALSE");
+
+bool isWord(const QString &line) { return line == kTrue || line == kFalse; }
+
+bool isLevel(const QString &line)
+{
+    const std::optional<int> level = TryStrToInt(line);
+    return level && *level >= 0 && *level <= 255;
+}
 } // namespace
 
 RegionalOptions readRegional(const QString &path)
 {
-    const QStringList lines = readTextFile(path, 4);
+    BackupKeeper unused;
+    return readRegional(path, unused);
+}
+
+RegionalOptions readRegional(const QString &path, BackupKeeper &backups)
+{
+    const TextFileContent content = readTextFileContent(path, 4);
+    const QStringList &lines = content.lines;
     RegionalOptions options{};
     for (int i = 0; i < 4; ++i)
         options[i] = i < lines.size() && lines.at(i) == kTrue;
+    if (!content.clean() || !std::all_of(lines.cbegin(), lines.cend(), isWord))
+        backups.markUnclean(path);
     return options;
 }
 
@@ -30,10 +49,22 @@ void writeRegional(const QString &path, const RegionalOptions &options)
 
 TransparencyOptions readTransparency(const QString &path)
 {
+    BackupKeeper unused;
+    return readTransparency(path, unused);
+}
+
+TransparencyOptions readTransparency(const QString &path, BackupKeeper &backups)
+{
     TransparencyOptions options;
     if (!fileExists(path))
         return options;
-    const QStringList lines = readTextFile(path, 8);
+    const TextFileContent content = readTextFileContent(path, 8);
+    const QStringList &lines = content.lines;
+    bool clean = content.clean();
+    for (int i = 0; i < lines.size(); ++i)
+        clean = clean && (i < 4 ? isWord(lines.at(i)) : isLevel(lines.at(i)));
+    if (!clean)
+        backups.markUnclean(path);
     for (int n = 0; n < 4; ++n) {
         // Only lines that are there count: a short file keeps the rest off.
         options.switches[n] = n < lines.size() && lines.at(n) != kFalse;

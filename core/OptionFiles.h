@@ -3,12 +3,17 @@
 // print-background option buttons.
 #include <QString>
 #include <array>
+
+class BackupKeeper;
 #include <optional>
 
 using RegionalOptions = std::array<bool, 4>; // Monday, Sunday, with background, without
 
 // A line selects its button only when it is exactly "TRUE"; missing lines are empty.
 RegionalOptions readRegional(const QString &path);
+// The same, marking the file in backups when it did not read cleanly or a
+// line is no Boolean word: writing it back would lose what was there.
+RegionalOptions readRegional(const QString &path, BackupKeeper &backups);
 void writeRegional(const QString &path, const RegionalOptions &options);
 
 // "transp.cal": four switches (main window, minimised view, floating clock,
@@ -23,6 +28,9 @@ struct TransparencyOptions {
 // A missing or short file reads as switches off and no levels; a switch is on
 // unless its line is exactly "FALSE".
 TransparencyOptions readTransparency(const QString &path);
+// The same, marking the file in backups when it did not read cleanly, a
+// switch is no Boolean word or a level no whole number from 0 to 255.
+TransparencyOptions readTransparency(const QString &path, BackupKeeper &backups);
 void writeTransparency(const QString &path, const std::array<bool, 4> &switches,
                        const std::array<int, 4> &levels);
 // The percentage shown for a level: 100 - round(level * 100 / 255).

@@ -32,7 +32,7 @@ QString writeProfileAs(CalendarModel &model, const QString &fileName)
     if (!problem.isEmpty())
         return problem;
     const QString path = model.folder() + fileName;
-    writeProfile(path, model.profile());
+    model.writeProfileFile(path, model.profile());
     model.setProfilePath(path);
     return {};
 }
@@ -103,7 +103,7 @@ QString createProfile(CalendarModel &model, const QString &name)
 
 QString saveProfileInFolder(CalendarModel &model)
 {
-    return writeProfileAs(model, ExtractFileName(model.profilePath()));
+    return writeProfileAs(model, fileNameOf(model.profilePath()));
 }
 
 QString renameProfile(CalendarModel &model, const QString &path, const QString &newName)
@@ -133,7 +133,7 @@ QString renameProfile(CalendarModel &model, const QString &path, const QString &
 QString deleteProfile(const CalendarModel &model, const QString &path)
 {
     const QString active = model.profilePath();
-    if (ExtractFileName(path) == ExtractFileName(active) || sameFile(path, active))
+    if (fileNameOf(path) == fileNameOf(active) || sameFile(path, active))
         return QStringLiteral("Нельзя удалять активные профили");
     if (!QFile::remove(path))
         throw FileError(QStringLiteral("Не удаётся удалить файл \"%1\"").arg(path));
@@ -143,18 +143,18 @@ QString deleteProfile(const CalendarModel &model, const QString &path)
 void switchProfile(CalendarModel &model, const QString &path)
 {
     // Read before anything changes: a damaged profile leaves all as it was.
-    ProfileContent next = readWholeProfile(path);
+    ProfileContent next = readWholeProfile(path, &model.backups());
     const ProfileContent current = model.profile();
-    writeProfile(model.profilePath(), current);
+    model.writeProfileFile(model.profilePath(), current);
     if (sameFile(path, model.profilePath()))
         next = current;
     model.setProfilePath(path);
     model.applyProfile(next);
 }
 
-ProfileContent readWholeProfile(const QString &path)
+ProfileContent readWholeProfile(const QString &path, BackupKeeper *backups)
 {
-    ProfileContent profile = readProfile(path);
+    ProfileContent profile = backups ? readProfile(path, *backups) : readProfile(path);
     for (int k = 0; k < 12; ++k)
         if (profile.days[k] < 1 || profile.days[k] > 31)
             throw ConvertError(QStringLiteral("Строка %1 профиля \"%2\": дня %3 не бывает")

@@ -50,4 +50,4 @@ void switchProfile(CalendarModel &model, const QString &path);
 
 // A profile to switch to, read whole: besides readProfile's refusals, a day
 // outside 1..31 throws ConvertError naming the file.
-ProfileContent readWholeProfile(const QString &path);
+ProfileContent readWholeProfile(const QString &path, BackupKeeper *backups = nullptr);

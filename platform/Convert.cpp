@@ -1,6 +1,7 @@
 #include "Convert.h"
 
 #include "Errors.h"
+#include "TextFile.h"
 
 #include <limits>
 
@@ -39,7 +40,8 @@ int StrToInt(const QString &text)
 {
     int value = 0;
     if (!parseInt(text, value))
-        throw ConvertError(QStringLiteral("\"%1\" не является целым числом").arg(text));
+        throw ConvertError(
+            QStringLiteral("\"%1\" не является целым числом").arg(quoteForMessage(text)));
     return value;
 }
 

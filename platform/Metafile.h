@@ -8,6 +8,15 @@
 
 enum class MetafileFormat { Enhanced, Placeable };
 
+// Largest picture decoded: at most this many pixels each way, and at most
+// kMaxPicturePixels in all (128 MiB at four bytes a pixel, the image readers'
+// own allocation limit). For a metafile: its canvas and every bitmap inside.
+constexpr int kMaxPictureSide = 8192;
+constexpr qint64 kMaxPicturePixels = qint64(32) * 1024 * 1024;
+
+// Why a picture of this size is not decoded, else empty.
+QString pictureSizeProblem(qint64 width, qint64 height);
+
 // A name ending in ".wmf" (any letter case) gets the placeable Windows
 // metafile, every other name the enhanced one.
 MetafileFormat metafileFormatFor(const QString &path);
@@ -18,6 +27,8 @@ MetafileFormat metafileFormatFor(const QString &path);
 void writeMetafile(const QImage &image, const QString &path);
 
 // Draws the bitmap records of a metafile onto a transparent canvas of the
-// metafile's size. Throws PictureError naming the file and the reason.
+// metafile's size. Throws PictureError naming the file and the reason, also
+// for a canvas or bitmap beyond kMaxPictureSide. readMetafile() expects a
+// regular file (loadPicture() checks that first).
 QImage readMetafile(const QString &path);
 QImage readMetafileData(const QByteArray &data, const QString &name);

@@ -4,6 +4,7 @@
 #include "Metafile.h"
 #include "TextFile.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QImageWriter>
@@ -28,6 +29,24 @@ bool isJpegName(const QString &path)
     return ext == QLatin1String("jpg") || ext == QLatin1String("jpeg");
 }
 
+PictureError refusal(const QString &path, const QString &reason)
+{
+    return PictureError(QStringLiteral("Не удаётся загрузить рисунок \"%1\": %2")
+                            .arg(quotePathForMessage(path), reason));
+}
+
+void checkPictureFile(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        throw refusal(path, QStringLiteral("файл не найден"));
+    if (!info.isFile())
+        throw refusal(path, QStringLiteral("это не файл, а папка, канал или устройство"));
+    if (info.size() > kMaxPictureFileBytes)
+        throw refusal(path, QStringLiteral("файл больше %1 МБ")
+                                .arg(kMaxPictureFileBytes / (1024 * 1024)));
+}
+
 } // namespace
 
 QImage loadPicture(const QString &path)
@@ -35,16 +54,25 @@ QImage loadPicture(const QString &path)
     if (path.isEmpty())
         throw PictureError(QStringLiteral("Не указан файл рисунка"));
     const QString ext = QFileInfo(path).suffix().toLower();
-    if (ext == QLatin1String("emf") || ext == QLatin1String("wmf"))
+    const bool metafile = ext == QLatin1String("emf") || ext == QLatin1String("wmf");
+    if (!metafile && !rasterFormats().contains(ext))
+        throw PictureError(QStringLiteral("Неизвестный формат рисунка \"%1\" (файл \"%2\")")
+                               .arg(quoteForMessage(ext), quotePathForMessage(path)));
+    checkPictureFile(path);
+    if (metafile)
         return readMetafile(path);
-    if (!rasterFormats().contains(ext))
-        throw PictureError(
-            QStringLiteral("Неизвестный формат рисунка \"%1\" (файл \"%2\")").arg(ext, path));
-    QImageReader reader(path, ext == QLatin1String("jpg") ? QByteArray("jpeg") : ext.toLatin1());
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw refusal(path, file.errorString());
+    QImageReader reader(&file, ext == QLatin1String("jpg") ? QByteArray("jpeg") : ext.toLatin1());
+    // The header tells the size: nothing that big is decoded.
+    const QSize size = reader.size();
+    const QString problem = pictureSizeProblem(size.width(), size.height());
+    if (!problem.isEmpty())
+        throw refusal(path, problem);
     QImage image = reader.read();
     if (image.isNull())
-        throw PictureError(QStringLiteral("Не удаётся загрузить рисунок \"%1\": %2")
-                               .arg(path, reader.errorString()));
+        throw refusal(path, reader.errorString());
     if (ext == QLatin1String("bmp"))
         image.setText(kBitmapKey, QStringLiteral("1"));
     return image;

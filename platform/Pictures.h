@@ -3,7 +3,13 @@
 #include <QImage>
 #include <QString>
 
-// Throws PictureError naming the file and the reason.
+// Largest picture file opened. Pictures are decoded only within the size
+// limits of Metafile.h (pictureSizeProblem), metafiles' canvases too.
+constexpr qint64 kMaxPictureFileBytes = 64 * 1024 * 1024;
+
+// Opens only a regular file (a pipe, device or folder would hang the
+// program or read forever) within the limits above. Throws PictureError, one
+// message naming the file and the reason.
 QImage loadPicture(const QString &path);
 
 // A bitmap (a picture loaded from a ".bmp" file) with the colour of its

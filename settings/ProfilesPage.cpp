@@ -98,7 +98,7 @@ void ProfilesPage::refreshList()
     const QStringList names = profileFileNames(m_model.folder());
     m_profileList->addItems(names);
     const int row =
-        m_selectedPath.isEmpty() ? -1 : int(names.indexOf(ExtractFileName(m_selectedPath)));
+        m_selectedPath.isEmpty() ? -1 : int(names.indexOf(fileNameOf(m_selectedPath)));
     if (row >= 0)
         m_profileList->setCurrentRow(row);
     else
@@ -108,7 +108,7 @@ void ProfilesPage::refreshList()
 void ProfilesPage::showActiveProfile()
 {
     m_status->showMessage(QStringLiteral("Сейчас используется профиль: ") +
-                          ExtractFileName(m_model.profilePath()));
+                          fileNameOf(m_model.profilePath()));
 }
 
 void ProfilesPage::createNewProfile()

@@ -1,10 +1,32 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the program and the tests need.
+# SPDX-FileCopyrightText: 2026 Дневной рельс
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Installs the Debian packages that are missing for the named sets.
+#   tools/deps.sh [run] [test] [package]
+#   run      build the program and run it (X11 and Wayland); the default
+#   test     the tools the test suite calls (it skips what is absent)
+#   package  making and checking the .deb: cpack's dpkg-shlibdeps, lintian
 set -euo pipefail
-PKGS=(cmake g++ make qt6-base-dev qt6-translations-l10n libuemf-dev
-      fonts-dejavu-core fonts-dejavu-extra libgl1-mesa-dev poppler-utils libwmf-bin emf2svg)
+
+RUN=(cmake g++ make pkg-config qt6-base-dev qt6-svg-dev qt6-translations-l10n qt6-wayland
+     libuemf-dev libical-dev libgl1-mesa-dev fonts-dejavu-core fonts-dejavu-extra)
+# PDF pages to pictures, WMF and EMF read back, desktop entry and metainfo checks.
+TEST=(poppler-utils libwmf-bin emf2svg desktop-file-utils appstream)
+PACKAGE=(dpkg-dev file lintian)
+
+[ $# -eq 0 ] && set -- run
+wanted=()
+for set in "$@"; do
+  case "$set" in
+    run) wanted+=("${RUN[@]}") ;;
+    test) wanted+=("${TEST[@]}") ;;
+    package) wanted+=("${PACKAGE[@]}") ;;
+    *) echo "tools/deps.sh: unknown set '$set' (run, test, package)" >&2; exit 2 ;;
+  esac
+done
+
 missing=()
-for p in "${PKGS[@]}"; do
+for p in "${wanted[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
 done
 [ ${#missing[@]} -eq 0 ] && exit 0

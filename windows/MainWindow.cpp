@@ -265,7 +265,7 @@ void MainWindow::showBackground()
 
 void MainWindow::showProfileCaption()
 {
-    setWindowTitle(QStringLiteral("Календарь < ") + ExtractFileName(m_model.profilePath()) +
+    setWindowTitle(QStringLiteral("Календарь < ") + fileNameOf(m_model.profilePath()) +
                    QStringLiteral(" >"));
 }
 

@@ -1,11 +1,13 @@
 #include "TipsWindow.h"
 
 #include "CalendarModel.h"
+#include "DataLocation.h"
 #include "Errors.h"
 #include "Handler.h"
 #include "TextFile.h"
 #include "Widgets.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -25,13 +27,14 @@ const char *const kTipsFile = "tips.cal";
 
 QString tipsFilePath(const QString &programFolder)
 {
-    const QString here = QDir::current().filePath(QString::fromLatin1(kTipsFile));
-    if (fileExists(here))
-        return here;
-    // A program started from a desktop menu runs in some other folder.
-    const QString beside = programFolder + QString::fromLatin1(kTipsFile);
-    if (fileExists(beside))
-        return beside;
+    // The working folder, the program's own folder, then where an install
+    // put it: a program started from a desktop menu runs in some other folder.
+    QStringList candidates = tipsFileCandidates(
+        QDir::currentPath(), QCoreApplication::applicationDirPath(), configuredInstallFolders());
+    candidates.insert(1, programFolder + QString::fromLatin1(kTipsFile));
+    for (const QString &path : candidates)
+        if (fileExists(path))
+            return path;
     throw FileError(QStringLiteral("Не найден файл советов \"%1\" ни в текущей папке, ни в папке "
                                    "программы")
                         .arg(QString::fromLatin1(kTipsFile)));

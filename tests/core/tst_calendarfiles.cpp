@@ -2,9 +2,11 @@
 #include "CalendarFiles.h"
 #include "Convert.h"
 #include "Errors.h"
+#include "OptionFiles.h"
 #include "TextFile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -46,6 +48,14 @@ private slots:
     void startupToleratesDamage_data();
     void startupToleratesDamage();
     void strictProfileReader();
+    void damagedFilesAreKept_data();
+    void damagedFilesAreKept();
+    void movedFolderFindsItsFiles_data();
+    void movedFolderFindsItsFiles();
+    void folderPathMustFitTheSettingsFile_data();
+    void folderPathMustFitTheSettingsFile();
+    void laterReadsMarkWhatMustBeKept_data();
+    void laterReadsMarkWhatMustBeKept();
 
 private:
     QTemporaryDir m_dir;
@@ -107,10 +117,13 @@ void CalendarFilesTest::startupWithoutSettingsFile()
     QCOMPARE(files.position(21), dir.path() + QStringLiteral("/default.cpr"));
     QCOMPARE(files.position(13), QStringLiteral("0"));
 
-    // A settings file that names no profile falls back to the same one.
-    writeTextFile(dir.filePath(QStringLiteral("cnfg.cal")), settingsWith(QString()));
-    QCOMPARE(readStartupFiles(dir.path() + QLatin1Char('/'), 2026).position(21),
-             dir.path() + QStringLiteral("/default.cpr"));
+    // A settings file that names no profile, or nothing that can be a path,
+    // falls back to the same one.
+    for (const QString &line : {QString(), QString(5000, QLatin1Char('p')), QString("a\tb")}) {
+        writeTextFile(dir.filePath(QStringLiteral("cnfg.cal")), settingsWith(line));
+        QCOMPARE(readStartupFiles(dir.path() + QLatin1Char('/'), 2026).position(21),
+                 dir.path() + QStringLiteral("/default.cpr"));
+    }
 }
 
 void CalendarFilesTest::startupReadsProfileOverSettings()
@@ -203,6 +216,141 @@ void CalendarFilesTest::strictProfileReader()
         QVERIFY(e.text().contains(path));
     }
     QVERIFY_THROWS_EXCEPTION(FileError, readProfile(dir.filePath(QStringLiteral("none.cpr"))));
+}
+
+void CalendarFilesTest::damagedFilesAreKept_data()
+{
+    QTest::addColumn<QByteArray>("settingsEnd"); // bytes replacing line ends of cnfg.cal
+    QTest::addColumn<QByteArray>("profile");
+    QTest::addColumn<QString>("problemPart");
+    QTest::addColumn<QStringList>("unclean");    // "cnfg.cal", "p.cpr"
+    QTest::addColumn<QStringList>("entries");
+
+    const QByteArray days("1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\n10\r\n11\r\n12\r\n");
+    QTest::newRow("CR-only files read whole")
+        << QByteArray("\r") << QByteArray(days).replace("\r\n", "\r") + "1\r\xC0\r"
+        << "" << QStringList() << QStringList{"А"};
+    QTest::newRow("UTF-8 profile with byte-order mark")
+        << QByteArray("\r\n") << "\xEF\xBB\xBF" + days + "1\r\n\xD0\x90\r\n"
+        << "UTF-8" << QStringList{"p.cpr"} << QStringList{"А"};
+    QTest::newRow("10 MB first line")
+        << QByteArray("\n") << QByteArray(10 << 20, '9') + "\r\n" + days.mid(3) + "0\r\n"
+        << "Строка 1" << QStringList{"p.cpr"} << QStringList();
+    QTest::newRow("first lines do not parse")
+        << QByteArray("\r\n") << "x\r\n" + days.mid(3) + "2\r\na\r\n"
+        << "строка 1" << QStringList{"p.cpr"} << QStringList{"a"};
+}
+
+void CalendarFilesTest::damagedFilesAreKept()
+{
+    QFETCH(QByteArray, settingsEnd);
+    QFETCH(QByteArray, profile);
+    QFETCH(QString, problemPart);
+    QFETCH(QStringList, unclean);
+    QFETCH(QStringList, entries);
+    QTemporaryDir dir;
+    const QString profilePath = dir.filePath(QStringLiteral("p.cpr"));
+    writeBytes(profilePath, profile);
+    writeBytes(dir.filePath(QStringLiteral("cnfg.cal")),
+               settingsWith(profilePath).join(QString::fromLatin1(settingsEnd)).toUtf8());
+    const StartupFiles files = readStartupFiles(dir.path() + QLatin1Char('/'), 2026);
+    QVERIFY2(files.problem.contains(problemPart), qPrintable(files.problem));
+    QStringList uncleanNames;
+    for (const QString &path : files.uncleanFiles)
+        uncleanNames << QFileInfo(path).fileName();
+    QCOMPARE(uncleanNames, unclean);
+    for (const QString &name : unclean)
+        QVERIFY2(files.problem.contains(name + QStringLiteral(".bak")), qPrintable(files.problem));
+    // A damaged line is quoted short: the message box stays small.
+    QVERIFY2(files.problem.size() < 1000, qPrintable(files.problem.left(1000)));
+    QCOMPARE(files.holidayLines, entries);
+    QCOMPARE(files.position(21), profilePath);
+    QCOMPARE(files.showSplash, 1);
+    QCOMPARE(files.captionColour.value_or(-1), clMaroon);
+}
+
+void CalendarFilesTest::movedFolderFindsItsFiles_data()
+{
+    QTest::addColumn<QString>("oldFolder");
+    QTest::addColumn<bool>("found"); // the file is in the new folder
+    QTest::newRow("moved folder") << "/gone/Календарь/" << true;
+    QTest::newRow("from a system writing backslashes") << "C:\\Календарь\\" << true;
+    QTest::newRow("nothing of that name here") << "/gone/Календарь/" << false;
+}
+
+void CalendarFilesTest::movedFolderFindsItsFiles()
+{
+    QFETCH(QString, oldFolder);
+    QFETCH(bool, found);
+    QTemporaryDir dir;
+    const QString folder = dir.path() + QLatin1Char('/');
+    if (found) {
+        writeTextFile(folder + QStringLiteral("Дом.cpr"), QStringList(12, "5") + QStringList{"1", "x"});
+        writeBytes(folder + QStringLiteral("фон.bmp"), "BM");
+    }
+    QStringList settings = settingsWith(oldFolder + QStringLiteral("Дом.cpr"));
+    settings[15] = oldFolder + QStringLiteral("фон.bmp");
+    writeTextFile(folder + QStringLiteral("cnfg.cal"), settings);
+    const StartupFiles files = readStartupFiles(folder, 2026);
+    const QString where = found ? folder : oldFolder;
+    QCOMPARE(files.position(21), where + QStringLiteral("Дом.cpr"));
+    QCOMPARE(files.position(16), where + QStringLiteral("фон.bmp"));
+    QCOMPARE(files.holidayLines, found ? QStringList{"x"} : QStringList());
+    QCOMPARE(files.problem.contains(QStringLiteral("не найден")), !found);
+}
+
+void CalendarFilesTest::folderPathMustFitTheSettingsFile_data()
+{
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("Cyrillic and Latin") << "/home/u/Мой календарь (2)/" << true;
+    QTest::newRow("outside Windows-1251") << "/home/u/日本/" << false;
+    QTest::newRow("line break would split line 21") << "/home/u/a\nb/" << false;
+}
+
+void CalendarFilesTest::folderPathMustFitTheSettingsFile()
+{
+    QFETCH(QString, folder);
+    QFETCH(bool, accepted);
+    const QString problem = programFolderProblem(folder);
+    QCOMPARE(problem.isEmpty(), accepted);
+    if (!accepted)
+        QVERIFY2(problem.contains(folder), qPrintable(problem));
+}
+
+void CalendarFilesTest::laterReadsMarkWhatMustBeKept_data()
+{
+    QTest::addColumn<QString>("file"); // which reader
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("marked");
+    QTest::newRow("regional, clean") << "regional.cal" << QByteArray("TRUE\rFALSE\r") << false;
+    QTest::newRow("regional, no Boolean word") << "regional.cal" << QByteArray("True\r\n") << true;
+    QTest::newRow("transparency, clean")
+        << "transp.cal" << QByteArray("TRUE\nFALSE\nTRUE\nTRUE\n0\n255\n7\n9\n") << false;
+    QTest::newRow("transparency, level out of range")
+        << "transp.cal" << QByteArray("TRUE\nTRUE\nTRUE\nTRUE\n300\n") << true;
+    QTest::newRow("profile, clean") << "x.cpr" << QByteArray("1\n2\n3\n4\n5\n6\n7\n8\n9\n1\n2\n3\n0\n")
+                                    << false;
+    QTest::newRow("profile in UTF-8")
+        << "x.cpr" << QByteArray("\xEF\xBB\xBF" "1\n2\n3\n4\n5\n6\n7\n8\n9\n1\n2\n3\n1\n\xD0\x90\n") << true;
+}
+
+void CalendarFilesTest::laterReadsMarkWhatMustBeKept()
+{
+    QFETCH(QString, file);
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, marked);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(file);
+    writeBytes(path, bytes);
+    BackupKeeper keeper;
+    if (file == "regional.cal")
+        readRegional(path, keeper);
+    else if (file == "transp.cal")
+        readTransparency(path, keeper);
+    else
+        QCOMPARE(readProfile(path, keeper).entries, marked ? QStringList{"А"} : QStringList());
+    QCOMPARE(keeper.isMarked(path), marked);
 }
 
 QTEST_GUILESS_MAIN(CalendarFilesTest)

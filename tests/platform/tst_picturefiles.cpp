@@ -4,11 +4,15 @@
 #include "Metafile.h"
 #include "Pictures.h"
 
+#include <QBuffer>
+#include <QDir>
 #include <QPainter>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -62,6 +66,8 @@ private slots:
     void otherReadersReadOurMetafiles();
     void damagedFilesFailCleanly_data();
     void damagedFilesFailCleanly();
+    void hostilePicturesRefused_data();
+    void hostilePicturesRefused();
 
 private:
     QTemporaryDir m_dir;
@@ -199,6 +205,73 @@ void PictureFilesTest::damagedFilesFailCleanly()
         QFAIL("loaded a damaged file");
     }
     catch (const PictureError &e) {
+        QVERIFY2(e.text().contains(path), qPrintable(e.text()));
+    }
+}
+
+void PictureFilesTest::hostilePicturesRefused_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("kind"); // "fifo", "folder", "sparse" or "bytes"
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("reason"); // "" = loads
+
+    QTemporaryDir dir;
+    writeMetafile(sample(), dir.filePath("g.emf"));
+    const QByteArray emf = readAll(dir.filePath("g.emf"));
+    const int bitmapAt = int(u32(emf, 4));
+    auto patched = [](QByteArray b, int at, quint32 value) {
+        qToLittleEndian<quint32>(value, b.data() + at);
+        return b;
+    };
+    // The header alone of an enhanced metafile declaring 20000 x 20000.
+    const QByteArray header = patched(patched(emf.left(bitmapAt), 16, 19999), 20, 19999);
+    auto png = [](int w, int h) {
+        QImage image(w, h, QImage::Format_Mono);
+        image.fill(0);
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, "png");
+        return buffer.data();
+    };
+    QTest::newRow("pipe") << "p.bmp" << "fifo" << QByteArray() << "канал";
+    QTest::newRow("folder") << "d.png" << "folder" << QByteArray() << "папка";
+    QTest::newRow("over 64 MB") << "s.jpg" << "sparse" << QByteArray() << "64 МБ";
+    QTest::newRow("missing") << "m.gif" << "none" << QByteArray() << "не найден";
+    QTest::newRow("emf header of 20000 x 20000") << "h.emf" << "bytes" << header << "20000";
+    QTest::newRow("emf canvas 8193 wide") << "w.emf" << "bytes" << patched(emf, 16, 8192)
+                                          << "8193";
+    QTest::newRow("emf canvas of 6000 x 6000 pixels")
+        << "a.emf" << "bytes" << patched(patched(emf, 16, 5999), 20, 5999) << "млн";
+    QTest::newRow("bitmap in emf claims 9000 rows")
+        << "b.emf" << "bytes" << patched(emf, bitmapAt + 80 + 8, 9000) << "9000";
+    QTest::newRow("png 8193 wide") << "w.png" << "bytes" << png(8193, 1) << "8193";
+    QTest::newRow("png 8192 wide loads") << "ok.png" << "bytes" << png(8192, 1) << "";
+}
+
+void PictureFilesTest::hostilePicturesRefused()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, kind);
+    QFETCH(QByteArray, content);
+    QFETCH(QString, reason);
+    const QString path = m_dir.filePath(name);
+    if (kind == "fifo") {
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    } else if (kind == "folder") {
+        QVERIFY(QDir(m_dir.path()).mkdir(name));
+    } else if (kind != "none") {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(content) == content.size());
+        if (kind == "sparse")
+            QVERIFY(f.resize(64 * 1024 * 1024 + 1));
+    }
+    try {
+        const QImage image = loadPicture(path);
+        QVERIFY2(reason.isEmpty(), "loaded");
+        QCOMPARE(image.width(), 8192);
+    } catch (const PictureError &e) {
+        QVERIFY2(!reason.isEmpty() && e.text().contains(reason), qPrintable(e.text()));
         QVERIFY2(e.text().contains(path), qPrintable(e.text()));
     }
 }

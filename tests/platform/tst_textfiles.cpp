@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 class TextFilesTest : public QObject {
     Q_OBJECT
 private slots:
@@ -19,6 +21,12 @@ private slots:
     void failedWriteKeepsPreviousFile();
     void fullDiskKeepsPreviousFile();
     void missingFileNamesItInError();
+    void hostileTextFiles_data();
+    void hostileTextFiles();
+    void noRegularFileIsOpened();
+    void quotedValues_data();
+    void quotedValues();
+    void backupKeptOncePerRun();
     void fitsIn1251();
     void colours();
 };
@@ -140,6 +148,105 @@ void TextFilesTest::missingFileNamesItInError()
     } catch (const FileError &e) {
         QVERIFY(e.text().contains(QStringLiteral("Работа.cpr")));
     }
+}
+
+void TextFilesTest::hostileTextFiles_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<QString>("flaw"); // part of the reason; "" = read cleanly
+
+    QTest::newRow("bare CR, CR LF and LF alike")
+        << QByteArray("1\r2\r\n3\n\r5\r") << QStringList{"1", "2", "3", "", "5"} << "";
+    QTest::newRow("UTF-8 with byte-order mark")
+        << QByteArray("\xEF\xBB\xBF\xD0\xAF\xD0\xBD\r\n7") << QStringList{"Ян", "7"} << "UTF-8";
+    QTest::newRow("byte with no Windows-1251 character")
+        << QByteArray("b\r\na\x98z") << QStringList{"b", "a?z"} << "Строка 2";
+    const QByteArray huge(10 * 1024 * 1024, '7');
+    QTest::newRow("10 MB first line keeps its beginning")
+        << huge + "\r\n2" << QStringList{QString(kMaxLineBytes, QLatin1Char('7')), "2"}
+        << "Строка 1";
+}
+
+void TextFilesTest::hostileTextFiles()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, lines);
+    QFETCH(QString, flaw);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("h.cal"));
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
+    f.close();
+    const TextFileContent content = readTextFileContent(path);
+    QCOMPARE(content.lines, lines);
+    QVERIFY2(flaw.isEmpty() ? content.clean() : content.flaw.contains(flaw),
+             qPrintable(content.flaw));
+    QVERIFY(content.flaw.size() < 300);
+    QCOMPARE(readTextFileContent(path, 1).lines, lines.mid(0, 1));
+}
+
+void TextFilesTest::noRegularFileIsOpened()
+{
+    // A pipe would wait for a writer for ever; a folder is no text.
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath(QStringLiteral("cnfg.cal"));
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    for (const QString &path : {fifo, dir.path()}) {
+        try {
+            readTextFile(path);
+            QFAIL("opened");
+        } catch (const FileError &e) {
+            QVERIFY2(e.text().contains(path), qPrintable(e.text()));
+        }
+    }
+}
+
+void TextFilesTest::quotedValues_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("quoted");
+    const QString sixty(60, QLatin1Char('x'));
+    QTest::newRow("short") << "abc" << "abc";
+    QTest::newRow("exactly 60") << sixty << sixty;
+    QTest::newRow("61") << sixty + "y" << sixty + "…";
+    // Never half of a character outside the basic plane.
+    QTest::newRow("pair at the cut") << QString(59, QLatin1Char('x')) + "🎄z"
+                                     << QString(59, QLatin1Char('x')) + "…";
+}
+
+void TextFilesTest::quotedValues()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, quoted);
+    QCOMPARE(quoteForMessage(text), quoted);
+    // Real paths are named whole; a "path" longer than any is a bad value.
+    const QString path = QStringLiteral("/home/u/") + QString(200, QLatin1Char('p'));
+    QCOMPARE(quotePathForMessage(path), path);
+    QCOMPARE(quotePathForMessage(QString(5000, QLatin1Char('p'))).size(), 61);
+}
+
+void TextFilesTest::backupKeptOncePerRun()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Работа.cpr"));
+    const QString bak = BackupKeeper::backupPath(path);
+    QCOMPARE(bak, path + ".bak");
+    writeTextFile(path, {QStringLiteral("original")});
+    BackupKeeper keeper;
+    QVERIFY(!keeper.beforeOverwrite(path)); // read cleanly: nothing to keep
+    QVERIFY(!QFile::exists(bak));
+    keeper.markUnclean(dir.path() + QStringLiteral("/./Работа.cpr"));
+    QVERIFY(keeper.beforeOverwrite(path));
+    writeTextFile(path, {QStringLiteral("first save")});
+    QVERIFY(!keeper.beforeOverwrite(path));
+    writeTextFile(path, {QStringLiteral("second save")});
+    QCOMPARE(readTextFile(bak), QStringList{QStringLiteral("original")});
+    // The next run keeps the file then, replacing the old copy whole.
+    BackupKeeper nextRun;
+    QVERIFY(nextRun.keepOnce(path));
+    QCOMPARE(readTextFile(bak), QStringList{QStringLiteral("second save")});
+    QVERIFY(!nextRun.keepOnce(dir.filePath(QStringLiteral("none.cpr"))));
 }
 
 void TextFilesTest::fitsIn1251()

@@ -44,9 +44,9 @@ std::optional<QColor> RecordingDialogs::chooseColour(QWidget *, const QColor &)
     return colourAnswer;
 }
 
-ProgramFolder::ProgramFolder() { setProgramDirForTest(m_dir.path()); }
+ProgramFolder::ProgramFolder() = default;
 
-ProgramFolder::~ProgramFolder() { setProgramDirForTest(QString()); }
+ProgramFolder::~ProgramFolder() = default;
 
 QString ProgramFolder::path(const QString &name) const { return m_dir.path() + QLatin1Char('/') + name; }
 

@@ -1,0 +1,133 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "CommandLine.h"
+
+#include <QTextStream>
+#include <cstdio>
+
+namespace {
+
+// Keep in step with the project's version in CMakeLists.txt.
+const char *const kVersionLine = "Dayrail XP 1.0";
+const char *const kProgram = "dayrail";
+// A refused argument is quoted up to this many characters.
+constexpr int kMaxQuoted = 60;
+
+enum class Request { Start, Help, Version };
+
+// The toolkit's own options (QGuiApplication, QApplication, X11): it takes
+// them off the command line itself, so they must not be refused.
+const char *const kToolkitOptionsWithValue[] = {"platform",        "platformpluginpath",
+                                                "platformtheme",   "plugin",
+                                                "qwindowgeometry", "qwindowicon",
+                                                "qwindowtitle",    "session",
+                                                "style",           "stylesheet",
+                                                "display",         "name",
+                                                "qmljsdebugger",   "title",
+                                                "visual",          "geometry"};
+const char *const kToolkitFlags[] = {"reverse", "nograb",      "dograb",
+                                     "sync",    "widgetcount", "testability"};
+
+// How many arguments a toolkit option at argument takes (itself included), 0
+// if it is none. The toolkit takes "-style", "--style" and "-style=name" alike.
+int toolkitOptionLength(const QString &argument)
+{
+    if (!argument.startsWith(QLatin1Char('-')))
+        return 0;
+    QString name = argument.mid(argument.startsWith(QLatin1String("--")) ? 2 : 1);
+    const int equals = name.indexOf(QLatin1Char('='));
+    if (equals >= 0)
+        name.truncate(equals);
+    for (const char *flag : kToolkitFlags)
+        if (name == QLatin1String(flag) && equals < 0)
+            return 1;
+    for (const char *option : kToolkitOptionsWithValue)
+        if (name == QLatin1String(option))
+            return equals < 0 ? 2 : 1;
+    return 0;
+}
+
+QString helpText(bool russian, const QString &dataFolder)
+{
+    if (russian)
+        return QStringLiteral("Использование: %1 [--help | --version]\n"
+                              "Dayrail XP — настольный календарь на год.\n\n"
+                              "  --help     показать эту справку и выйти\n"
+                              "  --version  показать версию и папку данных и выйти\n\n"
+                              "Без параметров программа открывает главное окно.\n"
+                              "Настройки и профили хранятся в папке %2\n")
+            .arg(QLatin1String(kProgram), dataFolder);
+    return QStringLiteral("Usage: %1 [--help | --version]\n"
+                          "Dayrail XP, a desktop year calendar.\n\n"
+                          "  --help     show this help and exit\n"
+                          "  --version  show the version and the data folder and exit\n\n"
+                          "Without options the program opens its main window.\n"
+                          "Settings and profiles are kept in %2\n")
+        .arg(QLatin1String(kProgram), dataFolder);
+}
+
+QString versionText(bool russian, const QString &dataFolder)
+{
+    return QLatin1String(kVersionLine) + QLatin1Char('\n') +
+           (russian ? QStringLiteral("Папка данных: %1\n") : QStringLiteral("Data folder: %1\n"))
+               .arg(dataFolder);
+}
+
+QString refusalText(bool russian, const QString &argument)
+{
+    QString quoted = argument.left(kMaxQuoted);
+    if (argument.size() > kMaxQuoted)
+        quoted += QStringLiteral("...");
+    return (russian ? QStringLiteral("%1: неизвестный параметр «%2»\n"
+                                     "Справка: %1 --help\n")
+                    : QStringLiteral("%1: unknown argument '%2'\n"
+                                     "Try '%1 --help'.\n"))
+        .arg(QLatin1String(kProgram), quoted);
+}
+
+} // namespace
+
+bool russianMessages()
+{
+    for (const char *variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const QByteArray value = qgetenv(variable);
+        if (!value.isEmpty())
+            return value.startsWith("ru");
+    }
+    return false;
+}
+
+std::optional<int> handleCommandLine(const QStringList &arguments, const QString &dataFolder,
+                                     QTextStream &out, QTextStream &err)
+{
+    Request request = Request::Start;
+    for (int i = 1; i < arguments.size(); ++i) {
+        const QString &argument = arguments.at(i);
+        if (argument == QLatin1String("--help")) {
+            request = Request::Help;
+        } else if (argument == QLatin1String("--version")) {
+            if (request != Request::Help)
+                request = Request::Version;
+        } else if (const int length = toolkitOptionLength(argument)) {
+            i += length - 1;
+        } else {
+            err << refusalText(russianMessages(), argument);
+            err.flush();
+            return 2;
+        }
+    }
+    switch (request) {
+    case Request::Help: out << helpText(russianMessages(), dataFolder); break;
+    case Request::Version: out << versionText(russianMessages(), dataFolder); break;
+    case Request::Start: return std::nullopt;
+    }
+    out.flush();
+    return 0;
+}
+
+std::optional<int> handleCommandLine(const QStringList &arguments, const QString &dataFolder)
+{
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    return handleCommandLine(arguments, dataFolder, out, err);
+}
