@@ -104,6 +104,9 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    // Shared by every clock: the screen's shape and the dial's points.
+    static const clockgeo::ScreenDensity &screenDensity();
+    static const clockgeo::DialTable &dialPoints();
     enum class Paint { Full, Update };
 
     void Realign();
