@@ -1,11 +1,13 @@
 // Picture files: written and read back by us and by other readers, and
 // damaged files that must fail with a message instead of a crash.
+#include "Dialogs.h"
 #include "Errors.h"
 #include "Metafile.h"
 #include "Pictures.h"
 
 #include <QBuffer>
 #include <QDir>
+#include <QFileDialog>
 #include <QPainter>
 #include <QProcess>
 #include <QStandardPaths>
@@ -60,6 +62,7 @@ QString run(const QString &tool, const QStringList &arguments, const QString &ou
 class PictureFilesTest : public QObject {
     Q_OBJECT
 private slots:
+    void saveDialogAsksBeforeReplacing();
     void writtenAndReadBack_data();
     void writtenAndReadBack();
     void metafileRecords();
@@ -274,6 +277,17 @@ void PictureFilesTest::hostilePicturesRefused()
         QVERIFY2(!reason.isEmpty() && e.text().contains(reason), qPrintable(e.text()));
         QVERIFY2(e.text().contains(path), qPrintable(e.text()));
     }
+}
+
+void PictureFilesTest::saveDialogAsksBeforeReplacing()
+{
+    // Saving a picture over a file the user already has takes a question.
+    QFileDialog dialog;
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    prepareSaveDialog(dialog, QStringLiteral("bmp"));
+    QVERIFY(!dialog.testOption(QFileDialog::DontConfirmOverwrite));
+    QCOMPARE(dialog.acceptMode(), QFileDialog::AcceptSave);
+    QCOMPARE(dialog.defaultSuffix(), QStringLiteral("bmp"));
 }
 
 QTEST_MAIN(PictureFilesTest)
