@@ -139,7 +139,13 @@ void AlphaBlending::setValue(int value)
     apply();
 }
 
+bool supportsWindowOpacity(const QString &platformName)
+{
+    return !platformName.startsWith(QLatin1String("wayland"));
+}
+
 void AlphaBlending::apply()
 {
-    m_window->setWindowOpacity(m_enabled ? m_value / 255.0 : 1.0);
+    if (supportsWindowOpacity(QGuiApplication::platformName()))
+        m_window->setWindowOpacity(m_enabled ? m_value / 255.0 : 1.0);
 }

@@ -61,8 +61,13 @@ template <typename T> T *place(T *control, int left, int top, int width, int hei
 // Centres a top-level window on its screen.
 void centreOnScreen(QWidget *window);
 
+// Whether a window's opacity can be set on the named Qt platform. Wayland
+// compositors leave it to themselves, and Qt warns on every attempt there.
+bool supportsWindowOpacity(const QString &platformName);
+
 // A window's constant opacity ("alpha blending"): the value is kept while
-// blending is off, so switching back on restores it.
+// blending is off, so switching back on restores it. Where the platform has no
+// window opacity the window just stays opaque.
 class AlphaBlending {
 public:
     explicit AlphaBlending(QWidget *window, int value = 255) : m_window(window), m_value(value) {}
