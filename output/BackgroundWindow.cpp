@@ -4,6 +4,7 @@
 #include "Dialogs.h"
 #include "Handler.h"
 #include "Pictures.h"
+#include "ReadableText.h"
 #include "SheetParts.h"
 #include "Widgets.h"
 
@@ -81,6 +82,8 @@ void BackgroundWindow::createControls()
     m_captionColourHeading->move(208, 72);
     m_captionColourBox = named(place(new ColorBox(false, this), 208, 96, 145, 22),
                                "captionColourBox", QStringLiteral("Цвет надписей"));
+    m_captionColourBox->setAccessibleDescription(m_captionColourHeading->text());
+    m_captionColourHeading->setBuddy(m_captionColourBox);
     m_okButton = button(this, "okButton", QStringLiteral("OK"), 80, 136, 75);
     m_applyButton = button(this, "applyButton", QStringLiteral("Применить"), 200, 136, 75);
     m_cancelButton = button(this, "cancelButton", QStringLiteral("Отмена"), 352, 136, 75);
@@ -88,6 +91,8 @@ void BackgroundWindow::createControls()
                                                              m_captionColourHeading}) {
         control->adjustSize();
         setWindowColour(control, clSkyBlue);
+        // Black as described; lightened where a dark palette darkens the box behind.
+        setReadableColour(control, clBlack);
     }
     m_preview->lower();
 }
@@ -156,6 +161,12 @@ void BackgroundWindow::cancel()
     hide();
     m_model.setBackgroundApplied(false);
     m_appliedPicture.clear();
+}
+
+void BackgroundWindow::reject()
+{
+    // Escape does what "Отмена" does.
+    cancel();
 }
 
 void BackgroundWindow::closeEvent(QCloseEvent *event)

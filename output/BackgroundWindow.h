@@ -20,6 +20,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void reject() override;
 
 private:
     void createControls();

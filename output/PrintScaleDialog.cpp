@@ -1,12 +1,15 @@
 #include "PrintScaleDialog.h"
 
+#include "AccessibleWindow.h"
 #include "Dialogs.h"
 #include "Handler.h"
 #include "Printing.h"
+#include "ReadableText.h"
 #include "Widgets.h"
 #include "YearOutput.h"
 
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -41,6 +44,7 @@ PrintScaleDialog::PrintScaleDialog(const CalendarModel &model, QWidget *parent)
     : QWidget(parent), m_model(model)
 {
     setObjectName(QStringLiteral("printScaleDialog"));
+    readAsWindow(this, QAccessible::Dialog);
     setWindowTitle(QStringLiteral("Печать: Масштабирование"));
     // A caption without any box on it, above every other window.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::CustomizeWindowHint |
@@ -59,7 +63,7 @@ PrintScaleDialog::PrintScaleDialog(const CalendarModel &model, QWidget *parent)
         label->move(0, 96 + 16 * i);
         label->adjustSize();
         if (i >= 3)
-            setFontColour(label, clRed);
+            setReadableColour(label, clRed);
     }
 
     m_printButton = speedButton(this, "printButton", QStringLiteral("Печать"), 8);
@@ -67,6 +71,17 @@ PrintScaleDialog::PrintScaleDialog(const CalendarModel &model, QWidget *parent)
     bindHandler(m_printButton, &QPushButton::clicked, this, &PrintScaleDialog::printYear);
     connect(m_cancelButton, &QPushButton::clicked, this, &QWidget::hide);
     centreOnScreen(this);
+}
+
+void PrintScaleDialog::keyPressEvent(QKeyEvent *event)
+{
+    // The buttons never take the focus, so the keys stand for them.
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: m_printButton->click(); return;
+    case Qt::Key_Escape: m_cancelButton->click(); return;
+    default: QWidget::keyPressEvent(event);
+    }
 }
 
 void PrintScaleDialog::createOptions()

@@ -17,6 +17,10 @@ public:
     // The scaling the checked option stands for.
     PrintScaling chosenScaling() const;
 
+protected:
+    // Enter prints and Escape cancels: the dialog has no close box.
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     void createOptions();
     void printYear();

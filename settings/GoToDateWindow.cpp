@@ -6,6 +6,7 @@
 #include "Errors.h"
 #include "Handler.h"
 #include "MonthGrid.h"
+#include "ReadableText.h"
 #include "Widgets.h"
 
 #include <QCloseEvent>
@@ -23,6 +24,8 @@ void paintCream(QWidget *field)
 {
     QPalette pal = field->palette();
     pal.setColor(QPalette::Base, toQColor(clCream));
+    // Dark text on the cream, whatever the desktop palette.
+    pal.setColor(QPalette::Text, toQColor(clBlack));
     field->setPalette(pal);
 }
 
@@ -42,6 +45,8 @@ QComboBox *pickList(QWidget *parent, const char *name, const QString &accessible
                       geometry.height());
     box->setObjectName(QString::fromLatin1(name));
     box->setAccessibleName(accessibleName);
+    // Where the toolkit names the list by its text, the heading still describes it.
+    box->setAccessibleDescription(accessibleName);
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);
     box->setMaxVisibleItems(12);
@@ -89,11 +94,17 @@ GoToDateWindow::GoToDateWindow(const CalendarModel &model, QWidget *parent) : QD
     QLabel *monthHeading =
         placeLabel(this, "monthHeading", QStringLiteral("Месяц"), 224, 16, 0, true);
     QLabel *yearHeading = placeLabel(this, "yearHeading", QStringLiteral("Год"), 424, 16, 0, true);
+    for (QLabel *heading : {dayHeading, monthHeading, yearHeading})
+        setReadableColour(heading, clBlack); // the window's sky blue is fixed
     m_dayList = pickList(this, "dayList", dayHeading->text(), 31, {24, 34, 185, 23});
     m_monthList = pickList(this, "monthList", monthHeading->text(), 12, {224, 34, 185, 23});
     m_yearField = place(new QLineEdit(this), 424, 34, 153, 23);
     m_yearField->setObjectName(QStringLiteral("yearField"));
     m_yearField->setAccessibleName(yearHeading->text());
+    // Each heading labels its field for assistive technology.
+    dayHeading->setBuddy(m_dayList);
+    monthHeading->setBuddy(m_monthList);
+    yearHeading->setBuddy(m_yearField);
     paintCream(m_yearField);
     auto *acceptButton = place(new QPushButton(QStringLiteral("Принять"), this), 424, 72, 153, 30);
     acceptButton->setObjectName(QStringLiteral("acceptButton"));

@@ -66,6 +66,12 @@ void HolidayEditWindow::apply()
     hide();
 }
 
+void HolidayEditWindow::reject()
+{
+    // Escape does what "Отмена" does.
+    cancel();
+}
+
 void HolidayEditWindow::cancel()
 {
     m_entryField->clear();

@@ -21,6 +21,7 @@ signals:
 
 protected:
     bool event(QEvent *e) override;
+    void reject() override;
 
 private:
     void takeSelectedEntry();

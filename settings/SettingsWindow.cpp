@@ -5,10 +5,12 @@
 #include "OpacityPage.h"
 #include "OptionPages.h"
 #include "ProfilesPage.h"
+#include "ReadableText.h"
 #include "Widgets.h"
 
 #include <QEvent>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 
 namespace {
@@ -33,8 +35,10 @@ SettingsWindow::SettingsWindow(CalendarModel &model, WindowServices &services, Q
     m_pages->setObjectName(QStringLiteral("pages"));
     m_pages->setUsesScrollButtons(false);
     m_pages->setElideMode(Qt::ElideNone);
-    // The six captions share the window's width.
-    m_pages->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 3px; margin: 0; }"));
+    // The six captions share the window's width. Only the tab bar takes the
+    // style sheet, so the pages follow the desktop palette as plain widgets do.
+    m_pages->tabBar()->setStyleSheet(
+        QStringLiteral("QTabBar::tab { padding: 3px 3px; margin: 0; }"));
 
     m_opacityPage = new OpacityPage(model);
     m_backgroundCaptionsPage = new BackgroundCaptionsPage(services);
@@ -52,6 +56,8 @@ SettingsWindow::SettingsWindow(CalendarModel &model, WindowServices &services, Q
     m_pages->setCurrentWidget(m_printBackgroundPage);
     connect(m_pages, &QTabWidget::currentChanged, this, &SettingsWindow::markDefaultButton);
     markDefaultButton();
+    // The pages' coloured warnings stay readable on a dark desktop palette.
+    keepColouredTextReadable(this);
     centreOnScreen(this);
 }
 
@@ -78,6 +84,12 @@ void SettingsWindow::showPage(SettingsPage page)
 
 bool SettingsWindow::event(QEvent *e)
 {
+    // A style sheet in the page control stops the desktop's palette there:
+    // a new one is passed on by hand, so the pages follow a dark desktop too.
+    if (e->type() == QEvent::PaletteChange) {
+        m_pages->setPalette(QPalette());
+        m_pages->tabBar()->setPalette(QPalette());
+    }
     // The profile list follows files added or removed while away.
     if (e->type() == QEvent::WindowActivate)
         runHandler([this] { m_profilesPage->refresh(); });

@@ -1,8 +1,11 @@
 #include "DateSpanWindow.h"
 
+#include "AccessibleWindow.h"
 #include "Handler.h"
 #include "MonthCalendar.h"
+#include "SpokenValue.h"
 #include "Widgets.h"
+#include "WindowKeys.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -19,15 +22,16 @@ QString fieldDifferencesText(const QDate &first, const QDate &second)
 DateSpanWindow::DateSpanWindow(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("dateSpanWindow"));
+    readAsWindow(this);
     setWindowTitle(QStringLiteral("Form17"));
     resize(480, 261); // 488 x 288 with the frame and caption bar
 
     const QLabel *startHeading = placeLabel(this, "startHeading", QStringLiteral("Начало"), 80, 24);
     const QLabel *endHeading = placeLabel(this, "endHeading", QStringLiteral("Конец"), 312, 24);
     m_startCalendar = makeMonthCalendar(this, "startCalendar", {16, 40, 191, 154}, false);
-    m_startCalendar->setAccessibleName(startHeading->text());
+    m_startCalendar->setAccessibleDescription(startHeading->text());
     m_endCalendar = makeMonthCalendar(this, "endCalendar", {232, 40, 191, 154}, false);
-    m_endCalendar->setAccessibleName(endHeading->text());
+    m_endCalendar->setAccessibleDescription(endHeading->text());
     // Both start at the date kept with the window, not today.
     m_startCalendar->setSelectedDate(QDate(2003, 4, 17));
     m_endCalendar->setSelectedDate(QDate(2003, 4, 17));
@@ -36,6 +40,7 @@ DateSpanWindow::DateSpanWindow(QWidget *parent) : QWidget(parent)
     computeButton->setObjectName(QStringLiteral("computeButton"));
     m_resultLabel = placeLabel(this, "resultLabel", QStringLiteral("Label3"), 56, 216);
     bindHandler(computeButton, &QPushButton::clicked, this, &DateSpanWindow::showDifference);
+    closeOnEscape(this);
 }
 
 void DateSpanWindow::showDifference()
@@ -43,4 +48,5 @@ void DateSpanWindow::showDifference()
     m_resultLabel->setText(
         fieldDifferencesText(m_startCalendar->selectedDate(), m_endCalendar->selectedDate()));
     m_resultLabel->adjustSize();
+    speakValue(m_resultLabel, m_resultLabel->text());
 }

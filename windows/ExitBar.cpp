@@ -1,5 +1,6 @@
 #include "ExitBar.h"
 
+#include "AccessibleWindow.h"
 #include "Handler.h"
 #include "ImageButton.h"
 #include "Widgets.h"
@@ -40,6 +41,7 @@ ImageView *makePicture(QWidget *parent, const char *name, const char *picture,
 ExitBar::ExitBar(WindowServices &services, QWidget *parent) : QWidget(parent), m_services(services)
 {
     setObjectName(QStringLiteral("exitBar"));
+    readAsWindow(this, QAccessible::Dialog);
     // No frame, so this caption is never drawn; it still names the window.
     setWindowTitle(QStringLiteral("Действительно хотите выйти?"));
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
@@ -61,13 +63,13 @@ ExitBar::ExitBar(WindowServices &services, QWidget *parent) : QWidget(parent), m
                    ":/exit/main.png", 160, 153);
     ImageButton *exitButton =
         makeButton(this, "exitButton", QStringLiteral("Выход"), ":/exit/exit.png", 320, 161);
-    ImageButton *cancelButton =
+    m_cancelButton =
         makeButton(this, "cancelButton", QStringLiteral("Отмена"), ":/exit/cancel.png", 496, 129);
 
     bindHandler(exitButton, &ImageButton::clicked, this, &ExitBar::exitProgram);
     bindHandler(mainButton, &ImageButton::clicked, this, &ExitBar::showMainWindow);
     bindHandler(m_closeButton, &ImageButton::clicked, this, &ExitBar::closeOneMonthView);
-    bindHandler(cancelButton, &ImageButton::clicked, this, &ExitBar::returnToOneMonthView);
+    bindHandler(m_cancelButton, &ImageButton::clicked, this, &ExitBar::returnToOneMonthView);
 }
 
 void ExitBar::showEvent(QShowEvent *event)
@@ -86,9 +88,13 @@ void ExitBar::closeEvent(QCloseEvent *event)
 
 void ExitBar::keyPressEvent(QKeyEvent *event)
 {
-    // Enter with no button focused reaches the default button.
+    // Enter with no button focused reaches the default button, Escape "Отмена".
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         m_closeButton->click();
+        return;
+    }
+    if (event->key() == Qt::Key_Escape) {
+        m_cancelButton->click();
         return;
     }
     QWidget::keyPressEvent(event);

@@ -23,5 +23,6 @@ private:
     void returnToOneMonthView();
 
     WindowServices &m_services;
-    ImageButton *m_closeButton = nullptr; // "Закрыть окно", the default button
+    ImageButton *m_closeButton = nullptr;  // "Закрыть окно", the default button
+    ImageButton *m_cancelButton = nullptr; // "Отмена", also Escape
 };

@@ -1,8 +1,10 @@
 #include "FloatingClockWindow.h"
 
+#include "AccessibleWindow.h"
 #include "CalendarModel.h"
 #include "ClockFace.h"
 #include "Handler.h"
+#include "WindowKeys.h"
 #include "WindowOpacity.h"
 #include "WindowServices.h"
 
@@ -17,6 +19,7 @@ FloatingClockWindow::FloatingClockWindow(CalendarModel &model, WindowServices &s
     : QWidget(parent), m_services(services)
 {
     setObjectName(QStringLiteral("floatingClockWindow"));
+    readAsWindow(this);
     setWindowTitle(QStringLiteral("Часы"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint |
@@ -40,6 +43,7 @@ FloatingClockWindow::FloatingClockWindow(CalendarModel &model, WindowServices &s
     m_clock->Loaded();
 
     followOpacity(model, OpacityWindow::FloatingClock, this, m_blending);
+    closeOnEscape(this);
 }
 
 void FloatingClockWindow::showEvent(QShowEvent *event)

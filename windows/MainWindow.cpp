@@ -10,6 +10,7 @@
 #include "MonthGrid.h"
 #include "Paths.h"
 #include "RussianText.h"
+#include "SpokenValue.h"
 #include "WindowOpacity.h"
 
 #include <QApplication>
@@ -109,7 +110,8 @@ void MainWindow::createYearView()
     m_timeHeading = makeLabel(c, "timeHeading", QStringLiteral("Системное время"), 16, 9);
     m_timeLine = place(new QLabel(c), 16, 25, 113, 17);
     m_timeLine->setObjectName(QStringLiteral("timeLine"));
-    m_timeLine->setAccessibleName(QStringLiteral("Системное время"));
+    // Named by the time it shows (showTime); the heading describes it.
+    m_timeLine->setAccessibleDescription(m_timeHeading->text());
     m_timeLine->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     m_timeLine->setAutoFillBackground(true);
     {
@@ -128,11 +130,14 @@ void MainWindow::createYearView()
     m_todayHeading = makeLabel(c, "todayHeading", QStringLiteral("Сегодня:"), 136, 9);
     m_todayPicker = place(new QDateEdit(c), 136, 25, 186, 21);
     m_todayPicker->setObjectName(QStringLiteral("todayPicker"));
-    m_todayPicker->setAccessibleName(QStringLiteral("Сегодня:"));
+    m_todayPicker->setAccessibleDescription(m_todayHeading->text());
     m_todayPicker->setLocale(russianLocale());
     m_todayPicker->setDisplayFormat(QStringLiteral("d MMMM yyyy 'г.'"));
     m_todayPicker->setCalendarPopup(true);
+    connect(m_todayPicker, &QDateEdit::dateChanged, this,
+            [this] { speakValue(m_todayPicker, m_todayPicker->text()); });
     m_todayPicker->setDate(QDate::currentDate());
+    speakValue(m_todayPicker, m_todayPicker->text());
 
     createYearChoice();
     createMonths();
@@ -169,7 +174,8 @@ void MainWindow::createYearChoice()
     m_yearLabel = makeLabel(c, "yearLabel", QString(), 696, 9);
     m_yearLabel->setFont(m_model.yearFont());
     setFontColour(m_yearLabel, kYearColour);
-    m_yearLabel->setAccessibleName(QStringLiteral("Текущий год"));
+    // Named by the year it shows (showYear), described as the frame's hint.
+    m_yearLabel->setAccessibleDescription(m_yearFrame->toolTip());
 }
 
 void MainWindow::createMonths()
@@ -217,10 +223,13 @@ void MainWindow::bindModel()
     connect(&m_model, &CalendarModel::profilePathChanged, this, &MainWindow::showProfileCaption);
     connect(&m_model, &CalendarModel::yearFontChanged, this,
             [this] { m_yearLabel->setFont(m_model.yearFont()); m_yearLabel->adjustSize(); });
-    for (int k = 0; k < 12; ++k)
+    for (int k = 0; k < 12; ++k) {
         connect(m_grids[k], &MonthGrid::dateChanged, this, [this, k] {
             runHandler([&] { m_model.setDay(k + 1, m_grids[k]->date().day()); });
         });
+        connect(m_grids[k], &MonthGrid::pageRequested, this,
+                [this, k](int delta) { runHandler([&] { turnMonth(k + 1, delta); }); });
+    }
     showYear();
     m_yearEdit->setText(m_yearLabel->text());
     showWeekStart(m_model.startOfWeek());
@@ -236,6 +245,7 @@ void MainWindow::showYear()
         m_grids[k]->setDate(m_model.chosenDate(k + 1));
     m_yearLabel->setText(QString::number(m_model.year()));
     m_yearLabel->adjustSize();
+    speakValue(m_yearLabel, m_yearLabel->text());
 }
 
 void MainWindow::showDay(int month, int) { m_grids[month - 1]->setDate(m_model.chosenDate(month)); }
@@ -271,7 +281,21 @@ void MainWindow::showProfileCaption()
 
 void MainWindow::showTime()
 {
-    m_timeLine->setText(QStringLiteral("         ") + longTimeText(QTime::currentTime()));
+    const QString time = longTimeText(QTime::currentTime());
+    m_timeLine->setText(QStringLiteral("         ") + time);
+    speakValue(m_timeLine, time);
+}
+
+void MainWindow::turnMonth(int month, int delta)
+{
+    // PageUp and PageDown stop at the ends of the year.
+    const int target = month + delta;
+    if (target < 1 || target > 12)
+        return;
+    const int day = m_model.day(month);
+    if (day <= QDate(m_model.year(), target, 1).daysInMonth())
+        m_model.setDay(target, day);
+    m_grids[target - 1]->setFocus(Qt::OtherFocusReason);
 }
 
 void MainWindow::goToEnteredYear()

@@ -63,6 +63,9 @@ private:
     void goToEnteredYear();
     void stepYear(int delta);
     void showTime();
+    // PageUp/PageDown on a month's grid: the keyboard goes to the grid of the
+    // month before or after, which takes the same day when it has it.
+    void turnMonth(int month, int delta);
 
     // Views and the ways out.
     void hideMainWindow();

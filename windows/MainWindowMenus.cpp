@@ -4,13 +4,58 @@
 #include "TrayIcon.h"
 
 #include <QAction>
-#include <QCoreApplication>
+#include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
+#include <QProxyStyle>
+#include <QStyleFactory>
 #include <functional>
 
 namespace {
+
+// The menu letters are underlined only while Alt is held, as desktops
+// commonly show them; a style that hides them itself keeps the last word.
+class AltUnderlineStyle : public QProxyStyle {
+public:
+    explicit AltUnderlineStyle(QMenuBar *bar)
+        : QProxyStyle(QStyleFactory::create(QApplication::style()->name())), m_bar(bar)
+    {
+        setParent(bar);
+        QCoreApplication::instance()->installEventFilter(this);
+    }
+    int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+                  QStyleHintReturn *data) const override
+    {
+        const int shown = QProxyStyle::styleHint(hint, option, widget, data);
+        return hint == SH_UnderlineShortcut ? shown && m_altHeld : shown;
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        // The key's own event tells; the modifier state lags behind it.
+        const QEvent::Type type = event->type();
+        if ((type == QEvent::KeyPress || type == QEvent::KeyRelease) &&
+            static_cast<QKeyEvent *>(event)->key() == Qt::Key_Alt)
+            showLetters(type == QEvent::KeyPress);
+        else if (type == QEvent::ApplicationDeactivate)
+            showLetters(false);
+        return false;
+    }
+
+private:
+    void showLetters(bool held)
+    {
+        if (held == m_altHeld)
+            return;
+        m_altHeld = held;
+        m_bar->update();
+    }
+
+    QMenuBar *m_bar;
+    bool m_altHeld = false;
+};
 
 QAction *item(QMenu *menu, const char *name, const QString &caption,
               const QKeySequence &shortcut = {})
@@ -135,13 +180,15 @@ void MainWindow::createMainMenu()
 {
     QMenuBar *bar = menuBar();
     bar->setObjectName(QStringLiteral("mainMenu"));
+    bar->setStyle(new AltUnderlineStyle(bar));
+    // Each menu opens with Alt and its underlined letter, all letters distinct.
 
-    m_menuProfiles = barMenu(bar, "menuProfiles", QStringLiteral("Профили"));
+    m_menuProfiles = barMenu(bar, "menuProfiles", QStringLiteral("&Профили"));
     m_actionChooseProfile = item(m_menuProfiles, "actionChooseProfile", QStringLiteral("Выбрать профиль..."));
     m_actionNewProfile = item(m_menuProfiles, "actionNewProfile", QStringLiteral("Новый профиль..."));
     m_actionSaveProfile = item(m_menuProfiles, "actionSaveProfile", QStringLiteral("Сохранить изменения"));
 
-    m_menuCalendar = barMenu(bar, "menuCalendar", QStringLiteral("Календарь"));
+    m_menuCalendar = barMenu(bar, "menuCalendar", QStringLiteral("&Календарь"));
     m_actionCompareMonths = item(m_menuCalendar, "actionCompareMonths", QStringLiteral("Сравнить месяцы..."),
                                  QKeySequence("Ctrl+C"));
     m_actionCountDays = hiddenItem(m_menuCalendar, "actionCountDays", QStringLiteral("Вычислить количество дней..."));
@@ -152,17 +199,17 @@ void MainWindow::createMainMenu()
     m_menuCalendar->addSeparator();
     m_actionExit = item(m_menuCalendar, "actionExit", QStringLiteral("Выход"), QKeySequence("Ctrl+F4"));
 
-    m_menuGoTo = barMenu(bar, "menuGoTo", QStringLiteral("Переход"));
+    m_menuGoTo = barMenu(bar, "menuGoTo", QStringLiteral("П&ереход"));
     m_actionGoToDate = item(m_menuGoTo, "actionGoToDate", QStringLiteral("Перейти к..."));
 
-    m_menuPrint = barMenu(bar, "menuPrint", QStringLiteral("Печать"));
+    m_menuPrint = barMenu(bar, "menuPrint", QStringLiteral("Пе&чать"));
     m_menuPrintKinds = submenu(m_menuPrint, "menuPrintKinds", QStringLiteral("Печать"));
     m_actionPrintYear = item(m_menuPrintKinds, "actionPrintYear", QStringLiteral("Обычный календарь"));
     m_actionPrintCube = item(m_menuPrintKinds, "actionPrintCube", QStringLiteral("Кубический календарь"));
     m_actionSaveToFile = hiddenItem(m_menuPrint, "actionSaveToFile", QStringLiteral("Сохранить в файл"));
     m_actionPrintOneMonth = hiddenItem(m_menuPrint, "actionPrintOneMonth", QStringLiteral("Напечатать один месяц"));
 
-    m_menuView = barMenu(bar, "menuView", QStringLiteral("Вид"));
+    m_menuView = barMenu(bar, "menuView", QStringLiteral("&Вид"));
     m_actionViewNormal = item(m_menuView, "actionViewNormal", QStringLiteral("Обычный"));
     m_actionViewDesktop = item(m_menuView, "actionViewDesktop", QStringLiteral("Режим \"Рабочий стол\" "));
     m_actionViewOneMonth = item(m_menuView, "actionViewOneMonth", QStringLiteral("Один месяц"));
@@ -171,18 +218,18 @@ void MainWindow::createMainMenu()
     m_actionHideMainWindow = item(m_menuView, "actionHideMainWindow", QStringLiteral("Скрыть главное окно"),
                                   QKeySequence("Ctrl+H"));
 
-    m_menuWindows = barMenu(bar, "menuWindows", QStringLiteral("Окна"));
+    m_menuWindows = barMenu(bar, "menuWindows", QStringLiteral("&Окна"));
     m_actionFloatingClock = item(m_menuWindows, "actionFloatingClock", QStringLiteral("Плавающие часы"));
 
-    m_menuSettings = barMenu(bar, "menuSettings", QStringLiteral("Настройки"));
+    m_menuSettings = barMenu(bar, "menuSettings", QStringLiteral("&Настройки"));
     m_actionSettings = item(m_menuSettings, "actionSettings", QStringLiteral("Настройки..."));
     m_actionBackground = item(m_menuSettings, "actionBackground", QStringLiteral("Фон..."));
 
-    m_menuSave = barMenu(bar, "menuSave", QStringLiteral("Сохранить"));
+    m_menuSave = barMenu(bar, "menuSave", QStringLiteral("&Сохранить"));
     m_actionSaveMetafile = item(m_menuSave, "actionSaveMetafile", QStringLiteral("Сохранить в emf/wmf"));
     m_actionSavePicture = item(m_menuSave, "actionSavePicture", QStringLiteral("Сохранить в bmp/jpg"));
 
-    m_menuHelp = barMenu(bar, "menuHelp", QStringLiteral("Помощь"));
+    m_menuHelp = barMenu(bar, "menuHelp", QStringLiteral("По&мощь"));
     m_actionAbout = item(m_menuHelp, "actionAbout", QStringLiteral("О программе"));
     m_actionShowTips = checkItem(m_menuHelp, "actionShowTips", QStringLiteral("Показывать полезные советы"));
     m_actionShowSplash = checkItem(m_menuHelp, "actionShowSplash", QStringLiteral("Показывать Splash Screen"));

@@ -1,9 +1,12 @@
 #include "MiniView.h"
 
+#include "AccessibleWindow.h"
 #include "CalendarModel.h"
 #include "Handler.h"
 #include "MiniViewOpacityWindow.h"
+#include "ReadableText.h"
 #include "RussianText.h"
+#include "SpokenValue.h"
 #include "WindowOpacity.h"
 #include "WindowServices.h"
 
@@ -39,6 +42,7 @@ MiniView::MiniView(CalendarModel &model, WindowServices &services, QWidget *pare
       m_opacityWindow(std::make_unique<MiniViewOpacityWindow>(m_blending))
 {
     setObjectName(QStringLiteral("miniView"));
+    readAsWindow(this);
     setWindowTitle(QStringLiteral("Календарь(мин)"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/calendar32.png")));
     // A caption bar whose only box is the minimise box.
@@ -62,6 +66,7 @@ MiniView::MiniView(CalendarModel &model, WindowServices &services, QWidget *pare
                   });
     // The date of the day the view was made; nothing moves it later.
     m_todayPicker->setDate(QDate::currentDate());
+    speakValue(m_todayPicker, m_todayPicker->text());
     centreOnScreen(this);
 }
 
@@ -73,17 +78,24 @@ void MiniView::createControls()
     m_todayHeading->setObjectName(QStringLiteral("todayHeading"));
     m_todayPicker = place(new QDateEdit(this), 8, 18, 186, 21);
     m_todayPicker->setObjectName(QStringLiteral("todayPicker"));
-    m_todayPicker->setAccessibleName(QStringLiteral("Сегодня"));
+    // Named by the date it shows, described by its heading.
+    m_todayPicker->setAccessibleDescription(m_todayHeading->text());
     m_todayPicker->setLocale(russianLocale());
     m_todayPicker->setDisplayFormat(QStringLiteral("d MMMM yyyy 'г.'"));
     m_todayPicker->setCalendarPopup(true);
+    connect(m_todayPicker, &QDateEdit::dateChanged, this,
+            [this] { speakValue(m_todayPicker, m_todayPicker->text()); });
 
     m_timeHeading = place(new QLabel(QStringLiteral("Время:"), this), 8, 43, 100, 16);
     m_timeHeading->setObjectName(QStringLiteral("timeHeading"));
     m_timeLine = place(new QLineEdit(this), 0, 60, 121, 21);
     m_timeLine->setObjectName(QStringLiteral("timeLine"));
-    m_timeLine->setAccessibleName(QStringLiteral("Время:"));
+    // Named by the time it shows (showTime), described by its heading.
+    m_timeLine->setAccessibleDescription(m_timeHeading->text());
     m_timeHeading->setBuddy(m_timeLine);
+    // The view's sky blue stays whatever the desktop palette: so does dark text.
+    setReadableColour(m_todayHeading, clBlack);
+    setReadableColour(m_timeHeading, clBlack);
     QPalette pal = m_timeLine->palette();
     pal.setColor(QPalette::Base, Qt::black); // the menu-text colour
     pal.setColor(QPalette::Text, toQColor(clLime));
@@ -156,7 +168,9 @@ void MiniView::closeEvent(QCloseEvent *event)
 
 void MiniView::showTime()
 {
-    m_timeLine->setText(QString(11, QLatin1Char(' ')) + longTimeText(QTime::currentTime()));
+    const QString time = longTimeText(QTime::currentTime());
+    m_timeLine->setText(QString(11, QLatin1Char(' ')) + time);
+    speakValue(m_timeLine, time);
 }
 
 void MiniView::exitProgram()

@@ -1,7 +1,11 @@
 #include "MiniViewOpacityWindow.h"
 
+#include "AccessibleWindow.h"
 #include "Handler.h"
+#include "ReadableText.h"
+#include "SpokenValue.h"
 #include "Widgets.h"
+#include "WindowKeys.h"
 
 #include <QLabel>
 #include <QSlider>
@@ -17,7 +21,7 @@ QLabel *label(QWidget *parent, const char *name, const QString &text, int x, int
               StoredColour colour)
 {
     QLabel *l = placeLabel(parent, name, text, x, y, pixelSize);
-    setFontColour(l, colour);
+    setReadableColour(l, colour);
     return l;
 }
 
@@ -27,6 +31,7 @@ MiniViewOpacityWindow::MiniViewOpacityWindow(AlphaBlending &blending, QWidget *p
     : QWidget(parent), m_blending(blending)
 {
     setObjectName(QStringLiteral("miniViewOpacityWindow"));
+    readAsWindow(this);
     setWindowTitle(QString());
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                    Qt::CustomizeWindowHint);
@@ -47,9 +52,11 @@ MiniViewOpacityWindow::MiniViewOpacityWindow(AlphaBlending &blending, QWidget *p
     label(this, "levelHeading", QStringLiteral("Непрозрачность"), 44, 72, 10, clBlack);
     m_percentLabel = label(this, "percentLabel", QStringLiteral("100 %"), 56, 92, 21, clLime);
     m_percentLabel->setFixedWidth(76); // room for «100 %» whatever the value
+    m_percentLabel->setAccessibleDescription(QStringLiteral("Непрозрачность"));
     label(this, "systemNote", QStringLiteral("Только в Win 200, XP"), 4, 178, 9, clRed);
 
     bindHandler(m_levelSlider, &QSlider::valueChanged, this, &MiniViewOpacityWindow::applyLevel);
+    closeOnEscape(this);
 }
 
 void MiniViewOpacityWindow::setLevel(int level)
@@ -69,4 +76,5 @@ void MiniViewOpacityWindow::applyLevel()
     m_blending.setEnabled(true);
     m_blending.setValue(position);
     m_percentLabel->setText(opacityPercentText(position));
+    speakValue(m_percentLabel, m_percentLabel->text());
 }

@@ -1,8 +1,45 @@
 #include "MonthCalendar.h"
 
 #include "RussianText.h"
+#include "SpokenValue.h"
 
+#include <QTableView>
 #include <QTextCharFormat>
+
+namespace {
+
+// «Декабрь 2026», as the year's grids call their months.
+QString pageTitle(const QCalendarWidget *calendar)
+{
+    QString month =
+        russianLocale().standaloneMonthName(calendar->monthShown(), QLocale::LongFormat);
+    if (!month.isEmpty())
+        month[0] = month[0].toUpper();
+    return month + QLatin1Char(' ') + QString::number(calendar->yearShown());
+}
+
+void namePage(QCalendarWidget *calendar)
+{
+    const QString title = pageTitle(calendar);
+    speakValue(calendar, title);
+    if (auto *days = calendar->findChild<QTableView *>())
+        speakValue(days, title);
+}
+
+// The toolkit's month and year buttons read their texts; the arrows have none.
+void nameNavigation(QCalendarWidget *calendar)
+{
+    const std::pair<const char *, const char *> names[] = {
+        {"qt_calendar_prevmonth", "Предыдущий месяц"},
+        {"qt_calendar_nextmonth", "Следующий месяц"},
+        {"qt_calendar_yearedit", "Год"},
+    };
+    for (const auto &[object, name] : names)
+        if (auto *control = calendar->findChild<QWidget *>(QString::fromLatin1(object)))
+            control->setAccessibleName(QString::fromUtf8(name));
+}
+
+} // namespace
 
 QCalendarWidget *makeMonthCalendar(QWidget *parent, const char *name, const QRect &geometry,
                                    bool weekNumbers)
@@ -19,5 +56,10 @@ QCalendarWidget *makeMonthCalendar(QWidget *parent, const char *name, const QRec
     small.setPixelSize(10);
     calendar->setFont(small);
     calendar->setGeometry(geometry);
+    // A screen reader names the table by the month it shows.
+    nameNavigation(calendar);
+    namePage(calendar);
+    QObject::connect(calendar, &QCalendarWidget::currentPageChanged, calendar,
+                     [calendar] { namePage(calendar); });
     return calendar;
 }

@@ -57,6 +57,8 @@ TipsWindow::TipsWindow(const CalendarModel &model, QWidget *parent)
     m_tipText->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     QPalette pal = m_tipText->palette();
     pal.setColor(QPalette::Base, toQColor(clSkyBlue));
+    // Dark text on the fixed sky blue, whatever the desktop palette.
+    pal.setColor(QPalette::Text, toQColor(clBlack));
     m_tipText->setPalette(pal);
     QFont f = m_tipText->font();
     f.setPixelSize(14);

@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "AccessibleWindow.h"
+
+#include <QAccessibleWidget>
+#include <QWidget>
+
+namespace {
+
+constexpr char kRoleProperty[] = "dayrailAccessibleRole";
+
+QAccessibleInterface *windowFactory(const QString &className, QObject *object)
+{
+    // Asked once per class of the object, most derived first: answer only there.
+    if (!object || className != QLatin1String(object->metaObject()->className()))
+        return nullptr;
+    const QVariant role = object->property(kRoleProperty);
+    auto *window = qobject_cast<QWidget *>(object);
+    if (!role.isValid() || !window || !window->isWindow())
+        return nullptr;
+    return new QAccessibleWidget(window, QAccessible::Role(role.toInt()));
+}
+
+} // namespace
+
+void readAsWindow(QWidget *window, QAccessible::Role role)
+{
+    // A function-local constant: the factory goes in once, with the first window.
+    static const bool installed = [] {
+        QAccessible::installFactory(&windowFactory);
+        return true;
+    }();
+    Q_UNUSED(installed);
+    window->setProperty(kRoleProperty, int(role));
+}

@@ -1,0 +1,296 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The program as a screen reader and a keyboard user meet it: the main
+// window's accessible tree, the value names, the keys of the grids, the menus
+// and the dialogs, and text on a dark desktop palette.
+#include "MonthGrid.h"
+#include "QuietProgram.h"
+#include "ReadableText.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QCalendarWidget>
+#include <QDateEdit>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTableView>
+#include <QTest>
+#include <functional>
+
+Q_DECLARE_METATYPE(WindowRole)
+
+namespace {
+
+// Every interface under root, depth first.
+void walk(QAccessibleInterface *root, const std::function<void(QAccessibleInterface *)> &visit)
+{
+    visit(root);
+    if (root->role() == QAccessible::Table)
+        return; // its cells are checked through the table interface
+    for (int i = 0; i < root->childCount(); ++i)
+        if (QAccessibleInterface *child = root->child(i))
+            walk(child, visit);
+}
+
+// Alt with a Cyrillic letter, which QTest::keyClick cannot spell.
+void pressAlt(QWidget *widget, QChar letter)
+{
+    const auto key = Qt::Key(letter.toUpper().unicode());
+    QTest::sendKeyEvent(QTest::Press, widget, key, QString(letter.toLower()), Qt::AltModifier);
+    QTest::sendKeyEvent(QTest::Release, widget, key, QString(letter.toLower()), Qt::AltModifier);
+}
+
+void activate(QWidget *window)
+{
+    window->show();
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+}
+
+} // namespace
+
+class TestAccessibility : public QObject {
+    Q_OBJECT
+    QuietProgram m_program;
+    TestProgram &program() { return *m_program.program; }
+    QWidget *window(WindowRole role) { return program().app().window(role); }
+
+private slots:
+    void initTestCase()
+    {
+        m_program.start();
+        activate(program().main());
+    }
+    void cleanupTestCase() { m_program.stop(); }
+
+    void mainWindowReadsAsShown();
+    void pageKeysTurnMonths_data();
+    void pageKeysTurnMonths();
+    void menusOpenWithAltLetters_data();
+    void menusOpenWithAltLetters();
+    void menuLettersShowWhileAltIsHeld();
+    void menuCommandByKeysOnly();
+    void monthCalendarsNameTheirPage();
+    void dialogKeys_data();
+    void dialogKeys();
+    void darkPaletteKeepsTextReadable_data();
+    void darkPaletteKeepsTextReadable();
+};
+
+void TestAccessibility::mainWindowReadsAsShown()
+{
+    QMetaObject::invokeMethod(program().control<QObject>("clockTimer"), "timeout");
+    const QString year = QString::number(program().model().year());
+    QStringList tables;
+    QMap<QString, QString> values; // description -> name
+    walk(QAccessible::queryAccessibleInterface(program().main()), [&](QAccessibleInterface *node) {
+        if (node->role() == QAccessible::Table)
+            tables << node->text(QAccessible::Name);
+        else if (!node->text(QAccessible::Name).isEmpty())
+            values[node->text(QAccessible::Description)] = node->text(QAccessible::Name);
+    });
+    QCOMPARE(tables.size(), 12);
+    QCOMPARE(tables.first(), QStringLiteral("Январь ") + year);
+    QCOMPARE(tables.last(), QStringLiteral("Декабрь ") + year);
+    QCOMPARE(values.value(QStringLiteral("Текущий год")), year);
+    QCOMPARE(values.value(QStringLiteral("Системное время")),
+             program().control<QLabel>("timeLine")->text().trimmed());
+    QCOMPARE(values.value(QStringLiteral("Сегодня:")),
+             program().control<QDateEdit>("todayPicker")->text());
+    // The names follow the values. (Offscreen Qt sends no events to listen to.)
+    program().model().setYear(2031);
+    QCOMPARE(program().control<QLabel>("yearLabel")->accessibleName(), QStringLiteral("2031"));
+    auto *timeLine = program().control<QLabel>("timeLine");
+    QMetaObject::invokeMethod(program().control<QObject>("clockTimer"), "timeout");
+    QVERIFY(timeLine->text().endsWith(timeLine->accessibleName()));
+
+    // Each month's chosen day is the selected cell (the cells: tst_monthgrid).
+    for (int month = 1; month <= 12; ++month) {
+        program().model().setDay(month, month + 10);
+        const auto selected =
+            QAccessible::queryAccessibleInterface(program().main()->grids()[month - 1])
+                ->tableInterface()
+                ->selectedCells();
+        QCOMPARE(selected.size(), 1);
+        QCOMPARE(selected.first()->text(QAccessible::Name), QString::number(month + 10));
+    }
+}
+
+void TestAccessibility::pageKeysTurnMonths_data()
+{
+    QTest::addColumn<int>("month");
+    QTest::addColumn<int>("day");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("focused"); // month whose grid has the keyboard afterwards
+    QTest::addColumn<int>("chosen");  // its chosen day afterwards
+    QTest::newRow("next month, same day") << 3 << 14 << int(Qt::Key_PageDown) << 4 << 14;
+    QTest::newRow("previous month, same day") << 3 << 9 << int(Qt::Key_PageUp) << 2 << 9;
+    QTest::newRow("day the month lacks") << 1 << 31 << int(Qt::Key_PageDown) << 2 << 1;
+    QTest::newRow("January stays") << 1 << 5 << int(Qt::Key_PageUp) << 1 << 5;
+    QTest::newRow("December stays") << 12 << 5 << int(Qt::Key_PageDown) << 12 << 5;
+}
+
+void TestAccessibility::pageKeysTurnMonths()
+{
+    QFETCH(int, month);
+    QFETCH(int, day);
+    QFETCH(int, key);
+    QFETCH(int, focused);
+    QFETCH(int, chosen);
+    CalendarModel &model = program().model();
+    model.setYear(2026);
+    for (int m = 1; m <= 12; ++m)
+        model.setDay(m, 1);
+    model.setDay(month, day);
+    const auto &grids = program().main()->grids();
+    activate(program().main());
+    grids[month - 1]->setFocus();
+    QTest::keyClick(grids[month - 1], Qt::Key(key));
+    QVERIFY(grids[focused - 1]->hasFocus());
+    QCOMPARE(model.day(focused), chosen);
+    QCOMPARE(model.day(month), day);
+    QAccessibleInterface *table = QAccessible::queryAccessibleInterface(grids[focused - 1]);
+    QCOMPARE(table->focusChild()->text(QAccessible::Name), QString::number(chosen));
+}
+
+void TestAccessibility::menusOpenWithAltLetters_data()
+{
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<QString>("letter");
+    const char *const rows[][2] = {
+        {"menuProfiles", "П"}, {"menuCalendar", "К"}, {"menuGoTo", "Е"},
+        {"menuPrint", "Ч"},    {"menuView", "В"},     {"menuWindows", "О"},
+        {"menuSettings", "Н"}, {"menuSave", "С"},     {"menuHelp", "М"},
+    };
+    for (const auto &row : rows)
+        QTest::newRow(row[0]) << QString::fromLatin1(row[0]) << QString::fromUtf8(row[1]);
+}
+
+void TestAccessibility::menusOpenWithAltLetters()
+{
+    QFETCH(QString, menu);
+    QFETCH(QString, letter);
+    auto *opened = program().main()->findChild<QMenu *>(menu);
+    QVERIFY(opened);
+    // A screen reader gets the title without its mnemonic mark.
+    QAccessibleInterface *bar = QAccessible::queryAccessibleInterface(program().main()->menuBar());
+    QStringList titles;
+    for (int i = 0; i < bar->childCount(); ++i)
+        titles << bar->child(i)->text(QAccessible::Name);
+    QVERIFY2(titles.contains(opened->title().remove(QLatin1Char('&'))),
+             qPrintable(titles.join('|')));
+    activate(program().main());
+    pressAlt(program().main(), letter.at(0));
+    QTRY_VERIFY(opened->isVisible());
+    opened->hide();
+}
+
+void TestAccessibility::menuLettersShowWhileAltIsHeld()
+{
+    QMenuBar *bar = program().main()->menuBar();
+    auto underlined = [bar] {
+        return bar->style()->styleHint(QStyle::SH_UnderlineShortcut, nullptr, bar);
+    };
+    activate(program().main());
+    QCOMPARE(underlined(), 0);
+    QTest::keyPress(program().main(), Qt::Key_Alt);
+    QCOMPARE(underlined(), 1);
+    QTest::keyRelease(program().main(), Qt::Key_Alt);
+    QCOMPARE(underlined(), 0);
+}
+
+void TestAccessibility::menuCommandByKeysOnly()
+{
+    activate(program().main());
+    pressAlt(program().main(), QChar(u'Е'));
+    QTRY_VERIFY(QApplication::activePopupWidget());
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Return);
+    QTRY_VERIFY(program().app().isWindowVisible(WindowRole::GoToDate));
+    window(WindowRole::GoToDate)->hide();
+}
+
+void TestAccessibility::monthCalendarsNameTheirPage()
+{
+    auto *calendar = window(WindowRole::MonthCompare)->findChild<QCalendarWidget *>();
+    calendar->setCurrentPage(2027, 2);
+    for (QObject *part : {static_cast<QObject *>(calendar),
+                          static_cast<QObject *>(calendar->findChild<QTableView *>())})
+        QCOMPARE(QAccessible::queryAccessibleInterface(part)->text(QAccessible::Name),
+                 QStringLiteral("Февраль 2027"));
+    QCOMPARE(calendar->findChild<QWidget *>("qt_calendar_prevmonth")->accessibleName(),
+             QStringLiteral("Предыдущий месяц"));
+}
+
+void TestAccessibility::dialogKeys_data()
+{
+    QTest::addColumn<WindowRole>("role");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("prints"); // print dialogs run
+    QTest::newRow("print scaling: Enter prints")
+        << WindowRole::PrintScale << int(Qt::Key_Return) << 1;
+    QTest::newRow("print scaling: Escape") << WindowRole::PrintScale << int(Qt::Key_Escape) << 0;
+    for (WindowRole role : {WindowRole::MonthCompare, WindowRole::GoToDate, WindowRole::Settings,
+                            WindowRole::Background, WindowRole::About, WindowRole::FloatingClock,
+                            WindowRole::DateSpan, WindowRole::OneMonth, WindowRole::ExitBar})
+        QTest::addRow("Escape, window %d", int(role)) << role << int(Qt::Key_Escape) << 0;
+}
+
+void TestAccessibility::dialogKeys()
+{
+    QFETCH(WindowRole, role);
+    QFETCH(int, key);
+    QFETCH(int, prints);
+    m_program.dialogs.clear();
+    m_program.dialogs.printAnswer = false;
+    program().app().showWindow(role);
+    QWidget *shown = window(role);
+    activate(shown);
+    // A window, named by its caption, whatever widget it is built on.
+    QAccessibleInterface *read = QAccessible::queryAccessibleInterface(shown);
+    QVERIFY(read->role() == QAccessible::Window || read->role() == QAccessible::Dialog);
+    QCOMPARE(read->text(QAccessible::Name), shown->windowTitle());
+    QWidget *target = QApplication::focusWidget() ? QApplication::focusWidget() : shown;
+    QTest::keyClick(target, Qt::Key(key));
+    QVERIFY(!shown->isVisible());
+    QCOMPARE(m_program.dialogs.printDialogs, prints);
+    // Leaving the one-month view asks what next; Escape there goes back to it.
+    QCOMPARE(program().app().isWindowVisible(WindowRole::ExitBar), role == WindowRole::OneMonth);
+    QCOMPARE(program().app().isWindowVisible(WindowRole::OneMonth), role == WindowRole::ExitBar);
+    for (WindowRole other : {WindowRole::ExitBar, WindowRole::OneMonth})
+        program().app().hideWindow(other);
+}
+
+void TestAccessibility::darkPaletteKeepsTextReadable_data()
+{
+    QTest::addColumn<WindowRole>("role");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<StoredColour>("described"); // under a light palette
+    QTest::newRow("print scaling advice") << WindowRole::PrintScale << "noteLabel4" << clRed;
+    QTest::newRow("print background warning") << WindowRole::Settings << "printWarning" << clRed;
+    QTest::newRow("go-to-date heading") << WindowRole::GoToDate << "dayHeading" << clBlack;
+    QTest::newRow("minimised view heading") << WindowRole::MiniView << "todayHeading" << clBlack;
+    QTest::newRow("background option") << WindowRole::Background << "colourOption" << clBlack;
+}
+
+void TestAccessibility::darkPaletteKeepsTextReadable()
+{
+    QFETCH(WindowRole, role);
+    QFETCH(QString, control);
+    QFETCH(StoredColour, described);
+    auto *text = window(role)->findChild<QWidget *>(control);
+    QVERIFY(text);
+    const QWidget *behind = text->autoFillBackground() ? text : text->window();
+    auto shown = [text] { return text->palette().color(text->foregroundRole()); };
+    auto background = [behind] { return behind->palette().color(behind->backgroundRole()); };
+    QTRY_COMPARE(shown(), toQColor(described));
+
+    const QPalette light = QApplication::palette();
+    QApplication::setPalette(QPalette(QColor(0x35, 0x35, 0x35)));
+    QVERIFY(darkPaletteInUse());
+    QTRY_VERIFY2(contrastRatio(shown(), background()) >= 4.5, qPrintable(shown().name()));
+    QApplication::setPalette(light);
+    QTRY_COMPARE(shown(), toQColor(described));
+}
+
+QTEST_MAIN(TestAccessibility)
+#include "tst_accessibility.moc"
