@@ -19,15 +19,38 @@
 #include "SettingsWindow.h"
 #include "SplashScreen.h"
 #include "TextFile.h"
+#include "TimeChange.h"
 #include "TipsWindow.h"
+#include "TrayDayIcon.h"
+#include "ViewOptions.h"
 
 #include <QApplication>
 #include <QFont>
 #include <QLibraryInfo>
+#include <QTimer>
 #include <QTranslator>
 
 // The pictures live in a static library; their registration must be pulled in.
 static void registerResources() { Q_INIT_RESOURCE(resources); }
+
+namespace {
+
+// Keeps the model's today right: at each midnight and whenever the system
+// clock is set. A timer that wakes early finds the same day and waits again.
+void followTheDate(CalendarModel &model, QObject *owner)
+{
+    auto *midnight = new QTimer(owner);
+    midnight->setSingleShot(true);
+    auto check = [&model, midnight] {
+        model.setToday(QDate::currentDate());
+        midnight->start(int(msecsUntilNextDay(QDateTime::currentDateTime())));
+    };
+    QObject::connect(midnight, &QTimer::timeout, owner, check);
+    QObject::connect(&SystemTimeWatcher::instance(), &SystemTimeWatcher::changed, owner, check);
+    check();
+}
+
+} // namespace
 
 void Application::setUpToolkit()
 {
@@ -64,6 +87,7 @@ void Application::start()
     else if (m_model.showTips())
         showWindow(WindowRole::Tips);
     loadOptions();
+    followTheDate(m_model, this);
     m_main->startClock();
 }
 
@@ -121,6 +145,12 @@ void Application::loadOptions()
         }
         m_model.setRegional(readRegional(path, m_model.backups()));
     });
+    // A missing or damaged "view.cal" gives the defaults without a word.
+    const QString viewPath = m_model.folder() + QStringLiteral("view.cal");
+    bool damaged = false;
+    m_model.setViewOptions(readViewOptions(viewPath, &damaged));
+    if (damaged)
+        m_model.backups().markUnclean(viewPath);
 }
 
 std::unique_ptr<QWidget> Application::create(WindowRole role)

@@ -4,16 +4,26 @@
 #include "MonthGridAccessible.h"
 #include "RussianText.h"
 
+#include <QAccessible>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QToolTip>
 
 namespace {
 
 constexpr int kDaysInWeek = 7;
 // Width of the focus frame drawn inside the grid's border.
 constexpr int kFocusFrameWidth = 2;
+// The week-number column takes this share of the grid's width.
+constexpr int kWeekColumnShare = 9;
+// Week numbers are secondary: smaller, and grey.
+constexpr int kWeekFontPercent = 80;
+const QColor kWeekNumberColour(0x80, 0x80, 0x80);
+// Today's frame: the day colour darkened by this factor (QColor::darker).
+constexpr int kTodayShade = 200;
 
 DateError invalidDate(int year, int month, int day)
 {
@@ -134,11 +144,111 @@ QString MonthGrid::columnHeading(int column) const
     return shortDayName(qtDay);
 }
 
+int MonthGrid::weekColumnWidth() const
+{
+    return m_weekNumbers ? width() / kWeekColumnShare : 0;
+}
+
 QRect MonthGrid::cellRect(int column, int row) const
 {
-    const int x0 = column * width() / 7, x1 = (column + 1) * width() / 7;
+    const int left = weekColumnWidth(), span = width() - left;
+    const int x0 = left + column * span / 7, x1 = left + (column + 1) * span / 7;
     const int y0 = row * height() / 7, y1 = (row + 1) * height() / 7;
     return {x0, y0, x1 - x0, y1 - y0};
+}
+
+QRect MonthGrid::weekNumberRect(int row) const
+{
+    const QRect cell = cellRect(0, row);
+    return {0, cell.top(), weekColumnWidth(), cell.height()};
+}
+
+int MonthGrid::dayAtPosition(const QPoint &pos) const
+{
+    for (int day = 1; day <= m_date.daysInMonth(); ++day) {
+        const QPoint cell = cellOfDay(day);
+        if (cellRect(cell.x(), cell.y() + 1).contains(pos))
+            return day;
+    }
+    return 0;
+}
+
+template <typename T> void MonthGrid::changeMark(T &mark, const T &value)
+{
+    if (value == mark)
+        return;
+    const QStringList before = dayDescriptions();
+    mark = value;
+    update();
+    announceMonthGridDescriptions(this, before);
+}
+
+void MonthGrid::setToday(const QDate &today)
+{
+    changeMark(m_today, today);
+}
+
+void MonthGrid::setHolidays(const QMap<QDate, QString> &holidays)
+{
+    changeMark(m_holidays, holidays);
+}
+
+void MonthGrid::setWeekNumbersShown(bool shown)
+{
+    if (shown == m_weekNumbers)
+        return;
+    m_weekNumbers = shown;
+    update();
+}
+
+int MonthGrid::weekNumber(int week) const
+{
+    const QDate first(m_date.year(), m_date.month(), 1);
+    const QDate rowStart = first.addDays(week * kDaysInWeek - cellOfDay(1).x());
+    if (week < 0 || rowStart > QDate(first.year(), first.month(), first.daysInMonth()))
+        return 0;
+    // A Sunday-first row holds its Monday in the second column.
+    return rowStart.addDays(m_startOfWeek == 1 ? 0 : 1).weekNumber();
+}
+
+int MonthGrid::todayInMonth() const
+{
+    return m_today.isValid() && m_today.year() == m_date.year() && m_today.month() == m_date.month()
+               ? m_today.day()
+               : 0;
+}
+
+MonthGrid::DaySet MonthGrid::holidaysInMonth() const
+{
+    DaySet days;
+    const QDate first(m_date.year(), m_date.month(), 1);
+    const QDate last(first.year(), first.month(), first.daysInMonth());
+    for (auto it = m_holidays.lowerBound(first); it != m_holidays.cend() && it.key() <= last; ++it)
+        days.set(size_t(it.key().day()));
+    return days;
+}
+
+QString MonthGrid::dayDescription(int day) const
+{
+    if (day < 1 || day > m_date.daysInMonth())
+        return {};
+    QStringList parts;
+    if (day == todayInMonth())
+        parts << QStringLiteral("сегодня");
+    const QString captions = m_holidays.value(QDate(m_date.year(), m_date.month(), day));
+    if (!captions.isEmpty())
+        parts << captions;
+    return parts.join(QLatin1Char('\n'));
+}
+
+QStringList MonthGrid::dayDescriptions() const
+{
+    // Only worth working out when someone listens for the changes.
+    QStringList descriptions;
+    if (QAccessible::isActive())
+        for (int day = 1; day <= m_date.daysInMonth(); ++day)
+            descriptions << dayDescription(day);
+    return descriptions;
 }
 
 void MonthGrid::paintEvent(QPaintEvent *)
@@ -153,22 +263,14 @@ void MonthGrid::paintEvent(QPaintEvent *)
         p.setPen(text);
         p.drawText(cellRect(column, 0), Qt::AlignCenter, columnHeading(column));
     }
-
-    const int days = m_date.daysInMonth();
-    for (int day = 1; day <= days; ++day) {
-        const QPoint cell = cellOfDay(day);
-        const QRect r = cellRect(cell.x(), cell.y() + 1);
-        if (day == m_date.day()) {
-            p.fillRect(r, palette().color(QPalette::Highlight));
-            p.setPen(palette().color(QPalette::HighlightedText));
-        } else {
-            p.setPen(text);
-        }
-        p.drawText(r, Qt::AlignCenter, QString::number(day));
-    }
+    // Each changes the font for good (bold days, small week numbers): the
+    // lines that follow draw no text.
+    drawDays(p, text);
+    if (m_weekNumbers)
+        drawWeekNumbers(p);
 
     p.setPen(lineColour);
-    for (int column = 1; column < 7; ++column) {
+    for (int column = m_weekNumbers ? 0 : 1; column < 7; ++column) {
         const int x = cellRect(column, 0).left();
         p.drawLine(x, 0, x, height() - 1);
     }
@@ -179,6 +281,77 @@ void MonthGrid::paintEvent(QPaintEvent *)
     p.drawRect(rect().adjusted(0, 0, -1, -1));
     if (hasFocus())
         drawFocusFrame(p);
+}
+
+void MonthGrid::drawDays(QPainter &p, const QColor &text) const
+{
+    const DaySet holidays = holidaysInMonth();
+    const int today = todayInMonth(), days = m_date.daysInMonth();
+    // Plain days first, then the holidays in bold: one change of font.
+    const int passes = holidays.any() ? 2 : 1;
+    for (int pass = 0; pass < passes; ++pass) {
+        if (pass == 1) {
+            QFont bold = font();
+            bold.setBold(true);
+            p.setFont(bold);
+        }
+        for (int day = 1; day <= days; ++day) {
+            if (holidays[size_t(day)] != (pass == 1))
+                continue;
+            const QPoint cell = cellOfDay(day);
+            const QRect r = cellRect(cell.x(), cell.y() + 1);
+            if (day == m_date.day()) {
+                p.fillRect(r, palette().color(QPalette::Highlight));
+                p.setPen(palette().color(QPalette::HighlightedText));
+            } else {
+                p.setPen(text);
+            }
+            p.drawText(r, Qt::AlignCenter, QString::number(day));
+            if (day == today)
+                drawTodayFrame(p, r);
+        }
+    }
+}
+
+void MonthGrid::drawWeekNumbers(QPainter &painter) const
+{
+    // Laid out once per number and font: a repaint only places them.
+    const bool newFont = !m_weekTextBase || font() != *m_weekTextBase;
+    if (newFont) {
+        m_weekTextBase = font();
+        m_weekTextFont = font();
+        if (m_weekTextFont.pixelSize() > 0)
+            m_weekTextFont.setPixelSize(
+                qMax(1, m_weekTextFont.pixelSize() * kWeekFontPercent / 100));
+        else
+            m_weekTextFont.setPointSizeF(m_weekTextFont.pointSizeF() * kWeekFontPercent / 100);
+    }
+    painter.setFont(m_weekTextFont);
+    painter.setPen(kWeekNumberColour);
+    for (int week = 0; week < 6; ++week) {
+        const int number = weekNumber(week);
+        if (!number)
+            continue;
+        QStaticText &text = m_weekTexts[size_t(week)];
+        if (newFont || number != m_weekTextNumbers[size_t(week)]) {
+            m_weekTextNumbers[size_t(week)] = number;
+            text.setText(QString::number(number));
+            text.prepare(QTransform(), m_weekTextFont);
+        }
+        const QRect cell = weekNumberRect(week + 1);
+        const QSizeF size = text.size();
+        painter.drawStaticText(QPoint(cell.x() + qRound((cell.width() - size.width()) / 2),
+                                      cell.y() + qRound((cell.height() - size.height()) / 2)),
+                               text);
+    }
+}
+
+void MonthGrid::drawTodayFrame(QPainter &painter, const QRect &cell) const
+{
+    // Just inside the grid lines, which are drawn over its outer pixels.
+    painter.setPen(toQColor(m_fontColor).darker(kTodayShade));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(cell.adjusted(1, 1, -1, -1));
 }
 
 void MonthGrid::drawFocusFrame(QPainter &painter) const
@@ -209,14 +382,27 @@ void MonthGrid::mousePressEvent(QMouseEvent *event)
     setFocus(Qt::MouseFocusReason);
     if (event->button() != Qt::LeftButton)
         return;
-    const QPoint pos = event->position().toPoint();
-    for (int day = 1; day <= m_date.daysInMonth(); ++day) {
+    if (const int day = dayAtPosition(event->position().toPoint()))
+        selectByUser(QDate(m_date.year(), m_date.month(), day));
+}
+
+bool MonthGrid::event(QEvent *event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return QWidget::event(event);
+    // A holiday's captions; no tip elsewhere.
+    const auto *help = static_cast<QHelpEvent *>(event);
+    const int day = dayAtPosition(help->pos());
+    const QString captions =
+        day ? m_holidays.value(QDate(m_date.year(), m_date.month(), day)) : QString();
+    if (captions.isEmpty()) {
+        QToolTip::hideText();
+        event->ignore();
+    } else {
         const QPoint cell = cellOfDay(day);
-        if (cellRect(cell.x(), cell.y() + 1).contains(pos)) {
-            selectByUser(QDate(m_date.year(), m_date.month(), day));
-            return;
-        }
+        QToolTip::showText(help->globalPos(), captions, this, cellRect(cell.x(), cell.y() + 1));
     }
+    return true;
 }
 
 void MonthGrid::keyPressEvent(QKeyEvent *event)

@@ -2,11 +2,18 @@
 // MonthGrid: one month as a grid of day numbers under weekday headings,
 // with one selected day. The keyboard moves the selection inside the month
 // (arrows, Home, End); assistive technology sees the grid as a table (see
-// MonthGridAccessible.h).
+// MonthGridAccessible.h). Optional marks: today's cell framed, holidays in
+// bold with their captions, ISO week numbers in a column at the left; with
+// none set the grid looks exactly as without them.
 #include "Colours.h"
 
 #include <QDate>
+#include <QMap>
+#include <QStaticText>
 #include <QWidget>
+#include <array>
+#include <bitset>
+#include <optional>
 
 class MonthGrid : public QWidget {
     Q_OBJECT
@@ -50,7 +57,30 @@ public:
     // Weekday heading of a column: «Пн».
     QString columnHeading(int column) const;
     // Rectangle of a cell; row 0 is the heading row, rows 1..6 the weeks.
+    // Shown week numbers take a narrow column at the left and the seven
+    // columns share the rest, so the grid keeps its size.
     QRect cellRect(int column, int row) const;
+    // The week-number cell of a row (1..6); empty while they are hidden.
+    QRect weekNumberRect(int row) const;
+    // Day of the shown month under a point, 0 for none.
+    int dayAtPosition(const QPoint &pos) const;
+
+    // The date framed as today; an invalid date (the default) frames nothing.
+    QDate today() const { return m_today; }
+    void setToday(const QDate &today);
+    // Days shown in bold, each with its captions (line-separated) as tooltip
+    // and accessible description. Dates of other months are ignored, so one
+    // map can serve a whole year of grids.
+    const QMap<QDate, QString> &holidays() const { return m_holidays; }
+    void setHolidays(const QMap<QDate, QString> &holidays);
+    bool weekNumbersShown() const { return m_weekNumbers; }
+    void setWeekNumbersShown(bool shown);
+    // ISO 8601 number of a week row (0..5): the week of the row's Monday;
+    // 0 when the row holds no day of the shown month.
+    int weekNumber(int week) const;
+    // What a day's cell says besides its number: «сегодня» and the day's
+    // holiday captions, one per line; empty for an unmarked day.
+    QString dayDescription(int day) const;
 
     QSize sizeHint() const override { return {193, 120}; }
 
@@ -65,14 +95,27 @@ signals:
     void pageRequested(int delta);
 
 protected:
+    bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
 
 private:
+    // Days of the shown month that are marked, bit n for day n.
+    using DaySet = std::bitset<32>;
+
     void selectByUser(const QDate &date);
+    // Sets a day mark, repaints and tells assistive technology what it changed.
+    template <typename T> void changeMark(T &mark, const T &value);
     void drawFocusFrame(QPainter &painter) const;
+    void drawDays(QPainter &painter, const QColor &text) const;
+    void drawWeekNumbers(QPainter &painter) const;
+    void drawTodayFrame(QPainter &painter, const QRect &cell) const;
+    int weekColumnWidth() const;
+    int todayInMonth() const;
+    DaySet holidaysInMonth() const;
+    QStringList dayDescriptions() const;
 
     QDate m_date;
     int m_startOfWeek = 1;
@@ -80,4 +123,13 @@ private:
     bool m_readOnly = false;
     StoredColour m_color = clWhite;
     StoredColour m_fontColor = clBlack;
+    QDate m_today;
+    QMap<QDate, QString> m_holidays;
+    bool m_weekNumbers = false;
+    // The week numbers' laid-out text, made again when a number or the
+    // grid's font (m_weekTextBase, the smaller m_weekTextFont made from it) changes.
+    mutable std::array<QStaticText, 6> m_weekTexts;
+    mutable std::array<int, 6> m_weekTextNumbers{};
+    mutable std::optional<QFont> m_weekTextBase;
+    mutable QFont m_weekTextFont;
 };

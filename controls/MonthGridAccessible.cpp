@@ -86,6 +86,20 @@ void announceMonthGridChange(MonthGrid *grid, const QDate &before, int beforeSta
     }
 }
 
+void announceMonthGridDescriptions(MonthGrid *grid, const QStringList &before)
+{
+    if (!QAccessible::isActive() || before.isEmpty())
+        return;
+    for (int day = 1; day <= grid->date().daysInMonth(); ++day) {
+        if (grid->dayDescription(day) == before.value(day - 1))
+            continue;
+        const QPoint cell = grid->cellOfDay(day);
+        QAccessibleEvent event(grid, QAccessible::DescriptionChanged);
+        event.setChild(MonthGridAccessible::childIndex(cell.x(), cell.y()));
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
 void announceMonthGridFocus(MonthGrid *grid)
 {
     if (!QAccessible::isActive())
@@ -182,6 +196,12 @@ QString MonthGridAccessible::columnDescription(int column) const
     return grid()->columnHeading(column);
 }
 
+QString MonthGridAccessible::rowDescription(int row) const
+{
+    const int number = grid()->weekNumbersShown() ? grid()->weekNumber(row) : 0;
+    return number ? QStringLiteral("неделя %1").arg(number) : QString();
+}
+
 MonthGridCellAccessible::MonthGridCellAccessible(MonthGrid *grid, int column, int week)
     : m_grid(grid), m_column(column), m_week(week)
 {}
@@ -205,12 +225,18 @@ QAccessibleInterface *MonthGridCellAccessible::parent() const
 QString MonthGridCellAccessible::text(QAccessible::Text t) const
 {
     // A client may still hold a cell of a grid that is gone.
-    if (t != QAccessible::Name || !isValid())
+    if (!isValid())
         return {};
-    if (isHeading())
-        return m_grid->columnHeading(m_column);
-    const int shown = day();
-    return shown ? QString::number(shown) : QString();
+    switch (t) {
+    case QAccessible::Name: {
+        if (isHeading())
+            return m_grid->columnHeading(m_column);
+        const int shown = day();
+        return shown ? QString::number(shown) : QString();
+    }
+    case QAccessible::Description: return m_grid->dayDescription(day());
+    default: return {};
+    }
 }
 
 QRect MonthGridCellAccessible::rect() const

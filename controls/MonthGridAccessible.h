@@ -2,9 +2,10 @@
 // A month grid as assistive technology sees it: a table named by its month
 // and year («Январь 2026»), the weekday headings as column headers, six week
 // rows of seven cells, each named by its day number (blank cells have no
-// name). The chosen day's cell is selected, and focused while the grid has the
-// keyboard. Cells are computed from the grid on every query, so they never go
-// stale; the grid reports what changed through the announce functions below.
+// name) and described by its marks («сегодня», holiday captions). The chosen
+// day's cell is selected, and focused while the grid has the keyboard.
+// Cells are computed from the grid on every query, so they never go stale;
+// the grid reports what changed through the announce functions below.
 #include "MonthGrid.h"
 
 #include <QAccessibleWidget>
@@ -31,6 +32,9 @@ QList<MonthGridAnnouncement> monthGridAnnouncements(const MonthGrid &grid, const
 void announceMonthGridChange(MonthGrid *grid, const QDate &before, int beforeStartOfWeek);
 // The keyboard is on the chosen day.
 void announceMonthGridFocus(MonthGrid *grid);
+// The day cells whose description differs from before (the descriptions of
+// days 1.. before the marks changed; empty when nobody listened then).
+void announceMonthGridDescriptions(MonthGrid *grid, const QStringList &before);
 
 class MonthGridAccessible : public QAccessibleWidget, public QAccessibleTableInterface {
 public:
@@ -58,7 +62,8 @@ public:
     int selectedCellCount() const override { return 1; }
     QList<QAccessibleInterface *> selectedCells() const override;
     QString columnDescription(int column) const override;
-    QString rowDescription(int) const override { return {}; }
+    // «неделя 14» while week numbers are shown.
+    QString rowDescription(int row) const override;
     int selectedColumnCount() const override { return 0; }
     int selectedRowCount() const override { return 0; }
     int columnCount() const override { return kColumns; }

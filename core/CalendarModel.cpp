@@ -1,6 +1,7 @@
 #include "CalendarModel.h"
 
 #include "Errors.h"
+#include "HolidayDates.h"
 
 #include <QDate>
 #include <QGuiApplication>
@@ -22,7 +23,8 @@ template <typename T> bool assign(T &member, const T &value)
 
 } // namespace
 
-CalendarModel::CalendarModel(QObject *parent) : QObject(parent), m_year(QDate::currentDate().year())
+CalendarModel::CalendarModel(QObject *parent)
+    : QObject(parent), m_year(QDate::currentDate().year()), m_today(QDate::currentDate())
 {
     // The year caption: the program's font, large, bold and italic.
     m_yearFont = QGuiApplication::font();
@@ -31,6 +33,8 @@ CalendarModel::CalendarModel(QObject *parent) : QObject(parent), m_year(QDate::c
     m_yearFont.setItalic(true);
     m_days.fill(1);
     m_days[QDate::currentDate().month() - 1] = QDate::currentDate().day();
+    m_markedToday = m_viewOptions.markToday ? m_today : QDate();
+    m_markedWeekNumbers = m_viewOptions.weekNumbers;
 }
 
 QDate CalendarModel::chosenDate(int month) const { return QDate(m_year, month, day(month)); }
@@ -50,6 +54,7 @@ void CalendarModel::setYear(int year)
     for (int month = 1; month <= 12; ++month)
         if (moved[month - 1])
             emit dayChanged(month, m_days[month - 1]);
+    updateMarks();
 }
 
 void CalendarModel::setDay(int month, int day)
@@ -92,8 +97,10 @@ void CalendarModel::setProfilePath(const QString &path)
 
 void CalendarModel::setHolidays(const QStringList &entries)
 {
-    if (assign(m_holidays, entries))
-        emit holidaysChanged();
+    if (!assign(m_holidays, entries))
+        return;
+    emit holidaysChanged();
+    updateMarks();
 }
 
 void CalendarModel::applyProfile(const ProfileContent &profile)
@@ -134,6 +141,40 @@ void CalendarModel::setShowSplash(bool show)
         emit showSplashChanged(show);
 }
 
+void CalendarModel::setViewOptions(const ViewOptions &options)
+{
+    if (!assign(m_viewOptions, options))
+        return;
+    emit viewOptionsChanged();
+    updateMarks();
+}
+
+void CalendarModel::setToday(const QDate &today)
+{
+    if (!today.isValid() || !assign(m_today, today))
+        return;
+    emit todayChanged(today);
+    updateMarks();
+}
+
+void CalendarModel::setPrintScaling(PrintScaling scaling)
+{
+    if (assign(m_printScaling, scaling))
+        emit printScalingChanged();
+}
+
+void CalendarModel::updateMarks()
+{
+    const QDate today = m_viewOptions.markToday ? m_today : QDate();
+    const QMap<QDate, QString> holidays =
+        m_viewOptions.markHolidays ? markedDays(m_holidays, m_year) : QMap<QDate, QString>();
+    bool changed = assign(m_markedToday, today);
+    changed = assign(m_markedHolidays, holidays) || changed;
+    changed = assign(m_markedWeekNumbers, m_viewOptions.weekNumbers) || changed;
+    if (changed)
+        emit marksChanged();
+}
+
 void CalendarModel::writeProfileFile(const QString &path, const ProfileContent &content)
 {
     m_backups.beforeOverwrite(path);
@@ -172,4 +213,7 @@ void CalendarModel::save()
     const QString regionalPath = m_folder + QStringLiteral("regional.cal");
     m_backups.beforeOverwrite(regionalPath);
     writeRegional(regionalPath, m_regional);
+    const QString viewPath = m_folder + QStringLiteral("view.cal");
+    m_backups.beforeOverwrite(viewPath);
+    writeViewOptions(viewPath, m_viewOptions);
 }

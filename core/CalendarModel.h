@@ -6,10 +6,14 @@
 #include "CalendarFiles.h"
 #include "Colours.h"
 #include "OptionFiles.h"
+#include "PrintScale.h"
 #include "TextFile.h"
+#include "ViewOptions.h"
 
+#include <QDate>
 #include <QFont>
 #include <QImage>
+#include <QMap>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -99,8 +103,25 @@ public:
     bool showSplash() const { return m_showSplash; }
     void setShowSplash(bool show);
 
+    // What the grids mark (view.cal): today, holidays, week numbers.
+    const ViewOptions &viewOptions() const { return m_viewOptions; }
+    void setViewOptions(const ViewOptions &options);
+    // The date counted as today; the application moves it at midnight.
+    QDate today() const { return m_today; }
+    void setToday(const QDate &today);
+    // What the year's grids show, following the options: today, or an
+    // invalid date when today is not marked; the days of the shown year that
+    // holiday entries mark, with their captions (empty when not marked).
+    QDate markedToday() const { return m_markedToday; }
+    const QMap<QDate, QString> &markedHolidays() const { return m_markedHolidays; }
+    bool weekNumbersShown() const { return m_viewOptions.weekNumbers; }
+
+    // How the year sheet is scaled on paper, as last chosen for printing.
+    PrintScaling printScaling() const { return m_printScaling; }
+    void setPrintScaling(PrintScaling scaling);
+
     // What the close-time save writes, in its order: the profile,
-    // cnfg.cal, transp.cal, regional.cal. A failure throws FileError and
+    // cnfg.cal, transp.cal, regional.cal, view.cal. A failure throws FileError and
     // leaves the files not yet written as they were. A file that did not
     // read cleanly is kept as "<name>.bak" before it is first written over.
     void save();
@@ -123,8 +144,15 @@ signals:
     void opacityChanged(OpacityWindow window);
     void showTipsChanged(bool show);
     void showSplashChanged(bool show);
+    void viewOptionsChanged();
+    void todayChanged(const QDate &today);
+    // markedToday(), markedHolidays() or weekNumbersShown() changed.
+    void marksChanged();
+    void printScalingChanged();
 
 private:
+    void updateMarks();
+
     QString m_folder;
     int m_year;
     MonthDays m_days{};
@@ -138,5 +166,11 @@ private:
     std::array<OpacitySetting, 4> m_opacity{};
     bool m_showTips = true;
     bool m_showSplash = true;
+    ViewOptions m_viewOptions;
+    QDate m_today;
+    QDate m_markedToday;
+    QMap<QDate, QString> m_markedHolidays;
+    bool m_markedWeekNumbers = false;
+    PrintScaling m_printScaling = poPrintToFit;
     BackupKeeper m_backups;
 };

@@ -87,9 +87,13 @@ CubeSheet::CubeSheet(const CalendarModel &model, QWidget *parent) : QWidget(pare
     const QRect content = childrenRect();
     setFixedSize(content.right() + 1, content.bottom() + 1);
 
+    // The marks the user switched on for the main window are printed too.
     for (int k = 0; k < 12; ++k) {
         m_grids[k]->setDate(model.chosenDate(k + 1));
         m_grids[k]->setStartOfWeek(model.startOfWeek());
+        m_grids[k]->setToday(model.markedToday());
+        m_grids[k]->setHolidays(model.markedHolidays());
+        m_grids[k]->setWeekNumbersShown(model.weekNumbersShown());
     }
     showBackground(model);
 }

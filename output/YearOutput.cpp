@@ -1,13 +1,43 @@
 #include "YearOutput.h"
 
 #include "CubeSheet.h"
+#include "Dialogs.h"
+#include "Handler.h"
 #include "PrintSheet.h"
 #include "Printing.h"
+#include "VectorExport.h"
+
+#include <QPainter>
+
+namespace {
+
+// The preview draws the page again on every refresh and once more to print.
+void preview(QWidget *parent, const std::function<void(QPrinter &)> &print)
+{
+    dialogs().printPreview(parent, &Printer(), [&print](QPrinter *printer) {
+        runHandler([&] {
+            HourglassCursor hourglass;
+            print(*printer);
+        });
+    });
+}
+
+} // namespace
 
 QImage renderYearSheet(const CalendarModel &model)
 {
     PrintSheet sheet(model);
     return renderClientArea(&sheet);
+}
+
+QString saveYearVector(const CalendarModel &model, const QString &path)
+{
+    PrintSheet sheet(model);
+    const VectorDrawing draw = [&sheet](QPainter &painter, const QRectF &) {
+        sheet.render(&painter, QPoint(), QRegion(),
+                     QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    };
+    return saveVector(path, draw, sheet.size());
 }
 
 void printYearSheet(const CalendarModel &model, PrintScaling scaling, QPrinter &printer)
@@ -20,4 +50,15 @@ void printCubeSheet(const CalendarModel &model, QPrinter &printer)
 {
     CubeSheet sheet(model);
     printForm(&sheet, poPrintToFit, printer);
+}
+
+void previewYearSheet(const CalendarModel &model, PrintScaling scaling, QWidget *parent)
+{
+    preview(parent,
+            [&model, scaling](QPrinter &printer) { printYearSheet(model, scaling, printer); });
+}
+
+void previewCube(const CalendarModel &model, QWidget *parent)
+{
+    preview(parent, [&model](QPrinter &printer) { printCubeSheet(model, printer); });
 }

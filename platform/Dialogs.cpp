@@ -11,8 +11,15 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 
 DialogSeam::~DialogSeam() = default;
+
+bool DialogSeam::printPreview(QWidget *, QPrinter *, const std::function<void(QPrinter *)> &)
+{
+    return false;
+}
 
 namespace {
 
@@ -121,6 +128,13 @@ public:
         if (!c.isValid())
             return std::nullopt;
         return c;
+    }
+    bool printPreview(QWidget *parent, QPrinter *printer,
+                      const std::function<void(QPrinter *)> &paint) override
+    {
+        QPrintPreviewDialog dialog(printer, boxParent(parent));
+        QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, paint);
+        return dialog.exec() == QDialog::Accepted;
     }
 };
 

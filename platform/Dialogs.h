@@ -3,6 +3,7 @@
 // record messages and script the answers instead of blocking on a dialog.
 #include <QColor>
 #include <QString>
+#include <functional>
 #include <optional>
 
 class QFileDialog;
@@ -25,6 +26,12 @@ public:
     virtual bool printDialog(QWidget *parent, QPrinter *printer) = 0;
     virtual bool printerSetup(QWidget *parent, QPrinter *printer) = 0;
     virtual std::optional<QColor> chooseColour(QWidget *parent, const QColor &initial) = 0;
+    // The toolkit's print preview of printer's pages, which paint draws on
+    // the printer it is given (again on each refresh, and once more when the
+    // user prints from the preview); true when the user printed. A seam
+    // that does not show previews shows nothing and returns false.
+    virtual bool printPreview(QWidget *parent, QPrinter *printer,
+                              const std::function<void(QPrinter *)> &paint);
 };
 
 // The seam in force; the real dialogs unless a test installed its own.

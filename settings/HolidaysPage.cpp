@@ -3,9 +3,12 @@
 #include "CalendarModel.h"
 #include "Dialogs.h"
 #include "Handler.h"
+#include "HolidayDates.h"
 #include "HolidayEditWindow.h"
 #include "Holidays.h"
+#include "ICalendar.h"
 #include "ImageButton.h"
+#include "Paths.h"
 #include "ProfileStore.h"
 #include "SettingsControls.h"
 #include "Widgets.h"
@@ -16,8 +19,11 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <algorithm>
 
 namespace {
+
+const QString kICalendarFilter = QStringLiteral("iCalendar (*.ics);;Все файлы (*)");
 
 const char *const kMonthItems[12] = {"Января",   "Февраля", "Марта",  "Апреля",
                                      "Мая",      "Июня",    "Июля",   "Августа",
@@ -59,6 +65,8 @@ HolidaysPage::HolidaysPage(CalendarModel &model, QWidget *parent) : QWidget(pare
     createList();
     bindHandler(m_addButton, &QPushButton::clicked, this, &HolidaysPage::addEntry);
     bindHandler(m_clearButton, &QPushButton::clicked, this, &HolidaysPage::clearFields);
+    bindHandler(m_exportButton, &QPushButton::clicked, this, &HolidaysPage::exportEntries);
+    bindHandler(m_importButton, &QPushButton::clicked, this, &HolidaysPage::importEntries);
     bindHandler(m_actionSort, &QAction::triggered, this, &HolidaysPage::sortEntries);
     bindHandler(m_actionDelete, &QAction::triggered, this, &HolidaysPage::deleteSelected);
     bindHandler(m_actionEdit, &QAction::triggered, this, &HolidaysPage::editSelected);
@@ -104,6 +112,10 @@ void HolidaysPage::createInputs()
     m_addButton->setCaption(QStringLiteral("Добавить"));
     m_clearButton =
         pushButton(group, "clearButton", QStringLiteral("Очистить поля ввода"), 144, 158, 144);
+    m_exportButton =
+        pushButton(this, "exportButton", QStringLiteral("Экспорт в iCalendar..."), 8, 256, 146);
+    m_importButton =
+        pushButton(this, "importButton", QStringLiteral("Импорт из iCalendar..."), 162, 256, 146);
 }
 
 void HolidaysPage::createList()
@@ -234,4 +246,58 @@ void HolidaysPage::replaceEntry(int row, const QString &text)
 void HolidaysPage::showListMenu(const QPoint &pos)
 {
     m_listMenu->popup(m_list->viewport()->mapToGlobal(pos));
+}
+
+void HolidaysPage::exportEntries()
+{
+    const QStringList &entries = m_model.holidays();
+    if (std::none_of(entries.cbegin(), entries.cend(),
+                     [](const QString &entry) { return parseHolidayEntry(entry).has_value(); })) {
+        ShowMessage(QStringLiteral("В списке нет праздников с датой: экспортировать нечего."));
+        return;
+    }
+    const QString name = dialogs().saveFileName(this, QStringLiteral("Экспорт в iCalendar"),
+                                                kICalendarFilter, QStringLiteral("ics"));
+    if (!name.isEmpty())
+        exportICalendar(name, entries);
+}
+
+void HolidaysPage::importEntries()
+{
+    const QString name =
+        dialogs().openFileName(this, QStringLiteral("Импорт из iCalendar"), kICalendarFilter);
+    if (name.isEmpty())
+        return;
+    // Read whole before anything changes: a file that fails adds nothing.
+    const QStringList events = importICalendar(name);
+    QStringList entries = m_model.holidays();
+    int unstorable = 0, overLimit = 0;
+    for (const QString &entry : events) {
+        // Importing the same file again adds nothing twice.
+        if (entries.contains(entry))
+            continue;
+        if (!holidayTextProblem(entry).isEmpty())
+            ++unstorable;
+        else if (!holidayCountProblem(entries.size() + 1).isEmpty())
+            ++overLimit;
+        else
+            entries << entry;
+    }
+    m_model.setHolidays(entries);
+    // What was left out, in one message.
+    const QString file = fileNameOf(name);
+    QStringList problems;
+    if (unstorable > 0)
+        problems << QStringLiteral("Из файла \"%1\" не добавлены события (%2): их подписи "
+                                   "содержат знаки, которые профиль не может сохранить.")
+                        .arg(file)
+                        .arg(unstorable);
+    if (overLimit > 0)
+        problems << QStringLiteral("Из файла \"%1\" не добавлены события (%2): больше %3 "
+                                   "праздников профиль не вмещает.")
+                        .arg(file)
+                        .arg(overLimit)
+                        .arg(kHolidayPositions);
+    if (!problems.isEmpty())
+        ShowMessage(problems.join(QLatin1Char('\n')));
 }

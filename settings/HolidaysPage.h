@@ -1,7 +1,8 @@
 #pragma once
 // The page "Праздники": composing, sorting, deleting and editing the
-// entries of the holiday list. The list shows the model's entries; every
-// change goes into the model at once.
+// entries of the holiday list, and exchanging the dated ones with other
+// calendar programs as iCalendar files. The list shows the model's entries;
+// every change goes into the model at once.
 #include <QStringList>
 #include <QWidget>
 #include <memory>
@@ -35,6 +36,8 @@ private:
     void editSelected();
     void replaceEntry(int row, const QString &text);
     void showListMenu(const QPoint &pos);
+    void exportEntries();
+    void importEntries();
     int selectedRow() const;
     QStringList listedEntries() const;
     void showEntries();
@@ -47,6 +50,8 @@ private:
     QLineEdit *m_captionField = nullptr;
     ImageButton *m_addButton = nullptr;
     QPushButton *m_clearButton = nullptr;
+    QPushButton *m_exportButton = nullptr;
+    QPushButton *m_importButton = nullptr;
     QListWidget *m_list = nullptr;
     QMenu *m_listMenu = nullptr;
     QAction *m_actionSort = nullptr;

@@ -6,6 +6,7 @@
 #include "Widgets.h"
 #include "WindowServices.h"
 
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -84,6 +85,42 @@ WeekStartPage::WeekStartPage(CalendarModel &model, QWidget *parent)
                      parent)
 {
     setObjectName(QStringLiteral("weekStartPage"));
+    const std::array<std::pair<const char *, QString>, 3> boxes = {{
+        {"markTodayBox", QStringLiteral("Отмечать сегодня")},
+        {"markHolidaysBox", QStringLiteral("Отмечать праздники")},
+        {"weekNumbersBox", QStringLiteral("Номера недель")},
+    }};
+    // Under the week-start group, lined up with its buttons.
+    for (size_t i = 0; i < boxes.size(); ++i) {
+        auto *box = new QCheckBox(boxes[i].second, this);
+        box->setObjectName(QString::fromLatin1(boxes[i].first));
+        box->setAccessibleName(boxes[i].second);
+        box->move(32, 152 + int(i) * 24);
+        box->adjustSize();
+        m_markBoxes[i] = box;
+        connect(box, &QCheckBox::toggled, this, [this] { runHandler([&] { chooseMarks(); }); });
+    }
+    showMarks();
+    connect(&model, &CalendarModel::viewOptionsChanged, this, &WeekStartPage::showMarks);
+}
+
+void WeekStartPage::chooseMarks()
+{
+    ViewOptions options;
+    options.markToday = m_markBoxes[0]->isChecked();
+    options.markHolidays = m_markBoxes[1]->isChecked();
+    options.weekNumbers = m_markBoxes[2]->isChecked();
+    model().setViewOptions(options);
+}
+
+void WeekStartPage::showMarks()
+{
+    const ViewOptions &options = model().viewOptions();
+    const bool shown[3] = {options.markToday, options.markHolidays, options.weekNumbers};
+    for (size_t i = 0; i < m_markBoxes.size(); ++i) {
+        const QSignalBlocker quiet(m_markBoxes[i]);
+        m_markBoxes[i]->setChecked(shown[i]);
+    }
 }
 
 PrintBackgroundPage::PrintBackgroundPage(CalendarModel &model, QWidget *parent)

@@ -1,12 +1,13 @@
 #pragma once
 // The three small pages of the settings window: "Фон и подписи", which only
 // opens the background window, and the two pages of the regional options,
-// the week start and the print background.
+// the week start (with the grids' marks) and the print background.
 #include <QString>
 #include <QWidget>
 #include <array>
 
 class CalendarModel;
+class QCheckBox;
 class QPushButton;
 class QRadioButton;
 class WindowServices;
@@ -38,6 +39,7 @@ class OptionPairPage : public QWidget {
     Q_OBJECT
 protected:
     OptionPairPage(CalendarModel &model, const OptionPairTexts &texts, QWidget *parent);
+    CalendarModel &model() const { return m_model; }
 
 private:
     void choose(int button);
@@ -48,11 +50,20 @@ private:
     std::array<QRadioButton *, 2> m_buttons{};
 };
 
-// "Настройки вида календаря": weeks start on Monday or on Sunday.
+// "Настройки вида календаря": weeks start on Monday or on Sunday; below,
+// what the grids mark: today, holidays, week numbers. Every choice goes into
+// the model at once.
 class WeekStartPage : public OptionPairPage {
     Q_OBJECT
 public:
     explicit WeekStartPage(CalendarModel &model, QWidget *parent = nullptr);
+
+private:
+    void chooseMarks();
+    void showMarks();
+
+    // «Отмечать сегодня», «Отмечать праздники», «Номера недель».
+    std::array<QCheckBox *, 3> m_markBoxes{};
 };
 
 // "Настройки фона при распечатке": the printed calendar with the main

@@ -1,10 +1,14 @@
 // The month grid: date elements, their failures, week start and selection;
-// its accessible table, keyboard and focus frame.
+// its accessible table, keyboard and focus frame; today, holiday and
+// week-number marks.
 #include "Errors.h"
 #include "MonthGrid.h"
 #include "MonthGridAccessible.h"
+#include "TestSupport.h"
 
 #include <QAccessible>
+#include <QPainter>
+#include <QToolTip>
 #include <QtTest>
 
 namespace {
@@ -14,6 +18,17 @@ QAccessibleInterface *cellOf(MonthGrid &grid, int day)
     const QPoint cell = grid.cellOfDay(day);
     return QAccessible::queryAccessibleInterface(&grid)->tableInterface()->cellAt(cell.y(),
                                                                                   cell.x());
+}
+
+// Bounding box of the pixels that differ between two pictures.
+QRect changedPixels(const QImage &a, const QImage &b)
+{
+    QImage difference = a.convertToFormat(QImage::Format_RGB32);
+    QPainter painter(&difference);
+    painter.setCompositionMode(QPainter::CompositionMode_Difference);
+    painter.drawImage(0, 0, b);
+    painter.end();
+    return pixelsWhere(difference, [](QRgb pixel) { return (pixel & 0xFFFFFF) != 0; });
 }
 
 } // namespace
@@ -33,6 +48,10 @@ private slots:
     void keysMoveAndAnnounce_data();
     void keysMoveAndAnnounce();
     void focusFrameOnlyWhenFocused();
+    void dayMarks_data();
+    void dayMarks();
+    void weekNumbers_data();
+    void weekNumbers();
 };
 
 void MonthGridTest::newGridHoldsToday()
@@ -286,6 +305,117 @@ void MonthGridTest::focusFrameOnlyWhenFocused()
     QVERIFY(changed > 2 * (grid->width() + grid->height()));
     grid->clearFocus();
     QCOMPARE(grid->grab().toImage(), plain);
+}
+
+void MonthGridTest::dayMarks_data()
+{
+    QTest::addColumn<QDate>("today");
+    QTest::addColumn<QDate>("holiday");
+    QTest::addColumn<int>("markedDay"); // 0: nothing in April 2026 is marked
+    QTest::addColumn<QString>("description");
+    const QDate none;
+    QTest::newRow("today") << QDate(2026, 4, 22) << none << 22 << "сегодня";
+    QTest::newRow("today is the chosen day") << QDate(2026, 4, 15) << none << 15 << "сегодня";
+    QTest::newRow("holiday") << none << QDate(2026, 4, 12) << 12 << "Пасха\nВоскресенье";
+    QTest::newRow("both") << QDate(2026, 4, 12) << QDate(2026, 4, 12) << 12
+                          << "сегодня\nПасха\nВоскресенье";
+    QTest::newRow("other month") << QDate(2026, 5, 22) << QDate(2026, 5, 12) << 0 << "";
+    QTest::newRow("other year") << QDate(2025, 4, 22) << QDate(2027, 4, 12) << 0 << "";
+}
+
+void MonthGridTest::dayMarks()
+{
+    QFETCH(QDate, today);
+    QFETCH(QDate, holiday);
+    QFETCH(int, markedDay);
+    QFETCH(QString, description);
+    MonthGrid grid;
+    grid.resize(193, 120);
+    grid.setDate(QDate(2026, 4, 15));
+    const QImage plain = grid.grab().toImage();
+
+    grid.setToday(today);
+    QMap<QDate, QString> holidays;
+    if (holiday.isValid())
+        holidays.insert(holiday, QStringLiteral("Пасха\nВоскресенье"));
+    grid.setHolidays(holidays);
+    const QImage marked = grid.grab().toImage();
+    // Only the marked day's cell changes.
+    const QRect changed = changedPixels(plain, marked);
+    if (markedDay) {
+        const QPoint cell = grid.cellOfDay(markedDay);
+        QVERIFY(!changed.isEmpty());
+        QVERIFY(grid.cellRect(cell.x(), cell.y() + 1).contains(changed));
+        QCOMPARE(cellOf(grid, markedDay)->text(QAccessible::Description), description);
+    } else {
+        QVERIFY(changed.isEmpty());
+    }
+    for (int day = 1; day <= 30; ++day)
+        if (day != markedDay)
+            QCOMPARE(cellOf(grid, day)->text(QAccessible::Description), QString());
+
+    // A holiday shows its captions as a tooltip; other days show none.
+    if (holiday.isValid() && markedDay) {
+        const QPoint cell = grid.cellOfDay(markedDay);
+        const QPoint at = grid.cellRect(cell.x(), cell.y() + 1).center();
+        QHelpEvent help(QEvent::ToolTip, at, grid.mapToGlobal(at));
+        QApplication::sendEvent(&grid, &help);
+        QCOMPARE(QToolTip::text(), QStringLiteral("Пасха\nВоскресенье"));
+        QToolTip::hideText();
+    }
+
+    // Taking the marks away leaves the grid exactly as it was.
+    grid.setToday(QDate());
+    grid.setHolidays({});
+    QCOMPARE(grid.grab().toImage(), plain);
+}
+
+void MonthGridTest::weekNumbers_data()
+{
+    QTest::addColumn<QDate>("month");
+    QTest::addColumn<int>("startOfWeek");
+    QTest::addColumn<QList<int>>("numbers"); // rows 0..5, 0 for an empty row
+    // 1 January 2021 is a Friday of the last week of 2020.
+    QTest::newRow("week 53 in January") << QDate(2021, 1, 1) << 1 << QList<int>{53, 1, 2, 3, 4, 0};
+    // 1 December 2024 is a Sunday; the 30th begins week 1 of 2025.
+    QTest::newRow("Sunday first, week 1 in December")
+        << QDate(2024, 12, 1) << 0 << QList<int>{49, 50, 51, 52, 1, 0};
+    QTest::newRow("Monday first, six rows")
+        << QDate(2024, 12, 1) << 1 << QList<int>{48, 49, 50, 51, 52, 1};
+}
+
+void MonthGridTest::weekNumbers()
+{
+    QFETCH(QDate, month);
+    QFETCH(int, startOfWeek);
+    QFETCH(QList<int>, numbers);
+    MonthGrid grid;
+    grid.resize(193, 120);
+    grid.setStartOfWeek(startOfWeek);
+    grid.setDate(month);
+    const QImage plain = grid.grab().toImage();
+    QCOMPARE(grid.weekNumberRect(1).width(), 0);
+
+    grid.setWeekNumbersShown(true);
+    QAccessibleInterface *table = QAccessible::queryAccessibleInterface(&grid);
+    for (int week = 0; week < 6; ++week) {
+        QCOMPARE(grid.weekNumber(week), numbers.at(week));
+        QCOMPARE(table->tableInterface()->rowDescription(week),
+                 numbers.at(week) ? QStringLiteral("неделя %1").arg(numbers.at(week)) : QString());
+    }
+    // The column narrows the seven others; the grid keeps its size and a
+    // click still finds its day.
+    const QRect column = grid.weekNumberRect(1);
+    QVERIFY(column.width() > 10 && column.left() == 0);
+    QCOMPARE(grid.cellRect(0, 1).left(), column.right() + 1);
+    QCOMPARE(grid.cellRect(6, 1).right(), grid.width() - 1);
+    QCOMPARE(grid.size(), QSize(193, 120));
+    const QPoint cell = grid.cellOfDay(10);
+    QCOMPARE(grid.dayAtPosition(grid.cellRect(cell.x(), cell.y() + 1).center()), 10);
+    QVERIFY(grid.grab().toImage() != plain);
+
+    grid.setWeekNumbersShown(false);
+    QCOMPARE(grid.grab().toImage(), plain);
 }
 
 QTEST_MAIN(MonthGridTest)

@@ -19,7 +19,8 @@ private slots:
     void changesAnnounceOnlyRealChanges();
     void regionalPairs_data();
     void regionalPairs();
-    void saveWritesFourFilesInOrder();
+    void marksFollowOptionsYearAndEntries();
+    void saveWritesFilesInOrder();
 };
 
 void CalendarModelTest::yearKeepsDaysFitted_data()
@@ -105,7 +106,41 @@ void CalendarModelTest::regionalPairs()
     QTEST(model.startOfWeek(), "weekStart");
 }
 
-void CalendarModelTest::saveWritesFourFilesInOrder()
+void CalendarModelTest::marksFollowOptionsYearAndEntries()
+{
+    CalendarModel model;
+    model.setYear(2026);
+    model.setToday(QDate(2026, 3, 8));
+    QSignalSpy marks(&model, &CalendarModel::marksChanged);
+    QSignalSpy today(&model, &CalendarModel::todayChanged);
+    QCOMPARE(model.markedToday(), QDate(2026, 3, 8));
+
+    model.setHolidays({"8 марта  Женский день", "7 января 2027г. Рождество", "просто текст"});
+    QCOMPARE(model.markedHolidays().keys(), QList<QDate>{QDate(2026, 3, 8)});
+    QCOMPARE(marks.count(), 1);
+    model.setYear(2027); // the dated entry now counts too
+    QCOMPARE(model.markedHolidays().keys(), (QList<QDate>{QDate(2027, 1, 7), QDate(2027, 3, 8)}));
+    QCOMPARE(model.markedHolidays().value(QDate(2027, 1, 7)), QStringLiteral("Рождество"));
+    QCOMPARE(marks.count(), 2);
+
+    // Midnight moves today; the same day again is no change.
+    model.setToday(QDate(2026, 3, 9));
+    model.setToday(QDate(2026, 3, 9));
+    QCOMPARE(today.count(), 1);
+    QCOMPARE(marks.count(), 3);
+
+    // Everything off: nothing marked. Options that change nothing announce nothing.
+    model.setViewOptions({false, false, true});
+    QCOMPARE(model.markedToday(), QDate());
+    QVERIFY(model.markedHolidays().isEmpty());
+    QVERIFY(model.weekNumbersShown());
+    model.setViewOptions({false, false, true});
+    model.setHolidays({"1 мая  Весна"});
+    model.setToday(QDate(2026, 3, 10));
+    QCOMPARE(marks.count(), 4);
+}
+
+void CalendarModelTest::saveWritesFilesInOrder()
 {
     QTemporaryDir dir;
     CalendarModel model;
@@ -115,6 +150,7 @@ void CalendarModelTest::saveWritesFourFilesInOrder()
     model.setHolidays({QStringLiteral("8 марта  Праздник")});
     model.setProfilePath(dir.filePath(QStringLiteral("Работа.cpr")));
     model.setOpacity(OpacityWindow::FloatingClock, {true, 128});
+    model.setViewOptions({false, true, true});
     model.save();
     QCOMPARE(readTextFile(dir.filePath(QStringLiteral("Работа.cpr"))).mid(11),
              (QStringList{"12", "1", "8 марта  Праздник"}));
@@ -125,6 +161,9 @@ void CalendarModelTest::saveWritesFourFilesInOrder()
              (QStringList{"FALSE", "FALSE", "TRUE", "FALSE", "255", "255", "128", "255"}));
     QCOMPARE(readTextFile(dir.filePath(QStringLiteral("regional.cal"))),
              (QStringList{"TRUE", "FALSE", "FALSE", "TRUE"}));
+    QCOMPARE(readTextFile(dir.filePath(QStringLiteral("view.cal"))),
+             (QStringList{"FALSE", "TRUE", "TRUE"}));
+    QCOMPARE(QFile(dir.filePath(QStringLiteral("view.cal"))).size(), 19); // CR LF ends
 
     // A profile that cannot be written stops the save before the others.
     QTemporaryDir other;

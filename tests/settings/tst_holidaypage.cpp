@@ -1,6 +1,7 @@
 // The page "Праздники" and the edit window, driven as the user drives them.
 #include "CalendarModel.h"
 #include "FakeServices.h"
+#include "ICalendar.h"
 #include "ImageButton.h"
 #include "SettingsWindow.h"
 #include "TestSupport.h"
@@ -17,6 +18,21 @@
 namespace {
 
 const QString kWrongDate = QStringLiteral("Неправильно введена дата!!!");
+
+// An all-day event as other calendar programs write one.
+QByteArray allDayEvent(const char *start, const QString &summary, bool yearly)
+{
+    return QByteArray("BEGIN:VEVENT\r\nUID:") + start + summary.toUtf8().toHex().left(8) +
+           "\r\nDTSTAMP:20260101T000000Z\r\nDTSTART;VALUE=DATE:" + start + "\r\n" +
+           (yearly ? "RRULE:FREQ=YEARLY\r\n" : "") + "SUMMARY:" + summary.toUtf8() +
+           "\r\nEND:VEVENT\r\n";
+}
+
+QByteArray calendar(const QByteArray &events)
+{
+    return "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//test//test//EN\r\n" + events +
+           "END:VCALENDAR\r\n";
+}
 
 void pick(QComboBox *box, const QString &text)
 {
@@ -36,6 +52,9 @@ private slots:
     void sortAndDelete();
     void listShortcuts();
     void editWindow();
+    void iCalendarExport();
+    void iCalendarImport_data();
+    void iCalendarImport();
 
 private:
     template <typename T> T *find(const char *name) const
@@ -304,6 +323,69 @@ void HolidayPageTest::editWindow()
     QCOMPARE(editorField()->text(), QString());
     QCOMPARE(entries().first(), QStringLiteral("7 января 2005г. Рождество"));
     m_window.hide();
+}
+
+void HolidayPageTest::iCalendarExport()
+{
+    ProgramFolder folder;
+    setEntries({"просто текст"});
+    find<QPushButton>("exportButton")->click();
+    QCOMPARE(m_dialogs.messages.size(), 1); // nothing dated: said, and no file asked for
+    QVERIFY(m_dialogs.titles.isEmpty());
+
+    const QStringList dated{"7 января 2005г. Рождество", "8 марта  Женский день"};
+    setEntries(QStringList{"просто текст"} + dated);
+    m_dialogs.fileAnswers = {folder.path("праздники.ics")};
+    find<QPushButton>("exportButton")->click();
+    QCOMPARE(m_dialogs.suffixes, QStringList{"ics"});
+    QCOMPARE(importICalendar(folder.path("праздники.ics")), dated);
+
+    // Cancelled: nothing written.
+    m_dialogs.fileAnswers = {""};
+    find<QPushButton>("exportButton")->click();
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files).size(), 1);
+    QCOMPARE(m_dialogs.messages.size(), 1);
+}
+
+void HolidayPageTest::iCalendarImport_data()
+{
+    QTest::addColumn<int>("listed"); // entries already in the list
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QStringList>("added");
+    QTest::addColumn<QString>("message"); // a piece of the one message, empty: none
+    const QByteArray spring = allDayEvent("20260501", QStringLiteral("Весна"), false);
+    const QByteArray women = allDayEvent("20000308", QStringLiteral("Женский день"), true);
+    const QByteArray party =
+        allDayEvent("20260601", QString::fromUtf8("Праздник \xF0\x9F\x8E\x89"), false);
+    QTest::newRow("two events") << 0 << calendar(spring + women)
+                                << QStringList{"1 мая 2026г. Весна", "8 марта  Женский день"} << "";
+    QTest::newRow("one already listed, one not storable")
+        << 0 << calendar(women + women + party + spring)
+        << QStringList{"8 марта  Женский день", "1 мая 2026г. Весна"} << "сохранить.";
+    QTest::newRow("the list full at 999")
+        << 998 << calendar(spring + women) << QStringList{"1 мая 2026г. Весна"} << "999";
+    QTest::newRow("no calendar") << 0 << QByteArray("просто текст") << QStringList{} << "iCalendar";
+}
+
+void HolidayPageTest::iCalendarImport()
+{
+    QFETCH(int, listed);
+    QFETCH(QByteArray, file);
+    QFETCH(QStringList, added);
+    QFETCH(QString, message);
+    ProgramFolder folder;
+    QFile ics(folder.path("in.ics"));
+    QVERIFY(ics.open(QIODevice::WriteOnly));
+    ics.write(file);
+    ics.close();
+    const QStringList before(listed, QStringLiteral("2 января  Запись"));
+    setEntries(before);
+    m_dialogs.fileAnswers = {folder.path("in.ics")};
+    find<QPushButton>("importButton")->click();
+    QCOMPARE(entries(), before + added);
+    QCOMPARE(m_dialogs.all().size(), message.isEmpty() ? 0 : 1);
+    if (!message.isEmpty())
+        QVERIFY2(m_dialogs.all().first().contains(message), qPrintable(m_dialogs.all().first()));
 }
 
 QTEST_MAIN(HolidayPageTest)

@@ -7,6 +7,7 @@
 #include "TestSupport.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
@@ -40,6 +41,7 @@ private slots:
     void regional_data();
     void regional();
     void optionsFromThePage();
+    void markOptions();
     void holidayListFilledFromProfile_data();
     void holidayListFilledFromProfile();
     void backgroundPageOpensTheBackgroundWindow();
@@ -147,6 +149,35 @@ void SettingsWindowTest::optionsFromThePage()
     option(window, "sundayButton")->click();
     QCOMPARE(model.regional(), (RegionalOptions{false, true, false, false}));
     QCOMPARE(selection(window), QStringLiteral("0100"));
+}
+
+void SettingsWindowTest::markOptions()
+{
+    CalendarModel model;
+    FakeServices services;
+    SettingsWindow window(model, services);
+    window.showPage(SettingsPage::WeekStart);
+    QWidget *page = window.findChild<QWidget *>(QStringLiteral("weekStartPage"));
+    const QRect group = window.findChild<QWidget *>(QStringLiteral("weekStartGroup"))->geometry();
+    const char *names[3] = {"markTodayBox", "markHolidaysBox", "weekNumbersBox"};
+    QList<QCheckBox *> boxes;
+    for (const char *name : names) {
+        boxes << window.findChild<QCheckBox *>(QString::fromLatin1(name));
+        // Whole on the page, below the group, text not cut.
+        const QRect box = boxes.last()->geometry();
+        QVERIFY(page->rect().contains(box) && box.top() > group.bottom());
+        QVERIFY(box.width() >= boxes.last()->sizeHint().width());
+    }
+    QCOMPARE(boxes.at(0)->text(), QStringLiteral("Отмечать сегодня"));
+    QVERIFY(boxes.at(0)->isChecked() && boxes.at(1)->isChecked() && !boxes.at(2)->isChecked());
+
+    // A click goes into the model at once; the model's value shows on the page.
+    boxes.at(2)->click();
+    boxes.at(0)->click();
+    QCOMPARE(model.viewOptions(), (ViewOptions{false, true, true}));
+    model.setViewOptions({true, false, false});
+    QVERIFY(boxes.at(0)->isChecked() && !boxes.at(1)->isChecked() && !boxes.at(2)->isChecked());
+    window.hide();
 }
 
 void SettingsWindowTest::holidayListFilledFromProfile_data()

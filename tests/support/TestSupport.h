@@ -28,6 +28,15 @@ public:
     bool printDialog(QWidget *, QPrinter *) override;
     bool printerSetup(QWidget *, QPrinter *) override;
     std::optional<QColor> chooseColour(QWidget *, const QColor &) override;
+    // Draws the pages once on the printer given, as a preview would, and
+    // answers previewAnswer as if the user printed (or not).
+    bool printPreview(QWidget *, QPrinter *printer,
+                      const std::function<void(QPrinter *)> &paint) override
+    {
+        ++previews;
+        paint(printer);
+        return previewAnswer;
+    }
 
     // Everything shown, messages and errors alike.
     QStringList all() const { return messages + errors; }
@@ -40,6 +49,7 @@ public:
         filters.clear();
         suffixes.clear();
         printDialogs = 0;
+        previews = 0;
     }
 
     QStringList messages;
@@ -52,6 +62,8 @@ public:
     int printDialogs = 0;            // print and printer set-up dialogs run
     std::deque<QString> fileAnswers; // next file dialog answers ("" = cancel)
     bool printAnswer = true;
+    int previews = 0; // print previews shown
+    bool previewAnswer = false;
     std::optional<QColor> colourAnswer;
 };
 
