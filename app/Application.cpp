@@ -157,7 +157,7 @@ std::unique_ptr<QWidget> Application::create(WindowRole role)
 {
     switch (role) {
     case WindowRole::Main: break;
-    case WindowRole::MonthCompare: return std::make_unique<MonthCompareWindow>();
+    case WindowRole::MonthCompare: return std::make_unique<MonthCompareWindow>(m_model);
     case WindowRole::MiniView: return std::make_unique<MiniView>(m_model, *this);
     case WindowRole::About: return std::make_unique<AboutWindow>();
     case WindowRole::GoToDate: return std::make_unique<GoToDateWindow>(m_model);

@@ -1,6 +1,7 @@
 #include "PrintScaleDialog.h"
 
 #include "AccessibleWindow.h"
+#include "CalendarModel.h"
 #include "Dialogs.h"
 #include "Handler.h"
 #include "Printing.h"
@@ -40,7 +41,7 @@ QPushButton *speedButton(QWidget *parent, const char *name, const QString &text,
 
 } // namespace
 
-PrintScaleDialog::PrintScaleDialog(const CalendarModel &model, QWidget *parent)
+PrintScaleDialog::PrintScaleDialog(CalendarModel &model, QWidget *parent)
     : QWidget(parent), m_model(model)
 {
     setObjectName(QStringLiteral("printScaleDialog"));
@@ -102,6 +103,11 @@ void PrintScaleDialog::createOptions()
                               "как на экране, но с размерами\n"
                               "заполняющими лист бумаги."));
     m_fitToPageOption->setChecked(true);
+    for (QRadioButton *button : {m_noScalingOption, m_proportionalOption, m_fitToPageOption})
+        connect(button, &QRadioButton::toggled, this, [this](bool on) {
+            if (on)
+                m_model.setPrintScaling(chosenScaling());
+        });
 }
 
 PrintScaling PrintScaleDialog::chosenScaling() const

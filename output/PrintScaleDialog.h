@@ -12,7 +12,8 @@ class QRadioButton;
 class PrintScaleDialog : public QWidget {
     Q_OBJECT
 public:
-    explicit PrintScaleDialog(const CalendarModel &model, QWidget *parent = nullptr);
+    // The scaling chosen is kept in the model for the print preview.
+    explicit PrintScaleDialog(CalendarModel &model, QWidget *parent = nullptr);
 
     // The scaling the checked option stands for.
     PrintScaling chosenScaling() const;
@@ -25,7 +26,7 @@ private:
     void createOptions();
     void printYear();
 
-    const CalendarModel &m_model;
+    CalendarModel &m_model;
     QRadioButton *m_noScalingOption = nullptr;
     QRadioButton *m_proportionalOption = nullptr;
     QRadioButton *m_fitToPageOption = nullptr;

@@ -234,7 +234,19 @@ void MainWindow::bindModel()
     m_yearEdit->setText(m_yearLabel->text());
     showWeekStart(m_model.startOfWeek());
     showBackground();
+    connect(&m_model, &CalendarModel::marksChanged, this, &MainWindow::showMarks);
+    showMarks();
     followOpacity(m_model, OpacityWindow::Main, this, m_blending);
+}
+
+void MainWindow::showMarks()
+{
+    for (MonthGrid *grid : m_grids) {
+        grid->setToday(m_model.markedToday());
+        grid->setHolidays(m_model.markedHolidays());
+        grid->setWeekNumbersShown(m_model.weekNumbersShown());
+    }
+    showTrayDay();
 }
 
 void MainWindow::startClock() { m_clockTimer->start(); }

@@ -58,6 +58,10 @@ private:
     void showDay(int month, int day);
     void showWeekStart(int weekday);
     void showBackground();
+    // Today, the holidays and the week numbers on the grids, as switched on.
+    void showMarks();
+    // The tray icon carries today's day number while today is marked.
+    void showTrayDay();
 
     // The year choice.
     void goToEnteredYear();
@@ -79,6 +83,7 @@ private:
     void printCube();
     void saveMetafile();
     void savePicture();
+    void saveYearAsVector();
     void saveProfile();
 
     CalendarModel &m_model;
@@ -123,6 +128,9 @@ private:
     QAction *m_actionPrintCube = nullptr;
     QAction *m_actionSaveToFile = nullptr;
     QAction *m_actionPrintOneMonth = nullptr;
+    QMenu *m_menuPreview = nullptr;
+    QAction *m_actionPreviewYear = nullptr;
+    QAction *m_actionPreviewCube = nullptr;
     QMenu *m_menuView = nullptr;
     QAction *m_actionViewNormal = nullptr;
     QAction *m_actionViewDesktop = nullptr;
@@ -137,6 +145,7 @@ private:
     QMenu *m_menuSave = nullptr;
     QAction *m_actionSaveMetafile = nullptr;
     QAction *m_actionSavePicture = nullptr;
+    QAction *m_actionSaveVector = nullptr;
     QMenu *m_menuHelp = nullptr;
     QAction *m_actionAbout = nullptr;
     QAction *m_actionShowTips = nullptr;

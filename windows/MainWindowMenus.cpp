@@ -1,7 +1,9 @@
 // The main window's menus, its tray icon, the views and the ways out.
 #include "Handler.h"
 #include "MainWindow.h"
+#include "TrayDayIcon.h"
 #include "TrayIcon.h"
+#include "YearOutput.h"
 
 #include <QAction>
 #include <QApplication>
@@ -131,6 +133,9 @@ void MainWindow::bindCommands()
         {m_actionPrintYear, [this] { printYear(); }},
         {m_actionPrintCube, [this] { printCube(); }},
         {m_actionSaveToFile, [this] { savePicture(); }},
+        {m_actionPreviewYear,
+         [this] { previewYearSheet(m_model, m_model.printScaling(), this); }},
+        {m_actionPreviewCube, [this] { previewCube(m_model, this); }},
         {m_actionViewNormal, [this] { setFramed(true); }},
         {m_actionViewDesktop, [this] { setFramed(false); }},
         {m_actionViewOneMonth, [this] { switchTo(WindowRole::OneMonth); }},
@@ -141,6 +146,7 @@ void MainWindow::bindCommands()
         {m_actionBackground, show(WindowRole::Background)},
         {m_actionSaveMetafile, [this] { saveMetafile(); }},
         {m_actionSavePicture, [this] { m_actionSaveToFile->trigger(); }},
+        {m_actionSaveVector, [this] { saveYearAsVector(); }},
         {m_actionAbout, show(WindowRole::About)},
         {m_actionShowTips, [this] { m_model.setShowTips(m_actionShowTips->isChecked()); }},
         {m_actionShowSplash, [this] { m_model.setShowSplash(m_actionShowSplash->isChecked()); }},
@@ -208,6 +214,9 @@ void MainWindow::createMainMenu()
     m_actionPrintCube = item(m_menuPrintKinds, "actionPrintCube", QStringLiteral("Кубический календарь"));
     m_actionSaveToFile = hiddenItem(m_menuPrint, "actionSaveToFile", QStringLiteral("Сохранить в файл"));
     m_actionPrintOneMonth = hiddenItem(m_menuPrint, "actionPrintOneMonth", QStringLiteral("Напечатать один месяц"));
+    m_menuPreview = submenu(m_menuPrint, "menuPreview", QStringLiteral("Предварительный просмотр..."));
+    m_actionPreviewYear = item(m_menuPreview, "actionPreviewYear", QStringLiteral("Обычный календарь"));
+    m_actionPreviewCube = item(m_menuPreview, "actionPreviewCube", QStringLiteral("Кубический календарь"));
 
     m_menuView = barMenu(bar, "menuView", QStringLiteral("&Вид"));
     m_actionViewNormal = item(m_menuView, "actionViewNormal", QStringLiteral("Обычный"));
@@ -228,6 +237,7 @@ void MainWindow::createMainMenu()
     m_menuSave = barMenu(bar, "menuSave", QStringLiteral("&Сохранить"));
     m_actionSaveMetafile = item(m_menuSave, "actionSaveMetafile", QStringLiteral("Сохранить в emf/wmf"));
     m_actionSavePicture = item(m_menuSave, "actionSavePicture", QStringLiteral("Сохранить в bmp/jpg"));
+    m_actionSaveVector = item(m_menuSave, "actionSaveVector", QStringLiteral("Сохранить в pdf/svg"));
 
     m_menuHelp = barMenu(bar, "menuHelp", QStringLiteral("По&мощь"));
     m_actionAbout = item(m_menuHelp, "actionAbout", QStringLiteral("О программе"));
@@ -267,6 +277,18 @@ void MainWindow::createTrayIcon()
     m_trayIcon->setPopupMenu(m_trayMenu);
     bindHandler(m_trayIcon, &TrayIcon::OnClick, this, &MainWindow::showMainWindow);
     m_trayIcon->Loaded();
+}
+
+void MainWindow::showTrayDay()
+{
+    const QDate today = m_model.markedToday();
+    if (today.isValid()) {
+        m_trayIcon->setIcon(trayDayIcon(today.day()));
+        m_trayIcon->setHint(trayDayToolTip(today));
+    } else {
+        m_trayIcon->setIcon(windowIcon());
+        m_trayIcon->setHint(QStringLiteral("Dayrail"));
+    }
 }
 
 bool MainWindow::inTray() const { return m_trayIcon->inTray(); }

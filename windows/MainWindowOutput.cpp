@@ -39,6 +39,14 @@ void MainWindow::savePicture()
         ::savePicture(bitmap, name);
 }
 
+void MainWindow::saveYearAsVector()
+{
+    const QString name = dialogs().saveFileName(this, QString(), QStringLiteral("PDF (*.pdf);;SVG (*.svg)"),
+                                                 QStringLiteral("pdf"));
+    if (!name.isEmpty())
+        saveYearVector(m_model, name);
+}
+
 // "Сохранить изменения": the active profile is written at once, into the
 // program's folder under its own name, and becomes the active file there.
 void MainWindow::saveProfile()

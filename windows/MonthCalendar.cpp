@@ -1,5 +1,6 @@
 #include "MonthCalendar.h"
 
+#include "CalendarMarks.h"
 #include "RussianText.h"
 #include "SpokenValue.h"
 
@@ -44,7 +45,7 @@ void nameNavigation(QCalendarWidget *calendar)
 QCalendarWidget *makeMonthCalendar(QWidget *parent, const char *name, const QRect &geometry,
                                    bool weekNumbers)
 {
-    auto *calendar = new QCalendarWidget(parent);
+    auto *calendar = new MarkedCalendar(parent);
     calendar->setObjectName(QString::fromLatin1(name));
     calendar->setLocale(russianLocale());
     calendar->setFirstDayOfWeek(Qt::Monday);

@@ -1,5 +1,6 @@
 #include "MonthCompareWindow.h"
 
+#include "CalendarMarks.h"
 #include "MonthCalendar.h"
 #include "Widgets.h"
 
@@ -18,7 +19,7 @@ void bevel(QWidget *parent, const char *name, const QRect &geometry, QFrame::Sha
 
 } // namespace
 
-MonthCompareWindow::MonthCompareWindow(QWidget *parent) : QDialog(parent)
+MonthCompareWindow::MonthCompareWindow(const CalendarModel &model, QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("monthCompareWindow"));
     setWindowTitle(QStringLiteral("Сравнение месяцев"));
@@ -33,6 +34,9 @@ MonthCompareWindow::MonthCompareWindow(QWidget *parent) : QDialog(parent)
     for (QCalendarWidget *calendar :
          {makeMonthCalendar(this, "leftCalendar", {16, 24, 193, 154}, true),
           makeMonthCalendar(this, "rightCalendar", {240, 24, 193, 154}, true)})
+    {
         calendar->setSelectedDate(QDate::currentDate());
+        followCalendarMarks(calendar, model);
+    }
     centreOnScreen(this);
 }

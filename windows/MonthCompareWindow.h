@@ -2,8 +2,10 @@
 // "Сравнение месяцев": two month calendars side by side, both at today.
 #include <QDialog>
 
+class CalendarModel;
+
 class MonthCompareWindow : public QDialog {
     Q_OBJECT
 public:
-    explicit MonthCompareWindow(QWidget *parent = nullptr);
+    explicit MonthCompareWindow(const CalendarModel &model, QWidget *parent = nullptr);
 };

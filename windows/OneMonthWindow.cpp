@@ -1,5 +1,6 @@
 #include "OneMonthWindow.h"
 
+#include "CalendarMarks.h"
 #include "CalendarModel.h"
 #include "Handler.h"
 #include "MonthCalendar.h"
@@ -18,6 +19,7 @@ OneMonthWindow::OneMonthWindow(CalendarModel &model, WindowServices &services, Q
     setFixedSize(197, 153);
     QCalendarWidget *calendar = makeMonthCalendar(this, "calendar", {0, 0, 197, 153}, false);
     calendar->setSelectedDate(QDate::currentDate());
+    followCalendarMarks(calendar, model);
     followOpacity(model, OpacityWindow::OneMonth, this, m_blending);
     centreOnScreen(this);
 }

@@ -2,6 +2,7 @@
 // close-time save.
 #include "MonthGrid.h"
 #include "ProgramSupport.h"
+#include "TrayIcon.h"
 
 #include <QAction>
 #include <QTimer>
@@ -37,6 +38,7 @@ private slots:
     void stepping();
     void timeLineAndToday();
     void failedSaveKeepsProgramOpen();
+    void viewOptionsReachGridsTrayAndOutput();
 };
 
 void MainWindowTest::firstStart()
@@ -271,6 +273,30 @@ void MainWindowTest::failedSaveKeepsProgramOpen()
     dialogs.questionAnswer = true;
     QVERIFY(program.main()->close());
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"regional.cal"});
+}
+
+
+void MainWindowTest::viewOptionsReachGridsTrayAndOutput()
+{
+    RecordingDialogs dialogs;
+    ProgramFolder folder;
+    folder.write("view.cal", {"FALSE", "TRUE", "TRUE"});
+    TestProgram program(folder);
+    MonthGrid *january = program.main()->grids()[0];
+    QVERIFY(january->weekNumbersShown());
+    QVERIFY(!january->today().isValid());
+    QCOMPARE(program.main()->trayIcon()->Hint(), QStringLiteral("Dayrail"));
+
+    program.model().setViewOptions({true, true, false});
+    QVERIFY(!january->weekNumbersShown());
+    QCOMPARE(january->today(), QDate::currentDate());
+    QVERIFY(program.main()->trayIcon()->Hint().startsWith(QStringLiteral("Dayrail — ")));
+
+    dialogs.fileAnswers = {folder.path("year")};
+    program.control<QAction>("actionSaveVector")->trigger();
+    QVERIFY(folder.bytes("year.pdf").startsWith("%PDF"));
+    program.control<QAction>("actionPreviewCube")->trigger();
+    QCOMPARE(dialogs.previews, 1);
 }
 
 QTEST_MAIN(MainWindowTest)
