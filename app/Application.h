@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program: owns the model and the windows. It reads the files at start,
 // creates the main window, the splash and the tips when they are shown at

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Shared by the start-up benchmarks: prints the wall-clock time (ns since the
 // epoch) of a window's first paint and ends the program.

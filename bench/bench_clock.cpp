@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The clock's cost.
 //   bench_clock ticks [N]     CPU time and pixels repainted per tick, analog and
 //                             digital, with a time that moves one second a tick

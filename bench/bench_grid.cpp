@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the grids' marks cost, and the year's vector saves.
 //   bench_grid [RUNS] [KEEP_DIR]

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The output commands' cost: building the year sheet from the model,
 // rendering it, saving it as BMP, JPEG, EMF and WMF, and printing one page of
 // the ordinary and of the cube calendar to a PDF file. Each figure is the

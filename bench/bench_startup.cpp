@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up of the real program, as main() does it, in a folder holding a
 // typical user's files: settings, a profile with holidays, regional options.
 #include "FirstPaint.h"

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 Дневной рельс
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Damaged and hostile files against the built program: for each case a fresh
 program folder is prepared, the program started on a private Xvfb screen with a
 window manager, the time until its first window shows (a message box or the

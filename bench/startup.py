@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 Дневной рельс
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Median time from process start to the main window's first paint, and peak
 memory, for dayrail and for the bare Qt baseline. Each runs on a private
 display server: Xvfb by default, a headless Weston compositor with --wayland.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // ClockFace: the time as an analog dial or a digital line, kept up to date by
 // its own 450 ms timer. The picture lives in an offscreen image; a tick draws

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The clock's drawing: frame, dial, hands and digits, into the offscreen
 // picture the widget paints from.
 #include "ClockFace.h"

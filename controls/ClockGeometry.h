@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The clock's arithmetic, free of widgets: screen densities and the dial
 // table, the round face, hands and marks, the digital cells, the font fit and

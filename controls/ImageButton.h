@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A push button that paints its own caption and an optional bitmap over the
 // toolkit's button face. The face (border, hot and pressed looks, focus and

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ImageButtonLayout.h"
 
 // C++ integer division truncates toward zero, which is what the layout wants

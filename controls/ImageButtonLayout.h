@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where an image button puts its bitmap and its caption: plain arithmetic on
 // the button's and the bitmap's sizes, kept apart from the drawing so that it

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // MonthGrid: one month as a grid of day numbers under weekday headings,
 // with one selected day. The keyboard moves the selection inside the month

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A month grid as assistive technology sees it: a table named by its month
 // and year («Январь 2026»), the weekday headings as column headers, six week

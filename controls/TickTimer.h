@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TickTimer: calls OnTimer every Interval milliseconds. By default a worker
 // thread sleeps the interval and has each tick run on the GUI thread, waiting

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TrayIcon: an icon with a tooltip in the desktop's notification area and
 // a popup menu on a right click. Whatever the platform reports about the

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The settings file "cnfg.cal" and the profile files "*.cpr": plain data in,
 // plain data out, no widgets. Both are Windows-1251 text with CR LF.

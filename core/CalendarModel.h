@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The calendar's state as typed values, with no widgets: the shown year and
 // the day chosen in each month, the options, the active profile, the

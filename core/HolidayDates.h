@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The dates in holiday entries. An entry is free text; only the form the
 // holiday page composes is read back as a date:

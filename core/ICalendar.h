@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Holiday entries as iCalendar (.ics) all-day events, read and written with
 // libical. Only entries in the composed form with a date become events; an

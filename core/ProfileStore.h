@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The profile files: the "*.cpr" files of the program's folder, one of them
 // the active profile whose days and holiday entries the model holds. Every

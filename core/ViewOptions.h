@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "view.cal": how the main window's grids look. Three lines, TRUE or FALSE:
 // mark today, mark holidays, show week numbers. Windows-1251, CR LF.

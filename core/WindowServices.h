@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a window may ask of the program besides the model: bring up another
 // window, lead back to the main window, end the program. The application

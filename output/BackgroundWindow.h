@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The background window "Фон.. .": the picture or colour behind the main
 // window and the colour of its captions. "Применить" and "OK" put the choice

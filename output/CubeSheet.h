@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The cube calendar template: the net of a paper cube, two months on each
 // face, with glue flaps and cut marks. Never shown: built from the model for

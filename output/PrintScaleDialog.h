@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Печать: Масштабирование": how the year sheet is scaled on the page; its
 // "Печать" runs the print dialog and prints the year from the model.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The year as one printed page: never shown, built from the model for
 // printing and for picture files. It shows the model as it was when built.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The year sheet and the cube template as pictures, vector files, printed
 // pages and print previews, drawn from the model. The callers run the file

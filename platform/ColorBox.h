@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A drop-down list of colours, each shown by its Russian name with a swatch.
 #include "Colours.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Colours as the program stores them: 0x00BBGGRR, red in the low byte,
 // written to files in decimal. Converted to QColor only here.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every message box and modal dialog goes through this seam, so tests can
 // record messages and script the answers instead of blocking on a dialog.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one path for failures: every handler runs through runHandler, which
 // reports a DayrailError (or any other exception) in a message box and stops

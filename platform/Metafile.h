@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Metafiles holding one picture: the enhanced format and the placeable
 // Windows metafile. Written with libuemf; read back here, bitmap records only,

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading metafiles back: the bitmap records of the enhanced and the classic
 // format, each file checked for size and damage before anything big is made.
 #include "Metafile.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Ends that do not come through the main window's close box: SIGTERM and
 // SIGHUP (and SIGINT when started from a terminal) and the session manager's

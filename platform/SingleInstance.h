@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One running copy per data folder. The first copy holds a lock file in the
 // folder and listens on a local socket named after the folder; a second copy

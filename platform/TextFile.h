@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Text files of the program: Windows-1251, one value per line, CR LF after
 // every line. Reading takes CR LF, LF and a bare CR alike; writing is atomic.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Tells when the system's wall clock is set (by the user or a time service),
 // so that clocks can redraw and re-check their alarms at once.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The tray icon as a live calendar: today's day number on the calendar
 // icon's page, and the full date as its tooltip.

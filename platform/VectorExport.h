@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Pictures saved as vector files: a PDF page or an SVG document, with lines
 // and text kept as lines and text (fonts embedded in the PDF).

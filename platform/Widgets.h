@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Small pieces the windows share: a stretched picture, the per-character key
 // filter of entry fields, window colour and a window's constant opacity.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Перейти к...": shows an entered date in its own month grid and caption,
 // leaving the model's year and days as they are. Its grid starts its weeks

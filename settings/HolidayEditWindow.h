@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Редактирование": changes the text of the holiday entry selected in the
 // settings window's list. Not modal: it acts on whichever entry is selected

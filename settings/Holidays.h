@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Holiday entries as text: composing an entry and what a profile file
 // (Windows-1251, one entry per line) can keep. No widgets here.

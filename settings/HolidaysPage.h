@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The page "Праздники": composing, sorting, deleting and editing the
 // entries of the holiday list, and exchanging the dated ones with other

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The page "Прозрачность": a switch and a level for each of the four windows
 // that can be made transparent. The windows apply their opacity from the

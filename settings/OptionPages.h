@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The three small pages of the settings window: "Фон и подписи", which only
 // opens the background window, and the two pages of the regional options,

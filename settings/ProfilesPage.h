@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The page "Профили": the profile files in the program's folder, and
 // creating, renaming, deleting and switching them. The active profile is the

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Making the settings pages' controls: each is named as the program names
 // it, carries its caption as accessible name and stands where it is put.

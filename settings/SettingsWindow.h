@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The settings window "Настройки": six pages of options, each a view of the
 // model that changes it at once. The window only holds the pages; each page

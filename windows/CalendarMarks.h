@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Today and the holidays on the toolkit's month calendars of the one-month

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Two dates, "Начало" and "Конец", and how far apart their fields are.
 #include <QDate>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Действительно хотите выйти?": the frameless bar that asks what to do when
 // the one-month window is closed.

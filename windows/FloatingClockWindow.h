@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The floating clock: a small stay-on-top window with one analog clock,
 // ticking only while it is on screen.

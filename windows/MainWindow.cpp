@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The year view of the main window: its controls, the year choice, the time
 // line, and the model drawn on them.
 #include "MainWindow.h"

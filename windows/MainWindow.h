@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window: the year as twelve month grids, the time line, the year
 // selection, the menus and the tray icon. It shows the model and changes it;

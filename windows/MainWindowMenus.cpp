@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's menus, its tray icon, the views and the ways out.
 #include "Handler.h"
 #include "MainWindow.h"

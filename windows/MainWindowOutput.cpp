@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's output commands: printing the ordinary and the cube
 // calendar, saving the year as a picture, saving the profile.
 #include "Dialogs.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The minimised view "Календарь(мин)": today's date, a running time line and
 // three buttons, standing in for the main window.

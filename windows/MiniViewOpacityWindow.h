@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The opacity window of the minimised view: a vertical slider 0..255 that
 // sets the view's blending directly.

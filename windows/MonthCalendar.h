@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The month calendar control of the small date dialogs: one month with
 // navigation, a selected date and optional week numbers. Assistive

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The splash screen: a borderless banner that fades out at start-up, then
 // makes way for the tips when they are switched on. Made once, at start.

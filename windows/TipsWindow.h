@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Полезный совет": fifteen tips from "tips.cal", stepped back and forth,
 // with a counter such as «7/15» in the caption.

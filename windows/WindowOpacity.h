@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A window's opacity following its setting in the model the way the settings'
 // switch and level act on it: the switch turns blending on or off at the

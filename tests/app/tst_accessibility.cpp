@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The program as a screen reader and a keyboard user meet it: the main
 // window's accessible tree, the value names, the keys of the grids, the menus

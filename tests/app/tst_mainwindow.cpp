@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window as the program creates it: start-up load, year view,
 // close-time save.
 #include "MonthGrid.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The clock control with an injected time: what a tick draws and repaints,
 // the digital cells, the 3-D hour marks, the font fit, the alarm.
 #include "ClockFace.h"

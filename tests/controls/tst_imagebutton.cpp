@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The image button: where bitmap and caption go, how it draws enabled and
 // disabled, its accelerator letter and its mouse events.
 #include "ImageButton.h"

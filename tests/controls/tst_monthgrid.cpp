@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The month grid: date elements, their failures, week start and selection;
 // its accessible table, keyboard and focus frame; today, holiday and
 // week-number marks.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings and profile files, read and written without any window.
 #include "CalendarFiles.h"
 #include "Convert.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The model without any window: what its changes announce, and the
 // close-time save written from it.
 #include "CalendarModel.h"

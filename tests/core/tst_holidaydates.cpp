@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Dates read from holiday entries, the iCalendar exchange and view.cal.
 #include "Errors.h"
 #include "HolidayDates.h"

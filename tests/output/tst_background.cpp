@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The background window: its state taken from the model, "Обзор",
 // "Применить", "OK", "Отмена" and the close box, and failing pictures.
 #include "BackgroundWindow.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cube calendar template: its net drawn where the cuts and folds go,
 // its filling from the model and its printing on one fitted page.
 #include "CalendarModel.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The year sheet: built from the model, the print-background option,
 // printing it through the scaling dialog, and saving it as a picture.
 #include "CalendarModel.h"

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the output layer adds to the year: the grids' marks on the year sheet
 // and the cube template, the year as PDF or SVG, and the print previews.

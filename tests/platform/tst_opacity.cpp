@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A window's constant opacity: set where the platform can, kept while off,
 // left alone on Wayland.
 #include "Widgets.h"

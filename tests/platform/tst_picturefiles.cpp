@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Picture files: written and read back by us and by other readers, and
 // damaged files that must fail with a message instead of a crash.
 #include "Dialogs.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One running copy per folder, and the ends that do not come through the
 // close box: a second start hands over, a killed copy's lock does not count,
 // and SIGTERM or SIGHUP becomes a Qt signal.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Conversions and text files every other file of the program relies on.
 #include "Colours.h"
 #include "Convert.h"

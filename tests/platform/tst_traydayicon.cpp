@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The live tray icon: the day drawn on the calendar, the tooltip, and the
 // wait until the next day.
 #include "TrayDayIcon.h"

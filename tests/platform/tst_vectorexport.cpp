@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Vector saves: the PDF page is A4 landscape with the picture fitted and its
 // text real text in embedded fonts; the SVG keeps text as <text>.
 #include "Errors.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The go-to-date dialog: entering a date, wrong dates, resetting, week start.
 #include "CalendarModel.h"
 #include "FakeServices.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The page "Праздники" and the edit window, driven as the user drives them.
 #include "CalendarModel.h"
 #include "FakeServices.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Holiday entries and profile names as text: ordering, what a profile can
 // keep, and which files count as profiles.
 #include "Holidays.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The page "Профили" and "Сохранить изменения" on real files in a fresh
 // program folder.
 #include "CalendarModel.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings window as a whole: its pages, the week-start and
 // print-background options as a view of the model, the holiday list filled
 // from the profile, and "Фон и подписи" opening the background window.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Window transparency: "transp.cal" and the page's switches and levels as a
 // view of the model's four opacity settings.
 #include "CalendarModel.h"

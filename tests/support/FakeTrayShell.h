@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A notification area for tests: records what it is asked to do in a log
 // that outlives it (the tray icon owns its shell).

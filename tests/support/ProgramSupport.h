@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The whole program for app-level tests: the application started in a test
 // folder, with its windows reachable by role and their controls by name.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One running program for a whole test case: started in a fresh folder with
 // messages recorded, and the splash fade held, so that no tips window turns

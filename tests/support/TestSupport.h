@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Test helpers: a dialog seam that records messages and scripts answers, and
 // a fresh program folder with every window created in the program's order.

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Today and the holidays on the toolkit's month calendars, following the
 // model's options, today and entries, and the month shown.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The small date dialogs: field differences, closing the one-month window and
 // the exit bar's answers.
 #include "CalendarModel.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floating clock window: its frame, its clock, its opacity, ticking only
 // while shown, hiding on close.
 #include "CalendarModel.h"

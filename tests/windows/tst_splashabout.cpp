@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The splash screen at start-up, its fade deciding the tips, and About.
 #include "AboutWindow.h"
 #include "CalendarModel.h"

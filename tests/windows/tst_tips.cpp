@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tips of the day: where "tips.cal" is read from, the first tip, stepping,
 // and the file that ships with the program.
 #include "CalendarModel.h"
