@@ -213,6 +213,9 @@ void MainWindow::createMonths()
         m_monthIcons[i]->setStretch(false);
     }
     m_grids[QDate::currentDate().month() - 1]->setFontColor(clRed);
+    // The keyboard starts on this month's grid, ready for the arrows and read
+    // as a table, and no text caret blinks while the window sits idle.
+    m_grids[QDate::currentDate().month() - 1]->setFocus(Qt::OtherFocusReason);
     m_backgroundImage->lower();
 }
 

@@ -54,6 +54,8 @@ void MainWindowTest::firstStart()
     const int year = QDate::currentDate().year();
     for (int k = 0; k < 12; ++k)
         QCOMPARE(program.main()->grids()[k]->date(), QDate(year, k + 1, 1));
+    // The keyboard starts on this month's grid.
+    QCOMPARE(program.main()->focusWidget(), program.main()->grids()[QDate::currentDate().month() - 1]);
     QVERIFY(program.control<QAction>("actionShowTips")->isChecked());
     QVERIFY(program.control<QAction>("actionShowSplash")->isChecked());
     QVERIFY(program.model().background().colourMode);
