@@ -4,20 +4,38 @@
 
 #include <QCryptographicHash>
 #include <QDir>
-#include <QLocalServer>
-#include <QLocalSocket>
+#include <QSocketNotifier>
 #include <QThread>
 
+#include <cerrno>
+#include <cstring>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
+
+// A plain local socket: the toolkit's network module would cost more memory
+// at every start than the whole rest of this feature.
 
 namespace {
 
 const QByteArray kActivate = QByteArrayLiteral("activate\n");
-constexpr int kWaitMs = 1000;
 // The running copy takes its lock a moment before it listens: a second start
 // in that moment tries again.
 constexpr int kConnectAttempts = 5;
 constexpr int kRetryMs = 100;
+
+// False when the path does not fit a socket address.
+bool makeAddress(const QString &path, sockaddr_un &address)
+{
+    const QByteArray name = QFile::encodeName(path);
+    std::memset(&address, 0, sizeof address);
+    address.sun_family = AF_UNIX;
+    if (name.size() >= int(sizeof address.sun_path))
+        return false;
+    std::memcpy(address.sun_path, name.constData(), size_t(name.size()));
+    return true;
+}
 
 } // namespace
 
@@ -29,7 +47,13 @@ SingleInstance::SingleInstance(const QString &dataFolder, QObject *parent)
     m_lock.setStaleLockTime(0);
 }
 
-SingleInstance::~SingleInstance() = default;
+SingleInstance::~SingleInstance()
+{
+    if (m_listenFd < 0)
+        return;
+    ::close(m_listenFd);
+    ::unlink(QFile::encodeName(socketPath()).constData());
+}
 
 QString SingleInstance::serverName(const QString &dataFolder)
 {
@@ -42,6 +66,11 @@ QString SingleInstance::serverName(const QString &dataFolder)
     const QByteArray key = folder.toUtf8() + '\0' + QByteArray::number(::getuid());
     const QByteArray hash = QCryptographicHash::hash(key, QCryptographicHash::Sha256).toHex();
     return QStringLiteral("dayrail-") + QString::fromLatin1(hash.left(24));
+}
+
+QString SingleInstance::socketPath() const
+{
+    return QDir::tempPath() + QLatin1Char('/') + serverName(m_folder);
 }
 
 bool SingleInstance::tryBecomePrimary()
@@ -63,56 +92,75 @@ bool SingleInstance::tryBecomePrimary()
 
 void SingleInstance::listen()
 {
-    const QString name = serverName(m_folder);
-    m_server = new QLocalServer(this);
-    m_server->setSocketOptions(QLocalServer::UserAccessOption);
-    // The lock is ours, so a socket of this name was left by a copy that was
-    // killed.
-    QLocalServer::removeServer(name);
-    connect(m_server, &QLocalServer::newConnection, this, &SingleInstance::takeConnection);
+    sockaddr_un address;
+    const QString path = socketPath();
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    bool listening = fd >= 0 && makeAddress(path, address);
+    if (listening) {
+        // The lock is ours, so a socket of this name was left by a copy that
+        // was killed.
+        ::unlink(address.sun_path);
+        // Only this user may connect.
+        const mode_t previous = ::umask(0077);
+        listening = ::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0;
+        ::umask(previous);
+        listening = listening && ::listen(fd, 4) == 0;
+    }
     // Without the socket the program still runs; only a second start cannot
     // bring it to the front.
-    if (!m_server->listen(name))
-        qWarning("SingleInstance: cannot listen on %s: %s", qPrintable(name),
-                 qPrintable(m_server->errorString()));
+    if (!listening) {
+        qWarning("SingleInstance: cannot listen on %s: %s", qPrintable(path), std::strerror(errno));
+        if (fd >= 0)
+            ::close(fd);
+        return;
+    }
+    m_listenFd = fd;
+    auto *notifier = new QSocketNotifier(fd, QSocketNotifier::Read, this);
+    connect(notifier, &QSocketNotifier::activated, this, &SingleInstance::takeConnection);
 }
 
 void SingleInstance::takeConnection()
 {
-    while (QLocalSocket *socket = m_server->nextPendingConnection()) {
-        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        connect(socket, &QLocalSocket::readyRead, this, [this, socket] { readRequest(socket); });
-        readRequest(socket);
+    int fd;
+    while ((fd = ::accept4(m_listenFd, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK)) >= 0) {
+        auto *notifier = new QSocketNotifier(fd, QSocketNotifier::Read, this);
+        connect(notifier, &QSocketNotifier::activated, this,
+                [this, fd, notifier] { readRequest(fd, notifier); });
     }
 }
 
-void SingleInstance::readRequest(QLocalSocket *socket)
+void SingleInstance::readRequest(int fd, QSocketNotifier *notifier)
 {
-    if (!socket->canReadLine()) {
-        // A request is one short line; anything longer is no request of ours.
-        if (socket->bytesAvailable() > kActivate.size())
-            socket->abort();
+    // A request is one short line sent at once; anything else is no request
+    // of ours. Each connection is read once and closed.
+    char buffer[16];
+    const ssize_t got = ::recv(fd, buffer, sizeof buffer, 0);
+    if (got < 0 && (errno == EAGAIN || errno == EINTR))
         return;
-    }
-    const QByteArray request = socket->readLine(kActivate.size() + 1);
-    socket->disconnectFromServer();
-    if (request == kActivate)
+    notifier->setEnabled(false);
+    notifier->deleteLater();
+    ::close(fd);
+    if (got == kActivate.size() && QByteArray(buffer, int(got)) == kActivate)
         emit activationRequested();
 }
 
 bool SingleInstance::askPrimaryToActivate() const
 {
+    sockaddr_un address;
+    if (!makeAddress(socketPath(), address))
+        return false;
     for (int attempt = 0; attempt < kConnectAttempts; ++attempt) {
         if (attempt > 0)
             QThread::msleep(kRetryMs);
-        QLocalSocket socket;
-        socket.connectToServer(serverName(m_folder));
-        if (!socket.waitForConnected(kWaitMs))
-            continue;
-        socket.write(kActivate);
-        const bool sent = socket.waitForBytesWritten(kWaitMs) || socket.bytesToWrite() == 0;
-        socket.disconnectFromServer();
-        return sent;
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        if (fd < 0)
+            return false;
+        bool sent = ::connect(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0;
+        sent = sent && ::send(fd, kActivate.constData(), size_t(kActivate.size()), MSG_NOSIGNAL) ==
+                           kActivate.size();
+        ::close(fd);
+        if (sent)
+            return true;
     }
     return false;
 }

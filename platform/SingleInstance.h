@@ -10,8 +10,7 @@
 #include <QString>
 #include <memory>
 
-class QLocalServer;
-class QLocalSocket;
+class QSocketNotifier;
 
 class SingleInstance : public QObject {
     Q_OBJECT
@@ -28,7 +27,7 @@ public:
     // the request (false when it could not be reached, say another user's).
     bool handedOver() const { return m_handedOver; }
 
-    // The socket name this folder's copy listens on.
+    // The socket name this folder's copy listens on, in the temporary folder.
     static QString serverName(const QString &dataFolder);
     static QString lockFileName() { return QStringLiteral(".dayrail.lock"); }
 
@@ -37,13 +36,14 @@ signals:
     void activationRequested();
 
 private:
+    QString socketPath() const;
     void listen();
     void takeConnection();
-    void readRequest(QLocalSocket *socket);
+    void readRequest(int fd, QSocketNotifier *notifier);
     bool askPrimaryToActivate() const;
 
     QString m_folder;
     QLockFile m_lock;
-    QLocalServer *m_server = nullptr;
+    int m_listenFd = -1;
     bool m_handedOver = false;
 };
