@@ -239,8 +239,8 @@ void TestMenus::views()
         window(name)->setVisible(before.contains(name));
     m_dialogs->clear();
     if (command == QLatin1String("click")) {
-        m_program->main()->trayIcon()->handleMessage(TrayMessage::LButtonDown);
-        m_program->main()->trayIcon()->handleMessage(TrayMessage::LButtonUp);
+        m_program->main()->trayIcon()->handleMessage(TrayMessage::LeftPress);
+        m_program->main()->trayIcon()->handleMessage(TrayMessage::LeftRelease);
     } else {
         action(qPrintable(command))->trigger();
     }
