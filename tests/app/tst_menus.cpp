@@ -425,7 +425,7 @@ void TestMenus::exitWindowLayout()
     QVERIFY(exitBar()->findChild<ImageView *>("icon")->hasPicture() &&
             exitBar()->findChild<ImageView *>("banner")->hasPicture());
     for (const char *name : {"exitButton", "mainWindowButton", "closeButton"})
-        QVERIFY(!exitBar()->findChild<ImageButton *>(name)->Bitmap().isNull() &&
+        QVERIFY(!exitBar()->findChild<ImageButton *>(name)->bitmap().isNull() &&
                 exitBar()->findChild<ImageButton *>(name)->height() == 25);
 }
 
