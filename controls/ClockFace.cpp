@@ -5,6 +5,7 @@
 #include "Errors.h"
 #include "Handler.h"
 #include "RussianText.h"
+#include "SpokenValue.h"
 #include "TimeChange.h"
 
 #include <QEvent>
@@ -55,6 +56,7 @@ ClockFace::ClockFace(QWidget *parent) : QWidget(parent)
     m_timer->setInterval(450);
     m_timer->setTickHandler([this](QObject *) { tick(); });
     m_shownTime = reduceTime(currentTime());
+    speakTime();
     bindHandler(&SystemTimeWatcher::instance(), &SystemTimeWatcher::changed, this,
                 &ClockFace::handleSystemTimeChange);
 }
@@ -358,7 +360,19 @@ void ClockFace::raiseAlarm()
 void ClockFace::handleSystemTimeChange()
 {
     invalidate();
+    speakTime();
     checkAlarm();
+}
+
+void ClockFace::speakTime()
+{
+    // The digital line's text in either mode: a screen reader reads the time
+    // as the settings show it, and a name that changes once a second at most
+    // is announced no more often.
+    const DigitalReading shown =
+        digitalReading(currentTime(), m_leadingZero, m_secondsShown, m_twelveHour,
+                       russianLocale().amText(), russianLocale().pmText());
+    speakValue(this, shown.text);
 }
 
 // --- the tick ---------------------------------------------------------------
@@ -379,5 +393,6 @@ void ClockFace::tick()
         if (!m_lastTickArea.isEmpty())
             update(m_lastTickArea);
     }
+    speakTime();
     checkAlarm();
 }

@@ -3,7 +3,8 @@
 #pragma once
 // ClockFace: the time as an analog dial or a digital line, kept up to date by
 // its own 450 ms timer. The picture lives in an offscreen image; a tick draws
-// only what changed into it and repaints just that area.
+// only what changed into it and repaints just that area. Its accessible name
+// is the time it shows; a heading belongs in the accessible description.
 #include "ClockGeometry.h"
 #include "Colours.h"
 #include "TickTimer.h"
@@ -78,7 +79,7 @@ public:
     void completeSetup();
     // Asks for a full paint.
     void invalidate();
-    // One tick of the timer: draw what changed, then test the alarm.
+    // One tick of the timer: draw what changed, rename, then test the alarm.
     void tick();
     void checkAlarm();
     // A change of the system time.
@@ -117,6 +118,8 @@ private:
     void realign();
     void fitFont(const clockgeo::Rect &r);
     void rearmAlarm();
+    // Names the clock by the time it shows, for screen readers.
+    void speakTime();
     void setAlarmElement(int hour, int minute, int second);
     void invalidateAndRealign();
 

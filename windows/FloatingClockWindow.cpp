@@ -31,7 +31,7 @@ FloatingClockWindow::FloatingClockWindow(CalendarModel &model, WindowServices &s
 
     m_clock = place(new ClockFace(this), 0, 0, 113, 105);
     m_clock->setObjectName(QStringLiteral("clock"));
-    m_clock->setAccessibleName(QStringLiteral("Часы"));
+    m_clock->setAccessibleDescription(QStringLiteral("Часы"));
     // Ticks only while shown.
     m_clock->timer()->setEnabled(false);
     QFont face = font();

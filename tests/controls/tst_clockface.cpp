@@ -3,6 +3,7 @@
 // The clock control with an injected time: what a tick draws and repaints,
 // the digital cells, the 3-D hour marks, the font fit, the alarm.
 #include "ClockFace.h"
+#include "RussianText.h"
 #include "TimeChange.h"
 
 #include <QGuiApplication>
@@ -93,6 +94,7 @@ private slots:
     void alarmFiresOncePerDay_data();
     void alarmFiresOncePerDay();
     void alarmElementsOutOfRange();
+    void namedByTheTimeItShows();
 };
 
 void ClockFaceTest::secondTickTouchesOnlyTheSecondHand()
@@ -338,6 +340,25 @@ void ClockFaceTest::alarmElementsOutOfRange()
     refused(&ClockFace::setAlarmMinute, 60, "7:60:15");
     refused(&ClockFace::setAlarmSecond, 60, "7:30:60");
     refused(&ClockFace::setAlarmMinute, -1, "7:-1:15");
+}
+
+void ClockFaceTest::namedByTheTimeItShows()
+{
+    // What a screen reader reads: the time as the digital line would show it,
+    // in either mode, following the ticks and the format.
+    Clock c(QTime(9, 5, 7), ClockStyle::Analog, QSize(100, 100));
+    QCOMPARE(c.clock.accessibleName(), QStringLiteral("9:05:07"));
+    c.tickTo(QTime(9, 5, 8));
+    QCOMPARE(c.clock.accessibleName(), QStringLiteral("9:05:08"));
+    c.clock.setSecondsShown(false);
+    c.clock.setTwelveHour(true);
+    c.clock.setShowMode(ClockStyle::Digital);
+    c.tickTo(QTime(21, 6, 0));
+    QCOMPARE(c.clock.accessibleName(), QStringLiteral("9:06 ") + russianLocale().pmText());
+    // A change of the system time renames at once, without waiting for a tick.
+    c.now = QTime(10, 0, 0);
+    SystemTimeWatcher::instance().notifyChanged();
+    QCOMPARE(c.clock.accessibleName(), QStringLiteral("10:00 ") + russianLocale().amText());
 }
 
 QTEST_MAIN(ClockFaceTest)

@@ -56,6 +56,9 @@ void TestFloatingClock::windowAndClockAsSetUp()
     QCOMPARE(m_clock->innerBevel(), PanelBevel::Lowered);
     QCOMPARE(m_clock->bevelWidth(), 1);
     QCOMPARE(m_clock->timer()->interval(), 450u);
+    // Read as the time it shows, headed «Часы».
+    QCOMPARE(m_clock->accessibleDescription(), QStringLiteral("Часы"));
+    QVERIFY(!m_clock->accessibleName().isEmpty());
 }
 
 void TestFloatingClock::opacityFollowsTheSettings()
