@@ -56,10 +56,10 @@ double wallSeconds()
 void measureTicks(ClockStyle mode, const char *name, int ticks)
 {
     ClockFace clock;
-    clock.timer()->SetEnabled(false);
+    clock.timer()->setEnabled(false);
     QTime now(10, 0, 0);
-    clock.SetOnGetTime([&](QObject *, QTime &time) { time = now; });
-    clock.SetShowMode(mode);
+    clock.setTimeSource([&](QObject *, QTime &time) { time = now; });
+    clock.setShowMode(mode);
     clock.resize(113, 105);
     clock.show();
     QCoreApplication::processEvents(); // the first, full paint
@@ -69,7 +69,7 @@ void measureTicks(ClockStyle mode, const char *name, int ticks)
     for (int i = 0; i < ticks; ++i) {
         now = now.addSecs(1);
         const double start = threadCpuSeconds();
-        clock.HandleTick();
+        clock.tick();
         const double drawn = threadCpuSeconds();
         QCoreApplication::processEvents(); // the repaint of the changed area
         const double repainted = threadCpuSeconds();
@@ -155,8 +155,8 @@ int main(int argc, char *argv[])
 
     if (mode == QLatin1String("ticks")) {
         const int ticks = count > 0 ? count : 20000;
-        measureTicks(scAnalog, "analog", ticks);
-        measureTicks(scDigital, "digital", ticks);
+        measureTicks(ClockStyle::Analog, "analog", ticks);
+        measureTicks(ClockStyle::Digital, "digital", ticks);
         return 0;
     }
 

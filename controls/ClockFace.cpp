@@ -5,6 +5,7 @@
 #include "Errors.h"
 #include "Handler.h"
 #include "RussianText.h"
+#include "SpokenValue.h"
 #include "TimeChange.h"
 
 #include <QEvent>
@@ -41,22 +42,23 @@ namespace {
 
 int bevelInset(PanelBevel bevel, int width)
 {
-    return bevel == bvNone ? 0 : width;
+    return bevel == PanelBevel::NoBevel ? 0 : width;
 }
 
 } // namespace
 
 ClockFace::ClockFace(QWidget *parent) : QWidget(parent)
 {
-    setObjectName(QStringLiteral("RxClock"));
+    setObjectName(QStringLiteral("clockFace"));
     dialPoints(); // the process-wide set-up
     setAttribute(Qt::WA_OpaquePaintEvent);
     m_timer = new TickTimer(this);
-    m_timer->SetInterval(450);
-    m_timer->SetOnTimer([this](QObject *) { HandleTick(); });
-    m_shownTime = reduceTime(QueryTime());
+    m_timer->setInterval(450);
+    m_timer->setTickHandler([this](QObject *) { tick(); });
+    m_shownTime = reduceTime(currentTime());
+    speakTime();
     bindHandler(&SystemTimeWatcher::instance(), &SystemTimeWatcher::changed, this,
-                &ClockFace::WMTimeChange);
+                &ClockFace::handleSystemTimeChange);
 }
 
 ClockFace::~ClockFace()
@@ -66,24 +68,24 @@ ClockFace::~ClockFace()
     m_timer = nullptr;
 }
 
-QTime ClockFace::QueryTime()
+QTime ClockFace::currentTime()
 {
     QTime time = QTime::currentTime();
-    if (m_onGetTime) {
+    if (m_timeSource) {
         QTime replaced = time;
-        m_onGetTime(this, replaced);
+        m_timeSource(this, replaced);
         if (replaced.isValid())
             time = replaced;
     }
     return time;
 }
 
-void ClockFace::Loaded()
+void ClockFace::completeSetup()
 {
-    RearmAlarm();
+    rearmAlarm();
 }
 
-void ClockFace::Invalidate()
+void ClockFace::invalidate()
 {
     m_fullPending = true;
     update();
@@ -91,9 +93,9 @@ void ClockFace::Invalidate()
 
 void ClockFace::invalidateAndRealign()
 {
-    Invalidate();
+    invalidate();
     if (m_autoSize)
-        Realign();
+        realign();
 }
 
 // --- properties -------------------------------------------------------------
@@ -104,50 +106,50 @@ void ClockFace::setAlarmElement(int hour, int minute, int second)
         throw ConvertError(
             QStringLiteral("Неправильное время: %1:%2:%3").arg(hour).arg(minute).arg(second));
     m_alarmTime = QTime(hour, minute, second);
-    RearmAlarm();
+    rearmAlarm();
 }
 
-void ClockFace::SetAlarmHour(int hour)
+void ClockFace::setAlarmHour(int hour)
 {
-    setAlarmElement(hour, AlarmMinute(), AlarmSecond());
+    setAlarmElement(hour, alarmMinute(), alarmSecond());
 }
-void ClockFace::SetAlarmMinute(int minute)
+void ClockFace::setAlarmMinute(int minute)
 {
-    setAlarmElement(AlarmHour(), minute, AlarmSecond());
+    setAlarmElement(alarmHour(), minute, alarmSecond());
 }
-void ClockFace::SetAlarmSecond(int second)
+void ClockFace::setAlarmSecond(int second)
 {
-    setAlarmElement(AlarmHour(), AlarmMinute(), second);
+    setAlarmElement(alarmHour(), alarmMinute(), second);
 }
 
-void ClockFace::SetAutoSize(bool autoSize)
+void ClockFace::setAutoSize(bool autoSize)
 {
     if (autoSize == m_autoSize)
         return;
     m_autoSize = autoSize;
     if (autoSize) {
-        Invalidate();
-        Realign();
+        invalidate();
+        realign();
     }
 }
 
-void ClockFace::SetShowMode(ClockStyle mode)
+void ClockFace::setShowMode(ClockStyle mode)
 {
     if (mode == m_showMode)
         return;
     m_showMode = mode;
-    Invalidate();
+    invalidate();
 }
 
-void ClockFace::SetShowSeconds(bool show)
+void ClockFace::setSecondsShown(bool show)
 {
-    if (show == m_showSeconds)
+    if (show == m_secondsShown)
         return;
-    m_showSeconds = show;
+    m_secondsShown = show;
     invalidateAndRealign();
 }
 
-void ClockFace::SetTwelveHour(bool twelveHour)
+void ClockFace::setTwelveHour(bool twelveHour)
 {
     if (twelveHour == m_twelveHour)
         return;
@@ -155,12 +157,12 @@ void ClockFace::SetTwelveHour(bool twelveHour)
     invalidateAndRealign();
 }
 
-void ClockFace::SetLeadingZero(bool leadingZero)
+void ClockFace::setLeadingZero(bool leadingZero)
 {
     if (leadingZero == m_leadingZero)
         return;
     m_leadingZero = leadingZero;
-    Invalidate();
+    invalidate();
 }
 
 void ClockFace::setDotsColor(StoredColour colour)
@@ -168,7 +170,7 @@ void ClockFace::setDotsColor(StoredColour colour)
     if (colour == m_dotsColor)
         return;
     m_dotsColor = colour;
-    Invalidate();
+    invalidate();
 }
 
 StoredColour ClockFace::color() const
@@ -195,14 +197,14 @@ void ClockFace::setFontColor(StoredColour colour)
     setPalette(pal);
 }
 
-void ClockFace::SetCtl3D(bool ctl3D)
+void ClockFace::set3D(bool threeD)
 {
-    if (ctl3D == m_ctl3D)
+    if (threeD == m_is3D)
         return;
-    m_ctl3D = ctl3D;
-    Realign(); // the single border's edge is 3-D too
-    if (m_showMode == scAnalog || m_borderStyle == bsSingle)
-        Invalidate();
+    m_is3D = threeD;
+    realign(); // the single border's edge is 3-D too
+    if (m_showMode == ClockStyle::Analog || m_borderStyle == ClockBorder::Single)
+        invalidate();
 }
 
 namespace {
@@ -217,43 +219,43 @@ template <typename T> bool store(T &field, T value)
 
 } // namespace
 
-void ClockFace::SetBevelInner(PanelBevel bevel)
+void ClockFace::setInnerBevel(PanelBevel bevel)
 {
-    if (store(m_bevelInner, bevel)) {
-        Realign();
-        Invalidate();
+    if (store(m_innerBevel, bevel)) {
+        realign();
+        invalidate();
     }
 }
 
-void ClockFace::SetBevelOuter(PanelBevel bevel)
+void ClockFace::setOuterBevel(PanelBevel bevel)
 {
-    if (store(m_bevelOuter, bevel)) {
-        Realign();
-        Invalidate();
+    if (store(m_outerBevel, bevel)) {
+        realign();
+        invalidate();
     }
 }
 
-void ClockFace::SetBevelWidth(int width)
+void ClockFace::setBevelWidth(int width)
 {
     if (store(m_bevelWidth, qMax(1, width))) {
-        Realign();
-        Invalidate();
+        realign();
+        invalidate();
     }
 }
 
-void ClockFace::SetBorderWidth(int width)
+void ClockFace::setBorderWidth(int width)
 {
     if (store(m_borderWidth, qMax(0, width))) {
-        Realign();
-        Invalidate();
+        realign();
+        invalidate();
     }
 }
 
-void ClockFace::SetBorderStyle(ClockBorder style)
+void ClockFace::setBorderStyle(ClockBorder style)
 {
     if (store(m_borderStyle, style)) {
-        Realign();
-        Invalidate();
+        realign();
+        invalidate();
     }
 }
 
@@ -261,35 +263,36 @@ void ClockFace::SetBorderStyle(ClockBorder style)
 
 int ClockFace::borderEdge() const
 {
-    if (m_borderStyle == bsNone)
+    if (m_borderStyle == ClockBorder::NoBorder)
         return 0;
-    return m_ctl3D ? 2 : 1;
+    return m_is3D ? 2 : 1;
 }
 
-TRect ClockFace::clientArea() const
+Rect ClockFace::clientArea() const
 {
     const int e = borderEdge();
     return {e, e, width() - e, height() - e};
 }
 
-TRect ClockFace::digitalArea() const
+Rect ClockFace::digitalArea() const
 {
-    const int inset = m_borderWidth + bevelInset(m_bevelOuter, m_bevelWidth) +
-                      bevelInset(m_bevelInner, m_bevelWidth);
+    const int inset = m_borderWidth + bevelInset(m_outerBevel, m_bevelWidth) +
+                      bevelInset(m_innerBevel, m_bevelWidth);
     return clientArea().shrunk(inset, inset);
 }
 
-void ClockFace::Realign()
+void ClockFace::realign()
 {
-    const TRect r = clientArea();
-    m_faceRect = FitFace(
-        faceArea(r, m_borderWidth, m_bevelWidth, m_bevelOuter != bvNone, m_bevelInner != bvNone),
-        screenDensity());
+    const Rect r = clientArea();
+    m_faceRect =
+        fitFace(faceArea(r, m_borderWidth, m_bevelWidth, m_outerBevel != PanelBevel::NoBevel,
+                         m_innerBevel != PanelBevel::NoBevel),
+                screenDensity());
     if (m_autoSize)
-        FitFont(r);
+        fitFont(r);
 }
 
-void ClockFace::FitFont(const TRect &r)
+void ClockFace::fitFont(const Rect &r)
 {
     if (m_fitting)
         return;
@@ -298,7 +301,7 @@ void ClockFace::FitFont(const TRect &r)
     const QFontMetrics fm(sized);
     const QString am = russianLocale().amText();
     const QString pm = russianLocale().pmText();
-    const QString sample = fitFontSample(m_showSeconds, m_twelveHour, am, fm.horizontalAdvance(am),
+    const QString sample = fitFontSample(m_secondsShown, m_twelveHour, am, fm.horizontalAdvance(am),
                                          pm, fm.horizontalAdvance(pm));
     const std::optional<int> height =
         fitFontHeight(r.width(), r.height(), fm.horizontalAdvance(sample));
@@ -314,8 +317,8 @@ void ClockFace::FitFont(const TRect &r)
 void ClockFace::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    Realign();
-    Invalidate();
+    realign();
+    invalidate();
 }
 
 void ClockFace::changeEvent(QEvent *event)
@@ -324,59 +327,72 @@ void ClockFace::changeEvent(QEvent *event)
     switch (event->type()) {
     case QEvent::FontChange:
     case QEvent::LocaleChange: invalidateAndRealign(); break;
-    case QEvent::PaletteChange: Invalidate(); break;
+    case QEvent::PaletteChange: invalidate(); break;
     default: break;
     }
 }
 
 // --- alarm ------------------------------------------------------------------
 
-void ClockFace::RearmAlarm()
+void ClockFace::rearmAlarm()
 {
-    m_alarmArmed = alarmRearmed(m_alarmTime, QueryTime());
+    m_alarmArmed = alarmRearmed(m_alarmTime, currentTime());
 }
 
-void ClockFace::TestAlarm()
+void ClockFace::checkAlarm()
 {
-    const QTime now = QueryTime();
-    if (m_alarmEnabled && AlarmMatches(m_alarmTime, now)) {
+    const QTime now = currentTime();
+    if (m_alarmEnabled && alarmMatches(m_alarmTime, now)) {
         if (m_alarmArmed) {
             m_alarmArmed = false;
-            DoAlarm();
+            raiseAlarm();
         }
         return;
     }
     m_alarmArmed = alarmRearmed(m_alarmTime, now);
 }
 
-void ClockFace::DoAlarm()
+void ClockFace::raiseAlarm()
 {
-    if (m_onAlarm)
-        m_onAlarm(this);
+    emit alarmTriggered();
 }
 
-void ClockFace::WMTimeChange()
+void ClockFace::handleSystemTimeChange()
 {
-    Invalidate();
-    TestAlarm();
+    invalidate();
+    speakTime();
+    checkAlarm();
+}
+
+void ClockFace::speakTime()
+{
+    // The digital line's text in either mode: a screen reader reads the time
+    // as the settings show it, and a name that changes once a second at most
+    // is announced no more often.
+    const DigitalReading shown =
+        digitalReading(currentTime(), m_leadingZero, m_secondsShown, m_twelveHour,
+                       russianLocale().amText(), russianLocale().pmText());
+    speakValue(this, shown.text);
 }
 
 // --- the tick ---------------------------------------------------------------
 
-void ClockFace::HandleTick()
+void ClockFace::tick()
 {
     m_lastTickArea = QRect();
     if (m_fullPending || !isVisible() || m_picture.size() != size()) {
         // Nothing on screen to keep in step: the next full paint draws afresh.
-        m_shownTime = reduceTime(QueryTime());
+        m_shownTime = reduceTime(currentTime());
         m_fullPending = true;
     } else {
         QPainter p(&m_picture);
-        m_lastTickArea = m_showMode == scAnalog ? PaintAnalog(p, Paint::Update)
-                                                : PaintDigital(p, digitalArea(), Paint::Update);
+        m_lastTickArea = m_showMode == ClockStyle::Analog
+                             ? paintAnalog(p, Paint::Update)
+                             : paintDigital(p, digitalArea(), Paint::Update);
         p.end();
         if (!m_lastTickArea.isEmpty())
             update(m_lastTickArea);
     }
-    TestAlarm();
+    speakTime();
+    checkAlarm();
 }

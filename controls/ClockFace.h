@@ -3,7 +3,8 @@
 #pragma once
 // ClockFace: the time as an analog dial or a digital line, kept up to date by
 // its own 450 ms timer. The picture lives in an offscreen image; a tick draws
-// only what changed into it and repaints just that area.
+// only what changed into it and repaints just that area. Its accessible name
+// is the time it shows; a heading belongs in the accessible description.
 #include "ClockGeometry.h"
 #include "Colours.h"
 #include "TickTimer.h"
@@ -13,9 +14,9 @@
 #include <QWidget>
 #include <functional>
 
-enum ClockStyle { scDigital, scAnalog };
-enum PanelBevel { bvNone, bvLowered, bvRaised, bvSpace };
-enum ClockBorder { bsNone, bsSingle };
+enum class ClockStyle { Digital, Analog };
+enum class PanelBevel { NoBevel, Lowered, Raised, Space };
+enum class ClockBorder { NoBorder, Single };
 
 // May replace the time the clock shows and tests.
 using TimeSource = std::function<void(QObject *sender, QTime &time)>;
@@ -28,27 +29,27 @@ public:
     explicit ClockFace(QWidget *parent = nullptr);
     ~ClockFace() override;
 
-    bool AlarmEnabled() const { return m_alarmEnabled; }
-    void SetAlarmEnabled(bool enabled) { m_alarmEnabled = enabled; }
-    int AlarmHour() const { return m_alarmTime.hour(); }
-    int AlarmMinute() const { return m_alarmTime.minute(); }
-    int AlarmSecond() const { return m_alarmTime.second(); }
+    bool isAlarmEnabled() const { return m_alarmEnabled; }
+    void setAlarmEnabled(bool enabled) { m_alarmEnabled = enabled; }
+    int alarmHour() const { return m_alarmTime.hour(); }
+    int alarmMinute() const { return m_alarmTime.minute(); }
+    int alarmSecond() const { return m_alarmTime.second(); }
     // Throw ConvertError and keep the alarm time when the result is no time of day.
-    void SetAlarmHour(int hour);
-    void SetAlarmMinute(int minute);
-    void SetAlarmSecond(int second);
-    QTime AlarmTime() const { return m_alarmTime; }
+    void setAlarmHour(int hour);
+    void setAlarmMinute(int minute);
+    void setAlarmSecond(int second);
+    QTime alarmTime() const { return m_alarmTime; }
 
-    bool AutoSize() const { return m_autoSize; }
-    void SetAutoSize(bool autoSize);
-    ClockStyle ShowMode() const { return m_showMode; }
-    void SetShowMode(ClockStyle mode);
-    bool ShowSeconds() const { return m_showSeconds; }
-    void SetShowSeconds(bool show);
-    bool TwelveHour() const { return m_twelveHour; }
-    void SetTwelveHour(bool twelveHour);
-    bool LeadingZero() const { return m_leadingZero; }
-    void SetLeadingZero(bool leadingZero);
+    bool autoSize() const { return m_autoSize; }
+    void setAutoSize(bool autoSize);
+    ClockStyle showMode() const { return m_showMode; }
+    void setShowMode(ClockStyle mode);
+    bool secondsShown() const { return m_secondsShown; }
+    void setSecondsShown(bool show);
+    bool isTwelveHour() const { return m_twelveHour; }
+    void setTwelveHour(bool twelveHour);
+    bool hasLeadingZero() const { return m_leadingZero; }
+    void setLeadingZero(bool leadingZero);
     StoredColour dotsColor() const { return m_dotsColor; }
     void setDotsColor(StoredColour colour);
 
@@ -57,50 +58,53 @@ public:
     void setColor(StoredColour colour);
     StoredColour fontColor() const;
     void setFontColor(StoredColour colour);
-    bool Ctl3D() const { return m_ctl3D; }
-    void SetCtl3D(bool ctl3D);
-    PanelBevel BevelInner() const { return m_bevelInner; }
-    void SetBevelInner(PanelBevel bevel);
-    PanelBevel BevelOuter() const { return m_bevelOuter; }
-    void SetBevelOuter(PanelBevel bevel);
-    int BevelWidth() const { return m_bevelWidth; }
-    void SetBevelWidth(int width);
-    int BorderWidth() const { return m_borderWidth; }
-    void SetBorderWidth(int width);
-    ClockBorder BorderStyle() const { return m_borderStyle; }
-    void SetBorderStyle(ClockBorder style);
+    bool is3D() const { return m_is3D; }
+    void set3D(bool threeD);
+    PanelBevel innerBevel() const { return m_innerBevel; }
+    void setInnerBevel(PanelBevel bevel);
+    PanelBevel outerBevel() const { return m_outerBevel; }
+    void setOuterBevel(PanelBevel bevel);
+    int bevelWidth() const { return m_bevelWidth; }
+    void setBevelWidth(int width);
+    int borderWidth() const { return m_borderWidth; }
+    void setBorderWidth(int width);
+    ClockBorder borderStyle() const { return m_borderStyle; }
+    void setBorderStyle(ClockBorder style);
 
-    void SetOnAlarm(TickHandler handler) { m_onAlarm = std::move(handler); }
-    void SetOnGetTime(TimeSource handler) { m_onGetTime = std::move(handler); }
+    void setTimeSource(TimeSource source) { m_timeSource = std::move(source); }
 
-    // The current time of day, or what OnGetTime makes of it.
-    virtual QTime QueryTime();
+    // The current time of day, or what the time source makes of it.
+    virtual QTime currentTime();
     // After the stored properties are set.
-    void Loaded();
+    void completeSetup();
     // Asks for a full paint.
-    void Invalidate();
-    // One tick of the timer: draw what changed, then test the alarm.
-    void HandleTick();
-    void TestAlarm();
+    void invalidate();
+    // One tick of the timer: draw what changed, rename, then test the alarm.
+    void tick();
+    void checkAlarm();
     // A change of the system time.
-    void WMTimeChange();
+    void handleSystemTimeChange();
 
     // What the tools and tests look at.
     TickTimer *timer() const { return m_timer; }
     const QImage &picture() const { return m_picture; }
     QRect lastTickArea() const { return m_lastTickArea; }
     clockgeo::ShownTime shownTime() const { return m_shownTime; }
-    clockgeo::TRect FaceRect() const { return m_faceRect; }
-    int FaceRadius() const { return m_dial.radius; }
-    QPoint FaceCentre() const { return m_dial.centre; }
-    bool AlarmArmed() const { return m_alarmArmed; }
-    bool fullPaintPending() const { return m_fullPending; }
+    clockgeo::Rect faceRect() const { return m_faceRect; }
+    int faceRadius() const { return m_dial.radius; }
+    QPoint faceCentre() const { return m_dial.centre; }
+    bool isAlarmArmed() const { return m_alarmArmed; }
+    bool isFullPaintPending() const { return m_fullPending; }
     // Inside the border edge: where the panel draws.
-    clockgeo::TRect clientArea() const;
+    clockgeo::Rect clientArea() const;
+
+signals:
+    // The alarm time has come, once a day while the alarm is enabled.
+    void alarmTriggered();
 
 protected:
-    // Raises the alarm event; a descendant may override it.
-    virtual void DoAlarm();
+    // Emits alarmTriggered; a descendant may override it.
+    virtual void raiseAlarm();
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void changeEvent(QEvent *event) override;
@@ -111,44 +115,45 @@ private:
     static const clockgeo::DialTable &dialPoints();
     enum class Paint { Full, Update };
 
-    void Realign();
-    void FitFont(const clockgeo::TRect &r);
-    void RearmAlarm();
+    void realign();
+    void fitFont(const clockgeo::Rect &r);
+    void rearmAlarm();
+    // Names the clock by the time it shows, for screen readers.
+    void speakTime();
     void setAlarmElement(int hour, int minute, int second);
     void invalidateAndRealign();
 
     void paintWhole();
-    clockgeo::TRect PaintFrame(QPainter &p);
-    QRect PaintAnalog(QPainter &p, Paint mode);
-    void PaintDial(QPainter &p);
-    QRect PaintHand(QPainter &p, int index, clockgeo::Hand hand, const QColor &colour);
-    QRect ToggleSecondHand(QPainter &p, int second);
-    QRect PaintDigital(QPainter &p, const clockgeo::TRect &r, Paint mode);
-    clockgeo::TRect digitalArea() const;
+    clockgeo::Rect paintFrame(QPainter &p);
+    QRect paintAnalog(QPainter &p, Paint mode);
+    void paintDial(QPainter &p);
+    QRect paintHand(QPainter &p, int index, clockgeo::Hand hand, const QColor &colour);
+    QRect toggleSecondHand(QPainter &p, int second);
+    QRect paintDigital(QPainter &p, const clockgeo::Rect &r, Paint mode);
+    clockgeo::Rect digitalArea() const;
     int borderEdge() const;
 
     TickTimer *m_timer = nullptr;
     bool m_autoSize = false;
-    ClockStyle m_showMode = scDigital;
+    ClockStyle m_showMode = ClockStyle::Digital;
     bool m_twelveHour = false;
     bool m_leadingZero = true;
-    bool m_showSeconds = true;
+    bool m_secondsShown = true;
     QTime m_alarmTime{0, 0};
     bool m_alarmEnabled = false;
     StoredColour m_dotsColor = clTeal;
     bool m_alarmArmed = true;
     clockgeo::ShownTime m_shownTime;
-    clockgeo::TRect m_faceRect;
+    clockgeo::Rect m_faceRect;
     clockgeo::DialLayout m_dial;
-    TimeSource m_onGetTime;
-    TickHandler m_onAlarm;
+    TimeSource m_timeSource;
 
-    bool m_ctl3D = true;
-    PanelBevel m_bevelInner = bvLowered;
-    PanelBevel m_bevelOuter = bvRaised;
+    bool m_is3D = true;
+    PanelBevel m_innerBevel = PanelBevel::Lowered;
+    PanelBevel m_outerBevel = PanelBevel::Raised;
     int m_bevelWidth = 1;
     int m_borderWidth = 0;
-    ClockBorder m_borderStyle = bsNone;
+    ClockBorder m_borderStyle = ClockBorder::NoBorder;
 
     QImage m_picture;
     bool m_fullPending = true;

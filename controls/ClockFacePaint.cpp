@@ -16,7 +16,7 @@ namespace {
 
 // Top and left edges in one colour, bottom and right in the other; the
 // rectangle shrinks by the width.
-void frame3D(QPainter &p, TRect &r, const QColor &topLeft, const QColor &bottomRight, int width)
+void frame3D(QPainter &p, Rect &r, const QColor &topLeft, const QColor &bottomRight, int width)
 {
     for (int i = 0; i < width && r.width() > 0 && r.height() > 0; ++i) {
         p.fillRect(r.left, r.top, r.width() - 1, 1, topLeft);
@@ -47,77 +47,77 @@ void ClockFace::paintWhole()
     if (m_picture.isNull())
         return;
     QPainter p(&m_picture);
-    const TRect r = PaintFrame(p);
-    if (m_showMode == scDigital)
-        PaintDigital(p, r, Paint::Full);
+    const Rect r = paintFrame(p);
+    if (m_showMode == ClockStyle::Digital)
+        paintDigital(p, r, Paint::Full);
     else
-        PaintAnalog(p, Paint::Full);
+        paintAnalog(p, Paint::Full);
 }
 
-TRect ClockFace::PaintFrame(QPainter &p)
+Rect ClockFace::paintFrame(QPainter &p)
 {
     const QPalette &pal = palette();
-    TRect whole{0, 0, width(), height()};
-    if (m_borderStyle == bsSingle) {
-        if (m_ctl3D) {
+    Rect whole{0, 0, width(), height()};
+    if (m_borderStyle == ClockBorder::Single) {
+        if (m_is3D) {
             frame3D(p, whole, pal.color(QPalette::Dark), pal.color(QPalette::Light), 1);
             frame3D(p, whole, pal.color(QPalette::Shadow), pal.color(QPalette::Midlight), 1);
         } else {
             frame3D(p, whole, pal.color(QPalette::Shadow), pal.color(QPalette::Shadow), 1);
         }
     }
-    TRect r = clientArea();
-    p.fillRect(r.toQRect(), pal.color(QPalette::Window));
+    Rect r = clientArea();
+    p.fillRect(r.toRect(), pal.color(QPalette::Window));
     const auto bevel = [&](PanelBevel kind) {
-        if (kind == bvNone)
+        if (kind == PanelBevel::NoBevel)
             return;
         const QColor shadow = pal.color(QPalette::Dark);
         const QColor highlight = pal.color(QPalette::Light);
-        if (kind == bvLowered)
+        if (kind == PanelBevel::Lowered)
             frame3D(p, r, shadow, highlight, m_bevelWidth);
         else
             frame3D(p, r, highlight, shadow, m_bevelWidth);
     };
-    bevel(m_bevelOuter);
+    bevel(m_outerBevel);
     r = r.shrunk(m_borderWidth, m_borderWidth);
-    bevel(m_bevelInner);
+    bevel(m_innerBevel);
     return r;
 }
 
-QRect ClockFace::PaintAnalog(QPainter &p, Paint mode)
+QRect ClockFace::paintAnalog(QPainter &p, Paint mode)
 {
     const QColor background = palette().color(QPalette::Window);
     const QColor foreground = palette().color(QPalette::WindowText);
     if (mode == Paint::Full) {
-        p.fillRect(m_faceRect.toQRect(), background);
-        PaintDial(p);
-        PaintHand(p, HourHandIndex(m_shownTime), Hand::Hour, foreground);
-        PaintHand(p, m_shownTime.minute, Hand::Minute, foreground);
-        if (m_showSeconds)
-            ToggleSecondHand(p, m_shownTime.second);
-        return m_faceRect.toQRect();
+        p.fillRect(m_faceRect.toRect(), background);
+        paintDial(p);
+        paintHand(p, hourHandIndex(m_shownTime), Hand::Hour, foreground);
+        paintHand(p, m_shownTime.minute, Hand::Minute, foreground);
+        if (m_secondsShown)
+            toggleSecondHand(p, m_shownTime.second);
+        return m_faceRect.toRect();
     }
 
-    const ShownTime now = reduceTime(QueryTime());
+    const ShownTime now = reduceTime(currentTime());
     const bool handsMove = now.minute != m_shownTime.minute || now.hour != m_shownTime.hour;
     // The inverted second hand must be off while the other hands are redrawn.
-    const bool toggleSeconds = m_showSeconds && (now.second != m_shownTime.second || handsMove);
+    const bool toggleSeconds = m_secondsShown && (now.second != m_shownTime.second || handsMove);
     QRect changed;
     if (toggleSeconds)
-        changed |= ToggleSecondHand(p, m_shownTime.second);
+        changed |= toggleSecondHand(p, m_shownTime.second);
     if (handsMove) {
-        changed |= PaintHand(p, m_shownTime.minute, Hand::Minute, background);
-        changed |= PaintHand(p, HourHandIndex(m_shownTime), Hand::Hour, background);
-        changed |= PaintHand(p, now.minute, Hand::Minute, foreground);
-        changed |= PaintHand(p, HourHandIndex(now), Hand::Hour, foreground);
+        changed |= paintHand(p, m_shownTime.minute, Hand::Minute, background);
+        changed |= paintHand(p, hourHandIndex(m_shownTime), Hand::Hour, background);
+        changed |= paintHand(p, now.minute, Hand::Minute, foreground);
+        changed |= paintHand(p, hourHandIndex(now), Hand::Hour, foreground);
     }
     if (toggleSeconds)
-        changed |= ToggleSecondHand(p, now.second);
+        changed |= toggleSecondHand(p, now.second);
     m_shownTime = now;
     return changed;
 }
 
-void ClockFace::PaintDial(QPainter &p)
+void ClockFace::paintDial(QPainter &p)
 {
     const QPalette &pal = palette();
     const QColor background = pal.color(QPalette::Window);
@@ -126,29 +126,29 @@ void ClockFace::PaintDial(QPainter &p)
     const QColor highlight = pal.color(QPalette::Light);
     m_dial = dialLayout(m_faceRect, screenDensity());
     const DialTable &dial = dialPoints();
-    const bool raised = m_ctl3D && m_dial.bigMarks;
-    const QColor light = toQColor(LightenDotColor(m_dotsColor, toTColor(highlight)));
+    const bool raised = m_is3D && m_dial.bigMarks;
+    const QColor light = toQColor(lightenDotColor(m_dotsColor, toTColor(highlight)));
     for (int i = 0; i < 60; ++i) {
         const QPoint c = markCentre(dial, m_dial, i);
         if (i % 5 == 0) {
-            TRect mark = hourMarkRect(dial, m_dial, i);
+            Rect mark = hourMarkRect(dial, m_dial, i);
             if (raised) {
-                p.fillRect(mark.toQRect(), toQColor(m_dotsColor));
+                p.fillRect(mark.toRect(), toQColor(m_dotsColor));
                 frame3D(p, mark, light, pal.color(QPalette::Shadow), 1);
             } else {
-                p.fillRect(mark.toQRect(), foreground);
+                p.fillRect(mark.toRect(), foreground);
             }
         } else if (m_dial.bigMarks) {
-            if (m_ctl3D) {
+            if (m_is3D) {
                 p.fillRect(c.x() - 1, c.y() - 1, 2, 2, shadow);
                 p.fillRect(c.x(), c.y(), 2, 2, highlight);
             }
-            p.fillRect(c.x(), c.y(), 1, 1, m_ctl3D ? background : foreground);
+            p.fillRect(c.x(), c.y(), 1, 1, m_is3D ? background : foreground);
         }
     }
 }
 
-QRect ClockFace::PaintHand(QPainter &p, int index, Hand hand, const QColor &colour)
+QRect ClockFace::paintHand(QPainter &p, int index, Hand hand, const QColor &colour)
 {
     p.setPen(QPen(colour, 0));
     QRect changed;
@@ -159,7 +159,7 @@ QRect ClockFace::PaintHand(QPainter &p, int index, Hand hand, const QColor &colo
     return changed;
 }
 
-QRect ClockFace::ToggleSecondHand(QPainter &p, int second)
+QRect ClockFace::toggleSecondHand(QPainter &p, int second)
 {
     const QLine line = secondHandLine(dialPoints(), m_dial.centre, m_dial.radius, second);
     const QPainter::CompositionMode previous = p.compositionMode();
@@ -170,16 +170,16 @@ QRect ClockFace::ToggleSecondHand(QPainter &p, int second)
     return lineBounds(line);
 }
 
-QRect ClockFace::PaintDigital(QPainter &p, const TRect &r, Paint mode)
+QRect ClockFace::paintDigital(QPainter &p, const Rect &r, Paint mode)
 {
-    const QTime time = QueryTime();
+    const QTime time = currentTime();
     const ShownTime now = reduceTime(time);
     if (mode == Paint::Update && now.hour != m_shownTime.hour) {
-        Invalidate(); // new hour digits: the whole line moves
+        invalidate(); // new hour digits: the whole line moves
         return {};
     }
     const DigitalReading reading =
-        digitalReading(time, m_leadingZero, m_showSeconds, m_twelveHour, russianLocale().amText(),
+        digitalReading(time, m_leadingZero, m_secondsShown, m_twelveHour, russianLocale().amText(),
                        russianLocale().pmText());
     const QFontMetrics fm(font());
     const int cell = fm.horizontalAdvance(QLatin1Char('8'));
@@ -194,7 +194,7 @@ QRect ClockFace::PaintDigital(QPainter &p, const TRect &r, Paint mode)
         for (int i = 1; i <= reading.cells; ++i)
             cells << i;
     } else {
-        cells = cellsToRedraw(reading.twoHourDigits, m_showSeconds,
+        cells = cellsToRedraw(reading.twoHourDigits, m_secondsShown,
                               now.second != m_shownTime.second, now.minute != m_shownTime.minute);
     }
     p.setFont(font());

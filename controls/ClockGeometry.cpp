@@ -28,7 +28,7 @@ DialTable makeDialPoints(const ScreenDensity &density)
     for (int i = 0; i < 60; ++i) {
         const int x = int(std::lround(8000.0 * std::sin(step * i)));
         const int y = int(std::lround(-8000.0 * std::cos(step * i)));
-        dial[size_t(i)] = {qint16(x), qint16(density.XToY(y))};
+        dial[size_t(i)] = {qint16(x), qint16(density.xToY(y))};
     }
     return dial;
 }
@@ -39,24 +39,24 @@ QPoint dialOffset(const DialTable &dial, int index, int radius)
     return {p.x * radius / 8000, p.y * radius / 8000};
 }
 
-TRect FitFace(TRect r, const ScreenDensity &density)
+Rect fitFace(Rect r, const ScreenDensity &density)
 {
     const int w = r.width();
     const int h = r.height();
-    const int hAcross = density.YToX(h);
+    const int hAcross = density.yToX(h);
     if (w > hAcross) {
         r.left += (w - hAcross) / 2;
         r.right = r.left + hAcross;
     } else {
-        const int wDown = density.XToY(w);
+        const int wDown = density.xToY(w);
         r.top += (h - wDown) / 2;
         r.bottom = r.top + wDown;
     }
     return r;
 }
 
-TRect faceArea(const TRect &alignRect, int borderWidth, int bevelWidth, bool outerBevel,
-               bool innerBevel)
+Rect faceArea(const Rect &alignRect, int borderWidth, int bevelWidth, bool outerBevel,
+              bool innerBevel)
 {
     const int inset =
         borderWidth + 1 + (outerBevel ? bevelWidth : 0) + (innerBevel ? bevelWidth : 0);
@@ -69,16 +69,16 @@ ShownTime reduceTime(const QTime &time)
     return {quint16(hour >= 12 ? hour - 12 : hour), quint16(time.minute()), quint16(time.second())};
 }
 
-int HourHandIndex(const ShownTime &time)
+int hourHandIndex(const ShownTime &time)
 {
     return time.hour * 5 + time.minute / 12;
 }
 
-DialLayout dialLayout(const TRect &face, const ScreenDensity &density)
+DialLayout dialLayout(const Rect &face, const ScreenDensity &density)
 {
     DialLayout l;
     int a = face.width() * 25 / density.widthPixels;
-    int b = density.XToY(a);
+    int b = density.xToY(a);
     if (b < 1)
         b = 1;
     if (a < 2)
@@ -87,7 +87,7 @@ DialLayout dialLayout(const TRect &face, const ScreenDensity &density)
     l.markHeight = b;
     l.bigMarks = a > 2 && b > 1;
     // Room for half a mark on every side.
-    const TRect inner = face.shrunk(b / 2, a / 2);
+    const Rect inner = face.shrunk(b / 2, a / 2);
     l.radius = inner.width() / 2;
     l.centre = QPoint(inner.left + l.radius, inner.top + inner.height() / 2);
     return l;
@@ -98,7 +98,7 @@ QPoint markCentre(const DialTable &dial, const DialLayout &layout, int index)
     return layout.centre + dialOffset(dial, index, layout.radius);
 }
 
-TRect hourMarkRect(const DialTable &dial, const DialLayout &layout, int index)
+Rect hourMarkRect(const DialTable &dial, const DialLayout &layout, int index)
 {
     const QPoint c = markCentre(dial, layout, index);
     const int left = c.x() - layout.markWidth / 2;
@@ -131,7 +131,7 @@ QRect lineBounds(const QLine &line)
                  QPoint(std::max(line.x1(), line.x2()), std::max(line.y1(), line.y2())));
 }
 
-StoredColour LightenDotColor(StoredColour c, StoredColour buttonHighlight)
+StoredColour lightenDotColor(StoredColour c, StoredColour buttonHighlight)
 {
     StoredColour result = 0;
     for (int shift = 0; shift <= 16; shift += 8) {
@@ -209,7 +209,7 @@ std::optional<int> fitFontHeight(int areaWidth, int areaHeight, int sampleWidthA
     return std::min(byHeight, int(std::lround(1000.0 * w / sampleWidthAt1000)));
 }
 
-bool AlarmMatches(const QTime &alarm, const QTime &now)
+bool alarmMatches(const QTime &alarm, const QTime &now)
 {
     return now.hour() == alarm.hour() && now.minute() == alarm.minute() &&
            now.second() >= alarm.second() && now.second() <= alarm.second() + 60;

@@ -17,13 +17,13 @@
 
 namespace clockgeo {
 
-struct TRect {
+struct Rect {
     int left = 0, top = 0, right = 0, bottom = 0;
     int width() const { return right - left; }
     int height() const { return bottom - top; }
-    TRect shrunk(int dx, int dy) const { return {left + dx, top + dy, right - dx, bottom - dy}; }
-    QRect toQRect() const { return QRect(left, top, width(), height()); }
-    bool operator==(const TRect &o) const
+    Rect shrunk(int dx, int dy) const { return {left + dx, top + dy, right - dx, bottom - dy}; }
+    QRect toRect() const { return QRect(left, top, width(), height()); }
+    bool operator==(const Rect &o) const
     {
         return left == o.left && top == o.top && right == o.right && bottom == o.bottom;
     }
@@ -37,8 +37,8 @@ struct ScreenDensity {
 
     // A screen that reports no physical size is taken to have square pixels.
     static ScreenDensity fromScreen(int widthPixels, int heightPixels, int widthMm, int heightMm);
-    int XToY(int v) const { return v * perY / perX; }
-    int YToX(int v) const { return v * perX / perY; }
+    int xToY(int v) const { return v * perY / perX; }
+    int yToX(int v) const { return v * perX / perY; }
 };
 
 // Marks 0..59 clockwise from twelve, radius 8000; y already in vertical pixel units.
@@ -52,10 +52,10 @@ DialTable makeDialPoints(const ScreenDensity &density);
 QPoint dialOffset(const DialTable &dial, int index, int radius);
 
 // The largest area of equal physical width and height, centred in r.
-TRect FitFace(TRect r, const ScreenDensity &density);
+Rect fitFace(Rect r, const ScreenDensity &density);
 // The face inside the alignment rectangle of a panel with these edges.
-TRect faceArea(const TRect &alignRect, int borderWidth, int bevelWidth, bool outerBevel,
-               bool innerBevel);
+Rect faceArea(const Rect &alignRect, int borderWidth, int bevelWidth, bool outerBevel,
+              bool innerBevel);
 
 // A time as the clock shows it: the hour reduced to 0..11.
 struct ShownTime {
@@ -70,7 +70,7 @@ struct ShownTime {
 };
 ShownTime reduceTime(const QTime &time);
 // The hour hand steps once every 12 minutes.
-int HourHandIndex(const ShownTime &time);
+int hourHandIndex(const ShownTime &time);
 
 // Size and place of the dial, as the full paint works them out.
 struct DialLayout {
@@ -80,11 +80,11 @@ struct DialLayout {
     int radius = 0;
     QPoint centre;
 };
-DialLayout dialLayout(const TRect &face, const ScreenDensity &density);
+DialLayout dialLayout(const Rect &face, const ScreenDensity &density);
 // Centre of mark i on the dial.
 QPoint markCentre(const DialTable &dial, const DialLayout &layout, int index);
 // The hour mark rectangle a wide and b high around its centre.
-TRect hourMarkRect(const DialTable &dial, const DialLayout &layout, int index);
+Rect hourMarkRect(const DialTable &dial, const DialLayout &layout, int index);
 
 enum class Hand { Hour, Minute };
 // The four outline lines of a hand: a kite from the tail to the tip.
@@ -95,7 +95,7 @@ QLine secondHandLine(const DialTable &dial, QPoint centre, int radius, int secon
 QRect lineBounds(const QLine &line);
 
 // The light edge of a 3-D hour mark in colour c.
-StoredColour LightenDotColor(StoredColour c, StoredColour buttonHighlight);
+StoredColour lightenDotColor(StoredColour c, StoredColour buttonHighlight);
 
 // What the digital display shows at one time.
 struct DigitalReading {
@@ -119,7 +119,7 @@ QString fitFontSample(bool showSeconds, bool twelveHour, const QString &am, int 
 std::optional<int> fitFontHeight(int areaWidth, int areaHeight, int sampleWidthAt1000);
 
 // Any second from the alarm's second to the end of that minute.
-bool AlarmMatches(const QTime &alarm, const QTime &now);
+bool alarmMatches(const QTime &alarm, const QTime &now);
 // Armed again once the time of day has passed midnight (or at once for 00:00:00).
 bool alarmRearmed(const QTime &alarm, const QTime &now);
 

@@ -73,15 +73,15 @@ void ImageButton::setCaption(const QString &caption)
         releaseShortcut(m_accelerator);
     const QKeySequence letter = QKeySequence::mnemonic(caption);
     m_accelerator = letter.isEmpty() ? 0 : grabShortcut(letter);
-    emit CaptionChanged();
+    emit captionChanged();
     update();
 }
 
-void ImageButton::setShowCaption(bool show)
+void ImageButton::setCaptionShown(bool show)
 {
-    if (show == m_showCaption)
+    if (show == m_captionShown)
         return;
-    m_showCaption = show;
+    m_captionShown = show;
     update();
 }
 
@@ -92,7 +92,7 @@ QSize ImageButton::bitmapSize() const
 
 QPoint ImageButton::bitmapPos() const
 {
-    return imageButtonBitmapPos(size(), bitmapSize(), m_layout, m_showCaption);
+    return imageButtonBitmapPos(size(), bitmapSize(), m_layout, m_captionShown);
 }
 
 CaptionBox ImageButton::captionBox() const
@@ -129,7 +129,7 @@ void ImageButton::paintEvent(QPaintEvent *e)
     QPainter painter(this);
     painter.setFont(font());
     const QPoint at = bitmapPos();
-    const bool withCaption = !m_caption.isEmpty() && m_showCaption;
+    const bool withCaption = !m_caption.isEmpty() && m_captionShown;
     QColor text;
     if (isEnabled()) {
         if (!m_bitmap.isNull())
@@ -166,7 +166,7 @@ void ImageButton::enterEvent(QEnterEvent *e)
     QPushButton::enterEvent(e);
     if (isEnabled())
         update();
-    emit OnEnter();
+    emit mouseEntered();
 }
 
 void ImageButton::leaveEvent(QEvent *e)
@@ -174,5 +174,5 @@ void ImageButton::leaveEvent(QEvent *e)
     QPushButton::leaveEvent(e);
     if (isEnabled())
         update();
-    emit OnExit();
+    emit mouseLeft();
 }

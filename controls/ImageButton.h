@@ -11,33 +11,33 @@
 
 class ImageButton : public QPushButton {
     Q_OBJECT
-    Q_PROPERTY(QString Caption READ Caption WRITE setCaption NOTIFY CaptionChanged)
-    Q_PROPERTY(bool ShowCaption READ ShowCaption WRITE setShowCaption)
+    Q_PROPERTY(QString caption READ caption WRITE setCaption NOTIFY captionChanged)
+    Q_PROPERTY(bool captionShown READ captionShown WRITE setCaptionShown)
 public:
     explicit ImageButton(QWidget *parent = nullptr);
 
-    ImageLayout BitmapLayout() const { return m_layout; }
+    ImageLayout bitmapLayout() const { return m_layout; }
     void setBitmapLayout(ImageLayout layout);
 
     // The button keeps its own copy of the picture.
-    const QImage &Bitmap() const { return m_bitmap; }
+    const QImage &bitmap() const { return m_bitmap; }
     void setBitmap(const QImage &bitmap);
 
     // "&" marks the accelerator letter: Alt with it clicks the button.
-    const QString &Caption() const { return m_caption; }
+    const QString &caption() const { return m_caption; }
     void setCaption(const QString &caption);
 
-    bool ShowCaption() const { return m_showCaption; }
-    void setShowCaption(bool show);
+    bool captionShown() const { return m_captionShown; }
+    void setCaptionShown(bool show);
 
     // Where the bitmap and the caption go at the button's present size and font.
     QPoint bitmapPos() const;
     CaptionBox captionBox() const;
 
 signals:
-    void OnEnter(); // the mouse came onto the button
-    void OnExit();  // the mouse left it
-    void CaptionChanged();
+    void mouseEntered(); // the mouse came onto the button
+    void mouseLeft();    // the mouse left it
+    void captionChanged();
 
 protected:
     bool event(QEvent *e) override;
@@ -49,10 +49,10 @@ private:
     QSize bitmapSize() const;
     void drawEmbossed(QPainter &painter, QPoint at) const;
 
-    ImageLayout m_layout = wbBitmapLeft;
+    ImageLayout m_layout = ImageLayout::BitmapLeft;
     QImage m_bitmap;
     QString m_caption;
-    bool m_showCaption = true;
+    bool m_captionShown = true;
     int m_accelerator = 0; // shortcut id of the "&" letter, 0 when none
 };
 

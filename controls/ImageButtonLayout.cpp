@@ -13,10 +13,10 @@ QPoint imageButtonBitmapPos(QSize button, QSize bitmap, ImageLayout layout, bool
     if (!showCaption)
         return centred;
     switch (layout) {
-    case wbBitmapTop: return {centred.x(), 6};
-    case wbBitmapBottom: return {centred.x(), h - bh - 6};
-    case wbBitmapLeft: return {6, centred.y()};
-    case wbBitmapRight: return {w - bw - 6, centred.y()};
+    case ImageLayout::BitmapTop: return {centred.x(), 6};
+    case ImageLayout::BitmapBottom: return {centred.x(), h - bh - 6};
+    case ImageLayout::BitmapLeft: return {6, centred.y()};
+    case ImageLayout::BitmapRight: return {w - bw - 6, centred.y()};
     }
     return centred;
 }
@@ -26,10 +26,10 @@ CaptionBox imageButtonCaptionArea(QSize button, QSize bitmap, ImageLayout layout
     const int w = button.width(), h = button.height();
     const int bw = bitmap.width(), bh = bitmap.height();
     switch (layout) {
-    case wbBitmapTop: return {4, bh + 4, w - 4, h - 4};
-    case wbBitmapBottom: return {4, 4, w - 4, h - bh - 4};
-    case wbBitmapLeft: return {bw + 4, 4, w - 4, h - 4};
-    case wbBitmapRight: return {4, 4, w - bw - 4, h - 4};
+    case ImageLayout::BitmapTop: return {4, bh + 4, w - 4, h - 4};
+    case ImageLayout::BitmapBottom: return {4, 4, w - 4, h - bh - 4};
+    case ImageLayout::BitmapLeft: return {bw + 4, 4, w - 4, h - 4};
+    case ImageLayout::BitmapRight: return {4, 4, w - bw - 4, h - 4};
     }
     return {4, 4, w - 4, h - 4};
 }
@@ -44,19 +44,19 @@ CaptionBox imageButtonCaptionBox(QSize button, QSize bitmap, ImageLayout layout,
     const int r = box.right, b = box.bottom;
     int dx = 0, dy = 0;
     switch (layout) {
-    case wbBitmapTop:
+    case ImageLayout::BitmapTop:
         dx = (w - 4) / 2 - r / 2;
         dy = (h - bh - 2) / 2 - b / 2 + bh / 2;
         break;
-    case wbBitmapBottom:
+    case ImageLayout::BitmapBottom:
         dx = (w - 4) / 2 - r / 2;
         dy = (h - bh - 4) / 2 - b / 2;
         break;
-    case wbBitmapLeft:
+    case ImageLayout::BitmapLeft:
         dx = (w - bw - 4) / 2 - r / 2 + bw / 2;
         dy = (h - 4) / 2 - b / 2;
         break;
-    case wbBitmapRight:
+    case ImageLayout::BitmapRight:
         dx = (w - bw - 4) / 2 - r / 2;
         dy = (h - 4) / 2 - b / 2;
         break;

@@ -9,7 +9,7 @@
 #include <QSize>
 
 // The side of the button the bitmap takes when the caption is shown.
-enum ImageLayout { wbBitmapTop = 0, wbBitmapBottom = 1, wbBitmapLeft = 2, wbBitmapRight = 3 };
+enum class ImageLayout { BitmapTop = 0, BitmapBottom = 1, BitmapLeft = 2, BitmapRight = 3 };
 
 // A box with exclusive right and bottom edges, as the text measuring uses them.
 struct CaptionBox {

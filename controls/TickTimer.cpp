@@ -82,7 +82,7 @@ void TickTimer::Worker::run()
 void TickTimer::Worker::tick(std::unique_lock<std::mutex> &lock, TickTimer *timer)
 {
     Shared &shared = *m_shared;
-    if (timer->m_syncEvent) {
+    if (timer->m_synchronised) {
         // Posted to the timer: a timer deleted meanwhile takes the tick with it.
         shared.tickPending = true;
         std::shared_ptr<Shared> state = m_shared;
@@ -97,7 +97,7 @@ void TickTimer::Worker::tick(std::unique_lock<std::mutex> &lock, TickTimer *time
     bool failed = false;
     QString text;
     try {
-        timer->Timer();
+        timer->tick();
     } catch (const DayrailError &e) {
         failed = true;
         text = e.text();
@@ -124,7 +124,7 @@ TickTimer::~TickTimer()
     m_enabled = false;
     {
         std::lock_guard<std::mutex> guard(m_handlerMutex);
-        m_onTimer = nullptr;
+        m_tickHandler = nullptr;
     }
     {
         std::lock_guard<std::mutex> guard(m_shared->mutex);
@@ -161,7 +161,7 @@ void TickTimer::deliver(const std::shared_ptr<Shared> &shared)
             timer = shared->owner;
     }
     if (timer)
-        runHandler([timer] { timer->Timer(); });
+        runHandler([timer] { timer->tick(); });
     {
         std::lock_guard<std::mutex> guard(shared->mutex);
         shared->tickPending = false;
@@ -169,20 +169,20 @@ void TickTimer::deliver(const std::shared_ptr<Shared> &shared)
     shared->wake.notify_all();
 }
 
-void TickTimer::Timer()
+void TickTimer::tick()
 {
     if (!m_enabled || m_destroying)
         return;
     TickHandler handler;
     {
         std::lock_guard<std::mutex> guard(m_handlerMutex);
-        handler = m_onTimer;
+        handler = m_tickHandler;
     }
     if (handler)
         handler(this);
 }
 
-void TickTimer::SetEnabled(bool enabled)
+void TickTimer::setEnabled(bool enabled)
 {
     if (enabled == m_enabled)
         return;
@@ -190,7 +190,7 @@ void TickTimer::SetEnabled(bool enabled)
     applySettings();
 }
 
-void TickTimer::SetInterval(quint32 interval)
+void TickTimer::setInterval(quint32 interval)
 {
     if (interval == m_interval)
         return;
@@ -198,7 +198,7 @@ void TickTimer::SetInterval(quint32 interval)
     applySettings();
 }
 
-void TickTimer::SetThreaded(bool threaded)
+void TickTimer::setThreaded(bool threaded)
 {
     if (threaded == m_threaded)
         return;
@@ -206,7 +206,7 @@ void TickTimer::SetThreaded(bool threaded)
     applySettings();
 }
 
-void TickTimer::SetThreadPriority(TimerPriority priority)
+void TickTimer::setThreadPriority(TimerPriority priority)
 {
     if (priority == m_priority)
         return;
@@ -215,26 +215,26 @@ void TickTimer::SetThreadPriority(TimerPriority priority)
         applySettings();
 }
 
-bool TickTimer::HasOnTimer() const
+bool TickTimer::hasTickHandler() const
 {
     std::lock_guard<std::mutex> guard(m_handlerMutex);
-    return bool(m_onTimer);
+    return bool(m_tickHandler);
 }
 
-void TickTimer::SetOnTimer(TickHandler handler)
+void TickTimer::setTickHandler(TickHandler handler)
 {
     const bool assigned = bool(handler);
     bool wasAssigned = false;
     {
         std::lock_guard<std::mutex> guard(m_handlerMutex);
-        wasAssigned = bool(m_onTimer);
-        m_onTimer = std::move(handler);
+        wasAssigned = bool(m_tickHandler);
+        m_tickHandler = std::move(handler);
     }
     if (assigned != wasAssigned)
         applySettings();
 }
 
-bool TickTimer::threadSuspended() const
+bool TickTimer::isThreadSuspended() const
 {
     std::lock_guard<std::mutex> guard(m_shared->mutex);
     return m_shared->suspended;
@@ -242,7 +242,7 @@ bool TickTimer::threadSuspended() const
 
 bool TickTimer::ticking() const
 {
-    return m_interval != 0 && m_enabled && HasOnTimer();
+    return m_interval != 0 && m_enabled && hasTickHandler();
 }
 
 void TickTimer::applySettings()
@@ -250,13 +250,13 @@ void TickTimer::applySettings()
     if (m_threaded)
         applyToWorker();
     else
-        applyToMessageTimer();
+        applyToGuiTimer();
 }
 
 void TickTimer::applyToWorker()
 {
-    delete m_messageTimer;
-    m_messageTimer = nullptr;
+    delete m_guiTimer;
+    m_guiTimer = nullptr;
     const bool resume = ticking();
     {
         // Suspend, take the interval, resume: the worker sees only the result.
@@ -273,22 +273,21 @@ void TickTimer::applyToWorker()
     }
 }
 
-void TickTimer::applyToMessageTimer()
+void TickTimer::applyToGuiTimer()
 {
     {
         std::lock_guard<std::mutex> guard(m_shared->mutex);
         m_shared->suspended = true;
     }
-    if (!m_messageTimer) {
-        m_messageTimer = new QTimer(this);
-        connect(m_messageTimer, &QTimer::timeout, this,
-                [this] { runHandler([this] { Timer(); }); });
+    if (!m_guiTimer) {
+        m_guiTimer = new QTimer(this);
+        connect(m_guiTimer, &QTimer::timeout, this, [this] { runHandler([this] { tick(); }); });
     }
-    m_messageTimer->stop();
+    m_guiTimer->stop();
     if (!ticking())
         return;
     if (m_interval <= quint32(INT_MAX))
-        m_messageTimer->start(int(m_interval));
-    if (!m_messageTimer->isActive())
+        m_guiTimer->start(int(m_interval));
+    if (!m_guiTimer->isActive())
         throw ResourceError(QStringLiteral("Недостаточно свободных таймеров"));
 }

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Дневной рельс
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// TickTimer: calls OnTimer every Interval milliseconds. By default a worker
+// TickTimer: calls its tick handler every interval. By default a worker
 // thread sleeps the interval and has each tick run on the GUI thread, waiting
 // until it has run; it can also tick on the worker itself, or on a QTimer of
 // the GUI thread instead of the worker.
@@ -35,32 +35,32 @@ public:
     explicit TickTimer(QObject *owner = nullptr);
     ~TickTimer() override;
 
-    bool Enabled() const { return m_enabled.load(); }
-    void SetEnabled(bool enabled);
+    bool isEnabled() const { return m_enabled.load(); }
+    void setEnabled(bool enabled);
     // Milliseconds; 0 means no ticks.
-    quint32 Interval() const { return m_interval; }
-    void SetInterval(quint32 interval);
-    // Worker mode: run OnTimer on the GUI thread (true) or on the worker.
+    quint32 interval() const { return m_interval; }
+    void setInterval(quint32 interval);
+    // Worker mode: run the handler on the GUI thread (true) or on the worker.
     // Takes effect at the next tick.
-    bool SyncEvent() const { return m_syncEvent.load(); }
-    void SetSyncEvent(bool sync) { m_syncEvent = sync; }
+    bool isSynchronised() const { return m_synchronised.load(); }
+    void setSynchronised(bool sync) { m_synchronised = sync; }
     // The worker thread (true) or a QTimer of the GUI thread.
-    bool Threaded() const { return m_threaded; }
-    void SetThreaded(bool threaded);
-    TimerPriority ThreadPriority() const { return m_priority; }
-    void SetThreadPriority(TimerPriority priority);
-    bool HasOnTimer() const;
+    bool isThreaded() const { return m_threaded; }
+    void setThreaded(bool threaded);
+    TimerPriority threadPriority() const { return m_priority; }
+    void setThreadPriority(TimerPriority priority);
+    bool hasTickHandler() const;
     // Replacing one handler by another keeps the period running.
-    void SetOnTimer(TickHandler handler);
+    void setTickHandler(TickHandler handler);
 
     // Whether the worker is held (no sleeping, no ticks) and whether the GUI
     // thread's timer exists: what the last change left.
-    bool threadSuspended() const;
-    bool hasMessageWindow() const { return m_messageTimer != nullptr; }
+    bool isThreadSuspended() const;
+    bool hasGuiTimer() const { return m_guiTimer != nullptr; }
 
 protected:
     // One tick; descendants may override it.
-    virtual void Timer();
+    virtual void tick();
 
 private:
     struct Shared;
@@ -68,20 +68,20 @@ private:
 
     void applySettings();
     void applyToWorker();
-    void applyToMessageTimer();
+    void applyToGuiTimer();
     bool ticking() const;
     static void deliver(const std::shared_ptr<Shared> &shared);
 
     std::atomic<bool> m_enabled{true};
-    std::atomic<bool> m_syncEvent{true};
+    std::atomic<bool> m_synchronised{true};
     std::atomic<bool> m_destroying{false};
     quint32 m_interval = 1000;
     bool m_threaded = true;
     TimerPriority m_priority = TimerPriority::Normal;
-    mutable std::mutex m_handlerMutex; // the worker reads OnTimer when not synchronised
-    TickHandler m_onTimer;
+    mutable std::mutex m_handlerMutex; // the worker reads the handler when not synchronised
+    TickHandler m_tickHandler;
 
     std::shared_ptr<Shared> m_shared;
     Worker *m_worker = nullptr;       // started when it first has to tick
-    QTimer *m_messageTimer = nullptr; // only while not threaded
+    QTimer *m_guiTimer = nullptr;     // only while not threaded
 };

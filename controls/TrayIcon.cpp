@@ -15,13 +15,13 @@ std::vector<TrayMessage> trayMessagesFor(QSystemTrayIcon::ActivationReason reaso
     // click arrives as the double click itself, followed by its release.
     switch (reason) {
     case QSystemTrayIcon::Trigger:
-        return {TrayMessage::LButtonDown, TrayMessage::LButtonUp};
+        return {TrayMessage::LeftPress, TrayMessage::LeftRelease};
     case QSystemTrayIcon::DoubleClick:
-        return {TrayMessage::LButtonDblClk, TrayMessage::LButtonUp};
+        return {TrayMessage::LeftDoubleClick, TrayMessage::LeftRelease};
     case QSystemTrayIcon::Context:
-        return {TrayMessage::RButtonDown, TrayMessage::RButtonUp};
+        return {TrayMessage::RightPress, TrayMessage::RightRelease};
     case QSystemTrayIcon::MiddleClick:
-        return {TrayMessage::MButtonDown, TrayMessage::MButtonUp};
+        return {TrayMessage::MiddlePress, TrayMessage::MiddleRelease};
     case QSystemTrayIcon::Unknown:
         break;
     }
@@ -41,14 +41,13 @@ public:
         QObject::connect(&m_icon, &QSystemTrayIcon::activated, &m_icon,
                          [this](QSystemTrayIcon::ActivationReason reason) {
                              for (TrayMessage message : trayMessagesFor(reason))
-                                 if (notify)
-                                     notify(message);
+                                 deliver(message);
                          });
     }
     bool add(const TrayRecord &record) override
     {
         apply(record);
-        const bool host = hostAvailable();
+        const bool host = isHostAvailable();
         // On X11 the toolkit keeps a pending icon and puts it up once a
         // notification area appears (a panel started after the program);
         // until then the icon counts as not added.
@@ -59,10 +58,10 @@ public:
     bool modify(const TrayRecord &record) override
     {
         apply(record);
-        return m_icon.isVisible() && hostAvailable();
+        return m_icon.isVisible() && isHostAvailable();
     }
     void remove() override { m_icon.hide(); }
-    bool hostAvailable() const override { return QSystemTrayIcon::isSystemTrayAvailable(); }
+    bool isHostAvailable() const override { return QSystemTrayIcon::isSystemTrayAvailable(); }
 
 private:
     void apply(const TrayRecord &record)
@@ -78,11 +77,11 @@ TrayIcon::ShiftState keyboardShift()
     const Qt::KeyboardModifiers keys = QGuiApplication::queryKeyboardModifiers();
     TrayIcon::ShiftState shift;
     if (keys & Qt::ShiftModifier)
-        shift |= TrayIcon::ssShift;
+        shift |= TrayIcon::Shift;
     if (keys & Qt::ControlModifier)
-        shift |= TrayIcon::ssCtrl;
+        shift |= TrayIcon::Control;
     if (keys & Qt::AltModifier)
-        shift |= TrayIcon::ssAlt;
+        shift |= TrayIcon::Alt;
     return shift;
 }
 
@@ -99,29 +98,29 @@ TrayIcon::TrayIcon(QObject *owner, std::unique_ptr<TrayShell> shell)
 TrayIcon::~TrayIcon()
 {
     m_ending = true;
-    m_shell->notify = nullptr;
+    m_shell->setMessageHandler(nullptr);
     setAnimated(false);
     deactivate();
 }
 
 void TrayIcon::attachShell()
 {
-    m_shell->notify = [this](TrayMessage message) { handleMessage(message); };
+    m_shell->setMessageHandler([this](TrayMessage message) { handleMessage(message); });
 }
 
 void TrayIcon::replaceShell(std::unique_ptr<TrayShell> shell)
 {
     deactivate();
-    m_shell->notify = nullptr;
+    m_shell->setMessageHandler(nullptr);
     m_shell = std::move(shell);
     attachShell();
-    if (m_active && !m_loading)
+    if (m_active && !m_settingUp)
         activate();
 }
 
-void TrayIcon::Loaded()
+void TrayIcon::completeSetup()
 {
-    m_loading = false;
+    m_settingUp = false;
     if (m_active)
         activate();
 }
@@ -131,7 +130,7 @@ void TrayIcon::setActive(bool active)
     if (active == m_active)
         return;
     m_active = active;
-    if (m_loading)
+    if (m_settingUp)
         return;
     if (active)
         activate();
@@ -190,7 +189,7 @@ void TrayIcon::runAnimation(bool run)
     if (!m_animation)
         return;
     // Frames nobody can see cost nothing: without a tray host the timer rests.
-    if (run && m_shell->hostAvailable())
+    if (run && m_shell->isHostAvailable())
         m_animation->start();
     else
         m_animation->stop();
@@ -206,7 +205,7 @@ void TrayIcon::nextFrame()
 
 QString TrayIcon::shortHint() const { return m_hint.section(QLatin1Char('|'), 0, 0).left(63); }
 
-bool TrayIcon::inTray() const { return m_added && m_shell->hostAvailable(); }
+bool TrayIcon::inTray() const { return m_added && m_shell->isHostAvailable(); }
 
 QIcon TrayIcon::iconInUse() const
 {
@@ -249,7 +248,7 @@ void TrayIcon::refresh()
             deactivate();
         else
             m_shell->modify(record());
-    } else if (m_active && !m_loading) {
+    } else if (m_active && !m_settingUp) {
         activate();
     }
 }
@@ -261,43 +260,43 @@ void TrayIcon::handleMessage(TrayMessage message)
     const QPoint pos = QCursor::pos();
     const ShiftState keys = keyboardShift();
     switch (message) {
-    case TrayMessage::MouseMove:
-        emit OnMouseMove(keys, pos);
+    case TrayMessage::Move:
+        emit mouseMoved(keys, pos);
         break;
-    case TrayMessage::LButtonDown:
-        press(Qt::LeftButton, keys | ssLeft, pos);
+    case TrayMessage::LeftPress:
+        press(Qt::LeftButton, keys | Left, pos);
         break;
-    case TrayMessage::LButtonUp:
+    case TrayMessage::LeftRelease:
         release(Qt::LeftButton, keys, pos);
         break;
-    case TrayMessage::LButtonDblClk:
+    case TrayMessage::LeftDoubleClick:
         doubleClick();
-        emit OnMouseDown(Qt::LeftButton, keys | ssDouble, pos);
+        emit pressed(Qt::LeftButton, keys | DoubleClick, pos);
         break;
-    case TrayMessage::RButtonDown:
-        press(Qt::RightButton, keys | ssRight, pos);
+    case TrayMessage::RightPress:
+        press(Qt::RightButton, keys | Right, pos);
         break;
-    case TrayMessage::RButtonUp:
+    case TrayMessage::RightRelease:
         release(Qt::RightButton, keys, pos);
         break;
-    case TrayMessage::RButtonDblClk:
-        emit OnMouseDown(Qt::RightButton, keys | ssDouble, pos);
+    case TrayMessage::RightDoubleClick:
+        emit pressed(Qt::RightButton, keys | DoubleClick, pos);
         break;
-    case TrayMessage::MButtonDown:
-        emit OnMouseDown(Qt::MiddleButton, keys | ssMiddle, pos);
+    case TrayMessage::MiddlePress:
+        emit pressed(Qt::MiddleButton, keys | Middle, pos);
         break;
-    case TrayMessage::MButtonUp:
-        emit OnMouseUp(Qt::MiddleButton, keys | ssMiddle, pos);
+    case TrayMessage::MiddleRelease:
+        emit released(Qt::MiddleButton, keys | Middle, pos);
         break;
-    case TrayMessage::MButtonDblClk:
-        emit OnMouseDown(Qt::MiddleButton, keys | ssDouble, pos);
+    case TrayMessage::MiddleDoubleClick:
+        emit pressed(Qt::MiddleButton, keys | DoubleClick, pos);
         break;
     }
 }
 
 void TrayIcon::press(Qt::MouseButton button, ShiftState shift, QPoint pos)
 {
-    emit OnMouseDown(button, shift, pos);
+    emit pressed(button, shift, pos);
     m_pressed |= button;
 }
 
@@ -308,35 +307,35 @@ void TrayIcon::release(Qt::MouseButton button, ShiftState shift, QPoint pos)
         m_pressed &= ~Qt::MouseButtons(button);
         click(button, shift, pos);
     }
-    emit OnMouseUp(button, shift, pos);
+    emit released(button, shift, pos);
 }
 
 void TrayIcon::click(Qt::MouseButton button, ShiftState shift, QPoint pos)
 {
-    if (button == Qt::RightButton && showPopup(pos))
+    if (button == Qt::RightButton && showContextMenu(pos))
         return;
-    emit OnClick(button, shift, pos);
+    emit clicked(button, shift, pos);
 }
 
 void TrayIcon::doubleClick()
 {
-    QAction *item = m_popupMenu ? m_popupMenu->defaultAction() : nullptr;
+    QAction *item = m_contextMenu ? m_contextMenu->defaultAction() : nullptr;
     if (item && item->isEnabled())
         item->trigger();
     else
-        emit OnDblClick();
+        emit doubleClicked();
 }
 
-bool TrayIcon::showPopup(QPoint pos)
+bool TrayIcon::showContextMenu(QPoint pos)
 {
-    if (!m_active || !m_popupMenu)
+    if (!m_active || !m_contextMenu)
         return false;
     // A window still holding the mouse would swallow the menu's clicks.
     if (QWidget *grabber = QWidget::mouseGrabber())
         grabber->releaseMouse();
     QCoreApplication::processEvents();
-    if (!m_popupMenu) // destroyed by one of those events
+    if (!m_contextMenu) // destroyed by one of those events
         return false;
-    m_popupMenu->exec(pos);
+    m_contextMenu->exec(pos);
     return true;
 }

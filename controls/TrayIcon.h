@@ -23,16 +23,16 @@ class QTimer;
 
 // Mouse messages of the notification callback, numbered as the shell numbers them.
 enum class TrayMessage {
-    MouseMove = 0x0200,
-    LButtonDown = 0x0201,
-    LButtonUp = 0x0202,
-    LButtonDblClk = 0x0203,
-    RButtonDown = 0x0204,
-    RButtonUp = 0x0205,
-    RButtonDblClk = 0x0206,
-    MButtonDown = 0x0207,
-    MButtonUp = 0x0208,
-    MButtonDblClk = 0x0209,
+    Move = 0x0200,
+    LeftPress = 0x0201,
+    LeftRelease = 0x0202,
+    LeftDoubleClick = 0x0203,
+    RightPress = 0x0204,
+    RightRelease = 0x0205,
+    RightDoubleClick = 0x0206,
+    MiddlePress = 0x0207,
+    MiddleRelease = 0x0208,
+    MiddleDoubleClick = 0x0209,
 };
 
 // The messages one activation of the toolkit's tray icon stands for.
@@ -45,16 +45,29 @@ struct TrayRecord {
 };
 
 // The notification area: add, modify and delete one icon. The component
-// installs notify to receive the mouse messages.
+// sets the message handler to receive the mouse messages.
 class TrayShell {
 public:
+    using MessageHandler = std::function<void(TrayMessage)>;
+
     virtual ~TrayShell();
     virtual bool add(const TrayRecord &record) = 0;
     virtual bool modify(const TrayRecord &record) = 0;
     virtual void remove() = 0;
     // Whether a notification area exists on this desktop right now.
-    virtual bool hostAvailable() const = 0;
-    std::function<void(TrayMessage)> notify;
+    virtual bool isHostAvailable() const = 0;
+    void setMessageHandler(MessageHandler handler) { m_messageHandler = std::move(handler); }
+
+protected:
+    // Hands one mouse message to the handler, if any.
+    void deliver(TrayMessage message) const
+    {
+        if (m_messageHandler)
+            m_messageHandler(message);
+    }
+
+private:
+    MessageHandler m_messageHandler;
 };
 
 // The desktop's own notification area, through the toolkit.
@@ -64,13 +77,13 @@ class TrayIcon : public QObject {
     Q_OBJECT
 public:
     enum ShiftFlag {
-        ssShift = 0x01,
-        ssAlt = 0x02,
-        ssCtrl = 0x04,
-        ssLeft = 0x08,
-        ssRight = 0x10,
-        ssMiddle = 0x20,
-        ssDouble = 0x40,
+        Shift = 0x01,
+        Alt = 0x02,
+        Control = 0x04,
+        Left = 0x08,
+        Right = 0x10,
+        Middle = 0x20,
+        DoubleClick = 0x40,
     };
     Q_DECLARE_FLAGS(ShiftState, ShiftFlag)
 
@@ -78,25 +91,25 @@ public:
     explicit TrayIcon(QObject *owner, std::unique_ptr<TrayShell> shell = nullptr);
     ~TrayIcon() override;
 
-    // Call once the owner has set the properties: puts the icon up if Active.
-    void Loaded();
+    // Call once the owner has set the properties: puts the icon up if active.
+    void completeSetup();
 
-    bool Active() const { return m_active; }
+    bool isActive() const { return m_active; }
     void setActive(bool active);
-    bool Enabled() const { return m_enabled; }
+    bool isEnabled() const { return m_enabled; }
     void setEnabled(bool enabled) { m_enabled = enabled; }
-    const QIcon &Icon() const { return m_icon; }
+    const QIcon &icon() const { return m_icon; }
     void setIcon(const QIcon &icon);
-    const QList<QIcon> &Icons() const { return m_icons; }
+    const QList<QIcon> &icons() const { return m_icons; }
     void setIcons(const QList<QIcon> &icons);
-    bool Animated() const { return m_animated; }
+    bool isAnimated() const { return m_animated; }
     void setAnimated(bool animated);
-    quint16 Interval() const { return m_interval; }
+    quint16 interval() const { return m_interval; }
     void setInterval(quint16 milliseconds);
-    const QString &Hint() const { return m_hint; }
+    const QString &hint() const { return m_hint; }
     void setHint(const QString &hint);
-    QMenu *PopupMenu() const { return m_popupMenu; }
-    void setPopupMenu(QMenu *menu) { m_popupMenu = menu; }
+    QMenu *contextMenu() const { return m_contextMenu; }
+    void setContextMenu(QMenu *menu) { m_contextMenu = menu; }
 
     // The tooltip: the hint up to its first "|", at most 63 characters.
     QString shortHint() const;
@@ -112,11 +125,11 @@ public:
     void replaceShell(std::unique_ptr<TrayShell> shell);
 
 signals:
-    void OnClick(Qt::MouseButton button, TrayIcon::ShiftState shift, QPoint pos);
-    void OnDblClick();
-    void OnMouseDown(Qt::MouseButton button, TrayIcon::ShiftState shift, QPoint pos);
-    void OnMouseUp(Qt::MouseButton button, TrayIcon::ShiftState shift, QPoint pos);
-    void OnMouseMove(TrayIcon::ShiftState shift, QPoint pos);
+    void clicked(Qt::MouseButton button, TrayIcon::ShiftState shift, QPoint pos);
+    void doubleClicked();
+    void pressed(Qt::MouseButton button, TrayIcon::ShiftState shift, QPoint pos);
+    void released(Qt::MouseButton button, TrayIcon::ShiftState shift, QPoint pos);
+    void mouseMoved(TrayIcon::ShiftState shift, QPoint pos);
 
 private:
     void activate();
@@ -128,7 +141,7 @@ private:
     void release(Qt::MouseButton button, ShiftState shift, QPoint pos);
     void click(Qt::MouseButton button, ShiftState shift, QPoint pos);
     void doubleClick();
-    bool showPopup(QPoint pos);
+    bool showContextMenu(QPoint pos);
     void nextFrame();
     void runAnimation(bool run);
     void attachShell();
@@ -136,7 +149,7 @@ private:
     std::unique_ptr<TrayShell> m_shell;
     bool m_active = true;
     bool m_enabled = true;
-    bool m_loading = true;
+    bool m_settingUp = true;
     bool m_ending = false;
     bool m_added = false;
     bool m_animated = false;
@@ -145,7 +158,7 @@ private:
     QIcon m_icon;
     QList<QIcon> m_icons;
     QString m_hint;
-    QPointer<QMenu> m_popupMenu;
+    QPointer<QMenu> m_contextMenu;
     Qt::MouseButtons m_pressed;
     QTimer *m_animation = nullptr;
 };

@@ -31,18 +31,18 @@ FloatingClockWindow::FloatingClockWindow(CalendarModel &model, WindowServices &s
 
     m_clock = place(new ClockFace(this), 0, 0, 113, 105);
     m_clock->setObjectName(QStringLiteral("clock"));
-    m_clock->setAccessibleName(QStringLiteral("Часы"));
+    m_clock->setAccessibleDescription(QStringLiteral("Часы"));
     // Ticks only while shown.
-    m_clock->timer()->SetEnabled(false);
+    m_clock->timer()->setEnabled(false);
     QFont face = font();
     face.setPixelSize(18);
     m_clock->setFont(face);
     m_clock->setColor(kClockWindowColour);
-    m_clock->SetShowMode(scAnalog);
+    m_clock->setShowMode(ClockStyle::Analog);
     m_clock->setDotsColor(clBlack);
-    m_clock->SetBorderStyle(bsSingle);
-    m_clock->SetAutoSize(true);
-    m_clock->Loaded();
+    m_clock->setBorderStyle(ClockBorder::Single);
+    m_clock->setAutoSize(true);
+    m_clock->completeSetup();
 
     followOpacity(model, OpacityWindow::FloatingClock, this, m_blending);
     closeOnEscape(this);
@@ -56,13 +56,13 @@ void FloatingClockWindow::showEvent(QShowEvent *event)
         centreOnScreen(this);
     m_placed = true;
     // The time went on while hidden: catch up at once, then tick again.
-    m_clock->HandleTick();
-    m_clock->timer()->SetEnabled(true);
+    m_clock->tick();
+    m_clock->timer()->setEnabled(true);
 }
 
 void FloatingClockWindow::hideEvent(QHideEvent *event)
 {
-    m_clock->timer()->SetEnabled(false);
+    m_clock->timer()->setEnabled(false);
     QWidget::hideEvent(event);
 }
 

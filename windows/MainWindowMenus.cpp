@@ -276,9 +276,9 @@ void MainWindow::createTrayIcon()
     m_trayIcon->setObjectName(QStringLiteral("trayIcon"));
     m_trayIcon->setIcon(windowIcon());
     m_trayIcon->setHint(QStringLiteral("Dayrail"));
-    m_trayIcon->setPopupMenu(m_trayMenu);
-    bindHandler(m_trayIcon, &TrayIcon::OnClick, this, &MainWindow::showMainWindow);
-    m_trayIcon->Loaded();
+    m_trayIcon->setContextMenu(m_trayMenu);
+    bindHandler(m_trayIcon, &TrayIcon::clicked, this, &MainWindow::showMainWindow);
+    m_trayIcon->completeSetup();
 }
 
 void MainWindow::showTrayDay()

@@ -289,12 +289,12 @@ void MainWindowTest::viewOptionsReachGridsTrayAndOutput()
     MonthGrid *january = program.main()->grids()[0];
     QVERIFY(january->weekNumbersShown());
     QVERIFY(!january->today().isValid());
-    QCOMPARE(program.main()->trayIcon()->Hint(), QStringLiteral("Dayrail"));
+    QCOMPARE(program.main()->trayIcon()->hint(), QStringLiteral("Dayrail"));
 
     program.model().setViewOptions({true, true, false});
     QVERIFY(!january->weekNumbersShown());
     QCOMPARE(january->today(), QDate::currentDate());
-    QVERIFY(program.main()->trayIcon()->Hint().startsWith(QStringLiteral("Dayrail — ")));
+    QVERIFY(program.main()->trayIcon()->hint().startsWith(QStringLiteral("Dayrail — ")));
 
     dialogs.fileAnswers = {folder.path("year")};
     program.control<QAction>("actionSaveVector")->trigger();

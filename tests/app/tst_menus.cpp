@@ -239,8 +239,8 @@ void TestMenus::views()
         window(name)->setVisible(before.contains(name));
     m_dialogs->clear();
     if (command == QLatin1String("click")) {
-        m_program->main()->trayIcon()->handleMessage(TrayMessage::LButtonDown);
-        m_program->main()->trayIcon()->handleMessage(TrayMessage::LButtonUp);
+        m_program->main()->trayIcon()->handleMessage(TrayMessage::LeftPress);
+        m_program->main()->trayIcon()->handleMessage(TrayMessage::LeftRelease);
     } else {
         action(qPrintable(command))->trigger();
     }
@@ -425,7 +425,7 @@ void TestMenus::exitWindowLayout()
     QVERIFY(exitBar()->findChild<ImageView *>("icon")->hasPicture() &&
             exitBar()->findChild<ImageView *>("banner")->hasPicture());
     for (const char *name : {"exitButton", "mainWindowButton", "closeButton"})
-        QVERIFY(!exitBar()->findChild<ImageButton *>(name)->Bitmap().isNull() &&
+        QVERIFY(!exitBar()->findChild<ImageButton *>(name)->bitmap().isNull() &&
                 exitBar()->findChild<ImageButton *>(name)->height() == 25);
 }
 

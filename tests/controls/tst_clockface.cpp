@@ -3,6 +3,7 @@
 // The clock control with an injected time: what a tick draws and repaints,
 // the digital cells, the 3-D hour marks, the font fit, the alarm.
 #include "ClockFace.h"
+#include "RussianText.h"
 #include "TimeChange.h"
 
 #include <QGuiApplication>
@@ -20,14 +21,14 @@ class Clock {
 public:
     Clock(QTime start, ClockStyle mode, QSize size, bool showSeconds = true) : now(start)
     {
-        clock.timer()->SetEnabled(false);
-        clock.SetOnGetTime([this](QObject *, QTime &time) { time = now; });
-        clock.SetShowMode(mode);
-        clock.SetShowSeconds(showSeconds);
-        clock.SetLeadingZero(false);
+        clock.timer()->setEnabled(false);
+        clock.setTimeSource([this](QObject *, QTime &time) { time = now; });
+        clock.setShowMode(mode);
+        clock.setSecondsShown(showSeconds);
+        clock.setLeadingZero(false);
         clock.resize(size);
         clock.installEventFilter(&paints);
-        clock.HandleTick(); // takes the injected time while not shown
+        clock.tick(); // takes the injected time while not shown
         clock.show();
     }
     bool painted()
@@ -36,12 +37,12 @@ public:
             return false;
         QCoreApplication::processEvents();
         paints.rects.clear();
-        return !clock.fullPaintPending();
+        return !clock.isFullPaintPending();
     }
     void tickTo(QTime time)
     {
         now = time;
-        clock.HandleTick();
+        clock.tick();
     }
 
     struct PaintLog : QObject {
@@ -93,11 +94,12 @@ private slots:
     void alarmFiresOncePerDay_data();
     void alarmFiresOncePerDay();
     void alarmElementsOutOfRange();
+    void namedByTheTimeItShows();
 };
 
 void ClockFaceTest::secondTickTouchesOnlyTheSecondHand()
 {
-    Clock c(QTime(10, 10, 10), scAnalog, QSize(200, 200));
+    Clock c(QTime(10, 10, 10), ClockStyle::Analog, QSize(200, 200));
     QVERIFY(c.painted());
     const QImage before = c.clock.picture();
     c.tickTo(QTime(10, 10, 11));
@@ -105,8 +107,8 @@ void ClockFaceTest::secondTickTouchesOnlyTheSecondHand()
 
     const DialTable dial = makeDialPoints(thisScreen());
     const QRect hands =
-        lineBounds(secondHandLine(dial, c.clock.FaceCentre(), c.clock.FaceRadius(), 10)) |
-        lineBounds(secondHandLine(dial, c.clock.FaceCentre(), c.clock.FaceRadius(), 11));
+        lineBounds(secondHandLine(dial, c.clock.faceCentre(), c.clock.faceRadius(), 10)) |
+        lineBounds(secondHandLine(dial, c.clock.faceCentre(), c.clock.faceRadius(), 11));
     QCOMPARE(c.clock.lastTickArea(), hands);
     const QRect changed = changedArea(before, c.clock.picture());
     QVERIFY(!changed.isEmpty());
@@ -143,7 +145,7 @@ void ClockFaceTest::analogTicksMatchAFreshPaint()
     QFETCH(QTime, to);
     QFETCH(bool, showSeconds);
     QFETCH(bool, hidden);
-    Clock ticked(from, scAnalog, QSize(160, 150), showSeconds);
+    Clock ticked(from, ClockStyle::Analog, QSize(160, 150), showSeconds);
     QVERIFY(ticked.painted());
     const QImage before = ticked.clock.picture();
     ticked.clock.setHidden(hidden);
@@ -156,14 +158,14 @@ void ClockFaceTest::analogTicksMatchAFreshPaint()
         ticked.clock.show();
         QVERIFY(ticked.painted());
     }
-    Clock fresh(to, scAnalog, QSize(160, 150), showSeconds);
+    Clock fresh(to, ClockStyle::Analog, QSize(160, 150), showSeconds);
     QVERIFY(fresh.painted());
     QCOMPARE(ticked.clock.picture(), fresh.clock.picture());
 }
 
 void ClockFaceTest::digitalTicksRedrawChangedCells()
 {
-    Clock c(QTime(9, 5, 7), scDigital, QSize(220, 60));
+    Clock c(QTime(9, 5, 7), ClockStyle::Digital, QSize(220, 60));
     QVERIFY(c.painted());
     const QFontMetrics fm(c.clock.font());
     const int cell = fm.horizontalAdvance(QLatin1Char('8'));
@@ -183,7 +185,7 @@ void ClockFaceTest::digitalTicksRedrawChangedCells()
     QCOMPARE(area.width(), 5 * cell);
     const QRect colon(area.left() + 2 * cell, area.top(), cell, area.height());
     QCOMPARE(c.clock.picture().copy(colon), before.copy(colon));
-    Clock fresh(QTime(9, 6, 0), scDigital, QSize(220, 60));
+    Clock fresh(QTime(9, 6, 0), ClockStyle::Digital, QSize(220, 60));
     QVERIFY(fresh.painted());
     QCOMPARE(c.clock.picture(), fresh.clock.picture());
 
@@ -191,16 +193,16 @@ void ClockFaceTest::digitalTicksRedrawChangedCells()
     before = c.clock.picture();
     c.tickTo(QTime(10, 0, 0));
     QVERIFY(c.clock.lastTickArea().isEmpty());
-    QVERIFY(c.clock.fullPaintPending());
+    QVERIFY(c.clock.isFullPaintPending());
     QCOMPARE(c.clock.picture(), before);
     QCoreApplication::processEvents();
-    QVERIFY(!c.clock.fullPaintPending());
+    QVERIFY(!c.clock.isFullPaintPending());
 }
 
 void ClockFaceTest::hourMarks_data()
 {
     QTest::addColumn<StoredColour>("dots");
-    QTest::addColumn<bool>("ctl3D");
+    QTest::addColumn<bool>("threeD");
     QTest::addColumn<QColor>("edge");
     QTest::addColumn<QColor>("body");
     const QPalette pal;
@@ -214,31 +216,31 @@ void ClockFaceTest::hourMarks_data()
 void ClockFaceTest::hourMarks()
 {
     QFETCH(StoredColour, dots);
-    QFETCH(bool, ctl3D);
+    QFETCH(bool, threeD);
     QFETCH(QColor, edge);
     QFETCH(QColor, body);
-    Clock c(QTime(10, 10, 10), scAnalog, QSize(400, 400));
+    Clock c(QTime(10, 10, 10), ClockStyle::Analog, QSize(400, 400));
     c.clock.setDotsColor(dots);
-    c.clock.SetCtl3D(ctl3D);
+    c.clock.set3D(threeD);
     QVERIFY(c.painted());
-    const DialLayout layout = dialLayout(c.clock.FaceRect(), thisScreen());
+    const DialLayout layout = dialLayout(c.clock.faceRect(), thisScreen());
     QVERIFY(layout.bigMarks);
     // The mark at six o'clock: no hand crosses it at 10:10:10.
-    const QRect mark = hourMarkRect(makeDialPoints(thisScreen()), layout, 30).toQRect();
+    const QRect mark = hourMarkRect(makeDialPoints(thisScreen()), layout, 30).toRect();
     const QImage &pic = c.clock.picture();
     QCOMPARE(pic.pixel(mark.topLeft()), edge.rgb());
     QCOMPARE(pic.pixel(mark.center()), body.rgb());
-    const QColor frame = ctl3D ? c.clock.palette().color(QPalette::Shadow) : body;
+    const QColor frame = threeD ? c.clock.palette().color(QPalette::Shadow) : body;
     QCOMPARE(pic.pixel(mark.bottomRight()), frame.rgb());
 }
 
 void ClockFaceTest::fontFitsTheControl()
 {
-    Clock c(QTime(10, 10, 10), scDigital, QSize(300, 200));
-    c.clock.SetAutoSize(true);
+    Clock c(QTime(10, 10, 10), ClockStyle::Digital, QSize(300, 200));
+    c.clock.setAutoSize(true);
     const int withSeconds = c.clock.font().pixelSize();
     QVERIFY(withSeconds > 20 && withSeconds < (200 - 4) * 4 / 5); // the width limits it here
-    c.clock.SetShowSeconds(false); // a shorter sample takes a larger font...
+    c.clock.setSecondsShown(false); // a shorter sample takes a larger font...
     QVERIFY(c.clock.font().pixelSize() > withSeconds);
     c.clock.resize(300, 30); // ...and a lower control a smaller one: (30 - 4) * 4 / 5
     QCOMPARE(c.clock.font().pixelSize(), 21);
@@ -257,16 +259,16 @@ void ClockFaceTest::fullRepaintOnOutsideChanges_data()
 void ClockFaceTest::fullRepaintOnOutsideChanges()
 {
     QFETCH(int, change);
-    Clock c(QTime(10, 10, 10), scDigital, QSize(200, 60));
+    Clock c(QTime(10, 10, 10), ClockStyle::Digital, QSize(200, 60));
     QVERIFY(c.painted());
     switch (change) {
     case 0: c.clock.setLocale(QLocale(QLocale::English)); break;
     case 1: SystemTimeWatcher::instance().notifyChanged(); break;
     default: c.clock.setColor(clSilver); break;
     }
-    QVERIFY(c.clock.fullPaintPending());
+    QVERIFY(c.clock.isFullPaintPending());
     QCoreApplication::processEvents();
-    QVERIFY(!c.clock.fullPaintPending());
+    QVERIFY(!c.clock.isFullPaintPending());
     QVERIFY(!c.paints.rects.isEmpty());
     QCOMPARE(c.paints.rects.last(), c.clock.rect());
 }
@@ -297,50 +299,66 @@ void ClockFaceTest::alarmFiresOncePerDay()
     QFETCH(bool, enabled);
     QFETCH(QVector<QTime>, times);
     QFETCH(QVector<int>, fires);
-    Clock c(times.first(), scAnalog, QSize(100, 100));
+    Clock c(times.first(), ClockStyle::Analog, QSize(100, 100));
     QVector<int> fired;
     int check = 0;
-    c.clock.SetOnAlarm([&](QObject *sender) {
-        QCOMPARE(sender, &c.clock);
-        fired << check;
-    });
-    c.clock.SetAlarmHour(alarm.hour());
-    c.clock.SetAlarmMinute(alarm.minute());
-    c.clock.SetAlarmSecond(alarm.second());
-    c.clock.SetAlarmEnabled(enabled);
+    QObject::connect(&c.clock, &ClockFace::alarmTriggered, [&] { fired << check; });
+    c.clock.setAlarmHour(alarm.hour());
+    c.clock.setAlarmMinute(alarm.minute());
+    c.clock.setAlarmSecond(alarm.second());
+    c.clock.setAlarmEnabled(enabled);
     for (check = 0; check < times.size(); ++check) {
         c.now = times[check];
         // Every tick tests the alarm, and so does a change of the system time.
         if (check % 2)
-            c.clock.HandleTick();
+            c.clock.tick();
         else
-            c.clock.WMTimeChange();
+            c.clock.handleSystemTimeChange();
     }
     QCOMPARE(fired, fires);
 }
 
 void ClockFaceTest::alarmElementsOutOfRange()
 {
-    Clock c(QTime(12, 0, 0), scAnalog, QSize(100, 100));
+    Clock c(QTime(12, 0, 0), ClockStyle::Analog, QSize(100, 100));
     const auto refused = [&](void (ClockFace::*set)(int), int value, const char *shown) {
-        const QTime kept = c.clock.AlarmTime();
+        const QTime kept = c.clock.alarmTime();
         try {
             (c.clock.*set)(value);
         } catch (const ConvertError &e) {
             QCOMPARE(e.text(), QStringLiteral("Неправильное время: ") + QLatin1String(shown));
-            QCOMPARE(c.clock.AlarmTime(), kept);
+            QCOMPARE(c.clock.alarmTime(), kept);
             return;
         }
         QFAIL(shown);
     };
-    refused(&ClockFace::SetAlarmHour, 24, "24:0:0");
-    c.clock.SetAlarmHour(7);
-    c.clock.SetAlarmMinute(30);
-    c.clock.SetAlarmSecond(15);
-    QCOMPARE(c.clock.AlarmTime(), QTime(7, 30, 15));
-    refused(&ClockFace::SetAlarmMinute, 60, "7:60:15");
-    refused(&ClockFace::SetAlarmSecond, 60, "7:30:60");
-    refused(&ClockFace::SetAlarmMinute, -1, "7:-1:15");
+    refused(&ClockFace::setAlarmHour, 24, "24:0:0");
+    c.clock.setAlarmHour(7);
+    c.clock.setAlarmMinute(30);
+    c.clock.setAlarmSecond(15);
+    QCOMPARE(c.clock.alarmTime(), QTime(7, 30, 15));
+    refused(&ClockFace::setAlarmMinute, 60, "7:60:15");
+    refused(&ClockFace::setAlarmSecond, 60, "7:30:60");
+    refused(&ClockFace::setAlarmMinute, -1, "7:-1:15");
+}
+
+void ClockFaceTest::namedByTheTimeItShows()
+{
+    // What a screen reader reads: the time as the digital line would show it,
+    // in either mode, following the ticks and the format.
+    Clock c(QTime(9, 5, 7), ClockStyle::Analog, QSize(100, 100));
+    QCOMPARE(c.clock.accessibleName(), QStringLiteral("9:05:07"));
+    c.tickTo(QTime(9, 5, 8));
+    QCOMPARE(c.clock.accessibleName(), QStringLiteral("9:05:08"));
+    c.clock.setSecondsShown(false);
+    c.clock.setTwelveHour(true);
+    c.clock.setShowMode(ClockStyle::Digital);
+    c.tickTo(QTime(21, 6, 0));
+    QCOMPARE(c.clock.accessibleName(), QStringLiteral("9:06 ") + russianLocale().pmText());
+    // A change of the system time renames at once, without waiting for a tick.
+    c.now = QTime(10, 0, 0);
+    SystemTimeWatcher::instance().notifyChanged();
+    QCOMPARE(c.clock.accessibleName(), QStringLiteral("10:00 ") + russianLocale().amText());
 }
 
 QTEST_MAIN(ClockFaceTest)

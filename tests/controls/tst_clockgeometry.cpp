@@ -8,7 +8,7 @@
 
 using namespace clockgeo;
 
-Q_DECLARE_METATYPE(clockgeo::TRect)
+Q_DECLARE_METATYPE(clockgeo::Rect)
 
 namespace {
 
@@ -51,26 +51,26 @@ void TestClockGeometry::dialOnSquareAndTallPixels()
     const DialTable dial = makeDialPoints(tall);
     QCOMPARE(dial[15].x, square[15].x);
     QCOMPARE(dial[30].y, qint16(square[30].y * 284 / 400));
-    QCOMPARE(tall.XToY(-401), -284); // toward zero
+    QCOMPARE(tall.xToY(-401), -284); // toward zero
 }
 
 void TestClockGeometry::faceIsPhysicallyRound_data()
 {
-    QTest::addColumn<TRect>("area");
+    QTest::addColumn<Rect>("area");
     QTest::addColumn<int>("perY"); // perX is 400
-    QTest::addColumn<TRect>("face");
-    QTest::newRow("square, wide area") << TRect{3, 3, 106, 98} << 400 << TRect{7, 3, 102, 98};
-    QTest::newRow("square, tall area") << TRect{0, 0, 60, 101} << 400 << TRect{0, 20, 60, 80};
+    QTest::addColumn<Rect>("face");
+    QTest::newRow("square, wide area") << Rect{3, 3, 106, 98} << 400 << Rect{7, 3, 102, 98};
+    QTest::newRow("square, tall area") << Rect{0, 0, 60, 101} << 400 << Rect{0, 20, 60, 80};
     // Tall pixels: a square control gets a dial lower than wide, centred vertically.
-    QTest::newRow("tall pixels") << TRect{0, 0, 100, 100} << 300 << TRect{0, 12, 100, 87};
-    QTest::newRow("wide pixels") << TRect{0, 0, 100, 100} << 533 << TRect{12, 0, 87, 100};
+    QTest::newRow("tall pixels") << Rect{0, 0, 100, 100} << 300 << Rect{0, 12, 100, 87};
+    QTest::newRow("wide pixels") << Rect{0, 0, 100, 100} << 533 << Rect{12, 0, 87, 100};
 }
 
 void TestClockGeometry::faceIsPhysicallyRound()
 {
-    QFETCH(TRect, area);
+    QFETCH(Rect, area);
     QFETCH(int, perY);
-    QTEST(FitFace(area, density(400, perY)), "face");
+    QTEST(fitFace(area, density(400, perY)), "face");
 }
 
 void TestClockGeometry::handIndex_data()
@@ -88,7 +88,7 @@ void TestClockGeometry::handIndex()
 {
     QFETCH(QTime, time);
     const ShownTime shown = reduceTime(time);
-    QTEST(HourHandIndex(shown), "hourIndex");
+    QTEST(hourHandIndex(shown), "hourIndex");
     QCOMPARE(int(shown.minute), time.minute());
 
     // Hands on radius 100 pointing at the minute: the tip, and the tail opposite.
@@ -113,7 +113,7 @@ void TestClockGeometry::lightenDotColor_data()
 void TestClockGeometry::lightenDotColor()
 {
     QFETCH(StoredColour, colour);
-    QTEST(LightenDotColor(colour, 0x123456), "light");
+    QTEST(clockgeo::lightenDotColor(colour, 0x123456), "light");
 }
 
 void TestClockGeometry::digitalCells_data()

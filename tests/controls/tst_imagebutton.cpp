@@ -68,21 +68,21 @@ void ImageButtonTest::layout_data()
     QTest::addColumn<QPoint>("bitmapAt");
     QTest::addColumn<CaptionBox>("caption"); // for a text of 30 x 14
     const QSize b(120, 60), bm(16, 10);
-    QTest::newRow("top") << b << bm << int(wbBitmapTop) << true << QPoint(52, 6)
+    QTest::newRow("top") << b << bm << int(ImageLayout::BitmapTop) << true << QPoint(52, 6)
                          << CaptionBox{45, 29, 75, 43};
-    QTest::newRow("bottom") << b << bm << int(wbBitmapBottom) << true << QPoint(52, 44)
+    QTest::newRow("bottom") << b << bm << int(ImageLayout::BitmapBottom) << true << QPoint(52, 44)
                             << CaptionBox{45, 18, 75, 32};
-    QTest::newRow("left") << b << bm << int(wbBitmapLeft) << true << QPoint(6, 25)
+    QTest::newRow("left") << b << bm << int(ImageLayout::BitmapLeft) << true << QPoint(6, 25)
                           << CaptionBox{53, 23, 83, 37};
-    QTest::newRow("right") << b << bm << int(wbBitmapRight) << true << QPoint(98, 25)
+    QTest::newRow("right") << b << bm << int(ImageLayout::BitmapRight) << true << QPoint(98, 25)
                            << CaptionBox{37, 23, 67, 37};
-    QTest::newRow("no caption: centred")
-        << b << bm << int(wbBitmapRight) << false << QPoint(52, 25) << CaptionBox{37, 23, 67, 37};
-    QTest::newRow("no bitmap") << QSize(75, 25) << QSize(0, 0) << int(wbBitmapLeft) << true
-                               << QPoint(6, 12) << CaptionBox{22, 5, 52, 19};
+    QTest::newRow("no caption: centred") << b << bm << int(ImageLayout::BitmapRight) << false
+                                         << QPoint(52, 25) << CaptionBox{37, 23, 67, 37};
+    QTest::newRow("no bitmap") << QSize(75, 25) << QSize(0, 0) << int(ImageLayout::BitmapLeft)
+                               << true << QPoint(6, 12) << CaptionBox{22, 5, 52, 19};
     // Narrower than its bitmap: halves of negative values go toward zero.
-    QTest::newRow("narrow") << QSize(21, 25) << QSize(30, 10) << int(wbBitmapLeft) << true
-                            << QPoint(6, 7) << CaptionBox{11, 5, 41, 19};
+    QTest::newRow("narrow") << QSize(21, 25) << QSize(30, 10) << int(ImageLayout::BitmapLeft)
+                            << true << QPoint(6, 7) << CaptionBox{11, 5, 41, 19};
 }
 
 void ImageButtonTest::layout()
@@ -132,8 +132,8 @@ void ImageButtonTest::drawsLikeAPlainButtonWithoutCaptionOrBitmap()
     // A hidden caption draws nothing either, whatever the layout.
     button.setCaption(QStringLiteral("Выход"));
     QVERIFY(picture(button) != picture(plain));
-    button.setShowCaption(false);
-    button.setBitmapLayout(wbBitmapRight);
+    button.setCaptionShown(false);
+    button.setBitmapLayout(ImageLayout::BitmapRight);
     QCOMPARE(picture(button), picture(plain));
     QCOMPARE(button.text(), QString());
 }
@@ -222,13 +222,13 @@ void ImageButtonTest::acceleratorClicks()
 void ImageButtonTest::captionSetterAndMouseEvents()
 {
     ImageButton button;
-    QSignalSpy changed(&button, &ImageButton::CaptionChanged);
+    QSignalSpy changed(&button, &ImageButton::captionChanged);
     button.setCaption(QStringLiteral("Выход"));
     button.setCaption(QStringLiteral("Выход"));
     QCOMPARE(changed.count(), 1);
 
-    QSignalSpy entered(&button, &ImageButton::OnEnter);
-    QSignalSpy left(&button, &ImageButton::OnExit);
+    QSignalSpy entered(&button, &ImageButton::mouseEntered);
+    QSignalSpy left(&button, &ImageButton::mouseLeft);
     for (bool enabled : {true, false}) {
         button.setEnabled(enabled);
         QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));

@@ -65,7 +65,7 @@ void TickTimerTest::ticksArriveWhereAsked_data()
     QTest::newRow("worker, synchronised") << true << true << true;
     QTest::newRow("worker, not synchronised") << true << false << false;
     QTest::newRow("toolkit timer") << false << true << true;
-    QTest::newRow("toolkit timer ignores SyncEvent") << false << false << true;
+    QTest::newRow("toolkit timer ignores synchronisation") << false << false << true;
 }
 
 void TickTimerTest::ticksArriveWhereAsked()
@@ -75,16 +75,16 @@ void TickTimerTest::ticksArriveWhereAsked()
     QFETCH(bool, onGui);
     TickLog log;
     TickTimer timer;
-    timer.SetThreaded(threaded);
-    timer.SetSyncEvent(sync);
-    timer.SetInterval(kShort);
-    QVERIFY(timer.threadSuspended()); // nothing runs before a handler exists
-    timer.SetOnTimer(log.handler());
+    timer.setThreaded(threaded);
+    timer.setSynchronised(sync);
+    timer.setInterval(kShort);
+    QVERIFY(timer.isThreadSuspended()); // nothing runs before a handler exists
+    timer.setTickHandler(log.handler());
     QTRY_VERIFY(log.count >= 4);
     QCOMPARE(log.onGuiThread.load(), onGui);
     QCOMPARE(log.offGuiThread.load(), !onGui);
     QCOMPARE(log.sender.load(), &timer);
-    QCOMPARE(timer.hasMessageWindow(), !threaded);
+    QCOMPARE(timer.hasGuiTimer(), !threaded);
 }
 
 void TickTimerTest::nothingTicksWithoutAllConditions_data()
@@ -109,34 +109,34 @@ void TickTimerTest::nothingTicksWithoutAllConditions()
     QFETCH(bool, handler);
     TickLog log;
     TickTimer timer;
-    timer.SetThreaded(threaded);
-    timer.SetOnTimer(log.handler());
-    timer.SetInterval(kShort);
+    timer.setThreaded(threaded);
+    timer.setTickHandler(log.handler());
+    timer.setInterval(kShort);
     QTRY_VERIFY(log.count >= 1); // it did run before
-    timer.SetInterval(interval);
-    timer.SetEnabled(enabled);
+    timer.setInterval(interval);
+    timer.setEnabled(enabled);
     if (!handler)
-        timer.SetOnTimer(nullptr);
+        timer.setTickHandler(nullptr);
     QTest::qWait(2 * kShort); // a tick handed over before the change may still land
     const int before = log.count;
     QTest::qWait(8 * kShort);
     QCOMPARE(log.count.load(), before);
-    QVERIFY(timer.threadSuspended());
+    QVERIFY(timer.isThreadSuspended());
 }
 
 void TickTimerTest::disablingStopsAndEnablingResumes()
 {
     TickLog log;
     TickTimer timer;
-    timer.SetInterval(kShort);
-    timer.SetOnTimer(log.handler());
+    timer.setInterval(kShort);
+    timer.setTickHandler(log.handler());
     QTRY_VERIFY(log.count >= 2);
-    timer.SetEnabled(false);
+    timer.setEnabled(false);
     const int stopped = log.count; // a synchronised tick is checked on the GUI thread
     QTest::qWait(6 * kShort);
     QCOMPARE(log.count.load(), stopped);
-    timer.SetEnabled(true);
-    QVERIFY(!timer.threadSuspended());
+    timer.setEnabled(true);
+    QVERIFY(!timer.isThreadSuspended());
     QTRY_VERIFY(log.count >= stopped + 2);
 }
 
@@ -154,21 +154,21 @@ void TickTimerTest::anotherHandlerKeepsThePeriod()
     QFETCH(bool, threaded);
     TickLog first, second;
     TickTimer timer;
-    timer.SetThreaded(threaded);
-    timer.SetInterval(4 * kShort);
-    timer.SetOnTimer(first.handler());
+    timer.setThreaded(threaded);
+    timer.setInterval(4 * kShort);
+    timer.setTickHandler(first.handler());
     QElapsedTimer clock;
     clock.start();
     bool useSecond = true;
     while (second.count < 2 && clock.elapsed() < 5000) {
-        timer.SetOnTimer(useSecond ? second.handler() : first.handler());
+        timer.setTickHandler(useSecond ? second.handler() : first.handler());
         useSecond = !useSecond;
         QTest::qWait(kShort / 3);
     }
     QVERIFY(first.count + second.count >= 2);
     QVERIFY(second.count >= 1);
     // The last handler set is the only one that ticks from now on.
-    timer.SetOnTimer(second.handler());
+    timer.setTickHandler(second.handler());
     QTest::qWait(kShort);
     const int firstCount = first.count;
     const int secondCount = second.count;
@@ -180,14 +180,14 @@ void TickTimerTest::switchingThreadedBothWays()
 {
     TickLog log;
     TickTimer timer;
-    timer.SetInterval(kShort);
-    timer.SetSyncEvent(false);
-    timer.SetOnTimer(log.handler());
+    timer.setInterval(kShort);
+    timer.setSynchronised(false);
+    timer.setTickHandler(log.handler());
     QTRY_VERIFY(log.offGuiThread);
 
-    timer.SetThreaded(false);
-    QVERIFY(timer.threadSuspended());
-    QVERIFY(timer.hasMessageWindow());
+    timer.setThreaded(false);
+    QVERIFY(timer.isThreadSuspended());
+    QVERIFY(timer.hasGuiTimer());
     QTest::qWait(2 * kShort);
     log.offGuiThread = false;
     const int before = log.count;
@@ -195,9 +195,9 @@ void TickTimerTest::switchingThreadedBothWays()
     QVERIFY(log.onGuiThread);
     QVERIFY(!log.offGuiThread);
 
-    timer.SetThreaded(true);
-    QVERIFY(!timer.hasMessageWindow());
-    QVERIFY(!timer.threadSuspended());
+    timer.setThreaded(true);
+    QVERIFY(!timer.hasGuiTimer());
+    QVERIFY(!timer.isThreadSuspended());
     QTRY_VERIFY(log.offGuiThread);
 }
 
@@ -220,9 +220,9 @@ void TickTimerTest::destructionEndsTheWorkerWithoutAnotherTick()
     QFETCH(int, idle);
     auto log = std::make_unique<TickLog>();
     auto *timer = new TickTimer;
-    timer->SetSyncEvent(sync);
-    timer->SetInterval(quint32(interval));
-    timer->SetOnTimer(log->handler());
+    timer->setSynchronised(sync);
+    timer->setInterval(quint32(interval));
+    timer->setTickHandler(log->handler());
     QThread::msleep(ulong(idle)); // no event processing meanwhile
     QElapsedTimer clock;
     clock.start();
@@ -246,9 +246,9 @@ void TickTimerTest::timerDeletedByItsOwnTick()
     std::atomic<bool> gone{false};
     auto *timer = new TickTimer;
     connect(timer, &QObject::destroyed, [&] { gone = true; });
-    timer->SetSyncEvent(sync);
-    timer->SetInterval(kShort);
-    timer->SetOnTimer([&](QObject *sender) {
+    timer->setSynchronised(sync);
+    timer->setInterval(kShort);
+    timer->setTickHandler([&](QObject *sender) {
         ++ticks;
         delete sender;
     });
@@ -273,10 +273,10 @@ void TickTimerTest::handlerErrorsAreReportedAndTicksGoOn()
     RecordingDialogs dialogs;
     std::atomic<int> ticks{0};
     TickTimer timer;
-    timer.SetThreaded(threaded);
-    timer.SetSyncEvent(sync);
-    timer.SetInterval(kShort);
-    timer.SetOnTimer([&](QObject *) {
+    timer.setThreaded(threaded);
+    timer.setSynchronised(sync);
+    timer.setInterval(kShort);
+    timer.setTickHandler([&](QObject *) {
         if (++ticks == 1)
             throw DayrailError(QStringLiteral("Сбой в обработчике"));
     });
@@ -288,12 +288,12 @@ void TickTimerTest::refusedToolkitTimerRaises()
 {
     TickLog log;
     TickTimer timer;
-    timer.SetThreaded(false);
-    timer.SetOnTimer(log.handler());
-    QVERIFY_THROWS_EXCEPTION(ResourceError, timer.SetInterval(0x80000000u));
+    timer.setThreaded(false);
+    timer.setTickHandler(log.handler());
+    QVERIFY_THROWS_EXCEPTION(ResourceError, timer.setInterval(0x80000000u));
     // The worker can sleep that long: no error there.
-    timer.SetThreaded(true);
-    QVERIFY(!timer.threadSuspended());
+    timer.setThreaded(true);
+    QVERIFY(!timer.isThreadSuspended());
 }
 
 void TickTimerTest::idlePriorityComesAndGoes()
@@ -301,18 +301,18 @@ void TickTimerTest::idlePriorityComesAndGoes()
     // The worker's scheduling class, as the worker itself sees it.
     std::atomic<int> policy{-1};
     TickTimer timer;
-    timer.SetSyncEvent(false);
-    timer.SetInterval(kShort);
-    timer.SetOnTimer([&](QObject *) {
+    timer.setSynchronised(false);
+    timer.setInterval(kShort);
+    timer.setTickHandler([&](QObject *) {
         sched_param param{};
         int now = -1;
         pthread_getschedparam(pthread_self(), &now, &param);
         policy = now;
     });
     QTRY_COMPARE(policy.load(), int(SCHED_OTHER));
-    timer.SetThreadPriority(TimerPriority::Idle);
+    timer.setThreadPriority(TimerPriority::Idle);
     QTRY_COMPARE(policy.load(), int(SCHED_IDLE));
-    timer.SetThreadPriority(TimerPriority::Normal);
+    timer.setThreadPriority(TimerPriority::Normal);
     QTRY_COMPARE(policy.load(), int(SCHED_OTHER));
 }
 

@@ -55,23 +55,25 @@ void TrayIconTest::clickRules_data()
     QTest::addColumn<int>("popups");
     QTest::addColumn<int>("doubles");
 
-    QTest::newRow("left click") << Messages{M::LButtonDown, M::LButtonUp} << true << true << "L"
+    QTest::newRow("left click") << Messages{M::LeftPress, M::LeftRelease} << true << true << "L"
                                 << 0 << 0;
     QTest::newRow("release without press")
-        << Messages{M::LButtonUp} << true << true << "" << 0 << 0;
+        << Messages{M::LeftRelease} << true << true << "" << 0 << 0;
     QTest::newRow("two presses, one click")
-        << Messages{M::LButtonDown, M::LButtonDown, M::LButtonUp, M::LButtonUp} << true << true
+        << Messages{M::LeftPress, M::LeftPress, M::LeftRelease, M::LeftRelease} << true << true
         << "L" << 0 << 0;
     QTest::newRow("press left, release right")
-        << Messages{M::LButtonDown, M::RButtonUp} << true << true << "" << 0 << 0;
+        << Messages{M::LeftPress, M::RightRelease} << true << true << "" << 0 << 0;
     QTest::newRow("right click opens the menu")
-        << Messages{M::RButtonDown, M::RButtonUp} << true << true << "" << 1 << 0;
+        << Messages{M::RightPress, M::RightRelease} << true << true << "" << 1 << 0;
     QTest::newRow("right click without a menu clicks")
-        << Messages{M::RButtonDown, M::RButtonUp} << false << true << "R" << 0 << 0;
+        << Messages{M::RightPress, M::RightRelease} << false << true << "R" << 0 << 0;
     QTest::newRow("middle button never clicks")
-        << Messages{M::MButtonDown, M::MButtonUp, M::MButtonDblClk} << true << true << "" << 0 << 0;
+        << Messages{M::MiddlePress, M::MiddleRelease, M::MiddleDoubleClick} << true << true << ""
+        << 0 << 0;
     QTest::newRow("disabled ignores everything")
-        << Messages{M::LButtonDown, M::LButtonUp, M::RButtonDown, M::RButtonUp, M::LButtonDblClk}
+        << Messages{M::LeftPress, M::LeftRelease, M::RightPress, M::RightRelease,
+                    M::LeftDoubleClick}
         << true << false << "" << 0 << 0;
     // What the toolkit reports, turned into messages.
     QTest::newRow("toolkit double click clicks once")
@@ -91,7 +93,7 @@ void TrayIconTest::clickRules()
 
     TrayIcon tray(nullptr, std::make_unique<FakeTrayShell>(std::make_shared<TrayShellLog>()));
     tray.setIcon(colourIcon(Qt::red));
-    tray.Loaded();
+    tray.completeSetup();
     QMenu menu;
     menu.addAction(QStringLiteral("Выход"));
     int popups = 0;
@@ -100,16 +102,16 @@ void TrayIconTest::clickRules()
         QTimer::singleShot(0, &menu, &QMenu::close);
     });
     if (withMenu)
-        tray.setPopupMenu(&menu);
+        tray.setContextMenu(&menu);
     tray.setEnabled(enabled);
 
     QString clicks;
-    connect(&tray, &TrayIcon::OnClick, this, [&](Qt::MouseButton b) {
+    connect(&tray, &TrayIcon::clicked, this, [&](Qt::MouseButton b) {
         clicks += QLatin1Char(b == Qt::LeftButton ? 'L' : b == Qt::RightButton ? 'R' : 'M');
     });
-    QSignalSpy downs(&tray, &TrayIcon::OnMouseDown);
-    QSignalSpy ups(&tray, &TrayIcon::OnMouseUp);
-    QSignalSpy doubles(&tray, &TrayIcon::OnDblClick);
+    QSignalSpy downs(&tray, &TrayIcon::pressed);
+    QSignalSpy ups(&tray, &TrayIcon::released);
+    QSignalSpy doubles(&tray, &TrayIcon::doubleClicked);
     for (TrayMessage m : messages)
         tray.handleMessage(m);
 
@@ -118,7 +120,7 @@ void TrayIconTest::clickRules()
     QTEST(int(doubles.count()), "doubles");
     // Every press and release is reported, whether or not it clicked.
     const auto isUp = [](TrayMessage m) {
-        return m == M::LButtonUp || m == M::RButtonUp || m == M::MButtonUp;
+        return m == M::LeftRelease || m == M::RightRelease || m == M::MiddleRelease;
     };
     const int releases = int(std::count_if(messages.begin(), messages.end(), isUp));
     QCOMPARE(int(ups.count()), enabled ? releases : 0);
@@ -130,21 +132,21 @@ void TrayIconTest::doubleClickRunsDefaultItem()
     TrayIcon tray(nullptr, std::make_unique<FakeTrayShell>(std::make_shared<TrayShellLog>()));
     QMenu menu;
     QAction *item = menu.addAction(QStringLiteral("Показать"));
-    tray.setPopupMenu(&menu);
+    tray.setContextMenu(&menu);
     QSignalSpy itemRuns(item, &QAction::triggered);
-    QSignalSpy doubles(&tray, &TrayIcon::OnDblClick);
-    tray.handleMessage(M::LButtonDblClk); // no default item yet
+    QSignalSpy doubles(&tray, &TrayIcon::doubleClicked);
+    tray.handleMessage(M::LeftDoubleClick); // no default item yet
     menu.setDefaultAction(item);
-    tray.handleMessage(M::LButtonDblClk);
+    tray.handleMessage(M::LeftDoubleClick);
     item->setEnabled(false);
-    tray.handleMessage(M::LButtonDblClk);
+    tray.handleMessage(M::LeftDoubleClick);
     QCOMPARE(itemRuns.count(), 1);
     QCOMPARE(doubles.count(), 2);
     {
         QMenu shortLived;
-        tray.setPopupMenu(&shortLived);
+        tray.setContextMenu(&shortLived);
     }
-    QCOMPARE(tray.PopupMenu(), nullptr); // the reference does not outlive the menu
+    QCOMPARE(tray.contextMenu(), nullptr); // the reference does not outlive the menu
 }
 
 void TrayIconTest::shortHint_data()
@@ -170,7 +172,7 @@ void TrayIconTest::shortHint()
     TrayIcon tray(nullptr, std::make_unique<FakeTrayShell>(log));
     tray.setIcon(colourIcon(Qt::blue));
     tray.setHint(hint);
-    tray.Loaded();
+    tray.completeSetup();
     QCOMPARE(tray.shortHint(), tip);
     QVERIFY(log->ops.contains(QStringLiteral("add:") + tip));
 }
@@ -184,7 +186,7 @@ void TrayIconTest::putsIconUpAndTakesItDown()
         TrayIcon tray(nullptr, std::make_unique<FakeTrayShell>(log));
         tray.setHint(QStringLiteral("Dayrail"));
         QVERIFY(log->ops.isEmpty()); // nothing before the owner is loaded
-        tray.Loaded();
+        tray.completeSetup();
         QCOMPARE(takeOps(), QStringList({"delete"})); // no icon: stays out
         tray.setIcon(colourIcon(Qt::red));
         QVERIFY(!tray.inTray()); // refused
@@ -223,11 +225,11 @@ void TrayIconTest::animatesOnlyInTray()
     TrayIcon tray(nullptr, std::make_unique<FakeTrayShell>(log));
     QCOMPARE(tray.frameIndex(), -1);
     tray.setAnimated(true);
-    QVERIFY(!tray.Animated()); // no frames to show
+    QVERIFY(!tray.isAnimated()); // no frames to show
     tray.setIcons({colourIcon(Qt::red), colourIcon(Qt::green), colourIcon(Qt::blue)});
     tray.setInterval(5);
     tray.setActive(false);
-    tray.Loaded();
+    tray.completeSetup();
     tray.setAnimated(true);
     QTest::qWait(40);
     QCOMPARE(tray.frameIndex(), -1); // out of the tray: suspended
@@ -241,7 +243,7 @@ void TrayIconTest::animatesOnlyInTray()
     QTRY_VERIFY(log->ops.count(QStringLiteral("modify:")) >= 4);
     QVERIFY(tray.frameIndex() >= 0 && tray.frameIndex() < 3);
     tray.setIcons({});
-    QVERIFY(!tray.Animated());
+    QVERIFY(!tray.isAnimated());
     log->ops.clear();
     QTest::qWait(30);
     QVERIFY(log->ops.isEmpty());

@@ -28,7 +28,7 @@ public:
         return true;
     }
     void remove() override { m_log->ops << QStringLiteral("delete"); }
-    bool hostAvailable() const override { return m_log->host; }
+    bool isHostAvailable() const override { return m_log->host; }
 
 private:
     std::shared_ptr<TrayShellLog> m_log;

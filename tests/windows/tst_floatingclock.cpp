@@ -45,17 +45,20 @@ void TestFloatingClock::windowAndClockAsSetUp()
     QCOMPARE(windowColour(m_window.get()), StoredColour(16776176));
 
     QCOMPARE(m_clock->geometry(), QRect(0, 0, 113, 105));
-    QCOMPARE(m_clock->ShowMode(), scAnalog);
-    QVERIFY(m_clock->AutoSize());
-    QVERIFY(m_clock->ShowSeconds());
+    QCOMPARE(m_clock->showMode(), ClockStyle::Analog);
+    QVERIFY(m_clock->autoSize());
+    QVERIFY(m_clock->secondsShown());
     QCOMPARE(m_clock->dotsColor(), clBlack);
-    QCOMPARE(m_clock->BorderStyle(), bsSingle);
+    QCOMPARE(m_clock->borderStyle(), ClockBorder::Single);
     QCOMPARE(m_clock->color(), StoredColour(16776176));
     QCOMPARE(m_clock->fontColor(), toTColor(m_window->palette().color(QPalette::WindowText)));
-    QCOMPARE(m_clock->BevelOuter(), bvRaised);
-    QCOMPARE(m_clock->BevelInner(), bvLowered);
-    QCOMPARE(m_clock->BevelWidth(), 1);
-    QCOMPARE(m_clock->timer()->Interval(), 450u);
+    QCOMPARE(m_clock->outerBevel(), PanelBevel::Raised);
+    QCOMPARE(m_clock->innerBevel(), PanelBevel::Lowered);
+    QCOMPARE(m_clock->bevelWidth(), 1);
+    QCOMPARE(m_clock->timer()->interval(), 450u);
+    // Read as the time it shows, headed «Часы».
+    QCOMPARE(m_clock->accessibleDescription(), QStringLiteral("Часы"));
+    QVERIFY(!m_clock->accessibleName().isEmpty());
 }
 
 void TestFloatingClock::opacityFollowsTheSettings()
@@ -77,19 +80,19 @@ void TestFloatingClock::opacityFollowsTheSettings()
 void TestFloatingClock::opensCentredTicksWhileShownAndHidesOnClose()
 {
     QTime now(4, 50, 20);
-    m_clock->SetOnGetTime([&](QObject *, QTime &time) { time = now; });
-    QVERIFY(!m_clock->timer()->Enabled()); // hidden: no ticks
+    m_clock->setTimeSource([&](QObject *, QTime &time) { time = now; });
+    QVERIFY(!m_clock->timer()->isEnabled()); // hidden: no ticks
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
     QCoreApplication::processEvents();
-    QVERIFY(m_clock->timer()->Enabled());
+    QVERIFY(m_clock->timer()->isEnabled());
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     QVERIFY((m_window->frameGeometry().center() - screen.center()).manhattanLength() <= 2);
 
     // The hands are drawn in the font colour on the window's colour.
     const QImage &picture = m_clock->picture();
     const QRgb ink = m_clock->palette().color(QPalette::WindowText).rgb();
-    const QPoint centre = m_clock->FaceCentre();
+    const QPoint centre = m_clock->faceCentre();
     int inked = 0;
     for (int y = centre.y() - 20; y <= centre.y() + 20; ++y)
         for (int x = centre.x() - 20; x <= centre.x() + 20; ++x)
@@ -101,7 +104,7 @@ void TestFloatingClock::opensCentredTicksWhileShownAndHidesOnClose()
     const QPoint moved = m_window->pos();
     m_window->close();
     QVERIFY(!m_window->isVisible());
-    QVERIFY(!m_clock->timer()->Enabled());
+    QVERIFY(!m_clock->timer()->isEnabled());
     QCOMPARE(m_services.calls,
              QStringList{QStringLiteral("reachable %1").arg(int(WindowRole::FloatingClock))});
 
@@ -110,7 +113,7 @@ void TestFloatingClock::opensCentredTicksWhileShownAndHidesOnClose()
     m_window->show();
     QCOMPARE(m_window->pos(), moved);
     QVERIFY(m_clock->shownTime() == clockgeo::reduceTime(now));
-    QVERIFY(m_clock->timer()->Enabled());
+    QVERIFY(m_clock->timer()->isEnabled());
 }
 
 QTEST_MAIN(TestFloatingClock)

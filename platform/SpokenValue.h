@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Дневной рельс
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Value controls (the time line, the year, today's date) are named by the
-// value they show, so that a screen reader reads the value; their heading
-// goes into the accessible description.
+// Value controls (the time line, the clock, the year, today's date) are
+// named by the value they show, so that a screen reader reads the value;
+// their heading goes into the accessible description.
 #include <QString>
 
 class QWidget;
