@@ -57,8 +57,6 @@ template <typename T> T *child(const QWidget &window, const char *name)
     return window.findChild<T *>(QString::fromLatin1(name));
 }
 
-constexpr StoredColour kYearColour = 0x6A240A;
-
 } // namespace
 
 class PrintCopyTest : public QObject {
