@@ -163,7 +163,7 @@ std::unique_ptr<QWidget> Application::create(WindowRole role)
     case WindowRole::MiniView: return std::make_unique<MiniView>(m_model, *this);
     case WindowRole::About: return std::make_unique<AboutWindow>();
     case WindowRole::GoToDate: return std::make_unique<GoToDateWindow>(m_model);
-    case WindowRole::PrintScale: return std::make_unique<PrintScaleDialog>(m_model);
+    case WindowRole::PrintScale: return std::make_unique<PrintScaleDialog>(m_model, printer());
     case WindowRole::FloatingClock: return std::make_unique<FloatingClockWindow>(m_model, *this);
     case WindowRole::Splash: return std::make_unique<SplashScreen>(m_model, *this);
     case WindowRole::Tips: return std::make_unique<TipsWindow>(m_model);

@@ -6,6 +6,7 @@
 // start, and every other window the first time it is needed; it keeps them
 // and deletes them in reverse order at exit.
 #include "CalendarModel.h"
+#include "Printing.h"
 #include "WindowServices.h"
 
 #include <QObject>
@@ -41,6 +42,7 @@ public:
     void showSettings(SettingsPage page) override;
     void showMainWindow() override;
     void keepReachable(WindowRole leaving) override;
+    QPrinter &printer() override { return m_printer.get(); }
     void endProgram() override;
 
     // The session ends without the close box (a signal, the logout): the
@@ -53,6 +55,8 @@ private:
     void loadOptions();
 
     CalendarModel m_model;
+    // Before the windows, so that it outlives them.
+    ProgramPrinter m_printer;
     bool m_savedAtSessionEnd = false;
     std::unique_ptr<MainWindow> m_main;
     // Created windows, in creation order.

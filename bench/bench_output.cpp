@@ -93,9 +93,8 @@ void measure(const char *what, int runs, const QString &file, const std::functio
     std::printf("\n");
 }
 
-void printToPdf(const QString &file)
+void printToPdf(QPrinter &printer, const QString &file)
 {
-    QPrinter &printer = Printer();
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(file);
     printer.setPageSize(QPageSize(QPageSize::A4));
@@ -127,7 +126,8 @@ void saveBitmap(const CalendarModel &model)
 int showWindows(CalendarModel &model, const char *picture)
 {
     BackgroundWindow background(model);
-    PrintScaleDialog scaling(model);
+    ProgramPrinter printer;
+    PrintScaleDialog scaling(model, printer.get());
     background.move(20, 20);
     background.show();
     scaling.show();
@@ -188,16 +188,18 @@ int main(int argc, char *argv[])
     saving("save wmf", QStringLiteral("year.WMF"), saveMetafile);
 
     const QString yearPdf = out + QStringLiteral("/year.pdf");
-    printToPdf(yearPdf);
-    PrintScaleDialog scaling(model);
+    ProgramPrinter programPrinter;
+    QPrinter &printer = programPrinter.get();
+    printToPdf(printer, yearPdf);
+    PrintScaleDialog scaling(model, printer);
     QPushButton *print = scaling.findChild<QPushButton *>(QStringLiteral("printButton"));
     measure("print year page to pdf", runs, yearPdf, [print] { print->click(); });
     const QString cubePdf = out + QStringLiteral("/cube.pdf");
-    printToPdf(cubePdf);
+    printToPdf(printer, cubePdf);
     measure("print cube page to pdf", runs, cubePdf, [&] {
-        dialogs().printerSetup(nullptr, &Printer());
+        dialogs().printerSetup(nullptr, &printer);
         HourglassCursor hourglass;
-        printCubeSheet(model, Printer());
+        printCubeSheet(model, printer);
     });
 
     if (argc > 2) {

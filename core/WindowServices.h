@@ -2,8 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a window may ask of the program besides the model: bring up another
-// window, lead back to the main window, end the program. The application
-// implements it; a window never reaches another window directly.
+// window, lead back to the main window, the program's printer, end the
+// program. The application implements it; a window never reaches another
+// window directly.
+
+class QPrinter;
 
 // The windows the application creates when first needed and keeps.
 enum class WindowRole {
@@ -41,6 +44,8 @@ public:
     // A window that hides itself calls this: a hidden main window that
     // nothing else leads back to is minimised to the taskbar instead.
     virtual void keepReachable(WindowRole leaving) = 0;
+    // The printer the print and set-up dialogs chose: one for the whole run.
+    virtual QPrinter &printer() = 0;
     // Ends the program at once: nothing is saved ("Выход").
     virtual void endProgram() = 0;
 };

@@ -6,6 +6,7 @@
 #include "CalendarModel.h"
 #include "MonthGrid.h"
 #include "Printing.h"
+#include "RussianText.h"
 #include "SheetParts.h"
 #include "Widgets.h"
 
@@ -90,13 +91,7 @@ CubeSheet::CubeSheet(const CalendarModel &model, QWidget *parent) : QWidget(pare
     setFixedSize(content.right() + 1, content.bottom() + 1);
 
     // The marks the user switched on for the main window are printed too.
-    for (int k = 0; k < 12; ++k) {
-        m_grids[k]->setDate(model.chosenDate(k + 1));
-        m_grids[k]->setStartOfWeek(model.startOfWeek());
-        m_grids[k]->setToday(model.markedToday());
-        m_grids[k]->setHolidays(model.markedHolidays());
-        m_grids[k]->setWeekNumbersShown(model.weekNumbersShown());
-    }
+    showYearOnGrids(m_grids, model);
     showBackground(model);
 }
 
@@ -135,7 +130,7 @@ void CubeSheet::createMonths()
                                     QStringLiteral("Клей"), kGlueMarks[k].x, kGlueMarks[k].y);
     for (int k = 0; k < 12; ++k) {
         const MonthPlace &m = kMonths[k];
-        const QString name = monthCaption(k + 1);
+        const QString name = monthName(k + 1);
         auto *grid = place(new MonthGrid(this), m.gridX, m.gridY, 145, m.gridHeight);
         grid->setObjectName(QStringLiteral("monthGrid%1").arg(k + 1));
         grid->setAccessibleName(name);

@@ -43,8 +43,8 @@ QPushButton *speedButton(QWidget *parent, const char *name, const QString &text,
 
 } // namespace
 
-PrintScaleDialog::PrintScaleDialog(CalendarModel &model, QWidget *parent)
-    : QWidget(parent), m_model(model)
+PrintScaleDialog::PrintScaleDialog(CalendarModel &model, QPrinter &printer, QWidget *parent)
+    : QWidget(parent), m_model(model), m_printer(printer)
 {
     setObjectName(QStringLiteral("printScaleDialog"));
     readAsWindow(this, QAccessible::Dialog);
@@ -124,8 +124,8 @@ PrintScaling PrintScaleDialog::chosenScaling() const
 void PrintScaleDialog::printYear()
 {
     hide();
-    if (!dialogs().printDialog(nullptr, &Printer()))
+    if (!dialogs().printDialog(nullptr, &m_printer))
         return;
     HourglassCursor hourglass;
-    printYearSheet(m_model, chosenScaling(), Printer());
+    printYearSheet(m_model, chosenScaling(), m_printer);
 }

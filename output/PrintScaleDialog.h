@@ -8,14 +8,16 @@
 #include <QWidget>
 
 class CalendarModel;
+class QPrinter;
 class QPushButton;
 class QRadioButton;
 
 class PrintScaleDialog : public QWidget {
     Q_OBJECT
 public:
-    // The scaling chosen is kept in the model for the print preview.
-    explicit PrintScaleDialog(CalendarModel &model, QWidget *parent = nullptr);
+    // The scaling chosen is kept in the model for the print preview; the
+    // year is printed on the printer given.
+    PrintScaleDialog(CalendarModel &model, QPrinter &printer, QWidget *parent = nullptr);
 
     // The scaling the checked option stands for.
     PrintScaling chosenScaling() const;
@@ -29,6 +31,7 @@ private:
     void printYear();
 
     CalendarModel &m_model;
+    QPrinter &m_printer;
     QRadioButton *m_noScalingOption = nullptr;
     QRadioButton *m_proportionalOption = nullptr;
     QRadioButton *m_fitToPageOption = nullptr;

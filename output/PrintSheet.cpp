@@ -5,6 +5,7 @@
 #include "CalendarModel.h"
 #include "MonthGrid.h"
 #include "Printing.h"
+#include "RussianText.h"
 #include "SheetParts.h"
 #include "Widgets.h"
 
@@ -55,13 +56,7 @@ PrintSheet::PrintSheet(const CalendarModel &model, QWidget *parent) : QWidget(pa
     m_yearLabel->adjustSize();
 
     // The marks the user switched on for the main window are printed too.
-    for (int k = 0; k < 12; ++k) {
-        m_grids[k]->setDate(model.chosenDate(k + 1));
-        m_grids[k]->setStartOfWeek(model.startOfWeek());
-        m_grids[k]->setToday(model.markedToday());
-        m_grids[k]->setHolidays(model.markedHolidays());
-        m_grids[k]->setWeekNumbersShown(model.weekNumbersShown());
-    }
+    showYearOnGrids(m_grids, model);
     showBackground(model);
 }
 
@@ -73,7 +68,7 @@ void PrintSheet::createMonths()
         const int x = 200 * (k % 4), y = 168 * (k / 4);
         icon(this, QStringLiteral("monthIcon%1").arg(k + 1), x, 56 + y);
         m_monthLabels[k] = transparentLabel(this, QStringLiteral("monthLabel%1").arg(k + 1));
-        m_monthLabels[k]->setText(monthCaption(k + 1));
+        m_monthLabels[k]->setText(monthName(k + 1));
         m_monthLabels[k]->move(x + 72, 72 + y);
         m_monthLabels[k]->adjustSize();
         m_grids[k] = place(new MonthGrid(this), x, 88 + y, 193, k == 1 ? 121 : 120);

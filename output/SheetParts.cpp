@@ -3,6 +3,7 @@
 #include "SheetParts.h"
 
 #include "CalendarModel.h"
+#include "MonthGrid.h"
 
 // The pictures live in a static library: a window built without the whole
 // program around it must still find them.
@@ -17,15 +18,18 @@ QImage calendarIcon()
     return QImage(QStringLiteral(":/icons/calendar32.png"));
 }
 
-QString monthCaption(int month)
-{
-    static const char *const names[12] = {"Январь",   "Февраль", "Март",   "Апрель",
-                                          "Май",      "Июнь",    "Июль",   "Август",
-                                          "Сентябрь", "Октябрь", "Ноябрь", "Декабрь"};
-    return QString::fromUtf8(names[month - 1]);
-}
-
 StoredColour pageColour(const Background &background)
 {
     return background.colourMode ? background.colour : clSkyBlue;
+}
+
+void showYearOnGrids(const std::array<MonthGrid *, 12> &grids, const CalendarModel &model)
+{
+    for (int k = 0; k < 12; ++k) {
+        grids[k]->setDate(model.chosenDate(k + 1));
+        grids[k]->setStartOfWeek(model.startOfWeek());
+        grids[k]->setToday(model.markedToday());
+        grids[k]->setHolidays(model.markedHolidays());
+        grids[k]->setWeekNumbersShown(model.weekNumbersShown());
+    }
 }

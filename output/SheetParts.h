@@ -5,19 +5,19 @@
 #include "Colours.h"
 
 #include <QImage>
-#include <QString>
+#include <array>
 
+class CalendarModel;
+class MonthGrid;
 struct Background;
 
 // The calendar icon: beside every month and in the background window.
 QImage calendarIcon();
 
-// «Январь» .. «Декабрь» for months 1..12.
-QString monthCaption(int month);
-
 // The colour behind the main window's picture or in its place: the chosen
 // colour in colour mode, the window's first colour under a picture.
 StoredColour pageColour(const Background &background);
 
-// The year caption's colour: the active caption colour of the desktop it was made for.
-constexpr StoredColour kYearColour = 0x6A240A;
+// A sheet's twelve grids show the chosen days and the week start, with the
+// marks the user switched on for the main window.
+void showYearOnGrids(const std::array<MonthGrid *, 12> &grids, const CalendarModel &model);

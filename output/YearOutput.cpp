@@ -14,12 +14,12 @@
 namespace {
 
 // The preview draws the page again on every refresh and once more to print.
-void preview(QWidget *parent, const std::function<void(QPrinter &)> &print)
+void preview(QPrinter &printer, QWidget *parent, const std::function<void(QPrinter &)> &print)
 {
-    dialogs().printPreview(parent, &Printer(), [&print](QPrinter *printer) {
+    dialogs().printPreview(parent, &printer, [&print](QPrinter *shown) {
         runHandler([&] {
             HourglassCursor hourglass;
-            print(*printer);
+            print(*shown);
         });
     });
 }
@@ -54,13 +54,14 @@ void printCubeSheet(const CalendarModel &model, QPrinter &printer)
     printForm(&sheet, poPrintToFit, printer);
 }
 
-void previewYearSheet(const CalendarModel &model, PrintScaling scaling, QWidget *parent)
+void previewYearSheet(const CalendarModel &model, PrintScaling scaling, QPrinter &printer,
+                      QWidget *parent)
 {
-    preview(parent,
-            [&model, scaling](QPrinter &printer) { printYearSheet(model, scaling, printer); });
+    preview(printer, parent,
+            [&model, scaling](QPrinter &shown) { printYearSheet(model, scaling, shown); });
 }
 
-void previewCube(const CalendarModel &model, QWidget *parent)
+void previewCube(const CalendarModel &model, QPrinter &printer, QWidget *parent)
 {
-    preview(parent, [&model](QPrinter &printer) { printCubeSheet(model, printer); });
+    preview(printer, parent, [&model](QPrinter &shown) { printCubeSheet(model, shown); });
 }

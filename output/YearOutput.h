@@ -29,7 +29,8 @@ void printYearSheet(const CalendarModel &model, PrintScaling scaling, QPrinter &
 void printCubeSheet(const CalendarModel &model, QPrinter &printer);
 
 // The print preview of the year sheet at the scaling, or of the cube
-// template, on the program's printer. Printing from the preview prints the
-// page as the print commands do; a failure is reported, not thrown.
-void previewYearSheet(const CalendarModel &model, PrintScaling scaling, QWidget *parent);
-void previewCube(const CalendarModel &model, QWidget *parent);
+// template, on the printer. Printing from the preview prints the page as the
+// print commands do; a failure is reported, not thrown.
+void previewYearSheet(const CalendarModel &model, PrintScaling scaling, QPrinter &printer,
+                      QWidget *parent);
+void previewCube(const CalendarModel &model, QPrinter &printer, QWidget *parent);

@@ -31,6 +31,9 @@ constexpr StoredColour clFuchsia = 0xFF00FF;
 constexpr StoredColour clAqua = 0xFFFF00;
 constexpr StoredColour clWhite = 0xFFFFFF;
 
+// The year caption's colour: the active caption colour of the desktop it was made for.
+constexpr StoredColour kYearColour = 0x6A240A;
+
 // The sixteen standard colours, in the order the colour boxes list them.
 extern const std::array<StoredColour, 16> StandardColours;
 // The only values a colour line of the settings file can set.

@@ -12,14 +12,6 @@
 
 namespace {
 
-QPrinter *g_printer = nullptr;
-
-void releasePrinter()
-{
-    delete g_printer;
-    g_printer = nullptr;
-}
-
 QString printerText(const QPrinter &printer)
 {
     if (!printer.outputFileName().isEmpty())
@@ -30,15 +22,17 @@ QString printerText(const QPrinter &printer)
 
 } // namespace
 
-QPrinter &Printer()
+ProgramPrinter::ProgramPrinter() = default;
+
+ProgramPrinter::~ProgramPrinter() = default;
+
+QPrinter &ProgramPrinter::get()
 {
-    if (!g_printer) {
-        g_printer = new QPrinter(QPrinter::HighResolution);
-        g_printer->setDocName(QStringLiteral("Dayrail XP"));
-        // Goes with the application object, before the print plugins do.
-        qAddPostRoutine(releasePrinter);
+    if (!m_printer) {
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        m_printer->setDocName(QStringLiteral("Dayrail XP"));
     }
-    return *g_printer;
+    return *m_printer;
 }
 
 QFont printedWindowFont(int pixelSize)

@@ -6,13 +6,27 @@
 
 #include <QFont>
 #include <QImage>
+#include <memory>
 
 class QPrinter;
 class QWidget;
 
 // The program's printer: the print and printer set-up dialogs choose it and
-// the next print job uses it. It draws at the printer's own resolution.
-QPrinter &Printer();
+// the next print job uses it, so the choices hold for the whole run. It
+// draws at the printer's own resolution. Made on first use: asking the print
+// system for its default printer should not slow the start.
+class ProgramPrinter {
+public:
+    ProgramPrinter();
+    ~ProgramPrinter();
+    ProgramPrinter(const ProgramPrinter &) = delete;
+    ProgramPrinter &operator=(const ProgramPrinter &) = delete;
+
+    QPrinter &get();
+
+private:
+    std::unique_ptr<QPrinter> m_printer;
+};
 
 // A window's client area as a 96 dpi picture, whether it was ever shown or not;
 // hidden controls are left out.

@@ -18,6 +18,14 @@ QString longTimeText(const QTime &time)
     return time.toString(QStringLiteral("HH:mm:ss"));
 }
 
+QString monthName(int month)
+{
+    static const char *const names[12] = {"Январь",   "Февраль", "Март",   "Апрель",
+                                          "Май",      "Июнь",    "Июль",   "Август",
+                                          "Сентябрь", "Октябрь", "Ноябрь", "Декабрь"};
+    return QString::fromUtf8(names[month - 1]);
+}
+
 QString shortDayName(int qtDayOfWeek)
 {
     QString name = russianLocale().dayName(qtDayOfWeek, QLocale::ShortFormat);

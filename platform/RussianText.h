@@ -12,5 +12,7 @@ const QLocale &russianLocale();
 QString longDateText(const QDate &date);
 // «14:05:09»
 QString longTimeText(const QTime &time);
+// «Январь» .. «Декабрь» for months 1..12: the captions over the month grids.
+QString monthName(int month);
 // Short weekday heading for Qt's day number 1 (Monday) .. 7 (Sunday): «Пн».
 QString shortDayName(int qtDayOfWeek);

@@ -6,8 +6,14 @@
 // their heading goes into the accessible description.
 #include <QString>
 
+class QDateEdit;
+class QLabel;
 class QWidget;
 
 // Names control by value and, when the name really changes, tells assistive
 // technology once (a name-changed event).
 void speakValue(QWidget *control, const QString &value);
+
+// "todayPicker": today's date in a drop-down date field at (x, y), in Russian,
+// named by the date it shows whenever that changes, described by its heading.
+QDateEdit *placeTodayPicker(QWidget *parent, const QLabel *heading, int x, int y);

@@ -28,17 +28,12 @@
 
 namespace {
 
-const char *const kMonthNames[12] = {"Январь", "Февраль", "Март",     "Апрель",
-                                     "Май",    "Июнь",    "Июль",     "Август",
-                                     "Сентябрь", "Октябрь", "Ноябрь", "Декабрь"};
 // Month captions stand roughly centred over their grids.
 const int kMonthLabelX[12] = {72, 272, 480, 688, 80, 288, 488, 696, 88, 280, 488, 688};
 const int kColumnX[4] = {8, 208, 408, 608};
 const int kIconY[3] = {97, 257, 417};
 const int kLabelY[3] = {113, 273, 433};
 const int kGridY[3] = {129, 289, 449};
-// The year caption's colour: the active caption colour of the desktop it was made for.
-const StoredColour kYearColour = 0x6A240A;
 
 QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, int x, int y)
 {
@@ -130,16 +125,7 @@ void MainWindow::createYearView()
     }
 
     m_todayHeading = makeLabel(c, "todayHeading", QStringLiteral("Сегодня:"), 136, 9);
-    m_todayPicker = place(new QDateEdit(c), 136, 25, 186, 21);
-    m_todayPicker->setObjectName(QStringLiteral("todayPicker"));
-    m_todayPicker->setAccessibleDescription(m_todayHeading->text());
-    m_todayPicker->setLocale(russianLocale());
-    m_todayPicker->setDisplayFormat(QStringLiteral("d MMMM yyyy 'г.'"));
-    m_todayPicker->setCalendarPopup(true);
-    connect(m_todayPicker, &QDateEdit::dateChanged, this,
-            [this] { speakValue(m_todayPicker, m_todayPicker->text()); });
-    m_todayPicker->setDate(QDate::currentDate());
-    speakValue(m_todayPicker, m_todayPicker->text());
+    m_todayPicker = placeTodayPicker(c, m_todayHeading, 136, 25);
 
     createYearChoice();
     createMonths();
@@ -192,14 +178,13 @@ void MainWindow::createMonths()
         icon->setStretch(false);
         m_monthIcons[k] = icon;
 
-        QLabel *label = makeLabel(c, "", QString::fromUtf8(kMonthNames[k]), kMonthLabelX[k],
-                                  kLabelY[row]);
+        QLabel *label = makeLabel(c, "", monthName(k + 1), kMonthLabelX[k], kLabelY[row]);
         label->setObjectName(QStringLiteral("monthLabel%1").arg(k + 1));
         m_monthLabels[k] = label;
 
         auto *grid = place(new MonthGrid(c), kColumnX[column], kGridY[row], 193, k == 0 ? 121 : 120);
         grid->setObjectName(QStringLiteral("grid%1").arg(k + 1));
-        grid->setAccessibleName(QString::fromUtf8(kMonthNames[k]));
+        grid->setAccessibleName(monthName(k + 1));
         grid->setCursor(Qt::PointingHandCursor);
         grid->setStartOfWeek(1);
         grid->setUseCurrentDate(k == 0);

@@ -14,10 +14,11 @@ void MainWindow::printYear() { m_services.showWindow(WindowRole::PrintScale); }
 
 void MainWindow::printCube()
 {
-    if (!dialogs().printerSetup(this, &Printer()))
+    QPrinter &printer = m_services.printer();
+    if (!dialogs().printerSetup(this, &printer))
         return;
     HourglassCursor hourglass;
-    printCubeSheet(m_model, Printer());
+    printCubeSheet(m_model, printer);
 }
 
 void MainWindow::saveMetafile()

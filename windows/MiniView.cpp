@@ -66,9 +66,6 @@ MiniView::MiniView(CalendarModel &model, WindowServices &services, QWidget *pare
                   [this](const OpacitySetting &now, const OpacityChange &change) {
                       followOpacitySetting(now, change);
                   });
-    // The date of the day the view was made; nothing moves it later.
-    m_todayPicker->setDate(QDate::currentDate());
-    speakValue(m_todayPicker, m_todayPicker->text());
     centreOnScreen(this);
 }
 
@@ -78,15 +75,8 @@ void MiniView::createControls()
 {
     m_todayHeading = place(new QLabel(QStringLiteral("Сегодня"), this), 8, 2, 100, 16);
     m_todayHeading->setObjectName(QStringLiteral("todayHeading"));
-    m_todayPicker = place(new QDateEdit(this), 8, 18, 186, 21);
-    m_todayPicker->setObjectName(QStringLiteral("todayPicker"));
-    // Named by the date it shows, described by its heading.
-    m_todayPicker->setAccessibleDescription(m_todayHeading->text());
-    m_todayPicker->setLocale(russianLocale());
-    m_todayPicker->setDisplayFormat(QStringLiteral("d MMMM yyyy 'г.'"));
-    m_todayPicker->setCalendarPopup(true);
-    connect(m_todayPicker, &QDateEdit::dateChanged, this,
-            [this] { speakValue(m_todayPicker, m_todayPicker->text()); });
+    // The date of the day the view was made; nothing moves it later.
+    m_todayPicker = placeTodayPicker(this, m_todayHeading, 8, 18);
 
     m_timeHeading = place(new QLabel(QStringLiteral("Время:"), this), 8, 43, 100, 16);
     m_timeHeading->setObjectName(QStringLiteral("timeHeading"));

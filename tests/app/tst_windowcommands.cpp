@@ -5,6 +5,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QPrinter>
+#include <QPushButton>
 #include <QTest>
 
 Q_DECLARE_METATYPE(WindowRole)
@@ -41,6 +43,26 @@ private slots:
         QVERIFY(shown && shown->isVisible());
         QVERIFY(program.main()->isVisible()); // these windows come beside the main window
         shown->hide();
+    }
+
+    // Every print command uses the one printer of the run, so what the user
+    // set up for one holds for the next.
+    void printCommandsShareOnePrinter()
+    {
+        TestProgram &program = *m_program.program;
+        RecordingDialogs &dialogs = m_program.dialogs;
+        QPrinter &printer = program.app().printer();
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(m_program.folder->path("preview.pdf"));
+        dialogs.clear();
+        dialogs.printAnswer = false;
+        for (const char *item : {"actionPrintCube", "actionPreviewYear", "actionPreviewCube"})
+            program.control<QAction>(item)->trigger();
+        program.window(WindowRole::PrintScale)
+            ->findChild<QPushButton *>(QStringLiteral("printButton"))
+            ->click();
+        QCOMPARE(dialogs.printers, QList<QPrinter *>(4, &printer));
+        QVERIFY2(dialogs.all().isEmpty(), qPrintable(dialogs.all().join('|')));
     }
 };
 

@@ -77,7 +77,8 @@ void CubeTest::filledAndPrinted()
     QCOMPARE(sheet.grids()[0]->startOfWeek(), 0);
 
     const QString pdf = folder.path("cube.pdf");
-    QPrinter &printer = Printer();
+    ProgramPrinter programPrinter;
+    QPrinter &printer = programPrinter.get();
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(pdf);
     printer.setPageSize(QPageSize(QPageSize::A4));

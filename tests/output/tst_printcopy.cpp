@@ -44,9 +44,8 @@ bool near(QRgb pixel, StoredColour colour, int tolerance = 40)
            qAbs(qBlue(pixel) - c.blue()) <= tolerance;
 }
 
-void printTo(const QString &path, QPageLayout::Orientation orientation)
+void printTo(QPrinter &printer, const QString &path, QPageLayout::Orientation orientation)
 {
-    QPrinter &printer = Printer();
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path);
     printer.setPageSize(QPageSize(QPageSize::A4));
@@ -57,8 +56,6 @@ template <typename T> T *child(const QWidget &window, const char *name)
 {
     return window.findChild<T *>(QString::fromLatin1(name));
 }
-
-constexpr StoredColour kYearColour = 0x6A240A;
 
 } // namespace
 
@@ -154,9 +151,11 @@ void PrintCopyTest::printedPage()
     CalendarModel model;
     useBackground(model, true, clLime, clRed);
     const QString pdf = folder.path("page.pdf");
-    printTo(pdf, QPageLayout::Orientation(orientation));
+    ProgramPrinter programPrinter;
+    QPrinter &printer = programPrinter.get();
+    printTo(printer, pdf, QPageLayout::Orientation(orientation));
 
-    PrintScaleDialog dialog(model);
+    PrintScaleDialog dialog(model, printer);
     dialog.show();
     dialog.findChild<QRadioButton *>(option)->setChecked(true);
     QCOMPARE(int(dialog.chosenScaling()), scaling);
@@ -169,7 +168,6 @@ void PrintCopyTest::printedPage()
     // The green of the sheet's background marks where the image landed.
     const QImage page = rasterisePdf(pdf, dpi);
     QVERIFY(!page.isNull());
-    QPrinter &printer = Printer();
     const QRect printable = printer.pageLayout().paintRectPixels(printer.resolution());
     const QSize dots = printScaleSize(PrintScaling(scaling), QSize(793, 553), printable.size(),
                                       printer.logicalDpiX(), printer.logicalDpiY());
@@ -196,9 +194,10 @@ void PrintCopyTest::cancelsAndFailures()
     ProgramFolder folder;
     CalendarModel model;
     const QString pdf = folder.path("never.pdf");
-    printTo(pdf, QPageLayout::Landscape);
+    ProgramPrinter printer;
+    printTo(printer.get(), pdf, QPageLayout::Landscape);
 
-    PrintScaleDialog dialog(model);
+    PrintScaleDialog dialog(model, printer.get());
     dialog.show();
     child<QRadioButton>(dialog, "noScalingOption")->setChecked(true);
     child<QPushButton>(dialog, "cancelButton")->click();
@@ -214,7 +213,7 @@ void PrintCopyTest::cancelsAndFailures()
 
     // A printer that cannot be written to: reported, cursor back, nothing else.
     dialogs.printAnswer = true;
-    printTo(folder.path("no/such/folder/x.pdf"), QPageLayout::Landscape);
+    printTo(printer.get(), folder.path("no/such/folder/x.pdf"), QPageLayout::Landscape);
     dialog.show();
     child<QPushButton>(dialog, "printButton")->click();
     QCOMPARE(dialogs.errors.size(), 1);

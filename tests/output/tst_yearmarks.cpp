@@ -17,9 +17,8 @@
 
 namespace {
 
-void printTo(const QString &path)
+void printTo(QPrinter &printer, const QString &path)
 {
-    QPrinter &printer = Printer();
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path);
     printer.setPageSize(QPageSize(QPageSize::A4));
@@ -103,20 +102,21 @@ void YearMarksTest::previews()
     RecordingDialogs dialogs;
     ProgramFolder folder;
     CalendarModel model;
-    // Each preview draws its page on the program's printer.
+    ProgramPrinter printer;
+    // Each preview draws its page on the printer it is given.
     for (int kind = 0; kind < 2; ++kind) {
         const QString pdf = folder.path(QStringLiteral("preview%1.pdf").arg(kind));
-        printTo(pdf);
+        printTo(printer.get(), pdf);
         if (kind == 0)
-            previewYearSheet(model, poPrintToFit, nullptr);
+            previewYearSheet(model, poPrintToFit, printer.get(), nullptr);
         else
-            previewCube(model, nullptr);
+            previewCube(model, printer.get(), nullptr);
         QCOMPARE(dialogs.previews, kind + 1);
         QVERIFY(QFileInfo(pdf).size() > 1000);
     }
     // A page that cannot be printed is reported, not thrown.
-    printTo(folder.path("no/such/folder/x.pdf"));
-    previewCube(model, nullptr);
+    printTo(printer.get(), folder.path("no/such/folder/x.pdf"));
+    previewCube(model, printer.get(), nullptr);
     QCOMPARE(dialogs.errors.size(), 1);
     QCOMPARE(QApplication::overrideCursor(), nullptr);
 }

@@ -3,6 +3,7 @@
 #pragma once
 // Window services for tests of one window: records what the window asked
 // for instead of opening anything.
+#include "Printing.h"
 #include "WindowServices.h"
 
 #include <QStringList>
@@ -15,7 +16,11 @@ public:
     void showSettings(SettingsPage page) override { calls << QStringLiteral("settings %1").arg(int(page)); }
     void showMainWindow() override { calls << QStringLiteral("main"); }
     void keepReachable(WindowRole role) override { calls << QStringLiteral("reachable %1").arg(int(role)); }
+    QPrinter &printer() override { return m_printer.get(); }
     void endProgram() override { calls << QStringLiteral("end"); }
 
     QStringList calls;
+
+private:
+    ProgramPrinter m_printer;
 };

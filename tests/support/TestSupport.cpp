@@ -29,15 +29,17 @@ QString RecordingDialogs::saveFileName(QWidget *w, const QString &title, const Q
     return openFileName(w, title, f);
 }
 
-bool RecordingDialogs::printDialog(QWidget *, QPrinter *)
+bool RecordingDialogs::printDialog(QWidget *, QPrinter *printer)
 {
     ++printDialogs;
+    printers << printer;
     return printAnswer;
 }
 
-bool RecordingDialogs::printerSetup(QWidget *, QPrinter *)
+bool RecordingDialogs::printerSetup(QWidget *, QPrinter *printer)
 {
     ++printDialogs;
+    printers << printer;
     return printAnswer;
 }
 

@@ -36,6 +36,7 @@ public:
                       const std::function<void(QPrinter *)> &paint) override
     {
         ++previews;
+        printers << printer;
         paint(printer);
         return previewAnswer;
     }
@@ -52,6 +53,7 @@ public:
         suffixes.clear();
         printDialogs = 0;
         previews = 0;
+        printers.clear();
     }
 
     QStringList messages;
@@ -62,6 +64,7 @@ public:
     QStringList filters;             // their filters
     QStringList suffixes;            // default extensions of the save dialogs
     int printDialogs = 0;            // print and printer set-up dialogs run
+    QList<QPrinter *> printers;      // the printers those and the previews were given
     std::deque<QString> fileAnswers; // next file dialog answers ("" = cancel)
     bool printAnswer = true;
     int previews = 0; // print previews shown
