@@ -19,7 +19,7 @@ import argparse
 import calendar
 import os
 import shutil
-import subprocess
+import signal
 import sys
 import tempfile
 import time
@@ -260,23 +260,32 @@ class Checker:
 
     def settle(self):
         """Walks every window the last command left open until only the main one is left."""
-        seen = 0
-        while seen < 8:
-            time.sleep(0.8)
+        visited = 0
+        switched = False
+        while visited < 8:
+            # A window just shown takes a moment to get the focus.
+            self.screen.wait(lambda: not self.others() or self.elsewhere(), 3)
             active = self.screen.active_window()
-            opened = self.others()
-            if active is None and not opened:
+            if active is not None and not self.is_main(active):
+                visited += 1
+                self.check_window(active)
+                if not self.leave(active):
+                    return False
+                continue
+            waiting = [w for w in self.others() if not self.screen.has(w, "active")]
+            if not waiting or switched:
                 break
-            if active is None or self.is_main(active):
-                if opened and not any(self.screen.has(w, "active") for w in opened):
-                    names = ", ".join(repr(w.name) for w in opened)
-                    self.r.say(f"left showing beside the main window: {names}", 1)
-                break
-            seen += 1
-            self.check_window(active)
-            if not self.leave(active):
-                return False
+            # Shown behind the focused window: a keyboard user switches to it.
+            names = ", ".join(repr(w.name) for w in waiting)
+            self.r.say(f"shown without the focus: {names}; Alt+Tab to it", 1)
+            self.screen.key("alt+Tab")
+            switched = True
         return self.back_to_main()
+
+    def elsewhere(self):
+        """The keyboard is in one of our windows other than the main one."""
+        active = self.screen.active_window()
+        return active is not None and not self.is_main(active)
 
     @staticmethod
     def is_main(window):
@@ -289,7 +298,7 @@ class Checker:
 
     def back_to_main(self):
         main = self.main_window()
-        if main is not None and self.screen.has(main, "active"):
+        if main is not None and self.screen.wait(lambda: self.screen.has(main, "active"), 4):
             return True
         # Hidden or minimised with no tray: the desktop's window switcher.
         self.screen.key("alt+Tab")
@@ -343,14 +352,36 @@ class Checker:
             # A field's name may come from a label pointing at it.
         for role in unnamed:
             self.r.fault(f"{window.name!r}: a {role} with no accessible name", depth)
-        for node in self.screen.walk(window):
-            if node.getRoleName() in ("text", "combo box", "spin button") and \
-                    self.screen.has(node, "showing") and self.screen.has(node, "focusable"):
-                if not self.screen.labelled(node):
-                    self.r.say(f"{node.getRoleName()} {node.name!r}: named, no label points at it",
-                               depth)
+        self.check_labels(window, depth)
         if defaults:
             self.r.say(f"default button: {', '.join(repr(d) for d in defaults)}", depth)
+
+    def check_labels(self, window, depth):
+        """A label is read as it shows, and a heading names the field it heads."""
+        shown = [n for n in self.screen.walk(window) if self.screen.has(n, "showing")]
+        headings = {}
+        for node in shown:
+            if node.getRoleName() != "label":
+                continue
+            text = " ".join(self.screen.text(node).split())
+            read = " ".join((node.name + " " + node.description).split())
+            if text and text not in read and read not in ("", text):
+                self.r.fault(f"{window.name!r}: a label shows {text!r} but reads {node.name!r}",
+                             depth)
+            headings.setdefault(" ".join(node.name.split()), node)
+        for node in shown:
+            if node.getRoleName() not in ("text", "combo box", "spin button", "list"):
+                continue
+            heading = headings.get(" ".join(node.name.split()))
+            if heading is None or heading.name == "":
+                continue
+            if node.parent is not None and node.parent.getRoleName() == "combo box":
+                continue  # the text of a list to pick from: the list has the label
+            # Qt tells the field's side only for a label beside it in the same parent.
+            if heading not in self.screen.labels_of(node) and \
+                    node not in self.screen.related(heading, "label_for"):
+                self.r.fault(f"{window.name!r}: the heading {heading.name.strip()!r} is not the "
+                             f"label of its {node.getRoleName()}", depth)
 
     def tab_round(self, window, depth):
         focusable = [n for n in self.screen.walk(window)
@@ -429,6 +460,8 @@ def main():
     if not os.access(args.program, os.X_OK):
         sys.exit(f"no program at {args.program}: build it first")
 
+    # Ended from outside, it still ends what it started.
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit(2))
     folder = tempfile.mkdtemp(prefix="dayrail-atspi-")
     # A portable copy keeps its files beside itself: a fresh folder is fresh data.
     shutil.copy2(args.program, folder)

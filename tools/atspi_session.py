@@ -190,9 +190,23 @@ class Screen:
         except Exception:
             return None
 
-    def labelled(self, node):
+    def related(self, node, relation):
+        """The nodes node points at by relation ("labelled_by", "label_for"...)."""
+        wanted = getattr(self.atspi, "RELATION_" + relation.upper())
         try:
-            return any(r.getRelationType() == self.atspi.RELATION_LABELLED_BY
-                       for r in node.getRelationSet())
+            return [r.getTarget(i) for r in node.getRelationSet()
+                    if r.getRelationType() == wanted for i in range(r.getNTargets())]
         except Exception:
-            return False
+            return []
+
+    def labels_of(self, node):
+        """The labels a reader names node by."""
+        return self.related(node, "labelled_by")
+
+    @staticmethod
+    def text(node):
+        try:
+            text = node.queryText()
+            return text.getText(0, text.characterCount)
+        except Exception:
+            return ""
