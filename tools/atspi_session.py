@@ -164,6 +164,9 @@ class Screen:
 
     def has(self, node, state):
         try:
+            # The library keeps states from the program's events; a missed
+            # event would leave a stale one, so each question goes to the program.
+            node.clear_cache()
             states = node.getState()
         except Exception:
             return False
