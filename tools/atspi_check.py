@@ -61,7 +61,9 @@ class Checker:
     # --- reading -------------------------------------------------------------
 
     def main_window(self):
-        return self.screen.find_window(self.is_main, showing=False)
+        # The one on screen first: switching the frame leaves the old node behind.
+        return self.screen.find_window(self.is_main) or \
+            self.screen.find_window(self.is_main, showing=False)
 
     def read_main(self):
         main = self.main_window()
@@ -296,18 +298,21 @@ class Checker:
         except Exception:
             return False
 
+    def main_active(self):
+        # Asked anew each time: a new native window (frame switched) is a new node.
+        active = self.screen.active_window()
+        return active is not None and self.is_main(active)
+
     def back_to_main(self):
-        main = self.main_window()
-        if main is not None and self.screen.wait(lambda: self.screen.has(main, "active"), 4):
+        if self.screen.wait(self.main_active, 4):
             return True
         # Hidden or minimised with no tray: the desktop's window switcher.
         self.screen.key("alt+Tab")
-        main = self.main_window()
-        if main is not None and self.screen.wait(lambda: self.screen.has(main, "active")):
+        if self.screen.wait(self.main_active):
             self.r.say("the main window came back through the desktop's Alt+Tab", 1)
             return True
         self.screen.raise_window("Календарь.*")
-        if main is not None and self.screen.wait(lambda: self.screen.has(main, "active")):
+        if self.screen.wait(self.main_active):
             self.r.say("the main window came back only when raised by the window manager", 1)
             return True
         self.r.fault("the main window could not be brought back")
