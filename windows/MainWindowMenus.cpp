@@ -323,12 +323,8 @@ void MainWindow::setFramed(bool framed)
     const bool shown = isVisible();
     setWindowFlags(framed ? m_framedFlags : Qt::Window | Qt::FramelessWindowHint);
     move(place);
-    // New flags make a new native window: it takes the keyboard back, as the
-    // view was chosen from this window's own menu.
-    if (shown) {
+    if (shown)
         show();
-        activateWindow();
-    }
 }
 
 void MainWindow::minimiseToTray()
