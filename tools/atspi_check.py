@@ -24,7 +24,7 @@ import sys
 import tempfile
 import time
 
-from atspi_session import Screen, keysym
+from atspi_session import Report, Screen, keysym
 
 MONTHS = ["Январь", "Февраль", "Март", "Апрель", "Май", "Июнь", "Июль", "Август",
           "Сентябрь", "Октябрь", "Ноябрь", "Декабрь"]
@@ -36,18 +36,6 @@ LEAVE_WITH = {"Печать: Масштабирование": "Return"}
 QUIET_ROLES = {"filler", "panel", "frame", "image", "separator", "scroll pane", "viewport",
                "scroll bar", "table cell", "table column header", "table row header",
                "list item", "tool tip", "redundant object", "unknown", "section"}
-
-
-class Report:
-    def __init__(self):
-        self.faults = []
-
-    def say(self, text, depth=0):
-        print("  " * depth + text, flush=True)
-
-    def fault(self, text, depth=0):
-        self.faults.append(text)
-        self.say("FAULT: " + text, depth)
 
 
 class Checker:

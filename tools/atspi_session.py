@@ -213,3 +213,15 @@ class Screen:
             return text.getText(0, text.characterCount)
         except Exception:
             return ""
+
+
+class Report:
+    def __init__(self):
+        self.faults = []
+
+    def say(self, text, depth=0):
+        print("  " * depth + text, flush=True)
+
+    def fault(self, text, depth=0):
+        self.faults.append(text)
+        self.say("FAULT: " + text, depth)
