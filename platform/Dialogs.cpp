@@ -7,13 +7,16 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 
 DialogSeam::~DialogSeam() = default;
@@ -31,6 +34,21 @@ QWidget *boxParent(QWidget *parent)
         return parent;
     QWidget *active = QApplication::activeWindow();
     return active;
+}
+
+// The toolkit's preview leaves the controls Tab reaches unnamed.
+void namePreviewControls(QPrintPreviewDialog &dialog)
+{
+    for (QLineEdit *field : dialog.findChildren<QLineEdit *>()) {
+        if (auto *zoom = qobject_cast<QComboBox *>(field->parentWidget())) {
+            zoom->setAccessibleName(QStringLiteral("Масштаб"));
+            field->setAccessibleName(zoom->accessibleName());
+        } else {
+            field->setAccessibleName(QStringLiteral("Номер страницы"));
+        }
+    }
+    if (auto *pages = dialog.findChild<QPrintPreviewWidget *>())
+        pages->setAccessibleName(QStringLiteral("Страницы"));
 }
 
 void showBox(QMessageBox::Icon icon, const QString &text)
@@ -135,6 +153,7 @@ public:
                       const std::function<void(QPrinter *)> &paint) override
     {
         QPrintPreviewDialog dialog(printer, boxParent(parent));
+        namePreviewControls(dialog);
         QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, paint);
         return dialog.exec() == QDialog::Accepted;
     }

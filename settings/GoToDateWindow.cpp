@@ -55,6 +55,8 @@ QComboBox *pickList(QWidget *parent, const char *name, const QString &accessible
     for (int i = 1; i <= last; ++i)
         box->addItem(QString::number(i));
     box->lineEdit()->setReadOnly(true);
+    // The keyboard focus sits in the list's text: a reader names it there too.
+    box->lineEdit()->setAccessibleName(accessibleName);
     showPrompt(box, QString::fromUtf8(kPrompt));
     paintCream(box);
     paintCream(box->lineEdit());

@@ -11,6 +11,7 @@
 #include "Widgets.h"
 
 #include <QEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -23,9 +24,11 @@ HolidayEditWindow::HolidayEditWindow(const CalendarModel &model, std::function<i
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                    Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint);
     setFixedSize(380, 108);
-    heading(this, "editHeading", QStringLiteral("Изменение введённой ранее даты"), 12, 10);
+    QLabel *editHeading =
+        heading(this, "editHeading", QStringLiteral("Изменение введённой ранее даты"), 12, 10);
     m_entryField = editField(this, "entryField", QStringLiteral("Изменение введённой ранее даты"),
                              12, 34, 356);
+    editHeading->setBuddy(m_entryField); // named by its heading for a screen reader
     auto *applyButton = place(new ImageButton(this), 160, 72, 100, 25);
     applyButton->setObjectName(QStringLiteral("applyButton"));
     applyButton->setCaption(QStringLiteral("Применить"));

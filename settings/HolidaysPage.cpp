@@ -18,6 +18,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -92,9 +93,9 @@ void HolidaysPage::createInputs()
     QGroupBox *group =
         groupBox(this, "newHolidayGroup", QStringLiteral("Новый праздник"), 8, 48, 300, 196);
     heading(group, "dateHeading", QStringLiteral("Выбор Даты"), 12, 24);
-    heading(group, "dayHeading", QStringLiteral("   День"), 12, 48);
-    heading(group, "monthHeading", QStringLiteral("     Месяц"), 72, 48);
-    heading(group, "yearHeading", QStringLiteral("            Год"), 186, 48);
+    QLabel *dayHeading = heading(group, "dayHeading", QStringLiteral("   День"), 12, 48);
+    QLabel *monthHeading = heading(group, "monthHeading", QStringLiteral("     Месяц"), 72, 48);
+    QLabel *yearHeading = heading(group, "yearHeading", QStringLiteral("            Год"), 186, 48);
     QStringList days;
     for (int d = 1; d <= 31; ++d)
         days << QString::number(d);
@@ -106,9 +107,15 @@ void HolidaysPage::createInputs()
     m_yearField = editField(group, "yearField", QStringLiteral("Год"), 186, 66, 80);
     m_yearField->setMaxLength(4);
     installCharFilter(m_yearField, isYearKey);
-    heading(group, "captionHeading", QStringLiteral("Подпись (событие)"), 12, 102);
+    QLabel *captionHeading =
+        heading(group, "captionHeading", QStringLiteral("Подпись (событие)"), 12, 102);
     m_captionField =
         editField(group, "captionField", QStringLiteral("Подпись (событие)"), 12, 120, 276);
+    // Each heading labels its field for a screen reader.
+    dayHeading->setBuddy(m_dayList);
+    monthHeading->setBuddy(m_monthList);
+    yearHeading->setBuddy(m_yearField);
+    captionHeading->setBuddy(m_captionField);
     m_addButton = place(new ImageButton(group), 12, 158, 124, 25);
     m_addButton->setObjectName(QStringLiteral("addButton"));
     m_addButton->setCaption(QStringLiteral("Добавить"));

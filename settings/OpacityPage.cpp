@@ -53,7 +53,7 @@ void OpacityPage::createSection(int n, const char *name, const QString &title)
 {
     const int top = 34 + n * 76;
     const QString prefix = QString::fromLatin1(name);
-    heading(this, qPrintable(prefix + QStringLiteral("Heading")), title, 16, top);
+    QLabel *caption = heading(this, qPrintable(prefix + QStringLiteral("Heading")), title, 16, top);
 
     auto *box = new QCheckBox(QStringLiteral("Включить"), this);
     box->setObjectName(prefix + QStringLiteral("Switch"));
@@ -70,6 +70,7 @@ void OpacityPage::createSection(int n, const char *name, const QString &title)
     slider->setTickPosition(QSlider::TicksBelow);
     slider->setValue(kFullLevel);
     slider->setEnabled(false);
+    caption->setBuddy(slider); // the level a reader hears named by its heading
     m_levels[n] = slider;
 }
 

@@ -143,7 +143,8 @@ PrintBackgroundPage::PrintBackgroundPage(CalendarModel &model, QWidget *parent)
                                   "календаря.\nБудте внимательны!"),
                    this);
     warning->setObjectName(QStringLiteral("printWarning"));
-    warning->setAccessibleName(QStringLiteral("ВНИМАНИЕ"));
+    // Read whole, on one line: the heading word alone would hide the warning.
+    warning->setAccessibleName(warning->text().simplified());
     warning->move(16, 160);
     warning->adjustSize();
     setFontColour(warning, clRed);

@@ -11,6 +11,7 @@
 #include "Widgets.h"
 
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -56,7 +57,8 @@ void ProfilesPage::createControls()
 
     QGroupBox *group =
         groupBox(this, "newProfileGroup", QStringLiteral("Новый профиль"), 8, 48, 300, 116);
-    heading(group, "newProfileHeading", QStringLiteral("Имя нового профиля"), 12, 24);
+    QLabel *newNameHeading =
+        heading(group, "newProfileHeading", QStringLiteral("Имя нового профиля"), 12, 24);
     m_newProfileName =
         editField(group, "newProfileName", QStringLiteral("Имя нового профиля"), 12, 44, 276);
     m_createButton =
@@ -64,14 +66,16 @@ void ProfilesPage::createControls()
 
     group = groupBox(this, "editProfileGroup", QStringLiteral("Редактирование профиля"), 8, 176,
                      300, 116);
-    heading(group, "renameHeading", QStringLiteral("Изменить имя профиля"), 12, 24);
+    QLabel *renameHeading =
+        heading(group, "renameHeading", QStringLiteral("Изменить имя профиля"), 12, 24);
     m_renameField =
         editField(group, "renameField", QStringLiteral("Изменить имя профиля"), 12, 44, 276);
     m_renameButton = pushButton(group, "renameButton", QStringLiteral("Изменить"), 12, 78, 120);
     m_deleteButton =
         pushButton(group, "deleteButton", QStringLiteral("Удалить профиль"), 140, 78, 148);
 
-    heading(this, "availableProfilesHeading", QStringLiteral("Доступные профили"), 320, 48);
+    QLabel *listHeading =
+        heading(this, "availableProfilesHeading", QStringLiteral("Доступные профили"), 320, 48);
     group =
         groupBox(this, "chooseProfileGroup", QStringLiteral("Выбор профиля"), 320, 68, 344, 224);
     m_profileList = place(new QListWidget(group), 10, 22, 324, 192);
@@ -80,6 +84,10 @@ void ProfilesPage::createControls()
     m_profileList->setToolTip(
         QStringLiteral("Одинарный клик для выделения\nДвойной клик для выбора"));
     m_profileList->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Each heading labels its field for a screen reader.
+    newNameHeading->setBuddy(m_newProfileName);
+    renameHeading->setBuddy(m_renameField);
+    listHeading->setBuddy(m_profileList);
 
     m_status = place(new QStatusBar(this), 0, 352, 672, 24);
     m_status->setObjectName(QStringLiteral("profileStatus"));

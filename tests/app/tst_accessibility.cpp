@@ -10,6 +10,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QCalendarWidget>
+#include <QComboBox>
 #include <QDateEdit>
 #include <QLabel>
 #include <QMenu>
@@ -72,6 +73,7 @@ private slots:
     void menuLettersShowWhileAltIsHeld();
     void menuCommandByKeysOnly();
     void monthCalendarsNameTheirPage();
+    void labelsAndFieldsReadAsShown();
     void dialogKeys_data();
     void dialogKeys();
     void darkPaletteKeepsTextReadable_data();
@@ -220,6 +222,36 @@ void TestAccessibility::monthCalendarsNameTheirPage()
                  QStringLiteral("Февраль 2027"));
     QCOMPARE(calendar->findChild<QWidget *>("qt_calendar_prevmonth")->accessibleName(),
              QStringLiteral("Предыдущий месяц"));
+}
+
+void TestAccessibility::labelsAndFieldsReadAsShown()
+{
+    for (WindowRole role : {WindowRole::Settings, WindowRole::GoToDate, WindowRole::Background,
+                            WindowRole::MiniView, WindowRole::PrintScale}) {
+        QWidget *shown = window(role);
+        // A caption is read whole, not by its first word.
+        for (QLabel *label : shown->findChildren<QLabel *>()) {
+            QAccessibleInterface *node = QAccessible::queryAccessibleInterface(label);
+            const QString read =
+                node->text(QAccessible::Name) + ' ' + node->text(QAccessible::Description);
+            QVERIFY2(read.simplified().contains(label->text().simplified()),
+                     qPrintable(label->objectName()));
+        }
+        // Where the keyboard lands, a reader names the field, by its heading if it has one.
+        walk(QAccessible::queryAccessibleInterface(shown), [](QAccessibleInterface *node) {
+            if (node->role() == QAccessible::EditableText || node->role() == QAccessible::ComboBox)
+                QVERIFY2(!node->text(QAccessible::Name).isEmpty(),
+                         qPrintable(node->object()->objectName()));
+        });
+        const auto widgets = shown->findChildren<QWidget *>();
+        for (QLabel *heading : shown->findChildren<QLabel *>())
+            for (QWidget *field : widgets)
+                if (field->focusPolicy() != Qt::NoFocus && field != heading &&
+                    !qobject_cast<QComboBox *>(field->parentWidget()) &&
+                    !field->accessibleName().isEmpty() &&
+                    field->accessibleName() == heading->text().trimmed())
+                    QVERIFY2(heading->buddy() == field, qPrintable(heading->objectName()));
+    }
 }
 
 void TestAccessibility::dialogKeys_data()
