@@ -99,7 +99,7 @@ void Application::loadSettingsAndProfile()
     for (const QString &path : files.uncleanFiles)
         m_model.backups().markUnclean(path);
     m_model.setDays(files.days);
-    const int count = qMin(StrToIntDef(files.position(13), 0), int(files.holidayLines.size()));
+    const int count = qMin(wholeNumberOr(files.position(13), 0), int(files.holidayLines.size()));
     m_model.setHolidays(files.holidayLines.mid(0, count));
     m_model.setProfilePath(files.position(21));
     if (files.settingsFound) {
@@ -109,8 +109,8 @@ void Application::loadSettingsAndProfile()
     Background background;
     background.picturePath = files.position(16);
     background.colourMode = files.position(19) == QLatin1String("TRUE");
-    background.colour = files.background.value_or(clBlack);
-    background.captionColour = files.captionColour.value_or(clBlack);
+    background.colour = files.background.value_or(colours::black);
+    background.captionColour = files.captionColour.value_or(colours::black);
     if (!background.colourMode && !background.picturePath.isEmpty()) {
         try {
             background.picture = loadPicture(background.picturePath);
@@ -125,7 +125,7 @@ void Application::loadSettingsAndProfile()
     if (files.settingsFound)
         m_main->showProfileCaption();
     if (!files.problem.isEmpty())
-        ShowMessage(files.problem);
+        showMessage(files.problem);
 }
 
 void Application::loadOptions()
@@ -141,7 +141,7 @@ void Application::loadOptions()
     runHandler([this] {
         const QString path = m_model.folder() + QStringLiteral("regional.cal");
         if (!fileExists(path)) {
-            ShowMessage(QStringLiteral("Файл \"regional.cal\" не найден. Будут загружены "
+            showMessage(QStringLiteral("Файл \"regional.cal\" не найден. Будут загружены "
                                        "стандартные установки"));
             return;
         }

@@ -153,7 +153,7 @@ int main(int argc, char *argv[])
     model.setDays(days);
     model.setRegional({true, false, false, true});
     Background first;
-    first.captionColour = clBlack;
+    first.captionColour = colours::black;
     model.setBackground(first);
     if (argc > 1 && qstrcmp(argv[1], "show") == 0)
         return showWindows(model, argc > 2 ? argv[2] : nullptr);

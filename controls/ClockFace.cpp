@@ -175,7 +175,7 @@ void ClockFace::setDotsColor(StoredColour colour)
 
 StoredColour ClockFace::color() const
 {
-    return toTColor(palette().color(QPalette::Window));
+    return toStoredColour(palette().color(QPalette::Window));
 }
 
 void ClockFace::setColor(StoredColour colour)
@@ -187,7 +187,7 @@ void ClockFace::setColor(StoredColour colour)
 
 StoredColour ClockFace::fontColor() const
 {
-    return toTColor(palette().color(QPalette::WindowText));
+    return toStoredColour(palette().color(QPalette::WindowText));
 }
 
 void ClockFace::setFontColor(StoredColour colour)

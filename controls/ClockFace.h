@@ -141,7 +141,7 @@ private:
     bool m_secondsShown = true;
     QTime m_alarmTime{0, 0};
     bool m_alarmEnabled = false;
-    StoredColour m_dotsColor = clTeal;
+    StoredColour m_dotsColor = colours::teal;
     bool m_alarmArmed = true;
     clockgeo::ShownTime m_shownTime;
     clockgeo::Rect m_faceRect;

@@ -127,7 +127,7 @@ void ClockFace::paintDial(QPainter &p)
     m_dial = dialLayout(m_faceRect, screenDensity());
     const DialTable &dial = dialPoints();
     const bool raised = m_is3D && m_dial.bigMarks;
-    const QColor light = toQColor(lightenDotColor(m_dotsColor, toTColor(highlight)));
+    const QColor light = toQColor(lightenDotColor(m_dotsColor, toStoredColour(highlight)));
     for (int i = 0; i < 60; ++i) {
         const QPoint c = markCentre(dial, m_dial, i);
         if (i % 5 == 0) {

@@ -123,8 +123,8 @@ private:
     int m_startOfWeek = 1;
     bool m_useCurrentDate = true;
     bool m_readOnly = false;
-    StoredColour m_color = clWhite;
-    StoredColour m_fontColor = clBlack;
+    StoredColour m_color = colours::white;
+    StoredColour m_fontColor = colours::black;
     QDate m_today;
     QMap<QDate, QString> m_holidays;
     bool m_weekNumbers = false;

@@ -107,7 +107,7 @@ QString readProfileAtStartup(StartupFiles &files, const QString &path)
 
     const QString countText = files.settingsLines[12];
     const int available = qMax(0, int(lines.size()) - 13);
-    const std::optional<int> declared = TryStrToInt(countText);
+    const std::optional<int> declared = tryWholeNumber(countText);
     int count = 0;
     QString problem;
     if (!declared) {
@@ -140,7 +140,7 @@ QString readProfileAtStartup(StartupFiles &files, const QString &path)
 int decodeFlag(StartupFiles &files, int position, const QString &path)
 {
     const QString text = files.position(position);
-    const std::optional<int> value = TryStrToInt(text);
+    const std::optional<int> value = tryWholeNumber(text);
     if (!value) {
         noteProblem(files, QStringLiteral("Неверное значение в %1: \"%2\"")
                                .arg(lineText(position, path), quoteForMessage(text)));
@@ -152,7 +152,7 @@ int decodeFlag(StartupFiles &files, int position, const QString &path)
 std::optional<StoredColour> decodeColour(StartupFiles &files, int position, const QString &path)
 {
     const QString text = files.position(position);
-    const std::optional<int> colour = TryStrToInt(text);
+    const std::optional<int> colour = tryWholeNumber(text);
     if (!colour) {
         noteProblem(files, QStringLiteral("Неверный цвет в %1: \"%2\"")
                                .arg(lineText(position, path), quoteForMessage(text)));
@@ -208,7 +208,7 @@ ProfileContent readProfile(const QString &path, BackupKeeper &backups)
     auto number = [&](int index) {
         const QString text = index < lines.size() ? lines.at(index) : QString();
         try {
-            return StrToInt(text);
+            return wholeNumber(text);
         } catch (const ConvertError &) {
             throw ConvertError(QStringLiteral("\"%1\" не является целым числом (%2)")
                                    .arg(quoteForMessage(text), lineText(index + 1, path)));
@@ -261,13 +261,13 @@ void fillFirstStart(StartupFiles &files, const QString &programDir)
     files.days.fill(1);
     files.showTips = 1;
     files.showSplash = 1;
-    files.background = clSkyBlue;
-    files.captionColour = clBlack;
+    files.background = colours::skyBlue;
+    files.captionColour = colours::black;
     files.settingsLines[12] = QStringLiteral("0");
-    files.settingsLines[16] = QString::number(clSkyBlue);
+    files.settingsLines[16] = QString::number(colours::skyBlue);
     files.settingsLines[17] = QStringLiteral("True");
     files.settingsLines[18] = QStringLiteral("TRUE");
-    files.settingsLines[19] = QString::number(clBlack);
+    files.settingsLines[19] = QString::number(colours::black);
     files.settingsLines[20] = programDir + QStringLiteral("default.cpr");
 }
 
@@ -299,7 +299,7 @@ void decodeDays(StartupFiles &files, const QString &profilePath, int year)
 {
     for (int k = 1; k <= 12; ++k) {
         const QString text = files.position(k);
-        const int day = TryStrToInt(text).value_or(0);
+        const int day = tryWholeNumber(text).value_or(0);
         if (day < 1 || day > 31) {
             noteProblem(files, QStringLiteral("Неверный день в %1: \"%2\"")
                                    .arg(lineText(k, profilePath), quoteForMessage(text)));

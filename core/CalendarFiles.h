@@ -41,9 +41,9 @@ struct SettingsContent {
     bool showTips = true;
     bool showSplash = true;
     QString picturePath;
-    StoredColour background = clSkyBlue;
+    StoredColour background = colours::skyBlue;
     bool colourBackground = true;
-    StoredColour captionColour = clBlack;
+    StoredColour captionColour = colours::black;
     QString profilePath;
 };
 

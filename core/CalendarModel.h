@@ -35,9 +35,9 @@ struct OpacitySetting {
 struct Background {
     QString picturePath;
     QImage picture;            // loaded from picturePath, null when none
-    StoredColour colour = clSkyBlue;
+    StoredColour colour = colours::skyBlue;
     bool colourMode = true;    // a plain colour rather than the picture
-    StoredColour captionColour = clBlack;
+    StoredColour captionColour = colours::black;
     bool operator==(const Background &o) const
     {
         return picturePath == o.picturePath && picture.cacheKey() == o.picture.cacheKey() &&
@@ -173,6 +173,6 @@ private:
     QDate m_markedToday;
     QMap<QDate, QString> m_markedHolidays;
     bool m_markedWeekNumbers = false;
-    PrintScaling m_printScaling = poPrintToFit;
+    PrintScaling m_printScaling = PrintScaling::FitToPage;
     BackupKeeper m_backups;
 };

@@ -18,7 +18,7 @@ bool isWord(const QString &line) { return line == kTrue || line == kFalse; }
 
 bool isLevel(const QString &line)
 {
-    const std::optional<int> level = TryStrToInt(line);
+    const std::optional<int> level = tryWholeNumber(line);
     return level && *level >= 0 && *level <= 255;
 }
 } // namespace
@@ -71,7 +71,7 @@ TransparencyOptions readTransparency(const QString &path, BackupKeeper &backups)
         // Only lines that are there count: a short file keeps the rest off.
         options.switches[n] = n < lines.size() && lines.at(n) != kFalse;
         if (n + 4 < lines.size())
-            if (const std::optional<int> level = TryStrToInt(lines.at(n + 4)))
+            if (const std::optional<int> level = tryWholeNumber(lines.at(n + 4)))
                 options.levels[n] = qBound(0, *level, 255);
     }
     return options;

@@ -92,9 +92,9 @@ void BackgroundWindow::createControls()
     for (QWidget *control : std::initializer_list<QWidget *>{m_pictureOption, m_colourOption,
                                                              m_captionColourHeading}) {
         control->adjustSize();
-        setWindowColour(control, clSkyBlue);
+        setWindowColour(control, colours::skyBlue);
         // Black as described; lightened where a dark palette darkens the box behind.
-        setReadableColour(control, clBlack);
+        setReadableColour(control, colours::black);
     }
     m_preview->lower();
 }

@@ -74,7 +74,7 @@ CubeSheet::CubeSheet(const CalendarModel &model, QWidget *parent) : QWidget(pare
 {
     setObjectName(QStringLiteral("cubeSheet"));
     setFont(printedWindowFont(11));
-    setWindowColour(this, clWhite);
+    setWindowColour(this, colours::white);
     QPalette pal = palette();
     pal.setColor(QPalette::WindowText, Qt::black);
     setPalette(pal);
@@ -172,7 +172,7 @@ void CubeSheet::showBackground(const CalendarModel &model)
     const bool printed = model.printsBackground();
     m_backgroundImage->setPicture(background.picture);
     m_backgroundImage->setVisible(printed && !background.colourMode);
-    const StoredColour caption = printed ? background.captionColour : clBlack;
+    const StoredColour caption = printed ? background.captionColour : colours::black;
     for (int k = 0; k < kColouredMonths; ++k)
         setFontColour(m_monthLabels[k], caption);
     for (int k = 0; k < kColouredGlueMarks; ++k)

@@ -66,7 +66,7 @@ PrintScaleDialog::PrintScaleDialog(CalendarModel &model, QPrinter &printer, QWid
         label->move(0, 96 + 16 * i);
         label->adjustSize();
         if (i >= 3)
-            setReadableColour(label, clRed);
+            setReadableColour(label, colours::red);
     }
 
     m_printButton = speedButton(this, "printButton", QStringLiteral("Печать"), 8);
@@ -115,10 +115,10 @@ void PrintScaleDialog::createOptions()
 PrintScaling PrintScaleDialog::chosenScaling() const
 {
     if (m_noScalingOption->isChecked())
-        return poNone;
+        return PrintScaling::None;
     if (m_proportionalOption->isChecked())
-        return poProportional;
-    return poPrintToFit;
+        return PrintScaling::Proportional;
+    return PrintScaling::FitToPage;
 }
 
 void PrintScaleDialog::printYear()

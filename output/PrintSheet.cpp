@@ -83,9 +83,9 @@ void PrintSheet::showBackground(const CalendarModel &model)
     // Without the background: a white page and black month names.
     const Background &background = model.background();
     const bool printed = model.printsBackground();
-    setWindowColour(this, printed ? pageColour(background) : clWhite);
+    setWindowColour(this, printed ? pageColour(background) : colours::white);
     m_backgroundImage->setPicture(background.picture);
     m_backgroundImage->setVisible(printed && !background.colourMode);
     for (QLabel *label : m_monthLabels)
-        setFontColour(label, printed ? background.captionColour : clBlack);
+        setFontColour(label, printed ? background.captionColour : colours::black);
 }

@@ -156,6 +156,6 @@ void keepColouredTextReadable(QWidget *window)
         const QPalette::ColorRole role = control->foregroundRole();
         const QColor colour = control->palette().color(role);
         if (colour != QApplication::palette(control).color(role))
-            setReadableColour(control, toTColor(colour));
+            setReadableColour(control, toStoredColour(colour));
     }
 }

@@ -20,7 +20,7 @@ QImage calendarIcon()
 
 StoredColour pageColour(const Background &background)
 {
-    return background.colourMode ? background.colour : clSkyBlue;
+    return background.colourMode ? background.colour : colours::skyBlue;
 }
 
 void showYearOnGrids(const std::array<MonthGrid *, 12> &grids, const CalendarModel &model)

@@ -51,7 +51,7 @@ void printYearSheet(const CalendarModel &model, PrintScaling scaling, QPrinter &
 void printCubeSheet(const CalendarModel &model, QPrinter &printer)
 {
     CubeSheet sheet(model);
-    printForm(&sheet, poPrintToFit, printer);
+    printForm(&sheet, PrintScaling::FitToPage, printer);
 }
 
 void previewYearSheet(const CalendarModel &model, PrintScaling scaling, QPrinter &printer,

@@ -7,10 +7,10 @@
 
 ColorBox::ColorBox(bool extended, QWidget *parent) : QComboBox(parent)
 {
-    for (StoredColour colour : StandardColours)
+    for (StoredColour colour : standardColours)
         addColour(colour);
     if (extended)
-        for (StoredColour colour : {clMoneyGreen, clSkyBlue, clCream, clMedGray})
+        for (StoredColour colour : {colours::moneyGreen, colours::skyBlue, colours::cream, colours::medGray})
             addColour(colour);
     setCurrentIndex(0);
 }

@@ -4,19 +4,19 @@
 
 #include <algorithm>
 
-const std::array<StoredColour, 16> StandardColours = {
-    clBlack, clMaroon, clGreen, clOlive, clNavy,   clPurple, clTeal, clGray,
-    clSilver, clRed,   clLime,  clYellow, clBlue, clFuchsia, clAqua, clWhite};
+const std::array<StoredColour, 16> standardColours = {
+    colours::black, colours::maroon, colours::green, colours::olive, colours::navy,   colours::purple, colours::teal, colours::gray,
+    colours::silver, colours::red,   colours::lime,  colours::yellow, colours::blue, colours::fuchsia, colours::aqua, colours::white};
 
-const std::array<StoredColour, 20> AcceptedColours = {
-    clBlack,  clMaroon,     clRed,      clGreen, clOlive, clLime,    clYellow,
-    clNavy,   clPurple,     clTeal,     clGray,  clMedGray, clSilver, clMoneyGreen,
-    clSkyBlue, clCream,     clBlue,     clFuchsia, clAqua,  clWhite};
+const std::array<StoredColour, 20> acceptedColours = {
+    colours::black,  colours::maroon,     colours::red,      colours::green, colours::olive, colours::lime,    colours::yellow,
+    colours::navy,   colours::purple,     colours::teal,     colours::gray,  colours::medGray, colours::silver, colours::moneyGreen,
+    colours::skyBlue, colours::cream,     colours::blue,     colours::fuchsia, colours::aqua,  colours::white};
 
 bool isAcceptedColour(StoredColour colour)
 {
-    return std::find(AcceptedColours.begin(), AcceptedColours.end(), colour) !=
-           AcceptedColours.end();
+    return std::find(acceptedColours.begin(), acceptedColours.end(), colour) !=
+           acceptedColours.end();
 }
 
 QColor toQColor(StoredColour colour)
@@ -24,7 +24,7 @@ QColor toQColor(StoredColour colour)
     return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
 }
 
-StoredColour toTColor(const QColor &colour)
+StoredColour toStoredColour(const QColor &colour)
 {
     return colour.red() | (colour.green() << 8) | (colour.blue() << 16);
 }
@@ -32,26 +32,26 @@ StoredColour toTColor(const QColor &colour)
 QString colourName(StoredColour colour)
 {
     switch (colour) {
-    case clBlack: return QStringLiteral("Чёрный");
-    case clMaroon: return QStringLiteral("Тёмно-бордовый");
-    case clRed: return QStringLiteral("Красный");
-    case clGreen: return QStringLiteral("Зелёный");
-    case clOlive: return QStringLiteral("Оливковый");
-    case clLime: return QStringLiteral("Лаймовый");
-    case clYellow: return QStringLiteral("Жёлтый");
-    case clNavy: return QStringLiteral("Тёмно-синий");
-    case clPurple: return QStringLiteral("Пурпурный");
-    case clTeal: return QStringLiteral("Сине-зелёный");
-    case clGray: return QStringLiteral("Серый");
-    case clMedGray: return QStringLiteral("Средне-серый");
-    case clSilver: return QStringLiteral("Серебристый");
-    case clMoneyGreen: return QStringLiteral("Светло-зелёный");
-    case clSkyBlue: return QStringLiteral("Небесно-голубой");
-    case clCream: return QStringLiteral("Кремовый");
-    case clBlue: return QStringLiteral("Синий");
-    case clFuchsia: return QStringLiteral("Фуксия");
-    case clAqua: return QStringLiteral("Голубой");
-    case clWhite: return QStringLiteral("Белый");
+    case colours::black: return QStringLiteral("Чёрный");
+    case colours::maroon: return QStringLiteral("Тёмно-бордовый");
+    case colours::red: return QStringLiteral("Красный");
+    case colours::green: return QStringLiteral("Зелёный");
+    case colours::olive: return QStringLiteral("Оливковый");
+    case colours::lime: return QStringLiteral("Лаймовый");
+    case colours::yellow: return QStringLiteral("Жёлтый");
+    case colours::navy: return QStringLiteral("Тёмно-синий");
+    case colours::purple: return QStringLiteral("Пурпурный");
+    case colours::teal: return QStringLiteral("Сине-зелёный");
+    case colours::gray: return QStringLiteral("Серый");
+    case colours::medGray: return QStringLiteral("Средне-серый");
+    case colours::silver: return QStringLiteral("Серебристый");
+    case colours::moneyGreen: return QStringLiteral("Светло-зелёный");
+    case colours::skyBlue: return QStringLiteral("Небесно-голубой");
+    case colours::cream: return QStringLiteral("Кремовый");
+    case colours::blue: return QStringLiteral("Синий");
+    case colours::fuchsia: return QStringLiteral("Фуксия");
+    case colours::aqua: return QStringLiteral("Голубой");
+    case colours::white: return QStringLiteral("Белый");
     default: return {};
     }
 }

@@ -38,7 +38,7 @@ bool parseInt(const QString &text, int &value)
 
 } // namespace
 
-int StrToInt(const QString &text)
+int wholeNumber(const QString &text)
 {
     int value = 0;
     if (!parseInt(text, value))
@@ -47,13 +47,13 @@ int StrToInt(const QString &text)
     return value;
 }
 
-int StrToIntDef(const QString &text, int fallback)
+int wholeNumberOr(const QString &text, int fallback)
 {
     int value = 0;
     return parseInt(text, value) ? value : fallback;
 }
 
-std::optional<int> TryStrToInt(const QString &text)
+std::optional<int> tryWholeNumber(const QString &text)
 {
     int value = 0;
     if (!parseInt(text, value))

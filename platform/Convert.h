@@ -6,10 +6,10 @@
 
 // An optionally signed decimal whole number ("0205" is 205); anything else,
 // an empty text included, throws ConvertError.
-int StrToInt(const QString &text);
+int wholeNumber(const QString &text);
 
 // The same without the error: fallback for anything that is not a number.
-int StrToIntDef(const QString &text, int fallback);
+int wholeNumberOr(const QString &text, int fallback);
 
 // The number, or nothing when the text is not a whole number.
-std::optional<int> TryStrToInt(const QString &text);
+std::optional<int> tryWholeNumber(const QString &text);

@@ -176,4 +176,4 @@ DialogSeam &dialogs() { return g_seam ? *g_seam : g_real; }
 
 void setDialogSeam(DialogSeam *seam) { g_seam = seam; }
 
-void ShowMessage(const QString &text) { dialogs().message(text); }
+void showMessage(const QString &text) { dialogs().message(text); }

@@ -45,7 +45,7 @@ void setDialogSeam(DialogSeam *seam);
 void prepareSaveDialog(QFileDialog &dialog, const QString &defaultSuffix);
 
 // The program's plain user-mistake box.
-void ShowMessage(const QString &text);
+void showMessage(const QString &text);
 
 // Title of every box the program shows.
 inline const char *const kBoxTitle = "Dayrail XP";

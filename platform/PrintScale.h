@@ -4,10 +4,10 @@
 // How a window's image is scaled on the printed page. No widgets here.
 #include <QSize>
 
-enum PrintScaling {
-    poNone,         // one image pixel per printer dot
-    poProportional, // the image's on-screen size (96 pixels per inch) on paper
-    poPrintToFit    // the largest size with the image's proportions that fits the page
+enum class PrintScaling {
+    None,         // one image pixel per printer dot
+    Proportional, // the image's on-screen size (96 pixels per inch) on paper
+    FitToPage     // the largest size with the image's proportions that fits the page
 };
 
 // Size on the page, in printer dots, of an image of the given pixel size on

@@ -92,7 +92,7 @@ void setWindowColour(QWidget *window, StoredColour colour)
     window->setAutoFillBackground(true);
 }
 
-StoredColour windowColour(const QWidget *window) { return toTColor(window->palette().color(QPalette::Window)); }
+StoredColour windowColour(const QWidget *window) { return toStoredColour(window->palette().color(QPalette::Window)); }
 
 void setFontColour(QLabel *label, StoredColour colour)
 {
@@ -101,7 +101,7 @@ void setFontColour(QLabel *label, StoredColour colour)
     label->setPalette(pal);
 }
 
-StoredColour fontColour(const QLabel *label) { return toTColor(label->palette().color(QPalette::WindowText)); }
+StoredColour fontColour(const QLabel *label) { return toStoredColour(label->palette().color(QPalette::WindowText)); }
 
 QLabel *placeLabel(QWidget *parent, const char *name, const QString &text, int x, int y,
                    int pixelSize, bool bold)

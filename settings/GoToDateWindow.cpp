@@ -25,9 +25,9 @@ const char *const kPrompt = "Нажмите ---------------->";
 void paintCream(QWidget *field)
 {
     QPalette pal = field->palette();
-    pal.setColor(QPalette::Base, toQColor(clCream));
+    pal.setColor(QPalette::Base, toQColor(colours::cream));
     // Dark text on the cream, whatever the desktop palette.
-    pal.setColor(QPalette::Text, toQColor(clBlack));
+    pal.setColor(QPalette::Text, toQColor(colours::black));
     field->setPalette(pal);
 }
 
@@ -92,14 +92,14 @@ GoToDateWindow::GoToDateWindow(const CalendarModel &model, QWidget *parent) : QD
                    Qt::CustomizeWindowHint);
     // 610 x 347 with the frame and caption bar.
     setFixedSize(602, 320);
-    setWindowColour(this, clSkyBlue);
+    setWindowColour(this, colours::skyBlue);
 
     QLabel *dayHeading = placeLabel(this, "dayHeading", QStringLiteral("День"), 24, 16, 0, true);
     QLabel *monthHeading =
         placeLabel(this, "monthHeading", QStringLiteral("Месяц"), 224, 16, 0, true);
     QLabel *yearHeading = placeLabel(this, "yearHeading", QStringLiteral("Год"), 424, 16, 0, true);
     for (QLabel *heading : {dayHeading, monthHeading, yearHeading})
-        setReadableColour(heading, clBlack); // the window's sky blue is fixed
+        setReadableColour(heading, colours::black); // the window's sky blue is fixed
     m_dayList = pickList(this, "dayList", dayHeading->text(), 31, {24, 34, 185, 23});
     m_monthList = pickList(this, "monthList", monthHeading->text(), 12, {224, 34, 185, 23});
     m_yearField = place(new QLineEdit(this), 424, 34, 153, 23);
@@ -122,7 +122,7 @@ GoToDateWindow::GoToDateWindow(const CalendarModel &model, QWidget *parent) : QD
     captionFont.setBold(true);
     captionFont.setItalic(true);
     m_dateCaption->setFont(captionFont);
-    setFontColour(m_dateCaption, clWhite);
+    setFontColour(m_dateCaption, colours::white);
     m_dateCaption->hide();
 
     m_grid = place(new MonthGrid(this), 181, 152, 240, 152);
@@ -131,8 +131,8 @@ GoToDateWindow::GoToDateWindow(const CalendarModel &model, QWidget *parent) : QD
     m_grid->setUseCurrentDate(false);
     m_grid->setReadOnly(true);
     m_grid->setStartOfWeek(model.startOfWeek());
-    m_grid->setColor(clCream);
-    m_grid->setFontColor(clRed);
+    m_grid->setColor(colours::cream);
+    m_grid->setFontColor(colours::red);
     m_grid->hide();
 
     bindHandler(acceptButton, &QPushButton::clicked, this, &GoToDateWindow::acceptDate);
@@ -148,7 +148,7 @@ void GoToDateWindow::acceptDate()
         showEnteredDate();
     } catch (const DayrailError &) {
         // Steps done before the failure stay done.
-        ShowMessage(QStringLiteral("Неправильно введена дата"));
+        showMessage(QStringLiteral("Неправильно введена дата"));
     }
 }
 
@@ -157,10 +157,10 @@ void GoToDateWindow::showEnteredDate()
     const QString dayText = m_dayList->currentText();
     const QString monthText = m_monthList->currentText();
     const QString yearText = m_yearField->text();
-    const int day = StrToInt(dayText);
+    const int day = wholeNumber(dayText);
     giveElement(m_grid, MonthGrid::Element::Day, day, day);
-    giveElement(m_grid, MonthGrid::Element::Month, StrToInt(monthText), day);
-    giveElement(m_grid, MonthGrid::Element::Year, StrToInt(yearText), day);
+    giveElement(m_grid, MonthGrid::Element::Month, wholeNumber(monthText), day);
+    giveElement(m_grid, MonthGrid::Element::Year, wholeNumber(yearText), day);
     m_grid->setDateElement(MonthGrid::Element::Day, day); // refused when the date does not exist
     m_grid->show();
     m_dateCaption->setText(dayText + QStringLiteral(". ") + monthText + QStringLiteral(". ") +

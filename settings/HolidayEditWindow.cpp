@@ -63,7 +63,7 @@ void HolidayEditWindow::apply()
     if (row >= 0) {
         const QString problem = holidayTextProblem(m_entryField->text());
         if (!problem.isEmpty()) {
-            ShowMessage(problem);
+            showMessage(problem);
             return;
         }
         emit entryEdited(row, m_entryField->text());

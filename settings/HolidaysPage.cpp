@@ -183,7 +183,7 @@ void HolidaysPage::addEntry()
 {
     if (m_captionField->text().size() < 4 || m_dayList->currentText().isEmpty() ||
         m_monthList->currentText().isEmpty()) {
-        ShowMessage(QStringLiteral("Неправильно введена дата!!!"));
+        showMessage(QStringLiteral("Неправильно введена дата!!!"));
         return;
     }
     const QString entry = composeHoliday(m_dayList->currentText(), m_monthList->currentText(),
@@ -193,7 +193,7 @@ void HolidaysPage::addEntry()
     if (problem.isEmpty())
         problem = holidayCountProblem(m_list->count() + 1);
     if (!problem.isEmpty()) {
-        ShowMessage(problem);
+        showMessage(problem);
         return;
     }
     m_list->addItem(entry);
@@ -220,7 +220,7 @@ void HolidaysPage::sortEntries()
 void HolidaysPage::deleteSelected()
 {
     if (m_list->count() == 0) {
-        ShowMessage(QStringLiteral("Нечего удалять"));
+        showMessage(QStringLiteral("Нечего удалять"));
         return;
     }
     const int row = selectedRow();
@@ -262,7 +262,7 @@ void HolidaysPage::exportEntries()
     const QStringList &entries = m_model.holidays();
     if (std::none_of(entries.cbegin(), entries.cend(),
                      [](const QString &entry) { return parseHolidayEntry(entry).has_value(); })) {
-        ShowMessage(QStringLiteral("В списке нет праздников с датой: экспортировать нечего."));
+        showMessage(QStringLiteral("В списке нет праздников с датой: экспортировать нечего."));
         return;
     }
     const QString name = dialogs().saveFileName(this, QStringLiteral("Экспорт в iCalendar"),
@@ -308,5 +308,5 @@ void HolidaysPage::importEntries()
                         .arg(overLimit)
                         .arg(kHolidayPositions);
     if (!problems.isEmpty())
-        ShowMessage(problems.join(QLatin1Char('\n')));
+        showMessage(problems.join(QLatin1Char('\n')));
 }

@@ -147,5 +147,5 @@ PrintBackgroundPage::PrintBackgroundPage(CalendarModel &model, QWidget *parent)
     warning->setAccessibleName(warning->text().simplified());
     warning->move(16, 160);
     warning->adjustSize();
-    setFontColour(warning, clRed);
+    setFontColour(warning, colours::red);
 }

@@ -24,7 +24,7 @@ namespace {
 bool accepted(const QString &refusal)
 {
     if (!refusal.isEmpty())
-        ShowMessage(refusal);
+        showMessage(refusal);
     return refusal.isEmpty();
 }
 

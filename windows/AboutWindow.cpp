@@ -15,7 +15,7 @@ QLabel *navyLabel(QWidget *parent, const char *name, const QString &text, int y,
     label->setObjectName(QString::fromLatin1(name));
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setAccessibleName(text);
-    setFontColour(label, clNavy);
+    setFontColour(label, colours::navy);
     return label;
 }
 
@@ -28,7 +28,7 @@ AboutWindow::AboutWindow(QWidget *parent) : QDialog(parent)
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                    Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint);
     setFixedSize(365, 182);
-    setWindowColour(this, clWhite);
+    setWindowColour(this, colours::white);
 
     auto *banner = place(new ImageView(this), 0, 0, 369, 97);
     banner->setObjectName(QStringLiteral("banner"));

@@ -39,7 +39,7 @@ FloatingClockWindow::FloatingClockWindow(CalendarModel &model, WindowServices &s
     m_clock->setFont(face);
     m_clock->setColor(kClockWindowColour);
     m_clock->setShowMode(ClockStyle::Analog);
-    m_clock->setDotsColor(clBlack);
+    m_clock->setDotsColor(colours::black);
     m_clock->setBorderStyle(ClockBorder::Single);
     m_clock->setAutoSize(true);
     m_clock->completeSetup();

@@ -82,7 +82,7 @@ MainWindow::MainWindow(CalendarModel &model, WindowServices &services)
     m_client->setObjectName(QStringLiteral("client"));
     m_client->setFixedSize(809, 580);
     setCentralWidget(m_client);
-    setWindowColour(m_client, clSkyBlue);
+    setWindowColour(m_client, colours::skyBlue);
     createYearView();
     createMenus();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -197,7 +197,7 @@ void MainWindow::createMonths()
         m_monthIcons[i]->setPicture(iconImage);
         m_monthIcons[i]->setStretch(false);
     }
-    m_grids[QDate::currentDate().month() - 1]->setFontColor(clRed);
+    m_grids[QDate::currentDate().month() - 1]->setFontColor(colours::red);
     // The keyboard starts on this month's grid, ready for the arrows and read
     // as a table, and no text caret blinks while the window sits idle.
     m_grids[QDate::currentDate().month() - 1]->setFocus(Qt::OtherFocusReason);
@@ -303,10 +303,10 @@ void MainWindow::turnMonth(int month, int delta)
 void MainWindow::goToEnteredYear()
 {
     if (m_yearEdit->text().isEmpty()) {
-        ShowMessage(QStringLiteral("Введите число от 1 до 9999"));
+        showMessage(QStringLiteral("Введите число от 1 до 9999"));
         return;
     }
-    m_model.setYear(StrToInt(m_yearEdit->text()));
+    m_model.setYear(wholeNumber(m_yearEdit->text()));
 }
 
 void MainWindow::stepYear(int delta)

@@ -56,7 +56,7 @@ void MainWindow::saveProfile()
 {
     const QString problem = saveProfileInFolder(m_model);
     if (!problem.isEmpty()) {
-        ShowMessage(problem);
+        showMessage(problem);
         return;
     }
     showProfileCaption();

@@ -51,7 +51,7 @@ MiniView::MiniView(CalendarModel &model, WindowServices &services, QWidget *pare
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint |
                    Qt::CustomizeWindowHint);
     setFixedSize(200, 90);
-    setWindowColour(this, clSkyBlue);
+    setWindowColour(this, colours::skyBlue);
     createControls();
     createToolBar();
     createMenu();
@@ -86,11 +86,11 @@ void MiniView::createControls()
     m_timeLine->setAccessibleDescription(m_timeHeading->text());
     m_timeHeading->setBuddy(m_timeLine);
     // The view's sky blue stays whatever the desktop palette: so does dark text.
-    setReadableColour(m_todayHeading, clBlack);
-    setReadableColour(m_timeHeading, clBlack);
+    setReadableColour(m_todayHeading, colours::black);
+    setReadableColour(m_timeHeading, colours::black);
     QPalette pal = m_timeLine->palette();
     pal.setColor(QPalette::Base, Qt::black); // the menu-text colour
-    pal.setColor(QPalette::Text, toQColor(clLime));
+    pal.setColor(QPalette::Text, toQColor(colours::lime));
     m_timeLine->setPalette(pal);
 }
 

@@ -28,7 +28,7 @@ MonthCompareWindow::MonthCompareWindow(const CalendarModel &model, QWidget *pare
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                    Qt::CustomizeWindowHint);
     setFixedSize(448, 201);
-    setWindowColour(this, clSkyBlue);
+    setWindowColour(this, colours::skyBlue);
 
     bevel(this, "frame", {0, 0, 448, 201}, QFrame::Sunken);
     bevel(this, "leftFrame", {8, 16, 209, 169}, QFrame::Raised);

@@ -37,7 +37,7 @@ SplashScreen::SplashScreen(CalendarModel &model, WindowServices &services, QWidg
                    Qt::WindowDoesNotAcceptFocus | Qt::WindowTransparentForInput);
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFixedSize(468, 60);
-    setWindowColour(this, clBlack);
+    setWindowColour(this, colours::black);
 
     m_firstBanner = place(new ImageView(this), 0, 0, 468, 60);
     m_firstBanner->setObjectName(QStringLiteral("firstBanner"));

@@ -58,9 +58,9 @@ TipsWindow::TipsWindow(const CalendarModel &model, QWidget *parent)
     m_tipText->setReadOnly(true);
     m_tipText->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     QPalette pal = m_tipText->palette();
-    pal.setColor(QPalette::Base, toQColor(clSkyBlue));
+    pal.setColor(QPalette::Base, toQColor(colours::skyBlue));
     // Dark text on the fixed sky blue, whatever the desktop palette.
-    pal.setColor(QPalette::Text, toQColor(clBlack));
+    pal.setColor(QPalette::Text, toQColor(colours::black));
     m_tipText->setPalette(pal);
     QFont f = m_tipText->font();
     f.setPixelSize(14);

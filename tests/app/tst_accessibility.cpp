@@ -298,11 +298,11 @@ void TestAccessibility::darkPaletteKeepsTextReadable_data()
     QTest::addColumn<WindowRole>("role");
     QTest::addColumn<QString>("control");
     QTest::addColumn<StoredColour>("described"); // under a light palette
-    QTest::newRow("print scaling advice") << WindowRole::PrintScale << "noteLabel4" << clRed;
-    QTest::newRow("print background warning") << WindowRole::Settings << "printWarning" << clRed;
-    QTest::newRow("go-to-date heading") << WindowRole::GoToDate << "dayHeading" << clBlack;
-    QTest::newRow("minimised view heading") << WindowRole::MiniView << "todayHeading" << clBlack;
-    QTest::newRow("background option") << WindowRole::Background << "colourOption" << clBlack;
+    QTest::newRow("print scaling advice") << WindowRole::PrintScale << "noteLabel4" << colours::red;
+    QTest::newRow("print background warning") << WindowRole::Settings << "printWarning" << colours::red;
+    QTest::newRow("go-to-date heading") << WindowRole::GoToDate << "dayHeading" << colours::black;
+    QTest::newRow("minimised view heading") << WindowRole::MiniView << "todayHeading" << colours::black;
+    QTest::newRow("background option") << WindowRole::Background << "colourOption" << colours::black;
 }
 
 void TestAccessibility::darkPaletteKeepsTextReadable()

@@ -59,7 +59,7 @@ void MainWindowTest::firstStart()
     QVERIFY(program.control<QAction>("actionShowTips")->isChecked());
     QVERIFY(program.control<QAction>("actionShowSplash")->isChecked());
     QVERIFY(program.model().background().colourMode);
-    QCOMPARE(windowColour(program.control<QWidget>("client")), clSkyBlue);
+    QCOMPARE(windowColour(program.control<QWidget>("client")), colours::skyBlue);
     QCOMPARE(program.model().profilePath(), folder.path("default.cpr"));
 
     // What the user selects on the first run is kept at the first close.
@@ -99,8 +99,8 @@ void MainWindowTest::savedStateComesBackAndIsWrittenUnchanged()
     QVERIFY(!program.control<QAction>("actionShowTips")->isChecked());
     QVERIFY(program.control<QAction>("actionShowSplash")->isChecked());
     QVERIFY(program.control<QWidget>("backgroundImage")->isHidden());
-    QCOMPARE(windowColour(program.control<QWidget>("client")), clYellow);
-    QCOMPARE(fontColour(program.control<QLabel>("monthLabel1")), clMaroon);
+    QCOMPARE(windowColour(program.control<QWidget>("client")), colours::yellow);
+    QCOMPARE(fontColour(program.control<QLabel>("monthLabel1")), colours::maroon);
     QCOMPARE(program.model().profilePath(), profile);
     QCOMPARE(program.model().holidays(),
              (QStringList{"1 января 2006г. Новый год", "23 февраля  Праздник"}));
@@ -211,7 +211,7 @@ void MainWindowTest::stepping()
     folder.write("regional.cal", kRegional);
     TestProgram program(folder);
     const int month = QDate::currentDate().month();
-    QCOMPARE(program.main()->grids()[month - 1]->fontColor(), clRed);
+    QCOMPARE(program.main()->grids()[month - 1]->fontColor(), colours::red);
     program.model().setDay(2, 1);
     program.control<QLineEdit>("yearEdit")->setText(QStringLiteral("2008"));
     program.control<QPushButton>("goButton")->click();
@@ -224,8 +224,8 @@ void MainWindowTest::stepping()
     program.control<QPushButton>("previousYearButton")->click();
     program.control<QPushButton>("previousYearButton")->click();
     QCOMPARE(program.main()->grids()[8]->dateElement(MonthGrid::Element::Year), 2007);
-    QCOMPARE(program.main()->grids()[month - 1]->fontColor(), clRed); // stays red
-    QCOMPARE(program.main()->grids()[0]->fontColor(), month == 1 ? clRed : clBlack);
+    QCOMPARE(program.main()->grids()[month - 1]->fontColor(), colours::red); // stays red
+    QCOMPARE(program.main()->grids()[0]->fontColor(), month == 1 ? colours::red : colours::black);
 
     for (const auto &[edge, button] : {std::pair{1, program.control<QPushButton>("previousYearButton")}, std::pair{9999, program.control<QPushButton>("nextYearButton")}}) {
         program.control<QLineEdit>("yearEdit")->setText(QString::number(edge));

@@ -206,10 +206,10 @@ void ClockFaceTest::hourMarks_data()
     QTest::addColumn<QColor>("edge");
     QTest::addColumn<QColor>("body");
     const QPalette pal;
-    QTest::newRow("teal, 3-D") << clTeal << true << toQColor(clAqua) << toQColor(clTeal);
-    QTest::newRow("white, 3-D") << clWhite << true << pal.color(QPalette::Light)
-                                << toQColor(clWhite);
-    QTest::newRow("teal, flat") << clTeal << false << pal.color(QPalette::WindowText)
+    QTest::newRow("teal, 3-D") << colours::teal << true << toQColor(colours::aqua) << toQColor(colours::teal);
+    QTest::newRow("white, 3-D") << colours::white << true << pal.color(QPalette::Light)
+                                << toQColor(colours::white);
+    QTest::newRow("teal, flat") << colours::teal << false << pal.color(QPalette::WindowText)
                                 << pal.color(QPalette::WindowText);
 }
 
@@ -264,7 +264,7 @@ void ClockFaceTest::fullRepaintOnOutsideChanges()
     switch (change) {
     case 0: c.clock.setLocale(QLocale(QLocale::English)); break;
     case 1: SystemTimeWatcher::instance().notifyChanged(); break;
-    default: c.clock.setColor(clSilver); break;
+    default: c.clock.setColor(colours::silver); break;
     }
     QVERIFY(c.clock.isFullPaintPending());
     QCoreApplication::processEvents();

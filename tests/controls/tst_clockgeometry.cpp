@@ -103,9 +103,9 @@ void TestClockGeometry::lightenDotColor_data()
 {
     QTest::addColumn<StoredColour>("colour");
     QTest::addColumn<StoredColour>("light");
-    QTest::newRow("teal gives aqua (128 to 255)") << clTeal << clAqua;
-    QTest::newRow("black stays black") << clBlack << clBlack;
-    QTest::newRow("silver gives white") << clSilver << clWhite;
+    QTest::newRow("teal gives aqua (128 to 255)") << colours::teal << colours::aqua;
+    QTest::newRow("black stays black") << colours::black << colours::black;
+    QTest::newRow("silver gives white") << colours::silver << colours::white;
     QTest::newRow("200 wraps to 71") << StoredColour(0x0000C8) << StoredColour(0x000047);
     QTest::newRow("a full channel gives the highlight") << StoredColour(0xFF00C8) << StoredColour(0x123456);
 }

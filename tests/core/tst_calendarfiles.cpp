@@ -92,7 +92,7 @@ void CalendarFilesTest::settingsLinesFollowTheBackgroundMode()
     s.picturePath = QStringLiteral("/home/u/фон.jpg");
     s.background = -16777201; // written as it is, in decimal
     s.colourBackground = false;
-    s.captionColour = clRed;
+    s.captionColour = colours::red;
     s.profilePath = QStringLiteral("/home/u/Работа.cpr");
     QStringList lines = settingsFileLines(s);
     QCOMPARE(lines.size(), kSettingsLineCount);
@@ -114,8 +114,8 @@ void CalendarFilesTest::startupWithoutSettingsFile()
     for (int day : files.days)
         QCOMPARE(day, 1);
     QCOMPARE(files.position(19), QStringLiteral("TRUE"));
-    QCOMPARE(files.background.value_or(-1), clSkyBlue);
-    QCOMPARE(files.captionColour.value_or(-1), clBlack);
+    QCOMPARE(files.background.value_or(-1), colours::skyBlue);
+    QCOMPARE(files.captionColour.value_or(-1), colours::black);
     QCOMPARE(files.position(21), dir.path() + QStringLiteral("/default.cpr"));
     QCOMPARE(files.position(13), QStringLiteral("0"));
 
@@ -148,8 +148,8 @@ void CalendarFilesTest::startupReadsProfileOverSettings()
     QCOMPARE(files.days[3], 30);
     QCOMPARE(files.showTips, 0);
     QCOMPARE(files.showSplash, 1);
-    QCOMPARE(files.background.value_or(-1), clSkyBlue);
-    QCOMPARE(files.captionColour.value_or(-1), clMaroon);
+    QCOMPARE(files.background.value_or(-1), colours::skyBlue);
+    QCOMPARE(files.captionColour.value_or(-1), colours::maroon);
 }
 
 void CalendarFilesTest::startupToleratesDamage_data()
@@ -196,7 +196,7 @@ void CalendarFilesTest::startupToleratesDamage()
         QVERIFY2(files.problem.contains(problemPart), qPrintable(files.problem));
     QCOMPARE(files.holidayLines.size(), entries);
     // The settings window fills its list from position 13: it must agree.
-    QCOMPARE(qMax(0, TryStrToInt(files.position(13)).value_or(-1)), entries);
+    QCOMPARE(qMax(0, tryWholeNumber(files.position(13)).value_or(-1)), entries);
     if (line == 17)
         QVERIFY(!files.background.has_value());
     if (line == 20)
@@ -268,7 +268,7 @@ void CalendarFilesTest::damagedFilesAreKept()
     QCOMPARE(files.holidayLines, entries);
     QCOMPARE(files.position(21), profilePath);
     QCOMPARE(files.showSplash, 1);
-    QCOMPARE(files.captionColour.value_or(-1), clMaroon);
+    QCOMPARE(files.captionColour.value_or(-1), colours::maroon);
 }
 
 void CalendarFilesTest::movedFolderFindsItsFiles_data()

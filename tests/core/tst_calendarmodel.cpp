@@ -75,7 +75,7 @@ void CalendarModelTest::changesAnnounceOnlyRealChanges()
     QCOMPARE(model.day(4), 1);
     Background b = model.background();
     model.setBackground(b);
-    b.captionColour = clMaroon;
+    b.captionColour = colours::maroon;
     model.setBackground(b);
     model.setBackground(b);
     QCOMPARE(background.count(), 1);

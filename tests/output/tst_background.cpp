@@ -26,7 +26,7 @@ QString pictureFile(const ProgramFolder &folder, const QString &name, Qt::Global
 // The background as the start-up leaves it in the model: the picture loaded
 // when its file could be read.
 void startWith(CalendarModel &model, const QString &picture, bool colourMode,
-               StoredColour colour = clYellow, StoredColour caption = clMaroon)
+               StoredColour colour = colours::yellow, StoredColour caption = colours::maroon)
 {
     Background background;
     background.picturePath = picture;
@@ -103,12 +103,12 @@ void BackgroundTest::takenFromTheModel()
     QVERIFY(c.colourOption->isChecked() == colourMode &&
             c.pictureOption->isChecked() != colourMode);
     QCOMPARE(c.path->text(), path);
-    QCOMPARE(c.colour->Selected(), clYellow);
-    QCOMPARE(c.caption->Selected(), clMaroon);
+    QCOMPARE(c.colour->Selected(), colours::yellow);
+    QCOMPARE(c.caption->Selected(), colours::maroon);
     QCOMPARE(c.preview->isHidden(), colourMode);
     QCOMPARE(c.preview->hasPicture(), picture == "red" && !colourMode);
     if (colourMode)
-        QCOMPARE(windowColour(&w), clYellow);
+        QCOMPARE(windowColour(&w), colours::yellow);
     else if (c.preview->hasPicture())
         QCOMPARE(colourOf(c.preview->picture()), QColor(Qt::red));
 }
@@ -158,19 +158,19 @@ void BackgroundTest::colourAndPictureModes()
     RecordingDialogs dialogs;
     ProgramFolder folder;
     CalendarModel model;
-    startWith(model, pictureFile(folder, "r.ico", Qt::red), false, clWhite, clBlack);
+    startWith(model, pictureFile(folder, "r.ico", Qt::red), false, colours::white, colours::black);
     BackgroundWindow w(model);
     Controls c(w);
     w.show();
     c.colourOption->setChecked(true);
-    c.colour->setSelected(clAqua);
-    c.caption->setSelected(clRed);
+    c.colour->setSelected(colours::aqua);
+    c.caption->setSelected(colours::red);
     c.ok->click();
     QVERIFY(model.background().colourMode);
-    QCOMPARE(model.background().colour, clAqua);
-    QCOMPARE(model.background().captionColour, clRed);
+    QCOMPARE(model.background().colour, colours::aqua);
+    QCOMPARE(model.background().captionColour, colours::red);
     QVERIFY(c.preview->isHidden());
-    QCOMPARE(windowColour(&w), clAqua);
+    QCOMPARE(windowColour(&w), colours::aqua);
 
     // Back to the picture: shown again in the preview.
     c.pictureOption->setChecked(true);
@@ -193,21 +193,21 @@ void BackgroundTest::failingPicturesAndBrowsing()
     ProgramFolder folder;
     CalendarModel model;
     const QString red = pictureFile(folder, "r.bmp", Qt::red);
-    startWith(model, red, false, clWhite, clBlack);
+    startWith(model, red, false, colours::white, colours::black);
     BackgroundWindow w(model);
     Controls c(w);
     w.show();
     const QString lost = folder.path("lost.jpg");
     c.path->setText(lost);
-    c.caption->setSelected(clBlue);
+    c.caption->setSelected(colours::blue);
     c.ok->click(); // fails: the window stays open, the background as it was
     QCOMPARE(dialogs.errors.size(), 1);
     QVERIFY(dialogs.errors.at(0).contains(lost));
     QVERIFY(w.isVisible());
-    QCOMPARE(model.background().captionColour, clBlack);
+    QCOMPARE(model.background().captionColour, colours::black);
     c.apply->click(); // fails after the captions
     QCOMPARE(dialogs.errors.size(), 2);
-    QCOMPARE(model.background().captionColour, clBlue);
+    QCOMPARE(model.background().captionColour, colours::blue);
     QCOMPARE(model.background().picturePath, red);
     QCOMPARE(colourOf(model.background().picture), QColor(Qt::red));
     QVERIFY(!c.preview->isHidden());

@@ -114,19 +114,19 @@ void CubeTest::printBackgroundReachesOnlyTheLabels()
     model.setRegional({true, false, printBackground, !printBackground});
     Background background;
     background.colourMode = colourMode;
-    background.colour = clYellow;
-    background.captionColour = clRed;
+    background.colour = colours::yellow;
+    background.captionColour = colours::red;
     background.picture = QImage(20, 10, QImage::Format_RGB32);
     model.setBackground(background);
     CubeSheet sheet(model);
     // The first four glue marks and January to August take the caption colour.
-    const StoredColour caption = printBackground ? clRed : clBlack;
+    const StoredColour caption = printBackground ? colours::red : colours::black;
     for (int k = 0; k < 12; ++k)
-        QCOMPARE(fontColour(sheet.monthLabels()[k]), k < 8 ? caption : clBlack);
+        QCOMPARE(fontColour(sheet.monthLabels()[k]), k < 8 ? caption : colours::black);
     for (int k = 0; k < 7; ++k)
-        QCOMPARE(fontColour(sheet.glueLabels()[k]), k < 4 ? caption : clBlack);
-    QCOMPARE(fontColour(sheet.instructionLabel()), clBlack);
-    QCOMPARE(windowColour(&sheet), clWhite);
+        QCOMPARE(fontColour(sheet.glueLabels()[k]), k < 4 ? caption : colours::black);
+    QCOMPARE(fontColour(sheet.instructionLabel()), colours::black);
+    QCOMPARE(windowColour(&sheet), colours::white);
     QCOMPARE(sheet.backgroundImage()->isHidden(), !printBackground || colourMode);
 }
 

@@ -96,10 +96,10 @@ void PrintCopyTest::printBackgroundOption_data()
     QTest::addColumn<bool>("picture");
     QTest::addColumn<StoredColour>("page");
     QTest::addColumn<StoredColour>("names");
-    QTest::newRow("not printed: white page, black names") << false << false << clWhite << clBlack;
-    QTest::newRow("printed: the main window's colours") << true << false << clLime << clRed;
-    QTest::newRow("printed: the main window's picture") << true << true << clBlue << clRed;
-    QTest::newRow("picture not printed") << false << true << clWhite << clBlack;
+    QTest::newRow("not printed: white page, black names") << false << false << colours::white << colours::black;
+    QTest::newRow("printed: the main window's colours") << true << false << colours::lime << colours::red;
+    QTest::newRow("printed: the main window's picture") << true << true << colours::blue << colours::red;
+    QTest::newRow("picture not printed") << false << true << colours::white << colours::black;
 }
 
 void PrintCopyTest::printBackgroundOption()
@@ -111,7 +111,7 @@ void PrintCopyTest::printBackgroundOption()
     CalendarModel model;
     QImage blue(20, 10, QImage::Format_RGB32);
     blue.fill(Qt::blue);
-    useBackground(model, printBackground, clLime, clRed, picture ? blue : QImage());
+    useBackground(model, printBackground, colours::lime, colours::red, picture ? blue : QImage());
     const QImage image = renderYearSheet(model);
     QCOMPARE(image.size(), QSize(793, 553));
     QVERIFY(near(image.pixel(300, 20), page, 0));
@@ -131,13 +131,13 @@ void PrintCopyTest::printedPage_data()
     QTest::addColumn<int>("scaling");
     QTest::addColumn<int>("orientation");
     QTest::addColumn<int>("dpi"); // of the rasterised page
-    QTest::newRow("none") << "noScalingOption" << int(poNone) << int(QPageLayout::Landscape) << 300;
-    QTest::newRow("proportional") << "proportionalOption" << int(poProportional)
+    QTest::newRow("none") << "noScalingOption" << int(PrintScaling::None) << int(QPageLayout::Landscape) << 300;
+    QTest::newRow("proportional") << "proportionalOption" << int(PrintScaling::Proportional)
                                   << int(QPageLayout::Landscape) << 40;
     QTest::newRow("fit, landscape")
-        << "fitToPageOption" << int(poPrintToFit) << int(QPageLayout::Landscape) << 40;
+        << "fitToPageOption" << int(PrintScaling::FitToPage) << int(QPageLayout::Landscape) << 40;
     QTest::newRow("fit, portrait")
-        << "fitToPageOption" << int(poPrintToFit) << int(QPageLayout::Portrait) << 40;
+        << "fitToPageOption" << int(PrintScaling::FitToPage) << int(QPageLayout::Portrait) << 40;
 }
 
 void PrintCopyTest::printedPage()
@@ -149,7 +149,7 @@ void PrintCopyTest::printedPage()
     RecordingDialogs dialogs;
     ProgramFolder folder;
     CalendarModel model;
-    useBackground(model, true, clLime, clRed);
+    useBackground(model, true, colours::lime, colours::red);
     const QString pdf = folder.path("page.pdf");
     ProgramPrinter programPrinter;
     QPrinter &printer = programPrinter.get();
@@ -174,7 +174,7 @@ void PrintCopyTest::printedPage()
     const double k = double(dpi) / printer.resolution();
     const QRect expected(qRound(printable.left() * k), qRound(printable.top() * k),
                          qRound(dots.width() * k), qRound(dots.height() * k));
-    const QRect green = pixelsWhere(page, [](QRgb p) { return near(p, clLime, 60); });
+    const QRect green = pixelsWhere(page, [](QRgb p) { return near(p, colours::lime, 60); });
     QVERIFY(qAbs(green.left() - expected.left()) <= 2 && qAbs(green.top() - expected.top()) <= 2);
     QVERIFY2(qAbs(green.width() - expected.width()) <= 2 &&
                  qAbs(green.height() - expected.height()) <= 2,
@@ -208,7 +208,7 @@ void PrintCopyTest::cancelsAndFailures()
     dialog.show();
     child<QPushButton>(dialog, "printButton")->click();
     QVERIFY(dialog.isHidden());
-    QCOMPARE(dialog.chosenScaling(), poNone); // kept for the next time
+    QCOMPARE(dialog.chosenScaling(), PrintScaling::None); // kept for the next time
     QVERIFY(!QFile::exists(pdf));
 
     // A printer that cannot be written to: reported, cursor back, nothing else.
@@ -259,7 +259,7 @@ void PrintCopyTest::savingPictures()
     if (exact)
         QCOMPARE(saved, sheet);
     else
-        QVERIFY(near(saved.pixel(300, 20), clWhite, 8));
+        QVERIFY(near(saved.pixel(300, 20), colours::white, 8));
 }
 
 QTEST_MAIN(PrintCopyTest)

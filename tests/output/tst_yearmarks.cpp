@@ -108,7 +108,7 @@ void YearMarksTest::previews()
         const QString pdf = folder.path(QStringLiteral("preview%1.pdf").arg(kind));
         printTo(printer.get(), pdf);
         if (kind == 0)
-            previewYearSheet(model, poPrintToFit, printer.get(), nullptr);
+            previewYearSheet(model, PrintScaling::FitToPage, printer.get(), nullptr);
         else
             previewCube(model, printer.get(), nullptr);
         QCOMPARE(dialogs.previews, kind + 1);

@@ -59,13 +59,13 @@ void TextFilesTest::strToInt()
     QFETCH(bool, ok);
     QFETCH(int, value);
     if (ok) {
-        QCOMPARE(StrToInt(text), value);
-        QCOMPARE(TryStrToInt(text).value_or(-1), value);
+        QCOMPARE(wholeNumber(text), value);
+        QCOMPARE(tryWholeNumber(text).value_or(-1), value);
         return;
     }
-    QVERIFY(!TryStrToInt(text).has_value());
+    QVERIFY(!tryWholeNumber(text).has_value());
     try {
-        StrToInt(text);
+        wholeNumber(text);
         QFAIL("no error");
     } catch (const ConvertError &e) {
         QVERIFY2(e.text().contains(QLatin1Char('"') + text + QLatin1Char('"')), qPrintable(e.text()));
@@ -262,13 +262,13 @@ void TextFilesTest::fitsIn1251()
 
 void TextFilesTest::colours()
 {
-    QCOMPARE(int(AcceptedColours.size()), 20);
+    QCOMPARE(int(acceptedColours.size()), 20);
     QVERIFY(isAcceptedColour(15780518));
     QVERIFY(!isAcceptedColour(15780519));
     QVERIFY(!isAcceptedColour(-16777201));
-    QCOMPARE(toQColor(clSkyBlue), QColor(0xA6, 0xCA, 0xF0));
-    QCOMPARE(toTColor(QColor(0xA6, 0xCA, 0xF0)), clSkyBlue);
-    for (StoredColour c : AcceptedColours)
+    QCOMPARE(toQColor(colours::skyBlue), QColor(0xA6, 0xCA, 0xF0));
+    QCOMPARE(toStoredColour(QColor(0xA6, 0xCA, 0xF0)), colours::skyBlue);
+    for (StoredColour c : acceptedColours)
         QVERIFY2(!colourName(c).isEmpty(), qPrintable(QString::number(c)));
 }
 

@@ -48,10 +48,10 @@ void TestFloatingClock::windowAndClockAsSetUp()
     QCOMPARE(m_clock->showMode(), ClockStyle::Analog);
     QVERIFY(m_clock->autoSize());
     QVERIFY(m_clock->secondsShown());
-    QCOMPARE(m_clock->dotsColor(), clBlack);
+    QCOMPARE(m_clock->dotsColor(), colours::black);
     QCOMPARE(m_clock->borderStyle(), ClockBorder::Single);
     QCOMPARE(m_clock->color(), StoredColour(16776176));
-    QCOMPARE(m_clock->fontColor(), toTColor(m_window->palette().color(QPalette::WindowText)));
+    QCOMPARE(m_clock->fontColor(), toStoredColour(m_window->palette().color(QPalette::WindowText)));
     QCOMPARE(m_clock->outerBevel(), PanelBevel::Raised);
     QCOMPARE(m_clock->innerBevel(), PanelBevel::Lowered);
     QCOMPARE(m_clock->bevelWidth(), 1);
