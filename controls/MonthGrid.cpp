@@ -4,6 +4,7 @@
 
 #include "Errors.h"
 #include "MonthGridAccessible.h"
+#include "PixelLines.h"
 #include "RussianText.h"
 
 #include <QAccessible>
@@ -21,9 +22,6 @@ constexpr int kDaysInWeek = 7;
 constexpr int kFocusFrameWidth = 2;
 // The week-number column takes this share of the grid's width.
 constexpr int kWeekColumnShare = 9;
-// Week numbers are secondary: smaller, and grey.
-constexpr int kWeekFontPercent = 80;
-const QColor kWeekNumberColour(0x80, 0x80, 0x80);
 // Today's frame: the day colour darkened by this factor (QColor::darker).
 constexpr int kTodayShade = 200;
 
@@ -267,26 +265,27 @@ void MonthGrid::paintEvent(QPaintEvent *)
     const QColor lineColour(0xC0, 0xC0, 0xC0);
     const QColor text = toQColor(m_fontColor);
 
+    // The leftmost text so far: in a grid too small for its font the text
+    // spills out of its cell, maybe into the week-number column.
+    int textLeft = width();
     for (int column = 0; column < 7; ++column) {
         p.setPen(text);
-        p.drawText(cellRect(column, 0), Qt::AlignCenter, columnHeading(column));
+        QRect box;
+        p.drawText(cellRect(column, 0), Qt::AlignCenter, columnHeading(column), &box);
+        textLeft = qMin(textLeft, box.left());
     }
     // Each changes the font for good (bold days, small week numbers): the
     // lines that follow draw no text.
-    drawDays(p, text);
+    textLeft = qMin(textLeft, drawDays(p, text));
     if (m_weekNumbers)
-        drawWeekNumbers(p);
+        drawWeekNumbers(p, textLeft >= weekColumnWidth());
 
-    p.setPen(lineColour);
-    for (int column = m_weekNumbers ? 0 : 1; column < 7; ++column) {
-        const int x = cellRect(column, 0).left();
-        p.drawLine(x, 0, x, height() - 1);
-    }
-    for (int row = 1; row < 7; ++row) {
-        const int y = cellRect(0, row).top();
-        p.drawLine(0, y, width() - 1, y);
-    }
-    p.drawRect(rect().adjusted(0, 0, -1, -1));
+    const PixelLines lines(p, lineColour);
+    for (int column = m_weekNumbers ? 0 : 1; column < 7; ++column)
+        lines.line(QRect(cellRect(column, 0).left(), 0, 1, height()));
+    for (int row = 1; row < 7; ++row)
+        lines.line(QRect(0, cellRect(0, row).top(), width(), 1));
+    lines.frame(rect().adjusted(0, 0, -1, -1));
     if (hasFocus())
         drawFocusFrame(p);
 }
@@ -298,17 +297,12 @@ void MonthGrid::updateFonts() const
     m_fontBase = font();
     m_boldFont = font();
     m_boldFont.setBold(true);
-    m_weekTextFont = font();
-    if (m_weekTextFont.pixelSize() > 0)
-        m_weekTextFont.setPixelSize(qMax(1, m_weekTextFont.pixelSize() * kWeekFontPercent / 100));
-    else
-        m_weekTextFont.setPointSizeF(m_weekTextFont.pointSizeF() * kWeekFontPercent / 100);
-    // Laid out again with the new font on the next paint.
-    m_weekTextNumbers.fill(0);
+    m_weekColumn.setFont(font());
 }
 
-void MonthGrid::drawDays(QPainter &p, const QColor &text) const
+int MonthGrid::drawDays(QPainter &p, const QColor &text) const
 {
+    int textLeft = width();
     const DaySet &holidays = m_layout.holidays;
     // Plain days first, then the holidays in bold: one change of font.
     const int passes = holidays.any() ? 2 : 1;
@@ -326,42 +320,30 @@ void MonthGrid::drawDays(QPainter &p, const QColor &text) const
             } else {
                 p.setPen(text);
             }
-            p.drawText(r, Qt::AlignCenter, QString::number(day));
+            QRect box;
+            p.drawText(r, Qt::AlignCenter, QString::number(day), &box);
+            textLeft = qMin(textLeft, box.left());
             if (day == m_layout.today)
                 drawTodayFrame(p, r);
         }
     }
+    return textLeft;
 }
 
-void MonthGrid::drawWeekNumbers(QPainter &painter) const
+void MonthGrid::drawWeekNumbers(QPainter &painter, bool bare) const
 {
-    // Laid out once per number and font: a repaint only places them.
-    painter.setFont(m_weekTextFont);
-    painter.setPen(kWeekNumberColour);
-    for (int week = 0; week < 6; ++week) {
-        const int number = m_layout.weeks[size_t(week)];
-        if (!number)
-            continue;
-        QStaticText &text = m_weekTexts[size_t(week)];
-        if (number != m_weekTextNumbers[size_t(week)]) {
-            m_weekTextNumbers[size_t(week)] = number;
-            text.setText(QString::number(number));
-            text.prepare(QTransform(), m_weekTextFont);
-        }
-        const QRect cell = weekNumberRect(week + 1);
-        const QSizeF size = text.size();
-        painter.drawStaticText(QPoint(cell.x() + qRound((cell.width() - size.width()) / 2),
-                                      cell.y() + qRound((cell.height() - size.height()) / 2)),
-                               text);
-    }
+    WeekColumn::Cells cells;
+    for (size_t week = 0; week < cells.size(); ++week)
+        cells[week] = weekNumberRect(int(week) + 1);
+    m_weekColumn.draw(painter, m_layout.weeks, cells,
+                      bare ? std::optional<QColor>(toQColor(m_color)) : std::nullopt);
 }
 
 void MonthGrid::drawTodayFrame(QPainter &painter, const QRect &cell) const
 {
     // Just inside the grid lines, which are drawn over its outer pixels.
-    painter.setPen(toQColor(m_fontColor).darker(kTodayShade));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(cell.adjusted(1, 1, -1, -1));
+    PixelLines(painter, toQColor(m_fontColor).darker(kTodayShade))
+        .frame(cell.adjusted(1, 1, -1, -1));
 }
 
 void MonthGrid::drawFocusFrame(QPainter &painter) const

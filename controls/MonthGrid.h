@@ -8,10 +8,10 @@
 // bold with their captions, ISO week numbers in a column at the left; with
 // none set the grid looks exactly as without them.
 #include "Colours.h"
+#include "WeekColumn.h"
 
 #include <QDate>
 #include <QMap>
-#include <QStaticText>
 #include <QWidget>
 #include <array>
 #include <bitset>
@@ -114,7 +114,7 @@ private:
         int days = 0;
         int today = 0; // 0 when today is in another month
         DaySet holidays;
-        std::array<int, 6> weeks{}; // ISO numbers of the rows, 0 for none
+        WeekColumn::Numbers weeks{}; // ISO numbers of the rows, 0 for none
     };
 
     void selectByUser(const QDate &date);
@@ -124,8 +124,10 @@ private:
     // Makes the bold and week-number fonts again when the grid's font changed.
     void updateFonts() const;
     void drawFocusFrame(QPainter &painter) const;
-    void drawDays(QPainter &painter, const QColor &text) const;
-    void drawWeekNumbers(QPainter &painter) const;
+    // Returns the left edge of the leftmost number's box.
+    int drawDays(QPainter &painter, const QColor &text) const;
+    // bare: nothing but the background has been drawn into the column.
+    void drawWeekNumbers(QPainter &painter, bool bare) const;
     void drawTodayFrame(QPainter &painter, const QRect &cell) const;
     int weekColumnWidth() const;
     QStringList dayDescriptions() const;
@@ -140,12 +142,9 @@ private:
     QMap<QDate, QString> m_holidays;
     bool m_weekNumbers = false;
     MonthLayout m_layout;
-    // Fonts made from m_fontBase, the grid's font when they were made: building
-    // a font per paint costs a font lookup each time.
+    // Made from m_fontBase, the grid's font when they were made: building a
+    // font per paint costs a font lookup each time.
     mutable std::optional<QFont> m_fontBase;
     mutable QFont m_boldFont;
-    mutable QFont m_weekTextFont;
-    // The week numbers' laid-out text, made again when a number or the font changes.
-    mutable std::array<QStaticText, 6> m_weekTexts;
-    mutable std::array<int, 6> m_weekTextNumbers{};
+    mutable WeekColumn m_weekColumn;
 };
