@@ -111,6 +111,5 @@ void WeekColumn::drawTexts(QPainter &painter, const Numbers &numbers, const Cell
     painter.setPen(kNumberColour);
     for (size_t row = 0; row < size_t(kRows); ++row)
         if (numbers[row])
-            painter.drawStaticText(placeIn(cells[row], m_texts[row].size()) + shift,
-                                   m_texts[row]);
+            painter.drawStaticText(placeIn(cells[row], m_texts[row].size()) + shift, m_texts[row]);
 }
