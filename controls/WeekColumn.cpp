@@ -14,15 +14,23 @@ constexpr int kFontPercent = 80;
 const QColor kNumberColour(0x80, 0x80, 0x80);
 
 // The image a painter sets pixel for pixel, when a copied picture lands on
-// it exactly as drawing would: no scaling, no opacity, plain blending.
+// it exactly as drawing would: no scaling, no opacity, plain blending, and
+// one of the 32-bit formats of screens and the program's pictures.
 const QImage *pixelTarget(const QPainter &painter)
 {
     if (!paintsWholePixels(painter) || painter.opacity() != 1.0 ||
         painter.compositionMode() != QPainter::CompositionMode_SourceOver)
         return nullptr;
     const QPaintDevice *device = painter.paintEngine()->paintDevice();
-    return device && device->devType() == QInternal::Image ? static_cast<const QImage *>(device)
-                                                           : nullptr;
+    if (!device || device->devType() != QInternal::Image)
+        return nullptr;
+    const auto *image = static_cast<const QImage *>(device);
+    switch (image->format()) {
+    case QImage::Format_RGB32:
+    case QImage::Format_ARGB32:
+    case QImage::Format_ARGB32_Premultiplied: return image;
+    default: return nullptr;
+    }
 }
 
 } // namespace
@@ -48,7 +56,9 @@ void WeekColumn::setFont(const QFont &gridFont)
 void WeekColumn::draw(QPainter &painter, const Numbers &numbers, const Cells &cells,
                       const std::optional<QColor> &bareBackground)
 {
-    const QImage *target = bareBackground ? pixelTarget(painter) : nullptr;
+    // Copying is drawing only over an opaque background.
+    const QImage *target =
+        bareBackground && bareBackground->alpha() == 255 ? pixelTarget(painter) : nullptr;
     if (!layOut(numbers, cells) || !target) {
         drawTexts(painter, numbers, cells, QPoint());
         return;
