@@ -4,6 +4,7 @@
 
 #include "Errors.h"
 #include "MonthGridAccessible.h"
+#include "PixelLines.h"
 #include "RussianText.h"
 
 #include <QAccessible>
@@ -21,9 +22,6 @@ constexpr int kDaysInWeek = 7;
 constexpr int kFocusFrameWidth = 2;
 // The week-number column takes this share of the grid's width.
 constexpr int kWeekColumnShare = 9;
-// Week numbers are secondary: smaller, and grey.
-constexpr int kWeekFontPercent = 80;
-const QColor kWeekNumberColour(0x80, 0x80, 0x80);
 // Today's frame: the day colour darkened by this factor (QColor::darker).
 constexpr int kTodayShade = 200;
 
@@ -39,6 +37,7 @@ MonthGrid::MonthGrid(QWidget *parent) : QWidget(parent), m_date(QDate::currentDa
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     resize(193, 120);
+    layOutMonth();
     installMonthGridAccessibility();
 }
 
@@ -79,6 +78,7 @@ void MonthGrid::setDate(const QDate &date)
         return;
     const QDate before = m_date;
     m_date = date;
+    layOutMonth();
     update();
     announceMonthGridChange(this, before, m_startOfWeek);
 }
@@ -90,6 +90,7 @@ void MonthGrid::setStartOfWeek(int weekday)
         return;
     const int before = m_startOfWeek;
     m_startOfWeek = value;
+    layOutMonth();
     update();
     announceMonthGridChange(this, m_date, before);
 }
@@ -124,12 +125,14 @@ QPoint MonthGrid::cellOf(const QDate &date, int startOfWeek)
 
 QPoint MonthGrid::cellOfDay(int day) const
 {
-    return cellOf(QDate(m_date.year(), m_date.month(), day), m_startOfWeek);
+    const int index = m_layout.firstColumn + day - 1;
+    return {index % kDaysInWeek, index / kDaysInWeek};
 }
 
 int MonthGrid::dayAt(int column, int week) const
 {
-    return dayAt(m_date, m_startOfWeek, column, week);
+    const int day = week * kDaysInWeek + column - m_layout.firstColumn + 1;
+    return day >= 1 && day <= m_layout.days ? day : 0;
 }
 
 int MonthGrid::dayAt(const QDate &month, int startOfWeek, int column, int week)
@@ -167,7 +170,7 @@ QRect MonthGrid::weekNumberRect(int row) const
 
 int MonthGrid::dayAtPosition(const QPoint &pos) const
 {
-    for (int day = 1; day <= m_date.daysInMonth(); ++day) {
+    for (int day = 1; day <= m_layout.days; ++day) {
         const QPoint cell = cellOfDay(day);
         if (cellRect(cell.x(), cell.y() + 1).contains(pos))
             return day;
@@ -181,6 +184,7 @@ template <typename T> void MonthGrid::changeMark(T &mark, const T &value)
         return;
     const QStringList before = dayDescriptions();
     mark = value;
+    layOutMonth();
     update();
     announceMonthGridDescriptions(this, before);
 }
@@ -205,37 +209,36 @@ void MonthGrid::setWeekNumbersShown(bool shown)
 
 int MonthGrid::weekNumber(int week) const
 {
-    const QDate first(m_date.year(), m_date.month(), 1);
-    const QDate rowStart = first.addDays(week * kDaysInWeek - cellOfDay(1).x());
-    if (week < 0 || rowStart > QDate(first.year(), first.month(), first.daysInMonth()))
-        return 0;
-    // A Sunday-first row holds its Monday in the second column.
-    return rowStart.addDays(m_startOfWeek == 1 ? 0 : 1).weekNumber();
+    return week >= 0 && week < 6 ? m_layout.weeks[size_t(week)] : 0;
 }
 
-int MonthGrid::todayInMonth() const
+void MonthGrid::layOutMonth()
 {
-    return m_today.isValid() && m_today.year() == m_date.year() && m_today.month() == m_date.month()
-               ? m_today.day()
-               : 0;
-}
-
-MonthGrid::DaySet MonthGrid::holidaysInMonth() const
-{
-    DaySet days;
     const QDate first(m_date.year(), m_date.month(), 1);
     const QDate last(first.year(), first.month(), first.daysInMonth());
+    MonthLayout layout;
+    layout.firstColumn = cellOf(first, m_startOfWeek).x();
+    layout.days = last.day();
+    if (m_today.isValid() && m_today.year() == first.year() && m_today.month() == first.month())
+        layout.today = m_today.day();
     for (auto it = m_holidays.lowerBound(first); it != m_holidays.cend() && it.key() <= last; ++it)
-        days.set(size_t(it.key().day()));
-    return days;
+        layout.holidays.set(size_t(it.key().day()));
+    for (int week = 0; week < 6; ++week) {
+        const QDate rowStart = first.addDays(week * kDaysInWeek - layout.firstColumn);
+        if (rowStart > last)
+            break;
+        // A Sunday-first row holds its Monday in the second column.
+        layout.weeks[size_t(week)] = rowStart.addDays(m_startOfWeek == 1 ? 0 : 1).weekNumber();
+    }
+    m_layout = layout;
 }
 
 QString MonthGrid::dayDescription(int day) const
 {
-    if (day < 1 || day > m_date.daysInMonth())
+    if (day < 1 || day > m_layout.days)
         return {};
     QStringList parts;
-    if (day == todayInMonth())
+    if (day == m_layout.today)
         parts << QStringLiteral("сегодня");
     const QString captions = m_holidays.value(QDate(m_date.year(), m_date.month(), day));
     if (!captions.isEmpty())
@@ -248,7 +251,7 @@ QStringList MonthGrid::dayDescriptions() const
     // Only worth working out when someone listens for the changes.
     QStringList descriptions;
     if (QAccessible::isActive())
-        for (int day = 1; day <= m_date.daysInMonth(); ++day)
+        for (int day = 1; day <= m_layout.days; ++day)
             descriptions << dayDescription(day);
     return descriptions;
 }
@@ -258,46 +261,55 @@ void MonthGrid::paintEvent(QPaintEvent *)
     QPainter p(this);
     p.fillRect(rect(), toQColor(m_color));
     p.setFont(font());
+    updateFonts();
     const QColor lineColour(0xC0, 0xC0, 0xC0);
     const QColor text = toQColor(m_fontColor);
 
+    // The leftmost text so far: in a grid too small for its font the text
+    // spills out of its cell, maybe into the week-number column.
+    int textLeft = width();
     for (int column = 0; column < 7; ++column) {
         p.setPen(text);
-        p.drawText(cellRect(column, 0), Qt::AlignCenter, columnHeading(column));
+        QRect box;
+        p.drawText(cellRect(column, 0), Qt::AlignCenter, columnHeading(column), &box);
+        textLeft = qMin(textLeft, box.left());
     }
     // Each changes the font for good (bold days, small week numbers): the
     // lines that follow draw no text.
-    drawDays(p, text);
+    textLeft = qMin(textLeft, drawDays(p, text));
     if (m_weekNumbers)
-        drawWeekNumbers(p);
+        drawWeekNumbers(p, textLeft >= weekColumnWidth());
 
-    p.setPen(lineColour);
-    for (int column = m_weekNumbers ? 0 : 1; column < 7; ++column) {
-        const int x = cellRect(column, 0).left();
-        p.drawLine(x, 0, x, height() - 1);
-    }
-    for (int row = 1; row < 7; ++row) {
-        const int y = cellRect(0, row).top();
-        p.drawLine(0, y, width() - 1, y);
-    }
-    p.drawRect(rect().adjusted(0, 0, -1, -1));
+    const PixelLines lines(p, lineColour);
+    for (int column = m_weekNumbers ? 0 : 1; column < 7; ++column)
+        lines.line(QRect(cellRect(column, 0).left(), 0, 1, height()));
+    for (int row = 1; row < 7; ++row)
+        lines.line(QRect(0, cellRect(0, row).top(), width(), 1));
+    lines.frame(rect().adjusted(0, 0, -1, -1));
     if (hasFocus())
         drawFocusFrame(p);
 }
 
-void MonthGrid::drawDays(QPainter &p, const QColor &text) const
+void MonthGrid::updateFonts() const
 {
-    const DaySet holidays = holidaysInMonth();
-    const int today = todayInMonth(), days = m_date.daysInMonth();
+    if (m_fontBase && font() == *m_fontBase)
+        return;
+    m_fontBase = font();
+    m_boldFont = font();
+    m_boldFont.setBold(true);
+    m_weekColumn.setFont(font());
+}
+
+int MonthGrid::drawDays(QPainter &p, const QColor &text) const
+{
+    int textLeft = width();
+    const DaySet &holidays = m_layout.holidays;
     // Plain days first, then the holidays in bold: one change of font.
     const int passes = holidays.any() ? 2 : 1;
     for (int pass = 0; pass < passes; ++pass) {
-        if (pass == 1) {
-            QFont bold = font();
-            bold.setBold(true);
-            p.setFont(bold);
-        }
-        for (int day = 1; day <= days; ++day) {
+        if (pass == 1)
+            p.setFont(m_boldFont);
+        for (int day = 1; day <= m_layout.days; ++day) {
             if (holidays[size_t(day)] != (pass == 1))
                 continue;
             const QPoint cell = cellOfDay(day);
@@ -308,52 +320,30 @@ void MonthGrid::drawDays(QPainter &p, const QColor &text) const
             } else {
                 p.setPen(text);
             }
-            p.drawText(r, Qt::AlignCenter, QString::number(day));
-            if (day == today)
+            QRect box;
+            p.drawText(r, Qt::AlignCenter, QString::number(day), &box);
+            textLeft = qMin(textLeft, box.left());
+            if (day == m_layout.today)
                 drawTodayFrame(p, r);
         }
     }
+    return textLeft;
 }
 
-void MonthGrid::drawWeekNumbers(QPainter &painter) const
+void MonthGrid::drawWeekNumbers(QPainter &painter, bool bare) const
 {
-    // Laid out once per number and font: a repaint only places them.
-    const bool newFont = !m_weekTextBase || font() != *m_weekTextBase;
-    if (newFont) {
-        m_weekTextBase = font();
-        m_weekTextFont = font();
-        if (m_weekTextFont.pixelSize() > 0)
-            m_weekTextFont.setPixelSize(
-                qMax(1, m_weekTextFont.pixelSize() * kWeekFontPercent / 100));
-        else
-            m_weekTextFont.setPointSizeF(m_weekTextFont.pointSizeF() * kWeekFontPercent / 100);
-    }
-    painter.setFont(m_weekTextFont);
-    painter.setPen(kWeekNumberColour);
-    for (int week = 0; week < 6; ++week) {
-        const int number = weekNumber(week);
-        if (!number)
-            continue;
-        QStaticText &text = m_weekTexts[size_t(week)];
-        if (newFont || number != m_weekTextNumbers[size_t(week)]) {
-            m_weekTextNumbers[size_t(week)] = number;
-            text.setText(QString::number(number));
-            text.prepare(QTransform(), m_weekTextFont);
-        }
-        const QRect cell = weekNumberRect(week + 1);
-        const QSizeF size = text.size();
-        painter.drawStaticText(QPoint(cell.x() + qRound((cell.width() - size.width()) / 2),
-                                      cell.y() + qRound((cell.height() - size.height()) / 2)),
-                               text);
-    }
+    WeekColumn::Cells cells;
+    for (size_t week = 0; week < cells.size(); ++week)
+        cells[week] = weekNumberRect(int(week) + 1);
+    m_weekColumn.draw(painter, m_layout.weeks, cells,
+                      bare ? std::optional<QColor>(toQColor(m_color)) : std::nullopt);
 }
 
 void MonthGrid::drawTodayFrame(QPainter &painter, const QRect &cell) const
 {
     // Just inside the grid lines, which are drawn over its outer pixels.
-    painter.setPen(toQColor(m_fontColor).darker(kTodayShade));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(cell.adjusted(1, 1, -1, -1));
+    PixelLines(painter, toQColor(m_fontColor).darker(kTodayShade))
+        .frame(cell.adjusted(1, 1, -1, -1));
 }
 
 void MonthGrid::drawFocusFrame(QPainter &painter) const

@@ -8,10 +8,10 @@
 // bold with their captions, ISO week numbers in a column at the left; with
 // none set the grid looks exactly as without them.
 #include "Colours.h"
+#include "WeekColumn.h"
 
 #include <QDate>
 #include <QMap>
-#include <QStaticText>
 #include <QWidget>
 #include <array>
 #include <bitset>
@@ -107,16 +107,29 @@ private:
     // Days of the shown month that are marked, bit n for day n.
     using DaySet = std::bitset<32>;
 
+    // What a paint needs of the shown month, worked out when the month, the
+    // first weekday or a mark changes instead of for every cell of every paint.
+    struct MonthLayout {
+        int firstColumn = 0; // the column of day 1
+        int days = 0;
+        int today = 0; // 0 when today is in another month
+        DaySet holidays;
+        WeekColumn::Numbers weeks{}; // ISO numbers of the rows, 0 for none
+    };
+
     void selectByUser(const QDate &date);
+    void layOutMonth();
     // Sets a day mark, repaints and tells assistive technology what it changed.
     template <typename T> void changeMark(T &mark, const T &value);
+    // Makes the bold and week-number fonts again when the grid's font changed.
+    void updateFonts() const;
     void drawFocusFrame(QPainter &painter) const;
-    void drawDays(QPainter &painter, const QColor &text) const;
-    void drawWeekNumbers(QPainter &painter) const;
+    // Returns the left edge of the leftmost number's box.
+    int drawDays(QPainter &painter, const QColor &text) const;
+    // bare: nothing but the background has been drawn into the column.
+    void drawWeekNumbers(QPainter &painter, bool bare) const;
     void drawTodayFrame(QPainter &painter, const QRect &cell) const;
     int weekColumnWidth() const;
-    int todayInMonth() const;
-    DaySet holidaysInMonth() const;
     QStringList dayDescriptions() const;
 
     QDate m_date;
@@ -128,10 +141,10 @@ private:
     QDate m_today;
     QMap<QDate, QString> m_holidays;
     bool m_weekNumbers = false;
-    // The week numbers' laid-out text, made again when a number or the
-    // grid's font (m_weekTextBase, the smaller m_weekTextFont made from it) changes.
-    mutable std::array<QStaticText, 6> m_weekTexts;
-    mutable std::array<int, 6> m_weekTextNumbers{};
-    mutable std::optional<QFont> m_weekTextBase;
-    mutable QFont m_weekTextFont;
+    MonthLayout m_layout;
+    // Made from m_fontBase, the grid's font when they were made: building a
+    // font per paint costs a font lookup each time.
+    mutable std::optional<QFont> m_fontBase;
+    mutable QFont m_boldFont;
+    mutable WeekColumn m_weekColumn;
 };

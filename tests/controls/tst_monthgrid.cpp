@@ -6,7 +6,9 @@
 #include "Errors.h"
 #include "MonthGrid.h"
 #include "MonthGridAccessible.h"
+#include "PixelLines.h"
 #include "TestSupport.h"
+#include "WeekColumn.h"
 
 #include <QAccessible>
 #include <QPainter>
@@ -54,6 +56,7 @@ private slots:
     void dayMarks();
     void weekNumbers_data();
     void weekNumbers();
+    void quickPaintSetsSamePixels();
 };
 
 void MonthGridTest::newGridHoldsToday()
@@ -418,6 +421,55 @@ void MonthGridTest::weekNumbers()
 
     grid.setWeekNumbersShown(false);
     QCOMPARE(grid.grab().toImage(), plain);
+}
+
+// Fills in place of lines, and the week column's kept picture, against
+// drawing them as a vector target would.
+void MonthGridTest::quickPaintSetsSamePixels()
+{
+    QImage filled(60, 40, QImage::Format_ARGB32_Premultiplied), drawn = filled;
+    filled.fill(Qt::white);
+    drawn.fill(Qt::white);
+    const QColor colour(0x40, 0x80, 0xC0);
+    {
+        QPainter quick(&filled), plain(&drawn);
+        const PixelLines lines(quick, colour);
+        plain.setPen(colour);
+        for (const QRect &line : {QRect(3, 0, 1, 40), QRect(0, 7, 60, 1)}) {
+            lines.line(line);
+            plain.drawLine(line.topLeft(), line.bottomRight());
+        }
+        for (const QRect &frame :
+             {QRect(10, 10, 20, 12), QRect(40, 30, 5, 1), QRect(50, 5, 0, 9)}) {
+            lines.frame(frame);
+            plain.drawRect(frame);
+        }
+    }
+    QCOMPARE(filled, drawn);
+
+    // The kept picture follows the numbers, the cells and the background.
+    WeekColumn kept, drawnAlways;
+    kept.setFont(QApplication::font());
+    drawnAlways.setFont(QApplication::font());
+    WeekColumn::Cells cells;
+    for (int row = 0; row < 6; ++row)
+        cells[size_t(row)] = QRect(0, 17 + row * 17, 24, 17);
+    const WeekColumn::Numbers numbers[] = {{14, 15, 16, 17, 18, 0}, {53, 1, 2, 3, 4, 5}};
+    for (const QColor background : {QColor(Qt::white), QColor(Qt::yellow)})
+        for (const WeekColumn::Numbers &shown : numbers) {
+            QImage picture(24, 120, QImage::Format_ARGB32_Premultiplied), text = picture;
+            picture.fill(background);
+            text.fill(background);
+            QPainter toPicture(&picture), toText(&text);
+            kept.draw(toPicture, shown, cells, background);
+            drawnAlways.draw(toText, shown, cells, std::nullopt);
+            toPicture.end();
+            toText.end();
+            QCOMPARE(picture, text);
+            QImage blank(picture.size(), picture.format());
+            blank.fill(background);
+            QVERIFY(picture != blank);
+        }
 }
 
 QTEST_MAIN(MonthGridTest)

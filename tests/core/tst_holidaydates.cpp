@@ -11,6 +11,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <optional>
 
 namespace {
 
@@ -164,31 +165,61 @@ void HolidayDatesTest::iCalendarImport()
         QVERIFY2(parseHolidayEntry(entry).has_value(), qPrintable(entry));
 }
 
-// A second reader, when installed (python3 is looked for in /usr/bin too,
-// for a PATH that finds one without the module first).
+namespace {
+
+// Runs a script with python3 and its icalendar module, the second reader;
+// nothing when they are not installed (python3 is looked for in /usr/bin
+// too, for a PATH that finds one without the module first).
+std::optional<QString> runSecondReader(const QString &script, const QString &path)
+{
+    for (const QStringList &paths : {QStringList(), QStringList{QStringLiteral("/usr/bin")}}) {
+        QProcess process;
+        process.start(
+            QStandardPaths::findExecutable(QStringLiteral("python3"), paths),
+            {QStringLiteral("-c"), "import sys\nfrom icalendar import *\n" + script, path});
+        if (process.waitForFinished(30000) && process.exitCode() == 0)
+            return QString::fromUtf8(process.readAllStandardOutput());
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
 void HolidayDatesTest::iCalendarSecondReader()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("out.ics"));
     exportICalendar(path, {"7 января 2005г. Рождество", "29 февраля  Високос, лишь"});
-    const QString script = QStringLiteral(
-        "import sys\nfrom icalendar import Calendar\n"
-        "for e in Calendar.from_ical(open(sys.argv[1], 'rb').read()).walk('VEVENT'):\n"
-        "    r = e.get('RRULE')\n"
-        "    print(e.decoded('DTSTART'), e.decoded('DTEND'), r.to_ical().decode() if r else '-',"
-        " e.get('SUMMARY'))\n");
-    for (const QStringList &paths : {QStringList(), QStringList{QStringLiteral("/usr/bin")}}) {
-        QProcess process;
-        process.start(QStandardPaths::findExecutable(QStringLiteral("python3"), paths),
-                      {QStringLiteral("-c"), script, path});
-        if (!process.waitForFinished(30000) || process.exitCode() != 0)
-            continue;
-        QCOMPARE(QString::fromUtf8(process.readAllStandardOutput()),
-                 QStringLiteral("2005-01-07 2005-01-08 - Рождество\n"
-                                "2000-02-29 2000-03-01 FREQ=YEARLY Високос, лишь\n"));
-        return;
-    }
-    QSKIP("python3 with the icalendar module is not installed");
+    const std::optional<QString> read = runSecondReader(
+        QStringLiteral(
+            "for e in Calendar.from_ical(open(sys.argv[1], 'rb').read()).walk('VEVENT'):\n"
+            "    r = e.get('RRULE')\n"
+            "    print(e.decoded('DTSTART'), e.decoded('DTEND'), r.to_ical().decode() if r else "
+            "'-', e.get('SUMMARY'))\n"),
+        path);
+    if (!read)
+        QSKIP("python3 with the icalendar module is not installed");
+    QCOMPARE(*read, QStringLiteral("2005-01-07 2005-01-08 - Рождество\n"
+                                   "2000-02-29 2000-03-01 FREQ=YEARLY Високос, лишь\n"));
+
+    // And the other way: its all-day events, folded lines and escapes.
+    const QString written = dir.filePath(QStringLiteral("in.ics"));
+    QVERIFY(runSecondReader(
+        QStringLiteral(
+            "import datetime\nc = Calendar()\n"
+            "c.add('prodid', '-//T//RU')\nc.add('version', '2.0')\n"
+            "long = 'День России; ' + ', '.join(['очень длинный'] * 6)\n"
+            "for d, s, r in (((2005, 1, 7), 'Рождество', None),\n"
+            "                ((2000, 3, 8), 'Женский день', {'freq': 'yearly'}),\n"
+            "                ((2026, 6, 12), long, None)):\n"
+            "    e = Event()\n    e.add('uid', s)\n    e.add('dtstart', datetime.date(*d))\n"
+            "    e.add('summary', s)\n    r and e.add('rrule', r)\n    c.add_component(e)\n"
+            "open(sys.argv[1], 'wb').write(c.to_ical())\n"),
+        written));
+    QCOMPARE(
+        importICalendar(written),
+        (QStringList{"7 января 2005г. Рождество", "8 марта  Женский день",
+                     "12 июня 2026г. День России; " + QStringList(6, "очень длинный").join(", ")}));
 }
 
 void HolidayDatesTest::viewOptions_data()
