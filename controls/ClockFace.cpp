@@ -53,6 +53,9 @@ ClockFace::ClockFace(QWidget *parent) : QWidget(parent)
     dialPoints(); // the process-wide set-up
     setAttribute(Qt::WA_OpaquePaintEvent);
     m_timer = new TickTimer(this);
+    // Ticks on the GUI thread's own timer: the clock only paints, and a timer
+    // thread handing each tick over would wake the program twice a tick.
+    m_timer->setThreaded(false);
     m_timer->setInterval(450);
     m_timer->setTickHandler([this](QObject *) { tick(); });
     m_shownTime = reduceTime(currentTime());
