@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "HolidayDates.h"
 
-#include <QRegularExpression>
+#include <QStringView>
 
 namespace {
 
@@ -33,19 +33,42 @@ QString genitiveMonthName(int month)
 std::optional<HolidayDate> parseHolidayEntry(const QString &entry)
 {
     // Day without a leading zero, one space, the month, one space, then
-    // either "<year>г. " or a second space, then the caption.
-    static const QRegularExpression form(
-        QStringLiteral("^([1-9][0-9]?) (\\S+) (?:([0-9]{1,4})г\\. | )(.*)$"),
-        QRegularExpression::DotMatchesEverythingOption);
-    const QRegularExpressionMatch match = form.match(entry);
-    if (!match.hasMatch())
+    // either "<year>г. " or a second space, then the caption. Read by hand:
+    // a regular expression engine would cost more memory at every start than
+    // the whole feature.
+    const QStringView text(entry);
+    const qsizetype size = text.size();
+    auto digitAt = [&](qsizetype at) { return at < size && text[at] >= u'0' && text[at] <= u'9'; };
+    auto spaceAt = [&](qsizetype at) {
+        return at < size && QStringView(u" \t\n\v\f\r").contains(text[at]);
+    };
+    if (!digitAt(0) || text[0] == u'0')
         return std::nullopt;
     HolidayDate date;
-    date.day = match.capturedView(1).toInt();
-    date.month = monthFromName(match.captured(2));
-    if (match.capturedLength(3) > 0)
-        date.year = match.capturedView(3).toInt();
-    date.caption = match.captured(4);
+    qsizetype at = digitAt(1) ? 2 : 1;
+    date.day = text.left(at).toInt();
+    if (at >= size || text[at] != u' ')
+        return std::nullopt;
+    const qsizetype monthStart = ++at;
+    while (at < size && !spaceAt(at))
+        ++at;
+    if (at == monthStart || at >= size || text[at] != u' ')
+        return std::nullopt;
+    date.month = monthFromName(text.mid(monthStart, at - monthStart).toString());
+    ++at;
+    if (at < size && text[at] == u' ') {
+        ++at;
+    } else {
+        const qsizetype yearStart = at;
+        while (digitAt(at) && at - yearStart <= 4)
+            ++at;
+        const qsizetype digits = at - yearStart;
+        if (digits < 1 || digits > 4 || text.mid(at, 3) != u"г. ")
+            return std::nullopt;
+        date.year = text.mid(yearStart, digits).toInt();
+        at += 3;
+    }
+    date.caption = text.mid(at).toString();
     if (!QDate::isValid(date.year.value_or(kAnyLeapYear), date.month, date.day))
         return std::nullopt;
     return date;

@@ -60,6 +60,9 @@ void HolidayDatesTest::parse_data()
         {"capital month", "7 Января  X", ""},
         {"space before г", "7 января 2005 г. X", ""},
         {"year 0", "1 января 0г. X", ""},
+        {"five-digit year", "1 января 20050г. X", ""},
+        {"three-digit day", "123 января  X", ""},
+        {"tab after month", "1 января\t X", ""},
         {"free text", "Рождество", ""}};
     for (const auto &row : rows)
         QTest::newRow(row[0]) << QString::fromUtf8(row[1]) << QString::fromUtf8(row[2]);
