@@ -7,7 +7,7 @@
 
 ColorBox::ColorBox(bool extended, QWidget *parent) : QComboBox(parent)
 {
-    for (StoredColour colour : standardColours)
+    for (StoredColour colour : colours::standard)
         addColour(colour);
     if (extended)
         for (StoredColour colour : {colours::moneyGreen, colours::skyBlue, colours::cream, colours::medGray})

@@ -4,19 +4,10 @@
 
 #include <algorithm>
 
-const std::array<StoredColour, 16> standardColours = {
-    colours::black, colours::maroon, colours::green, colours::olive, colours::navy,   colours::purple, colours::teal, colours::gray,
-    colours::silver, colours::red,   colours::lime,  colours::yellow, colours::blue, colours::fuchsia, colours::aqua, colours::white};
-
-const std::array<StoredColour, 20> acceptedColours = {
-    colours::black,  colours::maroon,     colours::red,      colours::green, colours::olive, colours::lime,    colours::yellow,
-    colours::navy,   colours::purple,     colours::teal,     colours::gray,  colours::medGray, colours::silver, colours::moneyGreen,
-    colours::skyBlue, colours::cream,     colours::blue,     colours::fuchsia, colours::aqua,  colours::white};
-
 bool isAcceptedColour(StoredColour colour)
 {
-    return std::find(acceptedColours.begin(), acceptedColours.end(), colour) !=
-           acceptedColours.end();
+    return std::find(colours::accepted.begin(), colours::accepted.end(), colour) !=
+           colours::accepted.end();
 }
 
 QColor toQColor(StoredColour colour)

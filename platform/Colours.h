@@ -31,15 +31,19 @@ constexpr StoredColour blue = 0xFF0000;
 constexpr StoredColour fuchsia = 0xFF00FF;
 constexpr StoredColour aqua = 0xFFFF00;
 constexpr StoredColour white = 0xFFFFFF;
+
+// The sixteen standard colours, in the order the colour boxes list them.
+inline constexpr std::array<StoredColour, 16> standard = {
+    black,  maroon, green, olive,  navy, purple,  teal, gray,
+    silver, red,    lime,  yellow, blue, fuchsia, aqua, white};
+// The only values a colour line of the settings file can set.
+inline constexpr std::array<StoredColour, 20> accepted = {
+    black, maroon,  red,    green,      olive,   lime,  yellow, navy,    purple, teal,
+    gray,  medGray, silver, moneyGreen, skyBlue, cream, blue,   fuchsia, aqua,   white};
 } // namespace colours
 
 // The year caption's colour: the active caption colour of the desktop it was made for.
 constexpr StoredColour kYearColour = 0x6A240A;
-
-// The sixteen standard colours, in the order the colour boxes list them.
-extern const std::array<StoredColour, 16> standardColours;
-// The only values a colour line of the settings file can set.
-extern const std::array<StoredColour, 20> acceptedColours;
 
 bool isAcceptedColour(StoredColour colour);
 QColor toQColor(StoredColour colour);

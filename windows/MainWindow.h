@@ -8,6 +8,7 @@
 #include "Widgets.h"
 #include "WindowServices.h"
 
+#include <QDate>
 #include <QMainWindow>
 #include <array>
 
@@ -171,4 +172,5 @@ private:
     QMenu *m_yearMenu = nullptr;
     QAction *m_actionYearFont = nullptr;
     TrayIcon *m_trayIcon = nullptr;
+    QDate m_trayDay; // the day on the tray icon; none while it shows the plain icon
 };

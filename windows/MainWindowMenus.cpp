@@ -283,7 +283,12 @@ void MainWindow::createTrayIcon()
 
 void MainWindow::showTrayDay()
 {
+    // Holiday and week-number changes leave the icon alone: it is drawn anew
+    // only when the day it shows changes.
     const QDate today = m_model.markedToday();
+    if (today == m_trayDay)
+        return;
+    m_trayDay = today;
     if (today.isValid()) {
         m_trayIcon->setIcon(trayDayIcon(today.day()));
         m_trayIcon->setHint(trayDayToolTip(today));

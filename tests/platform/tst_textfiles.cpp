@@ -262,13 +262,13 @@ void TextFilesTest::fitsIn1251()
 
 void TextFilesTest::colours()
 {
-    QCOMPARE(int(acceptedColours.size()), 20);
+    QCOMPARE(int(colours::accepted.size()), 20);
     QVERIFY(isAcceptedColour(15780518));
     QVERIFY(!isAcceptedColour(15780519));
     QVERIFY(!isAcceptedColour(-16777201));
     QCOMPARE(toQColor(colours::skyBlue), QColor(0xA6, 0xCA, 0xF0));
     QCOMPARE(toStoredColour(QColor(0xA6, 0xCA, 0xF0)), colours::skyBlue);
-    for (StoredColour c : acceptedColours)
+    for (StoredColour c : colours::accepted)
         QVERIFY2(!colourName(c).isEmpty(), qPrintable(QString::number(c)));
 }
 
