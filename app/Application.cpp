@@ -4,6 +4,7 @@
 
 #include "AboutWindow.h"
 #include "BackgroundWindow.h"
+#include "CalendarFiles.h"
 #include "Convert.h"
 #include "DateSpanWindow.h"
 #include "Dialogs.h"
@@ -16,6 +17,8 @@
 #include "MiniView.h"
 #include "MonthCompareWindow.h"
 #include "OneMonthWindow.h"
+#include "OptionFiles.h"
+#include "Paths.h"
 #include "Pictures.h"
 #include "PrintScaleDialog.h"
 #include "SettingsWindow.h"
@@ -27,13 +30,18 @@
 #include "ViewOptions.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QFont>
 #include <QLibraryInfo>
 #include <QTimer>
 #include <QTranslator>
+#include <utility>
 
 // The pictures live in a static library; their registration must be pulled in.
-static void registerResources() { Q_INIT_RESOURCE(resources); }
+static void registerResources()
+{
+    Q_INIT_RESOURCE(resources);
+}
 
 namespace {
 
@@ -71,7 +79,10 @@ void Application::setUpToolkit()
     registerResources();
 }
 
-Application::Application(const QString &folder) { m_model.setFolder(folder); }
+Application::Application(const QString &folder)
+{
+    m_model.setFolder(folder);
+}
 
 Application::~Application()
 {
@@ -83,14 +94,64 @@ Application::~Application()
 
 void Application::start()
 {
+    // Everything is read before the first message box: a signal while one
+    // is shown saves what was read, never defaults over unread files.
     loadSettingsAndProfile();
+    lockProfile();
+    const std::size_t settingsMessages = m_messages.size();
+    loadOptions();
+    std::vector<StartMessage> later(m_messages.begin() + std::ptrdiff_t(settingsMessages),
+                                    m_messages.end());
+    m_messages.resize(settingsMessages);
+    showMessages();
+    if (m_ending)
+        return;
     if (m_model.showSplash())
         window(WindowRole::Splash); // it shows itself and fades out
     else if (m_model.showTips())
         showWindow(WindowRole::Tips);
-    loadOptions();
+    m_messages = std::move(later);
+    showMessages();
     followTheDate(m_model, this);
     m_main->startClock();
+}
+
+void Application::showMessages()
+{
+    for (const StartMessage &message : std::exchange(m_messages, {})) {
+        if (m_ending)
+            return;
+        if (message.error)
+            dialogs().error(message.text);
+        else
+            showMessage(message.text);
+    }
+}
+
+void Application::lockProfile()
+{
+    const QString path = m_model.profilePath();
+    if (!m_profileLock.follow(path)) {
+        const QString own = m_model.folder() + fileNameOf(path);
+        if (!QFileInfo::exists(own) && m_profileLock.follow(own)) {
+            // Another copy's profile: this copy keeps its changes in its own folder.
+            m_model.setProfilePath(own);
+            m_messages.push_back(
+                {QStringLiteral("Профиль \"%1\" открыт другой копией программы. Изменения "
+                                "профиля будут записаны в файл \"%2\".")
+                     .arg(path, own),
+                 false});
+        } else {
+            const QString reason = QStringLiteral("Профиль \"%1\" открыт другой копией "
+                                                  "программы; эта копия не записывает его.")
+                                       .arg(path);
+            m_model.backups().refuseOverwrite(path, reason);
+            m_messages.push_back({reason, false});
+        }
+    }
+    // The lock follows the active profile as it is switched or renamed.
+    connect(&m_model, &CalendarModel::profilePathChanged, this,
+            [this](const QString &active) { m_profileLock.follow(active); });
 }
 
 void Application::loadSettingsAndProfile()
@@ -98,6 +159,11 @@ void Application::loadSettingsAndProfile()
     const StartupFiles files = readStartupFiles(m_model.folder(), m_model.year());
     for (const QString &path : files.uncleanFiles)
         m_model.backups().markUnclean(path);
+    for (const QString &path : files.unreadableFiles)
+        m_model.backups().refuseOverwrite(
+            path, QStringLiteral("Файл \"%1\" не удалось прочитать при запуске программы. Чтобы "
+                                 "не потерять его содержимое, программа не записывает поверх него.")
+                      .arg(path));
     m_model.setDays(files.days);
     const int count = qMin(wholeNumberOr(files.position(13), 0), int(files.holidayLines.size()));
     m_model.setHolidays(files.holidayLines.mid(0, count));
@@ -116,7 +182,7 @@ void Application::loadSettingsAndProfile()
             background.picture = loadPicture(background.picturePath);
         } catch (const DayrailError &e) {
             // A lost picture must not stop the start: say so and go on.
-            dialogs().error(e.text());
+            m_messages.push_back({e.text(), true});
         }
     }
     m_model.setBackground(background);
@@ -124,35 +190,64 @@ void Application::loadSettingsAndProfile()
     m_main = std::make_unique<MainWindow>(m_model, *this);
     if (files.settingsFound)
         m_main->showProfileCaption();
-    if (!files.problem.isEmpty())
-        showMessage(files.problem);
+    for (const QString &text : {files.problem, files.notice})
+        if (!text.isEmpty())
+            m_messages.push_back({text, false});
 }
 
 void Application::loadOptions()
 {
+    const QString folder = m_model.folder();
+    BackupKeeper &backups = m_model.backups();
     // An unreadable "transp.cal" is reported and the start goes on.
-    runHandler([this] {
+    try {
         const TransparencyOptions options =
-            readTransparency(m_model.folder() + QStringLiteral("transp.cal"), m_model.backups());
+            readTransparency(folder + QStringLiteral("transp.cal"), backups);
         for (int n = 0; n < 4; ++n)
             m_model.setOpacity(OpacityWindow(n),
                                {options.switches[n], options.levels[n].value_or(255)});
-    });
-    runHandler([this] {
-        const QString path = m_model.folder() + QStringLiteral("regional.cal");
-        if (!fileExists(path)) {
-            showMessage(QStringLiteral("Файл \"regional.cal\" не найден. Будут загружены "
-                                       "стандартные установки"));
-            return;
-        }
-        m_model.setRegional(readRegional(path, m_model.backups()));
-    });
+    } catch (const DayrailError &e) {
+        m_messages.push_back({e.text(), true});
+    }
+    const QString regionalPath = folder + QStringLiteral("regional.cal");
+    try {
+        if (fileExists(regionalPath))
+            m_model.setRegional(readRegional(regionalPath, backups));
+        else if (!m_newFolder) // a folder made just now has no files to miss
+            m_messages.push_back({QStringLiteral("Файл \"regional.cal\" не найден. Будут "
+                                                 "загружены стандартные установки"),
+                                  false});
+    } catch (const DayrailError &e) {
+        m_messages.push_back({e.text(), true});
+    }
     // A missing or damaged "view.cal" gives the defaults without a word.
-    const QString viewPath = m_model.folder() + QStringLiteral("view.cal");
+    const QString viewPath = folder + QStringLiteral("view.cal");
     bool damaged = false;
     m_model.setViewOptions(readViewOptions(viewPath, &damaged));
+    // Four lines at most are its own: more would be dropped by the save.
+    if (!damaged && fileExists(viewPath)) {
+        try {
+            const TextFileContent content = readTextFileContent(viewPath, 4);
+            damaged = !content.clean() || content.linesAfter;
+        } catch (const FileError &) {
+            damaged = true;
+        }
+    }
     if (damaged)
-        m_model.backups().markUnclean(viewPath);
+        backups.markUnclean(viewPath);
+    // Damage in these files is kept as ".bak", and the user is told once.
+    QString kept;
+    for (const char *name : {"transp.cal", "regional.cal", "view.cal"}) {
+        const QString path = folder + QLatin1String(name);
+        if (backups.isMarked(path))
+            kept += backupNote(path);
+    }
+    if (!kept.isEmpty())
+        m_messages.push_back({QStringLiteral("Некоторые строки файлов настроек программа не "
+                                             "читает или не понимает: при закрытии они были бы "
+                                             "потеряны.") +
+                                  kept,
+                              false});
 }
 
 std::unique_ptr<QWidget> Application::create(WindowRole role)
@@ -226,7 +321,10 @@ void Application::showSettings(SettingsPage page)
     static_cast<SettingsWindow *>(window(WindowRole::Settings))->showPage(page);
 }
 
-void Application::showMainWindow() { m_main->showMainWindow(); }
+void Application::showMainWindow()
+{
+    m_main->showMainWindow();
+}
 
 void Application::keepReachable(WindowRole leaving)
 {
@@ -237,12 +335,17 @@ void Application::keepReachable(WindowRole leaving)
         m_main->showMinimized();
 }
 
-void Application::endProgram() { QCoreApplication::exit(0); }
+void Application::endProgram()
+{
+    QCoreApplication::exit(0);
+}
 
 void Application::saveAtSessionEnd(bool quit)
 {
     if (!m_savedAtSessionEnd)
         m_savedAtSessionEnd = runHandler([this] { m_model.save(); });
-    if (quit)
+    if (quit) {
+        m_ending = true;
         QCoreApplication::exit(0);
+    }
 }

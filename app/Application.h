@@ -7,6 +7,7 @@
 // and deletes them in reverse order at exit.
 #include "CalendarModel.h"
 #include "Printing.h"
+#include "SingleInstance.h"
 #include "WindowServices.h"
 
 #include <QObject>
@@ -26,9 +27,16 @@ public:
     explicit Application(const QString &folder);
     ~Application() override;
 
-    // Reads the files in their order, with their messages, and builds the
-    // main window (not shown yet).
+    // Reads every file, builds the main window (not shown yet), then shows
+    // the start-up messages: a signal during one of them saves what was read.
     void start();
+    // The folder was made by this start: it has no files to miss.
+    void setNewFolder(bool made) { m_newFolder = made; }
+    // A message shown first among the start-up messages.
+    void noteAtStart(const QString &text) { m_messages.push_back({text, false}); }
+    // True once a signal asked the program to end: the start stops showing
+    // messages and the event loop must not be entered.
+    bool ending() const { return m_ending; }
     CalendarModel &model() { return m_model; }
     MainWindow *mainWindow() const { return m_main.get(); }
     // The window of a role, created when first asked for.
@@ -50,14 +58,28 @@ public:
     void saveAtSessionEnd(bool quit);
 
 private:
+    struct StartMessage {
+        QString text;
+        bool error = false;
+    };
+
     std::unique_ptr<QWidget> create(WindowRole role);
     void loadSettingsAndProfile();
     void loadOptions();
+    // Shows the queued messages until a signal ends the start.
+    void showMessages();
+    // Locks the active profile at start; one held by another copy is kept
+    // from this copy's saves.
+    void lockProfile();
 
     CalendarModel m_model;
     // Before the windows, so that it outlives them.
     ProgramPrinter m_printer;
     bool m_savedAtSessionEnd = false;
+    bool m_ending = false;
+    bool m_newFolder = false;
+    std::vector<StartMessage> m_messages;
+    ProfileLock m_profileLock;
     std::unique_ptr<MainWindow> m_main;
     // Created windows, in creation order.
     std::vector<std::pair<WindowRole, std::unique_ptr<QWidget>>> m_windows;

@@ -6,13 +6,27 @@
 #include "CommandLine.h"
 #include "DataLocation.h"
 #include "Dialogs.h"
-#include "Handler.h"
+#include "Errors.h"
 #include "MainWindow.h"
 #include "SessionEnd.h"
 #include "SingleInstance.h"
 #include "Widgets.h"
 
 #include <QApplication>
+#include <QTextStream>
+
+namespace {
+
+// Whatever ends a start says why where it was started from too.
+int refuseStart(const QString &why, bool shown = false)
+{
+    if (!shown)
+        dialogs().error(why);
+    QTextStream(stderr) << "dayrail: " << why << '\n';
+    return 1;
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -27,28 +41,68 @@ int main(int argc, char *argv[])
     QApplication qtApplication(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("org.dayrail.DayrailXP"));
     Application::setUpToolkit();
-    // The folder's path is stored in cnfg.cal, which only holds Windows-1251.
-    if (const QString problem = programFolderProblem(location.folder); !problem.isEmpty()) {
-        dialogs().error(problem);
-        return 1;
-    }
-    if (!runHandler([&] { makeDataFolder(location); }))
-        return 1;
-    // A second copy in the same folder hands over to the first and ends.
-    SingleInstance instance(location.folder);
-    if (!instance.tryBecomePrimary())
-        return 0;
-
-    Application program(location.folder);
-    program.start();
-    QObject::connect(&instance, &SingleInstance::activationRequested, &program,
-                     &Application::showMainWindow);
+    // Before the first message box: a signal while one is shown ends the
+    // program cleanly, saving once the files have been read.
     SessionEnd sessionEnd;
-    QObject::connect(&sessionEnd, &SessionEnd::endRequested, &program,
-                     [&program](SessionEnd::Cause cause) {
-                         program.saveAtSessionEnd(cause == SessionEnd::Cause::Signal);
+    Application *program = nullptr;
+    bool signalled = false;
+    QObject::connect(&sessionEnd, &SessionEnd::endRequested, &sessionEnd,
+                     [&](SessionEnd::Cause cause) {
+                         const bool quit = cause == SessionEnd::Cause::Signal;
+                         signalled = signalled || quit;
+                         if (program)
+                             program->saveAtSessionEnd(quit);
+                         else if (quit)
+                             QCoreApplication::exit(0);
                      });
-    program.mainWindow()->show();
-    centreOnScreen(program.mainWindow());
+
+    // The folder's path is stored in cnfg.cal, which only holds Windows-1251.
+    if (const QString problem = programFolderProblem(location.folder); !problem.isEmpty())
+        return refuseStart(problem);
+    bool newFolder = false;
+    QStringList adopted;
+    try {
+        newFolder = makeDataFolder(location);
+        adopted = adoptReadOnlyFolder(location);
+    } catch (const DayrailError &e) {
+        return refuseStart(e.text());
+    }
+    // A second copy in the same folder hands over to the first and ends. A
+    // lock that no running copy answers for is the user's to judge.
+    SingleInstance instance(location.folder);
+    if (!instance.tryBecomePrimary()) {
+        if (instance.handedOver())
+            return 0;
+        const QString held = instance.lockDescription();
+        const bool open = dialogs().choose(
+            held + QStringLiteral("\n\nЕсли та копия уже не работает (папку скопировали или "
+                                  "перенесли с другого компьютера), папку можно открыть. Две "
+                                  "копии, работающие с одной папкой, запишут свои изменения "
+                                  "поверх друг друга."),
+            QStringLiteral("Открыть всё равно"), QStringLiteral("Выйти"));
+        if (signalled)
+            return refuseStart(QStringLiteral("запуск прерван сигналом"), true);
+        if (!open)
+            return refuseStart(held + QStringLiteral("\nЗапуск отменён."), true);
+        if (!instance.takeOverLock())
+            QTextStream(stderr) << "dayrail: the lock cannot be replaced; running without it\n";
+    }
+
+    Application running(location.folder);
+    program = &running;
+    running.setNewFolder(newFolder);
+    if (!adopted.isEmpty())
+        running.noteAtStart(
+            QStringLiteral("Папка программы \"%1\" доступна только для чтения. "
+                           "Её файлы (%2) прочитаны; изменения будут "
+                           "сохраняться в папке \"%3\".")
+                .arg(location.readOnlyFolder, adopted.join(QStringLiteral(", ")), location.folder));
+    running.start();
+    if (running.ending())
+        return 0;
+    QObject::connect(&instance, &SingleInstance::activationRequested, &running,
+                     &Application::showMainWindow);
+    running.mainWindow()->show();
+    centreOnScreen(running.mainWindow());
     return QApplication::exec();
 }

@@ -7,6 +7,7 @@
 #include "TextFile.h"
 
 #include <QDate>
+#include <QDir>
 #include <QFileInfo>
 
 namespace {
@@ -66,7 +67,7 @@ void noteProblem(StartupFiles &files, const QString &text)
 
 // The profile's lines, or nothing when there is no profile to read: then
 // the days and the count are those of an empty profile.
-std::optional<QStringList> openProfileAtStartup(StartupFiles &files, const QString &path)
+std::optional<TextFileContent> openProfileAtStartup(StartupFiles &files, const QString &path)
 {
     TextFileContent content;
     try {
@@ -91,17 +92,18 @@ std::optional<QStringList> openProfileAtStartup(StartupFiles &files, const QStri
         noteProblem(files, content.flaw);
         noteUnclean(files, path);
     }
-    return content.lines;
+    return content;
 }
 
 // Returns what is wrong with the holiday count, noted by the caller after
 // the days so that the message names the first bad line.
 QString readProfileAtStartup(StartupFiles &files, const QString &path)
 {
-    const std::optional<QStringList> opened = openProfileAtStartup(files, path);
+    const std::optional<TextFileContent> opened = openProfileAtStartup(files, path);
     if (!opened)
         return QString();
-    const QStringList &lines = *opened;
+    const QStringList &lines = opened->lines;
+    const bool linesAfter = opened->linesAfter;
     for (int i = 0; i < 13; ++i)
         files.settingsLines[i] = i < lines.size() ? lines.at(i) : QString();
 
@@ -129,6 +131,12 @@ QString readProfileAtStartup(StartupFiles &files, const QString &path)
                           .arg(*declared);
     }
     files.holidayLines = lines.mid(13, count);
+    // Entries after the declared count would be dropped by the next save.
+    if (problem.isEmpty() && (lines.size() > 13 + count || linesAfter))
+        problem = QStringLiteral("Профиль \"%1\" содержит строки после %2-го праздника, которые "
+                                 "программа не читает.")
+                      .arg(quotePathForMessage(path))
+                      .arg(count);
     // The settings window fills its list from this count.
     if (!declared || count != qMax(*declared, 0))
         files.settingsLines[12] = QString::number(count);
@@ -141,7 +149,8 @@ int decodeFlag(StartupFiles &files, int position, const QString &path)
 {
     const QString text = files.position(position);
     const std::optional<int> value = tryWholeNumber(text);
-    if (!value) {
+    // The save writes 0 or 1: anything else would change without a trace.
+    if (!value || (*value != 0 && *value != 1)) {
         noteProblem(files, QStringLiteral("Неверное значение в %1: \"%2\"")
                                .arg(lineText(position, path), quoteForMessage(text)));
         noteUnclean(files, path);
@@ -164,17 +173,32 @@ std::optional<StoredColour> decodeColour(StartupFiles &files, int position, cons
     return *colour;
 }
 
+// The background switches are written as these words only.
+void checkWord(StartupFiles &files, int position, const QString &path, const QStringList &words)
+{
+    const QString text = files.position(position);
+    if (words.contains(text))
+        return;
+    noteProblem(files, QStringLiteral("Неверное значение в %1: \"%2\"")
+                           .arg(lineText(position, path), quoteForMessage(text)));
+    noteUnclean(files, path);
+}
+
 // Tells the user which files will be kept before they are first written over.
 void noteBackups(StartupFiles &files)
 {
     for (const QString &path : std::as_const(files.uncleanFiles))
-        files.problem += QStringLiteral("\n\nПрежнее содержимое файла \"%1\" будет сохранено в "
-                                        "\"%2\" перед первой записью поверх него.")
-                             .arg(quotePathForMessage(path),
-                                  quotePathForMessage(BackupKeeper::backupPath(path)));
+        files.problem += backupNote(path);
 }
 
 } // namespace
+
+QString backupNote(const QString &path)
+{
+    return QStringLiteral("\n\nПрежнее содержимое файла \"%1\" будет сохранено в \"%2\" перед "
+                          "первой записью поверх него.")
+        .arg(quotePathForMessage(path), quotePathForMessage(BackupKeeper::backupPath(path)));
+}
 
 int fitDayToMonth(int day, int year, int month)
 {
@@ -271,6 +295,32 @@ void fillFirstStart(StartupFiles &files, const QString &programDir)
     files.settingsLines[20] = programDir + QStringLiteral("default.cpr");
 }
 
+// A folder this program keeps its files in.
+bool isProgramFolder(const QString &folder)
+{
+    return fileExists(QDir(folder).filePath(QStringLiteral("cnfg.cal")));
+}
+
+// A copied program folder still names the original's profile: its own copy
+// of that profile is the one to use, so that two folders never edit one file.
+// A profile kept in another program's folder without a copy here stays in
+// use, and the user is told which file it is.
+QString ownProfile(StartupFiles &files, const QString &path, const QString &programDir)
+{
+    const QFileInfo stored(path);
+    const QString folder = stored.absolutePath();
+    if (!stored.exists() || QFileInfo(folder) == QFileInfo(programDir) || !isProgramFolder(folder))
+        return path;
+    const QString here = programDir + stored.fileName();
+    if (fileExists(here))
+        return here;
+    files.notice = QStringLiteral("Активный профиль — файл \"%1\" в папке другой копии "
+                                  "программы. Чтобы хранить его в своей папке, нажмите "
+                                  "\"Сохранить изменения\" на странице профилей.")
+                       .arg(quotePathForMessage(path));
+    return path;
+}
+
 void readSettingsAtStartup(StartupFiles &files, const QString &path, const QString &programDir)
 {
     const TextFileContent settings = readTextFileContent(path, kSettingsPositions);
@@ -280,6 +330,14 @@ void readSettingsAtStartup(StartupFiles &files, const QString &path, const QStri
     }
     for (int i = 0; i < settings.lines.size(); ++i)
         files.settingsLines[i] = settings.lines.at(i);
+    // The save writes its own lines only.
+    if (settings.lines.size() > kSettingsLineCount) {
+        noteProblem(files, QStringLiteral("Файл \"%1\" содержит строки после %2-й, которые "
+                                          "программа не читает.")
+                               .arg(quotePathForMessage(path))
+                               .arg(kSettingsLineCount));
+        noteUnclean(files, path);
+    }
     // Without a profile path nothing could be saved at close: take the
     // first start's profile instead.
     if (files.settingsLines[20].isEmpty())
@@ -291,7 +349,8 @@ void readSettingsAtStartup(StartupFiles &files, const QString &path, const QStri
         noteUnclean(files, path);
         files.settingsLines[20] = programDir + QStringLiteral("default.cpr");
     }
-    files.settingsLines[20] = relocated(files.settingsLines[20], programDir);
+    files.settingsLines[20] =
+        ownProfile(files, relocated(files.settingsLines[20], programDir), programDir);
     files.settingsLines[15] = relocated(files.settingsLines[15], programDir);
 }
 
@@ -321,11 +380,26 @@ StartupFiles readStartupFiles(const QString &programDir, int year)
         files.settingsLines << QString();
     const QString path = programDir + QStringLiteral("cnfg.cal");
     files.settingsFound = fileExists(path);
-    if (!files.settingsFound) {
+    if (!QFileInfo::exists(path)) {
         fillFirstStart(files, programDir);
         return files;
     }
-    readSettingsAtStartup(files, path, programDir);
+    try {
+        if (!files.settingsFound)
+            throw FileError(QStringLiteral("Не удаётся прочитать файл \"%1\": это не обычный "
+                                           "файл")
+                                .arg(quotePathForMessage(path)));
+        readSettingsAtStartup(files, path, programDir);
+    } catch (const FileError &e) {
+        // There but unreadable (no permission, a folder): the defaults,
+        // and the file is not written over without a question.
+        files.settingsFound = false;
+        fillFirstStart(files, programDir);
+        files.problem = e.text() + QStringLiteral("\n\nПрограмма запущена со стандартными "
+                                                  "установками.");
+        files.unreadableFiles << path;
+        return files;
+    }
     const QString profilePath = files.position(21);
     const QString countProblem = readProfileAtStartup(files, profilePath);
     decodeDays(files, profilePath, year);
@@ -335,6 +409,8 @@ StartupFiles readStartupFiles(const QString &programDir, int year)
     files.showSplash = decodeFlag(files, 15, path);
     files.background = decodeColour(files, 17, path);
     files.captionColour = decodeColour(files, 20, path);
+    checkWord(files, 18, path, {QStringLiteral("True"), QString()});
+    checkWord(files, 19, path, {QStringLiteral("TRUE"), QStringLiteral("FALSE")});
     noteBackups(files);
     return files;
 }

@@ -69,13 +69,19 @@ struct StartupFiles {
     // lines): the close-time save keeps each as "<name>.bak" before it first
     // writes over it (BackupKeeper::markUnclean); problem says so.
     QStringList uncleanFiles;
+    // Files that are there but could not be read at all: never written over
+    // without a question (BackupKeeper::refuseOverwrite).
+    QStringList unreadableFiles;
+    // Something the user should know that is no damage, else empty.
+    QString notice;
 
     const QString &position(int i) const { return settingsLines.at(i - 1); }
 };
 
 // Reads ProgramDir + "cnfg.cal" and its profile for the given year. Never
 // throws for damaged content: bad lines take defaults and the first one is
-// named in problem. A settings file that cannot be opened throws FileError.
+// named in problem. A settings file that is there but cannot be read gives
+// the first start's values, a problem, and is listed in unreadableFiles.
 // Line ends CR LF, LF and CR read alike. A profile or background picture
 // whose path no longer exists, while a file of the same name is in
 // programDir (the folder was moved), is taken from there: its new path
@@ -86,6 +92,10 @@ StartupFiles readStartupFiles(const QString &programDir, int year);
 // must fit into line 21 of "cnfg.cal", one line of Windows-1251 text. Checked
 // at start, before anything is read or written.
 QString programFolderProblem(const QString &programDir);
+
+// The start-up message's note that the file's original will be kept as
+// "<name>.bak".
+QString backupNote(const QString &path);
 
 // A day fitted to its month: a day the month lacks becomes its last day.
 int fitDayToMonth(int day, int year, int month);

@@ -14,7 +14,10 @@ namespace {
 const QString kTrue = QStringLiteral("TRUE");
 const QString kFalse = QStringLiteral("FALSE");
 
-bool isWord(const QString &line) { return line == kTrue || line == kFalse; }
+bool isWord(const QString &line)
+{
+    return line == kTrue || line == kFalse;
+}
 
 bool isLevel(const QString &line)
 {
@@ -36,7 +39,8 @@ RegionalOptions readRegional(const QString &path, BackupKeeper &backups)
     RegionalOptions options{};
     for (int i = 0; i < 4; ++i)
         options[i] = i < lines.size() && lines.at(i) == kTrue;
-    if (!content.clean() || !std::all_of(lines.cbegin(), lines.cend(), isWord))
+    if (!content.clean() || content.linesAfter ||
+        !std::all_of(lines.cbegin(), lines.cend(), isWord))
         backups.markUnclean(path);
     return options;
 }
@@ -62,7 +66,7 @@ TransparencyOptions readTransparency(const QString &path, BackupKeeper &backups)
         return options;
     const TextFileContent content = readTextFileContent(path, 8);
     const QStringList &lines = content.lines;
-    bool clean = content.clean();
+    bool clean = content.clean() && !content.linesAfter;
     for (int i = 0; i < lines.size(); ++i)
         clean = clean && (i < 4 ? isWord(lines.at(i)) : isLevel(lines.at(i)));
     if (!clean)

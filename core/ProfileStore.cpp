@@ -5,6 +5,7 @@
 #include "CalendarModel.h"
 #include "Errors.h"
 #include "Paths.h"
+#include "SingleInstance.h"
 #include "TextFile.h"
 
 #include <QCollator>
@@ -65,10 +66,20 @@ QStringList profileFileNames(const QString &folder)
     return names;
 }
 
+QString profileFileName(const QString &name)
+{
+    return name.endsWith(QStringLiteral(".cpr"), Qt::CaseInsensitive)
+               ? name
+               : name + QStringLiteral(".cpr");
+}
+
 QString profileNameProblem(const QString &name)
 {
-    // The folder itself is no profile file.
-    if (name.isEmpty())
+    // The folder itself is no profile file; a blank name makes a file the
+    // list cannot show apart from others, a leading dot a hidden one.
+    const QString base =
+        name.endsWith(QStringLiteral(".cpr"), Qt::CaseInsensitive) ? name.chopped(4) : name;
+    if (base.trimmed().isEmpty())
         return QStringLiteral("Введите имя профиля.");
     // The path is one line of "cnfg.cal": a line break would split it.
     if (name.contains(QLatin1Char('\n')) || name.contains(QLatin1Char('\r')))
@@ -82,6 +93,11 @@ QString profileNameProblem(const QString &name)
         return QStringLiteral("Имя профиля «%1» содержит знак \"/\". Профиль — это файл в папке "
                               "программы, а не путь: введите имя без \"/\".")
             .arg(name);
+    if (base.startsWith(QLatin1Char('.')))
+        return QStringLiteral("Имя профиля не может начинаться с точки: такой файл будет скрыт. "
+                              "Введите другое имя.");
+    if (name.toUtf8().size() > kMaxNameBytes)
+        return QStringLiteral("Имя профиля слишком длинное для имени файла. Введите имя короче.");
     if (!fitsIn1251(name))
         return QStringLiteral("Имя профиля «%1» содержит знаки, которые нельзя сохранить в "
                               "настройках. Используйте русские и латинские буквы и цифры.")
@@ -108,8 +124,16 @@ QString saveProfileInFolder(CalendarModel &model)
     return writeProfileAs(model, fileNameOf(model.profilePath()));
 }
 
-QString renameProfile(CalendarModel &model, const QString &path, const QString &newName)
+QString profileReplacedBySave(const CalendarModel &model)
 {
+    const QString target = model.folder() + fileNameOf(model.profilePath());
+    return QFileInfo::exists(target) && !sameFile(target, model.profilePath()) ? target : QString();
+}
+
+QString renameProfile(CalendarModel &model, const QString &path, const QString &name)
+{
+    // Without its ending the file would drop out of the list.
+    const QString newName = profileFileName(name);
     const QString problem = profileNameProblem(newName);
     if (!problem.isEmpty())
         return problem;
@@ -144,6 +168,10 @@ QString deleteProfile(const CalendarModel &model, const QString &path)
 
 void switchProfile(CalendarModel &model, const QString &path)
 {
+    if (!sameFile(path, model.profilePath()) && ProfileLock::isHeld(path))
+        throw FileError(QStringLiteral("Профиль \"%1\" открыт другой копией программы: две копии "
+                                       "не должны записывать один профиль.")
+                            .arg(path));
     // Read before anything changes: a damaged profile leaves all as it was.
     ProfileContent next = readWholeProfile(path, &model.backups());
     const ProfileContent current = model.profile();

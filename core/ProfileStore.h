@@ -25,8 +25,11 @@ void sortAlphabetically(QStringList &texts);
 QStringList profileFileNames(const QString &folder);
 
 // Empty when name can be a profile's file name in the program's folder;
-// otherwise the message for the user.
+// otherwise the message for the user. Blank names, names that start with a
+// dot (".", "..", hidden files) and paths are refused.
 QString profileNameProblem(const QString &name);
+// The file name for a name the user typed: ".cpr" added when it is missing.
+QString profileFileName(const QString &name);
 
 // "Создать новый профиль": the current days and entries go into the folder
 // as name + ".cpr", which becomes the active profile. An existing file is
@@ -36,8 +39,13 @@ QString createProfile(CalendarModel &model, const QString &name);
 // "Сохранить изменения": the active profile written under its own file name
 // into the program's folder, where it stays the active profile.
 QString saveProfileInFolder(CalendarModel &model);
+// The file in the folder that saveProfileInFolder would replace although it
+// is not the active profile (the active one lies elsewhere), else empty: the
+// caller asks first.
+QString profileReplacedBySave(const CalendarModel &model);
 
-// "Изменить": the profile at path takes the file name newName in the folder.
+// "Изменить": the profile at path takes the file name newName in the folder
+// (".cpr" added when missing).
 // The active profile is written there with the current state and its old
 // file goes; another profile's file is only renamed, keeping its contents.
 // Another existing profile is never replaced.

@@ -3,6 +3,7 @@
 #include "DataLocation.h"
 
 #include "Errors.h"
+#include "TextFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -21,6 +22,7 @@
 namespace {
 
 const char *const kTipsFile = "tips.cal";
+const char *const kSettingsFile = "cnfg.cal";
 // Where an install puts its data relative to its bin folder, when the build
 // did not say.
 const char *const kDefaultBinToData = "../share/dayrail";
@@ -79,6 +81,7 @@ ExecutableFolder inspectExecutableFolder(const QString &path, const InstallFolde
     exe.writable = QFileInfo(path).isWritable();
     exe.installedLayout = QFileInfo::exists(installedDataBeside(path, install) + QLatin1Char('/') +
                                             QString::fromLatin1(kTipsFile));
+    exe.hasFiles = QFileInfo(QDir(path).filePath(QString::fromLatin1(kSettingsFile))).isFile();
     return exe;
 }
 
@@ -87,9 +90,11 @@ DataLocation chooseDataLocation(const ExecutableFolder &exe, const InstallFolder
 {
     const bool inInstallBin =
         !install.bin.isEmpty() && sameFolder(exe.path) == sameFolder(install.bin);
-    if (exe.writable && !inInstallBin && !exe.installedLayout)
-        return {withSlash(exe.path), true};
-    return {withSlash(userFolder), false};
+    const bool portable = !inInstallBin && !exe.installedLayout;
+    if (portable && exe.writable)
+        return {withSlash(exe.path), true, {}};
+    return {withSlash(userFolder), false,
+            portable && exe.hasFiles ? withSlash(exe.path) : QString()};
 }
 
 DataLocation currentDataLocation()
@@ -99,11 +104,11 @@ DataLocation currentDataLocation()
                               userDataFolder());
 }
 
-void makeDataFolder(const DataLocation &location)
+bool makeDataFolder(const DataLocation &location)
 {
     const QDir folder(location.folder);
     if (folder.exists())
-        return;
+        return false;
     const QString parent = QFileInfo(QDir::cleanPath(location.folder)).path();
     const bool made =
         QDir().mkpath(parent) &&
@@ -111,6 +116,30 @@ void makeDataFolder(const DataLocation &location)
     if (!made && !folder.exists())
         throw FileError(QStringLiteral("Не удалось создать папку для файлов программы \"%1\"")
                             .arg(location.folder));
+    return made;
+}
+
+QStringList adoptReadOnlyFolder(const DataLocation &location)
+{
+    const QString from = location.readOnlyFolder;
+    if (from.isEmpty() || QFileInfo::exists(location.folder + QString::fromLatin1(kSettingsFile)))
+        return {};
+    QDir source(from);
+    source.setNameFilters({QStringLiteral("*.cal"), QStringLiteral("*.cpr")});
+    source.setFilter(QDir::Files | QDir::Hidden);
+    QStringList copied;
+    for (const QString &name : source.entryList()) {
+        // tips.cal is read where it is; a file already here is the user's.
+        const QString target = location.folder + name;
+        if (name == QLatin1String(kTipsFile) || QFileInfo::exists(target))
+            continue;
+        QFile file(source.filePath(name));
+        if (file.size() > kMaxTextFileBytes || !file.open(QIODevice::ReadOnly))
+            continue;
+        writeFileAtomically(target, file.readAll());
+        copied << name;
+    }
+    return copied;
 }
 
 QStringList tipsFileCandidates(const QString &workingFolder, const QString &exeFolder,

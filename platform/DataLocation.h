@@ -21,11 +21,16 @@ struct ExecutableFolder {
     // puts it relative to the executable, whatever the prefix (a package, or
     // `cmake --install --prefix` elsewhere).
     bool installedLayout = false;
+    // It holds a settings file: a portable copy's files.
+    bool hasFiles = false;
 };
 
 struct DataLocation {
     QString folder; // with a trailing '/'
     bool portable = false;
+    // A portable copy's folder that cannot be written (a read-only medium):
+    // its files are read from there, and saved in folder. Else empty.
+    QString readOnlyFolder;
 };
 
 InstallFolders configuredInstallFolders();
@@ -41,8 +46,14 @@ DataLocation chooseDataLocation(const ExecutableFolder &exe, const InstallFolder
 DataLocation currentDataLocation();
 
 // Creates the data folder if it is missing (owner-only, as the user's data
-// should be). Throws FileError when it cannot be made.
-void makeDataFolder(const DataLocation &location);
+// should be); true when it was made now. Throws FileError when it cannot be
+// made.
+bool makeDataFolder(const DataLocation &location);
+
+// Copies the program's files (settings, profiles, options) from a read-only
+// portable folder into the data folder, unless the data folder already has
+// its own settings. Returns the names copied. Throws FileError.
+QStringList adoptReadOnlyFolder(const DataLocation &location);
 
 // Where tips.cal is looked for, in order: the working folder, beside the
 // executable, the data folder of the install the executable belongs to, the

@@ -18,12 +18,18 @@
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QPushButton>
 
 DialogSeam::~DialogSeam() = default;
 
 bool DialogSeam::printPreview(QWidget *, QPrinter *, const std::function<void(QPrinter *)> &)
 {
     return false;
+}
+
+bool DialogSeam::choose(const QString &text, const QString &, const QString &)
+{
+    return question(text);
 }
 
 namespace {
@@ -106,6 +112,18 @@ public:
         box.setEscapeButton(QMessageBox::No);
         box.setWindowFlag(Qt::WindowStaysOnTopHint);
         return box.exec() == QMessageBox::Yes;
+    }
+    bool choose(const QString &text, const QString &first, const QString &second) override
+    {
+        QMessageBox box(QMessageBox::Warning, QString::fromUtf8(kBoxTitle), text,
+                        QMessageBox::NoButton, boxParent(nullptr));
+        QPushButton *yes = box.addButton(first, QMessageBox::AcceptRole);
+        QPushButton *no = box.addButton(second, QMessageBox::RejectRole);
+        box.setDefaultButton(no);
+        box.setEscapeButton(no);
+        box.setWindowFlag(Qt::WindowStaysOnTopHint);
+        box.exec();
+        return box.clickedButton() == yes;
     }
     QString openFileName(QWidget *parent, const QString &title, const QString &filter) override
     {

@@ -21,6 +21,10 @@ public:
     virtual void error(const QString &text) = 0;
     // A warning with "Да" and "Нет", "Нет" the default; true for "Да".
     virtual bool question(const QString &text) = 0;
+    // A warning with two answers worded by the caller, the second the
+    // default; true for the first. A seam that scripts question() answers
+    // this the same way.
+    virtual bool choose(const QString &text, const QString &first, const QString &second);
     // Empty result: the user cancelled.
     virtual QString openFileName(QWidget *parent, const QString &title, const QString &filter) = 0;
     virtual QString saveFileName(QWidget *parent, const QString &title, const QString &filter,

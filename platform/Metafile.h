@@ -11,10 +11,11 @@
 enum class MetafileFormat { Enhanced, Placeable };
 
 // Largest picture decoded: at most this many pixels each way, and at most
-// kMaxPicturePixels in all (128 MiB at four bytes a pixel, the image readers'
-// own allocation limit). For a metafile: its canvas and every bitmap inside.
+// kMaxPicturePixels in all (64 MiB at four bytes a pixel: with the decoder's
+// own buffers and the program the peak stays under 150 MB). For a metafile:
+// its canvas and every bitmap inside.
 constexpr int kMaxPictureSide = 8192;
-constexpr qint64 kMaxPicturePixels = qint64(32) * 1024 * 1024;
+constexpr qint64 kMaxPicturePixels = qint64(16) * 1024 * 1024;
 
 // Why a picture of this size is not decoded, else empty.
 QString pictureSizeProblem(qint64 width, qint64 height);

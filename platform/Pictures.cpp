@@ -6,11 +6,13 @@
 #include "Metafile.h"
 #include "TextFile.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QImageWriter>
-#include <QBuffer>
+
+#include <cmath>
 
 namespace {
 
@@ -37,6 +39,19 @@ PictureError refusal(const QString &path, const QString &reason)
                             .arg(quotePathForMessage(path), reason));
 }
 
+// The size a JPEG of this size is decoded at: within the picture limits,
+// keeping its proportions.
+QSize jpegDecodeSize(const QSize &size)
+{
+    if (size.isEmpty() || pictureSizeProblem(size.width(), size.height()).isEmpty())
+        return size;
+    const double side = double(kMaxPictureSide) / qMax(size.width(), size.height());
+    const double area =
+        std::sqrt(double(kMaxPicturePixels) / (double(size.width()) * size.height()));
+    const double scale = qMin(side, area);
+    return QSize(qMax(1, int(size.width() * scale)), qMax(1, int(size.height() * scale)));
+}
+
 void checkPictureFile(const QString &path)
 {
     const QFileInfo info(path);
@@ -45,8 +60,8 @@ void checkPictureFile(const QString &path)
     if (!info.isFile())
         throw refusal(path, QStringLiteral("это не файл, а папка, канал или устройство"));
     if (info.size() > kMaxPictureFileBytes)
-        throw refusal(path, QStringLiteral("файл больше %1 МБ")
-                                .arg(kMaxPictureFileBytes / (1024 * 1024)));
+        throw refusal(
+            path, QStringLiteral("файл больше %1 МБ").arg(kMaxPictureFileBytes / (1024 * 1024)));
 }
 
 } // namespace
@@ -67,9 +82,13 @@ QImage loadPicture(const QString &path)
     if (!file.open(QIODevice::ReadOnly))
         throw refusal(path, file.errorString());
     QImageReader reader(&file, ext == QLatin1String("jpg") ? QByteArray("jpeg") : ext.toLatin1());
-    // The header tells the size: nothing that big is decoded.
+    // The header tells the size: nothing that big is decoded. A JPEG decodes
+    // at a fraction of its size, so a large photo comes in scaled down.
     const QSize size = reader.size();
-    const QString problem = pictureSizeProblem(size.width(), size.height());
+    const QSize decoded = isJpegName(path) ? jpegDecodeSize(size) : size;
+    if (decoded != size)
+        reader.setScaledSize(decoded);
+    const QString problem = pictureSizeProblem(decoded.width(), decoded.height());
     if (!problem.isEmpty())
         throw refusal(path, problem);
     QImage image = reader.read();
@@ -112,7 +131,7 @@ void savePicture(const QImage &image, const QString &path)
         writer.setQuality(90);
     // JPEG has no alpha; BMP is written at 24 bits like the rendered copy.
     if (!writer.write(image.convertToFormat(QImage::Format_RGB888)))
-        throw FileError(QStringLiteral("Не удаётся записать файл \"%1\": %2")
-                            .arg(path, writer.errorString()));
+        throw FileError(
+            QStringLiteral("Не удаётся записать файл \"%1\": %2").arg(path, writer.errorString()));
     writeFileAtomically(path, buffer.data());
 }

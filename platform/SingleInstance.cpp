@@ -4,6 +4,7 @@
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <QFileInfo>
 #include <QSocketNotifier>
 #include <QThread>
 
@@ -90,6 +91,47 @@ bool SingleInstance::tryBecomePrimary()
     return true;
 }
 
+QString SingleInstance::lockDescription() const
+{
+    const QString path = QDir(m_folder).filePath(lockFileName());
+    const QFileInfo info(path);
+    qint64 pid = 0;
+    QString host;
+    QString program;
+    QString what;
+    if (info.isSymLink())
+        what =
+            QStringLiteral("вместо файла блокировки — ссылка на \"%1\"").arg(info.symLinkTarget());
+    else if (info.isDir())
+        what = QStringLiteral("вместо файла блокировки — папка");
+    else if (info.size() == 0)
+        what = QStringLiteral("файл блокировки пуст");
+    else if (!m_lock.getLockInfo(&pid, &host, &program))
+        what = QStringLiteral("файл блокировки повреждён или не читается");
+    const QString unknown = QStringLiteral("неизвестно");
+    QString text = QStringLiteral("Папка \"%1\" занята другой копией программы, которая не "
+                                  "отвечает.\n\nКомпьютер: %2\nПроцесс: %3")
+                       .arg(QDir::toNativeSeparators(m_folder), host.isEmpty() ? unknown : host,
+                            pid > 0 ? QStringLiteral("%1 (%2)").arg(pid).arg(program) : unknown);
+    if (!what.isEmpty())
+        text += QStringLiteral("\n(%1: \"%2\")").arg(what, path);
+    return text;
+}
+
+bool SingleInstance::takeOverLock()
+{
+    m_lock.removeStaleLockFile();
+    // A link is removed, never followed.
+    const QByteArray path = QFile::encodeName(QDir(m_folder).filePath(lockFileName()));
+    struct stat status = {};
+    if (::lstat(path.constData(), &status) == 0 && S_ISLNK(status.st_mode))
+        ::unlink(path.constData());
+    if (!m_lock.tryLock(0))
+        return false;
+    listen();
+    return true;
+}
+
 void SingleInstance::listen()
 {
     sockaddr_un address;
@@ -163,4 +205,37 @@ bool SingleInstance::askPrimaryToActivate() const
             return true;
     }
     return false;
+}
+
+QString ProfileLock::lockPath(const QString &profilePath)
+{
+    const QFileInfo profile(profilePath);
+    return profile.absolutePath() + QStringLiteral("/.") + profile.fileName() +
+           QStringLiteral(".lock");
+}
+
+bool ProfileLock::follow(const QString &path)
+{
+    if (m_lock && QFileInfo(path).absoluteFilePath() == QFileInfo(m_path).absoluteFilePath())
+        return true;
+    m_lock.reset();
+    m_path = path;
+    auto lock = std::make_unique<QLockFile>(lockPath(path));
+    lock->setStaleLockTime(0);
+    if (lock->tryLock(0))
+        m_lock = std::move(lock);
+    else if (lock->error() == QLockFile::LockFailedError)
+        return false;
+    return true;
+}
+
+bool ProfileLock::isHeld(const QString &path)
+{
+    QLockFile probe(lockPath(path));
+    probe.setStaleLockTime(0);
+    if (probe.tryLock(0)) {
+        probe.unlock();
+        return false;
+    }
+    return probe.error() == QLockFile::LockFailedError;
 }

@@ -19,13 +19,22 @@ public:
     ~SingleInstance() override;
 
     // True when this copy is now the only one for the folder (it keeps the
-    // lock until it is destroyed). False when another copy runs: that copy
-    // has been asked to show itself, and this one should end at once.
-    // A lock left by a copy that was killed does not count.
+    // lock until it is destroyed). A lock left by a copy that was killed on
+    // this computer does not count. False when another copy holds the lock:
+    // see handedOver().
     bool tryBecomePrimary();
-    // After tryBecomePrimary() returned false: whether the running copy took
-    // the request (false when it could not be reached, say another user's).
+    // After tryBecomePrimary() returned false: whether a running copy of this
+    // folder answered and has been asked to show itself (this one should
+    // then end at once). When it did not, nothing proves that copy live (a
+    // lock from another computer, a copied folder, another user's copy, a
+    // lock that is not a lock file): ask the user with lockDescription().
     bool handedOver() const { return m_handedOver; }
+    // For the user: the folder, the computer and the process the lock names,
+    // or what the lock is when it names none.
+    QString lockDescription() const;
+    // "Open anyway": the lock is replaced by this copy's. False when it cannot
+    // be (a folder in its place): the copy then runs without a lock.
+    bool takeOverLock();
 
     // The socket name this folder's copy listens on, in the temporary folder.
     static QString serverName(const QString &dataFolder);
@@ -46,4 +55,24 @@ private:
     QLockFile m_lock;
     int m_listenFd = -1;
     bool m_handedOver = false;
+};
+
+// The active profile's lock, beside the profile as ".<name>.lock": two running
+// copies (a copied folder still naming the original's profile) never write
+// one profile file.
+class ProfileLock {
+public:
+    // Locks path, releasing the profile locked before; false when another
+    // running copy holds it. A profile whose folder takes no lock counts as
+    // free: nothing could be saved there either.
+    bool follow(const QString &path);
+    // Whether a running copy holds the profile at path: ask for a profile
+    // other than this copy's own, which it holds itself.
+    static bool isHeld(const QString &path);
+
+    static QString lockPath(const QString &profilePath);
+
+private:
+    std::unique_ptr<QLockFile> m_lock;
+    QString m_path;
 };

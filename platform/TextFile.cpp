@@ -6,15 +6,16 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 
 #include <algorithm>
 
 #include <cerrno>
 #include <cstring>
-#include <unistd.h>
+#include <fcntl.h>
 #include <iconv.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -94,8 +95,8 @@ constexpr qint64 kChunkBytes = 64 * 1024;
 
 FileError readError(const QString &path, const QString &reason)
 {
-    return FileError(QStringLiteral("Ошибка чтения файла \"%1\": %2")
-                         .arg(quotePathForMessage(path), reason));
+    return FileError(
+        QStringLiteral("Ошибка чтения файла \"%1\": %2").arg(quotePathForMessage(path), reason));
 }
 
 // Opens a file for reading only when it is a regular file: opening a pipe
@@ -132,6 +133,10 @@ public:
                              .arg(quotePathForMessage(m_path)));
             }
         }
+        if (!wantsMore()) {
+            noteLinesAfter(p, end);
+            return;
+        }
         while (p < end && wantsMore()) {
             if (m_afterCr) {
                 m_afterCr = false;
@@ -148,6 +153,8 @@ public:
             finishLine();
             p = stop + 1;
         }
+        if (!wantsMore())
+            noteLinesAfter(p, end);
     }
 
     // The end of the file, or of the part that is read: a last line without
@@ -166,6 +173,18 @@ public:
     }
 
 private:
+    // Bytes after the last line read: writing the file back from its lines
+    // would drop them.
+    void noteLinesAfter(const char *p, const char *end)
+    {
+        if (m_afterCr && p < end && *p == '\n') {
+            m_afterCr = false;
+            ++p;
+        }
+        if (p < end)
+            m_content.linesAfter = true;
+    }
+
     void keep(const char *from, const char *to)
     {
         const qint64 room = kMaxLineBytes - m_line.size();
@@ -215,32 +234,99 @@ private:
     bool m_utf8 = false;
 };
 
-// Stream-writes into an open QSaveFile and makes it the file, checking every
-// step: unbuffered, so that a short write (a full disk) is seen here and not
-// lost in a buffer that commit() flushes without telling; synced, since
-// commit() ignores a failed sync.
-template <typename Write> void commitSaveFile(const QString &path, Write write)
+// A file being written: a new file beside the target, renamed over it once
+// it is whole. Never QSaveFile, which writes through a symbolic link into
+// the file it points to: a link where the program keeps a file (a ".bak" say)
+// is replaced, and what it pointed to is left alone.
+class NewFile {
+public:
+    explicit NewFile(const QString &path) : m_path(path)
+    {
+        const QFileInfo info(path);
+        // Keeps the mode of the regular file it replaces; a link's target
+        // has nothing to say about the new file.
+        struct stat old = {};
+        const bool replacing =
+            ::lstat(QFile::encodeName(path).constData(), &old) == 0 && S_ISREG(old.st_mode);
+        const mode_t mode = replacing ? (old.st_mode & 07777) : 0666;
+        const QByteArray base =
+            QFile::encodeName(info.absolutePath() + QStringLiteral("/.") + info.fileName());
+        for (int attempt = 0; attempt < 100 && m_fd < 0; ++attempt) {
+            m_temp =
+                base + ".new" + QByteArray::number(::getpid()) + '-' + QByteArray::number(attempt);
+            m_fd = ::open(m_temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW,
+                          mode);
+            if (m_fd < 0 && errno != EEXIST)
+                break;
+        }
+        if (m_fd < 0)
+            throw systemError();
+        // The umask applies to open(); the replaced file's mode does not.
+        if (replacing)
+            ::fchmod(m_fd, mode);
+    }
+    NewFile(const NewFile &) = delete;
+    NewFile &operator=(const NewFile &) = delete;
+    ~NewFile()
+    {
+        if (m_fd >= 0) {
+            ::close(m_fd);
+            ::unlink(m_temp.constData());
+        }
+    }
+
+    void write(const char *data, qint64 size)
+    {
+        while (size > 0) {
+            const ssize_t n = ::write(m_fd, data, size_t(size));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0)
+                throw systemError();
+            data += n;
+            size -= n;
+        }
+    }
+
+    // Synced first: a rename that lands before the data would leave an empty
+    // file after a crash.
+    void commit()
+    {
+        if (::fsync(m_fd) != 0)
+            throw systemError();
+        const int fd = m_fd;
+        m_fd = -1;
+        if (::close(fd) != 0 ||
+            ::rename(m_temp.constData(), QFile::encodeName(m_path).constData()) != 0) {
+            const DayrailError error = systemError();
+            ::unlink(m_temp.constData());
+            throw error;
+        }
+    }
+
+private:
+    DayrailError systemError() const
+    {
+        return DayrailError(QString::fromLocal8Bit(std::strerror(errno)));
+    }
+
+    QString m_path;
+    QByteArray m_temp;
+    int m_fd = -1;
+};
+
+// Writes a new file through write and renames it over path, checking every
+// step: a failure leaves the previous file whole.
+template <typename Write> void commitNewFile(const QString &path, Write write)
 {
-    auto failure = [&](const QString &reason) {
-        return FileError(QStringLiteral("Не удаётся записать файл \"%1\": %2")
-                             .arg(quotePathForMessage(path), reason));
-    };
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        throw failure(file.errorString());
     try {
+        NewFile file(path);
         write(file);
+        file.commit();
     } catch (const DayrailError &e) {
-        file.cancelWriting();
-        throw failure(e.text());
+        throw FileError(QStringLiteral("Не удаётся записать файл \"%1\": %2")
+                            .arg(quotePathForMessage(path), e.text()));
     }
-    if (::fsync(file.handle()) != 0) {
-        const QString reason = QString::fromLocal8Bit(std::strerror(errno));
-        file.cancelWriting();
-        throw failure(reason);
-    }
-    if (!file.commit())
-        throw failure(file.errorString());
 }
 
 } // namespace
@@ -252,7 +338,9 @@ TextFileContent readTextFileContent(const QString &path, int maxLines)
     LineReader reader(path, maxLines);
     QByteArray chunk(int(kChunkBytes), Qt::Uninitialized);
     qint64 total = 0;
-    while (reader.wantsMore()) {
+    // One chunk more than the lines need tells whether anything follows them.
+    for (bool last = false; !last;) {
+        last = !reader.wantsMore();
         if (total >= kMaxTextFileBytes) {
             if (!file.atEnd())
                 reader.noteFlaw(QStringLiteral("Файл \"%1\" длиннее %2 МБ; прочитано только "
@@ -289,10 +377,7 @@ void writeTextFile(const QString &path, const QStringList &lines)
 
 void writeFileAtomically(const QString &path, const QByteArray &data)
 {
-    commitSaveFile(path, [&](QSaveFile &file) {
-        if (file.write(data) != data.size())
-            throw DayrailError(file.errorString());
-    });
+    commitNewFile(path, [&](NewFile &file) { file.write(data.constData(), data.size()); });
 }
 
 bool fileExists(const QString &path)
@@ -326,15 +411,31 @@ QString quotePathForMessage(const QString &path)
 }
 
 namespace {
-QString fileKey(const QString &path) { return QFileInfo(path).absoluteFilePath(); }
+QString fileKey(const QString &path)
+{
+    return QFileInfo(path).absoluteFilePath();
+}
 } // namespace
 
-void BackupKeeper::markUnclean(const QString &path) { m_marked.insert(fileKey(path)); }
+void BackupKeeper::markUnclean(const QString &path)
+{
+    m_marked.insert(fileKey(path));
+}
 
-bool BackupKeeper::isMarked(const QString &path) const { return m_marked.contains(fileKey(path)); }
+bool BackupKeeper::isMarked(const QString &path) const
+{
+    return m_marked.contains(fileKey(path));
+}
+
+void BackupKeeper::refuseOverwrite(const QString &path, const QString &reason)
+{
+    m_refused.insert(fileKey(path), reason);
+}
 
 bool BackupKeeper::beforeOverwrite(const QString &path)
 {
+    if (const auto refused = m_refused.constFind(fileKey(path)); refused != m_refused.cend())
+        throw FileError(*refused);
     return isMarked(path) && keepOnce(path);
 }
 
@@ -347,7 +448,7 @@ bool BackupKeeper::keepOnce(const QString &path)
     openForReading(source, path);
     // Copied in pieces: a damaged file may be far bigger than anything the
     // program reads from it.
-    commitSaveFile(backupPath(path), [&](QSaveFile &target) {
+    commitNewFile(backupPath(path), [&](NewFile &target) {
         QByteArray chunk(int(kChunkBytes), Qt::Uninitialized);
         for (;;) {
             const qint64 n = source.read(chunk.data(), chunk.size());
@@ -355,12 +456,14 @@ bool BackupKeeper::keepOnce(const QString &path)
                 throw DayrailError(source.errorString());
             if (n == 0)
                 break;
-            if (target.write(chunk.constData(), n) != n)
-                throw DayrailError(target.errorString());
+            target.write(chunk.constData(), n);
         }
     });
     m_kept.insert(key);
     return true;
 }
 
-QString BackupKeeper::backupPath(const QString &path) { return path + QStringLiteral(".bak"); }
+QString BackupKeeper::backupPath(const QString &path)
+{
+    return path + QStringLiteral(".bak");
+}

@@ -4,6 +4,7 @@
 // Text files of the program: Windows-1251, one value per line, CR LF after
 // every line. Reading takes CR LF, LF and a bare CR alike; writing is atomic.
 #include <QByteArray>
+#include <QHash>
 #include <QSet>
 #include <QString>
 #include <QStringList>
@@ -29,6 +30,9 @@ struct TextFileContent {
     QStringList lines;
     // Empty when the file read cleanly, else the first reason, for the user.
     QString flaw;
+    // More followed the lines asked for: writing the file back from its
+    // lines would drop it.
+    bool linesAfter = false;
     bool clean() const { return flaw.isEmpty(); }
 };
 
@@ -71,10 +75,15 @@ class BackupKeeper {
 public:
     // The file at path did not read cleanly.
     void markUnclean(const QString &path);
+    // The file at path must not be written over (it could not be read at
+    // all, or another running copy uses it): beforeOverwrite throws
+    // FileError with reason.
+    void refuseOverwrite(const QString &path, const QString &reason);
     bool isMarked(const QString &path) const;
     // Call before every write over path: the first call for a marked file
     // copies it to backupPath(path) and returns true. Throws FileError when
-    // the copy fails; the file must then not be written over.
+    // the copy fails or the file is refused; it must then not be written
+    // over.
     bool beforeOverwrite(const QString &path);
     // Copies path to backupPath(path) unless this object already did during
     // this run or there is no file; true when it copied now. Throws FileError.
@@ -85,4 +94,5 @@ public:
 private:
     QSet<QString> m_marked;
     QSet<QString> m_kept;
+    QHash<QString, QString> m_refused;
 };

@@ -133,7 +133,7 @@ void ProfilesPage::renameSelected()
     const QString newName = m_renameField->text();
     if (!accepted(renameProfile(m_model, m_selectedPath, newName)))
         return;
-    m_selectedPath = m_model.folder() + newName;
+    m_selectedPath = m_model.folder() + profileFileName(newName);
     refresh();
 }
 

@@ -31,8 +31,22 @@ for p in "${wanted[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
-SUDO=""
-[ "$(id -u)" -ne 0 ] && SUDO="sudo"
+install=(apt-get install -y -q "${missing[@]}")
+manual() {
+  echo "tools/deps.sh: these packages are missing and cannot be installed from here:" >&2
+  echo "  ${missing[*]}" >&2
+  echo "Run as root (for example after 'su -'), then start again:" >&2
+  echo "  apt-get update && apt-get install -y ${missing[*]}" >&2
+  exit 1
+}
+if [ "$(id -u)" -eq 0 ]; then
+  as_root=()
+elif command -v sudo >/dev/null 2>&1; then
+  as_root=(sudo)
+else
+  # A system installed with a root password has no sudo.
+  manual
+fi
 echo "Installing: ${missing[*]}"
-$SUDO apt-get update -q
-DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q "${missing[@]}"
+"${as_root[@]}" apt-get update -q || manual
+DEBIAN_FRONTEND=noninteractive "${as_root[@]}" "${install[@]}" || manual

@@ -4,13 +4,19 @@
 // calendar, saving the year as a picture, saving the profile.
 #include "Dialogs.h"
 #include "MainWindow.h"
-#include "ProfileStore.h"
 #include "Metafile.h"
 #include "Pictures.h"
 #include "Printing.h"
+#include "ProfileStore.h"
+#include "VectorExport.h"
 #include "YearOutput.h"
 
-void MainWindow::printYear() { m_services.showWindow(WindowRole::PrintScale); }
+#include <QFileInfo>
+
+void MainWindow::printYear()
+{
+    m_services.showWindow(WindowRole::PrintScale);
+}
 
 void MainWindow::printCube()
 {
@@ -44,16 +50,31 @@ void MainWindow::savePicture()
 
 void MainWindow::saveYearAsVector()
 {
-    const QString name = dialogs().saveFileName(this, QString(), QStringLiteral("PDF (*.pdf);;SVG (*.svg)"),
-                                                 QStringLiteral("pdf"));
-    if (!name.isEmpty())
-        saveYearVector(m_model, name);
+    const QString name = dialogs().saveFileName(
+        this, QString(), QStringLiteral("PDF (*.pdf);;SVG (*.svg)"), QStringLiteral("pdf"));
+    if (name.isEmpty())
+        return;
+    // The dialog asked about the name typed; a name given another ending is
+    // a different file, which must not be replaced unasked.
+    const QString written = vectorFileName(name);
+    if (written != name && QFileInfo::exists(written) &&
+        !dialogs().question(
+            QStringLiteral("Файл \"%1\" уже существует. Заменить его?").arg(written)))
+        return;
+    saveYearVector(m_model, name);
 }
 
 // "Сохранить изменения": the active profile is written at once, into the
 // program's folder under its own name, and becomes the active file there.
 void MainWindow::saveProfile()
 {
+    // The active profile lies elsewhere: its namesake here is another profile.
+    const QString replaced = profileReplacedBySave(m_model);
+    if (!replaced.isEmpty() &&
+        !dialogs().question(QStringLiteral("В папке программы уже есть профиль \"%1\". Заменить "
+                                           "его активным профилем \"%2\"?")
+                                .arg(replaced, m_model.profilePath())))
+        return;
     const QString problem = saveProfileInFolder(m_model);
     if (!problem.isEmpty()) {
         showMessage(problem);

@@ -32,7 +32,14 @@ QStringList settingsWith(const QString &profilePath, int lineCount = 21)
     QStringList lines;
     for (int i = 1; i <= 12; ++i)
         lines << QString::number(i);
-    lines << "2005" << "0" << "1" << "" << "15780518" << "True" << "TRUE" << "128" << profilePath;
+    lines << "2005"
+          << "0"
+          << "1"
+          << ""
+          << "15780518"
+          << "True"
+          << "TRUE"
+          << "128" << profilePath;
     while (lines.size() < lineCount)
         lines << QStringLiteral("extra %1").arg(lines.size() + 1);
     return lines.mid(0, lineCount);
@@ -132,11 +139,13 @@ void CalendarFilesTest::startupReadsProfileOverSettings()
 {
     QTemporaryDir dir;
     const QString profile = dir.filePath(QStringLiteral("Дом.cpr"));
-    writeTextFile(profile, {"31", "29", "31", "31", "5", "6", "7", "8", "9", "10", "11", "12",
-                            "3", "a", "b", "c", "not an entry"});
+    writeTextFile(profile, {"31", "29", "31", "31", "5", "6", "7", "8", "9", "10", "11", "12", "3",
+                            "a", "b", "c", "not an entry"});
     writeTextFile(dir.filePath(QStringLiteral("cnfg.cal")), settingsWith(profile, 45));
     const StartupFiles files = readStartupFiles(dir.path() + QLatin1Char('/'), 2026);
-    QVERIFY2(files.problem.isEmpty(), qPrintable(files.problem));
+    // Lines 22-45 and the line after the entries would be dropped by the save.
+    QVERIFY2(files.problem.contains(QStringLiteral("после 21-й")), qPrintable(files.problem));
+    QCOMPARE(files.uncleanFiles, (QStringList{dir.filePath("cnfg.cal"), profile}));
     QCOMPARE(files.settingsLines.size(), 40); // lines 41-45 are ignored
     QCOMPARE(files.position(40), QStringLiteral("extra 40"));
     QCOMPARE(files.position(1), QStringLiteral("31"));
@@ -154,7 +163,7 @@ void CalendarFilesTest::startupReadsProfileOverSettings()
 
 void CalendarFilesTest::startupToleratesDamage_data()
 {
-    QTest::addColumn<int>("line");         // 1-based line of the settings file to change (0: none)
+    QTest::addColumn<int>("line"); // 1-based line of the settings file to change (0: none)
     QTest::addColumn<QString>("value");
     QTest::addColumn<QStringList>("profileTail"); // profile lines from line 13 on
     QTest::addColumn<QString>("problemPart");     // text the message must contain ("" = no message)
@@ -164,9 +173,10 @@ void CalendarFilesTest::startupToleratesDamage_data()
         << 0 << "" << QStringList{"два", "x", "y"} << "строка 13" << 2;
     QTest::newRow("count above 999")
         << 0 << "" << (QStringList{"1500"} + QStringList(1200, "e")) << "999" << 999;
-    QTest::newRow("count larger than the file") << 0 << "" << QStringList{"5", "a", "b"}
-                                                << "обрывается" << 2;
-    QTest::newRow("negative count") << 0 << "" << QStringList{"-3", "a"} << "" << 0;
+    QTest::newRow("count larger than the file")
+        << 0 << "" << QStringList{"5", "a", "b"} << "обрывается" << 2;
+    // The save would drop entries the count leaves out: they are kept as ".bak".
+    QTest::newRow("negative count") << 0 << "" << QStringList{"-3", "a"} << "после 0-го" << 0;
     QTest::newRow("flag not a number") << 14 << "yes" << QStringList{"0"} << "строка 14" << 0;
     QTest::newRow("colour not a number") << 17 << "blue" << QStringList{"0"} << "строка 17" << 0;
     QTest::newRow("colour not offered is ignored silently")
@@ -225,7 +235,7 @@ void CalendarFilesTest::damagedFilesAreKept_data()
     QTest::addColumn<QByteArray>("settingsEnd"); // bytes replacing line ends of cnfg.cal
     QTest::addColumn<QByteArray>("profile");
     QTest::addColumn<QString>("problemPart");
-    QTest::addColumn<QStringList>("unclean");    // "cnfg.cal", "p.cpr"
+    QTest::addColumn<QStringList>("unclean"); // "cnfg.cal", "p.cpr"
     QTest::addColumn<QStringList>("entries");
 
     const QByteArray days("1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\n10\r\n11\r\n12\r\n");
@@ -287,7 +297,8 @@ void CalendarFilesTest::movedFolderFindsItsFiles()
     QTemporaryDir dir;
     const QString folder = dir.path() + QLatin1Char('/');
     if (found) {
-        writeTextFile(folder + QStringLiteral("Дом.cpr"), QStringList(12, "5") + QStringList{"1", "x"});
+        writeTextFile(folder + QStringLiteral("Дом.cpr"),
+                      QStringList(12, "5") + QStringList{"1", "x"});
         writeBytes(folder + QStringLiteral("фон.bmp"), "BM");
     }
     QStringList settings = settingsWith(oldFolder + QStringLiteral("Дом.cpr"));
@@ -331,10 +342,13 @@ void CalendarFilesTest::laterReadsMarkWhatMustBeKept_data()
         << "transp.cal" << QByteArray("TRUE\nFALSE\nTRUE\nTRUE\n0\n255\n7\n9\n") << false;
     QTest::newRow("transparency, level out of range")
         << "transp.cal" << QByteArray("TRUE\nTRUE\nTRUE\nTRUE\n300\n") << true;
-    QTest::newRow("profile, clean") << "x.cpr" << QByteArray("1\n2\n3\n4\n5\n6\n7\n8\n9\n1\n2\n3\n0\n")
-                                    << false;
+    QTest::newRow("profile, clean")
+        << "x.cpr" << QByteArray("1\n2\n3\n4\n5\n6\n7\n8\n9\n1\n2\n3\n0\n") << false;
     QTest::newRow("profile in UTF-8")
-        << "x.cpr" << QByteArray("\xEF\xBB\xBF" "1\n2\n3\n4\n5\n6\n7\n8\n9\n1\n2\n3\n1\n\xD0\x90\n") << true;
+        << "x.cpr"
+        << QByteArray("\xEF\xBB\xBF"
+                      "1\n2\n3\n4\n5\n6\n7\n8\n9\n1\n2\n3\n1\n\xD0\x90\n")
+        << true;
 }
 
 void CalendarFilesTest::laterReadsMarkWhatMustBeKept()

@@ -160,9 +160,12 @@ void InstallTest::dataLocation()
     QFETCH(QString, installBin);
     QFETCH(bool, portable);
     const DataLocation location =
-        chooseDataLocation({exe, writable, installedLayout}, {installBin, {}}, "/u/d");
+        chooseDataLocation({exe, writable, installedLayout, true}, {installBin, {}}, "/u/d");
     QCOMPARE(location.portable, portable);
     QCOMPARE(location.folder, portable ? exe + "/" : QStringLiteral("/u/d/"));
+    // A portable copy on a read-only medium still has its files read.
+    const bool readOnlyPortable = !writable && !installedLayout && !location.portable;
+    QCOMPARE(location.readOnlyFolder, readOnlyPortable ? exe + "/" : QString());
 }
 
 void InstallTest::installedLayoutAndTips()
@@ -181,14 +184,23 @@ void InstallTest::installedLayoutAndTips()
 void InstallTest::dataFolderIsMadeOrReported()
 {
     const QString folder = m_home.filePath("share/dayrail/");
-    makeDataFolder({folder, false});
+    const QString readOnly = m_home.filePath("medium/");
+    QVERIFY(QDir().mkpath(readOnly));
+    for (const char *name : {"cnfg.cal", "Дом.cpr", "tips.cal"})
+        QVERIFY(touch(readOnly + QString::fromUtf8(name)));
+    const DataLocation location{folder, false, readOnly};
+    QVERIFY(makeDataFolder(location));
+    QVERIFY(!makeDataFolder(location));
     QVERIFY(QFileInfo(folder).isDir());
+    // Copied once, tips.cal left where it is; the data folder's own files win.
+    QCOMPARE(adoptReadOnlyFolder(location), QStringList({"cnfg.cal", "Дом.cpr"}));
+    QCOMPARE(adoptReadOnlyFolder(location), QStringList());
     QCOMPARE(QFileInfo(folder).permissions() & (QFile::ReadGroup | QFile::ReadOther),
              QFile::Permissions());
     QVERIFY(touch(m_home.filePath("file")));
     const QString impossible = m_home.filePath("file/dayrail/");
     try {
-        makeDataFolder({impossible, false});
+        makeDataFolder({impossible, false, {}});
         QFAIL("a folder under a file was reported as made");
     } catch (const FileError &e) {
         QVERIFY(e.text().contains(impossible));

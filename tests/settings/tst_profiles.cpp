@@ -137,16 +137,9 @@ void ProfilesTest::createProfiles()
     QCOMPARE(listed(), (QStringList{"Дом.cpr", "Отпуск.cpr", "Работа.cpr"}));
     QCOMPARE(file("Работа.cpr"), profileText(1, kWorkEntries));
 
-    // An empty name makes ".cpr".
-    find<QLineEdit>("newProfileName")->clear();
-    find<QPushButton>("createButton")->click();
-    QCOMPARE(file(".cpr"), shownState());
-    QCOMPARE(listed().first(), QStringLiteral(".cpr"));
-    QVERIFY(m_dialogs->all().isEmpty());
-
     // The close-time save names it in cnfg.cal, in Windows-1251.
     m_model->save();
-    QVERIFY(m_folder->bytes("cnfg.cal").endsWith(encode1251(path(".cpr")) + "\r\n"));
+    QVERIFY(m_folder->bytes("cnfg.cal").endsWith(encode1251(path("Отпуск.cpr")) + "\r\n"));
 }
 
 void ProfilesTest::refusedNames_data()
@@ -169,6 +162,15 @@ void ProfilesTest::refusedNames_data()
         << true << QString::fromUtf8("Дача\x01.cpr") << "управляющие" << false;
     QTest::newRow("a path, renaming") << true << "../Дача.cpr"
                                       << "\"/\"" << false;
+    // Nothing that would make a hidden or blank file name.
+    QTest::newRow("empty") << false << ""
+                           << "Введите имя" << false;
+    QTest::newRow("a space") << false << " "
+                             << "Введите имя" << false;
+    QTest::newRow("a dot") << false << "."
+                           << "точки" << false;
+    QTest::newRow("two dots, renaming") << true << ".."
+                                        << "точки" << false;
 }
 
 void ProfilesTest::refusedNames()
@@ -248,13 +250,13 @@ void ProfilesTest::rename()
     QCOMPARE(file("Отпуск.cpr"), shownState());
     checkActive(QStringLiteral("Отпуск.cpr"));
     QCOMPARE(find<QLineEdit>("newProfileName")->text(), QStringLiteral("набрано"));
-    // Without ".cpr" it leaves the list but stays the active profile.
+    // Without ".cpr" the ending is added: the profile stays in the list.
     selectProfile(QStringLiteral("Отпуск.cpr"));
-    renameField->setText(QStringLiteral("Отпуск"));
+    renameField->setText(QStringLiteral("Лето"));
     renameButton->click();
-    QCOMPARE(file("Отпуск"), shownState());
-    QCOMPARE(m_model->profilePath(), path("Отпуск"));
-    QCOMPARE(listed(), QStringList{"Дача.cpr"});
+    QCOMPARE(file("Лето.cpr"), shownState());
+    checkActive(QStringLiteral("Лето.cpr"));
+    QCOMPARE(listed(), (QStringList{"Дача.cpr", "Лето.cpr"}));
     QCOMPARE(m_dialogs->all().size(), 2);
 }
 
