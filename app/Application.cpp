@@ -131,7 +131,10 @@ void Application::showMessages()
 void Application::lockProfile()
 {
     const QString path = m_model.profilePath();
-    if (!m_profileLock.follow(path)) {
+    if (m_profileLock.follow(path)) {
+        if (!m_profileNotice.isEmpty())
+            m_messages.push_back({m_profileNotice, false});
+    } else {
         const QString own = m_model.folder() + fileNameOf(path);
         if (!QFileInfo::exists(own) && m_profileLock.follow(own)) {
             // Another copy's profile: this copy keeps its changes in its own folder.
@@ -190,9 +193,9 @@ void Application::loadSettingsAndProfile()
     m_main = std::make_unique<MainWindow>(m_model, *this);
     if (files.settingsFound)
         m_main->showProfileCaption();
-    for (const QString &text : {files.problem, files.notice})
-        if (!text.isEmpty())
-            m_messages.push_back({text, false});
+    if (!files.problem.isEmpty())
+        m_messages.push_back({files.problem, false});
+    m_profileNotice = files.notice;
 }
 
 void Application::loadOptions()

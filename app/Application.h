@@ -80,6 +80,8 @@ private:
     bool m_newFolder = false;
     std::vector<StartMessage> m_messages;
     ProfileLock m_profileLock;
+    // Where the active profile is, when the user should know.
+    QString m_profileNotice;
     std::unique_ptr<MainWindow> m_main;
     // Created windows, in creation order.
     std::vector<std::pair<WindowRole, std::unique_ptr<QWidget>>> m_windows;

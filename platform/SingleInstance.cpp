@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSocketNotifier>
+#include <QSysInfo>
 #include <QThread>
 
 #include <cerrno>
@@ -36,6 +37,24 @@ bool makeAddress(const QString &path, sockaddr_un &address)
         return false;
     std::memcpy(address.sun_path, name.constData(), size_t(name.size()));
     return true;
+}
+
+// A lock file that names this computer but that no process holds: the
+// toolkit's lock keeps an flock() on its file while it is held, so a lock
+// copied along with its folder, or left by a copy of another user that has
+// ended, is held by nobody. It is taken over. A link, a folder, a damaged
+// lock or one from another computer is never taken over here.
+bool takeUnheldLock(QLockFile &lock, const QString &path)
+{
+    struct stat status = {};
+    if (::lstat(QFile::encodeName(path).constData(), &status) != 0 || !S_ISREG(status.st_mode))
+        return false;
+    qint64 pid = 0;
+    QString host;
+    QString program;
+    if (!lock.getLockInfo(&pid, &host, &program) || host != QSysInfo::machineHostName())
+        return false;
+    return lock.removeStaleLockFile() && lock.tryLock(0);
 }
 
 } // namespace
@@ -84,6 +103,10 @@ bool SingleInstance::tryBecomePrimary()
     }
     if (m_lock.error() == QLockFile::LockFailedError) {
         m_handedOver = askPrimaryToActivate();
+        if (!m_handedOver && takeUnheldLock(m_lock, QDir(m_folder).filePath(lockFileName()))) {
+            listen();
+            return true;
+        }
         return false;
     }
     // No lock can be made here (a folder that cannot be written): nothing
@@ -222,7 +245,7 @@ bool ProfileLock::follow(const QString &path)
     m_path = path;
     auto lock = std::make_unique<QLockFile>(lockPath(path));
     lock->setStaleLockTime(0);
-    if (lock->tryLock(0))
+    if (lock->tryLock(0) || takeUnheldLock(*lock, lockPath(path)))
         m_lock = std::move(lock);
     else if (lock->error() == QLockFile::LockFailedError)
         return false;

@@ -61,6 +61,8 @@ private slots:
     void damagedFilesAreKept();
     void movedFolderFindsItsFiles_data();
     void movedFolderFindsItsFiles();
+    void copiedFolderUsesItsOwnProfile_data();
+    void copiedFolderUsesItsOwnProfile();
     void folderPathMustFitTheSettingsFile_data();
     void folderPathMustFitTheSettingsFile();
     void laterReadsMarkWhatMustBeKept_data();
@@ -310,6 +312,30 @@ void CalendarFilesTest::movedFolderFindsItsFiles()
     QCOMPARE(files.position(16), where + QStringLiteral("фон.bmp"));
     QCOMPARE(files.holidayLines, found ? QStringList{"x"} : QStringList());
     QCOMPARE(files.problem.contains(QStringLiteral("не найден")), !found);
+}
+
+void CalendarFilesTest::copiedFolderUsesItsOwnProfile_data()
+{
+    QTest::addColumn<bool>("copyHasProfile");
+    QTest::newRow("the copy's own profile") << true;
+    QTest::newRow("only the original's, named once") << false;
+}
+
+void CalendarFilesTest::copiedFolderUsesItsOwnProfile()
+{
+    QFETCH(bool, copyHasProfile);
+    QTemporaryDir original, copy;
+    const QString profile = original.filePath(QStringLiteral("Дом.cpr"));
+    writeTextFile(profile, QStringList(12, "5") + QStringList{"0"});
+    writeTextFile(original.filePath(QStringLiteral("cnfg.cal")), settingsWith(profile));
+    writeTextFile(copy.filePath(QStringLiteral("cnfg.cal")), settingsWith(profile));
+    if (copyHasProfile)
+        writeTextFile(copy.filePath(QStringLiteral("Дом.cpr")), QStringList(12, "6") << "0");
+    const StartupFiles files = readStartupFiles(copy.path() + QLatin1Char('/'), 2026);
+    QCOMPARE(files.position(21),
+             copyHasProfile ? copy.filePath(QStringLiteral("Дом.cpr")) : profile);
+    QCOMPARE(files.days[0], copyHasProfile ? 6 : 5);
+    QCOMPARE(files.notice.contains(profile), !copyHasProfile);
 }
 
 void CalendarFilesTest::folderPathMustFitTheSettingsFile_data()

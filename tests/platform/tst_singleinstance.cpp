@@ -8,6 +8,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QSysInfo>
@@ -21,6 +22,8 @@ class SingleInstanceTest : public QObject {
 private slots:
     void secondStartHandsOver();
     void killedCopyDoesNotBlock();
+    void locksNoCopyAnswersFor_data();
+    void locksNoCopyAnswersFor();
     void signalsBecomeEndRequests_data();
     void signalsBecomeEndRequests();
 };
@@ -69,6 +72,56 @@ void SingleInstanceTest::killedCopyDoesNotBlock()
     SingleInstance second(dir.path());
     QVERIFY(!second.tryBecomePrimary());
     QVERIFY(activated.wait(5000));
+}
+
+void SingleInstanceTest::locksNoCopyAnswersFor_data()
+{
+    // What is where the lock file belongs; whether a start takes it over
+    // without asking; what the user is told otherwise.
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<bool>("takenOver");
+    QTest::addColumn<QString>("said");
+    const QByteArray here = QSysInfo::machineHostName().toUtf8();
+    const QByteArray live = QByteArray::number(QCoreApplication::applicationPid()) + '\n' +
+                            QCoreApplication::applicationName().toUtf8() + '\n';
+    // A live process named, but nobody holds the file: copied with its folder.
+    QTest::newRow("copied with the folder") << "file" << live + here + '\n' << true << "";
+    QTest::newRow("another computer") << "file" << live + "elsewhere\n" << false << "elsewhere";
+    QTest::newRow("empty") << "file" << QByteArray() << false << "пуст";
+    QTest::newRow("garbage") << "file" << QByteArray("\xff\x00garbage") << false << "повреждён";
+    QTest::newRow("a folder") << "folder" << QByteArray() << false << "папка";
+    QTest::newRow("a link") << "link" << QByteArray() << false << "ссылка";
+}
+
+void SingleInstanceTest::locksNoCopyAnswersFor()
+{
+    QFETCH(QString, kind);
+    QFETCH(QByteArray, content);
+    QFETCH(bool, takenOver);
+    QFETCH(QString, said);
+    QTemporaryDir dir;
+    const QString lockPath = QDir(dir.path()).filePath(SingleInstance::lockFileName());
+    const QString victim = dir.filePath(QStringLiteral("victim"));
+    QFile file(kind == QLatin1String("link") ? victim : lockPath);
+    if (kind == QLatin1String("folder"))
+        QVERIFY(QDir().mkdir(lockPath));
+    else
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+    file.close();
+    if (kind == QLatin1String("link"))
+        QVERIFY(QFile::link(victim, lockPath));
+    SingleInstance start(dir.path());
+    QCOMPARE(start.tryBecomePrimary(), takenOver);
+    if (takenOver)
+        return;
+    QVERIFY(!start.handedOver());
+    QVERIFY2(start.lockDescription().contains(dir.path()), qPrintable(start.lockDescription()));
+    QVERIFY2(start.lockDescription().contains(said), qPrintable(start.lockDescription()));
+    // "Open anyway": a link goes, never followed; a folder stays the user's.
+    QCOMPARE(start.takeOverLock(), kind != QLatin1String("folder"));
+    if (kind == QLatin1String("link"))
+        QCOMPARE(QFileInfo(victim).size(), 0);
 }
 
 void SingleInstanceTest::signalsBecomeEndRequests_data()
