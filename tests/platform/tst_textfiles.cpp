@@ -7,6 +7,7 @@
 #include "TextFile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -29,6 +30,7 @@ private slots:
     void quotedValues_data();
     void quotedValues();
     void backupKeptOncePerRun();
+    void linksAreReplacedNotFollowed();
     void fitsIn1251();
     void colours();
 };
@@ -68,7 +70,8 @@ void TextFilesTest::strToInt()
         wholeNumber(text);
         QFAIL("no error");
     } catch (const ConvertError &e) {
-        QVERIFY2(e.text().contains(QLatin1Char('"') + text + QLatin1Char('"')), qPrintable(e.text()));
+        QVERIFY2(e.text().contains(QLatin1Char('"') + text + QLatin1Char('"')),
+                 qPrintable(e.text()));
     }
 }
 
@@ -101,6 +104,9 @@ void TextFilesTest::readingStopsAtLimitAndAcceptsBareLf()
     f.close();
     QCOMPARE(readTextFile(path), (QStringList{"1", "2", "3", "4"}));
     QCOMPARE(readTextFile(path, 2), (QStringList{"1", "2"}));
+    // What follows the lines asked for is noticed: a save would drop it.
+    QVERIFY(readTextFileContent(path, 3).linesAfter);
+    QVERIFY(!readTextFileContent(path, 4).linesAfter);
 }
 
 void TextFilesTest::failedWriteKeepsPreviousFile()
@@ -124,9 +130,11 @@ void TextFilesTest::fullDiskKeepsPreviousFile()
 {
     // A real full file system: a tiny tmpfs, which only root may mount.
     QTemporaryDir dir;
-    if (QProcess::execute(QStringLiteral("mount"), {"-t", "tmpfs", "-o", "size=64k", "tmpfs", dir.path()}) != 0)
+    if (QProcess::execute(QStringLiteral("mount"),
+                          {"-t", "tmpfs", "-o", "size=64k", "tmpfs", dir.path()}) != 0)
         QSKIP("cannot mount a small tmpfs here");
-    const auto unmount = qScopeGuard([&] { QProcess::execute(QStringLiteral("umount"), {dir.path()}); });
+    const auto unmount =
+        qScopeGuard([&] { QProcess::execute(QStringLiteral("umount"), {dir.path()}); });
     const QString path = dir.filePath(QStringLiteral("Работа.cpr"));
     const QStringList old = {QStringLiteral("15"), QStringLiteral("Рождество")};
     writeTextFile(path, old);
@@ -137,7 +145,8 @@ void TextFilesTest::fullDiskKeepsPreviousFile()
         while (filler.write(block) == block.size()) {
         }
     }
-    QVERIFY_THROWS_EXCEPTION(FileError, writeTextFile(path, QStringList(200, QStringLiteral("праздник"))));
+    QVERIFY_THROWS_EXCEPTION(FileError,
+                             writeTextFile(path, QStringList(200, QStringLiteral("праздник"))));
     QVERIFY_THROWS_EXCEPTION(FileError, writeTextFile(path, {QStringLiteral("1")}));
     QCOMPARE(readTextFile(path), old);
 }
@@ -209,12 +218,13 @@ void TextFilesTest::quotedValues_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("quoted");
     const QString sixty(60, QLatin1Char('x'));
-    QTest::newRow("short") << "abc" << "abc";
+    QTest::newRow("short") << "abc"
+                           << "abc";
     QTest::newRow("exactly 60") << sixty << sixty;
     QTest::newRow("61") << sixty + "y" << sixty + "…";
     // Never half of a character outside the basic plane.
-    QTest::newRow("pair at the cut") << QString(59, QLatin1Char('x')) + "🎄z"
-                                     << QString(59, QLatin1Char('x')) + "…";
+    QTest::newRow("pair at the cut")
+        << QString(59, QLatin1Char('x')) + "🎄z" << QString(59, QLatin1Char('x')) + "…";
 }
 
 void TextFilesTest::quotedValues()
@@ -249,6 +259,33 @@ void TextFilesTest::backupKeptOncePerRun()
     QVERIFY(nextRun.keepOnce(path));
     QCOMPARE(readTextFile(bak), QStringList{QStringLiteral("second save")});
     QVERIFY(!nextRun.keepOnce(dir.filePath(QStringLiteral("none.cpr"))));
+}
+
+void TextFilesTest::linksAreReplacedNotFollowed()
+{
+    QTemporaryDir dir;
+    const QString victim = dir.filePath(QStringLiteral("victim"));
+    const QString path = dir.filePath(QStringLiteral("Работа.cpr"));
+    writeTextFile(victim, {QStringLiteral("victim")});
+    writeTextFile(path, {QStringLiteral("original")});
+    QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner));
+    // A ".bak" that is a link, and a file that is one.
+    QVERIFY(QFile::link(victim, BackupKeeper::backupPath(path)));
+    QVERIFY(QFile::link(victim, dir.filePath(QStringLiteral("view.cal"))));
+    BackupKeeper keeper;
+    keeper.markUnclean(path);
+    QVERIFY(keeper.beforeOverwrite(path));
+    writeTextFile(path, {QStringLiteral("saved")});
+    writeTextFile(dir.filePath(QStringLiteral("view.cal")), {QStringLiteral("TRUE")});
+    QCOMPARE(readTextFile(victim), QStringList{QStringLiteral("victim")});
+    QCOMPARE(readTextFile(BackupKeeper::backupPath(path)), QStringList{QStringLiteral("original")});
+    QVERIFY(!QFileInfo(BackupKeeper::backupPath(path)).isSymLink());
+    QVERIFY(!QFileInfo(dir.filePath(QStringLiteral("view.cal"))).isSymLink());
+    // The replaced file keeps its mode.
+    QVERIFY(!(QFile::permissions(path) & (QFile::ReadGroup | QFile::ReadOther)));
+    // A file that must not be written over is refused before anything is written.
+    keeper.refuseOverwrite(path, QStringLiteral("refused"));
+    QVERIFY_THROWS_EXCEPTION(FileError, keeper.beforeOverwrite(path));
 }
 
 void TextFilesTest::fitsIn1251()
