@@ -136,6 +136,9 @@ QString SingleInstance::lockDescription() const
                                   "отвечает.\n\nКомпьютер: %2\nПроцесс: %3")
                        .arg(QDir::toNativeSeparators(m_folder), host.isEmpty() ? unknown : host,
                             pid > 0 ? QStringLiteral("%1 (%2)").arg(pid).arg(program) : unknown);
+    // Another user's copy cannot be reached from here.
+    if (info.exists() && !info.isSymLink() && info.ownerId() != ::getuid())
+        text += QStringLiteral("\nПользователь: %1").arg(info.owner());
     if (!what.isEmpty())
         text += QStringLiteral("\n(%1: \"%2\")").arg(what, path);
     return text;
