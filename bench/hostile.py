@@ -10,9 +10,10 @@ are checked: kept when each is as it was, or its original is in "<name>.bak".
 
 Usage: bench/hostile.py BIN_DIR [RUNS] [CASE...]
 BIN_DIR holds the built program (build/bin); RUNS (default 3) per case, the
-median time and the largest peak are shown. Needs xvfb openbox xdotool wmctrl.
+median time and the largest peak are shown. Needs xvfb openbox xdotool wmctrl
+imagemagick.
 """
-import functools, hashlib, os, shutil, signal, statistics, struct, subprocess, sys, tempfile, time, zlib
+import atexit, functools, hashlib, os, shutil, signal, socket, statistics, struct, subprocess, sys, tempfile, time, zlib
 
 PROGRAM = "dayrail"
 UP_TIMEOUT = 60.0
@@ -143,6 +144,37 @@ def sparse(size):
             f.truncate(size)
     return make
 
+# ---- locks: what a start finds where the lock file belongs ----
+
+LOCK = ".dayrail.lock"
+
+@functools.lru_cache(maxsize=None)
+def live_stranger():
+    """A live process named like the program that holds no lock of ours: the
+    running original of a folder copied along with its lock."""
+    where = tempfile.mkdtemp(prefix="dayrail-stranger-")
+    shutil.copy2(shutil.which("sleep"), os.path.join(where, PROGRAM))
+    proc = subprocess.Popen([os.path.join(where, PROGRAM), "3600"])
+    atexit.register(lambda: (proc.kill(), proc.wait(), shutil.rmtree(where, ignore_errors=True)))
+    return proc.pid
+
+def lock_case(make):
+    def prepare(folder):
+        own = standard(folder)
+        make(os.path.join(folder, LOCK))
+        return own
+    return prepare
+
+def lock_text(host, pid=None):
+    pid = live_stranger() if pid is None else pid
+    return lambda path: write(path, f"{pid}\n{PROGRAM}\n{host}\n".encode())
+
+def jpeg(width, height):
+    def make(path):
+        subprocess.run(["convert", "-size", f"{width}x{height}", "gradient:skyblue-navy", path],
+                       check=True)
+    return make
+
 CASES = [
     ("clean files", case_clean),
     ("cnfg.cal with CR line ends", case_settings_cr),
@@ -160,7 +192,15 @@ CASES = [
     ("picture 1 GB on disk", picture_case("фон.jpg", sparse(1 << 30))),
     ("EMF of 252 B, 20000 x 20000", picture_case("фон.emf", lambda p: write(p, huge_emf(20000)))),
     ("PNG of 20000 x 20000", picture_case("фон.png", lambda p: write(p, cached_png(20000, 20000, 0, 1, 2500)))),
-    ("PNG of 8192 x 4096 (largest allowed)", picture_case("фон.png", lambda p: write(p, cached_png(8192, 4096, 2, 8, 8192 * 3)))),
+    ("PNG of 8192 x 4096", picture_case("фон.png", lambda p: write(p, cached_png(8192, 4096, 2, 8, 8192 * 3)))),
+    ("PNG of 4096 x 4096 (largest accepted)", picture_case("фон.png", lambda p: write(p, cached_png(4096, 4096, 2, 8, 4096 * 3)))),
+    ("JPEG of 8000 x 6000 (decoded scaled)", picture_case("фон.jpg", jpeg(8000, 6000))),
+    ("lock from another computer", lock_case(lock_text("elsewhere"))),
+    ("lock copied with its folder", lock_case(lock_text(socket.gethostname()))),
+    ("lock empty", lock_case(lambda p: write(p, b""))),
+    ("lock garbage", lock_case(lambda p: write(p, b"\xff\x00garbage\n"))),
+    ("lock is a folder", lock_case(os.mkdir)),
+    ("lock is a link", lock_case(lambda p: os.symlink("/nonexistent", p))),
 ]
 
 # ---- screen and program ----

@@ -299,6 +299,13 @@ void MainWindowTest::viewOptionsReachGridsTrayAndOutput()
     dialogs.fileAnswers = {folder.path("year")};
     program.control<QAction>("actionSaveVector")->trigger();
     QVERIFY(folder.bytes("year.pdf").startsWith("%PDF"));
+    // The dialog asked about "год.png"; what would be replaced is asked about.
+    folder.write("год.png.pdf", {"kept"});
+    dialogs.fileAnswers = {folder.path("год.png")};
+    program.control<QAction>("actionSaveVector")->trigger();
+    QCOMPARE(dialogs.questions.size(), 1);
+    QVERIFY(dialogs.questions.at(0).contains(QStringLiteral("год.png.pdf")));
+    QCOMPARE(folder.read("год.png.pdf"), QStringList{"kept"});
     program.control<QAction>("actionPreviewCube")->trigger();
     QCOMPARE(dialogs.previews, 1);
 }

@@ -376,8 +376,15 @@ void ProfilesTest::saveChanges()
     m_model->setDay(12, 31);
     m_model->setHolidays(m_model->holidays() +
                          QStringList{QStringLiteral("31 декабря  Новый год")});
+    QVERIFY(profileReplacedBySave(*m_model).isEmpty()); // nothing of that name here
     QVERIFY(saveProfileInFolder(*m_model).isEmpty());
     QCOMPARE(file("Внешний.cpr"), shownState());
+    QVERIFY(profileReplacedBySave(*m_model).isEmpty()); // the active profile itself
+    // Another profile of the active one's name is asked about first.
+    m_folder->write("Другое/Работа.cpr", profileText(3, {}));
+    m_model->setProfilePath(path("Другое/Работа.cpr"));
+    QCOMPARE(profileReplacedBySave(*m_model), path("Работа.cpr"));
+    m_model->setProfilePath(path("Внешний.cpr"));
     QCOMPARE(file("Внешний.cpr").mid(11, 2), (QStringList{"31", "2"}));
     QCOMPARE(file("Другое/Внешний.cpr"), profileText(3, {"9 мая  Победа"}));
     checkActive(QStringLiteral("Внешний.cpr"));
