@@ -240,8 +240,11 @@ ProfileContent readProfile(const QString &path, BackupKeeper &backups)
     };
     for (int k = 0; k < 12; ++k)
         profile.days[k] = number(k);
+    bool whole = content.clean() && !content.linesAfter;
     if (lines.size() > 12) {
         const int count = number(12);
+        // Entries past the count would be dropped by the next save.
+        whole = whole && lines.size() <= 13 + qMax(count, 0);
         if (count > kHolidayPositions)
             throw ConvertError(QStringLiteral("В профиле \"%1\" больше %2 праздников")
                                    .arg(quotePathForMessage(path))
@@ -249,7 +252,7 @@ ProfileContent readProfile(const QString &path, BackupKeeper &backups)
         if (count > 0)
             profile.entries = lines.mid(13, count);
     }
-    if (!content.clean())
+    if (!whole)
         backups.markUnclean(path);
     return profile;
 }

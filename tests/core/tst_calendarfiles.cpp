@@ -368,8 +368,15 @@ void CalendarFilesTest::laterReadsMarkWhatMustBeKept_data()
         << "transp.cal" << QByteArray("TRUE\nFALSE\nTRUE\nTRUE\n0\n255\n7\n9\n") << false;
     QTest::newRow("transparency, level out of range")
         << "transp.cal" << QByteArray("TRUE\nTRUE\nTRUE\nTRUE\n300\n") << true;
+    // Lines after the ones a file defines would be dropped by the save.
+    QTest::newRow("regional, a fifth line")
+        << "regional.cal" << QByteArray("TRUE\nFALSE\nTRUE\nFALSE\nTRUE\n") << true;
+    QTest::newRow("transparency, a ninth line")
+        << "transp.cal" << QByteArray("TRUE\nTRUE\nTRUE\nTRUE\n1\n2\n3\n4\nnote\n") << true;
     QTest::newRow("profile, clean")
         << "x.cpr" << QByteArray("1\n2\n3\n4\n5\n6\n7\n8\n9\n1\n2\n3\n0\n") << false;
+    QTest::newRow("profile, an entry past the count")
+        << "x.cpr" << QByteArray("1\n2\n3\n4\n5\n6\n7\n8\n9\n1\n2\n3\n1\n\xC0\nx\n") << true;
     QTest::newRow("profile in UTF-8")
         << "x.cpr"
         << QByteArray("\xEF\xBB\xBF"
