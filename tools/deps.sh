@@ -49,4 +49,5 @@ else
 fi
 echo "Installing: ${missing[*]}"
 "${as_root[@]}" apt-get update -q || manual
-DEBIAN_FRONTEND=noninteractive "${as_root[@]}" "${install[@]}" || manual
+# sudo clears the environment: the setting goes through env.
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive "${install[@]}" || manual
