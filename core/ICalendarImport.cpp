@@ -1,0 +1,296 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ICalendar.h"
+
+#include "Errors.h"
+#include "ICalendarEvents.h"
+#include "TextFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSet>
+#include <QStringDecoder>
+#include <memory>
+
+#include <libical/ical.h>
+
+namespace {
+
+// The longest content line handed to libical (its own line joining is
+// quadratic): room for the longest entry a profile reads back, in UTF-8 with
+// every character escaped.
+constexpr int kLongestLine = 4 * kMaxLineBytes;
+
+using Component = std::unique_ptr<icalcomponent, void (*)(icalcomponent *)>;
+
+DayrailError unreadable(const QString &name)
+{
+    return DayrailError(
+        QStringLiteral("Не удаётся прочитать календарь iCalendar из файла \"%1\".").arg(name));
+}
+
+bool isLine(const QByteArray &line, const char *text)
+{
+    return line.trimmed().compare(text, Qt::CaseInsensitive) == 0;
+}
+
+// The value of the first line of an event that starts with name, as far as
+// a message quotes it.
+QString rawValue(const QByteArray &event, const QByteArray &name)
+{
+    for (const QByteArray &line : event.split('\n')) {
+        const qsizetype colon = line.indexOf(':');
+        if (colon > 0 && line.startsWith(name) &&
+            (line.size() == name.size() || line.at(name.size()) == ':' ||
+             line.at(name.size()) == ';'))
+            return quoteForMessage(QString::fromUtf8(line.mid(colon + 1, 240)).trimmed());
+    }
+    return {};
+}
+
+// Merges the days of the events into the list, one event at a time, and
+// notes everything left out or changed.
+class Merge {
+public:
+    Merge(const ICalendarImportRules &rules, ICalendarImport &result)
+        : m_rules(rules), m_result(result), m_listed(rules.listed.cbegin(), rules.listed.cend())
+    {
+        m_result.entries = rules.listed;
+    }
+
+    bool full() const { return m_full; }
+    bool sawEvents() const { return m_events > 0; }
+
+    void addEvent(icalcomponent *event)
+    {
+        ++m_events;
+        const EventDays days(event);
+        if (!days.refusal().isEmpty())
+            return note(days.date(), days.caption(), days.refusal());
+        if (const QString problem = m_rules.captionProblem(days.caption()); !problem.isEmpty())
+            return note(days.date(), days.caption(), problem);
+        if (!days.change().isEmpty())
+            note(days.date(), days.caption(), days.change());
+        bool checked = false;
+        days.forEachDay([&](const HolidayDate &date, const QString &entry) {
+            const QString when = QStringLiteral("%1.%2%3")
+                                     .arg(date.day, 2, 10, QLatin1Char('0'))
+                                     .arg(date.month, 2, 10, QLatin1Char('0'))
+                                     .arg(date.year ? QStringLiteral(".%1").arg(*date.year, 4, 10,
+                                                                              QLatin1Char('0'))
+                                                    : QString());
+            // Every day has the same caption: one check serves the event.
+            if (!checked) {
+                checked = true;
+                if (const QString problem = m_rules.entryProblem(entry); !problem.isEmpty()) {
+                    note(days.date(), days.caption(), problem);
+                    return false;
+                }
+            }
+            if (m_listed.contains(entry)) {
+                note(when, days.caption(), QStringLiteral("уже есть в списке"));
+                return true;
+            }
+            if (m_result.entries.size() >= m_rules.capacity) {
+                m_full = true;
+                note(when, days.caption(),
+                     QStringLiteral("список заполнен (%1 записей): этот и следующие дни и "
+                                    "события файла не добавлены")
+                         .arg(m_rules.capacity));
+                return false;
+            }
+            m_listed.insert(entry);
+            m_result.entries << entry;
+            ++m_result.added;
+            return true;
+        });
+    }
+
+    void addRefused(const QByteArray &event)
+    {
+        ++m_events;
+        note(rawValue(event, "DTSTART"), rawValue(event, "SUMMARY"),
+             QStringLiteral("строка события длиннее %1 байт: такой текст профиль не прочитает")
+                 .arg(kLongestLine));
+    }
+
+private:
+    void note(const QString &date, const QString &caption, const QString &reason)
+    {
+        m_result.notes << ICalendarNote{date, quoteForMessage(caption), reason};
+    }
+
+    const ICalendarImportRules &m_rules;
+    ICalendarImport &m_result;
+    QSet<QString> m_listed;
+    int m_events = 0;
+    bool m_full = false;
+};
+
+// Walks the content lines (folded lines joined) and hands every event inside
+// a calendar, alone, to libical; an event with an overlong line never gets there.
+class EventScanner {
+public:
+    EventScanner(const QByteArray &text, Merge &merge, ICalendarProgress *progress)
+        : m_text(text), m_merge(merge), m_progress(progress)
+    {
+    }
+
+    // False when stopped by the user.
+    bool scan()
+    {
+        qsizetype at = 0;
+        const qsizetype size = m_text.size();
+        while (at < size && !m_merge.full()) {
+            qsizetype end = m_text.indexOf('\n', at);
+            if (end < 0)
+                end = size;
+            const char first = m_text.at(at);
+            const bool continued = (first == ' ' || first == '\t') && m_started;
+            if (!continued) {
+                finishLine();
+                m_started = true;
+            }
+            qsizetype from = continued ? at + 1 : at;
+            qsizetype to = end;
+            if (to > from && m_text.at(to - 1) == '\r')
+                --to;
+            if (m_line.size() + (to - from) > kLongestLine)
+                m_lineTooLong = true;
+            else
+                m_line.append(m_text.constData() + from, to - from);
+            at = end + 1;
+            if (m_progress) {
+                if (m_progress->cancelled.load())
+                    return false;
+                m_progress->permille.store(int(at * 1000 / qMax<qsizetype>(1, size)));
+            }
+        }
+        finishLine();
+        return true;
+    }
+
+    bool sawCalendar() const { return m_sawCalendar; }
+
+private:
+    void finishLine()
+    {
+        if (!m_started)
+            return;
+        const QByteArray line = m_line;
+        const bool tooLong = m_lineTooLong;
+        m_line.clear();
+        m_lineTooLong = false;
+        if (m_inEvent) {
+            m_event += line + "\r\n";
+            m_eventTooLong = m_eventTooLong || tooLong;
+            if (line.startsWith("BEGIN:") || line.startsWith("begin:"))
+                ++m_depth;
+            else if (line.startsWith("END:") || line.startsWith("end:"))
+                --m_depth;
+            if (m_depth == 0)
+                finishEvent();
+        } else if (isLine(line, "BEGIN:VCALENDAR")) {
+            m_sawCalendar = true;
+            ++m_calendars;
+        } else if (isLine(line, "END:VCALENDAR")) {
+            m_calendars = qMax(0, m_calendars - 1);
+        } else if (m_calendars > 0 && isLine(line, "BEGIN:VEVENT")) {
+            m_inEvent = true;
+            m_depth = 1;
+            m_event = line + "\r\n";
+        }
+    }
+
+    void finishEvent()
+    {
+        m_inEvent = false;
+        if (m_eventTooLong) {
+            m_merge.addRefused(m_event);
+        } else {
+            Component event(icalparser_parse_string(m_event.constData()), icalcomponent_free);
+            if (event && icalcomponent_isa(event.get()) == ICAL_VEVENT_COMPONENT)
+                m_merge.addEvent(event.get());
+        }
+        m_event.clear();
+        m_eventTooLong = false;
+    }
+
+    const QByteArray &m_text;
+    Merge &m_merge;
+    ICalendarProgress *m_progress;
+    QByteArray m_line;
+    QByteArray m_event;
+    bool m_started = false;
+    bool m_lineTooLong = false;
+    bool m_eventTooLong = false;
+    bool m_inEvent = false;
+    bool m_sawCalendar = false;
+    int m_depth = 0;
+    int m_calendars = 0;
+};
+
+bool isUtf8(const QByteArray &text)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8);
+    (void)decoder.decode(text);
+    return !decoder.hasError();
+}
+
+} // namespace
+
+ICalendarImport holidaysFromICalendar(const QByteArray &text, const QString &name,
+                                      const ICalendarImportRules &rules,
+                                      ICalendarProgress *progress)
+{
+    ICalendarImport result;
+    QByteArray data = text;
+    if (data.startsWith("\xEF\xBB\xBF"))
+        data.remove(0, 3);
+    if (!isUtf8(data)) {
+        // Windows-1251 has a character for every byte but one.
+        if (data.contains('\x98'))
+            throw DayrailError(
+                QStringLiteral("Файл \"%1\" не в кодировке UTF-8 (и не в Windows-1251).")
+                    .arg(name));
+        data = decode1251(data).toUtf8();
+        result.read1251 = true;
+    }
+    Merge merge(rules, result);
+    EventScanner scanner(data, merge, progress);
+    if (!scanner.scan()) {
+        result = ICalendarImport();
+        result.entries = rules.listed;
+        result.cancelled = true;
+        return result;
+    }
+    if (!scanner.sawCalendar())
+        throw unreadable(name);
+    if (!merge.sawEvents())
+        throw DayrailError(QStringLiteral("В файле \"%1\" нет событий.").arg(name));
+    return result;
+}
+
+ICalendarImport importICalendar(const QString &path, const ICalendarImportRules &rules,
+                                ICalendarProgress *progress)
+{
+    // A pipe or a device would block or never end.
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile())
+        throw FileError(
+            QStringLiteral("\"%1\" — не обычный файл: календарь из него не читается.").arg(path));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw FileError(
+            QStringLiteral("Не удаётся открыть файл \"%1\": %2").arg(path, file.errorString()));
+    const QByteArray data = file.read(kLargestICalendarFile + 1);
+    if (file.error() != QFileDevice::NoError)
+        throw FileError(
+            QStringLiteral("Ошибка чтения файла \"%1\": %2").arg(path, file.errorString()));
+    if (data.size() > kLargestICalendarFile)
+        throw FileError(QStringLiteral("Файл \"%1\" больше %2 МБ: такой календарь программа "
+                                       "не читает.")
+                            .arg(path)
+                            .arg(kLargestICalendarFile / (1024 * 1024)));
+    return holidaysFromICalendar(data, path, rules, progress);
+}
