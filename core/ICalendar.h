@@ -13,7 +13,8 @@
 #include <functional>
 
 // The name of the property that keeps an entry's own text in an exported
-// event, so that an import gives back the very same entry.
+// event (its outer spaces and "%" percent-encoded), so that an import gives
+// back the very same entry.
 inline const char *const kEntryProperty = "X-DAYRAIL-ENTRY";
 
 // An entry an export left out, or an event an import left out or changed.

@@ -92,7 +92,7 @@ QString ownEntryOf(icalcomponent *event)
          p = icalcomponent_get_next_property(event, ICAL_X_PROPERTY)) {
         const char *name = icalproperty_get_x_name(p);
         if (name && qstricmp(name, kEntryProperty) == 0)
-            return QString::fromUtf8(icalproperty_get_x(p));
+            return QString::fromUtf8(QByteArray::fromPercentEncoding(icalproperty_get_x(p)));
     }
     return {};
 }
@@ -212,9 +212,16 @@ void EventDays::readRepeats(icalcomponent *event)
 
 QString EventDays::entryFor(const HolidayDate &day) const
 {
-    // The entry's own text, unless another program changed the event.
-    if (!m_ownEntry.isEmpty() && parseHolidayEntry(m_ownEntry) == day)
-        return m_ownEntry;
+    // The entry's own text, unless another program changed the event (a
+    // summary's outer spaces do not survive every writer).
+    if (const std::optional<HolidayDate> own = parseHolidayEntry(m_ownEntry)) {
+        HolidayDate trimmed = *own;
+        trimmed.caption = own->caption.trimmed();
+        HolidayDate taken = day;
+        taken.caption = day.caption.trimmed();
+        if (trimmed == taken)
+            return m_ownEntry;
+    }
     return composeHolidayEntry(day);
 }
 

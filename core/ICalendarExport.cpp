@@ -52,6 +52,21 @@ QByteArray dateLines(const QDate &first)
     return lines;
 }
 
+// Readers drop a value's outer spaces: those, and '%' itself, are written
+// percent-encoded.
+QByteArray ownEntryValue(const QString &entry)
+{
+    QByteArray value = entry.toUtf8().replace("%", "%25");
+    qsizetype lead = 0;
+    while (lead < value.size() && value.at(lead) == ' ')
+        ++lead;
+    qsizetype trail = 0;
+    while (trail < value.size() - lead && value.at(value.size() - 1 - trail) == ' ')
+        ++trail;
+    return QByteArray("%20").repeated(lead) + value.mid(lead, value.size() - lead - trail) +
+           QByteArray("%20").repeated(trail);
+}
+
 QByteArray eventText(const QString &entry, const HolidayDate &date, const QByteArray &uid,
                      const icaltimetype &stamp)
 {
@@ -68,7 +83,7 @@ QByteArray eventText(const QString &entry, const HolidayDate &date, const QByteA
         rule.freq = ICAL_YEARLY_RECURRENCE;
         icalcomponent_add_property(event.get(), icalproperty_new_rrule(rule));
     }
-    icalproperty *own = icalproperty_new_x(entry.toUtf8().constData());
+    icalproperty *own = icalproperty_new_x(ownEntryValue(entry).constData());
     icalproperty_set_x_name(own, kEntryProperty);
     icalcomponent_add_property(event.get(), own);
     char *text = icalcomponent_as_ical_string_r(event.get());

@@ -232,8 +232,13 @@ private:
 
 bool isUtf8(const QByteArray &text)
 {
+    // In pieces, so that a large file is never held twice.
+    constexpr qsizetype kPiece = 64 * 1024;
     QStringDecoder decoder(QStringDecoder::Utf8);
-    (void)decoder.decode(text);
+    for (qsizetype at = 0; at < text.size() && !decoder.hasError(); at += kPiece) {
+        const QString piece = decoder.decode(QByteArrayView(text).sliced(at, qMin(kPiece, text.size() - at)));
+        Q_UNUSED(piece);
+    }
     return !decoder.hasError();
 }
 
