@@ -64,6 +64,10 @@ struct ICalendarImport {
 // The largest file an import reads: it keeps the peak of memory within bounds.
 constexpr qint64 kLargestICalendarFile = 24 * 1024 * 1024;
 
+// The most events an import reads: the summary lists every one it leaves
+// out, and that list stays one a user can scroll through.
+constexpr int kMostICalendarEvents = 20000;
+
 // Imports the calendar text into the list. Throws DayrailError, naming name,
 // when the text is no calendar or holds no event.
 ICalendarImport holidaysFromICalendar(const QByteArray &text, const QString &name,

@@ -20,6 +20,8 @@ namespace {
 // quadratic): room for the longest entry a profile reads back, in UTF-8 with
 // every character escaped.
 constexpr int kLongestLine = 4 * kMaxLineBytes;
+// The largest event handed to libical: room for a few such lines.
+constexpr int kLargestEvent = 16 * kLongestLine;
 
 using Component = std::unique_ptr<icalcomponent, void (*)(icalcomponent *)>;
 
@@ -58,12 +60,14 @@ public:
         m_result.entries = rules.listed;
     }
 
+    // The list is full, or the import has read as many events as it reads.
     bool full() const { return m_full; }
     bool sawEvents() const { return m_events > 0; }
 
     void addEvent(icalcomponent *event)
     {
-        ++m_events;
+        if (countEvent())
+            return;
         const EventDays days(event);
         if (!days.refusal().isEmpty())
             return note(days.date(), days.caption(), days.refusal());
@@ -108,13 +112,30 @@ public:
 
     void addRefused(const QByteArray &event)
     {
-        ++m_events;
+        if (countEvent())
+            return;
         note(rawValue(event, "DTSTART"), rawValue(event, "SUMMARY"),
-             QStringLiteral("строка события длиннее %1 байт: такой текст профиль не прочитает")
-                 .arg(kLongestLine));
+             QStringLiteral("строка события длиннее %1 байт или всё событие длиннее %2 байт: "
+                            "такой текст профиль не прочитает")
+                 .arg(kLongestLine)
+                 .arg(kLargestEvent));
     }
 
 private:
+    // True when this event is one too many: it and the rest are not read.
+    bool countEvent()
+    {
+        if (++m_events <= kMostICalendarEvents)
+            return false;
+        m_full = true;
+        m_result.notes << ICalendarNote{
+            {},
+            {},
+            QStringLiteral("в файле больше %1 событий: остальные не прочитаны")
+                .arg(kMostICalendarEvents)};
+        return true;
+    }
+
     void note(const QString &date, const QString &caption, const QString &reason)
     {
         m_result.notes << ICalendarNote{date, quoteForMessage(caption), reason};
@@ -155,10 +176,13 @@ public:
             qsizetype to = end;
             if (to > from && m_text.at(to - 1) == '\r')
                 --to;
-            if (m_line.size() + (to - from) > kLongestLine)
+            // An overlong line keeps its beginning, to name its event.
+            const qsizetype room = kLongestLine - m_line.size();
+            if (to - from > room) {
                 m_lineTooLong = true;
-            else
-                m_line.append(m_text.constData() + from, to - from);
+                to = from + room;
+            }
+            m_line.append(m_text.constData() + from, to - from);
             at = end + 1;
             if (m_progress) {
                 if (m_progress->cancelled.load())
@@ -182,8 +206,10 @@ private:
         m_line.clear();
         m_lineTooLong = false;
         if (m_inEvent) {
-            m_event += line + "\r\n";
-            m_eventTooLong = m_eventTooLong || tooLong;
+            m_eventTooLong = m_eventTooLong || tooLong || m_event.size() > kLargestEvent;
+            // What is kept of an event too long serves to name it.
+            if (!m_eventTooLong || line.startsWith("DTSTART") || line.startsWith("SUMMARY"))
+                m_event += line + "\r\n";
             if (line.startsWith("BEGIN:") || line.startsWith("begin:"))
                 ++m_depth;
             else if (line.startsWith("END:") || line.startsWith("end:"))
@@ -242,6 +268,18 @@ bool isUtf8(const QByteArray &text)
     return !decoder.hasError();
 }
 
+// A single-byte encoding converts piece by piece: the file is never held
+// as UTF-16 whole.
+QByteArray utf8From1251(const QByteArray &text)
+{
+    constexpr qsizetype kPiece = 64 * 1024;
+    QByteArray utf8;
+    utf8.reserve(text.size() * 2);
+    for (qsizetype at = 0; at < text.size(); at += kPiece)
+        utf8 += decode1251(text.mid(at, kPiece)).toUtf8();
+    return utf8;
+}
+
 } // namespace
 
 ICalendarImport holidaysFromICalendar(const QByteArray &text, const QString &name,
@@ -249,16 +287,16 @@ ICalendarImport holidaysFromICalendar(const QByteArray &text, const QString &nam
                                       ICalendarProgress *progress)
 {
     ICalendarImport result;
-    QByteArray data = text;
-    if (data.startsWith("\xEF\xBB\xBF"))
-        data.remove(0, 3);
+    // The byte-order mark is left out without copying the text.
+    const bool marked = text.startsWith("\xEF\xBB\xBF");
+    QByteArray data = marked ? QByteArray::fromRawData(text.constData() + 3, text.size() - 3) : text;
     if (!isUtf8(data)) {
         // Windows-1251 has a character for every byte but one.
         if (data.contains('\x98'))
             throw DayrailError(
                 QStringLiteral("Файл \"%1\" не в кодировке UTF-8 (и не в Windows-1251).")
                     .arg(name));
-        data = decode1251(data).toUtf8();
+        data = utf8From1251(data);
         result.read1251 = true;
     }
     Merge merge(rules, result);
@@ -284,18 +322,22 @@ ICalendarImport importICalendar(const QString &path, const ICalendarImportRules 
     if (info.exists() && !info.isFile())
         throw FileError(
             QStringLiteral("\"%1\" — не обычный файл: календарь из него не читается.").arg(path));
+    const FileError tooLarge(
+        QStringLiteral("Файл \"%1\" больше %2 МБ: такой календарь программа не читает.")
+            .arg(path)
+            .arg(kLargestICalendarFile / (1024 * 1024)));
+    if (info.size() > kLargestICalendarFile)
+        throw tooLarge;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw FileError(
             QStringLiteral("Не удаётся открыть файл \"%1\": %2").arg(path, file.errorString()));
+    // Read no further than the limit, should the file grow meanwhile.
     const QByteArray data = file.read(kLargestICalendarFile + 1);
     if (file.error() != QFileDevice::NoError)
         throw FileError(
             QStringLiteral("Ошибка чтения файла \"%1\": %2").arg(path, file.errorString()));
     if (data.size() > kLargestICalendarFile)
-        throw FileError(QStringLiteral("Файл \"%1\" больше %2 МБ: такой календарь программа "
-                                       "не читает.")
-                            .arg(path)
-                            .arg(kLargestICalendarFile / (1024 * 1024)));
+        throw tooLarge;
     return holidaysFromICalendar(data, path, rules, progress);
 }

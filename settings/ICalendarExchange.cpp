@@ -21,16 +21,26 @@ const QString kICalendarFilter = QStringLiteral("iCalendar (*.ics);;Все фа�
 // An import that takes longer shows its progress.
 constexpr int kQuietImportMs = 500;
 
-// One line per note: date, caption, reason.
+// One line per note: date, caption, reason. Built in one piece: a long list
+// is the largest thing an import keeps.
 QString listOf(const QList<ICalendarNote> &notes)
 {
-    QStringList lines;
-    lines.reserve(notes.size());
+    QString list;
+    qsizetype size = 0;
+    for (const ICalendarNote &note : notes)
+        size += note.date.size() + note.caption.size() + note.reason.size() + 8;
+    list.reserve(size);
     for (const ICalendarNote &note : notes) {
-        QString line = note.date.isEmpty() ? QString() : note.date + QStringLiteral("  ");
-        lines << line + QStringLiteral("«%1» — %2").arg(note.caption, note.reason);
+        if (!list.isEmpty())
+            list += QLatin1Char('\n');
+        if (!note.date.isEmpty())
+            list += note.date + QStringLiteral("  ");
+        // A note about the file as a whole names no event.
+        if (!note.date.isEmpty() || !note.caption.isEmpty())
+            list += QStringLiteral("«") + note.caption + QStringLiteral("» — ");
+        list += note.reason;
     }
-    return lines.join(QLatin1Char('\n'));
+    return list;
 }
 
 } // namespace
