@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QSet>
 #include <QStringDecoder>
+#include <algorithm>
 #include <memory>
 
 #include <libical/ical.h>
@@ -48,6 +49,15 @@ QString rawValue(const QByteArray &event, const QByteArray &name)
             return quoteForMessage(QString::fromUtf8(line.mid(colon + 1, 240)).trimmed());
     }
     return {};
+}
+
+// "20260301" or "20260301T100000Z" as the summary writes dates.
+QString dateOfRaw(const QString &value)
+{
+    if (value.size() < 8 || !std::all_of(value.cbegin(), value.cbegin() + 8,
+                                         [](QChar c) { return c.isDigit(); }))
+        return value;
+    return value.mid(6, 2) + QLatin1Char('.') + value.mid(4, 2) + QLatin1Char('.') + value.left(4);
 }
 
 // Merges the days of the events into the list, one event at a time, and
@@ -114,7 +124,7 @@ public:
     {
         if (countEvent())
             return;
-        note(rawValue(event, "DTSTART"), rawValue(event, "SUMMARY"),
+        note(dateOfRaw(rawValue(event, "DTSTART")), rawValue(event, "SUMMARY"),
              QStringLiteral("строка события длиннее %1 байт или всё событие длиннее %2 байт: "
                             "такой текст профиль не прочитает")
                  .arg(kLongestLine)

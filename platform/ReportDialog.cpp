@@ -34,6 +34,6 @@ ReportDialog::ReportDialog(const QString &summary, const QString &details, QWidg
     buttons->button(QDialogButtonBox::Ok)->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     layout->addWidget(buttons);
-    resize(560, 360);
+    resize(640, 360);
     list->setFocus();
 }
