@@ -64,9 +64,8 @@ int main(int argc, char **argv)
     qint64 longestGap = 0;
     QTimer beat;
     beat.setInterval(5);
-    QObject::connect(&beat, &QTimer::timeout, [&] {
-        longestGap = qMax(longestGap, tick.restart());
-    });
+    QObject::connect(&beat, &QTimer::timeout,
+                     [&] { longestGap = qMax(longestGap, tick.restart()); });
     QObject::connect(&exchange, &ICalendarExchange::importFinished, &app, &QApplication::quit);
     clock.start();
     tick.start();

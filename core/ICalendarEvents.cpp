@@ -59,8 +59,9 @@ std::optional<QDate> dateOf(const icaltimetype &time)
 
 QString dateText(int day, int month, int year = 0)
 {
-    QString text = QStringLiteral("%1.%2").arg(day, 2, 10, QLatin1Char('0')).arg(month, 2, 10,
-                                                                                 QLatin1Char('0'));
+    QString text = QStringLiteral("%1.%2")
+                       .arg(day, 2, 10, QLatin1Char('0'))
+                       .arg(month, 2, 10, QLatin1Char('0'));
     if (year > 0)
         text += QStringLiteral(".%1").arg(year, 4, 10, QLatin1Char('0'));
     return text;
@@ -123,6 +124,10 @@ void EventDays::readDates(icalcomponent *event)
         return;
     }
     const icaltimetype start = icalcomponent_get_dtstart(event);
+    if (icaltime_is_null_time(start)) {
+        m_refusal = QStringLiteral("дата события не читается");
+        return;
+    }
     m_date = dateText(start.day, start.month, start.year);
     if (icalcomponent_get_status(event) == ICAL_STATUS_CANCELLED) {
         m_refusal = QStringLiteral("событие отменено");
@@ -181,8 +186,8 @@ void EventDays::readRepeats(icalcomponent *event)
     const bool ends = rule.count > 0 || !icaltime_is_null_time(rule.until);
     if (!ends) {
         if (!isPlainYearly(rule, m_start)) {
-            m_refusal = QStringLiteral("повторение без конца, которое список не хранит: ") +
-                        ruleText(rule);
+            m_refusal =
+                QStringLiteral("повторение без конца, которое список не хранит: ") + ruleText(rule);
             return;
         }
         m_everyYear = true;

@@ -54,8 +54,8 @@ QString rawValue(const QByteArray &event, const QByteArray &name)
 // "20260301" or "20260301T100000Z" as the summary writes dates.
 QString dateOfRaw(const QString &value)
 {
-    if (value.size() < 8 || !std::all_of(value.cbegin(), value.cbegin() + 8,
-                                         [](QChar c) { return c.isDigit(); }))
+    if (value.size() < 8 ||
+        !std::all_of(value.cbegin(), value.cbegin() + 8, [](QChar c) { return c.isDigit(); }))
         return value;
     return value.mid(6, 2) + QLatin1Char('.') + value.mid(4, 2) + QLatin1Char('.') + value.left(4);
 }
@@ -87,12 +87,12 @@ public:
             note(days.date(), days.caption(), days.change());
         bool checked = false;
         days.forEachDay([&](const HolidayDate &date, const QString &entry) {
-            const QString when = QStringLiteral("%1.%2%3")
-                                     .arg(date.day, 2, 10, QLatin1Char('0'))
-                                     .arg(date.month, 2, 10, QLatin1Char('0'))
-                                     .arg(date.year ? QStringLiteral(".%1").arg(*date.year, 4, 10,
-                                                                              QLatin1Char('0'))
-                                                    : QString());
+            const QString when =
+                QStringLiteral("%1.%2%3")
+                    .arg(date.day, 2, 10, QLatin1Char('0'))
+                    .arg(date.month, 2, 10, QLatin1Char('0'))
+                    .arg(date.year ? QStringLiteral(".%1").arg(*date.year, 4, 10, QLatin1Char('0'))
+                                   : QString());
             // Every day has the same caption: one check serves the event.
             if (!checked) {
                 checked = true;
@@ -164,8 +164,7 @@ class EventScanner {
 public:
     EventScanner(const QByteArray &text, Merge &merge, ICalendarProgress *progress)
         : m_text(text), m_merge(merge), m_progress(progress)
-    {
-    }
+    {}
 
     // False when stopped by the user.
     bool scan()
@@ -272,7 +271,8 @@ bool isUtf8(const QByteArray &text)
     constexpr qsizetype kPiece = 64 * 1024;
     QStringDecoder decoder(QStringDecoder::Utf8);
     for (qsizetype at = 0; at < text.size() && !decoder.hasError(); at += kPiece) {
-        const QString piece = decoder.decode(QByteArrayView(text).sliced(at, qMin(kPiece, text.size() - at)));
+        const QString piece =
+            decoder.decode(QByteArrayView(text).sliced(at, qMin(kPiece, text.size() - at)));
         Q_UNUSED(piece);
     }
     return !decoder.hasError();
@@ -299,7 +299,8 @@ ICalendarImport holidaysFromICalendar(const QByteArray &text, const QString &nam
     ICalendarImport result;
     // The byte-order mark is left out without copying the text.
     const bool marked = text.startsWith("\xEF\xBB\xBF");
-    QByteArray data = marked ? QByteArray::fromRawData(text.constData() + 3, text.size() - 3) : text;
+    QByteArray data =
+        marked ? QByteArray::fromRawData(text.constData() + 3, text.size() - 3) : text;
     if (!isUtf8(data)) {
         // Windows-1251 has a character for every byte but one.
         if (data.contains('\x98'))

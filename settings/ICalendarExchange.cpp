@@ -118,9 +118,9 @@ void ICalendarExchange::importEntries()
     QTimer::singleShot(kQuietImportMs, this, [this] {
         if (!isImporting() || m_progressDialog)
             return;
-        m_progressDialog = new QProgressDialog(
-            QStringLiteral("Импорт из файла \"%1\"...").arg(fileNameOf(m_path)),
-            QStringLiteral("Отмена"), 0, 1000, m_window);
+        m_progressDialog =
+            new QProgressDialog(QStringLiteral("Импорт из файла \"%1\"...").arg(fileNameOf(m_path)),
+                                QStringLiteral("Отмена"), 0, 1000, m_window);
         m_progressDialog->setObjectName(QStringLiteral("importProgress"));
         m_progressDialog->setWindowTitle(QString::fromUtf8(kBoxTitle));
         m_progressDialog->setWindowModality(Qt::WindowModal);

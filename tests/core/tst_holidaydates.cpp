@@ -187,15 +187,16 @@ void HolidayDatesTest::iCalendarImport_data()
         << QStringList{"10.01.2026", "11.01.2026", "12.01.2026", "13.01.2026", "14.01.2026"};
     QTest::newRow("repeats that end are dated, plain yearly ones are not")
         << ics(allDay("20000308", "Женский день", "RRULE:FREQ=YEARLY\r\n") +
-               allDay("20200501", "Майский", "RRULE:FREQ=YEARLY;COUNT=3\r\nEXDATE;VALUE=DATE:"
-                                             "20210501\r\nRDATE;VALUE=DATE:20300502\r\n") +
+               allDay("20200501", "Майский",
+                      "RRULE:FREQ=YEARLY;COUNT=3\r\nEXDATE;VALUE=DATE:"
+                      "20210501\r\nRDATE;VALUE=DATE:20300502\r\n") +
                allDay("20240101", "Пока", "RRULE:FREQ=YEARLY;UNTIL=20250101\r\n") +
                allDay("20241128", "Четверг", "RRULE:FREQ=YEARLY;BYMONTH=11;BYDAY=4TH\r\n") +
                allDay("20240102", "Чётные", "RRULE:FREQ=YEARLY;INTERVAL=2\r\n") +
                allDay("20240103", "Неделя", "RRULE:FREQ=WEEKLY;COUNT=2\r\n") +
                allDay("20100612", "Россия", "RRULE:FREQ=YEARLY\r\nEXDATE;VALUE=DATE:20110612\r\n"))
-        << QStringList{"8 марта  Женский день", "1 мая 2020г. Майский",  "1 мая 2022г. Майский",
-                       "2 мая 2030г. Майский",  "1 января 2024г. Пока", "1 января 2025г. Пока",
+        << QStringList{"8 марта  Женский день",  "1 мая 2020г. Майский",    "1 мая 2022г. Майский",
+                       "2 мая 2030г. Майский",   "1 января 2024г. Пока",    "1 января 2025г. Пока",
                        "3 января 2024г. Неделя", "10 января 2024г. Неделя", "12 июня  Россия"}
         << QStringList{"28.11.2024", "02.01.2024", "12.06"};
     QTest::newRow("several days, and midnight to midnight")
@@ -205,10 +206,10 @@ void HolidayDatesTest::iCalendarImport_data()
                "20260611T000000\r\nSUMMARY:Полночь\r\nEND:VEVENT\r\n"
                "BEGIN:VEVENT\r\nUID:f\r\nDTSTART:20260701T000000\r\nDTEND:20260701T235900\r\n"
                "X-MICROSOFT-CDO-ALLDAYEVENT:TRUE\r\nSUMMARY:Флаг\r\nEND:VEVENT\r\n")
-        << QStringList{"1 мая 2026г. Майские",      "2 мая 2026г. Майские",
-                       "3 мая 2026г. Майские",      "30 декабря 2026г. Каникулы",
+        << QStringList{"1 мая 2026г. Майские",       "2 мая 2026г. Майские",
+                       "3 мая 2026г. Майские",       "30 декабря 2026г. Каникулы",
                        "31 декабря 2026г. Каникулы", "1 января 2027г. Каникулы",
-                       "10 июня 2026г. Полночь",    "1 июля 2026г. Флаг"}
+                       "10 июня 2026г. Полночь",     "1 июля 2026г. Флаг"}
         << QStringList();
     QTest::newRow("BOM, folded line break, two calendars, year 1")
         << "\xEF\xBB\xBF" + ics(allDay("20260601", "Дети\\nи\r\n  лето")) +
@@ -253,8 +254,8 @@ void HolidayDatesTest::iCalendarFullList()
     QByteArray events;
     for (int day = 1; day <= 9; ++day)
         events += allDay("2026010" + QByteArray::number(day), "День");
-    const ICalendarImport imported =
-        holidaysFromICalendar(ics(events), QStringLiteral("x"), rulesFor({"1 января 2026г. День"}, 4));
+    const ICalendarImport imported = holidaysFromICalendar(ics(events), QStringLiteral("x"),
+                                                           rulesFor({"1 января 2026г. День"}, 4));
     QCOMPARE(imported.entries.size(), 4);
     QCOMPARE(datesOf(imported.notes), (QStringList{"01.01.2026", "05.01.2026"}));
     QVERIFY(imported.notes.last().reason.contains(QStringLiteral("заполнен")));
@@ -262,16 +263,17 @@ void HolidayDatesTest::iCalendarFullList()
 
 namespace {
 
-// Runs a script with python3 and its icalendar module, the second reader;
-// nothing when they are not installed (python3 is looked for in /usr/bin
-// too, for a PATH that finds one without the module first).
-std::optional<QString> runSecondReader(const QString &script, const QString &path)
+// Runs a script with python3 and its icalendar module (or the one script
+// imports), the second reader; nothing when they are not installed (python3
+// is looked for in /usr/bin too, for a PATH that finds one without the module).
+std::optional<QString>
+runSecondReader(const QString &script, const QString &path,
+                const QString &header = "import sys\nfrom icalendar import *\n")
 {
     for (const QStringList &paths : {QStringList(), QStringList{QStringLiteral("/usr/bin")}}) {
         QProcess process;
-        process.start(
-            QStandardPaths::findExecutable(QStringLiteral("python3"), paths),
-            {QStringLiteral("-c"), "import sys\nfrom icalendar import *\n" + script, path});
+        process.start(QStandardPaths::findExecutable(QStringLiteral("python3"), paths),
+                      {QStringLiteral("-c"), header + script, path});
         if (process.waitForFinished(30000) && process.exitCode() == 0)
             return QString::fromUtf8(process.readAllStandardOutput());
     }
@@ -315,6 +317,27 @@ void HolidayDatesTest::iCalendarSecondReader()
         importICalendar(written, rulesFor()).entries,
         (QStringList{"7 января 2005г. Рождество", "8 марта  Женский день",
                      "12 июня 2026г. День России; " + QStringList(6, "очень длинный").join(", ")}));
+
+    // A second writer: a repeat that ends with an exclusion and an added
+    // date, several days, midnight to midnight.
+    const QString vobject = dir.filePath(QStringLiteral("vobject.ics"));
+    if (!runSecondReader(
+            QStringLiteral("c = vobject.iCalendar()\n"
+                           "def ev(summary, start, **kw):\n"
+                           "    e = c.add('vevent'); e.add('uid').value = summary\n"
+                           "    e.add('summary').value = summary; e.add('dtstart').value = start\n"
+                           "    for k, v in kw.items(): e.add(k).value = v\n"
+                           "ev('Годовщина', date(2020, 9, 1), rrule='FREQ=YEARLY;COUNT=3',\n"
+                           "   exdate=[date(2021, 9, 1)], rdate=[date(2030, 9, 2)])\n"
+                           "ev('Отпуск', date(2026, 7, 31), dtend=date(2026, 8, 2))\n"
+                           "ev('Полночь', datetime(2026, 10, 10), dtend=datetime(2026, 10, 11))\n"
+                           "open(sys.argv[1], 'w').write(c.serialize())\n"),
+            vobject, QStringLiteral("import sys, vobject\nfrom datetime import date, datetime\n")))
+        QSKIP("python3 with the vobject module is not installed");
+    QCOMPARE(importICalendar(vobject, rulesFor()).entries,
+             (QStringList{"1 сентября 2020г. Годовщина", "1 сентября 2022г. Годовщина",
+                          "2 сентября 2030г. Годовщина", "31 июля 2026г. Отпуск",
+                          "1 августа 2026г. Отпуск", "10 октября 2026г. Полночь"}));
 }
 
 void HolidayDatesTest::iCalendarCalendarProgram()
@@ -325,9 +348,10 @@ void HolidayDatesTest::iCalendarCalendarProgram()
         QSKIP("calcurse is not installed");
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("out.ics"));
-    const ICalendarExport written = exportICalendar(
-        path, {"7 января 2005г. Рождество", "29 февраля  Високос", "1 января 1г. Начало",
-               "8 марта  Женский день", "31 декабря 2030г. Конец года"});
+    const QStringList entries{"7 января 2005г. Рождество", "29 февраля  Високос",
+                              "1 января 1г. Начало", "8 марта  Женский день",
+                              "31 декабря 2030г. Конец года"};
+    const ICalendarExport written = exportICalendar(path, entries);
     QProcess process;
     process.start(calcurse, {QStringLiteral("-D"), dir.path(), QStringLiteral("-q"),
                              QStringLiteral("-i"), path});
@@ -338,6 +362,16 @@ void HolidayDatesTest::iCalendarCalendarProgram()
     const QByteArray stored = apts.readAll();
     QCOMPARE(int(stored.count('\n')), written.events);
     QVERIFY2(stored.contains("01/07/2005 [1] Рождество"), stored.constData());
+
+    // And back as it writes them: every event arrives or is listed.
+    process.start(calcurse, {QStringLiteral("-D"), dir.path(), QStringLiteral("--export=ical")});
+    QVERIFY(process.waitForFinished(30000));
+    const ICalendarImport back = holidaysFromICalendar(process.readAllStandardOutput(),
+                                                       QStringLiteral("calcurse"), rulesFor());
+    QCOMPARE(back.added + back.notes.size(), written.events);
+    QVERIFY(back.added >= written.events - 1); // it may write the year 1 as no date
+    for (const QString &entry : back.entries)
+        QVERIFY2(entries.contains(entry), qPrintable(entry));
 }
 
 void HolidayDatesTest::viewOptions_data()
