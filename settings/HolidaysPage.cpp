@@ -180,8 +180,8 @@ void HolidaysPage::storeEntries()
 
 void HolidaysPage::addEntry()
 {
-    if (!holidayCaptionProblem(m_captionField->text()).isEmpty() || m_dayList->currentText().isEmpty() ||
-        m_monthList->currentText().isEmpty()) {
+    if (!holidayCaptionProblem(m_captionField->text()).isEmpty() ||
+        m_dayList->currentText().isEmpty() || m_monthList->currentText().isEmpty()) {
         showMessage(QStringLiteral("Неправильно введена дата!!!"));
         return;
     }
