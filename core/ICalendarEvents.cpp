@@ -11,8 +11,9 @@
 
 namespace {
 
-// A rule that ends still yields no more dates than a list could ever take.
-constexpr int kMostOccurrences = 20000;
+// A rule that ends is followed no further than this many dates (the list
+// fills up long before).
+constexpr int kMostRepeats = 20000;
 constexpr int kLastYear = 9999;
 
 bool isEmpty(const short *list)
@@ -112,6 +113,7 @@ EventDays::EventDays(icalcomponent *event)
 {
     m_caption = captionFrom(icalcomponent_get_summary(event));
     m_ownEntry = ownEntryOf(event);
+    m_ownDate = parseHolidayEntry(m_ownEntry);
     readDates(event);
     if (m_refusal.isEmpty())
         readRepeats(event);
@@ -204,24 +206,21 @@ void EventDays::readRepeats(icalcomponent *event)
         m_refusal = QStringLiteral("правило повторения не читается: ") + ruleText(rule);
         return;
     }
-    for (int i = 0; i < kMostOccurrences; ++i) {
-        const icaltimetype next = icalrecur_iterator_next(dates);
-        if (icaltime_is_null_time(next))
-            break;
-        if (const std::optional<QDate> date = dateOf(next); date && !excluded.contains(*date))
-            m_occurrences << *date;
-    }
     icalrecur_iterator_free(dates);
-    m_occurrences += added;
+    // Followed only when the days are asked for: a refused event costs nothing.
+    m_rule = property;
+    m_startTime = icalcomponent_get_dtstart(event);
+    m_excluded = excluded;
+    m_occurrences = added;
 }
 
 QString EventDays::entryFor(const HolidayDate &day) const
 {
     // The entry's own text, unless another program changed the event (a
     // summary's outer spaces do not survive every writer).
-    if (const std::optional<HolidayDate> own = parseHolidayEntry(m_ownEntry)) {
-        HolidayDate trimmed = *own;
-        trimmed.caption = own->caption.trimmed();
+    if (m_ownDate) {
+        HolidayDate trimmed = *m_ownDate;
+        trimmed.caption = m_ownDate->caption.trimmed();
         HolidayDate taken = day;
         taken.caption = day.caption.trimmed();
         if (trimmed == taken)
@@ -251,6 +250,22 @@ bool EventDays::forEachDay(
     };
     if (m_everyYear && !takeDays(m_start, false))
         return false;
+    if (m_rule) {
+        icalrecur_iterator *dates =
+            icalrecur_iterator_new(icalproperty_get_rrule(m_rule), m_startTime);
+        bool more = true;
+        for (int i = 0; dates && more && i < kMostRepeats; ++i) {
+            const icaltimetype next = icalrecur_iterator_next(dates);
+            if (icaltime_is_null_time(next))
+                break;
+            if (const std::optional<QDate> date = dateOf(next); date && !m_excluded.contains(*date))
+                more = takeDays(*date, true);
+        }
+        if (dates)
+            icalrecur_iterator_free(dates);
+        if (!more)
+            return false;
+    }
     for (const QDate &date : m_occurrences)
         if (!takeDays(date, true))
             return false;

@@ -9,8 +9,12 @@
 #include <QString>
 #include <functional>
 
-typedef struct icalcomponent_impl icalcomponent;
+#include <QSet>
+#include <optional>
 
+#include <libical/ical.h>
+
+// The event must outlive the object: its repeats are followed when asked for.
 class EventDays {
 public:
     explicit EventDays(icalcomponent *event);
@@ -37,8 +41,12 @@ private:
     QString m_refusal;
     QString m_change;
     QString m_ownEntry;
+    std::optional<HolidayDate> m_ownDate;
     QDate m_start;
-    int m_days = 1;           // days each occurrence lasts
-    bool m_everyYear = false; // the days recur every year on the same dates
-    QList<QDate> m_occurrences;
+    int m_days = 1;                 // days each occurrence lasts
+    bool m_everyYear = false;       // the days recur every year on the same dates
+    QList<QDate> m_occurrences;     // the start, or the dates added to a repeat
+    icalproperty *m_rule = nullptr; // a repeat that ends
+    icaltimetype m_startTime{};
+    QSet<QDate> m_excluded;
 };

@@ -21,6 +21,8 @@ namespace {
 // quadratic): room for the longest entry a profile reads back, in UTF-8 with
 // every character escaped.
 constexpr int kLongestLine = 4 * kMaxLineBytes;
+// The most days all events of a file may give (repeats and long events).
+constexpr int kMostDays = 100000;
 // The largest event handed to libical: room for a few such lines.
 constexpr int kLargestEvent = 16 * kLongestLine;
 
@@ -64,8 +66,9 @@ QString dateOfRaw(const QString &value)
 // notes everything left out or changed.
 class Merge {
 public:
-    Merge(const ICalendarImportRules &rules, ICalendarImport &result)
-        : m_rules(rules), m_result(result), m_listed(rules.listed.cbegin(), rules.listed.cend())
+    Merge(const ICalendarImportRules &rules, ICalendarImport &result, ICalendarProgress *progress)
+        : m_rules(rules), m_result(result), m_progress(progress),
+          m_listed(rules.listed.cbegin(), rules.listed.cend())
     {
         m_result.entries = rules.listed;
     }
@@ -86,13 +89,12 @@ public:
         if (!days.change().isEmpty())
             note(days.date(), days.caption(), days.change());
         bool checked = false;
+        int repeated = 0;
+        QString firstRepeated;
         days.forEachDay([&](const HolidayDate &date, const QString &entry) {
-            const QString when =
-                QStringLiteral("%1.%2%3")
-                    .arg(date.day, 2, 10, QLatin1Char('0'))
-                    .arg(date.month, 2, 10, QLatin1Char('0'))
-                    .arg(date.year ? QStringLiteral(".%1").arg(*date.year, 4, 10, QLatin1Char('0'))
-                                   : QString());
+            // A long repeat stops as soon as the user does, or at the day limit.
+            if ((m_progress && m_progress->cancelled.load()) || countDay())
+                return false;
             // Every day has the same caption: one check serves the event.
             if (!checked) {
                 checked = true;
@@ -102,12 +104,13 @@ public:
                 }
             }
             if (m_listed.contains(entry)) {
-                note(when, days.caption(), QStringLiteral("уже есть в списке"));
+                if (repeated++ == 0)
+                    firstRepeated = dateOf(date);
                 return true;
             }
             if (m_result.entries.size() >= m_rules.capacity) {
                 m_full = true;
-                note(when, days.caption(),
+                note(dateOf(date), days.caption(),
                      QStringLiteral("список заполнен (%1 записей): этот и следующие дни и "
                                     "события файла не добавлены")
                          .arg(m_rules.capacity));
@@ -118,6 +121,12 @@ public:
             ++m_result.added;
             return true;
         });
+        // One note for the days of an event already listed.
+        if (repeated == 1)
+            note(firstRepeated, days.caption(), QStringLiteral("уже есть в списке"));
+        else if (repeated > 1)
+            note(firstRepeated, days.caption(),
+                 QStringLiteral("дни события (%1, с этого) уже есть в списке").arg(repeated));
     }
 
     void addRefused(const QByteArray &event)
@@ -132,6 +141,31 @@ public:
     }
 
 private:
+    static QString dateOf(const HolidayDate &date)
+    {
+        QString text = QStringLiteral("%1.%2")
+                           .arg(date.day, 2, 10, QLatin1Char('0'))
+                           .arg(date.month, 2, 10, QLatin1Char('0'));
+        if (date.year)
+            text += QStringLiteral(".%1").arg(*date.year, 4, 10, QLatin1Char('0'));
+        return text;
+    }
+
+    // True when this day is one too many: the days of all events together
+    // are bounded as the events are.
+    bool countDay()
+    {
+        if (++m_days <= kMostDays)
+            return false;
+        m_full = true;
+        m_result.notes << ICalendarNote{
+            {},
+            {},
+            QStringLiteral("события файла дают больше %1 дней: остальные не прочитаны")
+                .arg(kMostDays)};
+        return true;
+    }
+
     // True when this event is one too many: it and the rest are not read.
     bool countEvent()
     {
@@ -153,8 +187,10 @@ private:
 
     const ICalendarImportRules &m_rules;
     ICalendarImport &m_result;
+    ICalendarProgress *m_progress;
     QSet<QString> m_listed;
     int m_events = 0;
+    int m_days = 0;
     bool m_full = false;
 };
 
@@ -310,7 +346,7 @@ ICalendarImport holidaysFromICalendar(const QByteArray &text, const QString &nam
         data = utf8From1251(data);
         result.read1251 = true;
     }
-    Merge merge(rules, result);
+    Merge merge(rules, result, progress);
     EventScanner scanner(data, merge, progress);
     if (!scanner.scan()) {
         result = ICalendarImport();
