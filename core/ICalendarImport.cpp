@@ -129,15 +129,12 @@ public:
                  QStringLiteral("дни события (%1, с этого) уже есть в списке").arg(repeated));
     }
 
-    void addRefused(const QByteArray &event)
+    // An event libical never sees or cannot read, named from its raw lines.
+    void addRefused(const QByteArray &event, const QString &reason)
     {
         if (countEvent())
             return;
-        note(dateOfRaw(rawValue(event, "DTSTART")), rawValue(event, "SUMMARY"),
-             QStringLiteral("строка события длиннее %1 байт или всё событие длиннее %2 байт: "
-                            "такой текст профиль не прочитает")
-                 .arg(kLongestLine)
-                 .arg(kLargestEvent));
+        note(dateOfRaw(rawValue(event, "DTSTART")), rawValue(event, "SUMMARY"), reason);
     }
 
 private:
@@ -236,6 +233,9 @@ public:
             }
         }
         finishLine();
+        // A file cut short in the middle of an event.
+        if (m_inEvent && !m_merge.full())
+            m_merge.addRefused(m_event, QStringLiteral("файл кончается посреди события"));
         return true;
     }
 
@@ -277,11 +277,17 @@ private:
     {
         m_inEvent = false;
         if (m_eventTooLong) {
-            m_merge.addRefused(m_event);
+            m_merge.addRefused(m_event, QStringLiteral("строка события длиннее %1 байт или всё "
+                                                       "событие длиннее %2 байт: такой текст "
+                                                       "профиль не прочитает")
+                                            .arg(kLongestLine)
+                                            .arg(kLargestEvent));
         } else {
             Component event(icalparser_parse_string(m_event.constData()), icalcomponent_free);
             if (event && icalcomponent_isa(event.get()) == ICAL_VEVENT_COMPONENT)
                 m_merge.addEvent(event.get());
+            else
+                m_merge.addRefused(m_event, QStringLiteral("событие не читается"));
         }
         m_event.clear();
         m_eventTooLong = false;

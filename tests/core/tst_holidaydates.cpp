@@ -222,6 +222,10 @@ void HolidayDatesTest::iCalendarImport_data()
     QTest::newRow("an overlong line stops its event only")
         << ics(allDay("20260301", QByteArray(70000, 'x')) + allDay("20260302", "Весна"))
         << QStringList{"2 марта 2026г. Весна"} << QStringList{"01.03.2026"};
+    QTest::newRow("a file cut short inside an event")
+        << ics(allDay("20260301", "Весна")).replace("END:VCALENDAR\r\n", "") +
+               "BEGIN:VEVENT\r\nDTSTART;VALUE=DATE:20260302\r\nSUMMARY:Обрыв"
+        << QStringList{"1 марта 2026г. Весна"} << QStringList{"02.03.2026"};
     QTest::newRow("no events") << ics(QByteArray()) << QStringList() << QStringList();
     QTest::newRow("event without calendar")
         << allDay("20260101", "Новый год") << QStringList() << QStringList();
