@@ -1,27 +1,80 @@
 // SPDX-FileCopyrightText: 2026 Дневной рельс
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Holiday entries as iCalendar (.ics) all-day events, read and written with
-// libical. Only entries in the composed form with a date become events; an
-// entry without a year is a yearly event.
+// Holiday entries as iCalendar (.ics) all-day events, parsed and written with
+// libical. Every entry with a date becomes one event (an entry without a year
+// a yearly one); an import turns each day an event marks into an entry, and
+// lists every event it leaves out or changes, with the reason.
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
+#include <atomic>
+#include <functional>
 
-// The calendar text (UTF-8, CR LF) of the dated entries, in list order.
-// count, when given, receives the number of events written.
-QByteArray holidaysToICalendar(const QStringList &entries, int *count = nullptr);
+// The name of the property that keeps an entry's own text in an exported
+// event (its outer spaces and "%" percent-encoded), so that an import gives
+// back the very same entry.
+inline const char *const kEntryProperty = "X-DAYRAIL-ENTRY";
 
-// Writes the dated entries into path, replacing the file atomically, and
-// returns the number of events written. Throws FileError.
-int exportICalendar(const QString &path, const QStringList &entries);
+// An entry an export left out, or an event an import left out or changed.
+struct ICalendarNote {
+    QString date;    // "07.01.2026", "08.03" for every year; empty when unknown
+    QString caption; // the entry or the event's caption, as much as a message quotes
+    QString reason;
+};
 
-// The all-day events of a calendar as entries in the composed form, in file
-// order: a plain yearly event gives an entry without a year, any other event
-// the entry of its first day. Timed and cancelled events are left out.
-// Throws DayrailError, naming name, when the text is no calendar or holds
-// no all-day event.
-QStringList holidaysFromICalendar(const QByteArray &text, const QString &name);
+struct ICalendarExport {
+    QByteArray text; // UTF-8, CR LF
+    int events = 0;
+    QList<ICalendarNote> leftOut;
+};
 
-// The same for a file. Throws FileError when it cannot be read.
-QStringList importICalendar(const QString &path);
+// The calendar of the entries in list order: one event for every entry with
+// a date in the years 1..9999, every other entry listed with its reason.
+ICalendarExport holidaysToICalendar(const QStringList &entries);
+
+// Writes the calendar into path, replacing the file atomically. Throws FileError.
+ICalendarExport exportICalendar(const QString &path, const QStringList &entries);
+
+// What an import may add to: the list as it is, and the list's own rules.
+struct ICalendarImportRules {
+    QStringList listed;
+    int capacity = 0; // most entries the list holds
+    // Empty when the list takes the caption (the holiday form's rule), else why not.
+    std::function<QString(const QString &caption)> captionProblem;
+    // Empty when a profile can keep the entry as it stands, else why not.
+    std::function<QString(const QString &entry)> entryProblem;
+};
+
+// Lets another thread follow an import and stop it.
+struct ICalendarProgress {
+    std::atomic<int> permille{0};
+    std::atomic<bool> cancelled{false};
+};
+
+struct ICalendarImport {
+    QStringList entries; // the list after the import
+    int added = 0;
+    QList<ICalendarNote> notes; // every event left out or changed, in file order
+    bool read1251 = false;      // the file was no UTF-8 and was read as Windows-1251
+    bool cancelled = false;     // stopped by the user: entries is the list as it was
+};
+
+// The largest file an import reads: it keeps the peak of memory within bounds.
+constexpr qint64 kLargestICalendarFile = 24 * 1024 * 1024;
+
+// The most events an import reads: the summary lists every one it leaves
+// out, and that list stays one a user can scroll through.
+constexpr int kMostICalendarEvents = 20000;
+
+// Imports the calendar text into the list. Throws DayrailError, naming name,
+// when the text is no calendar or holds no event.
+ICalendarImport holidaysFromICalendar(const QByteArray &text, const QString &name,
+                                      const ICalendarImportRules &rules,
+                                      ICalendarProgress *progress = nullptr);
+
+// The same for a file. Throws FileError when it is no regular file, is too
+// large or cannot be read.
+ICalendarImport importICalendar(const QString &path, const ICalendarImportRules &rules,
+                                ICalendarProgress *progress = nullptr);

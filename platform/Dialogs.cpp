@@ -4,6 +4,7 @@
 
 #include "Errors.h"
 #include "Pictures.h"
+#include "ReportDialog.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -104,6 +105,14 @@ public:
     {
         showBox(QMessageBox::Critical, text);
     }
+    void report(const QString &summary, const QString &details) override
+    {
+        if (details.isEmpty())
+            return message(summary);
+        ReportDialog dialog(summary, details, boxParent(nullptr));
+        dialog.setWindowFlag(Qt::WindowStaysOnTopHint);
+        dialog.exec();
+    }
     bool question(const QString &text) override
     {
         QMessageBox box(QMessageBox::Warning, QString::fromUtf8(kBoxTitle), text,
@@ -181,6 +190,11 @@ RealDialogs g_real;
 DialogSeam *g_seam = nullptr;
 
 } // namespace
+
+void DialogSeam::report(const QString &summary, const QString &details)
+{
+    message(details.isEmpty() ? summary : summary + QStringLiteral("\n\n") + details);
+}
 
 void prepareSaveDialog(QFileDialog &dialog, const QString &defaultSuffix)
 {

@@ -19,6 +19,9 @@ public:
     virtual void message(const QString &text) = 0;
     // The box that reports a failed handler.
     virtual void error(const QString &text) = 0;
+    // A result with a list: the summary, and the details in a text the user
+    // can scroll and copy. By default one plain message of both.
+    virtual void report(const QString &summary, const QString &details);
     // A warning with "Да" and "Нет", "Нет" the default; true for "Да".
     virtual bool question(const QString &text) = 0;
     // A warning with two answers worded by the caller, the second the

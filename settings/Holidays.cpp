@@ -23,9 +23,49 @@ bool isYearKey(QChar key)
     return c < 32 && c != 9 && c != 11 && c != 13;
 }
 
+namespace {
+
+// The form takes captions of at least this many characters.
+constexpr int kShortestCaption = 4;
+
+bool hasLineBreak(const QString &text)
+{
+    return text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r'));
+}
+
+// A longer line is cut when the profile is read back.
+bool isTooLong(const QString &text)
+{
+    return text.size() > kMaxLineBytes;
+}
+
+} // namespace
+
+QString holidayCaptionProblem(const QString &caption)
+{
+    if (caption.size() < kShortestCaption)
+        return QStringLiteral("подпись короче %1 знаков").arg(kShortestCaption);
+    return {};
+}
+
+QString holidayTextFault(const QString &text)
+{
+    if (hasLineBreak(text))
+        return QStringLiteral("перевод строки в тексте");
+    if (isTooLong(text))
+        return QStringLiteral("запись длиннее %1 знаков").arg(kMaxLineBytes);
+    if (!fitsIn1251(text))
+        return QStringLiteral("знаки, которые профиль не может сохранить");
+    return {};
+}
+
 QString holidayTextProblem(const QString &text)
 {
-    if (text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r')))
+    if (isTooLong(text))
+        return QStringLiteral("Запись «%1» длиннее %2 знаков: профиль её не прочитает.")
+            .arg(quoteForMessage(text))
+            .arg(kMaxLineBytes);
+    if (hasLineBreak(text))
         return QStringLiteral("Запись праздника должна умещаться в одну строку: "
                               "уберите из текста переводы строк.");
     if (!fitsIn1251(text))

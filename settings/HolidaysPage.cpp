@@ -8,9 +8,8 @@
 #include "HolidayDates.h"
 #include "HolidayEditWindow.h"
 #include "Holidays.h"
-#include "ICalendar.h"
+#include "ICalendarExchange.h"
 #include "ImageButton.h"
-#include "Paths.h"
 #include "ProfileStore.h"
 #include "SettingsControls.h"
 #include "Widgets.h"
@@ -22,11 +21,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
-#include <algorithm>
 
 namespace {
-
-const QString kICalendarFilter = QStringLiteral("iCalendar (*.ics);;Все файлы (*)");
 
 const char *const kMonthItems[12] = {"Января",   "Февраля", "Марта",  "Апреля",
                                      "Мая",      "Июня",    "Июля",   "Августа",
@@ -75,6 +71,9 @@ HolidaysPage::HolidaysPage(CalendarModel &model, QWidget *parent) : QWidget(pare
     bindHandler(m_actionEdit, &QAction::triggered, this, &HolidaysPage::editSelected);
     bindHandler(m_list, &QWidget::customContextMenuRequested, this, &HolidaysPage::showListMenu);
     connect(&m_model, &CalendarModel::holidaysChanged, this, &HolidaysPage::showEntries);
+    m_exchange = new ICalendarExchange(m_model, this);
+    connect(m_exchange, &ICalendarExchange::importFinished, m_importButton,
+            [this] { m_importButton->setEnabled(true); });
     showEntries();
 }
 
@@ -181,8 +180,8 @@ void HolidaysPage::storeEntries()
 
 void HolidaysPage::addEntry()
 {
-    if (m_captionField->text().size() < 4 || m_dayList->currentText().isEmpty() ||
-        m_monthList->currentText().isEmpty()) {
+    if (!holidayCaptionProblem(m_captionField->text()).isEmpty() ||
+        m_dayList->currentText().isEmpty() || m_monthList->currentText().isEmpty()) {
         showMessage(QStringLiteral("Неправильно введена дата!!!"));
         return;
     }
@@ -259,54 +258,12 @@ void HolidaysPage::showListMenu(const QPoint &pos)
 
 void HolidaysPage::exportEntries()
 {
-    const QStringList &entries = m_model.holidays();
-    if (std::none_of(entries.cbegin(), entries.cend(),
-                     [](const QString &entry) { return parseHolidayEntry(entry).has_value(); })) {
-        showMessage(QStringLiteral("В списке нет праздников с датой: экспортировать нечего."));
-        return;
-    }
-    const QString name = dialogs().saveFileName(this, QStringLiteral("Экспорт в iCalendar"),
-                                                kICalendarFilter, QStringLiteral("ics"));
-    if (!name.isEmpty())
-        exportICalendar(name, entries);
+    m_exchange->exportEntries();
 }
 
 void HolidaysPage::importEntries()
 {
-    const QString name =
-        dialogs().openFileName(this, QStringLiteral("Импорт из iCalendar"), kICalendarFilter);
-    if (name.isEmpty())
-        return;
-    // Read whole before anything changes: a file that fails adds nothing.
-    const QStringList events = importICalendar(name);
-    QStringList entries = m_model.holidays();
-    int unstorable = 0, overLimit = 0;
-    for (const QString &entry : events) {
-        // Importing the same file again adds nothing twice.
-        if (entries.contains(entry))
-            continue;
-        if (!holidayTextProblem(entry).isEmpty())
-            ++unstorable;
-        else if (!holidayCountProblem(entries.size() + 1).isEmpty())
-            ++overLimit;
-        else
-            entries << entry;
-    }
-    m_model.setHolidays(entries);
-    // What was left out, in one message.
-    const QString file = fileNameOf(name);
-    QStringList problems;
-    if (unstorable > 0)
-        problems << QStringLiteral("Из файла \"%1\" не добавлены события (%2): их подписи "
-                                   "содержат знаки, которые профиль не может сохранить.")
-                        .arg(file)
-                        .arg(unstorable);
-    if (overLimit > 0)
-        problems << QStringLiteral("Из файла \"%1\" не добавлены события (%2): больше %3 "
-                                   "праздников профиль не вмещает.")
-                        .arg(file)
-                        .arg(overLimit)
-                        .arg(kHolidayPositions);
-    if (!problems.isEmpty())
-        showMessage(problems.join(QLatin1Char('\n')));
+    m_exchange->importEntries();
+    // One import at a time; the list changes when it ends.
+    m_importButton->setEnabled(!m_exchange->isImporting());
 }

@@ -11,6 +11,7 @@
 
 class CalendarModel;
 class HolidayEditWindow;
+class ICalendarExchange;
 class ImageButton;
 class QAction;
 class QComboBox;
@@ -59,6 +60,7 @@ private:
     QAction *m_actionSort = nullptr;
     QAction *m_actionDelete = nullptr;
     QAction *m_actionEdit = nullptr;
+    ICalendarExchange *m_exchange = nullptr;
     // Made the first time an entry is edited.
     std::unique_ptr<HolidayEditWindow> m_editWindow;
 };

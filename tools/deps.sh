@@ -12,7 +12,7 @@ RUN=(cmake g++ make pkg-config qt6-base-dev qt6-svg-dev qt6-translations-l10n qt
      libuemf-dev libical-dev libgl1-mesa-dev fonts-dejavu-core fonts-dejavu-extra)
 # PDF pages to pictures, WMF and EMF read back, desktop entry and metainfo
 # checks, iCalendar files read and written by a second program.
-TEST=(poppler-utils libwmf-bin emf2svg desktop-file-utils appstream python3-icalendar)
+TEST=(poppler-utils libwmf-bin emf2svg desktop-file-utils appstream python3-icalendar python3-vobject calcurse)
 PACKAGE=(dpkg-dev file lintian)
 
 [ $# -eq 0 ] && set -- run

@@ -4,6 +4,7 @@
 #include "Errors.h"
 #include "HolidayDates.h"
 #include "ICalendar.h"
+#include "TextFile.h"
 #include "ViewOptions.h"
 
 #include <QFile>
@@ -37,7 +38,9 @@ private slots:
     void iCalendarRoundTrip();
     void iCalendarImport_data();
     void iCalendarImport();
+    void iCalendarFullList();
     void iCalendarSecondReader();
+    void iCalendarCalendarProgram();
     void viewOptions_data();
     void viewOptions();
 };
@@ -104,82 +107,177 @@ void HolidayDatesTest::marks()
     QCOMPARE(marked(2024), (QStringList{"2024-02-29=Високос", "2024-03-08=Женский день"}));
 }
 
+namespace {
+
+// The list's rules as the holiday page gives them, in short.
+ICalendarImportRules rulesFor(const QStringList &listed = {}, int capacity = 999)
+{
+    ICalendarImportRules rules;
+    rules.listed = listed;
+    rules.capacity = capacity;
+    rules.captionProblem = [](const QString &caption) {
+        return caption.size() < 4 ? QStringLiteral("short") : QString();
+    };
+    rules.entryProblem = [](const QString &entry) {
+        return fitsIn1251(entry) ? QString() : QStringLiteral("1251");
+    };
+    return rules;
+}
+
+QStringList datesOf(const QList<ICalendarNote> &notes)
+{
+    QStringList dates;
+    for (const ICalendarNote &note : notes)
+        dates << note.date;
+    return dates;
+}
+
+} // namespace
+
 void HolidayDatesTest::iCalendarRoundTrip()
 {
     const QStringList dated = {"7 января 2005г. Рождество",
                                "8 марта  Женский день",
                                "29 февраля  Високос",
                                "1 мая  Мир, труд; май \\ \"x\"",
-                               "3 мая 2020г. " + QString(50, QChar(0x0436)) + " 😀 слова",
+                               "1 января 0001г.  Начало с пробелами ",
+                               "31 декабря 9999г. Конец",
+                               "2 июня 3001г. Далеко",
+                               "3 мая 2020г. " + QString(50, QChar(0x0436)) + " слова",
                                "8 марта  Женский день"};
-    // Not dates, or a year libical cannot write: left out, nothing else lost.
-    int count = 0;
-    const QByteArray text =
-        holidaysToICalendar(dated + QStringList{"заметка", "1 января 3001г. X"}, &count);
-    QCOMPARE(count, dated.size());
-    QVERIFY(text.contains("PRODID:-//Dayrail//Dayrail XP 1.0//RU\r\n"));
-    QCOMPARE(text.count("RRULE:FREQ=YEARLY"), 4);
-    QVERIFY(text.contains("DTSTART;VALUE=DATE:20000229"));
-    QCOMPARE(text.count("UID:dayrail-"), dated.size());
+    // Every entry with a date goes out, always as a date; the rest is listed.
+    const ICalendarExport written =
+        holidaysToICalendar(dated + QStringList{"заметка", "31 апреля  Нет дня"});
+    QCOMPARE(written.events, dated.size());
+    QCOMPARE(datesOf(written.leftOut).size(), 2);
+    QCOMPARE(written.leftOut.at(1).reason, QStringLiteral("такого дня нет в календаре"));
+    QVERIFY(written.text.contains("PRODID:-//Dayrail//Dayrail XP 1.0//RU\r\n"));
+    QCOMPARE(written.text.count("RRULE:FREQ=YEARLY"), 4);
+    QCOMPARE(written.text.count("DTSTART;VALUE=DATE:"), dated.size());
+    QVERIFY(written.text.contains("DTSTART;VALUE=DATE:00010101\r\nDTEND;VALUE=DATE:00010102\r\n"));
+    QVERIFY(written.text.contains("DTSTART;VALUE=DATE:99991231\r\nUID"));
+    QCOMPARE(written.text.count("UID:dayrail-"), dated.size());
 
+    // Into an empty list: the same entries, spaces and year forms included.
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("праздники.ics"));
-    QCOMPARE(exportICalendar(path, dated), dated.size());
-    QCOMPARE(importICalendar(path), dated);
-    QVERIFY_THROWS_EXCEPTION(FileError, importICalendar(dir.filePath(QStringLiteral("нет.ics"))));
+    exportICalendar(path, dated);
+    const ICalendarImport read = importICalendar(path, rulesFor());
+    QCOMPARE(read.entries, QStringList(dated.mid(0, dated.size() - 1)));
+    QCOMPARE(datesOf(read.notes), QStringList{"08.03"}); // the repeated entry, merged
+    QVERIFY_THROWS_EXCEPTION(FileError,
+                             importICalendar(dir.filePath(QStringLiteral("нет.ics")), rulesFor()));
+    QVERIFY_THROWS_EXCEPTION(FileError, importICalendar(dir.path(), rulesFor()));
 }
 
 void HolidayDatesTest::iCalendarImport_data()
 {
     QTest::addColumn<QByteArray>("text");
     QTest::addColumn<QStringList>("entries"); // empty: refused
-    QTest::newRow("timed, cancelled and moved events left out")
+    QTest::addColumn<QStringList>("notes");   // the dates of the events left out or changed
+    const QByteArray moscow = ";TZID=Europe/Moscow:";
+    QTest::newRow("timed, cancelled, moved and captionless events listed")
         << ics(allDay("20260107", "Рождество") +
-               "BEGIN:VEVENT\r\nUID:t\r\nDTSTART:20260110T100000Z\r\nEND:VEVENT\r\n" +
-               allDay("20260111", "Нет", "STATUS:CANCELLED\r\n") +
-               allDay("20260112", "Перенос", "RECURRENCE-ID;VALUE=DATE:20260105\r\n"))
-        << QStringList{"7 января 2026г. Рождество"};
-    QTest::newRow("only plain yearly rules lose the year")
+               "BEGIN:VEVENT\r\nUID:t\r\nDTSTART:20260110T100000Z\r\nSUMMARY:Встреча\r\n"
+               "END:VEVENT\r\n" +
+               allDay("20260111", "Нет всё же", "STATUS:CANCELLED\r\n") +
+               allDay("20260112", "Перенос", "RECURRENCE-ID;VALUE=DATE:20260105\r\n") +
+               allDay("20260113", "") + allDay("20260114", "Р"))
+        << QStringList{"7 января 2026г. Рождество"}
+        << QStringList{"10.01.2026", "11.01.2026", "12.01.2026", "13.01.2026", "14.01.2026"};
+    QTest::newRow("repeats that end are dated, plain yearly ones are not")
         << ics(allDay("20000308", "Женский день", "RRULE:FREQ=YEARLY\r\n") +
-               allDay("19990501", "Май", "RRULE:FREQ=YEARLY;BYMONTH=5;COUNT=50\r\n") +
+               allDay("20200501", "Майский",
+                      "RRULE:FREQ=YEARLY;COUNT=3\r\nEXDATE;VALUE=DATE:"
+                      "20210501\r\nRDATE;VALUE=DATE:20300502\r\n") +
+               allDay("20240101", "Пока", "RRULE:FREQ=YEARLY;UNTIL=20250101\r\n") +
                allDay("20241128", "Четверг", "RRULE:FREQ=YEARLY;BYMONTH=11;BYDAY=4TH\r\n") +
-               allDay("20240101", "Чётные", "RRULE:FREQ=YEARLY;INTERVAL=2\r\n"))
-        << QStringList{"8 марта  Женский день", "1 мая  Май", "28 ноября 2024г. Четверг",
-                       "1 января 2024г. Чётные"};
-    QTest::newRow("one line, BOM, two calendars")
-        << "\xEF\xBB\xBF" + ics(allDay("20260601", "Дети\\nи лето")) + ics(allDay("20260612", "Р"))
-        << QStringList{"1 июня 2026г. Дети и лето", "12 июня 2026г. Р"};
-    QTest::newRow("no all-day events") << ics(QByteArray()) << QStringList();
-    QTest::newRow("event without calendar") << allDay("20260101", "X") << QStringList();
-    QTest::newRow("not a calendar") << QByteArray("7 января 2005г. Рождество") << QStringList();
+               allDay("20240102", "Чётные", "RRULE:FREQ=YEARLY;INTERVAL=2\r\n") +
+               allDay("20240103", "Неделя", "RRULE:FREQ=WEEKLY;COUNT=2\r\n") +
+               allDay("20100612", "Россия", "RRULE:FREQ=YEARLY\r\nEXDATE;VALUE=DATE:20110612\r\n"))
+        << QStringList{"8 марта  Женский день",  "1 мая 2020г. Майский",    "1 мая 2022г. Майский",
+                       "2 мая 2030г. Майский",   "1 января 2024г. Пока",    "1 января 2025г. Пока",
+                       "3 января 2024г. Неделя", "10 января 2024г. Неделя", "12 июня  Россия"}
+        << QStringList{"28.11.2024", "02.01.2024", "12.06"};
+    QTest::newRow("several days, and midnight to midnight")
+        << ics(allDay("20260501", "Майские", "DTEND;VALUE=DATE:20260504\r\n") +
+               allDay("20261230", "Каникулы", "DURATION:P3D\r\n") +
+               "BEGIN:VEVENT\r\nUID:m\r\nDTSTART" + moscow + "20260610T000000\r\nDTEND" + moscow +
+               "20260611T000000\r\nSUMMARY:Полночь\r\nEND:VEVENT\r\n"
+               "BEGIN:VEVENT\r\nUID:f\r\nDTSTART:20260701T000000\r\nDTEND:20260701T235900\r\n"
+               "X-MICROSOFT-CDO-ALLDAYEVENT:TRUE\r\nSUMMARY:Флаг\r\nEND:VEVENT\r\n")
+        << QStringList{"1 мая 2026г. Майские",       "2 мая 2026г. Майские",
+                       "3 мая 2026г. Майские",       "30 декабря 2026г. Каникулы",
+                       "31 декабря 2026г. Каникулы", "1 января 2027г. Каникулы",
+                       "10 июня 2026г. Полночь",     "1 июля 2026г. Флаг"}
+        << QStringList();
+    QTest::newRow("BOM, folded line break, two calendars, year 1")
+        << "\xEF\xBB\xBF" + ics(allDay("20260601", "Дети\\nи\r\n  лето")) +
+               ics(allDay("00010101", "Начало"))
+        << QStringList{"1 июня 2026г. Дети и лето", "1 января 1г. Начало"} << QStringList();
+    QTest::newRow("Windows-1251")
+        << ics(allDay("20260107", "\xD0\xEE\xE6\xE4\xE5\xF1\xF2\xE2\xEE") +
+               allDay("20260108", "\xC0\xE1\xE2\xE3"))
+        << QStringList{"7 января 2026г. Рождество", "8 января 2026г. Абвг"} << QStringList();
+    QTest::newRow("an overlong line stops its event only")
+        << ics(allDay("20260301", QByteArray(70000, 'x')) + allDay("20260302", "Весна"))
+        << QStringList{"2 марта 2026г. Весна"} << QStringList{"01.03.2026"};
+    QTest::newRow("a file cut short inside an event")
+        << ics(allDay("20260301", "Весна")).replace("END:VCALENDAR\r\n", "") +
+               "BEGIN:VEVENT\r\nDTSTART;VALUE=DATE:20260302\r\nSUMMARY:Обрыв"
+        << QStringList{"1 марта 2026г. Весна"} << QStringList{"02.03.2026"};
+    QTest::newRow("no events") << ics(QByteArray()) << QStringList() << QStringList();
+    QTest::newRow("event without calendar")
+        << allDay("20260101", "Новый год") << QStringList() << QStringList();
+    QTest::newRow("not a calendar")
+        << QByteArray("7 января 2005г. Рождество") << QStringList() << QStringList();
 }
 
 void HolidayDatesTest::iCalendarImport()
 {
     QFETCH(QByteArray, text);
     QFETCH(QStringList, entries);
+    QFETCH(QStringList, notes);
     if (entries.isEmpty()) {
-        QVERIFY_THROWS_EXCEPTION(DayrailError, holidaysFromICalendar(text, QStringLiteral("x")));
+        QVERIFY_THROWS_EXCEPTION(DayrailError,
+                                 holidaysFromICalendar(text, QStringLiteral("x"), rulesFor()));
         return;
     }
-    const QStringList imported = holidaysFromICalendar(text, QStringLiteral("x"));
-    QCOMPARE(imported, entries);
-    for (const QString &entry : imported)
+    const ICalendarImport imported = holidaysFromICalendar(text, QStringLiteral("x"), rulesFor());
+    QCOMPARE(imported.entries, entries);
+    QCOMPARE(imported.added, entries.size());
+    QCOMPARE(datesOf(imported.notes), notes);
+    QCOMPARE(imported.read1251, QTest::currentDataTag()[0] == 'W');
+    for (const QString &entry : imported.entries)
         QVERIFY2(parseHolidayEntry(entry).has_value(), qPrintable(entry));
+}
+
+void HolidayDatesTest::iCalendarFullList()
+{
+    // The list fills up: reading stops there, and says so.
+    QByteArray events;
+    for (int day = 1; day <= 9; ++day)
+        events += allDay("2026010" + QByteArray::number(day), "День");
+    const ICalendarImport imported = holidaysFromICalendar(ics(events), QStringLiteral("x"),
+                                                           rulesFor({"1 января 2026г. День"}, 4));
+    QCOMPARE(imported.entries.size(), 4);
+    QCOMPARE(datesOf(imported.notes), (QStringList{"01.01.2026", "05.01.2026"}));
+    QVERIFY(imported.notes.last().reason.contains(QStringLiteral("заполнен")));
 }
 
 namespace {
 
-// Runs a script with python3 and its icalendar module, the second reader;
-// nothing when they are not installed (python3 is looked for in /usr/bin
-// too, for a PATH that finds one without the module first).
-std::optional<QString> runSecondReader(const QString &script, const QString &path)
+// Runs a script with python3 and its icalendar module (or the one script
+// imports), the second reader; nothing when they are not installed (python3
+// is looked for in /usr/bin too, for a PATH that finds one without the module).
+std::optional<QString>
+runSecondReader(const QString &script, const QString &path,
+                const QString &header = "import sys\nfrom icalendar import *\n")
 {
     for (const QStringList &paths : {QStringList(), QStringList{QStringLiteral("/usr/bin")}}) {
         QProcess process;
-        process.start(
-            QStandardPaths::findExecutable(QStringLiteral("python3"), paths),
-            {QStringLiteral("-c"), "import sys\nfrom icalendar import *\n" + script, path});
+        process.start(QStandardPaths::findExecutable(QStringLiteral("python3"), paths),
+                      {QStringLiteral("-c"), header + script, path});
         if (process.waitForFinished(30000) && process.exitCode() == 0)
             return QString::fromUtf8(process.readAllStandardOutput());
     }
@@ -220,9 +318,64 @@ void HolidayDatesTest::iCalendarSecondReader()
             "open(sys.argv[1], 'wb').write(c.to_ical())\n"),
         written));
     QCOMPARE(
-        importICalendar(written),
+        importICalendar(written, rulesFor()).entries,
         (QStringList{"7 января 2005г. Рождество", "8 марта  Женский день",
                      "12 июня 2026г. День России; " + QStringList(6, "очень длинный").join(", ")}));
+
+    // A second writer: a repeat that ends with an exclusion and an added
+    // date, several days, midnight to midnight.
+    const QString vobject = dir.filePath(QStringLiteral("vobject.ics"));
+    if (!runSecondReader(
+            QStringLiteral("c = vobject.iCalendar()\n"
+                           "def ev(summary, start, **kw):\n"
+                           "    e = c.add('vevent'); e.add('uid').value = summary\n"
+                           "    e.add('summary').value = summary; e.add('dtstart').value = start\n"
+                           "    for k, v in kw.items(): e.add(k).value = v\n"
+                           "ev('Годовщина', date(2020, 9, 1), rrule='FREQ=YEARLY;COUNT=3',\n"
+                           "   exdate=[date(2021, 9, 1)], rdate=[date(2030, 9, 2)])\n"
+                           "ev('Отпуск', date(2026, 7, 31), dtend=date(2026, 8, 2))\n"
+                           "ev('Полночь', datetime(2026, 10, 10), dtend=datetime(2026, 10, 11))\n"
+                           "open(sys.argv[1], 'w').write(c.serialize())\n"),
+            vobject, QStringLiteral("import sys, vobject\nfrom datetime import date, datetime\n")))
+        QSKIP("python3 with the vobject module is not installed");
+    QCOMPARE(importICalendar(vobject, rulesFor()).entries,
+             (QStringList{"1 сентября 2020г. Годовщина", "1 сентября 2022г. Годовщина",
+                          "2 сентября 2030г. Годовщина", "31 июля 2026г. Отпуск",
+                          "1 августа 2026г. Отпуск", "10 октября 2026г. Полночь"}));
+}
+
+void HolidayDatesTest::iCalendarCalendarProgram()
+{
+    // A real calendar program imports every exported event.
+    const QString calcurse = QStandardPaths::findExecutable(QStringLiteral("calcurse"));
+    if (calcurse.isEmpty())
+        QSKIP("calcurse is not installed");
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("out.ics"));
+    const QStringList entries{"7 января 2005г. Рождество", "29 февраля  Високос",
+                              "1 января 1г. Начало", "8 марта  Женский день",
+                              "31 декабря 2030г. Конец года"};
+    const ICalendarExport written = exportICalendar(path, entries);
+    QProcess process;
+    process.start(calcurse, {QStringLiteral("-D"), dir.path(), QStringLiteral("-q"),
+                             QStringLiteral("-i"), path});
+    QVERIFY(process.waitForFinished(30000));
+    QCOMPARE(process.exitCode(), 0);
+    QFile apts(dir.filePath(QStringLiteral("apts")));
+    QVERIFY(apts.open(QIODevice::ReadOnly));
+    const QByteArray stored = apts.readAll();
+    QCOMPARE(int(stored.count('\n')), written.events);
+    QVERIFY2(stored.contains("01/07/2005 [1] Рождество"), stored.constData());
+
+    // And back as it writes them: every event arrives or is listed.
+    process.start(calcurse, {QStringLiteral("-D"), dir.path(), QStringLiteral("--export=ical")});
+    QVERIFY(process.waitForFinished(30000));
+    const ICalendarImport back = holidaysFromICalendar(process.readAllStandardOutput(),
+                                                       QStringLiteral("calcurse"), rulesFor());
+    QCOMPARE(back.added + back.notes.size(), written.events);
+    QVERIFY(back.added >= written.events - 1); // it may write the year 1 as no date
+    for (const QString &entry : back.entries)
+        QVERIFY2(entries.contains(entry), qPrintable(entry));
 }
 
 void HolidayDatesTest::viewOptions_data()

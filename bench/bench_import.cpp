@@ -1,0 +1,90 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
+// One iCalendar import as the holiday page runs it (worker thread, progress
+// after half a second) into an empty list: wall time to the summary, the
+// longest the window's event loop went without running, the peak memory of
+// the whole process with the summary shown, and what the summary said.
+//   QT_QPA_PLATFORM=offscreen build/bench/bench_import FILE
+#include "CalendarModel.h"
+#include "Dialogs.h"
+#include "ICalendarExchange.h"
+#include "ReportDialog.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTimer>
+#include <QWidget>
+#include <cstdio>
+#include <sys/resource.h>
+
+namespace {
+
+class AnsweringDialogs : public DialogSeam {
+public:
+    explicit AnsweringDialogs(QString file) : m_file(std::move(file)) {}
+    void message(const QString &text) override { summary = text; }
+    void error(const QString &text) override { summary = text; }
+    void report(const QString &text, const QString &list) override
+    {
+        summary = text;
+        details = list;
+    }
+    bool question(const QString &) override { return false; }
+    QString openFileName(QWidget *, const QString &, const QString &) override { return m_file; }
+    QString saveFileName(QWidget *, const QString &, const QString &, const QString &) override
+    {
+        return {};
+    }
+    bool printDialog(QWidget *, QPrinter *) override { return false; }
+    bool printerSetup(QWidget *, QPrinter *) override { return false; }
+    std::optional<QColor> chooseColour(QWidget *, const QColor &) override { return {}; }
+    QString summary;
+    QString details;
+
+private:
+    QString m_file;
+};
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: bench_import FILE\n");
+        return 2;
+    }
+    AnsweringDialogs answers(QString::fromLocal8Bit(argv[1]));
+    setDialogSeam(&answers);
+    CalendarModel model;
+    QWidget window;
+    window.show();
+    ICalendarExchange exchange(model, &window);
+    QElapsedTimer clock, tick;
+    qint64 longestGap = 0;
+    QTimer beat;
+    beat.setInterval(5);
+    QObject::connect(&beat, &QTimer::timeout,
+                     [&] { longestGap = qMax(longestGap, tick.restart()); });
+    QObject::connect(&exchange, &ICalendarExchange::importFinished, &app, &QApplication::quit);
+    clock.start();
+    tick.start();
+    beat.start();
+    exchange.importEntries();
+    if (exchange.isImporting())
+        app.exec();
+    const qint64 elapsed = clock.elapsed();
+    // The summary as the user gets it, counted in the peak.
+    ReportDialog report(answers.summary, answers.details);
+    report.show();
+    app.processEvents();
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    std::printf("time %lld ms, longest event-loop gap %lld ms, peak %.1f MiB, entries %lld\n%s\n",
+                static_cast<long long>(elapsed), static_cast<long long>(longestGap),
+                usage.ru_maxrss / 1024.0, static_cast<long long>(model.holidays().size()),
+                qPrintable(answers.summary + QLatin1Char('\n') +
+                           answers.details.section(QLatin1Char('\n'), 0, 1)));
+    setDialogSeam(nullptr);
+    return 0;
+}

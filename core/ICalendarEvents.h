@@ -1,0 +1,52 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// One parsed iCalendar event as the days it marks, for the import.
+#include "HolidayDates.h"
+
+#include <QDate>
+#include <QList>
+#include <QString>
+#include <functional>
+
+#include <QSet>
+#include <optional>
+
+#include <libical/ical.h>
+
+// The event must outlive the object: its repeats are followed when asked for.
+class EventDays {
+public:
+    explicit EventDays(icalcomponent *event);
+
+    // For the summary: the start ("07.01.2026", "08.03" every year) and caption.
+    const QString &date() const { return m_date; }
+    const QString &caption() const { return m_caption; }
+    // Non-empty: the event is left out whole, for this reason.
+    const QString &refusal() const { return m_refusal; }
+    // Non-empty: the event is taken, but not quite as it stands, for this reason.
+    const QString &change() const { return m_change; }
+
+    // Calls take for every day the event marks, in order, with the entry for
+    // it, until take returns false; false then.
+    bool forEachDay(const std::function<bool(const HolidayDate &, const QString &)> &take) const;
+
+private:
+    void readDates(icalcomponent *event);
+    void readRepeats(icalcomponent *event);
+    QString entryFor(const HolidayDate &day) const;
+
+    QString m_date;
+    QString m_caption;
+    QString m_refusal;
+    QString m_change;
+    QString m_ownEntry;
+    std::optional<HolidayDate> m_ownDate;
+    QDate m_start;
+    int m_days = 1;                 // days each occurrence lasts
+    bool m_everyYear = false;       // the days recur every year on the same dates
+    QList<QDate> m_occurrences;     // the start, or the dates added to a repeat
+    icalproperty *m_rule = nullptr; // a repeat that ends
+    icaltimetype m_startTime{};
+    QSet<QDate> m_excluded;
+};

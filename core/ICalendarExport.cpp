@@ -1,0 +1,149 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ICalendar.h"
+
+#include "HolidayDates.h"
+#include "TextFile.h"
+
+#include <QCryptographicHash>
+#include <QDate>
+#include <QDateTime>
+#include <QHash>
+#include <memory>
+#include <optional>
+
+#include <libical/ical.h>
+
+namespace {
+
+const char kProductId[] = "-//Dayrail//Dayrail XP 1.0//RU";
+// Yearly events start in a leap year, so that 29 February recurs (in leap
+// years only, as iCalendar skips the dates a year does not have).
+constexpr int kYearlyStartYear = 2000;
+
+using Component = std::unique_ptr<icalcomponent, void (*)(icalcomponent *)>;
+
+// Stable across exports, so that a calendar program updates the events it
+// already has instead of doubling them; repeat tells equal entries apart.
+QByteArray uidFor(const QString &entry, int repeat)
+{
+    const QByteArray hash =
+        QCryptographicHash::hash(entry.toUtf8(), QCryptographicHash::Sha1).toHex().left(20);
+    return "dayrail-" + hash + '-' + QByteArray::number(repeat);
+}
+
+QByteArray dateValue(const QDate &date)
+{
+    return QByteArray::number(date.year()).rightJustified(4, '0') +
+           QByteArray::number(date.month()).rightJustified(2, '0') +
+           QByteArray::number(date.day()).rightJustified(2, '0');
+}
+
+// libical writes no date after the year 3000 and drops VALUE=DATE before the
+// year 1000, so the dates are written here, always as dates.
+QByteArray dateLines(const QDate &first)
+{
+    QByteArray lines = "DTSTART;VALUE=DATE:" + dateValue(first) + "\r\n";
+    // The end is exclusive: the next day. A start date alone means one day
+    // too, which serves 31 December 9999.
+    const QDate end = first.addDays(1);
+    if (end.year() <= 9999)
+        lines += "DTEND;VALUE=DATE:" + dateValue(end) + "\r\n";
+    return lines;
+}
+
+// Readers drop a value's outer spaces: those, and '%' itself, are written
+// percent-encoded.
+QByteArray ownEntryValue(const QString &entry)
+{
+    QByteArray value = entry.toUtf8().replace("%", "%25");
+    qsizetype lead = 0;
+    while (lead < value.size() && value.at(lead) == ' ')
+        ++lead;
+    qsizetype trail = 0;
+    while (trail < value.size() - lead && value.at(value.size() - 1 - trail) == ' ')
+        ++trail;
+    return QByteArray("%20").repeated(lead) + value.mid(lead, value.size() - lead - trail) +
+           QByteArray("%20").repeated(trail);
+}
+
+QByteArray eventText(const QString &entry, const HolidayDate &date, const QByteArray &uid,
+                     const icaltimetype &stamp)
+{
+    Component event(icalcomponent_new(ICAL_VEVENT_COMPONENT), icalcomponent_free);
+    icalcomponent_add_property(event.get(), icalproperty_new_uid(uid.constData()));
+    icalcomponent_add_property(event.get(), icalproperty_new_dtstamp(stamp));
+    icalcomponent_add_property(event.get(),
+                               icalproperty_new_summary(date.caption.toUtf8().constData()));
+    // A holiday does not make anyone busy.
+    icalcomponent_add_property(event.get(), icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
+    if (!date.year) {
+        icalrecurrencetype rule;
+        icalrecurrencetype_clear(&rule);
+        rule.freq = ICAL_YEARLY_RECURRENCE;
+        icalcomponent_add_property(event.get(), icalproperty_new_rrule(rule));
+    }
+    icalproperty *own = icalproperty_new_x(ownEntryValue(entry).constData());
+    icalproperty_set_x_name(own, kEntryProperty);
+    icalcomponent_add_property(event.get(), own);
+    char *text = icalcomponent_as_ical_string_r(event.get());
+    QByteArray result(text);
+    icalmemory_free_buffer(text);
+    const QByteArray begin = "BEGIN:VEVENT\r\n";
+    if (result.startsWith(begin))
+        result.insert(begin.size(),
+                      dateLines(QDate(date.year.value_or(kYearlyStartYear), date.month, date.day)));
+    return result;
+}
+
+// Why an entry without a date in the composed form is left out.
+QString reasonWithoutDate(const QString &entry)
+{
+    // The composed form with day 1 instead of the entry's day: a date that
+    // does not exist (31 April, 29 February of a common year).
+    int digits = 0;
+    while (digits < entry.size() && digits < 2 && entry.at(digits).isDigit())
+        ++digits;
+    if (digits > 0 && parseHolidayEntry(QLatin1Char('1') + entry.mid(digits)))
+        return QStringLiteral("такого дня нет в календаре");
+    return QStringLiteral("запись без даты");
+}
+
+} // namespace
+
+ICalendarExport holidaysToICalendar(const QStringList &entries)
+{
+    ICalendarExport result;
+    Component calendar(icalcomponent_new(ICAL_VCALENDAR_COMPONENT), icalcomponent_free);
+    icalcomponent_add_property(calendar.get(), icalproperty_new_prodid(kProductId));
+    icalcomponent_add_property(calendar.get(), icalproperty_new_version("2.0"));
+    icalcomponent_add_property(calendar.get(), icalproperty_new_calscale("GREGORIAN"));
+    char *head = icalcomponent_as_ical_string_r(calendar.get());
+    QByteArray text(head);
+    icalmemory_free_buffer(head);
+    const QByteArray end = "END:VCALENDAR\r\n";
+    if (text.endsWith(end))
+        text.chop(end.size());
+    const icaltimetype stamp =
+        icaltime_from_timet_with_zone(static_cast<time_t>(QDateTime::currentSecsSinceEpoch()), 0,
+                                      icaltimezone_get_utc_timezone());
+    QHash<QString, int> repeats;
+    for (const QString &entry : entries) {
+        const std::optional<HolidayDate> date = parseHolidayEntry(entry);
+        if (!date) {
+            result.leftOut << ICalendarNote{{}, quoteForMessage(entry), reasonWithoutDate(entry)};
+            continue;
+        }
+        text += eventText(entry, *date, uidFor(entry, repeats[entry]++), stamp);
+        ++result.events;
+    }
+    result.text = text + end;
+    return result;
+}
+
+ICalendarExport exportICalendar(const QString &path, const QStringList &entries)
+{
+    ICalendarExport result = holidaysToICalendar(entries);
+    writeFileAtomically(path, result.text);
+    return result;
+}

@@ -1,0 +1,13 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The box for a result with a list (what an import or export left out): the
+// summary above, the list in a read-only text the user can scroll, select
+// and copy.
+#include <QDialog>
+
+class ReportDialog : public QDialog {
+    Q_OBJECT
+public:
+    ReportDialog(const QString &summary, const QString &details, QWidget *parent = nullptr);
+};

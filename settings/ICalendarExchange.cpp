@@ -1,0 +1,180 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ICalendarExchange.h"
+
+#include "CalendarFiles.h"
+#include "CalendarModel.h"
+#include "Dialogs.h"
+#include "Errors.h"
+#include "Handler.h"
+#include "HolidayDates.h"
+#include "Holidays.h"
+#include "Paths.h"
+
+#include <QProgressDialog>
+#include <QtConcurrent/QtConcurrentRun>
+#include <algorithm>
+
+namespace {
+
+const QString kICalendarFilter = QStringLiteral("iCalendar (*.ics);;Все файлы (*)");
+// An import that takes longer shows its progress.
+constexpr int kQuietImportMs = 500;
+
+// One line per note: date, caption, reason. Built in one piece: a long list
+// is the largest thing an import keeps.
+QString listOf(const QList<ICalendarNote> &notes)
+{
+    QString list;
+    qsizetype size = 0;
+    for (const ICalendarNote &note : notes)
+        size += note.date.size() + note.caption.size() + note.reason.size() + 8;
+    list.reserve(size);
+    for (const ICalendarNote &note : notes) {
+        if (!list.isEmpty())
+            list += QLatin1Char('\n');
+        if (!note.date.isEmpty())
+            list += note.date + QStringLiteral("  ");
+        // A note about the file as a whole names no event.
+        if (!note.date.isEmpty() || !note.caption.isEmpty())
+            list += QStringLiteral("«") + note.caption + QStringLiteral("» — ");
+        list += note.reason;
+    }
+    return list;
+}
+
+} // namespace
+
+ICalendarExchange::ICalendarExchange(CalendarModel &model, QWidget *window)
+    : QObject(window), m_model(model), m_window(window)
+{
+    connect(&m_watcher, &QFutureWatcherBase::finished, this, &ICalendarExchange::finishImport);
+    m_progressTimer.setInterval(100);
+    connect(&m_progressTimer, &QTimer::timeout, this, &ICalendarExchange::showProgress);
+}
+
+ICalendarExchange::~ICalendarExchange()
+{
+    if (m_progress)
+        m_progress->cancelled = true;
+    m_watcher.disconnect(this);
+    m_watcher.waitForFinished();
+}
+
+bool ICalendarExchange::isImporting() const
+{
+    return m_watcher.isRunning();
+}
+
+void ICalendarExchange::exportEntries()
+{
+    const QStringList &entries = m_model.holidays();
+    if (std::none_of(entries.cbegin(), entries.cend(),
+                     [](const QString &entry) { return parseHolidayEntry(entry).has_value(); })) {
+        showMessage(QStringLiteral("В списке нет праздников с датой: экспортировать нечего."));
+        return;
+    }
+    const QString name = dialogs().saveFileName(m_window, QStringLiteral("Экспорт в iCalendar"),
+                                                kICalendarFilter, QStringLiteral("ics"));
+    if (name.isEmpty())
+        return;
+    const ICalendarExport written = exportICalendar(name, entries);
+    QString summary = QStringLiteral("В файл \"%1\" записано событий: %2.")
+                          .arg(fileNameOf(name))
+                          .arg(written.events);
+    if (!written.leftOut.isEmpty())
+        summary += QStringLiteral("\nНе записаны записи (%1):").arg(written.leftOut.size());
+    dialogs().report(summary, listOf(written.leftOut));
+}
+
+void ICalendarExchange::importEntries()
+{
+    if (isImporting())
+        return;
+    const QString name =
+        dialogs().openFileName(m_window, QStringLiteral("Импорт из iCalendar"), kICalendarFilter);
+    if (name.isEmpty())
+        return;
+    m_path = name;
+    m_listedBefore = m_model.holidays();
+    ICalendarImportRules rules;
+    rules.listed = m_listedBefore;
+    rules.capacity = kHolidayPositions;
+    rules.captionProblem = holidayCaptionProblem;
+    rules.entryProblem = holidayTextFault;
+    m_progress = std::make_shared<ICalendarProgress>();
+    m_watcher.setFuture(QtConcurrent::run([name, rules, progress = m_progress] {
+        Outcome outcome;
+        try {
+            outcome.import = importICalendar(name, rules, progress.get());
+        } catch (const DayrailError &e) {
+            outcome.failure = e.text();
+        } catch (const std::exception &e) {
+            outcome.failure = QString::fromLocal8Bit(e.what());
+        }
+        return outcome;
+    }));
+    m_progressTimer.start();
+    QTimer::singleShot(kQuietImportMs, this, [this] {
+        if (!isImporting() || m_progressDialog)
+            return;
+        m_progressDialog =
+            new QProgressDialog(QStringLiteral("Импорт из файла \"%1\"...").arg(fileNameOf(m_path)),
+                                QStringLiteral("Отмена"), 0, 1000, m_window);
+        m_progressDialog->setObjectName(QStringLiteral("importProgress"));
+        m_progressDialog->setWindowTitle(QString::fromUtf8(kBoxTitle));
+        m_progressDialog->setWindowModality(Qt::WindowModal);
+        m_progressDialog->setMinimumDuration(0);
+        connect(m_progressDialog, &QProgressDialog::canceled, this,
+                [progress = m_progress] { progress->cancelled = true; });
+        m_progressDialog->show();
+        showProgress();
+    });
+}
+
+void ICalendarExchange::showProgress()
+{
+    if (m_progressDialog && m_progress)
+        m_progressDialog->setValue(qMin(999, m_progress->permille.load()));
+}
+
+void ICalendarExchange::finishImport()
+{
+    m_progressTimer.stop();
+    if (m_progressDialog) {
+        m_progressDialog->disconnect(this);
+        m_progressDialog->deleteLater();
+        m_progressDialog = nullptr;
+    }
+    const Outcome outcome = m_watcher.result();
+    m_progress.reset();
+    runHandler([&] { applyImport(outcome); });
+    emit importFinished();
+}
+
+void ICalendarExchange::applyImport(const Outcome &outcome)
+{
+    if (!outcome.failure.isEmpty())
+        throw DayrailError(outcome.failure);
+    const ICalendarImport &import = outcome.import;
+    if (import.cancelled)
+        return;
+    // Another profile chosen meanwhile: the import was merged into a list
+    // that is gone.
+    if (m_model.holidays() != m_listedBefore) {
+        showMessage(QStringLiteral("Список праздников изменился во время импорта, и файл \"%1\" "
+                                   "не добавлен. Импортируйте его ещё раз.")
+                        .arg(fileNameOf(m_path)));
+        return;
+    }
+    m_model.setHolidays(import.entries);
+    QString summary = QStringLiteral("Из файла \"%1\" добавлено праздников: %2.")
+                          .arg(fileNameOf(m_path))
+                          .arg(import.added);
+    if (import.read1251)
+        summary += QStringLiteral("\nФайл не в кодировке UTF-8: он прочитан как Windows-1251.");
+    if (!import.notes.isEmpty())
+        summary += QStringLiteral("\nНе добавлены или добавлены с изменениями (%1):")
+                       .arg(import.notes.size());
+    dialogs().report(summary, listOf(import.notes));
+}
