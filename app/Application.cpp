@@ -5,6 +5,7 @@
 #include "AboutWindow.h"
 #include "BackgroundWindow.h"
 #include "Convert.h"
+#include "DataLocation.h"
 #include "DateSpanWindow.h"
 #include "Dialogs.h"
 #include "Errors.h"
@@ -25,8 +26,11 @@
 #include "TipsWindow.h"
 #include "TrayDayIcon.h"
 #include "ViewOptions.h"
+#include "WorkYearWindow.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QFont>
 #include <QLibraryInfo>
 #include <QTimer>
@@ -52,6 +56,19 @@ void followTheDate(CalendarModel &model, QObject *owner)
     check();
 }
 
+// The working years' file: the user's own copy first (the program's folder,
+// then the per-user data folder), then the one shipped where tips.cal is.
+QStringList workCalendarFiles(const QString &programFolder)
+{
+    const QString name = QString::fromLatin1(kWorkCalendarFile);
+    const QString exe = QCoreApplication::applicationDirPath();
+    QStringList files{programFolder + name, userDataFolder() + name};
+    for (const QString &tips : tipsFileCandidates(exe, exe, configuredInstallFolders()))
+        files << QFileInfo(tips).dir().filePath(name);
+    files.removeDuplicates();
+    return files;
+}
+
 } // namespace
 
 void Application::setUpToolkit()
@@ -71,7 +88,14 @@ void Application::setUpToolkit()
     registerResources();
 }
 
-Application::Application(const QString &folder) { m_model.setFolder(folder); }
+Application::Application(const QString &folder)
+{
+    m_model.setFolder(folder);
+    // Only paths: the file is read when the working year is first shown.
+    m_model.setWorkCalendarFiles(workCalendarFiles(m_model.folder()));
+    connect(&m_model, &CalendarModel::workCalendarDamaged, this,
+            [](const QString &message) { showMessage(message); });
+}
 
 Application::~Application()
 {
@@ -172,6 +196,7 @@ std::unique_ptr<QWidget> Application::create(WindowRole role)
     case WindowRole::DateSpan: return std::make_unique<DateSpanWindow>();
     case WindowRole::Background: return std::make_unique<BackgroundWindow>(m_model);
     case WindowRole::ExitBar: return std::make_unique<ExitBar>(*this);
+    case WindowRole::WorkYear: return std::make_unique<WorkYearWindow>(m_model, *this);
     }
     return nullptr;
 }

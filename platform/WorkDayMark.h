@@ -3,7 +3,11 @@
 #pragma once
 // How a day of the official working year shows on a grid: the model works
 // the marks out, the grids and the month calendars draw them.
+#include <QColor>
 #include <QString>
+
+// Days off are written in it, as the toolkit's month calendars write weekends.
+inline QColor weekendColour() { return QColor(Qt::red); }
 
 struct WorkDayMark {
     bool off = false;            // not a working day: weekend colour
