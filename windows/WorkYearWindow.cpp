@@ -26,20 +26,26 @@
 
 namespace {
 
+// Two lines each on screen, one in the text.
 const QStringList &columnNames()
 {
     static const QStringList names{
-        QStringLiteral("Календарных дней"), QStringLiteral("Рабочих дней"),
-        QStringLiteral("Выходных и праздничных"), QStringLiteral("Часов, 40 ч/нед"),
-        QStringLiteral("Часов, 36 ч/нед"), QStringLiteral("Часов, 24 ч/нед")};
+        QStringLiteral("Календарных\nдней"),       QStringLiteral("Рабочих\nдней"),
+        QStringLiteral("Выходных и\nпраздничных"), QStringLiteral("Часов при\n40 ч/нед"),
+        QStringLiteral("Часов при\n36 ч/нед"),     QStringLiteral("Часов при\n24 ч/нед")};
     return names;
+}
+
+QString oneLine(const QString &name)
+{
+    return QString(name).replace(QLatin1Char('\n'), QLatin1Char(' '));
 }
 
 QStringList cellTexts(const WorkTotals &totals)
 {
     return {QString::number(totals.calendarDays), QString::number(totals.workingDays),
-            QString::number(totals.offDays()), normText(totals.normTenths(40)),
-            normText(totals.normTenths(36)), normText(totals.normTenths(24))};
+            QString::number(totals.offDays()),    normText(totals.normTenths(40)),
+            normText(totals.normTenths(36)),      normText(totals.normTenths(24))};
 }
 
 const char *const kRomans[] = {"I", "II", "III", "IV"};
@@ -68,14 +74,14 @@ QList<WorkTableRow> workYearTable(const WorkYears &years, int year)
         quarter += totals;
         if (month % 3)
             continue;
-        rows.append({QStringLiteral("%1 квартал").arg(QLatin1String(kRomans[month / 3 - 1])),
-                     quarter});
+        rows.append(
+            {QStringLiteral("%1 квартал").arg(QLatin1String(kRomans[month / 3 - 1])), quarter});
         half += quarter;
         quarter = {};
         if (month % 6)
             continue;
-        rows.append({QStringLiteral("%1 полугодие").arg(QLatin1String(month == 6 ? "I" : "II")),
-                     half});
+        rows.append(
+            {QStringLiteral("%1 полугодие").arg(QLatin1String(month == 6 ? "I" : "II")), half});
         whole += half;
         half = {};
     }
@@ -91,13 +97,14 @@ QString workYearText(const QList<WorkTableRow> &rows, const QString &heading, co
     QStringList lines{heading, QString()};
     QString header = QString(nameWidth, QLatin1Char(' '));
     for (const QString &column : columnNames())
-        header += QStringLiteral("  ") + column;
+        header += QStringLiteral("  ") + oneLine(column);
     lines << header;
     for (const WorkTableRow &row : rows) {
         QString line = row.name.leftJustified(nameWidth);
         const QStringList cells = cellTexts(row.totals);
         for (int i = 0; i < cells.size(); ++i)
-            line += QStringLiteral("  ") + cells.at(i).rightJustified(columnNames().at(i).size());
+            line += QStringLiteral("  ") +
+                    cells.at(i).rightJustified(oneLine(columnNames().at(i)).size());
         lines << line;
     }
     lines << QString() << source;
@@ -145,14 +152,14 @@ WorkYearWindow::WorkYearWindow(const CalendarModel &model, WindowServices &servi
 
     auto *span = new QHBoxLayout;
     span->addWidget(spanHeading);
-    for (auto [text, edit] : {std::pair{QStringLiteral("с"), m_fromEdit},
-                              std::pair{QStringLiteral("по"), m_toEdit}}) {
+    for (auto [text, edit] :
+         {std::pair{QStringLiteral("с"), m_fromEdit}, std::pair{QStringLiteral("по"), m_toEdit}}) {
         auto *label = new QLabel(text, this);
         label->setBuddy(edit);
         span->addWidget(label);
         span->addWidget(edit);
     }
-    span->addWidget(m_spanLabel, 1);
+    span->addStretch(1);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
     for (QPushButton *button : {copyButton, printButton, closeButton})
@@ -162,6 +169,7 @@ WorkYearWindow::WorkYearWindow(const CalendarModel &model, WindowServices &servi
     layout->addWidget(m_sourceLabel);
     layout->addWidget(m_table, 1);
     layout->addLayout(span);
+    layout->addWidget(m_spanLabel);
     layout->addLayout(buttons);
 
     bindHandler(copyButton, &QPushButton::clicked, this, &WorkYearWindow::copyText);
@@ -172,7 +180,7 @@ WorkYearWindow::WorkYearWindow(const CalendarModel &model, WindowServices &servi
     connect(&model, &CalendarModel::yearChanged, this, &WorkYearWindow::showYear);
     showYear();
     showSpan();
-    resize(sizeHint().expandedTo(QSize(720, 600)));
+    resize(sizeHint());
 }
 
 QString WorkYearWindow::heading() const
@@ -217,18 +225,27 @@ void WorkYearWindow::showYear()
         }
     }
     m_table->setCurrentCell(0, 1);
+    // The whole table in view, without scroll bars.
+    m_table->resizeColumnsToContents();
+    m_table->resizeRowsToContents();
+    const int frame = 2 * m_table->frameWidth();
+    m_table->setMinimumSize(m_table->verticalHeader()->sizeHint().width() +
+                                m_table->horizontalHeader()->length() + frame,
+                            m_table->horizontalHeader()->sizeHint().height() +
+                                m_table->verticalHeader()->length() + frame);
 }
 
 void WorkYearWindow::showSpan()
 {
     const QDate from = m_fromEdit->date(), to = m_toEdit->date();
     const WorkTotals totals = countWorkDays(m_model.workYears(), qMin(from, to), qMax(from, to));
-    const QString text = QStringLiteral("%1 (календарных %2, часов при 40-часовой неделе %3)")
-                             .arg(totals.workingDays)
-                             .arg(totals.calendarDays)
-                             .arg(normText(totals.normTenths(40)));
+    const QString text =
+        QStringLiteral("Рабочих дней: %1 (календарных %2, часов при 40-часовой неделе %3)")
+            .arg(totals.workingDays)
+            .arg(totals.calendarDays)
+            .arg(normText(totals.normTenths(40)));
     m_spanLabel->setText(text);
-    speakValue(m_spanLabel, QStringLiteral("Рабочих дней: ") + text);
+    speakValue(m_spanLabel, text);
 }
 
 QString WorkYearWindow::text() const

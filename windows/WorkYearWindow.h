@@ -33,8 +33,7 @@ QString workYearText(const QList<WorkTableRow> &rows, const QString &heading,
 class WorkYearWindow : public QDialog {
     Q_OBJECT
 public:
-    WorkYearWindow(const CalendarModel &model, WindowServices &services,
-                   QWidget *parent = nullptr);
+    WorkYearWindow(const CalendarModel &model, WindowServices &services, QWidget *parent = nullptr);
 
     // The window's table as the clipboard and the printer get it.
     QString text() const;
