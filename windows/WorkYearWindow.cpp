@@ -135,8 +135,8 @@ WorkYearWindow::WorkYearWindow(const CalendarModel &model, WindowServices &servi
     m_table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
 
     auto *spanHeading = new QLabel(QStringLiteral("Рабочих дней между датами:"), this);
-    m_fromEdit = makeDateEdit(this, "fromEdit", QStringLiteral("С"));
-    m_toEdit = makeDateEdit(this, "toEdit", QStringLiteral("По"));
+    m_fromEdit = makeDateEdit(this, "fromEdit", QStringLiteral("Рабочих дней с"));
+    m_toEdit = makeDateEdit(this, "toEdit", QStringLiteral("Рабочих дней по"));
     m_spanLabel = new QLabel(this);
     m_spanLabel->setObjectName(QStringLiteral("spanLabel"));
     const QDate today = model.today().isValid() ? model.today() : QDate::currentDate();
@@ -206,6 +206,7 @@ void WorkYearWindow::showYear()
 {
     m_rows = workYearTable(m_model.workYears(), m_model.year());
     m_headingLabel->setText(heading());
+    m_table->setAccessibleName(heading());
     m_sourceLabel->setText(sourceText());
     m_table->setRowCount(int(m_rows.size()));
     for (int r = 0; r < m_rows.size(); ++r) {
