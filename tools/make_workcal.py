@@ -38,6 +38,18 @@ D = datetime.date
 # day before a holiday is itself made a day off, its short hour goes to the
 # working weekend day it was swapped with.
 DECREES = {
+    2021: ("постановление Правительства РФ от 10.10.2020 о переносе выходных дней в 2021 году",
+           {D(2021, 11, 5): D(2021, 1, 2), D(2021, 12, 31): D(2021, 1, 3),
+            D(2021, 2, 22): D(2021, 2, 20), D(2021, 5, 3): D(2021, 5, 1),
+            D(2021, 5, 10): D(2021, 5, 9), D(2021, 6, 14): D(2021, 6, 12)},
+           [D(2021, 2, 20)],
+           [D(2021, 2, 20), D(2021, 4, 30), D(2021, 6, 11), D(2021, 11, 3)]),
+    2022: ("постановление Правительства РФ от 16.09.2021 о переносе выходных дней в 2022 году",
+           {D(2022, 5, 3): D(2022, 1, 1), D(2022, 5, 10): D(2022, 1, 2),
+            D(2022, 3, 7): D(2022, 3, 5), D(2022, 5, 2): D(2022, 5, 1),
+            D(2022, 6, 13): D(2022, 6, 12)},
+           [D(2022, 3, 5)],
+           [D(2022, 2, 22), D(2022, 3, 5), D(2022, 11, 3)]),
     2023: ("постановление Правительства РФ от 29.08.2022 № 1505",
            {D(2023, 2, 24): D(2023, 1, 1), D(2023, 5, 8): D(2023, 1, 8),
             D(2023, 11, 6): D(2023, 11, 4)},
@@ -61,19 +73,21 @@ DECREES = {
 }
 
 # Published yearly totals for a five-day week: working days, 40-hour norm.
-PUBLISHED = {2023: (247, 1973), 2024: (248, 1979), 2025: (247, 1972), 2026: (247, 1972)}
+PUBLISHED = {2021: (247, 1972), 2022: (247, 1973), 2023: (247, 1973), 2024: (248, 1979), 2025: (247, 1972), 2026: (247, 1972)}
 
 # Years after the last decree, by the rules, marked as not yet fixed.
 RULE_YEARS = range(2027, 2031)
 
 
 def holidays(year):
-    """The article 112 holidays of year from the source, with their names."""
+    """The article 112 holidays of year from the source, with their names.
+
+    The source also lists some years' decreed days off as holidays (2020,
+    2021); those come from DECREES here, as for every other year."""
     days = {}
     for day, _label in Russia().get_fixed_holidays(year):
-        if (day.month, day.day) not in NAMES:
-            raise SystemExit(f"{day}: no name for this holiday of the source")
-        days[day] = NAMES[(day.month, day.day)]
+        if (day.month, day.day) in NAMES:
+            days[day] = NAMES[(day.month, day.day)]
     if len(days) != len(NAMES):
         raise SystemExit(f"{year}: the source lists {len(days)} holidays, not {len(NAMES)}")
     return days
