@@ -10,6 +10,7 @@
 #include "RussianText.h"
 #include "SpokenValue.h"
 #include "WindowServices.h"
+#include "Widgets.h"
 
 #include <QClipboard>
 #include <QDateEdit>
@@ -181,6 +182,7 @@ WorkYearWindow::WorkYearWindow(const CalendarModel &model, WindowServices &servi
     showYear();
     showSpan();
     resize(sizeHint());
+    centreOnScreen(this);
 }
 
 QString WorkYearWindow::heading() const
