@@ -9,8 +9,8 @@
 #include "Printing.h"
 #include "RussianText.h"
 #include "SpokenValue.h"
-#include "WindowServices.h"
 #include "Widgets.h"
+#include "WindowServices.h"
 
 #include <QClipboard>
 #include <QDateEdit>
