@@ -6,6 +6,7 @@
 #include "BackgroundWindow.h"
 #include "CalendarFiles.h"
 #include "Convert.h"
+#include "DataLocation.h"
 #include "DateSpanWindow.h"
 #include "Dialogs.h"
 #include "Errors.h"
@@ -28,8 +29,10 @@
 #include "TipsWindow.h"
 #include "TrayDayIcon.h"
 #include "ViewOptions.h"
+#include "WorkYearWindow.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QFont>
 #include <QLibraryInfo>
@@ -60,6 +63,19 @@ void followTheDate(CalendarModel &model, QObject *owner)
     check();
 }
 
+// The working years' file: the user's own copy first (the program's folder,
+// then the per-user data folder), then the one shipped where tips.cal is.
+QStringList workCalendarFiles(const QString &programFolder)
+{
+    const QString name = QString::fromLatin1(kWorkCalendarFile);
+    const QString exe = QCoreApplication::applicationDirPath();
+    QStringList files{programFolder + name, userDataFolder() + name};
+    for (const QString &tips : tipsFileCandidates(exe, exe, configuredInstallFolders()))
+        files << QFileInfo(tips).dir().filePath(name);
+    files.removeDuplicates();
+    return files;
+}
+
 } // namespace
 
 void Application::setUpToolkit()
@@ -82,6 +98,10 @@ void Application::setUpToolkit()
 Application::Application(const QString &folder)
 {
     m_model.setFolder(folder);
+    // Only paths: the file is read when the working year is first shown.
+    m_model.setWorkCalendarFiles(workCalendarFiles(m_model.folder()));
+    connect(&m_model, &CalendarModel::workCalendarDamaged, this,
+            [](const QString &message) { showMessage(message); });
 }
 
 Application::~Application()
@@ -270,6 +290,7 @@ std::unique_ptr<QWidget> Application::create(WindowRole role)
     case WindowRole::DateSpan: return std::make_unique<DateSpanWindow>();
     case WindowRole::Background: return std::make_unique<BackgroundWindow>(m_model);
     case WindowRole::ExitBar: return std::make_unique<ExitBar>(*this);
+    case WindowRole::WorkYear: return std::make_unique<WorkYearWindow>(m_model, *this);
     }
     return nullptr;
 }

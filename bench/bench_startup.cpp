@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up of the real program, as main() does it, in a folder holding a
 // typical user's files: settings, a profile with holidays, regional options.
+// With DAYRAIL_BENCH_WORKCAL naming a working years' file, that file is
+// there too and the grids show the working year.
 #include "FirstPaint.h"
 #include "Paths.h"
 #include "Application.h"
@@ -10,6 +12,7 @@
 #include "Widgets.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QTemporaryDir>
 
 int main(int argc, char *argv[])
@@ -30,6 +33,13 @@ int main(int argc, char *argv[])
     writeTextFile(folder + QStringLiteral("regional.cal"),
                   {QStringLiteral("TRUE"), QStringLiteral("FALSE"), QStringLiteral("FALSE"),
                    QStringLiteral("TRUE")});
+    const QString workcal = qEnvironmentVariable("DAYRAIL_BENCH_WORKCAL");
+    if (!workcal.isEmpty()) {
+        QFile::copy(workcal, folder + QStringLiteral("workcal.txt"));
+        writeTextFile(folder + QStringLiteral("view.cal"),
+                      {QStringLiteral("TRUE"), QStringLiteral("TRUE"), QStringLiteral("FALSE"),
+                       QStringLiteral("TRUE")});
+    }
     Application::setUpToolkit();
     Application program(folder);
     program.start();

@@ -199,6 +199,11 @@ void MonthGrid::setHolidays(const QMap<QDate, QString> &holidays)
     changeMark(m_holidays, holidays);
 }
 
+void MonthGrid::setWorkDays(const QMap<QDate, WorkDayMark> &days)
+{
+    changeMark(m_workDays, days);
+}
+
 void MonthGrid::setWeekNumbersShown(bool shown)
 {
     if (shown == m_weekNumbers)
@@ -223,6 +228,13 @@ void MonthGrid::layOutMonth()
         layout.today = m_today.day();
     for (auto it = m_holidays.lowerBound(first); it != m_holidays.cend() && it.key() <= last; ++it)
         layout.holidays.set(size_t(it.key().day()));
+    for (auto it = m_workDays.lowerBound(first); it != m_workDays.cend() && it.key() <= last;
+         ++it) {
+        const auto day = size_t(it.key().day());
+        layout.daysOff.set(day, it->off);
+        layout.workingWeekends.set(day, it->workingWeekend);
+        layout.shortDays.set(day, it->shortDay);
+    }
     for (int week = 0; week < 6; ++week) {
         const QDate rowStart = first.addDays(week * kDaysInWeek - layout.firstColumn);
         if (rowStart > last)
@@ -240,9 +252,19 @@ QString MonthGrid::dayDescription(int day) const
     QStringList parts;
     if (day == m_layout.today)
         parts << QStringLiteral("сегодня");
-    const QString captions = m_holidays.value(QDate(m_date.year(), m_date.month(), day));
-    if (!captions.isEmpty())
-        parts << captions;
+    const QString tip = dayTip(day);
+    if (!tip.isEmpty())
+        parts << tip;
+    return parts.join(QLatin1Char('\n'));
+}
+
+QString MonthGrid::dayTip(int day) const
+{
+    const QDate date(m_date.year(), m_date.month(), day);
+    QStringList parts;
+    for (const QString &part : {m_holidays.value(date), m_workDays.value(date).text})
+        if (!part.isEmpty())
+            parts << part;
     return parts.join(QLatin1Char('\n'));
 }
 
@@ -318,11 +340,12 @@ int MonthGrid::drawDays(QPainter &p, const QColor &text) const
                 p.fillRect(r, palette().color(QPalette::Highlight));
                 p.setPen(palette().color(QPalette::HighlightedText));
             } else {
-                p.setPen(text);
+                p.setPen(m_layout.daysOff[size_t(day)] ? weekendColour() : text);
             }
             QRect box;
             p.drawText(r, Qt::AlignCenter, QString::number(day), &box);
             textLeft = qMin(textLeft, box.left());
+            drawWorkMark(p, day, box);
             if (day == m_layout.today)
                 drawTodayFrame(p, r);
         }
@@ -344,6 +367,16 @@ void MonthGrid::drawTodayFrame(QPainter &painter, const QRect &cell) const
     // Just inside the grid lines, which are drawn over its outer pixels.
     PixelLines(painter, toQColor(m_fontColor).darker(kTodayShade))
         .frame(cell.adjusted(1, 1, -1, -1));
+}
+
+void MonthGrid::drawWorkMark(QPainter &painter, int day, const QRect &number) const
+{
+    const auto bit = size_t(day);
+    if (m_layout.workingWeekends[bit])
+        painter.drawLine(number.left(), number.bottom(), number.right(), number.bottom());
+    if (m_layout.shortDays[bit])
+        painter.drawText(QRect(number.right() + 1, number.top(), number.width(), number.height()),
+                         Qt::AlignLeft | Qt::AlignTop, QStringLiteral("*"));
 }
 
 void MonthGrid::drawFocusFrame(QPainter &painter) const
@@ -382,11 +415,10 @@ bool MonthGrid::event(QEvent *event)
 {
     if (event->type() != QEvent::ToolTip)
         return QWidget::event(event);
-    // A holiday's captions; no tip elsewhere.
+    // A holiday's captions and the working year's mark; no tip elsewhere.
     const auto *help = static_cast<QHelpEvent *>(event);
     const int day = dayAtPosition(help->pos());
-    const QString captions =
-        day ? m_holidays.value(QDate(m_date.year(), m_date.month(), day)) : QString();
+    const QString captions = day ? dayTip(day) : QString();
     if (captions.isEmpty()) {
         QToolTip::hideText();
         event->ignore();

@@ -5,10 +5,13 @@
 // with one selected day. The keyboard moves the selection inside the month
 // (arrows, Home, End); assistive technology sees the grid as a table (see
 // MonthGridAccessible.h). Optional marks: today's cell framed, holidays in
-// bold with their captions, ISO week numbers in a column at the left; with
-// none set the grid looks exactly as without them.
+// bold with their captions, ISO week numbers in a column at the left, the
+// official working year (days off in the weekend colour, working weekend
+// days underlined, short days starred); with none set the grid looks
+// exactly as without them.
 #include "Colours.h"
 #include "WeekColumn.h"
+#include "WorkDayMark.h"
 
 #include <QDate>
 #include <QMap>
@@ -77,12 +80,20 @@ public:
     void setHolidays(const QMap<QDate, QString> &holidays);
     bool weekNumbersShown() const { return m_weekNumbers; }
     void setWeekNumbersShown(bool shown);
+    // The working year's marks; like the holidays, one map can serve a
+    // whole year of grids. Each mark's text joins the day's tooltip and
+    // accessible description.
+    const QMap<QDate, WorkDayMark> &workDays() const { return m_workDays; }
+    void setWorkDays(const QMap<QDate, WorkDayMark> &days);
     // ISO 8601 number of a week row (0..5): the week of the row's Monday;
     // 0 when the row holds no day of the shown month.
     int weekNumber(int week) const;
-    // What a day's cell says besides its number: «сегодня» and the day's
-    // holiday captions, one per line; empty for an unmarked day.
+    // What a day's cell says besides its number: «сегодня», the day's
+    // holiday captions and its working-year mark, one per line; empty for an
+    // unmarked day.
     QString dayDescription(int day) const;
+    // The same without «сегодня»: the day's tooltip.
+    QString dayTip(int day) const;
 
     QSize sizeHint() const override { return {193, 120}; }
 
@@ -114,6 +125,7 @@ private:
         int days = 0;
         int today = 0; // 0 when today is in another month
         DaySet holidays;
+        DaySet daysOff, workingWeekends, shortDays;
         WeekColumn::Numbers weeks{}; // ISO numbers of the rows, 0 for none
     };
 
@@ -129,6 +141,8 @@ private:
     // bare: nothing but the background has been drawn into the column.
     void drawWeekNumbers(QPainter &painter, bool bare) const;
     void drawTodayFrame(QPainter &painter, const QRect &cell) const;
+    // Underline and star of a working weekend or short day around its number.
+    void drawWorkMark(QPainter &painter, int day, const QRect &number) const;
     int weekColumnWidth() const;
     QStringList dayDescriptions() const;
 
@@ -140,6 +154,7 @@ private:
     StoredColour m_fontColor = colours::black;
     QDate m_today;
     QMap<QDate, QString> m_holidays;
+    QMap<QDate, WorkDayMark> m_workDays;
     bool m_weekNumbers = false;
     MonthLayout m_layout;
     // Made from m_fontBase, the grid's font when they were made: building a

@@ -173,8 +173,33 @@ void CalendarModel::updateMarks()
     bool changed = assign(m_markedToday, today);
     changed = assign(m_markedHolidays, holidays) || changed;
     changed = assign(m_markedWeekNumbers, m_viewOptions.weekNumbers) || changed;
+    const QMap<QDate, WorkDayMark> workDays =
+        m_viewOptions.workCalendar ? workDayMarks(workYear(m_year)) : QMap<QDate, WorkDayMark>();
+    changed = assign(m_markedWorkDays, workDays) || changed;
     if (changed)
         emit marksChanged();
+}
+
+void CalendarModel::setWorkCalendarFiles(const QStringList &paths)
+{
+    m_workSource.setCandidates(paths);
+    if (m_viewOptions.workCalendar)
+        updateMarks();
+}
+
+const WorkYears &CalendarModel::workYears() const
+{
+    if (m_workSource.isLoaded())
+        return m_workSource.years();
+    QStringList problems;
+    const WorkYears &years = m_workSource.years(&problems);
+    // Not from inside whatever asked: that may be a paint.
+    auto *self = const_cast<CalendarModel *>(this);
+    for (const QString &problem : problems)
+        QMetaObject::invokeMethod(
+            self, [self, problem] { emit self->workCalendarDamaged(problem); },
+            Qt::QueuedConnection);
+    return years;
 }
 
 void CalendarModel::writeProfileFile(const QString &path, const ProfileContent &content)

@@ -11,6 +11,7 @@
 #include "PrintScale.h"
 #include "TextFile.h"
 #include "ViewOptions.h"
+#include "WorkCalendarFile.h"
 
 #include <QDate>
 #include <QFont>
@@ -117,6 +118,18 @@ public:
     QDate markedToday() const { return m_markedToday; }
     const QMap<QDate, QString> &markedHolidays() const { return m_markedHolidays; }
     bool weekNumbersShown() const { return m_viewOptions.weekNumbers; }
+    // The official working year of the shown year while its option is on:
+    // every day that is not a plain working weekday; empty while off.
+    const QMap<QDate, WorkDayMark> &markedWorkDays() const { return m_markedWorkDays; }
+
+    // Where the working years' file is looked for, the user's copy first.
+    // Nothing is read until the years are first asked for.
+    void setWorkCalendarFiles(const QStringList &paths);
+    // The years the file fixes (read now if not yet); a damaged file is
+    // passed over and reported by workCalendarDamaged, once.
+    const WorkYears &workYears() const;
+    QString workCalendarPath() const { return m_workSource.path(); }
+    WorkYear workYear(int year) const { return workYearOf(workYears(), year); }
 
     // How the year sheet is scaled on paper, as last chosen for printing.
     PrintScaling printScaling() const { return m_printScaling; }
@@ -148,9 +161,11 @@ signals:
     void showSplashChanged(bool show);
     void viewOptionsChanged();
     void todayChanged(const QDate &today);
-    // markedToday(), markedHolidays() or weekNumbersShown() changed.
+    // markedToday(), markedHolidays(), weekNumbersShown() or markedWorkDays() changed.
     void marksChanged();
     void printScalingChanged();
+    // Sent after the call that found a damaged working years' file.
+    void workCalendarDamaged(const QString &message);
 
 private:
     void updateMarks();
@@ -173,6 +188,9 @@ private:
     QDate m_markedToday;
     QMap<QDate, QString> m_markedHolidays;
     bool m_markedWeekNumbers = false;
+    QMap<QDate, WorkDayMark> m_markedWorkDays;
+    // Read on first use, which may come from a const reader.
+    mutable WorkCalendarSource m_workSource;
     PrintScaling m_printScaling = PrintScaling::FitToPage;
     BackupKeeper m_backups;
 };

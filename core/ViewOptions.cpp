@@ -13,7 +13,9 @@ namespace {
 
 const QString kTrue = QStringLiteral("TRUE");
 const QString kFalse = QStringLiteral("FALSE");
-constexpr int kLineCount = 3;
+constexpr int kLineCount = 4;
+// Files written before the working year came have three lines.
+constexpr int kOldLineCount = 3;
 
 std::optional<bool> switchValue(const QString &line)
 {
@@ -38,10 +40,10 @@ ViewOptions readViewOptions(const QString &path, bool *damaged)
         } catch (const FileError &) {
             clean = false;
         }
-        clean = clean && lines.size() == kLineCount;
+        clean = clean && (lines.size() == kLineCount || lines.size() == kOldLineCount);
     }
     const std::array<bool *, kLineCount> targets = {&options.markToday, &options.markHolidays,
-                                                    &options.weekNumbers};
+                                                    &options.weekNumbers, &options.workCalendar};
     for (int i = 0; i < lines.size(); ++i) {
         if (const std::optional<bool> on = switchValue(lines.at(i)))
             *targets[i] = *on;
@@ -58,5 +60,7 @@ void writeViewOptions(const QString &path, const ViewOptions &options)
     QStringList lines;
     for (bool on : {options.markToday, options.markHolidays, options.weekNumbers})
         lines << (on ? kTrue : kFalse);
+    if (options.workCalendar)
+        lines << kTrue;
     writeTextFile(path, lines);
 }

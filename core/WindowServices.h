@@ -24,6 +24,7 @@ enum class WindowRole {
     DateSpan,
     Background,
     ExitBar,
+    WorkYear,
 };
 
 // Pages of the settings window, as the menus open them.

@@ -30,6 +30,7 @@ void showYearOnGrids(const std::array<MonthGrid *, 12> &grids, const CalendarMod
         grids[k]->setStartOfWeek(model.startOfWeek());
         grids[k]->setToday(model.markedToday());
         grids[k]->setHolidays(model.markedHolidays());
+        grids[k]->setWorkDays(model.markedWorkDays());
         grids[k]->setWeekNumbersShown(model.weekNumbersShown());
     }
 }

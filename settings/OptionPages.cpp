@@ -87,10 +87,11 @@ WeekStartPage::WeekStartPage(CalendarModel &model, QWidget *parent)
                      parent)
 {
     setObjectName(QStringLiteral("weekStartPage"));
-    const std::array<std::pair<const char *, QString>, 3> boxes = {{
+    const std::array<std::pair<const char *, QString>, 4> boxes = {{
         {"markTodayBox", QStringLiteral("Отмечать сегодня")},
         {"markHolidaysBox", QStringLiteral("Отмечать праздники")},
         {"weekNumbersBox", QStringLiteral("Номера недель")},
+        {"workCalendarBox", QStringLiteral("Производственный календарь РФ")},
     }};
     // Under the week-start group, lined up with its buttons.
     for (size_t i = 0; i < boxes.size(); ++i) {
@@ -112,13 +113,15 @@ void WeekStartPage::chooseMarks()
     options.markToday = m_markBoxes[0]->isChecked();
     options.markHolidays = m_markBoxes[1]->isChecked();
     options.weekNumbers = m_markBoxes[2]->isChecked();
+    options.workCalendar = m_markBoxes[3]->isChecked();
     model().setViewOptions(options);
 }
 
 void WeekStartPage::showMarks()
 {
     const ViewOptions &options = model().viewOptions();
-    const bool shown[3] = {options.markToday, options.markHolidays, options.weekNumbers};
+    const bool shown[4] = {options.markToday, options.markHolidays, options.weekNumbers,
+                           options.workCalendar};
     for (size_t i = 0; i < m_markBoxes.size(); ++i) {
         const QSignalBlocker quiet(m_markBoxes[i]);
         m_markBoxes[i]->setChecked(shown[i]);

@@ -53,8 +53,8 @@ private:
 };
 
 // "Настройки вида календаря": weeks start on Monday or on Sunday; below,
-// what the grids mark: today, holidays, week numbers. Every choice goes into
-// the model at once.
+// what the grids mark: today, holidays, week numbers, the official working
+// year. Every choice goes into the model at once.
 class WeekStartPage : public OptionPairPage {
     Q_OBJECT
 public:
@@ -64,8 +64,9 @@ private:
     void chooseMarks();
     void showMarks();
 
-    // «Отмечать сегодня», «Отмечать праздники», «Номера недель».
-    std::array<QCheckBox *, 3> m_markBoxes{};
+    // «Отмечать сегодня», «Отмечать праздники», «Номера недель»,
+    // «Производственный календарь РФ».
+    std::array<QCheckBox *, 4> m_markBoxes{};
 };
 
 // "Настройки фона при распечатке": the printed calendar with the main

@@ -2,10 +2,11 @@
 # SPDX-FileCopyrightText: 2026 Дневной рельс
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages that are missing for the named sets.
-#   tools/deps.sh [run] [test] [package]
+#   tools/deps.sh [run] [test] [package] [data]
 #   run      build the program and run it (X11 and Wayland); the default
 #   test     the tools the test suite calls (it skips what is absent)
 #   package  making and checking the .deb: cpack's dpkg-shlibdeps, lintian
+#   data     remaking resources/workcal.txt (tools/make_workcal.py)
 set -euo pipefail
 
 RUN=(cmake g++ make pkg-config qt6-base-dev qt6-svg-dev qt6-translations-l10n qt6-wayland
@@ -14,6 +15,7 @@ RUN=(cmake g++ make pkg-config qt6-base-dev qt6-svg-dev qt6-translations-l10n qt
 # checks, iCalendar files read and written by a second program.
 TEST=(poppler-utils libwmf-bin emf2svg desktop-file-utils appstream python3-icalendar python3-vobject calcurse)
 PACKAGE=(dpkg-dev file lintian)
+DATA=(python3-workalendar)
 
 [ $# -eq 0 ] && set -- run
 wanted=()
@@ -22,7 +24,8 @@ for set in "$@"; do
     run) wanted+=("${RUN[@]}") ;;
     test) wanted+=("${TEST[@]}") ;;
     package) wanted+=("${PACKAGE[@]}") ;;
-    *) echo "tools/deps.sh: unknown set '$set' (run, test, package)" >&2; exit 2 ;;
+    data) wanted+=("${DATA[@]}") ;;
+    *) echo "tools/deps.sh: unknown set '$set' (run, test, package, data)" >&2; exit 2 ;;
   esac
 done
 

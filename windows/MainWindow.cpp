@@ -234,6 +234,7 @@ void MainWindow::showMarks()
     for (MonthGrid *grid : m_grids) {
         grid->setToday(m_model.markedToday());
         grid->setHolidays(m_model.markedHolidays());
+        grid->setWorkDays(m_model.markedWorkDays());
         grid->setWeekNumbersShown(m_model.weekNumbersShown());
     }
     showTrayDay();

@@ -120,6 +120,7 @@ private:
     QMenu *m_menuCalendar = nullptr;
     QAction *m_actionCompareMonths = nullptr;
     QAction *m_actionCountDays = nullptr;
+    QAction *m_actionWorkYear = nullptr;
     QAction *m_actionMinimiseToTray = nullptr;
     QAction *m_actionMinimise = nullptr;
     QAction *m_actionExit = nullptr;

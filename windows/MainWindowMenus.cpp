@@ -128,6 +128,7 @@ void MainWindow::bindCommands()
         {m_actionSaveProfile, [this] { saveProfile(); }},
         {m_actionCompareMonths, show(WindowRole::MonthCompare)},
         {m_actionCountDays, show(WindowRole::DateSpan)},
+        {m_actionWorkYear, show(WindowRole::WorkYear)},
         {m_actionMinimiseToTray, [this] { minimiseToTray(); }},
         {m_actionMinimise, [this] { switchTo(WindowRole::MiniView); }},
         {m_actionExit, [this] { m_services.endProgram(); }},
@@ -200,6 +201,7 @@ void MainWindow::createMainMenu()
     m_actionCompareMonths = item(m_menuCalendar, "actionCompareMonths", QStringLiteral("Сравнить месяцы..."),
                                  QKeySequence("Ctrl+C"));
     m_actionCountDays = hiddenItem(m_menuCalendar, "actionCountDays", QStringLiteral("Вычислить количество дней..."));
+    m_actionWorkYear = item(m_menuCalendar, "actionWorkYear", QStringLiteral("Производственный календарь"));
     m_menuCalendar->addSeparator();
     m_actionMinimiseToTray = item(m_menuCalendar, "actionMinimiseToTray", QStringLiteral("Минимизировать в трей"),
                                   QKeySequence("Ctrl+T"));

@@ -381,16 +381,19 @@ void HolidayDatesTest::iCalendarCalendarProgram()
 void HolidayDatesTest::viewOptions_data()
 {
     QTest::addColumn<QByteArray>("file");  // "-": no file
-    QTest::addColumn<QString>("expected"); // today, holidays, week numbers as 1/0
+    // today, holidays, week numbers, working year as 1/0
+    QTest::addColumn<QString>("expected");
     QTest::addColumn<bool>("damaged");
-    QTest::newRow("missing") << QByteArray("-") << QStringLiteral("110") << false;
+    QTest::newRow("missing") << QByteArray("-") << QStringLiteral("1100") << false;
     QTest::newRow("written form") << QByteArray("FALSE\r\nFALSE\r\nTRUE\r\n")
-                                  << QStringLiteral("001") << false;
+                                  << QStringLiteral("0010") << false;
     QTest::newRow("LF only, any case")
-        << QByteArray("true\nFalse\ntrue\n") << QStringLiteral("101") << false;
-    QTest::newRow("short") << QByteArray("FALSE\r\n") << QStringLiteral("010") << true;
+        << QByteArray("true\nFalse\ntrue\n") << QStringLiteral("1010") << false;
+    QTest::newRow("working year on")
+        << QByteArray("FALSE\r\nTRUE\r\nFALSE\r\nTRUE\r\n") << QStringLiteral("0101") << false;
+    QTest::newRow("short") << QByteArray("FALSE\r\n") << QStringLiteral("0100") << true;
     QTest::newRow("bad words") << QByteArray("yes\r\nFALSE\r\n\xff\x00\r\n", 16)
-                               << QStringLiteral("100") << true;
+                               << QStringLiteral("1000") << true;
 }
 
 void HolidayDatesTest::viewOptions()
@@ -405,16 +408,19 @@ void HolidayDatesTest::viewOptions()
         QVERIFY(out.open(QIODevice::WriteOnly) && out.write(file) == file.size() && out.flush());
     bool wasDamaged = !damaged;
     const ViewOptions options = readViewOptions(path, &wasDamaged);
-    QCOMPARE(QStringLiteral("%1%2%3")
+    QCOMPARE(QStringLiteral("%1%2%3%4")
                  .arg(options.markToday)
                  .arg(options.markHolidays)
-                 .arg(options.weekNumbers),
+                 .arg(options.weekNumbers)
+                 .arg(options.workCalendar),
              expected);
     QCOMPARE(wasDamaged, damaged);
-    // Written back as three clean lines that read the same.
+    // Written back as clean lines that read the same: three while the
+    // working year is off, as before it existed.
     writeViewOptions(path, options);
     QCOMPARE(readViewOptions(path, &wasDamaged), options);
     QVERIFY(!wasDamaged);
+    QCOMPARE(readTextFile(path).size(), options.workCalendar ? 4 : 3);
 }
 
 QTEST_GUILESS_MAIN(HolidayDatesTest)

@@ -43,11 +43,12 @@ void YearMarksTest::sheetsFollowTheMarks()
     model.setYear(2026);
     model.setToday(QDate(2026, 3, 8));
     model.setHolidays({QStringLiteral("8 марта  Женский день")});
-    model.setViewOptions({true, true, true});
+    model.setViewOptions({true, true, true, true});
     PrintSheet sheet(model);
     CubeSheet cube(model);
     for (const auto &grids : {sheet.grids(), cube.grids()}) {
-        QCOMPARE(grids[2]->dayDescription(8), QStringLiteral("сегодня\nЖенский день"));
+        QCOMPARE(grids[2]->dayDescription(8),
+                 QStringLiteral("сегодня\nЖенский день\nМеждународный женский день"));
         QVERIFY(grids[2]->weekNumbersShown());
     }
     // Switched off, nothing of them reaches paper.
@@ -55,7 +56,7 @@ void YearMarksTest::sheetsFollowTheMarks()
     const PrintSheet plain(model);
     for (MonthGrid *grid : plain.grids())
         QVERIFY(!grid->today().isValid() && grid->holidays().isEmpty() &&
-                !grid->weekNumbersShown());
+                grid->workDays().isEmpty() && !grid->weekNumbersShown());
 }
 
 void YearMarksTest::vectorSaves_data()

@@ -161,7 +161,7 @@ void SettingsWindowTest::markOptions()
     window.showPage(SettingsPage::WeekStart);
     QWidget *page = window.findChild<QWidget *>(QStringLiteral("weekStartPage"));
     const QRect group = window.findChild<QWidget *>(QStringLiteral("weekStartGroup"))->geometry();
-    const char *names[3] = {"markTodayBox", "markHolidaysBox", "weekNumbersBox"};
+    const char *names[4] = {"markTodayBox", "markHolidaysBox", "weekNumbersBox", "workCalendarBox"};
     QList<QCheckBox *> boxes;
     for (const char *name : names) {
         boxes << window.findChild<QCheckBox *>(QString::fromLatin1(name));
@@ -172,13 +172,16 @@ void SettingsWindowTest::markOptions()
     }
     QCOMPARE(boxes.at(0)->text(), QStringLiteral("Отмечать сегодня"));
     QVERIFY(boxes.at(0)->isChecked() && boxes.at(1)->isChecked() && !boxes.at(2)->isChecked());
+    QVERIFY(!boxes.at(3)->isChecked());
 
     // A click goes into the model at once; the model's value shows on the page.
     boxes.at(2)->click();
     boxes.at(0)->click();
-    QCOMPARE(model.viewOptions(), (ViewOptions{false, true, true}));
+    boxes.at(3)->click();
+    QCOMPARE(model.viewOptions(), (ViewOptions{false, true, true, true}));
     model.setViewOptions({true, false, false});
     QVERIFY(boxes.at(0)->isChecked() && !boxes.at(1)->isChecked() && !boxes.at(2)->isChecked());
+    QVERIFY(!boxes.at(3)->isChecked());
     window.hide();
 }
 
