@@ -13,6 +13,7 @@
 #include "Paths.h"
 #include "ProfileStore.h"
 #include "SettingsControls.h"
+#include "SpokenNotice.h"
 #include "Widgets.h"
 
 #include <QAction>
@@ -44,6 +45,7 @@ QComboBox *dropDownList(QWidget *parent, const char *name, const QString &access
     // Picked from the list only: every typed character is dropped.
     installCharFilter(box, [](QChar) { return false; });
     installCharFilter(box->view(), [](QChar) { return false; });
+    speakChoices(box);
     return box;
 }
 
