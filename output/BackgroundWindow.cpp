@@ -5,6 +5,7 @@
 #include "ColorBox.h"
 #include "Dialogs.h"
 #include "Handler.h"
+#include "OptionFocus.h"
 #include "Pictures.h"
 #include "ReadableText.h"
 #include "SheetParts.h"
@@ -15,6 +16,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShowEvent>
 
 namespace {
 
@@ -50,6 +52,7 @@ BackgroundWindow::BackgroundWindow(CalendarModel &model, QWidget *parent)
     m_colourBox->setSelected(background.colour);
     m_captionColourBox->setSelected(background.captionColour);
     (background.colourMode ? m_colourOption : m_pictureOption)->setChecked(true);
+    tabToCheckedOption(this);
     showBackground();
     connect(&m_model, &CalendarModel::backgroundChanged, this, &BackgroundWindow::showBackground);
 
@@ -169,6 +172,14 @@ void BackgroundWindow::reject()
 {
     // Escape does what "Отмена" does.
     cancel();
+}
+
+void BackgroundWindow::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    // A restore from the taskbar leaves the keyboard where it was.
+    if (!event->spontaneous())
+        (m_colourOption->isChecked() ? m_colourOption : m_pictureOption)->setFocus();
 }
 
 void BackgroundWindow::closeEvent(QCloseEvent *event)

@@ -21,6 +21,8 @@ public:
     explicit BackgroundWindow(CalendarModel &model, QWidget *parent = nullptr);
 
 protected:
+    // The keyboard starts on the checked option.
+    void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void reject() override;
 

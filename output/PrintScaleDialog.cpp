@@ -6,6 +6,7 @@
 #include "CalendarModel.h"
 #include "Dialogs.h"
 #include "Handler.h"
+#include "OptionFocus.h"
 #include "Printing.h"
 #include "ReadableText.h"
 #include "Widgets.h"
@@ -36,8 +37,8 @@ QPushButton *speedButton(QWidget *parent, const char *name, const QString &text,
     auto *button = place(new QPushButton(text, parent), x, 184, 75, 25);
     button->setObjectName(QString::fromLatin1(name));
     button->setAccessibleName(text);
-    // Speed buttons never take the focus.
-    button->setFocusPolicy(Qt::NoFocus);
+    // Reached by Tab, but never drawn as the default: the look stays flat.
+    button->setAutoDefault(false);
     return button;
 }
 
@@ -73,15 +74,19 @@ PrintScaleDialog::PrintScaleDialog(CalendarModel &model, QPrinter &printer, QWid
     m_cancelButton = speedButton(this, "cancelButton", QStringLiteral("Отмена"), 168);
     bindHandler(m_printButton, &QPushButton::clicked, this, &PrintScaleDialog::printYear);
     connect(m_cancelButton, &QPushButton::clicked, this, &QWidget::hide);
+    // The keyboard starts on the checked option, then Tab goes to the buttons.
+    tabToCheckedOption(this);
     centreOnScreen(this);
 }
 
 void PrintScaleDialog::keyPressEvent(QKeyEvent *event)
 {
-    // The buttons never take the focus, so the keys stand for them.
+    // Enter presses the button that has the keyboard, else "Печать".
     switch (event->key()) {
     case Qt::Key_Return:
-    case Qt::Key_Enter: m_printButton->click(); return;
+    case Qt::Key_Enter:
+        (m_cancelButton->hasFocus() ? m_cancelButton : m_printButton)->click();
+        return;
     case Qt::Key_Escape: m_cancelButton->click(); return;
     default: QWidget::keyPressEvent(event);
     }

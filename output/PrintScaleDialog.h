@@ -23,7 +23,8 @@ public:
     PrintScaling chosenScaling() const;
 
 protected:
-    // Enter prints and Escape cancels: the dialog has no close box.
+    // Enter prints (or cancels on "Отмена") and Escape cancels: the dialog
+    // has no close box.
     void keyPressEvent(QKeyEvent *event) override;
 
 private:

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ColorBox.h"
 
+#include "SpokenNotice.h"
+
 #include <QPainter>
 #include <QPixmap>
 
@@ -10,9 +12,11 @@ ColorBox::ColorBox(bool extended, QWidget *parent) : QComboBox(parent)
     for (StoredColour colour : colours::standard)
         addColour(colour);
     if (extended)
-        for (StoredColour colour : {colours::moneyGreen, colours::skyBlue, colours::cream, colours::medGray})
+        for (StoredColour colour :
+             {colours::moneyGreen, colours::skyBlue, colours::cream, colours::medGray})
             addColour(colour);
     setCurrentIndex(0);
+    speakChoices(this);
 }
 
 void ColorBox::addColour(StoredColour colour)
@@ -30,7 +34,10 @@ void ColorBox::addColour(StoredColour colour)
     addItem(QIcon(swatch), name, colour);
 }
 
-StoredColour ColorBox::Selected() const { return currentData().toInt(); }
+StoredColour ColorBox::Selected() const
+{
+    return currentData().toInt();
+}
 
 void ColorBox::setSelected(StoredColour colour)
 {

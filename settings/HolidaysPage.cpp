@@ -12,6 +12,7 @@
 #include "ImageButton.h"
 #include "ProfileStore.h"
 #include "SettingsControls.h"
+#include "SpokenNotice.h"
 #include "Widgets.h"
 
 #include <QAction>
@@ -40,6 +41,7 @@ QComboBox *dropDownList(QWidget *parent, const char *name, const QString &access
     // Picked from the list only: every typed character is dropped.
     installCharFilter(box, [](QChar) { return false; });
     installCharFilter(box->view(), [](QChar) { return false; });
+    speakChoices(box);
     return box;
 }
 

@@ -4,6 +4,7 @@
 
 #include "CalendarModel.h"
 #include "Handler.h"
+#include "OptionFocus.h"
 #include "SettingsControls.h"
 #include "Widgets.h"
 #include "WindowServices.h"
@@ -74,6 +75,7 @@ void OptionPairPage::showChoice()
     }
     for (QRadioButton *button : m_buttons)
         button->setAutoExclusive(true);
+    tabToCheckedOption(this);
 }
 
 WeekStartPage::WeekStartPage(CalendarModel &model, QWidget *parent)

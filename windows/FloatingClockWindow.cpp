@@ -6,11 +6,11 @@
 #include "CalendarModel.h"
 #include "ClockFace.h"
 #include "Handler.h"
-#include "WindowKeys.h"
 #include "WindowOpacity.h"
 #include "WindowServices.h"
 
 #include <QCloseEvent>
+#include <QShortcut>
 
 namespace {
 constexpr StoredColour kClockWindowColour = 16776176; // red 240, green 251, blue 255
@@ -45,7 +45,17 @@ FloatingClockWindow::FloatingClockWindow(CalendarModel &model, WindowServices &s
     m_clock->completeSetup();
 
     followOpacity(model, OpacityWindow::FloatingClock, this, m_blending);
-    closeOnEscape(this);
+    // Escape on the clock-only view leads back to the hidden main window; on
+    // a clock opened beside the main window it just closes the clock.
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    escape->setObjectName(QStringLiteral("closeShortcut"));
+    connect(escape, &QShortcut::activated, this, [this] {
+        runHandler([this] {
+            if (!m_services.isWindowVisible(WindowRole::Main))
+                m_services.showMainWindow();
+        });
+        close();
+    });
 }
 
 void FloatingClockWindow::showEvent(QShowEvent *event)
@@ -58,6 +68,15 @@ void FloatingClockWindow::showEvent(QShowEvent *event)
     // The time went on while hidden: catch up at once, then tick again.
     m_clock->tick();
     m_clock->timer()->setEnabled(true);
+}
+
+void FloatingClockWindow::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    // Told before the reader asks: the window has no control to take the
+    // keyboard, and a clock read every second would drown everything else.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        setAccessibleDescription(m_clock->accessibleName());
 }
 
 void FloatingClockWindow::hideEvent(QHideEvent *event)

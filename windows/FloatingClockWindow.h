@@ -20,6 +20,8 @@ protected:
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    // A reader announces the window with its description: the time then.
+    void changeEvent(QEvent *event) override;
 
 private:
     WindowServices &m_services;

@@ -82,6 +82,8 @@ void MiniView::createControls()
     m_timeHeading->setObjectName(QStringLiteral("timeHeading"));
     m_timeLine = place(new QLineEdit(this), 0, 60, 121, 21);
     m_timeLine->setObjectName(QStringLiteral("timeLine"));
+    // Out of the Tab order: a focused line would be read out every second.
+    m_timeLine->setFocusPolicy(Qt::NoFocus);
     // Named by the time it shows (showTime), described by its heading.
     m_timeLine->setAccessibleDescription(m_timeHeading->text());
     m_timeHeading->setBuddy(m_timeLine);

@@ -3,9 +3,12 @@
 #include "MonthCalendar.h"
 
 #include "CalendarMarks.h"
+#include "MonthCalendarAccessible.h"
 #include "RussianText.h"
+#include "SpokenNotice.h"
 #include "SpokenValue.h"
 
+#include <QApplication>
 #include <QTableView>
 #include <QTextCharFormat>
 
@@ -29,6 +32,16 @@ void namePage(QCalendarWidget *calendar)
         speakValue(days, title);
 }
 
+// The user turned the page: the cells now show other days, and the new month
+// is said, since the keyboard stays in the same table (or on an arrow).
+void turnPage(QCalendarWidget *calendar)
+{
+    namePage(calendar);
+    renewMonthCalendarCells(calendar);
+    if (calendar->isAncestorOf(QApplication::focusWidget()))
+        speakNotice(calendar, pageTitle(calendar));
+}
+
 // The toolkit's month and year buttons read their texts; the arrows have none.
 void nameNavigation(QCalendarWidget *calendar)
 {
@@ -47,6 +60,7 @@ void nameNavigation(QCalendarWidget *calendar)
 QCalendarWidget *makeMonthCalendar(QWidget *parent, const char *name, const QRect &geometry,
                                    bool weekNumbers)
 {
+    installMonthCalendarAccessibility();
     auto *calendar = new MarkedCalendar(parent);
     calendar->setObjectName(QString::fromLatin1(name));
     calendar->setLocale(russianLocale());
@@ -63,6 +77,6 @@ QCalendarWidget *makeMonthCalendar(QWidget *parent, const char *name, const QRec
     nameNavigation(calendar);
     namePage(calendar);
     QObject::connect(calendar, &QCalendarWidget::currentPageChanged, calendar,
-                     [calendar] { namePage(calendar); });
+                     [calendar] { turnPage(calendar); });
     return calendar;
 }

@@ -9,12 +9,13 @@
 #include "TextFile.h"
 #include "Widgets.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDir>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QShowEvent>
+#include <QTimer>
 
 namespace {
 
@@ -56,6 +57,8 @@ TipsWindow::TipsWindow(const CalendarModel &model, QWidget *parent)
     m_tipText->setObjectName(QStringLiteral("tipText"));
     m_tipText->setAccessibleName(kCaption);
     m_tipText->setReadOnly(true);
+    // A caret to read the tip line by line: read-only text has none by default.
+    m_tipText->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     m_tipText->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     QPalette pal = m_tipText->palette();
     pal.setColor(QPalette::Base, toQColor(colours::skyBlue));
@@ -73,6 +76,26 @@ TipsWindow::TipsWindow(const CalendarModel &model, QWidget *parent)
     bindHandler(m_previousButton, &QPushButton::clicked, this, &TipsWindow::showPreviousTip);
     bindHandler(m_nextButton, &QPushButton::clicked, this, &TipsWindow::showNextTip);
     centreOnScreen(this);
+}
+
+void TipsWindow::setVisible(bool visible)
+{
+    // Only the start-up shows the tip before anyone asked for it: the first
+    // showing while tips are on. A menu command asks for it and gets it.
+    const bool startUp = visible && !m_shownBefore && m_model.showTips();
+    m_shownBefore = m_shownBefore || visible;
+    const QWidget *active = QApplication::activeWindow();
+    if (!startUp || !active || active == this) {
+        QDialog::setVisible(visible);
+        return;
+    }
+    // Shown a moment later, so the activation that follows a showing finds
+    // no window yet and the main window keeps the keyboard.
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    QTimer::singleShot(0, this, [this] {
+        QDialog::setVisible(true);
+        setAttribute(Qt::WA_ShowWithoutActivating, false);
+    });
 }
 
 void TipsWindow::showEvent(QShowEvent *event)
@@ -113,6 +136,7 @@ void TipsWindow::showTip(int k)
         m_tips.resize(kTipSlots);
     m_tipIndex = qBound(1, k, kTipCount);
     m_tipText->setPlainText(m_tips[m_tipIndex]);
+    m_tipText->moveCursor(QTextCursor::Start);
     setWindowTitle(m_captionBase + QLatin1Char(' ') + QString::number(m_tipIndex) +
                    QStringLiteral("/15"));
 }

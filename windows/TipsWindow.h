@@ -19,6 +19,10 @@ public:
     // Tip k (1..15) with its counter.
     void showTip(int k);
 
+    // The tip of a start-up comes up beside a window that already has the
+    // keyboard without taking it.
+    void setVisible(bool visible) override;
+
 protected:
     void showEvent(QShowEvent *event) override;
 
@@ -34,6 +38,7 @@ private:
     // Tips 1..15 at their own indexes; every other entry stays empty.
     std::vector<QString> m_tips;
     int m_tipIndex = 0;
+    bool m_shownBefore = false;
     // The caption when the window was shown, the counter going after it: the
     // application sets the plain caption again before each showing.
     QString m_captionBase;

@@ -2,20 +2,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Today, the holidays and the working year on the toolkit's month calendars
 // and the year's grids, following the model's options, today and entries,
-// and the month shown; the working year's numbers window.
+// and the month shown; the calendars as a screen reader reads them; the
+// working year's numbers window.
 #include "CalendarMarks.h"
 #include "CalendarModel.h"
 #include "FakeServices.h"
+#include "MonthCalendar.h"
+#include "MonthCalendarAccessible.h"
 #include "MonthGrid.h"
 #include "TestSupport.h"
 #include "WorkYearWindow.h"
 
+#include <QAccessibleTableInterface>
 #include <QClipboard>
 #include <QDateEdit>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPrinter>
 #include <QPushButton>
+#include <QTableView>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTextCharFormat>
@@ -27,6 +32,8 @@ private slots:
     void followsTheModel();
     void workingYear();
     void numbersWindow();
+    void readAsTheYearsGrids_data();
+    void readAsTheYearsGrids();
 };
 
 void CalendarMarksTest::followsTheModel()
@@ -135,6 +142,94 @@ void CalendarMarksTest::numbersWindow()
     window.findChild<QPushButton *>(QStringLiteral("printButton"))->click();
     QCOMPARE(dialogs.printDialogs, 1);
     QVERIFY(QFileInfo(dir.filePath(QStringLiteral("year.pdf"))).size() > 0);
+void CalendarMarksTest::readAsTheYearsGrids_data()
+{
+    QTest::addColumn<int>("year");
+    QTest::addColumn<int>("month");
+    QTest::addColumn<bool>("weekNumbers");
+    QTest::addColumn<Qt::DayOfWeek>("firstDay");
+    QTest::addColumn<QStringList>("firstRow");
+    QTest::newRow("march 2026") << 2026 << 3 << false << Qt::Monday
+                                << QStringList{"23 февраля", "24 февраля", "25 февраля",
+                                               "26 февраля", "27 февраля", "28 февраля",
+                                               "1"};
+    // The first in the first column: the page starts a week early.
+    QTest::newRow("june 2026, week numbers")
+        << 2026 << 6 << true << Qt::Monday
+        << QStringList{"25 мая", "26 мая", "27 мая", "28 мая", "29 мая", "30 мая", "31 мая"};
+    QTest::newRow("weeks from sunday")
+        << 2026 << 3 << false << Qt::Sunday
+        << QStringList{"22 февраля", "23 февраля", "24 февраля", "25 февраля",
+                       "26 февраля", "27 февраля", "28 февраля"};
+}
+
+void CalendarMarksTest::readAsTheYearsGrids()
+{
+    QFETCH(int, year);
+    QFETCH(int, month);
+    QFETCH(bool, weekNumbers);
+    QFETCH(Qt::DayOfWeek, firstDay);
+    QFETCH(QStringList, firstRow);
+    const QString title = QStringLiteral("%1 %2").arg(month == 3 ? "Март" : "Июнь").arg(year);
+    CalendarModel model;
+    model.setToday(QDate(2026, 3, 9));
+    model.setHolidays({"8 марта  Женский день"});
+    QWidget window;
+    QCalendarWidget *calendar =
+        makeMonthCalendar(&window, "calendar", {0, 0, 250, 180}, weekNumbers);
+    calendar->setFirstDayOfWeek(firstDay);
+    calendar->setCurrentPage(year, month);
+    followCalendarMarks(calendar, model);
+    auto *days = calendar->findChild<QTableView *>();
+    QAccessibleInterface *table = QAccessible::queryAccessibleInterface(days);
+    QVERIFY(table && table->tableInterface());
+    QAccessibleTableInterface *cells = table->tableInterface();
+    QCOMPARE(table->text(QAccessible::Name), title);
+    QCOMPARE(cells->rowCount(), 6);
+    QCOMPARE(cells->columnCount(), 7);
+
+    const QStringList weekdays{"Пн", "Вт", "Ср", "Чт", "Пт", "Сб", "Вс"};
+    const auto readFirstRow = [cells] {
+        QStringList row;
+        for (int column = 0; column < 7; ++column)
+            row << cells->cellAt(0, column)->text(QAccessible::Name);
+        return row;
+    };
+    for (int column = 0; column < 7; ++column)
+        QCOMPARE(cells->columnDescription(column), weekdays.at((firstDay - 1 + column) % 7));
+    QCOMPARE(readFirstRow(), firstRow);
+    // Every cell names the day the toolkit draws there.
+    const int weekColumn = weekNumbers ? 1 : 0;
+    for (int week = 0; week < 6; ++week) {
+        for (int column = 0; column < 7; ++column) {
+            const QString drawn =
+                days->model()->index(week + 1, column + weekColumn).data().toString();
+            QVERIFY2(cells->cellAt(week, column)->text(QAccessible::Name).startsWith(drawn),
+                     qPrintable(drawn));
+        }
+        const QString number = days->model()->index(week + 1, 0).data().toString();
+        QCOMPARE(cells->rowDescription(week),
+                 weekNumbers ? QStringLiteral("неделя ") + number : QString());
+    }
+    // The week column going or coming leaves the cells on their days.
+    calendar->setVerticalHeaderFormat(weekNumbers ? QCalendarWidget::NoVerticalHeader
+                                                  : QCalendarWidget::ISOWeekNumbers);
+    QCOMPARE(readFirstRow(), firstRow);
+    calendar->setVerticalHeaderFormat(weekNumbers ? QCalendarWidget::ISOWeekNumbers
+                                                  : QCalendarWidget::NoVerticalHeader);
+    // The marks: today and the holiday, as on the year's grids.
+    const auto described = [&](const QDate &date) {
+        for (int week = 0; week < 6; ++week)
+            for (int column = 0; column < 7; ++column)
+                if (monthCalendarDate(calendar, column, week) == date)
+                    return cells->cellAt(week, column)->text(QAccessible::Description);
+        return QStringLiteral("(not shown)");
+    };
+    if (month == 3) {
+        QCOMPARE(described(QDate(2026, 3, 9)), QStringLiteral("сегодня"));
+        QCOMPARE(described(QDate(2026, 3, 8)), QStringLiteral("Женский день"));
+        QCOMPARE(described(QDate(2026, 3, 10)), QString());
+    }
 }
 
 QTEST_MAIN(CalendarMarksTest)
