@@ -142,6 +142,8 @@ void CalendarMarksTest::numbersWindow()
     window.findChild<QPushButton *>(QStringLiteral("printButton"))->click();
     QCOMPARE(dialogs.printDialogs, 1);
     QVERIFY(QFileInfo(dir.filePath(QStringLiteral("year.pdf"))).size() > 0);
+}
+
 void CalendarMarksTest::readAsTheYearsGrids_data()
 {
     QTest::addColumn<int>("year");
