@@ -40,16 +40,16 @@ PictureError refusal(const QString &path, const QString &reason)
 }
 
 // The size a JPEG of this size is decoded at: within the picture limits,
-// keeping its proportions.
+// halved as often as needed, which the decoder does while it reads (any
+// other scale would decode the whole picture first).
 QSize jpegDecodeSize(const QSize &size)
 {
-    if (size.isEmpty() || pictureSizeProblem(size.width(), size.height()).isEmpty())
-        return size;
-    const double side = double(kMaxPictureSide) / qMax(size.width(), size.height());
-    const double area =
-        std::sqrt(double(kMaxPicturePixels) / (double(size.width()) * size.height()));
-    const double scale = qMin(side, area);
-    return QSize(qMax(1, int(size.width() * scale)), qMax(1, int(size.height() * scale)));
+    QSize decoded = size;
+    for (int shift = 1; shift <= 3 && !decoded.isEmpty() &&
+                        !pictureSizeProblem(decoded.width(), decoded.height()).isEmpty();
+         ++shift)
+        decoded = QSize(qMax(1, size.width() >> shift), qMax(1, size.height() >> shift));
+    return decoded;
 }
 
 void checkPictureFile(const QString &path)
