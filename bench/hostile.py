@@ -202,6 +202,7 @@ CASES = [
     ("PNG of 4096 x 4096 (largest accepted)", picture_case("фон.png", lambda p: write(p, cached_png(4096, 4096, 2, 8, 4096 * 3)))),
     ("JPEG of 8000 x 6000 (decoded scaled)", picture_case("фон.jpg", jpeg(8000, 6000))),
     ("BMP of 4096 x 4096 (largest accepted)", picture_case("фон.bmp", bmp(4096, 4096))),
+    ("EMF of 4096 x 4096 (largest accepted)", picture_case("фон.emf", lambda p: write(p, huge_emf(4096)))),
     ("lock from another computer", lock_case(lock_text("elsewhere"))),
     ("lock copied with its folder", lock_case(lock_text(socket.gethostname()))),
     ("lock empty", lock_case(lambda p: write(p, b""))),

@@ -7,11 +7,11 @@
 #include "TextFile.h"
 
 #include <QBuffer>
+
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QImageWriter>
-
 #include <cmath>
 
 namespace {
@@ -94,8 +94,18 @@ QImage loadPicture(const QString &path)
     QImage image = reader.read();
     if (image.isNull())
         throw refusal(path, reader.errorString());
-    if (ext == QLatin1String("bmp"))
+    if (ext == QLatin1String("bmp")) {
+        // A bitmap is drawn from a second copy without its transparent
+        // colour: a large one is kept at half the pixels so that both stay
+        // within the budget of one picture.
+        const qint64 pixels = qint64(image.width()) * image.height();
+        if (pixels > kMaxPicturePixels / 2) {
+            const double scale = std::sqrt(double(kMaxPicturePixels / 2) / double(pixels));
+            image = image.scaled(int(image.width() * scale), int(image.height() * scale),
+                                 Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        }
         image.setText(kBitmapKey, QStringLiteral("1"));
+    }
     return image;
 }
 
