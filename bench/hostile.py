@@ -169,6 +169,12 @@ def lock_text(host, pid=None):
     pid = live_stranger() if pid is None else pid
     return lambda path: write(path, f"{pid}\n{PROGRAM}\n{host}\n".encode())
 
+def bmp(width, height):
+    row = (width * 3 + 3) & ~3
+    header = struct.pack("<2sIHHI", b"BM", 54 + row * height, 0, 0, 54)
+    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, row * height, 2835, 2835, 0, 0)
+    return lambda path: write(path, header + info + b"\x80" * (row * height))
+
 def jpeg(width, height):
     def make(path):
         subprocess.run(["convert", "-size", f"{width}x{height}", "gradient:skyblue-navy", path],
@@ -195,6 +201,8 @@ CASES = [
     ("PNG of 8192 x 4096", picture_case("фон.png", lambda p: write(p, cached_png(8192, 4096, 2, 8, 8192 * 3)))),
     ("PNG of 4096 x 4096 (largest accepted)", picture_case("фон.png", lambda p: write(p, cached_png(4096, 4096, 2, 8, 4096 * 3)))),
     ("JPEG of 8000 x 6000 (decoded scaled)", picture_case("фон.jpg", jpeg(8000, 6000))),
+    ("BMP of 4096 x 4096 (largest accepted)", picture_case("фон.bmp", bmp(4096, 4096))),
+    ("EMF of 4096 x 4096 (largest accepted)", picture_case("фон.emf", lambda p: write(p, huge_emf(4096)))),
     ("lock from another computer", lock_case(lock_text("elsewhere"))),
     ("lock copied with its folder", lock_case(lock_text(socket.gethostname()))),
     ("lock empty", lock_case(lambda p: write(p, b""))),

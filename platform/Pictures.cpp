@@ -7,11 +7,11 @@
 #include "TextFile.h"
 
 #include <QBuffer>
+
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QImageWriter>
-
 #include <cmath>
 
 namespace {
@@ -40,16 +40,16 @@ PictureError refusal(const QString &path, const QString &reason)
 }
 
 // The size a JPEG of this size is decoded at: within the picture limits,
-// keeping its proportions.
+// halved as often as needed, which the decoder does while it reads (any
+// other scale would decode the whole picture first).
 QSize jpegDecodeSize(const QSize &size)
 {
-    if (size.isEmpty() || pictureSizeProblem(size.width(), size.height()).isEmpty())
-        return size;
-    const double side = double(kMaxPictureSide) / qMax(size.width(), size.height());
-    const double area =
-        std::sqrt(double(kMaxPicturePixels) / (double(size.width()) * size.height()));
-    const double scale = qMin(side, area);
-    return QSize(qMax(1, int(size.width() * scale)), qMax(1, int(size.height() * scale)));
+    QSize decoded = size;
+    for (int shift = 1; shift <= 3 && !decoded.isEmpty() &&
+                        !pictureSizeProblem(decoded.width(), decoded.height()).isEmpty();
+         ++shift)
+        decoded = QSize(qMax(1, size.width() >> shift), qMax(1, size.height() >> shift));
+    return decoded;
 }
 
 void checkPictureFile(const QString &path)
@@ -94,8 +94,18 @@ QImage loadPicture(const QString &path)
     QImage image = reader.read();
     if (image.isNull())
         throw refusal(path, reader.errorString());
-    if (ext == QLatin1String("bmp"))
+    if (ext == QLatin1String("bmp")) {
+        // A bitmap is drawn from a second copy without its transparent
+        // colour: a large one is kept at half the pixels so that both stay
+        // within the budget of one picture.
+        const qint64 pixels = qint64(image.width()) * image.height();
+        if (pixels > kMaxPicturePixels / 2) {
+            const double scale = std::sqrt(double(kMaxPicturePixels / 2) / double(pixels));
+            image = image.scaled(int(image.width() * scale), int(image.height() * scale),
+                                 Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        }
         image.setText(kBitmapKey, QStringLiteral("1"));
+    }
     return image;
 }
 

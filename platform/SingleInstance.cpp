@@ -11,6 +11,8 @@
 
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -37,6 +39,19 @@ bool makeAddress(const QString &path, sockaddr_un &address)
         return false;
     std::memcpy(address.sun_path, name.constData(), size_t(name.size()));
     return true;
+}
+
+// Whether a process holds the lock file at path: the toolkit's lock keeps an
+// flock() on its file while it is held.
+bool isHeldByAProcess(const QString &path)
+{
+    const int fd =
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0)
+        return false;
+    const bool held = ::flock(fd, LOCK_SH | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+    ::close(fd);
+    return held;
 }
 
 // A lock file that names this computer but that no process holds: the
@@ -217,7 +232,10 @@ bool SingleInstance::askPrimaryToActivate() const
     sockaddr_un address;
     if (!makeAddress(socketPath(), address))
         return false;
-    for (int attempt = 0; attempt < kConnectAttempts; ++attempt) {
+    // Only a lock that a process holds can belong to a copy about to listen.
+    const int attempts =
+        isHeldByAProcess(QDir(m_folder).filePath(lockFileName())) ? kConnectAttempts : 1;
+    for (int attempt = 0; attempt < attempts; ++attempt) {
         if (attempt > 0)
             QThread::msleep(kRetryMs);
         const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);

@@ -252,6 +252,15 @@ void PictureFilesTest::hostilePicturesRefused_data()
         << "b.emf" << "bytes" << patched(emf, bitmapAt + 80 + 8, 9000) << "9000";
     QTest::newRow("png 8193 wide") << "w.png" << "bytes" << png(8193, 1) << "8193";
     QTest::newRow("png 8192 wide loads") << "ok.png" << "bytes" << png(8192, 1) << "";
+    // Decoded whole, more than 16 million pixels would pass 150 MB at start.
+    QTest::newRow("png of 4097 x 4097") << "a.png" << "bytes" << png(4097, 4097) << "млн";
+    // A JPEG is decoded halved while it is read: a wide one comes in at 8192.
+    QImage wide(16384, 8, QImage::Format_RGB32);
+    wide.fill(Qt::white);
+    QBuffer jpeg;
+    jpeg.open(QIODevice::WriteOnly);
+    wide.save(&jpeg, "jpeg");
+    QTest::newRow("jpeg 16384 wide loads halved") << "w.jpg" << "bytes" << jpeg.data() << "";
 }
 
 void PictureFilesTest::hostilePicturesRefused()
