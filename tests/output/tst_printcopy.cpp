@@ -68,6 +68,7 @@ private slots:
     void printedPage_data();
     void printedPage();
     void cancelsAndFailures();
+    void scalingByKeys();
     void savingPictures_data();
     void savingPictures();
 };
@@ -96,9 +97,12 @@ void PrintCopyTest::printBackgroundOption_data()
     QTest::addColumn<bool>("picture");
     QTest::addColumn<StoredColour>("page");
     QTest::addColumn<StoredColour>("names");
-    QTest::newRow("not printed: white page, black names") << false << false << colours::white << colours::black;
-    QTest::newRow("printed: the main window's colours") << true << false << colours::lime << colours::red;
-    QTest::newRow("printed: the main window's picture") << true << true << colours::blue << colours::red;
+    QTest::newRow("not printed: white page, black names")
+        << false << false << colours::white << colours::black;
+    QTest::newRow("printed: the main window's colours")
+        << true << false << colours::lime << colours::red;
+    QTest::newRow("printed: the main window's picture")
+        << true << true << colours::blue << colours::red;
     QTest::newRow("picture not printed") << false << true << colours::white << colours::black;
 }
 
@@ -131,7 +135,8 @@ void PrintCopyTest::printedPage_data()
     QTest::addColumn<int>("scaling");
     QTest::addColumn<int>("orientation");
     QTest::addColumn<int>("dpi"); // of the rasterised page
-    QTest::newRow("none") << "noScalingOption" << int(PrintScaling::None) << int(QPageLayout::Landscape) << 300;
+    QTest::newRow("none") << "noScalingOption" << int(PrintScaling::None)
+                          << int(QPageLayout::Landscape) << 300;
     QTest::newRow("proportional") << "proportionalOption" << int(PrintScaling::Proportional)
                                   << int(QPageLayout::Landscape) << 40;
     QTest::newRow("fit, landscape")
@@ -260,6 +265,34 @@ void PrintCopyTest::savingPictures()
         QCOMPARE(saved, sheet);
     else
         QVERIFY(near(saved.pixel(300, 20), colours::white, 8));
+}
+
+void PrintCopyTest::scalingByKeys()
+{
+    RecordingDialogs dialogs;
+    CalendarModel model;
+    ProgramPrinter printer;
+    PrintScaleDialog dialog(model, printer.get());
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    // The keyboard starts on the checked option; Tab passes the unchecked
+    // ones and reaches both buttons; arrows still choose among the options.
+    const auto focused = [] { return QApplication::focusWidget()->objectName(); };
+    QCOMPARE(focused(), QStringLiteral("fitToPageOption"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+    QCOMPARE(dialog.chosenScaling(), PrintScaling::Proportional);
+    QStringList order;
+    for (int i = 0; i < 3; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        order << focused();
+    }
+    QCOMPARE(order, (QStringList{"printButton", "cancelButton", "proportionalOption"}));
+    // Enter presses the button that has the keyboard.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QVERIFY(dialog.isHidden());
+    QCOMPARE(dialogs.printDialogs, 0);
 }
 
 QTEST_MAIN(PrintCopyTest)

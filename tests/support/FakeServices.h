@@ -12,14 +12,22 @@ class FakeServices : public WindowServices {
 public:
     void showWindow(WindowRole role) override { calls << QStringLiteral("show %1").arg(int(role)); }
     void hideWindow(WindowRole role) override { calls << QStringLiteral("hide %1").arg(int(role)); }
-    bool isWindowVisible(WindowRole) const override { return false; }
-    void showSettings(SettingsPage page) override { calls << QStringLiteral("settings %1").arg(int(page)); }
+    bool isWindowVisible(WindowRole role) const override { return visible.contains(role); }
+    void showSettings(SettingsPage page) override
+    {
+        calls << QStringLiteral("settings %1").arg(int(page));
+    }
     void showMainWindow() override { calls << QStringLiteral("main"); }
-    void keepReachable(WindowRole role) override { calls << QStringLiteral("reachable %1").arg(int(role)); }
+    void keepReachable(WindowRole role) override
+    {
+        calls << QStringLiteral("reachable %1").arg(int(role));
+    }
     QPrinter &printer() override { return m_printer.get(); }
     void endProgram() override { calls << QStringLiteral("end"); }
 
     QStringList calls;
+    // What isWindowVisible answers: none by default.
+    QList<WindowRole> visible;
 
 private:
     ProgramPrinter m_printer;

@@ -8,7 +8,7 @@
 #include "FloatingClockWindow.h"
 #include "Widgets.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QScreen>
 #include <QtTest>
 #include <memory>
@@ -23,6 +23,8 @@ class TestFloatingClock : public QObject {
 private slots:
     void init()
     {
+        m_services.calls.clear();
+        m_services.visible.clear();
         m_window = std::make_unique<FloatingClockWindow>(m_model, m_services);
         m_clock = m_window->findChild<ClockFace *>(QStringLiteral("clock"));
         QVERIFY(m_clock);
@@ -31,6 +33,8 @@ private slots:
     void windowAndClockAsSetUp();
     void opacityFollowsTheSettings();
     void opensCentredTicksWhileShownAndHidesOnClose();
+    void escapeLeadsBackToAHiddenMainWindow_data();
+    void escapeLeadsBackToAHiddenMainWindow();
 };
 
 void TestFloatingClock::windowAndClockAsSetUp()
@@ -114,6 +118,29 @@ void TestFloatingClock::opensCentredTicksWhileShownAndHidesOnClose()
     QCOMPARE(m_window->pos(), moved);
     QVERIFY(m_clock->shownTime() == clockgeo::reduceTime(now));
     QVERIFY(m_clock->timer()->isEnabled());
+}
+
+void TestFloatingClock::escapeLeadsBackToAHiddenMainWindow_data()
+{
+    QTest::addColumn<bool>("mainShown");
+    QTest::addColumn<QStringList>("calls");
+    const QString reachable = QStringLiteral("reachable %1").arg(int(WindowRole::FloatingClock));
+    QTest::newRow("beside the main window") << true << QStringList{reachable};
+    QTest::newRow("clock-only view") << false << QStringList{"main", reachable};
+}
+
+void TestFloatingClock::escapeLeadsBackToAHiddenMainWindow()
+{
+    QFETCH(bool, mainShown);
+    QFETCH(QStringList, calls);
+    if (mainShown)
+        m_services.visible << WindowRole::Main;
+    m_window->show();
+    QApplication::setActiveWindow(m_window.get());
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    QTest::keyClick(m_window.get(), Qt::Key_Escape);
+    QVERIFY(m_window->isHidden());
+    QCOMPARE(m_services.calls, calls);
 }
 
 QTEST_MAIN(TestFloatingClock)
