@@ -36,6 +36,7 @@
 #include <QFileInfo>
 #include <QFont>
 #include <QLibraryInfo>
+#include <QTextStream>
 #include <QTimer>
 #include <QTranslator>
 #include <utility>
@@ -366,8 +367,18 @@ void Application::endProgram()
 
 void Application::saveAtSessionEnd(bool quit)
 {
-    if (!m_savedAtSessionEnd)
+    if (!m_savedAtSessionEnd && quit) {
+        // A signal wants the program gone: a box nobody may answer must not
+        // hold it, so a failure goes to stderr.
+        m_savedAtSessionEnd = true;
+        try {
+            m_model.save();
+        } catch (const DayrailError &e) {
+            QTextStream(stderr) << "dayrail: " << e.text() << '\n';
+        }
+    } else if (!m_savedAtSessionEnd) {
         m_savedAtSessionEnd = runHandler([this] { m_model.save(); });
+    }
     if (quit) {
         m_ending = true;
         QCoreApplication::exit(0);
