@@ -84,15 +84,20 @@ void TipsWindow::setVisible(bool visible)
     // showing while tips are on. A menu command asks for it and gets it.
     const bool startUp = visible && !m_shownBefore && m_model.showTips();
     m_shownBefore = m_shownBefore || visible;
+    m_quietShowing = false; // whatever was asked last wins
     const QWidget *active = QApplication::activeWindow();
     if (!startUp || !active || active == this) {
         QDialog::setVisible(visible);
         return;
     }
     // Shown a moment later, so the activation that follows a showing finds
-    // no window yet and the main window keeps the keyboard.
-    setAttribute(Qt::WA_ShowWithoutActivating);
+    // no window yet and the window that has the keyboard keeps it.
+    m_quietShowing = true;
     QTimer::singleShot(0, this, [this] {
+        if (!m_quietShowing)
+            return;
+        m_quietShowing = false;
+        setAttribute(Qt::WA_ShowWithoutActivating);
         QDialog::setVisible(true);
         setAttribute(Qt::WA_ShowWithoutActivating, false);
     });

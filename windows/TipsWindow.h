@@ -39,6 +39,8 @@ private:
     std::vector<QString> m_tips;
     int m_tipIndex = 0;
     bool m_shownBefore = false;
+    // A start-up showing waits for the next turn of the event loop.
+    bool m_quietShowing = false;
     // The caption when the window was shown, the counter going after it: the
     // application sets the plain caption again before each showing.
     QString m_captionBase;

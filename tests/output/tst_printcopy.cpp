@@ -97,12 +97,9 @@ void PrintCopyTest::printBackgroundOption_data()
     QTest::addColumn<bool>("picture");
     QTest::addColumn<StoredColour>("page");
     QTest::addColumn<StoredColour>("names");
-    QTest::newRow("not printed: white page, black names")
-        << false << false << colours::white << colours::black;
-    QTest::newRow("printed: the main window's colours")
-        << true << false << colours::lime << colours::red;
-    QTest::newRow("printed: the main window's picture")
-        << true << true << colours::blue << colours::red;
+    QTest::newRow("not printed: white page, black names") << false << false << colours::white << colours::black;
+    QTest::newRow("printed: the main window's colours") << true << false << colours::lime << colours::red;
+    QTest::newRow("printed: the main window's picture") << true << true << colours::blue << colours::red;
     QTest::newRow("picture not printed") << false << true << colours::white << colours::black;
 }
 
@@ -135,8 +132,7 @@ void PrintCopyTest::printedPage_data()
     QTest::addColumn<int>("scaling");
     QTest::addColumn<int>("orientation");
     QTest::addColumn<int>("dpi"); // of the rasterised page
-    QTest::newRow("none") << "noScalingOption" << int(PrintScaling::None)
-                          << int(QPageLayout::Landscape) << 300;
+    QTest::newRow("none") << "noScalingOption" << int(PrintScaling::None) << int(QPageLayout::Landscape) << 300;
     QTest::newRow("proportional") << "proportionalOption" << int(PrintScaling::Proportional)
                                   << int(QPageLayout::Landscape) << 40;
     QTest::newRow("fit, landscape")
