@@ -51,13 +51,15 @@ namespace {
 
 // Keeps the model's today right: at each midnight and whenever the system
 // clock is set. A timer that wakes early finds the same day and waits again.
-void followTheDate(CalendarModel &model, QObject *owner)
+void followTheDate(CalendarModel &model, const Application::Clock &clock, QObject *owner)
 {
     auto *midnight = new QTimer(owner);
+    midnight->setObjectName(QStringLiteral("midnightTimer"));
     midnight->setSingleShot(true);
-    auto check = [&model, midnight] {
-        model.setToday(QDate::currentDate());
-        midnight->start(int(msecsUntilNextDay(QDateTime::currentDateTime())));
+    auto check = [&model, &clock, midnight] {
+        const QDateTime now = clock();
+        model.setToday(now.date());
+        midnight->start(int(msecsUntilNextDay(now)));
     };
     QObject::connect(midnight, &QTimer::timeout, owner, check);
     QObject::connect(&SystemTimeWatcher::instance(), &SystemTimeWatcher::changed, owner, check);
@@ -96,7 +98,9 @@ void Application::setUpToolkit()
     registerResources();
 }
 
-Application::Application(const QString &folder)
+Application::Application(const QString &folder, Clock clock)
+    : m_clock(clock ? std::move(clock) : Clock(&QDateTime::currentDateTime)),
+      m_model(m_clock().date())
 {
     m_model.setFolder(folder);
     // Only paths: the file is read when the working year is first shown.
@@ -133,7 +137,7 @@ void Application::start()
         showWindow(WindowRole::Tips);
     m_messages = std::move(later);
     showMessages();
-    followTheDate(m_model, this);
+    followTheDate(m_model, m_clock, this);
     m_main->startClock();
 }
 

@@ -10,7 +10,9 @@
 #include "SingleInstance.h"
 #include "WindowServices.h"
 
+#include <QDateTime>
 #include <QObject>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -24,7 +26,11 @@ public:
     // QApplication object.
     static void setUpToolkit();
 
-    explicit Application(const QString &folder);
+    // Where the program reads the date and time: the system's clock unless
+    // a test sets its own. Nothing else in the program reads a clock for the date.
+    using Clock = std::function<QDateTime()>;
+
+    explicit Application(const QString &folder, Clock clock = {});
     ~Application() override;
 
     // Reads every file, builds the main window (not shown yet), then shows
@@ -72,6 +78,8 @@ private:
     // from this copy's saves.
     void lockProfile();
 
+    Clock m_clock;
+    // Starts on the clock's day: declared after the clock.
     CalendarModel m_model;
     // Before the windows, so that it outlives them.
     ProgramPrinter m_printer;

@@ -32,7 +32,8 @@ DateError invalidDate(int year, int month, int day)
 
 } // namespace
 
-MonthGrid::MonthGrid(QWidget *parent) : QWidget(parent), m_date(QDate::currentDate())
+// Any valid date until the owner sets its own: the control reads no clock.
+MonthGrid::MonthGrid(QWidget *parent) : QWidget(parent), m_date(2026, 1, 1)
 {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -93,13 +94,6 @@ void MonthGrid::setStartOfWeek(int weekday)
     layOutMonth();
     update();
     announceMonthGridChange(this, m_date, before);
-}
-
-void MonthGrid::setUseCurrentDate(bool use)
-{
-    m_useCurrentDate = use;
-    if (use)
-        setDate(QDate::currentDate());
 }
 
 void MonthGrid::setColor(StoredColour colour)

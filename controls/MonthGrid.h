@@ -41,8 +41,6 @@ public:
     int startOfWeek() const { return m_startOfWeek; }
     void setStartOfWeek(int weekday);
 
-    bool useCurrentDate() const { return m_useCurrentDate; }
-    void setUseCurrentDate(bool use);
     bool isReadOnly() const { return m_readOnly; }
     void setReadOnly(bool readOnly) { m_readOnly = readOnly; }
 
@@ -148,7 +146,6 @@ private:
 
     QDate m_date;
     int m_startOfWeek = 1;
-    bool m_useCurrentDate = true;
     bool m_readOnly = false;
     StoredColour m_color = colours::white;
     StoredColour m_fontColor = colours::black;

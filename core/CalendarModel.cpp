@@ -25,8 +25,8 @@ template <typename T> bool assign(T &member, const T &value)
 
 } // namespace
 
-CalendarModel::CalendarModel(QObject *parent)
-    : QObject(parent), m_year(QDate::currentDate().year()), m_today(QDate::currentDate())
+CalendarModel::CalendarModel(const QDate &startDay, QObject *parent)
+    : QObject(parent), m_year(startDay.year()), m_startDay(startDay), m_today(startDay)
 {
     // The year caption: the program's font, large, bold and italic.
     m_yearFont = QGuiApplication::font();
@@ -34,7 +34,7 @@ CalendarModel::CalendarModel(QObject *parent)
     m_yearFont.setBold(true);
     m_yearFont.setItalic(true);
     m_days.fill(1);
-    m_days[QDate::currentDate().month() - 1] = QDate::currentDate().day();
+    m_days[startDay.month() - 1] = startDay.day();
     m_markedToday = m_viewOptions.markToday ? m_today : QDate();
     m_markedWeekNumbers = m_viewOptions.weekNumbers;
 }

@@ -50,7 +50,10 @@ struct Background {
 class CalendarModel : public QObject {
     Q_OBJECT
 public:
-    explicit CalendarModel(QObject *parent = nullptr);
+    // Starts on startDay: its year shown, its day chosen in its month, and it
+    // is today. The program passes its clock's date; a model made without one
+    // (tests, benchmarks) starts on a fixed day, so nothing reads a clock.
+    explicit CalendarModel(const QDate &startDay = QDate(2026, 1, 1), QObject *parent = nullptr);
 
     // The folder the program keeps its files in, with a trailing '/'.
     QString folder() const { return m_folder; }
@@ -109,7 +112,11 @@ public:
     // What the grids mark (view.cal): today, holidays, week numbers.
     const ViewOptions &viewOptions() const { return m_viewOptions; }
     void setViewOptions(const ViewOptions &options);
-    // The date counted as today; the application moves it at midnight.
+    // The day the program started: the date fields, the red month and the
+    // small calendars' selection show it, in windows built at any later time.
+    QDate startDay() const { return m_startDay; }
+    // The date counted as today (the today frame, the tray day); the
+    // application moves it at midnight.
     QDate today() const { return m_today; }
     void setToday(const QDate &today);
     // What the year's grids show, following the options: today, or an
@@ -184,6 +191,7 @@ private:
     bool m_showTips = true;
     bool m_showSplash = true;
     ViewOptions m_viewOptions;
+    QDate m_startDay;
     QDate m_today;
     QDate m_markedToday;
     QMap<QDate, QString> m_markedHolidays;

@@ -17,7 +17,7 @@ void speakValue(QWidget *control, const QString &value)
     control->setAccessibleName(value);
 }
 
-QDateEdit *placeTodayPicker(QWidget *parent, const QLabel *heading, int x, int y)
+QDateEdit *placeTodayPicker(QWidget *parent, const QLabel *heading, int x, int y, const QDate &date)
 {
     auto *picker = place(new QDateEdit(parent), x, y, 186, 21);
     picker->setObjectName(QStringLiteral("todayPicker"));
@@ -27,7 +27,7 @@ QDateEdit *placeTodayPicker(QWidget *parent, const QLabel *heading, int x, int y
     picker->setCalendarPopup(true);
     QObject::connect(picker, &QDateEdit::dateChanged, picker,
                      [picker] { speakValue(picker, picker->text()); });
-    picker->setDate(QDate::currentDate());
+    picker->setDate(date);
     speakValue(picker, picker->text());
     return picker;
 }

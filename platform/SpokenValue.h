@@ -6,6 +6,7 @@
 // their heading goes into the accessible description.
 #include <QString>
 
+class QDate;
 class QDateEdit;
 class QLabel;
 class QWidget;
@@ -14,6 +15,7 @@ class QWidget;
 // technology once (a name-changed event).
 void speakValue(QWidget *control, const QString &value);
 
-// "todayPicker": today's date in a drop-down date field at (x, y), in Russian,
-// named by the date it shows whenever that changes, described by its heading.
-QDateEdit *placeTodayPicker(QWidget *parent, const QLabel *heading, int x, int y);
+// "todayPicker": date in a drop-down date field at (x, y), in Russian, named
+// by the date it shows whenever that changes, described by its heading.
+QDateEdit *placeTodayPicker(QWidget *parent, const QLabel *heading, int x, int y,
+                            const QDate &date);

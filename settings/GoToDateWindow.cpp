@@ -128,7 +128,6 @@ GoToDateWindow::GoToDateWindow(const CalendarModel &model, QWidget *parent) : QD
     m_grid = place(new MonthGrid(this), 181, 152, 240, 152);
     m_grid->setObjectName(QStringLiteral("grid"));
     m_grid->setAccessibleName(QStringLiteral("Дата"));
-    m_grid->setUseCurrentDate(false);
     m_grid->setReadOnly(true);
     m_grid->setStartOfWeek(model.startOfWeek());
     m_grid->setColor(colours::cream);

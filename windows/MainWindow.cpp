@@ -125,7 +125,7 @@ void MainWindow::createYearView()
     }
 
     m_todayHeading = makeLabel(c, "todayHeading", QStringLiteral("Сегодня:"), 136, 9);
-    m_todayPicker = placeTodayPicker(c, m_todayHeading, 136, 25);
+    m_todayPicker = placeTodayPicker(c, m_todayHeading, 136, 25, m_model.startDay());
 
     createYearChoice();
     createMonths();
@@ -187,7 +187,6 @@ void MainWindow::createMonths()
         grid->setAccessibleName(monthName(k + 1));
         grid->setCursor(Qt::PointingHandCursor);
         grid->setStartOfWeek(1);
-        grid->setUseCurrentDate(k == 0);
         m_grids[k] = grid;
     }
     m_monthIcons[12] = place(new ImageView(c), 768, 417, 33, 33);
@@ -197,10 +196,10 @@ void MainWindow::createMonths()
         m_monthIcons[i]->setPicture(iconImage);
         m_monthIcons[i]->setStretch(false);
     }
-    m_grids[QDate::currentDate().month() - 1]->setFontColor(colours::red);
+    m_grids[m_model.startDay().month() - 1]->setFontColor(colours::red);
     // The keyboard starts on this month's grid, ready for the arrows and read
     // as a table, and no text caret blinks while the window sits idle.
-    m_grids[QDate::currentDate().month() - 1]->setFocus(Qt::OtherFocusReason);
+    m_grids[m_model.startDay().month() - 1]->setFocus(Qt::OtherFocusReason);
     m_backgroundImage->lower();
 }
 

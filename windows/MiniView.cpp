@@ -52,7 +52,7 @@ MiniView::MiniView(CalendarModel &model, WindowServices &services, QWidget *pare
                    Qt::CustomizeWindowHint);
     setFixedSize(200, 90);
     setWindowColour(this, colours::skyBlue);
-    createControls();
+    createControls(model.startDay());
     createToolBar();
     createMenu();
 
@@ -71,12 +71,12 @@ MiniView::MiniView(CalendarModel &model, WindowServices &services, QWidget *pare
 
 MiniView::~MiniView() = default;
 
-void MiniView::createControls()
+void MiniView::createControls(const QDate &startDay)
 {
     m_todayHeading = place(new QLabel(QStringLiteral("Сегодня"), this), 8, 2, 100, 16);
     m_todayHeading->setObjectName(QStringLiteral("todayHeading"));
-    // The date of the day the view was made; nothing moves it later.
-    m_todayPicker = placeTodayPicker(this, m_todayHeading, 8, 18);
+    // The day the program started, whenever the view is made; nothing moves it.
+    m_todayPicker = placeTodayPicker(this, m_todayHeading, 8, 18, startDay);
 
     m_timeHeading = place(new QLabel(QStringLiteral("Время:"), this), 8, 43, 100, 16);
     m_timeHeading->setObjectName(QStringLiteral("timeHeading"));

@@ -33,7 +33,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void createControls();
+    void createControls(const QDate &startDay);
     void createToolBar();
     void createMenu();
     void followOpacitySetting(const OpacitySetting &now, const OpacityChange &change);

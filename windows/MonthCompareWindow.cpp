@@ -3,6 +3,7 @@
 #include "MonthCompareWindow.h"
 
 #include "CalendarMarks.h"
+#include "CalendarModel.h"
 #include "MonthCalendar.h"
 #include "Widgets.h"
 
@@ -37,7 +38,7 @@ MonthCompareWindow::MonthCompareWindow(const CalendarModel &model, QWidget *pare
          {makeMonthCalendar(this, "leftCalendar", {16, 24, 193, 154}, true),
           makeMonthCalendar(this, "rightCalendar", {240, 24, 193, 154}, true)})
     {
-        calendar->setSelectedDate(QDate::currentDate());
+        calendar->setSelectedDate(model.startDay());
         followCalendarMarks(calendar, model);
     }
     centreOnScreen(this);

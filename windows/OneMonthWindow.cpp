@@ -20,7 +20,7 @@ OneMonthWindow::OneMonthWindow(CalendarModel &model, WindowServices &services, Q
                    Qt::CustomizeWindowHint);
     setFixedSize(197, 153);
     QCalendarWidget *calendar = makeMonthCalendar(this, "calendar", {0, 0, 197, 153}, false);
-    calendar->setSelectedDate(QDate::currentDate());
+    calendar->setSelectedDate(model.startDay());
     followCalendarMarks(calendar, model);
     followOpacity(model, OpacityWindow::OneMonth, this, m_blending);
     centreOnScreen(this);

@@ -140,7 +140,7 @@ WorkYearWindow::WorkYearWindow(const CalendarModel &model, WindowServices &servi
     m_toEdit = makeDateEdit(this, "toEdit", QStringLiteral("Рабочих дней по"));
     m_spanLabel = new QLabel(this);
     m_spanLabel->setObjectName(QStringLiteral("spanLabel"));
-    const QDate today = model.today().isValid() ? model.today() : QDate::currentDate();
+    const QDate today = model.today();
     m_fromEdit->setDate(today);
     m_toEdit->setDate(QDate(today.year(), today.month(), today.daysInMonth()));
 

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window as the program creates it: start-up load, year view,
 // close-time save.
+#include "CalendarMarks.h"
 #include "MonthGrid.h"
 #include "ProgramSupport.h"
 #include "TrayIcon.h"
@@ -39,6 +40,7 @@ private slots:
     void yearNavigation();
     void stepping();
     void timeLineAndToday();
+    void windowsBuiltAfterMidnightShowTheStartDay();
     void failedSaveKeepsProgramOpen();
     void viewOptionsReachGridsTrayAndOutput();
     // Last: the end it asks for reaches every later event loop of this process.
@@ -53,11 +55,12 @@ void MainWindowTest::firstStart()
     TestProgram program(folder);
     QVERIFY2(dialogs.all().isEmpty(), qPrintable(dialogs.all().join('|')));
     QCOMPARE(program.main()->windowTitle(), QStringLiteral("Календарь"));
-    const int year = QDate::currentDate().year();
+    const int year = TestProgram::startDay().year();
     for (int k = 0; k < 12; ++k)
         QCOMPARE(program.main()->grids()[k]->date(), QDate(year, k + 1, 1));
     // The keyboard starts on this month's grid.
-    QCOMPARE(program.main()->focusWidget(), program.main()->grids()[QDate::currentDate().month() - 1]);
+    QCOMPARE(program.main()->focusWidget(),
+             program.main()->grids()[TestProgram::startDay().month() - 1]);
     QVERIFY(program.control<QAction>("actionShowTips")->isChecked());
     QVERIFY(program.control<QAction>("actionShowSplash")->isChecked());
     QVERIFY(program.model().background().colourMode);
@@ -91,7 +94,7 @@ void MainWindowTest::savedStateComesBackAndIsWrittenUnchanged()
     QVERIFY2(dialogs.all().isEmpty(), qPrintable(dialogs.all().join('|')));
 
     QCOMPARE(program.main()->windowTitle(), QStringLiteral("Календарь < Работа.cpr >"));
-    const int year = QDate::currentDate().year();
+    const int year = TestProgram::startDay().year();
     QCOMPARE(program.control<QLabel>("yearLabel")->text(), QString::number(year)); // not the saved 2005
     QCOMPARE(program.control<QLineEdit>("yearEdit")->text(), QString::number(year));
     QCOMPARE(program.main()->grids()[0]->date(), QDate(year, 1, 31));
@@ -190,7 +193,7 @@ void MainWindowTest::yearNavigation()
     ProgramFolder folder;
     folder.write("regional.cal", kRegional);
     TestProgram program(folder);
-    const int current = QDate::currentDate().year();
+    const int current = TestProgram::startDay().year();
     program.control<QLineEdit>("yearEdit")->setText(typed); // as pasted: no key filter
     program.control<QPushButton>("goButton")->click();
     QCOMPARE(dialogs.messages.size(), messages);
@@ -212,7 +215,7 @@ void MainWindowTest::stepping()
     ProgramFolder folder;
     folder.write("regional.cal", kRegional);
     TestProgram program(folder);
-    const int month = QDate::currentDate().month();
+    const int month = TestProgram::startDay().month();
     QCOMPARE(program.main()->grids()[month - 1]->fontColor(), colours::red);
     program.model().setDay(2, 1);
     program.control<QLineEdit>("yearEdit")->setText(QStringLiteral("2008"));
@@ -256,8 +259,33 @@ void MainWindowTest::timeLineAndToday()
     QCOMPARE(text.size(), 17);
     QVERIFY(text.startsWith(QStringLiteral("         ")));
     QVERIFY(QTime::fromString(text.mid(9), QStringLiteral("HH:mm:ss")).isValid());
-    QCOMPARE(program.control<QDateEdit>("todayPicker")->date(), QDate::currentDate());
+    QCOMPARE(program.control<QDateEdit>("todayPicker")->date(), TestProgram::startDay());
     QVERIFY(program.control<QDateEdit>("todayPicker")->text().contains(QStringLiteral(" г.")));
+}
+
+void MainWindowTest::windowsBuiltAfterMidnightShowTheStartDay()
+{
+    RecordingDialogs dialogs;
+    ProgramFolder folder;
+    folder.write("regional.cal", kRegional);
+    TestProgram program(folder);
+    // Past midnight, into the next month.
+    const QDate start = TestProgram::startDay(), next = start.addDays(17);
+    program.setTime(QDateTime(next, QTime(0, 0, 1)));
+    QMetaObject::invokeMethod(program.app().findChild<QTimer *>(QStringLiteral("midnightTimer")),
+                              "timeout");
+    QCOMPARE(program.model().today(), next);
+    // Windows made now describe the start-up day; only the today frame moves.
+    QCOMPARE(program.window(WindowRole::MiniView)->findChild<QDateEdit *>()->date(), start);
+    const auto calendars =
+        program.window(WindowRole::MonthCompare)->findChildren<QCalendarWidget *>() +
+        program.window(WindowRole::OneMonth)->findChildren<QCalendarWidget *>();
+    QCOMPARE(calendars.size(), 3);
+    for (QCalendarWidget *calendar : calendars) {
+        QCOMPARE(calendar->selectedDate(), start);
+        QCOMPARE(qobject_cast<MarkedCalendar *>(calendar)->today(), next);
+    }
+    QCOMPARE(program.control<QDateEdit>("todayPicker")->date(), start);
 }
 
 void MainWindowTest::failedSaveKeepsProgramOpen()
@@ -295,7 +323,7 @@ void MainWindowTest::viewOptionsReachGridsTrayAndOutput()
 
     program.model().setViewOptions({true, true, false});
     QVERIFY(!january->weekNumbersShown());
-    QCOMPARE(january->today(), QDate::currentDate());
+    QCOMPARE(january->today(), TestProgram::startDay());
     QVERIFY(program.main()->trayIcon()->hint().startsWith(QStringLiteral("Dayrail — ")));
 
     dialogs.fileAnswers = {folder.path("year")};

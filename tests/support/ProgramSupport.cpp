@@ -5,7 +5,7 @@
 TestProgram::TestProgram(const ProgramFolder &folder)
 {
     Application::setUpToolkit();
-    m_app = std::make_unique<Application>(folder.path());
+    m_app = std::make_unique<Application>(folder.path(), [this] { return m_now; });
     m_app->start();
 }
 

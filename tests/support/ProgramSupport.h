@@ -7,13 +7,17 @@
 #include "MainWindow.h"
 #include "TestSupport.h"
 
+#include <QDateTime>
 #include <QWidget>
 #include <memory>
 
 class TestProgram {
 public:
-    // Sets up the toolkit and starts the program in folder.
+    // Sets up the toolkit and starts the program in folder, its clock at
+    // 10:00 on startDay(); the clock moves only by setTime.
     explicit TestProgram(const ProgramFolder &folder);
+    static QDate startDay() { return {2026, 3, 15}; }
+    void setTime(const QDateTime &now) { m_now = now; }
     ~TestProgram();
 
     Application &app() { return *m_app; }
@@ -30,5 +34,6 @@ public:
     }
 
 private:
+    QDateTime m_now{startDay(), QTime(10, 0)};
     std::unique_ptr<Application> m_app;
 };
