@@ -113,8 +113,11 @@ void CalendarModel::applyProfile(const ProfileContent &profile)
 
 void CalendarModel::setBackground(const Background &background)
 {
-    if (assign(m_background, background))
-        emit backgroundChanged();
+    if (!assign(m_background, background))
+        return;
+    if (background.colourMode)
+        m_windowColour = background.colour;
+    emit backgroundChanged();
 }
 
 void CalendarModel::setYearFont(const QFont &font)

@@ -92,6 +92,10 @@ public:
 
     const Background &background() const { return m_background; }
     void setBackground(const Background &background);
+    // The main window's colour: that of the last colour background, sky blue
+    // until there is one. It stays behind a picture's transparent parts, on
+    // screen and on the printed sheet alike.
+    StoredColour windowColour() const { return m_windowColour; }
     // "Применить" or "OK" put the background on the main window; printing
     // only carries over a background that was applied.
     bool backgroundApplied() const { return m_backgroundApplied; }
@@ -185,6 +189,7 @@ private:
     QString m_profilePath;
     QStringList m_holidays;
     Background m_background;
+    StoredColour m_windowColour = colours::skyBlue;
     bool m_backgroundApplied = false;
     QFont m_yearFont;
     std::array<OpacitySetting, 4> m_opacity{};

@@ -83,7 +83,7 @@ void PrintSheet::showBackground(const CalendarModel &model)
     // Without the background: a white page and black month names.
     const Background &background = model.background();
     const bool printed = model.printsBackground();
-    setWindowColour(this, printed ? pageColour(background) : colours::white);
+    setWindowColour(this, printed ? model.windowColour() : colours::white);
     m_backgroundImage->setPicture(background.picture);
     m_backgroundImage->setVisible(printed && !background.colourMode);
     for (QLabel *label : m_monthLabels)

@@ -18,11 +18,6 @@ QImage calendarIcon()
     return QImage(QStringLiteral(":/icons/calendar32.png"));
 }
 
-StoredColour pageColour(const Background &background)
-{
-    return background.colourMode ? background.colour : colours::skyBlue;
-}
-
 void showYearOnGrids(const std::array<MonthGrid *, 12> &grids, const CalendarModel &model)
 {
     for (int k = 0; k < 12; ++k) {

@@ -9,14 +9,9 @@
 
 class CalendarModel;
 class MonthGrid;
-struct Background;
 
 // The calendar icon: beside every month and in the background window.
 QImage calendarIcon();
-
-// The colour behind the main window's picture or in its place: the chosen
-// colour in colour mode, the window's first colour under a picture.
-StoredColour pageColour(const Background &background);
 
 // A sheet's twelve grids show the chosen days and the week start, with the
 // marks the user switched on for the main window.

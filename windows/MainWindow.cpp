@@ -261,11 +261,11 @@ void MainWindow::showWeekStart(int weekday)
 void MainWindow::showBackground()
 {
     const Background &background = m_model.background();
+    // Under a picture too, for its transparent parts.
+    setWindowColour(m_client, m_model.windowColour());
     if (background.colourMode) {
         m_backgroundImage->hide();
-        setWindowColour(m_client, background.colour);
     } else {
-        // Under a picture the last colour stays, for its transparent parts.
         m_backgroundImage->setPicture(background.picture);
         m_backgroundImage->show();
     }

@@ -23,16 +23,21 @@
 
 namespace {
 
-// The option, and the background "Применить" put on the main window.
+// The option, and the backgrounds "Применить" put on the main window: the
+// colour, then the picture if any, chosen with another colour in the box.
 void useBackground(CalendarModel &model, bool printBackground, StoredColour colour,
                    StoredColour caption, const QImage &picture = {})
 {
     model.setRegional({true, false, printBackground, !printBackground});
     Background background;
-    background.colourMode = picture.isNull();
-    background.picture = picture;
     background.colour = colour;
     background.captionColour = caption;
+    model.setBackground(background);
+    if (picture.isNull())
+        return;
+    background.colourMode = false;
+    background.picture = picture;
+    background.colour = colours::yellow;
     model.setBackground(background);
 }
 
@@ -94,25 +99,32 @@ void PrintCopyTest::builtFromTheModel()
 void PrintCopyTest::printBackgroundOption_data()
 {
     QTest::addColumn<bool>("printBackground");
-    QTest::addColumn<bool>("picture");
+    QTest::addColumn<QImage>("picture");
     QTest::addColumn<StoredColour>("page");
     QTest::addColumn<StoredColour>("names");
-    QTest::newRow("not printed: white page, black names") << false << false << colours::white << colours::black;
-    QTest::newRow("printed: the main window's colours") << true << false << colours::lime << colours::red;
-    QTest::newRow("printed: the main window's picture") << true << true << colours::blue << colours::red;
-    QTest::newRow("picture not printed") << false << true << colours::white << colours::black;
+    QImage blue(20, 10, QImage::Format_RGB32);
+    blue.fill(Qt::blue);
+    QImage clear(20, 10, QImage::Format_ARGB32);
+    clear.fill(Qt::transparent);
+    QTest::newRow("not printed: white page, black names")
+        << false << QImage() << colours::white << colours::black;
+    QTest::newRow("printed: the main window's colours")
+        << true << QImage() << colours::lime << colours::red;
+    QTest::newRow("printed: the main window's picture")
+        << true << blue << colours::blue << colours::red;
+    QTest::newRow("printed: the last colour behind a clear picture")
+        << true << clear << colours::lime << colours::red;
+    QTest::newRow("picture not printed") << false << blue << colours::white << colours::black;
 }
 
 void PrintCopyTest::printBackgroundOption()
 {
     QFETCH(bool, printBackground);
-    QFETCH(bool, picture);
+    QFETCH(QImage, picture);
     QFETCH(StoredColour, page);
     QFETCH(StoredColour, names);
     CalendarModel model;
-    QImage blue(20, 10, QImage::Format_RGB32);
-    blue.fill(Qt::blue);
-    useBackground(model, printBackground, colours::lime, colours::red, picture ? blue : QImage());
+    useBackground(model, printBackground, colours::lime, colours::red, picture);
     const QImage image = renderYearSheet(model);
     QCOMPARE(image.size(), QSize(793, 553));
     QVERIFY(near(image.pixel(300, 20), page, 0));
