@@ -12,9 +12,10 @@
 
 namespace {
 
+// Where a message points: «в строке 3 файла "…"».
 QString lineText(int number, const QString &path)
 {
-    return QStringLiteral("строка %1 файла \"%2\"").arg(number).arg(quotePathForMessage(path));
+    return QStringLiteral("в строке %1 файла \"%2\"").arg(number).arg(quotePathForMessage(path));
 }
 
 // A file's name, whichever separator its path was written with: a settings
@@ -115,7 +116,7 @@ QString readProfileAtStartup(StartupFiles &files, const QString &path)
     if (!declared) {
         // Not a whole number: keep every following line as an entry.
         count = available;
-        problem = QStringLiteral("Неверное число праздников в %1: \"%2\". "
+        problem = QStringLiteral("Неверное число праздников %1: \"%2\". "
                                  "Все следующие строки прочитаны как праздники.")
                       .arg(lineText(13, path), quoteForMessage(countText));
     } else if (*declared > 0) {
@@ -151,7 +152,7 @@ int decodeFlag(StartupFiles &files, int position, const QString &path)
     const std::optional<int> value = tryWholeNumber(text);
     // The save writes 0 or 1: anything else would change without a trace.
     if (!value || (*value != 0 && *value != 1)) {
-        noteProblem(files, QStringLiteral("Неверное значение в %1: \"%2\"")
+        noteProblem(files, QStringLiteral("Неверное значение %1: \"%2\"")
                                .arg(lineText(position, path), quoteForMessage(text)));
         noteUnclean(files, path);
     }
@@ -163,7 +164,7 @@ std::optional<StoredColour> decodeColour(StartupFiles &files, int position, cons
     const QString text = files.position(position);
     const std::optional<int> colour = tryWholeNumber(text);
     if (!colour) {
-        noteProblem(files, QStringLiteral("Неверный цвет в %1: \"%2\"")
+        noteProblem(files, QStringLiteral("Неверный цвет %1: \"%2\"")
                                .arg(lineText(position, path), quoteForMessage(text)));
         noteUnclean(files, path);
         return std::nullopt;
@@ -179,7 +180,7 @@ void checkWord(StartupFiles &files, int position, const QString &path, const QSt
     const QString text = files.position(position);
     if (words.contains(text))
         return;
-    noteProblem(files, QStringLiteral("Неверное значение в %1: \"%2\"")
+    noteProblem(files, QStringLiteral("Неверное значение %1: \"%2\"")
                            .arg(lineText(position, path), quoteForMessage(text)));
     noteUnclean(files, path);
 }
@@ -234,7 +235,7 @@ ProfileContent readProfile(const QString &path, BackupKeeper &backups)
         try {
             return wholeNumber(text);
         } catch (const ConvertError &) {
-            throw ConvertError(QStringLiteral("\"%1\" не является целым числом (%2)")
+            throw ConvertError(QStringLiteral("\"%1\" %2 не является целым числом")
                                    .arg(quoteForMessage(text), lineText(index + 1, path)));
         }
     };
@@ -346,7 +347,7 @@ void readSettingsAtStartup(StartupFiles &files, const QString &path, const QStri
     if (files.settingsLines[20].isEmpty())
         files.settingsLines[20] = programDir + QStringLiteral("default.cpr");
     else if (!canBePath(files.settingsLines[20])) {
-        noteProblem(files, QStringLiteral("В %1 нет пути к профилю: \"%2\". Будет использован "
+        noteProblem(files, QStringLiteral("Нет пути к профилю %1: \"%2\". Будет использован "
                                           "профиль \"default.cpr\" в папке программы.")
                                .arg(lineText(21, path), quoteForMessage(files.settingsLines[20])));
         noteUnclean(files, path);
@@ -363,7 +364,7 @@ void decodeDays(StartupFiles &files, const QString &profilePath, int year)
         const QString text = files.position(k);
         const int day = tryWholeNumber(text).value_or(0);
         if (day < 1 || day > 31) {
-            noteProblem(files, QStringLiteral("Неверный день в %1: \"%2\"")
+            noteProblem(files, QStringLiteral("Неверный день %1: \"%2\"")
                                    .arg(lineText(k, profilePath), quoteForMessage(text)));
             noteUnclean(files, profilePath);
             files.days[k - 1] = 1;

@@ -172,15 +172,19 @@ void CalendarFilesTest::startupToleratesDamage_data()
     QTest::addColumn<int>("entries");
 
     QTest::newRow("count not a number keeps following lines")
-        << 0 << "" << QStringList{"два", "x", "y"} << "строка 13" << 2;
+        << 0 << "" << QStringList{"два", "x", "y"} << "в строке 13" << 2;
     QTest::newRow("count above 999")
         << 0 << "" << (QStringList{"1500"} + QStringList(1200, "e")) << "999" << 999;
     QTest::newRow("count larger than the file")
         << 0 << "" << QStringList{"5", "a", "b"} << "обрывается" << 2;
     // The save would drop entries the count leaves out: they are kept as ".bak".
     QTest::newRow("negative count") << 0 << "" << QStringList{"-3", "a"} << "после 0-го" << 0;
-    QTest::newRow("flag not a number") << 14 << "yes" << QStringList{"0"} << "строка 14" << 0;
-    QTest::newRow("colour not a number") << 17 << "blue" << QStringList{"0"} << "строка 17" << 0;
+    QTest::newRow("flag not a number") << 14 << "yes" << QStringList{"0"} << "в строке 14" << 0;
+    QTest::newRow("colour not a number") << 17 << "blue" << QStringList{"0"} << "в строке 17" << 0;
+    QTest::newRow("background switch damaged")
+        << 19 << "x" << QStringList{"0"} << "в строке 19" << 0;
+    QTest::newRow("background switch in lower case")
+        << 19 << "true" << QStringList{"0"} << "в строке 19" << 0;
     QTest::newRow("colour not offered is ignored silently")
         << 17 << "15780519" << QStringList{"0"} << "" << 0;
     QTest::newRow("system colour is ignored silently")
@@ -207,6 +211,8 @@ void CalendarFilesTest::startupToleratesDamage()
     else
         QVERIFY2(files.problem.contains(problemPart), qPrintable(files.problem));
     QCOMPARE(files.holidayLines.size(), entries);
+    // Whatever is reported is kept as ".bak" before the close writes over it.
+    QCOMPARE(files.uncleanFiles.isEmpty(), problemPart.isEmpty());
     // The settings window fills its list from position 13: it must agree.
     QCOMPARE(qMax(0, tryWholeNumber(files.position(13)).value_or(-1)), entries);
     if (line == 17)
@@ -226,7 +232,7 @@ void CalendarFilesTest::strictProfileReader()
         readProfile(path);
         QFAIL("no error");
     } catch (const ConvertError &e) {
-        QVERIFY2(e.text().contains(QStringLiteral("строка 12")), qPrintable(e.text()));
+        QVERIFY2(e.text().contains(QStringLiteral("в строке 12")), qPrintable(e.text()));
         QVERIFY(e.text().contains(path));
     }
     QVERIFY_THROWS_EXCEPTION(FileError, readProfile(dir.filePath(QStringLiteral("none.cpr"))));
@@ -252,7 +258,7 @@ void CalendarFilesTest::damagedFilesAreKept_data()
         << "Строка 1" << QStringList{"p.cpr"} << QStringList();
     QTest::newRow("first lines do not parse")
         << QByteArray("\r\n") << "x\r\n" + days.mid(3) + "2\r\na\r\n"
-        << "строка 1" << QStringList{"p.cpr"} << QStringList{"a"};
+        << "в строке 1" << QStringList{"p.cpr"} << QStringList{"a"};
 }
 
 void CalendarFilesTest::damagedFilesAreKept()
