@@ -4,44 +4,32 @@
 
 #include "CalendarModel.h"
 #include "DataLocation.h"
-#include "Errors.h"
 #include "Handler.h"
-#include "TextFile.h"
 #include "Widgets.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRandomGenerator>
 #include <QShowEvent>
 #include <QTimer>
 
 namespace {
 
 const QString kCaption = QStringLiteral("Полезный совет");
-constexpr int kTipCount = 15;
-constexpr int kTipSlots = 1000;
-// The last two tips are never the first one shown.
-constexpr int kFirstTipBound = 13;
-const char *const kTipsFile = "tips.cal";
 
-} // namespace
-
-QString tipsFilePath(const QString &programFolder)
+// Where "tips.cal" may be: the working folder, the program's own folder, then
+// where an install put it: a program started from a desktop menu runs in some
+// other folder.
+QStringList tipsFiles(const QString &programFolder)
 {
-    // The working folder, the program's own folder, then where an install
-    // put it: a program started from a desktop menu runs in some other folder.
     QStringList candidates = tipsFileCandidates(
         QDir::currentPath(), QCoreApplication::applicationDirPath(), configuredInstallFolders());
-    candidates.insert(1, programFolder + QString::fromLatin1(kTipsFile));
-    for (const QString &path : candidates)
-        if (fileExists(path))
-            return path;
-    throw FileError(QStringLiteral("Не найден файл советов \"%1\" ни в текущей папке, ни в папке "
-                                   "программы")
-                        .arg(QString::fromLatin1(kTipsFile)));
+    candidates.insert(1, programFolder + QStringLiteral("tips.cal"));
+    return candidates;
 }
+
+} // namespace
 
 TipsWindow::TipsWindow(const CalendarModel &model, QWidget *parent)
     : QDialog(parent), m_model(model), m_captionBase(kCaption)
@@ -114,33 +102,25 @@ void TipsWindow::showEvent(QShowEvent *event)
 void TipsWindow::loadTips()
 {
     m_tipText->clear();
-    m_tips.resize(kTipSlots);
-    const QStringList lines = readTextFile(tipsFilePath(m_model.folder()), kTipCount);
-    for (int k = 1; k <= kTipCount; ++k)
-        m_tips[k] = k <= lines.size() ? lines.at(k - 1) : QString();
+    m_tips = Tips::read(tipsFiles(m_model.folder()));
     m_captionBase = windowTitle();
-    showTip(QRandomGenerator::global()->bounded(1, kFirstTipBound + 1));
+    showTip(Tips::first());
 }
 
 void TipsWindow::showNextTip()
 {
-    // An empty tip ends the forward cycle; after tip 15 comes the empty 16.
-    const int next = m_tipIndex + 1;
-    showTip(next >= int(m_tips.size()) || m_tips[next].isEmpty() ? 1 : next);
+    showTip(m_tips.next(m_tipIndex));
 }
 
 void TipsWindow::showPreviousTip()
 {
-    showTip(m_tipIndex <= 1 ? kTipCount : m_tipIndex - 1);
+    showTip(Tips::previous(m_tipIndex));
 }
 
 void TipsWindow::showTip(int k)
 {
-    // Stepping before the tips were ever read has nothing to show.
-    if (m_tips.size() < kTipSlots)
-        m_tips.resize(kTipSlots);
-    m_tipIndex = qBound(1, k, kTipCount);
-    m_tipText->setPlainText(m_tips[m_tipIndex]);
+    m_tipIndex = qBound(1, k, Tips::kCount);
+    m_tipText->setPlainText(m_tips.tip(m_tipIndex));
     m_tipText->moveCursor(QTextCursor::Start);
     setWindowTitle(m_captionBase + QLatin1Char(' ') + QString::number(m_tipIndex) +
                    QStringLiteral("/15"));

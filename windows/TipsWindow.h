@@ -3,9 +3,10 @@
 #pragma once
 // "Полезный совет": fifteen tips from "tips.cal", stepped back and forth,
 // with a counter such as «7/15» in the caption.
+#include "Tips.h"
+
 #include <QDialog>
 #include <QString>
-#include <vector>
 
 class CalendarModel;
 class QPlainTextEdit;
@@ -35,8 +36,7 @@ private:
     QPlainTextEdit *m_tipText = nullptr;
     QPushButton *m_previousButton = nullptr;
     QPushButton *m_nextButton = nullptr;
-    // Tips 1..15 at their own indexes; every other entry stays empty.
-    std::vector<QString> m_tips;
+    Tips m_tips;
     int m_tipIndex = 0;
     bool m_shownBefore = false;
     // A start-up showing waits for the next turn of the event loop.
@@ -45,6 +45,3 @@ private:
     // application sets the plain caption again before each showing.
     QString m_captionBase;
 };
-
-// The tips file: "tips.cal" in the current folder, else in the program's.
-QString tipsFilePath(const QString &programFolder);

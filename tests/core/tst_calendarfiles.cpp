@@ -1,11 +1,12 @@
 // SPDX-FileCopyrightText: 2026 Дневной рельс
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The settings and profile files, read and written without any window.
+// The settings, profile and tips files, read and written without any window.
 #include "CalendarFiles.h"
 #include "Convert.h"
 #include "Errors.h"
 #include "OptionFiles.h"
 #include "TextFile.h"
+#include "Tips.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -67,6 +68,7 @@ private slots:
     void folderPathMustFitTheSettingsFile();
     void laterReadsMarkWhatMustBeKept_data();
     void laterReadsMarkWhatMustBeKept();
+    void tipsFile();
 
 private:
     QTemporaryDir m_dir;
@@ -406,6 +408,27 @@ void CalendarFilesTest::laterReadsMarkWhatMustBeKept()
     else
         QCOMPARE(readProfile(path, keeper).entries, marked ? QStringList{"А"} : QStringList());
     QCOMPARE(keeper.isMarked(path), marked);
+}
+
+void CalendarFilesTest::tipsFile()
+{
+    const QString missing = m_dir.filePath(QStringLiteral("no/tips.cal"));
+    const QString present = m_dir.filePath(QStringLiteral("tips.cal"));
+    writeTextFile(present, QStringList{"Один", "Два", "", "Четыре"} + QStringList(14, "Ещё"));
+    // The first file that is there, fifteen lines of it.
+    const Tips tips = Tips::read({missing, present});
+    QCOMPARE(tips.tip(4), QStringLiteral("Четыре"));
+    QCOMPARE(tips.tip(15), QStringLiteral("Ещё"));
+    QCOMPARE(tips.next(1), 2);
+    QCOMPARE(tips.next(2), 1); // an empty tip ends the forward cycle
+    QCOMPARE(tips.next(15), 1);
+    QCOMPARE(Tips::previous(1), 15);
+    try {
+        Tips::read({missing});
+        QFAIL("no error");
+    } catch (const FileError &e) {
+        QVERIFY(e.text().contains(QStringLiteral("\"tips.cal\"")));
+    }
 }
 
 QTEST_GUILESS_MAIN(CalendarFilesTest)
