@@ -180,7 +180,7 @@ void Application::lockProfile()
 
 void Application::loadSettingsAndProfile()
 {
-    const StartupFiles files = readStartupFiles(m_model.folder(), m_model.year());
+    const StartupState files = readStartupFiles(m_model.folder(), m_model.year());
     for (const QString &path : files.uncleanFiles)
         m_model.backups().markUnclean(path);
     for (const QString &path : files.unreadableFiles)
@@ -188,19 +188,17 @@ void Application::loadSettingsAndProfile()
             path, QStringLiteral("Файл \"%1\" не удалось прочитать при запуске программы. Чтобы "
                                  "не потерять его содержимое, программа не записывает поверх него.")
                       .arg(path));
-    m_model.setDays(files.days);
-    const int count = qMin(wholeNumberOr(files.position(13), 0), int(files.holidayLines.size()));
-    m_model.setHolidays(files.holidayLines.mid(0, count));
-    m_model.setProfilePath(files.position(21));
+    m_model.applyProfile(files.profile);
+    m_model.setProfilePath(files.profilePath);
     if (files.settingsFound) {
-        m_model.setShowTips(files.showTips == 1);
-        m_model.setShowSplash(files.showSplash == 1);
+        m_model.setShowTips(files.showTips);
+        m_model.setShowSplash(files.showSplash);
     }
     Background background;
-    background.picturePath = files.position(16);
-    background.colourMode = files.position(19) == QLatin1String("TRUE");
-    background.colour = files.background.value_or(colours::black);
-    background.captionColour = files.captionColour.value_or(colours::black);
+    background.picturePath = files.picturePath;
+    background.colourMode = files.colourBackground;
+    background.colour = files.background;
+    background.captionColour = files.captionColour;
     if (!background.colourMode && !background.picturePath.isEmpty()) {
         try {
             background.picture = loadPicture(background.picturePath);

@@ -203,7 +203,7 @@ void SettingsWindowTest::holidayListFilledFromProfile()
     folder.write("p.cpr", QStringList(12, "2") + tail);
     folder.write("cnfg.cal", QStringList(20, "1") + QStringList{folder.path("p.cpr")});
     CalendarModel model;
-    model.setHolidays(readStartupFiles(folder.path(), model.year()).holidayLines);
+    model.setHolidays(readStartupFiles(folder.path(), model.year()).profile.entries);
     FakeServices services;
     SettingsWindow window(model, services);
     auto *list = window.findChild<QListWidget *>(QStringLiteral("holidayList"));
