@@ -128,7 +128,7 @@ void Application::start()
     if (m_ending)
         return;
     if (m_model.showSplash())
-        window(WindowRole::Splash); // it shows itself and fades out
+        static_cast<SplashScreen *>(window(WindowRole::Splash))->play();
     else if (m_model.showTips())
         showWindow(WindowRole::Tips);
     m_messages = std::move(later);
@@ -282,7 +282,15 @@ std::unique_ptr<QWidget> Application::create(WindowRole role)
     case WindowRole::GoToDate: return std::make_unique<GoToDateWindow>(m_model);
     case WindowRole::PrintScale: return std::make_unique<PrintScaleDialog>(m_model, printer());
     case WindowRole::FloatingClock: return std::make_unique<FloatingClockWindow>(m_model, *this);
-    case WindowRole::Splash: return std::make_unique<SplashScreen>(m_model, *this);
+    case WindowRole::Splash: {
+        auto splash = std::make_unique<SplashScreen>();
+        // Decided when the splash is gone: tips may have been switched off meanwhile.
+        connect(splash.get(), &SplashScreen::finished, this, [this] {
+            if (m_model.showTips())
+                showWindow(WindowRole::Tips);
+        });
+        return splash;
+    }
     case WindowRole::Tips: return std::make_unique<TipsWindow>(m_model);
     case WindowRole::OneMonth: return std::make_unique<OneMonthWindow>(m_model, *this);
     case WindowRole::Settings: return std::make_unique<SettingsWindow>(m_model, *this);
@@ -363,22 +371,23 @@ void Application::endProgram()
     QCoreApplication::exit(0);
 }
 
-void Application::saveAtSessionEnd(bool quit)
+bool Application::saveAndQuit(bool interactive)
 {
-    if (!m_savedAtSessionEnd && quit) {
-        // A signal wants the program gone: a box nobody may answer must not
-        // hold it, so a failure goes to stderr.
-        m_savedAtSessionEnd = true;
-        try {
-            m_model.save();
-        } catch (const DayrailError &e) {
+    if (m_ending)
+        return true;
+    try {
+        m_model.save();
+    } catch (const DayrailError &e) {
+        // Asked, staying open (the default) keeps the chance to free space
+        // or fix the folder; a signal wants the program gone, and a box
+        // nobody may answer must not hold it.
+        if (!interactive)
             QTextStream(stderr) << "dayrail: " << e.text() << '\n';
-        }
-    } else if (!m_savedAtSessionEnd) {
-        m_savedAtSessionEnd = runHandler([this] { m_model.save(); });
+        else if (!dialogs().question(e.text() +
+                                     QStringLiteral("\n\nЗакрыть программу без сохранения?")))
+            return false;
     }
-    if (quit) {
-        m_ending = true;
-        QCoreApplication::exit(0);
-    }
+    m_ending = true;
+    QCoreApplication::exit(0);
+    return true;
 }

@@ -329,19 +329,6 @@ void MainWindow::keyPressEvent(QKeyEvent *event)
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    // A failed save leaves the choice to the user: staying open (the
-    // default) keeps the chance to free space or fix the folder.
-    QString failure;
-    try {
-        m_model.save();
-    } catch (const DayrailError &e) {
-        failure = e.text();
-    }
-    if (!failure.isEmpty() &&
-        !dialogs().question(failure + QStringLiteral("\n\nЗакрыть программу без сохранения?"))) {
-        event->ignore();
-        return;
-    }
-    event->accept();
-    QCoreApplication::exit(0);
+    // The program saves and decides; a failed save may keep it open.
+    event->setAccepted(m_services.saveAndQuit(true));
 }
