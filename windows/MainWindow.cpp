@@ -186,7 +186,7 @@ void MainWindow::createMonths()
         grid->setObjectName(QStringLiteral("grid%1").arg(k + 1));
         grid->setAccessibleName(monthName(k + 1));
         grid->setCursor(Qt::PointingHandCursor);
-        grid->setStartOfWeek(1);
+        grid->setStartOfWeek(Qt::Monday);
         grid->setUseCurrentDate(k == 0);
         m_grids[k] = grid;
     }
@@ -253,10 +253,10 @@ void MainWindow::showYear()
 
 void MainWindow::showDay(int month, int) { m_grids[month - 1]->setDate(m_model.chosenDate(month)); }
 
-void MainWindow::showWeekStart(int weekday)
+void MainWindow::showWeekStart(Qt::DayOfWeek day)
 {
     for (MonthGrid *grid : m_grids)
-        grid->setStartOfWeek(weekday);
+        grid->setStartOfWeek(day);
 }
 
 void MainWindow::showBackground()
