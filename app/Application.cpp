@@ -132,7 +132,7 @@ void Application::start()
     if (m_ending)
         return;
     if (m_model.showSplash())
-        window(WindowRole::Splash); // it shows itself and fades out
+        static_cast<SplashScreen *>(window(WindowRole::Splash))->play();
     else if (m_model.showTips())
         showWindow(WindowRole::Tips);
     m_messages = std::move(later);
@@ -184,7 +184,7 @@ void Application::lockProfile()
 
 void Application::loadSettingsAndProfile()
 {
-    const StartupFiles files = readStartupFiles(m_model.folder(), m_model.year());
+    const StartupState files = readStartupFiles(m_model.folder(), m_model.year());
     for (const QString &path : files.uncleanFiles)
         m_model.backups().markUnclean(path);
     for (const QString &path : files.unreadableFiles)
@@ -192,19 +192,17 @@ void Application::loadSettingsAndProfile()
             path, QStringLiteral("Файл \"%1\" не удалось прочитать при запуске программы. Чтобы "
                                  "не потерять его содержимое, программа не записывает поверх него.")
                       .arg(path));
-    m_model.setDays(files.days);
-    const int count = qMin(wholeNumberOr(files.position(13), 0), int(files.holidayLines.size()));
-    m_model.setHolidays(files.holidayLines.mid(0, count));
-    m_model.setProfilePath(files.position(21));
+    m_model.applyProfile(files.profile);
+    m_model.setProfilePath(files.profilePath);
     if (files.settingsFound) {
-        m_model.setShowTips(files.showTips == 1);
-        m_model.setShowSplash(files.showSplash == 1);
+        m_model.setShowTips(files.showTips);
+        m_model.setShowSplash(files.showSplash);
     }
     Background background;
-    background.picturePath = files.position(16);
-    background.colourMode = files.position(19) == QLatin1String("TRUE");
-    background.colour = files.background.value_or(colours::black);
-    background.captionColour = files.captionColour.value_or(colours::black);
+    background.picturePath = files.picturePath;
+    background.colourMode = files.colourBackground;
+    background.colour = files.background;
+    background.captionColour = files.captionColour;
     if (!background.colourMode && !background.picturePath.isEmpty()) {
         try {
             background.picture = loadPicture(background.picturePath);
@@ -288,7 +286,15 @@ std::unique_ptr<QWidget> Application::create(WindowRole role)
     case WindowRole::GoToDate: return std::make_unique<GoToDateWindow>(m_model);
     case WindowRole::PrintScale: return std::make_unique<PrintScaleDialog>(m_model, printer());
     case WindowRole::FloatingClock: return std::make_unique<FloatingClockWindow>(m_model, *this);
-    case WindowRole::Splash: return std::make_unique<SplashScreen>(m_model, *this);
+    case WindowRole::Splash: {
+        auto splash = std::make_unique<SplashScreen>();
+        // Decided when the splash is gone: tips may have been switched off meanwhile.
+        connect(splash.get(), &SplashScreen::finished, this, [this] {
+            if (m_model.showTips())
+                showWindow(WindowRole::Tips);
+        });
+        return splash;
+    }
     case WindowRole::Tips: return std::make_unique<TipsWindow>(m_model);
     case WindowRole::OneMonth: return std::make_unique<OneMonthWindow>(m_model, *this);
     case WindowRole::Settings: return std::make_unique<SettingsWindow>(m_model, *this);
@@ -369,22 +375,23 @@ void Application::endProgram()
     QCoreApplication::exit(0);
 }
 
-void Application::saveAtSessionEnd(bool quit)
+bool Application::saveAndQuit(bool interactive)
 {
-    if (!m_savedAtSessionEnd && quit) {
-        // A signal wants the program gone: a box nobody may answer must not
-        // hold it, so a failure goes to stderr.
-        m_savedAtSessionEnd = true;
-        try {
-            m_model.save();
-        } catch (const DayrailError &e) {
+    if (m_ending)
+        return true;
+    try {
+        m_model.save();
+    } catch (const DayrailError &e) {
+        // Asked, staying open (the default) keeps the chance to free space
+        // or fix the folder; a signal wants the program gone, and a box
+        // nobody may answer must not hold it.
+        if (!interactive)
             QTextStream(stderr) << "dayrail: " << e.text() << '\n';
-        }
-    } else if (!m_savedAtSessionEnd) {
-        m_savedAtSessionEnd = runHandler([this] { m_model.save(); });
+        else if (!dialogs().question(e.text() +
+                                     QStringLiteral("\n\nЗакрыть программу без сохранения?")))
+            return false;
     }
-    if (quit) {
-        m_ending = true;
-        QCoreApplication::exit(0);
-    }
+    m_ending = true;
+    QCoreApplication::exit(0);
+    return true;
 }

@@ -58,10 +58,9 @@ public:
     void keepReachable(WindowRole leaving) override;
     QPrinter &printer() override { return m_printer.get(); }
     void endProgram() override;
-
-    // The session ends without the close box (a signal, the logout): the
-    // close-time save runs once; with quit the program then ends.
-    void saveAtSessionEnd(bool quit);
+    // Once the program is ending, later calls (a logout, then its signal)
+    // neither save again nor ask.
+    bool saveAndQuit(bool interactive) override;
 
 private:
     struct StartMessage {
@@ -83,7 +82,6 @@ private:
     CalendarModel m_model;
     // Before the windows, so that it outlives them.
     ProgramPrinter m_printer;
-    bool m_savedAtSessionEnd = false;
     bool m_ending = false;
     bool m_newFolder = false;
     std::vector<StartMessage> m_messages;

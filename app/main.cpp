@@ -48,11 +48,13 @@ int main(int argc, char *argv[])
     bool signalled = false;
     QObject::connect(&sessionEnd, &SessionEnd::endRequested, &sessionEnd,
                      [&](SessionEnd::Cause cause) {
-                         const bool quit = cause == SessionEnd::Cause::Signal;
-                         signalled = signalled || quit;
+                         // At logout a box may still be answered; a signal's
+                         // sender waits for no one.
+                         const bool signal = cause == SessionEnd::Cause::Signal;
+                         signalled = signalled || signal;
                          if (program)
-                             program->saveAtSessionEnd(quit);
-                         else if (quit)
+                             program->saveAndQuit(!signal);
+                         else if (signal)
                              QCoreApplication::exit(0);
                      });
 

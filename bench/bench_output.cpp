@@ -151,7 +151,7 @@ int main(int argc, char *argv[])
     MonthDays days;
     days.fill(1);
     model.setDays(days);
-    model.setRegional({true, false, false, true});
+    model.setRegional({Qt::Monday, false});
     Background first;
     first.captionColour = colours::black;
     model.setBackground(first);
@@ -163,7 +163,7 @@ int main(int argc, char *argv[])
     const QString out = argc > 2 ? QString::fromLocal8Bit(argv[2]) : scratch.path();
     QDir().mkpath(out);
     if (argc > 3) {
-        model.setRegional({true, false, true, false});
+        model.setRegional({Qt::Monday, true});
         BackgroundWindow background(model);
         useBackground(background, QString::fromLocal8Bit(argv[3]));
     }

@@ -3,7 +3,6 @@
 #include "ClockFace.h"
 
 #include "Errors.h"
-#include "Handler.h"
 #include "RussianText.h"
 #include "SpokenValue.h"
 #include "TimeChange.h"
@@ -58,10 +57,18 @@ ClockFace::ClockFace(QWidget *parent) : QWidget(parent)
     m_timer->setThreaded(false);
     m_timer->setInterval(450);
     m_timer->setTickHandler([this](QObject *) { tick(); });
+    connect(m_timer, &TickTimer::tickFailed, this, &ClockFace::failed);
     m_shownTime = reduceTime(currentTime());
     speakTime();
-    bindHandler(&SystemTimeWatcher::instance(), &SystemTimeWatcher::changed, this,
-                &ClockFace::handleSystemTimeChange);
+    connect(&SystemTimeWatcher::instance(), &SystemTimeWatcher::changed, this, [this] {
+        try {
+            handleSystemTimeChange();
+        } catch (const DayrailError &e) {
+            emit failed(e.text());
+        } catch (const std::exception &e) {
+            emit failed(QString::fromLocal8Bit(e.what()));
+        }
+    });
 }
 
 ClockFace::~ClockFace()

@@ -101,6 +101,8 @@ public:
 signals:
     // The alarm time has come, once a day while the alarm is enabled.
     void alarmTriggered();
+    // A tick or a change of the system time failed; the clock goes on.
+    void failed(const QString &text);
 
 protected:
     // Emits alarmTriggered; a descendant may override it.

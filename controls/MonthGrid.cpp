@@ -84,12 +84,12 @@ void MonthGrid::setDate(const QDate &date)
     announceMonthGridChange(this, before, m_startOfWeek);
 }
 
-void MonthGrid::setStartOfWeek(int weekday)
+void MonthGrid::setStartOfWeek(Qt::DayOfWeek day)
 {
-    const int value = weekday == 0 ? 0 : 1;
+    const Qt::DayOfWeek value = day == Qt::Sunday ? Qt::Sunday : Qt::Monday;
     if (value == m_startOfWeek)
         return;
-    const int before = m_startOfWeek;
+    const Qt::DayOfWeek before = m_startOfWeek;
     m_startOfWeek = value;
     layOutMonth();
     update();
@@ -108,11 +108,11 @@ void MonthGrid::setFontColor(StoredColour colour)
     update();
 }
 
-QPoint MonthGrid::cellOf(const QDate &date, int startOfWeek)
+QPoint MonthGrid::cellOf(const QDate &date, Qt::DayOfWeek startOfWeek)
 {
     // Qt numbers Monday 1 .. Sunday 7.
     const int firstDay = QDate(date.year(), date.month(), 1).dayOfWeek();
-    const int offset = startOfWeek == 1 ? firstDay - 1 : firstDay % kDaysInWeek;
+    const int offset = startOfWeek == Qt::Sunday ? firstDay % kDaysInWeek : firstDay - 1;
     const int index = offset + date.day() - 1;
     return {index % kDaysInWeek, index / kDaysInWeek};
 }
@@ -129,7 +129,7 @@ int MonthGrid::dayAt(int column, int week) const
     return day >= 1 && day <= m_layout.days ? day : 0;
 }
 
-int MonthGrid::dayAt(const QDate &month, int startOfWeek, int column, int week)
+int MonthGrid::dayAt(const QDate &month, Qt::DayOfWeek startOfWeek, int column, int week)
 {
     const int offset = cellOf(QDate(month.year(), month.month(), 1), startOfWeek).x();
     const int day = week * kDaysInWeek + column - offset + 1;
@@ -139,7 +139,7 @@ int MonthGrid::dayAt(const QDate &month, int startOfWeek, int column, int week)
 QString MonthGrid::columnHeading(int column) const
 {
     // Column 0 is Monday or Sunday; Qt's day numbers are 1 (Mon) .. 7 (Sun).
-    const int qtDay = m_startOfWeek == 1 ? column + 1 : (column == 0 ? 7 : column);
+    const int qtDay = m_startOfWeek == Qt::Monday ? column + 1 : (column == 0 ? 7 : column);
     return shortDayName(qtDay);
 }
 
@@ -234,7 +234,8 @@ void MonthGrid::layOutMonth()
         if (rowStart > last)
             break;
         // A Sunday-first row holds its Monday in the second column.
-        layout.weeks[size_t(week)] = rowStart.addDays(m_startOfWeek == 1 ? 0 : 1).weekNumber();
+        layout.weeks[size_t(week)] =
+            rowStart.addDays(m_startOfWeek == Qt::Monday ? 0 : 1).weekNumber();
     }
     m_layout = layout;
 }

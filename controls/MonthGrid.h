@@ -38,8 +38,9 @@ public:
     void setDate(const QDate &date);
 
     // Weekday of the first column: 0 = Sunday, 1 = Monday.
-    int startOfWeek() const { return m_startOfWeek; }
-    void setStartOfWeek(int weekday);
+    // The first column: Qt::Monday or Qt::Sunday (any other day reads as Monday).
+    Qt::DayOfWeek startOfWeek() const { return m_startOfWeek; }
+    void setStartOfWeek(Qt::DayOfWeek day);
 
     bool isReadOnly() const { return m_readOnly; }
     void setReadOnly(bool readOnly) { m_readOnly = readOnly; }
@@ -52,11 +53,11 @@ public:
     // Column (0..6) and week row (0..5) where a day of the shown month stands.
     QPoint cellOfDay(int day) const;
     // The same for any date in a grid whose weeks start on startOfWeek.
-    static QPoint cellOf(const QDate &date, int startOfWeek);
+    static QPoint cellOf(const QDate &date, Qt::DayOfWeek startOfWeek);
     // Day of the shown month in a week-row cell, 0 for a blank cell.
     int dayAt(int column, int week) const;
     // The same for the month of any date laid out from startOfWeek.
-    static int dayAt(const QDate &month, int startOfWeek, int column, int week);
+    static int dayAt(const QDate &month, Qt::DayOfWeek startOfWeek, int column, int week);
     // Weekday heading of a column: «Пн».
     QString columnHeading(int column) const;
     // Rectangle of a cell; row 0 is the heading row, rows 1..6 the weeks.
@@ -145,7 +146,7 @@ private:
     QStringList dayDescriptions() const;
 
     QDate m_date;
-    int m_startOfWeek = 1;
+    Qt::DayOfWeek m_startOfWeek = Qt::Monday;
     bool m_readOnly = false;
     StoredColour m_color = colours::white;
     StoredColour m_fontColor = colours::black;

@@ -17,7 +17,7 @@ QString monthTitle(const QDate &date)
     return month + QLatin1Char(' ') + QString::number(date.year());
 }
 
-int chosenIndex(const QDate &date, int startOfWeek)
+int chosenIndex(const QDate &date, Qt::DayOfWeek startOfWeek)
 {
     const QPoint cell = MonthGrid::cellOf(date, startOfWeek);
     return MonthGridAccessible::childIndex(cell.x(), cell.y());
@@ -45,7 +45,7 @@ void installMonthGridAccessibility()
 }
 
 QList<MonthGridAnnouncement> monthGridAnnouncements(const MonthGrid &grid, const QDate &before,
-                                                    int beforeStartOfWeek)
+                                                    Qt::DayOfWeek beforeStartOfWeek)
 {
     QList<MonthGridAnnouncement> events;
     const QDate after = grid.date();
@@ -76,7 +76,7 @@ QList<MonthGridAnnouncement> monthGridAnnouncements(const MonthGrid &grid, const
     return events;
 }
 
-void announceMonthGridChange(MonthGrid *grid, const QDate &before, int beforeStartOfWeek)
+void announceMonthGridChange(MonthGrid *grid, const QDate &before, Qt::DayOfWeek beforeStartOfWeek)
 {
     if (!QAccessible::isActive())
         return;

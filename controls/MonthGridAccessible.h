@@ -29,9 +29,9 @@ struct MonthGridAnnouncement {
 // `beforeStartOfWeek`: the table's name, the cells whose day moved, the
 // selection and (while focused) the focus.
 QList<MonthGridAnnouncement> monthGridAnnouncements(const MonthGrid &grid, const QDate &before,
-                                                    int beforeStartOfWeek);
+                                                    Qt::DayOfWeek beforeStartOfWeek);
 // Sends those events when assistive technology listens.
-void announceMonthGridChange(MonthGrid *grid, const QDate &before, int beforeStartOfWeek);
+void announceMonthGridChange(MonthGrid *grid, const QDate &before, Qt::DayOfWeek beforeStartOfWeek);
 // The keyboard is on the chosen day.
 void announceMonthGridFocus(MonthGrid *grid);
 // The day cells whose description differs from before (the descriptions of

@@ -2,14 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TickTimer.h"
 
-#include "Dialogs.h"
-#include "Handler.h"
-
+#include <QPointer>
 #include <QThread>
 #include <QTimer>
 #include <chrono>
 #include <climits>
 #include <condition_variable>
+#include <optional>
 #include <pthread.h>
 #include <sched.h>
 
@@ -42,6 +41,19 @@ private:
 };
 
 namespace {
+
+// What a failed tick says: the error's own text; nothing when it ran.
+template <typename Body> std::optional<QString> failureOf(Body &&body)
+{
+    try {
+        body();
+    } catch (const DayrailError &e) {
+        return e.text();
+    } catch (const std::exception &e) {
+        return QString::fromLocal8Bit(e.what());
+    }
+    return std::nullopt;
+}
 
 void applyPriority(TimerPriority priority)
 {
@@ -94,22 +106,15 @@ void TickTimer::Worker::tick(std::unique_lock<std::mutex> &lock, TickTimer *time
     }
     // The handler may delete the timer; only the shared state is used after it.
     lock.unlock();
-    bool failed = false;
-    QString text;
-    try {
-        timer->tick();
-    } catch (const DayrailError &e) {
-        failed = true;
-        text = e.text();
-    } catch (const std::exception &e) {
-        failed = true;
-        text = QString::fromLocal8Bit(e.what());
-    }
+    const std::optional<QString> failure = failureOf([timer] { timer->tick(); });
     lock.lock();
-    if (failed && !shared.terminated) {
-        // Reported on the GUI thread; the worker goes on ticking.
+    if (failure && !shared.terminated) {
+        // Sent on the GUI thread, unless the timer is gone by then; the
+        // worker goes on ticking.
+        TickTimer *owner = shared.owner;
         QMetaObject::invokeMethod(
-            shared.owner, [text] { dialogs().error(text); }, Qt::QueuedConnection);
+            owner, [owner, text = *failure] { emit owner->tickFailed(text); },
+            Qt::QueuedConnection);
     }
 }
 
@@ -161,7 +166,7 @@ void TickTimer::deliver(const std::shared_ptr<Shared> &shared)
             timer = shared->owner;
     }
     if (timer)
-        runHandler([timer] { timer->tick(); });
+        timer->tickReporting();
     {
         std::lock_guard<std::mutex> guard(shared->mutex);
         shared->tickPending = false;
@@ -180,6 +185,15 @@ void TickTimer::tick()
     }
     if (handler)
         handler(this);
+}
+
+void TickTimer::tickReporting()
+{
+    // The tick may delete its own timer.
+    const QPointer<TickTimer> alive(this);
+    const std::optional<QString> failure = failureOf([this] { tick(); });
+    if (failure && alive)
+        emit tickFailed(*failure);
 }
 
 void TickTimer::setEnabled(bool enabled)
@@ -281,7 +295,7 @@ void TickTimer::applyToGuiTimer()
     }
     if (!m_guiTimer) {
         m_guiTimer = new QTimer(this);
-        connect(m_guiTimer, &QTimer::timeout, this, [this] { runHandler([this] { tick(); }); });
+        connect(m_guiTimer, &QTimer::timeout, this, &TickTimer::tickReporting);
     }
     m_guiTimer->stop();
     if (!ticking())

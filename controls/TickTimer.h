@@ -4,7 +4,8 @@
 // TickTimer: calls its tick handler every interval. By default a worker
 // thread sleeps the interval and has each tick run on the GUI thread, waiting
 // until it has run; it can also tick on the worker itself, or on a QTimer of
-// the GUI thread instead of the worker.
+// the GUI thread instead of the worker. A handler's failure is sent out as
+// tickFailed and the ticks go on: the owner decides how to report it.
 #include "Errors.h"
 
 #include <QObject>
@@ -58,6 +59,10 @@ public:
     bool isThreadSuspended() const;
     bool hasGuiTimer() const { return m_guiTimer != nullptr; }
 
+signals:
+    // A tick handler threw; always sent on the GUI thread.
+    void tickFailed(const QString &text);
+
 protected:
     // One tick; descendants may override it.
     virtual void tick();
@@ -70,6 +75,8 @@ private:
     void applyToWorker();
     void applyToGuiTimer();
     bool ticking() const;
+    // Runs one tick on the GUI thread, sending a failure out as tickFailed.
+    void tickReporting();
     static void deliver(const std::shared_ptr<Shared> &shared);
 
     std::atomic<bool> m_enabled{true};

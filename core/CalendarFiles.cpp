@@ -9,6 +9,7 @@
 #include <QDate>
 #include <QDir>
 #include <QFileInfo>
+#include <optional>
 
 namespace {
 
@@ -45,10 +46,22 @@ QString relocated(const QString &path, const QString &programDir)
     return path;
 }
 
-void noteUnclean(StartupFiles &files, const QString &path)
+// The raw lines of a start-up read, positions 1..40: 1-13 are the profile's
+// days and count, 14-21 the settings file's own, the rest only counted.
+constexpr int kSettingsPositions = 40;
+
+struct StartupRead {
+    StartupState state;
+    QStringList lines = QStringList(kSettingsPositions);
+
+    const QString &position(int i) const { return lines.at(i - 1); }
+    void setPosition(int i, const QString &text) { lines[i - 1] = text; }
+};
+
+void noteUnclean(StartupRead &read, const QString &path)
 {
-    if (!files.uncleanFiles.contains(path))
-        files.uncleanFiles << path;
+    if (!read.state.uncleanFiles.contains(path))
+        read.state.uncleanFiles << path;
 }
 
 void appendDaysAndEntries(QStringList &lines, const MonthDays &days, const QStringList &entries)
@@ -60,15 +73,109 @@ void appendDaysAndEntries(QStringList &lines, const MonthDays &days, const QStri
 }
 
 // Notes the first damaged line only: one message box is enough.
-void noteProblem(StartupFiles &files, const QString &text)
+void noteProblem(StartupRead &read, const QString &text)
 {
-    if (files.problem.isEmpty())
-        files.problem = text;
+    if (read.state.problem.isEmpty())
+        read.state.problem = text;
+}
+
+void noteDamage(StartupRead &read, const QString &path, const QString &text)
+{
+    noteProblem(read, text);
+    noteUnclean(read, path);
+}
+
+// How a line of "cnfg.cal" is checked and decoded.
+enum class LineKind { Flag, Picture, Colour, Word, Profile };
+
+// One line the settings file holds for itself: what it means, what a first
+// start puts there, and what a damaged line reads as. Profile lines are paths
+// in the program's folder.
+struct SettingsLine {
+    int number;
+    LineKind kind;
+    QString firstStart;
+    QString damaged;
+    QStringList words; // the only texts a Word line may hold
+};
+
+// Lines 14-21. The save also writes the days and the year into lines 1-13,
+// but the start takes days and count from the profile instead.
+const std::array<SettingsLine, 8> &settingsTable()
+{
+    const QString skyBlue = QString::number(colours::skyBlue);
+    const QString black = QString::number(colours::black);
+    const QString on = QStringLiteral("1"), off = QStringLiteral("0");
+    const QString firstWord = QStringLiteral("True"), yes = QStringLiteral("TRUE");
+    const QString no = QStringLiteral("FALSE"), profile = QStringLiteral("default.cpr");
+    static const std::array<SettingsLine, 8> table = {{
+        {14, LineKind::Flag, on, off, {}},                 // tips at start
+        {15, LineKind::Flag, on, off, {}},                 // splash at start
+        {16, LineKind::Picture, QString(), QString(), {}}, // background picture
+        {17, LineKind::Colour, skyBlue, black, {}},        // background colour
+        // the colour mode, twice, in the two spellings the save writes
+        {18, LineKind::Word, firstWord, QString(), {firstWord, QString()}},
+        {19, LineKind::Word, yes, no, {yes, no}},
+        {20, LineKind::Colour, black, black, {}}, // caption colour
+        // the active profile: without one nothing could be saved at close
+        {21, LineKind::Profile, profile, profile, {}},
+    }};
+    return table;
+}
+
+// What is wrong with a line's text, for the message, or empty when it reads.
+QString lineFault(const SettingsLine &line, const QString &text, const QString &where)
+{
+    switch (line.kind) {
+    case LineKind::Flag: {
+        // The save writes 0 or 1: anything else would change without a trace.
+        const std::optional<int> value = tryWholeNumber(text);
+        if (value && (*value == 0 || *value == 1))
+            return QString();
+        break;
+    }
+    case LineKind::Picture: return QString();
+    case LineKind::Colour:
+        if (tryWholeNumber(text))
+            return QString();
+        return QStringLiteral("Неверный цвет %1: \"%2\"").arg(where, quoteForMessage(text));
+    case LineKind::Word:
+        if (line.words.contains(text))
+            return QString();
+        break;
+    case LineKind::Profile:
+        if (text.isEmpty() || canBePath(text))
+            return QString();
+        return QStringLiteral("Нет пути к профилю %1: \"%2\". Будет использован профиль "
+                              "\"default.cpr\" в папке программы.")
+            .arg(where, quoteForMessage(text));
+    }
+    return QStringLiteral("Неверное значение %1: \"%2\"").arg(where, quoteForMessage(text));
+}
+
+QString inProgramFolder(const SettingsLine &line, const QString &text, const QString &programDir)
+{
+    return line.kind == LineKind::Profile && !text.isEmpty() ? programDir + text : text;
+}
+
+// Every line of the table checked alike: a damaged one is named (the first
+// only), its file kept, and it reads as the table's value for damage.
+void checkSettingsLines(StartupRead &read, const QString &path, const QString &programDir)
+{
+    for (const SettingsLine &line : settingsTable()) {
+        const QString text = read.position(line.number);
+        const QString fault = lineFault(line, text, lineText(line.number, path));
+        if (!fault.isEmpty())
+            noteDamage(read, path, fault);
+        // An empty profile line is no damage: the first start's profile.
+        if (!fault.isEmpty() || (line.kind == LineKind::Profile && text.isEmpty()))
+            read.setPosition(line.number, inProgramFolder(line, line.damaged, programDir));
+    }
 }
 
 // The profile's lines, or nothing when there is no profile to read: then
 // the days and the count are those of an empty profile.
-std::optional<TextFileContent> openProfileAtStartup(StartupFiles &files, const QString &path)
+std::optional<TextFileContent> openProfileAtStartup(StartupRead &read, const QString &path)
 {
     TextFileContent content;
     try {
@@ -81,34 +188,33 @@ std::optional<TextFileContent> openProfileAtStartup(StartupFiles &files, const Q
     } catch (const FileError &e) {
         // There but unreadable: never written over unkept (a pipe or a
         // folder holds nothing to keep).
-        noteProblem(files, e.text());
+        noteProblem(read, e.text());
         if (fileExists(path))
-            noteUnclean(files, path);
-        for (int i = 0; i < 12; ++i)
-            files.settingsLines[i] = QStringLiteral("1");
-        files.settingsLines[12] = QStringLiteral("0");
+            noteUnclean(read, path);
+        for (int i = 1; i <= 12; ++i)
+            read.setPosition(i, QStringLiteral("1"));
+        read.setPosition(13, QStringLiteral("0"));
         return std::nullopt;
     }
-    if (!content.clean()) {
-        noteProblem(files, content.flaw);
-        noteUnclean(files, path);
-    }
+    if (!content.clean())
+        noteDamage(read, path, content.flaw);
     return content;
 }
 
-// Returns what is wrong with the holiday count, noted by the caller after
-// the days so that the message names the first bad line.
-QString readProfileAtStartup(StartupFiles &files, const QString &path)
+// Takes the profile's days and its entries, as many as its count says and
+// the file holds. Returns what is wrong with the count, noted by the caller
+// after the days so that the message names the first bad line.
+QString readProfileAtStartup(StartupRead &read, const QString &path)
 {
-    const std::optional<TextFileContent> opened = openProfileAtStartup(files, path);
+    const std::optional<TextFileContent> opened = openProfileAtStartup(read, path);
     if (!opened)
         return QString();
     const QStringList &lines = opened->lines;
     const bool linesAfter = opened->linesAfter;
     for (int i = 0; i < 13; ++i)
-        files.settingsLines[i] = i < lines.size() ? lines.at(i) : QString();
+        read.lines[i] = i < lines.size() ? lines.at(i) : QString();
 
-    const QString countText = files.settingsLines[12];
+    const QString countText = read.position(13);
     const int available = qMax(0, int(lines.size()) - 13);
     const std::optional<int> declared = tryWholeNumber(countText);
     int count = 0;
@@ -131,65 +237,43 @@ QString readProfileAtStartup(StartupFiles &files, const QString &path)
                           .arg(count)
                           .arg(*declared);
     }
-    files.holidayLines = lines.mid(13, count);
+    read.state.profile.entries = lines.mid(13, count);
     // Entries after the declared count would be dropped by the next save.
     if (problem.isEmpty() && (lines.size() > 13 + count || linesAfter))
         problem = QStringLiteral("Профиль \"%1\" содержит строки после %2-го праздника, которые "
                                  "программа не читает.")
                       .arg(quotePathForMessage(path))
                       .arg(count);
-    // The settings window fills its list from this count.
-    if (!declared || count != qMax(*declared, 0))
-        files.settingsLines[12] = QString::number(count);
     if (!problem.isEmpty())
-        noteUnclean(files, path);
+        noteUnclean(read, path);
     return problem;
 }
 
-int decodeFlag(StartupFiles &files, int position, const QString &path)
+// A colour the program does not offer is ignored without a word.
+StoredColour decodeColour(const QString &text)
 {
-    const QString text = files.position(position);
-    const std::optional<int> value = tryWholeNumber(text);
-    // The save writes 0 or 1: anything else would change without a trace.
-    if (!value || (*value != 0 && *value != 1)) {
-        noteProblem(files, QStringLiteral("Неверное значение %1: \"%2\"")
-                               .arg(lineText(position, path), quoteForMessage(text)));
-        noteUnclean(files, path);
-    }
-    return value.value_or(0);
+    const int colour = tryWholeNumber(text).value_or(colours::black);
+    return isAcceptedColour(colour) ? colour : colours::black;
 }
 
-std::optional<StoredColour> decodeColour(StartupFiles &files, int position, const QString &path)
+// The checked lines as the program's values.
+void decodeSettingsLines(StartupRead &read)
 {
-    const QString text = files.position(position);
-    const std::optional<int> colour = tryWholeNumber(text);
-    if (!colour) {
-        noteProblem(files, QStringLiteral("Неверный цвет %1: \"%2\"")
-                               .arg(lineText(position, path), quoteForMessage(text)));
-        noteUnclean(files, path);
-        return std::nullopt;
-    }
-    if (!isAcceptedColour(*colour))
-        return std::nullopt; // a colour the program does not offer is ignored
-    return *colour;
-}
-
-// The background switches are written as these words only.
-void checkWord(StartupFiles &files, int position, const QString &path, const QStringList &words)
-{
-    const QString text = files.position(position);
-    if (words.contains(text))
-        return;
-    noteProblem(files, QStringLiteral("Неверное значение %1: \"%2\"")
-                           .arg(lineText(position, path), quoteForMessage(text)));
-    noteUnclean(files, path);
+    StartupState &state = read.state;
+    state.showTips = tryWholeNumber(read.position(14)) == 1;
+    state.showSplash = tryWholeNumber(read.position(15)) == 1;
+    state.picturePath = read.position(16);
+    state.background = decodeColour(read.position(17));
+    state.colourBackground = read.position(19) == QLatin1String("TRUE");
+    state.captionColour = decodeColour(read.position(20));
+    state.profilePath = read.position(21);
 }
 
 // Tells the user which files will be kept before they are first written over.
-void noteBackups(StartupFiles &files)
+void noteBackups(StartupState &state)
 {
-    for (const QString &path : std::as_const(files.uncleanFiles))
-        files.problem += backupNote(path);
+    for (const QString &path : std::as_const(state.uncleanFiles))
+        state.problem += backupNote(path);
 }
 
 } // namespace
@@ -283,20 +367,14 @@ void writeSettings(const QString &path, const SettingsContent &settings)
 namespace {
 
 // First start: colour background in sky blue, black captions, both switches
-// on, and a profile beside the program for the first close.
-void fillFirstStart(StartupFiles &files, const QString &programDir)
+// on, an empty profile, and one beside the program for the first close.
+void fillFirstStart(StartupRead &read, const QString &programDir)
 {
-    files.days.fill(1);
-    files.showTips = 1;
-    files.showSplash = 1;
-    files.background = colours::skyBlue;
-    files.captionColour = colours::black;
-    files.settingsLines[12] = QStringLiteral("0");
-    files.settingsLines[16] = QString::number(colours::skyBlue);
-    files.settingsLines[17] = QStringLiteral("True");
-    files.settingsLines[18] = QStringLiteral("TRUE");
-    files.settingsLines[19] = QString::number(colours::black);
-    files.settingsLines[20] = programDir + QStringLiteral("default.cpr");
+    for (int i = 1; i <= 12; ++i)
+        read.setPosition(i, QStringLiteral("1"));
+    read.setPosition(13, QStringLiteral("0"));
+    for (const SettingsLine &line : settingsTable())
+        read.setPosition(line.number, inProgramFolder(line, line.firstStart, programDir));
 }
 
 // A folder this program keeps its files in.
@@ -309,7 +387,7 @@ bool isProgramFolder(const QString &folder)
 // of that profile is the one to use, so that two folders never edit one file.
 // A profile kept in another program's folder without a copy here stays in
 // use, and the user is told which file it is.
-QString ownProfile(StartupFiles &files, const QString &path, const QString &programDir)
+QString ownProfile(StartupState &state, const QString &path, const QString &programDir)
 {
     const QFileInfo stored(path);
     const QString folder = stored.absolutePath();
@@ -318,105 +396,88 @@ QString ownProfile(StartupFiles &files, const QString &path, const QString &prog
     const QString here = programDir + stored.fileName();
     if (fileExists(here))
         return here;
-    files.notice = QStringLiteral("Активный профиль — файл \"%1\" в папке другой копии "
+    state.notice = QStringLiteral("Активный профиль — файл \"%1\" в папке другой копии "
                                   "программы. Чтобы хранить его в своей папке, нажмите "
                                   "\"Сохранить изменения\" на странице профилей.")
                        .arg(quotePathForMessage(path));
     return path;
 }
 
-void readSettingsAtStartup(StartupFiles &files, const QString &path, const QString &programDir)
+void readSettingsAtStartup(StartupRead &read, const QString &path, const QString &programDir)
 {
     const TextFileContent settings = readTextFileContent(path, kSettingsPositions);
-    if (!settings.clean()) {
-        noteProblem(files, settings.flaw);
-        noteUnclean(files, path);
-    }
+    if (!settings.clean())
+        noteDamage(read, path, settings.flaw);
     for (int i = 0; i < settings.lines.size(); ++i)
-        files.settingsLines[i] = settings.lines.at(i);
+        read.lines[i] = settings.lines.at(i);
     // The save writes its own lines only.
-    if (settings.lines.size() > kSettingsLineCount) {
-        noteProblem(files, QStringLiteral("Файл \"%1\" содержит строки после %2-й, которые "
-                                          "программа не читает.")
-                               .arg(quotePathForMessage(path))
-                               .arg(kSettingsLineCount));
-        noteUnclean(files, path);
-    }
-    // Without a profile path nothing could be saved at close: take the
-    // first start's profile instead.
-    if (files.settingsLines[20].isEmpty())
-        files.settingsLines[20] = programDir + QStringLiteral("default.cpr");
-    else if (!canBePath(files.settingsLines[20])) {
-        noteProblem(files, QStringLiteral("Нет пути к профилю %1: \"%2\". Будет использован "
-                                          "профиль \"default.cpr\" в папке программы.")
-                               .arg(lineText(21, path), quoteForMessage(files.settingsLines[20])));
-        noteUnclean(files, path);
-        files.settingsLines[20] = programDir + QStringLiteral("default.cpr");
-    }
-    files.settingsLines[20] =
-        ownProfile(files, relocated(files.settingsLines[20], programDir), programDir);
-    files.settingsLines[15] = relocated(files.settingsLines[15], programDir);
+    if (settings.lines.size() > kSettingsLineCount)
+        noteDamage(read, path,
+                   QStringLiteral("Файл \"%1\" содержит строки после %2-й, которые программа не "
+                                  "читает.")
+                       .arg(quotePathForMessage(path))
+                       .arg(kSettingsLineCount));
+    checkSettingsLines(read, path, programDir);
+    read.setPosition(21,
+                     ownProfile(read.state, relocated(read.position(21), programDir), programDir));
+    read.setPosition(16, relocated(read.position(16), programDir));
 }
 
-void decodeDays(StartupFiles &files, const QString &profilePath, int year)
+void decodeDays(StartupRead &read, const QString &profilePath, int year)
 {
     for (int k = 1; k <= 12; ++k) {
-        const QString text = files.position(k);
+        const QString text = read.position(k);
         const int day = tryWholeNumber(text).value_or(0);
         if (day < 1 || day > 31) {
-            noteProblem(files, QStringLiteral("Неверный день %1: \"%2\"")
-                                   .arg(lineText(k, profilePath), quoteForMessage(text)));
-            noteUnclean(files, profilePath);
-            files.days[k - 1] = 1;
+            noteDamage(read, profilePath,
+                       QStringLiteral("Неверный день %1: \"%2\"")
+                           .arg(lineText(k, profilePath), quoteForMessage(text)));
+            read.state.profile.days[k - 1] = 1;
         } else {
-            files.days[k - 1] = fitDayToMonth(day, year, k);
+            read.state.profile.days[k - 1] = fitDayToMonth(day, year, k);
         }
     }
 }
 
 } // namespace
 
-StartupFiles readStartupFiles(const QString &programDir, int year)
+StartupState readStartupFiles(const QString &programDir, int year)
 {
-    StartupFiles files;
-    files.settingsLines = QStringList();
-    for (int i = 0; i < kSettingsPositions; ++i)
-        files.settingsLines << QString();
+    StartupRead read;
     const QString path = programDir + QStringLiteral("cnfg.cal");
-    files.settingsFound = fileExists(path);
+    read.state.settingsFound = fileExists(path);
     if (!QFileInfo::exists(path)) {
-        fillFirstStart(files, programDir);
-        return files;
+        fillFirstStart(read, programDir);
+        decodeDays(read, QString(), year);
+        decodeSettingsLines(read);
+        return read.state;
     }
     try {
-        if (!files.settingsFound)
+        if (!read.state.settingsFound)
             throw FileError(QStringLiteral("Не удаётся прочитать файл \"%1\": это не обычный "
                                            "файл")
                                 .arg(quotePathForMessage(path)));
-        readSettingsAtStartup(files, path, programDir);
+        readSettingsAtStartup(read, path, programDir);
     } catch (const FileError &e) {
         // There but unreadable (no permission, a folder): the defaults,
         // and the file is not written over without a question.
-        files.settingsFound = false;
-        fillFirstStart(files, programDir);
-        files.problem = e.text() + QStringLiteral("\n\nПрограмма запущена со стандартными "
-                                                  "установками.");
-        files.unreadableFiles << path;
-        return files;
+        StartupRead defaults;
+        fillFirstStart(defaults, programDir);
+        decodeDays(defaults, QString(), year);
+        decodeSettingsLines(defaults);
+        defaults.state.problem = e.text() + QStringLiteral("\n\nПрограмма запущена со "
+                                                           "стандартными установками.");
+        defaults.state.unreadableFiles << path;
+        return defaults.state;
     }
-    const QString profilePath = files.position(21);
-    const QString countProblem = readProfileAtStartup(files, profilePath);
-    decodeDays(files, profilePath, year);
+    const QString profilePath = read.position(21);
+    const QString countProblem = readProfileAtStartup(read, profilePath);
+    decodeDays(read, profilePath, year);
     if (!countProblem.isEmpty())
-        noteProblem(files, countProblem);
-    files.showTips = decodeFlag(files, 14, path);
-    files.showSplash = decodeFlag(files, 15, path);
-    files.background = decodeColour(files, 17, path);
-    files.captionColour = decodeColour(files, 20, path);
-    checkWord(files, 18, path, {QStringLiteral("True"), QString()});
-    checkWord(files, 19, path, {QStringLiteral("TRUE"), QStringLiteral("FALSE")});
-    noteBackups(files);
-    return files;
+        noteProblem(read, countProblem);
+    decodeSettingsLines(read);
+    noteBackups(read.state);
+    return read.state;
 }
 
 QString programFolderProblem(const QString &programDir)

@@ -9,9 +9,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
-#include <optional>
 
-constexpr int kSettingsPositions = 40; // lines of "cnfg.cal" read at start
 constexpr int kHolidayPositions = 999; // most holiday entries a profile carries
 constexpr int kSettingsLineCount = 21; // lines written at close
 
@@ -50,19 +48,21 @@ struct SettingsContent {
 QStringList settingsFileLines(const SettingsContent &settings);
 void writeSettings(const QString &path, const SettingsContent &settings);
 
-// The start-up read of "cnfg.cal" and the profile it names.
-struct StartupFiles {
+// What the start-up read of "cnfg.cal" and the profile it names gives the
+// program, decoded; the files' layout stays behind readStartupFiles.
+struct StartupState {
     bool settingsFound = false;
-    // Positions 1..40 at indexes 0..39; 1-13 come from the profile.
-    QStringList settingsLines;
-    // The profile's entries (at most 999).
-    QStringList holidayLines;
-    // Decoded values; days are already fitted to their months.
-    MonthDays days{};
-    int showTips = 0;
-    int showSplash = 0;
-    std::optional<StoredColour> background;
-    std::optional<StoredColour> captionColour;
+    QString profilePath;
+    // Days fitted to their months of the year read for, and the entries the
+    // profile's count takes (at most 999).
+    ProfileContent profile;
+    bool showTips = true;
+    bool showSplash = true;
+    QString picturePath;
+    bool colourBackground = true;
+    // A missing colour, or one the program does not offer, reads as black.
+    StoredColour background = colours::skyBlue;
+    StoredColour captionColour = colours::black;
     // One text for the user when something was missing or damaged, else empty.
     QString problem;
     // Files that did not read cleanly (damaged values, another encoding, cut
@@ -74,8 +74,6 @@ struct StartupFiles {
     QStringList unreadableFiles;
     // Something the user should know that is no damage, else empty.
     QString notice;
-
-    const QString &position(int i) const { return settingsLines.at(i - 1); }
 };
 
 // Reads ProgramDir + "cnfg.cal" and its profile for the given year. Never
@@ -84,9 +82,9 @@ struct StartupFiles {
 // the first start's values, a problem, and is listed in unreadableFiles.
 // Line ends CR LF, LF and CR read alike. A profile or background picture
 // whose path no longer exists, while a file of the same name is in
-// programDir (the folder was moved), is taken from there: its new path
-// replaces the old one in position 21 or 16, so the close saves it.
-StartupFiles readStartupFiles(const QString &programDir, int year);
+// programDir (the folder was moved), is taken from there, so that the close
+// saves its new path.
+StartupState readStartupFiles(const QString &programDir, int year);
 
 // Why the program cannot keep its files in programDir, else empty: its path
 // must fit into line 21 of "cnfg.cal", one line of Windows-1251 text. Checked

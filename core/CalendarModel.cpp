@@ -78,17 +78,25 @@ void CalendarModel::setDays(const MonthDays &days)
 
 void CalendarModel::setRegional(const RegionalOptions &options)
 {
-    RegionalOptions normalised = options;
-    // Each pair is one choice: when a file names both, the second wins.
-    for (int pair = 0; pair < 2; ++pair)
-        if (normalised[pair * 2] && normalised[pair * 2 + 1])
-            normalised[pair * 2] = false;
-    if (!assign(m_regional, normalised))
+    if (!assign(m_regional, options))
         return;
     emit regionalChanged();
-    const int weekStart = m_regional[0] ? 1 : m_regional[1] ? 0 : m_weekStart;
-    if (assign(m_weekStart, weekStart))
-        emit weekStartChanged(weekStart);
+    if (assign(m_weekStart, m_regional.firstDay.value_or(m_weekStart)))
+        emit weekStartChanged(m_weekStart);
+}
+
+void CalendarModel::setStartOfWeek(Qt::DayOfWeek day)
+{
+    RegionalOptions options = m_regional;
+    options.firstDay = day == Qt::Sunday ? Qt::Sunday : Qt::Monday;
+    setRegional(options);
+}
+
+void CalendarModel::setPrintsBackground(bool prints)
+{
+    RegionalOptions options = m_regional;
+    options.printsBackground = prints;
+    setRegional(options);
 }
 
 void CalendarModel::setProfilePath(const QString &path)

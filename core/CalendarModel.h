@@ -73,13 +73,17 @@ public:
     // Days fitted to their months of the shown year.
     void setDays(const MonthDays &days);
 
-    // Week start and print background, as the four option buttons of
-    // regional.cal: Monday, Sunday, with background, without.
+    // Week start and print background as regional.cal keeps them: either
+    // choice may be unmade, and stays so until the user makes it.
     const RegionalOptions &regional() const { return m_regional; }
     void setRegional(const RegionalOptions &options);
-    // First column of the month grids: 1 Monday, 0 Sunday.
-    int startOfWeek() const { return m_weekStart; }
-    bool printsBackground() const { return m_regional[2]; }
+    // First column of the month grids: Qt::Monday or Qt::Sunday; while the
+    // choice is unmade, the last one made (Monday at first).
+    Qt::DayOfWeek startOfWeek() const { return m_weekStart; }
+    void setStartOfWeek(Qt::DayOfWeek day);
+    // Printed and saved sheets carry the background; off while unmade.
+    bool printsBackground() const { return m_regional.printsBackground.value_or(false); }
+    void setPrintsBackground(bool prints);
 
     // The active profile's file and its holiday entries.
     QString profilePath() const { return m_profilePath; }
@@ -162,7 +166,7 @@ signals:
     void yearChanged(int year);
     void dayChanged(int month, int day);
     void regionalChanged();
-    void weekStartChanged(int weekday);
+    void weekStartChanged(Qt::DayOfWeek day);
     void profilePathChanged(const QString &path);
     void holidaysChanged();
     void backgroundChanged();
@@ -184,8 +188,8 @@ private:
     QString m_folder;
     int m_year;
     MonthDays m_days{};
-    RegionalOptions m_regional{true, false, false, true};
-    int m_weekStart = 1;
+    RegionalOptions m_regional{Qt::Monday, false};
+    Qt::DayOfWeek m_weekStart = Qt::Monday;
     QString m_profilePath;
     QStringList m_holidays;
     Background m_background;

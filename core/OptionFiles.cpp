@@ -36,9 +36,16 @@ RegionalOptions readRegional(const QString &path, BackupKeeper &backups)
 {
     const TextFileContent content = readTextFileContent(path, 4);
     const QStringList &lines = content.lines;
-    RegionalOptions options{};
-    for (int i = 0; i < 4; ++i)
-        options[i] = i < lines.size() && lines.at(i) == kTrue;
+    const auto selected = [&lines](int i) { return i < lines.size() && lines.at(i) == kTrue; };
+    RegionalOptions options;
+    if (selected(1))
+        options.firstDay = Qt::Sunday;
+    else if (selected(0))
+        options.firstDay = Qt::Monday;
+    if (selected(3))
+        options.printsBackground = false;
+    else if (selected(2))
+        options.printsBackground = true;
     if (!content.clean() || content.linesAfter ||
         !std::all_of(lines.cbegin(), lines.cend(), isWord))
         backups.markUnclean(path);
@@ -47,10 +54,10 @@ RegionalOptions readRegional(const QString &path, BackupKeeper &backups)
 
 void writeRegional(const QString &path, const RegionalOptions &options)
 {
-    QStringList lines;
-    for (bool on : options)
-        lines << (on ? kTrue : kFalse);
-    writeTextFile(path, lines);
+    const auto word = [](bool on) { return on ? kTrue : kFalse; };
+    writeTextFile(path, {word(options.firstDay == Qt::Monday), word(options.firstDay == Qt::Sunday),
+                         word(options.printsBackground == true),
+                         word(options.printsBackground == false)});
 }
 
 TransparencyOptions readTransparency(const QString &path)

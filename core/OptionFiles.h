@@ -5,13 +5,25 @@
 // print-background option buttons.
 #include <QString>
 #include <array>
-
-class BackupKeeper;
 #include <optional>
 
-using RegionalOptions = std::array<bool, 4>; // Monday, Sunday, with background, without
+class BackupKeeper;
 
-// A line selects its button only when it is exactly "TRUE"; missing lines are empty.
+// Two choices, each kept in the file as a pair of lines (Monday, Sunday;
+// with background, without). The file may leave a choice unmade: neither
+// of its lines is "TRUE".
+struct RegionalOptions {
+    std::optional<Qt::DayOfWeek> firstDay; // Qt::Monday or Qt::Sunday
+    std::optional<bool> printsBackground;
+    bool operator==(const RegionalOptions &o) const
+    {
+        return firstDay == o.firstDay && printsBackground == o.printsBackground;
+    }
+    bool operator!=(const RegionalOptions &o) const { return !(*this == o); }
+};
+
+// A line selects its button only when it is exactly "TRUE"; missing lines
+// are empty. When both lines of a pair are "TRUE", the second wins.
 RegionalOptions readRegional(const QString &path);
 // The same, marking the file in backups when it did not read cleanly or a
 // line is no Boolean word: writing it back would lose what was there.

@@ -49,4 +49,9 @@ public:
     virtual QPrinter &printer() = 0;
     // Ends the program at once: nothing is saved ("Выход").
     virtual void endProgram() = 0;
+    // The one way out that saves: the close box and the session's end.
+    // Saves what the close writes, then ends the program. Interactive, a
+    // failed save asks whether to close anyway, and false comes back when
+    // the user stays; otherwise the failure goes to stderr.
+    virtual bool saveAndQuit(bool interactive) = 0;
 };

@@ -31,8 +31,9 @@ BackgroundCaptionsPage::BackgroundCaptionsPage(WindowServices &services, QWidget
             [&services] { runHandler([&] { services.showWindow(WindowRole::Background); }); });
 }
 
-OptionPairPage::OptionPairPage(CalendarModel &model, const OptionPairTexts &texts, QWidget *parent)
-    : QWidget(parent), m_model(model), m_firstOption(texts.firstOption)
+OptionPairPage::OptionPairPage(CalendarModel &model, const OptionPairTexts &texts,
+                               OptionPairChoice choice, QWidget *parent)
+    : QWidget(parent), m_model(model), m_choice(std::move(choice))
 {
     const QString prefix = QString::fromLatin1(texts.prefix);
     heading(this, qPrintable(prefix + QStringLiteral("Heading")), texts.heading, 16, 16);
@@ -57,21 +58,18 @@ OptionPairPage::OptionPairPage(CalendarModel &model, const OptionPairTexts &text
 
 void OptionPairPage::choose(int button)
 {
-    RegionalOptions options = m_model.regional();
-    options[m_firstOption + button] = true;
-    options[m_firstOption + 1 - button] = false;
-    m_model.setRegional(options);
+    m_choice.choose(m_model, button);
 }
 
 void OptionPairPage::showChoice()
 {
-    const RegionalOptions &options = m_model.regional();
+    const std::optional<int> selected = m_choice.selected(m_model);
     const QSignalBlocker quietFirst(m_buttons[0]);
     const QSignalBlocker quietSecond(m_buttons[1]);
     for (int i = 0; i < 2; ++i) {
         // An exclusive pair never unselects its last button by itself.
         m_buttons[i]->setAutoExclusive(false);
-        m_buttons[i]->setChecked(options[m_firstOption + i]);
+        m_buttons[i]->setChecked(selected == i);
     }
     for (QRadioButton *button : m_buttons)
         button->setAutoExclusive(true);
@@ -80,12 +78,19 @@ void OptionPairPage::showChoice()
 
 WeekStartPage::WeekStartPage(CalendarModel &model, QWidget *parent)
     : OptionPairPage(model,
-                     {0,
-                      "weekStart",
+                     {"weekStart",
                       QStringLiteral("Первый день недели:"),
                       QStringLiteral("Выбор первого дня недели"),
                       {"mondayButton", "sundayButton"},
                       {QStringLiteral("Понедельник"), QStringLiteral("Воскресенье")}},
+                     {[](const CalendarModel &m) -> std::optional<int> {
+                          if (const auto day = m.regional().firstDay)
+                              return *day == Qt::Monday ? 0 : 1;
+                          return std::nullopt;
+                      },
+                      [](CalendarModel &m, int button) {
+                          m.setStartOfWeek(button == 0 ? Qt::Monday : Qt::Sunday);
+                      }},
                      parent)
 {
     setObjectName(QStringLiteral("weekStartPage"));
@@ -133,12 +138,17 @@ void WeekStartPage::showMarks()
 PrintBackgroundPage::PrintBackgroundPage(CalendarModel &model, QWidget *parent)
     : OptionPairPage(
           model,
-          {2,
-           "printBackground",
+          {"printBackground",
            QStringLiteral("Фон календаря при распечатке"),
            QStringLiteral("Опции печати"),
            {"withBackgroundButton", "withoutBackgroundButton"},
            {QStringLiteral("Выводить при печати"), QStringLiteral("НЕ выводить при печати")}},
+          {[](const CalendarModel &m) -> std::optional<int> {
+               if (const auto prints = m.regional().printsBackground)
+                   return *prints ? 0 : 1;
+               return std::nullopt;
+           },
+           [](CalendarModel &m, int button) { m.setPrintsBackground(button == 0); }},
           parent)
 {
     setObjectName(QStringLiteral("printBackgroundPage"));

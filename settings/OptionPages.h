@@ -7,6 +7,8 @@
 #include <QString>
 #include <QWidget>
 #include <array>
+#include <functional>
+#include <optional>
 
 class CalendarModel;
 class QCheckBox;
@@ -27,7 +29,6 @@ private:
 
 // What a page of one pair of regional option buttons shows.
 struct OptionPairTexts {
-    int firstOption;    // index of the first button in RegionalOptions
     const char *prefix; // object names: prefix + "Heading", prefix + "Group"
     QString heading;
     QString group;
@@ -35,12 +36,20 @@ struct OptionPairTexts {
     std::array<QString, 2> buttons;
 };
 
+// The model's choice as a button of the pair (none while unmade), and the
+// choice a button makes.
+struct OptionPairChoice {
+    std::function<std::optional<int>(const CalendarModel &)> selected;
+    std::function<void(CalendarModel &, int)> choose;
+};
+
 // A heading and a group of two option buttons, one choice in the model; as
 // the file may have it, neither button may be selected.
 class OptionPairPage : public QWidget {
     Q_OBJECT
 protected:
-    OptionPairPage(CalendarModel &model, const OptionPairTexts &texts, QWidget *parent);
+    OptionPairPage(CalendarModel &model, const OptionPairTexts &texts, OptionPairChoice choice,
+                   QWidget *parent);
     CalendarModel &model() const { return m_model; }
 
 private:
@@ -48,7 +57,7 @@ private:
     void showChoice();
 
     CalendarModel &m_model;
-    int m_firstOption;
+    OptionPairChoice m_choice;
     std::array<QRadioButton *, 2> m_buttons{};
 };
 

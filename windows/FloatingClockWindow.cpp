@@ -5,6 +5,7 @@
 #include "AccessibleWindow.h"
 #include "CalendarModel.h"
 #include "ClockFace.h"
+#include "Dialogs.h"
 #include "Handler.h"
 #include "WindowOpacity.h"
 #include "WindowServices.h"
@@ -43,6 +44,7 @@ FloatingClockWindow::FloatingClockWindow(CalendarModel &model, WindowServices &s
     m_clock->setBorderStyle(ClockBorder::Single);
     m_clock->setAutoSize(true);
     m_clock->completeSetup();
+    connect(m_clock, &ClockFace::failed, this, [](const QString &text) { dialogs().error(text); });
 
     followOpacity(model, OpacityWindow::FloatingClock, this, m_blending);
     // Escape on the clock-only view leads back to the hidden main window; on

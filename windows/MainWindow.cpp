@@ -186,7 +186,7 @@ void MainWindow::createMonths()
         grid->setObjectName(QStringLiteral("grid%1").arg(k + 1));
         grid->setAccessibleName(monthName(k + 1));
         grid->setCursor(Qt::PointingHandCursor);
-        grid->setStartOfWeek(1);
+        grid->setStartOfWeek(Qt::Monday);
         m_grids[k] = grid;
     }
     m_monthIcons[12] = place(new ImageView(c), 768, 417, 33, 33);
@@ -252,10 +252,10 @@ void MainWindow::showYear()
 
 void MainWindow::showDay(int month, int) { m_grids[month - 1]->setDate(m_model.chosenDate(month)); }
 
-void MainWindow::showWeekStart(int weekday)
+void MainWindow::showWeekStart(Qt::DayOfWeek day)
 {
     for (MonthGrid *grid : m_grids)
-        grid->setStartOfWeek(weekday);
+        grid->setStartOfWeek(day);
 }
 
 void MainWindow::showBackground()
@@ -328,19 +328,6 @@ void MainWindow::keyPressEvent(QKeyEvent *event)
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    // A failed save leaves the choice to the user: staying open (the
-    // default) keeps the chance to free space or fix the folder.
-    QString failure;
-    try {
-        m_model.save();
-    } catch (const DayrailError &e) {
-        failure = e.text();
-    }
-    if (!failure.isEmpty() &&
-        !dialogs().question(failure + QStringLiteral("\n\nЗакрыть программу без сохранения?"))) {
-        event->ignore();
-        return;
-    }
-    event->accept();
-    QCoreApplication::exit(0);
+    // The program saves and decides; a failed save may keep it open.
+    event->setAccepted(m_services.saveAndQuit(true));
 }

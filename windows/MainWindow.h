@@ -59,7 +59,7 @@ private:
     // The model drawn on the window.
     void showYear();
     void showDay(int month, int day);
-    void showWeekStart(int weekday);
+    void showWeekStart(Qt::DayOfWeek day);
     void showBackground();
     // Today, the holidays and the week numbers on the grids, as switched on.
     void showMarks();

@@ -2,9 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SplashScreen.h"
 
-#include "CalendarModel.h"
 #include "Handler.h"
-#include "WindowServices.h"
 
 #include <QBitmap>
 #include <QRandomGenerator>
@@ -27,8 +25,7 @@ QImage bannerWithClearBlack(const QString &resource)
 
 } // namespace
 
-SplashScreen::SplashScreen(CalendarModel &model, WindowServices &services, QWidget *parent)
-    : QWidget(parent), m_model(model), m_services(services)
+SplashScreen::SplashScreen(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("splashScreen"));
     setWindowTitle(QString());
@@ -54,14 +51,14 @@ SplashScreen::SplashScreen(CalendarModel &model, WindowServices &services, QWidg
     bindHandler(m_fadeTimer, &QTimer::timeout, this, &SplashScreen::fadeStep);
 
     chooseBanner();
-    if (m_model.showSplash()) {
-        centreOnScreen(this);
-        show();
-        // Ticks are message-driven: the fade starts once the message loop runs.
-        m_fadeTimer->start();
-    } else if (m_model.showTips()) {
-        m_services.showWindow(WindowRole::Tips);
-    }
+}
+
+void SplashScreen::play()
+{
+    centreOnScreen(this);
+    show();
+    // Ticks are message-driven: the fade starts once the message loop runs.
+    m_fadeTimer->start();
 }
 
 void SplashScreen::chooseBanner()
@@ -81,7 +78,5 @@ void SplashScreen::fadeStep()
         return;
     hide();
     m_fadeTimer->stop();
-    // Decided now, not at start: the user may have switched tips off meanwhile.
-    if (m_model.showTips())
-        m_services.showWindow(WindowRole::Tips);
+    emit finished();
 }

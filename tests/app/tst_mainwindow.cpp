@@ -5,6 +5,7 @@
 #include "CalendarMarks.h"
 #include "MonthGrid.h"
 #include "ProgramSupport.h"
+#include "SplashScreen.h"
 #include "TrayIcon.h"
 
 #include <QAction>
@@ -42,6 +43,8 @@ private slots:
     void timeLineAndToday();
     void windowsBuiltAfterMidnightShowTheStartDay();
     void failedSaveKeepsProgramOpen();
+    void tipsFollowTheSplash_data();
+    void tipsFollowTheSplash();
     void viewOptionsReachGridsTrayAndOutput();
     // Last: the end it asks for reaches every later event loop of this process.
     void endDuringStartMessageSavesWhatWasRead();
@@ -309,6 +312,39 @@ void MainWindowTest::failedSaveKeepsProgramOpen()
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"regional.cal"});
 }
 
+void MainWindowTest::tipsFollowTheSplash_data()
+{
+    QTest::addColumn<bool>("splash");
+    QTest::addColumn<bool>("tipsAtEnd"); // tips are on at start
+    QTest::newRow("after the splash") << true << true;
+    QTest::newRow("switched off while it fades") << true << false;
+    QTest::newRow("at once without it") << false << true;
+}
+
+void MainWindowTest::tipsFollowTheSplash()
+{
+    QFETCH(bool, splash);
+    QFETCH(bool, tipsAtEnd);
+    RecordingDialogs dialogs;
+    ProgramFolder folder;
+    folder.write("regional.cal", kRegional);
+    QStringList settings = settingsFile(folder.path("p.cpr"));
+    settings[13] = QStringLiteral("1");
+    settings[14] = splash ? QStringLiteral("1") : QStringLiteral("0");
+    folder.write("cnfg.cal", settings);
+    folder.write("p.cpr", QStringList(12, "1") << "0");
+    TestProgram program(folder);
+    auto *shown = static_cast<SplashScreen *>(program.app().existingWindow(WindowRole::Splash));
+    QCOMPARE(shown != nullptr, splash);
+    QCOMPARE(program.app().isWindowVisible(WindowRole::Tips), !splash);
+    if (!splash)
+        return;
+    program.model().setShowTips(tipsAtEnd);
+    shown->findChild<QTimer *>()->stop();
+    while (shown->isVisible())
+        shown->fadeStep();
+    QCOMPARE(program.app().isWindowVisible(WindowRole::Tips), tipsAtEnd);
+}
 
 void MainWindowTest::viewOptionsReachGridsTrayAndOutput()
 {
@@ -348,7 +384,7 @@ void MainWindowTest::endDuringStartMessageSavesWhatWasRead()
         void message(const QString &text) override
         {
             RecordingDialogs::message(text);
-            program->saveAtSessionEnd(true);
+            program->saveAndQuit(false);
         }
     } dialogs;
     ProgramFolder folder;

@@ -121,12 +121,12 @@ void MonthGridTest::weekStartMovesColumns()
     MonthGrid grid;
     grid.resize(193, 120);
     grid.setDate(QDate(2026, 3, 1)); // a Sunday
-    QCOMPARE(grid.startOfWeek(), 1);
+    QCOMPARE(grid.startOfWeek(), Qt::Monday);
     QCOMPARE(grid.cellOfDay(1), QPoint(6, 0));
     QCOMPARE(grid.cellOfDay(2), QPoint(0, 1));
     // Six week rows are enough for the longest spread: 31 days from a Sunday.
     QCOMPARE(grid.cellOfDay(31), QPoint(1, 5));
-    grid.setStartOfWeek(0);
+    grid.setStartOfWeek(Qt::Sunday);
     QCOMPARE(grid.cellOfDay(1), QPoint(0, 0));
     QCOMPARE(grid.cellOfDay(31), QPoint(2, 4));
 }
@@ -168,7 +168,7 @@ void MonthGridTest::readOnlyIgnoresUser()
 void MonthGridTest::accessibleTable_data()
 {
     QTest::addColumn<QDate>("date");
-    QTest::addColumn<int>("startOfWeek");
+    QTest::addColumn<Qt::DayOfWeek>("startOfWeek");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QStringList>("headings");
     QTest::addColumn<QPoint>("blank"); // column, week
@@ -177,16 +177,16 @@ void MonthGridTest::accessibleTable_data()
     sunday.prepend(sunday.takeLast());
     // April 2026 begins on a Wednesday, March 2026 on a Sunday.
     QTest::newRow("April, Monday first")
-        << QDate(2026, 4, 15) << 1 << "Апрель 2026" << monday << QPoint(1, 0);
+        << QDate(2026, 4, 15) << Qt::Monday << "Апрель 2026" << monday << QPoint(1, 0);
     QTest::newRow("March, Sunday first")
-        << QDate(2026, 3, 31) << 0 << "Март 2026" << sunday << QPoint(3, 4);
-    QTest::newRow("year 1") << QDate(1, 1, 1) << 1 << "Январь 1" << monday << QPoint(6, 5);
+        << QDate(2026, 3, 31) << Qt::Sunday << "Март 2026" << sunday << QPoint(3, 4);
+    QTest::newRow("year 1") << QDate(1, 1, 1) << Qt::Monday << "Январь 1" << monday << QPoint(6, 5);
 }
 
 void MonthGridTest::accessibleTable()
 {
     QFETCH(QDate, date);
-    QFETCH(int, startOfWeek);
+    QFETCH(Qt::DayOfWeek, startOfWeek);
     QFETCH(QString, name);
     QFETCH(QStringList, headings);
     QFETCH(QPoint, blank);
@@ -218,7 +218,7 @@ void MonthGridTest::accessibleTable()
     QCOMPARE(table->tableInterface()->selectedCells().value(0), cellOf(grid, date.day()));
 
     // Another week start renames the seven headings, not the table.
-    grid.setStartOfWeek(1 - startOfWeek);
+    grid.setStartOfWeek(startOfWeek == Qt::Monday ? Qt::Sunday : Qt::Monday);
     int renamed = 0;
     for (const MonthGridAnnouncement &event : monthGridAnnouncements(grid, date, startOfWeek)) {
         QVERIFY(event.child >= 0);
@@ -376,21 +376,22 @@ void MonthGridTest::dayMarks()
 void MonthGridTest::weekNumbers_data()
 {
     QTest::addColumn<QDate>("month");
-    QTest::addColumn<int>("startOfWeek");
+    QTest::addColumn<Qt::DayOfWeek>("startOfWeek");
     QTest::addColumn<QList<int>>("numbers"); // rows 0..5, 0 for an empty row
     // 1 January 2021 is a Friday of the last week of 2020.
-    QTest::newRow("week 53 in January") << QDate(2021, 1, 1) << 1 << QList<int>{53, 1, 2, 3, 4, 0};
+    QTest::newRow("week 53 in January")
+        << QDate(2021, 1, 1) << Qt::Monday << QList<int>{53, 1, 2, 3, 4, 0};
     // 1 December 2024 is a Sunday; the 30th begins week 1 of 2025.
     QTest::newRow("Sunday first, week 1 in December")
-        << QDate(2024, 12, 1) << 0 << QList<int>{49, 50, 51, 52, 1, 0};
+        << QDate(2024, 12, 1) << Qt::Sunday << QList<int>{49, 50, 51, 52, 1, 0};
     QTest::newRow("Monday first, six rows")
-        << QDate(2024, 12, 1) << 1 << QList<int>{48, 49, 50, 51, 52, 1};
+        << QDate(2024, 12, 1) << Qt::Monday << QList<int>{48, 49, 50, 51, 52, 1};
 }
 
 void MonthGridTest::weekNumbers()
 {
     QFETCH(QDate, month);
-    QFETCH(int, startOfWeek);
+    QFETCH(Qt::DayOfWeek, startOfWeek);
     QFETCH(QList<int>, numbers);
     MonthGrid grid;
     grid.resize(193, 120);

@@ -118,23 +118,23 @@ void CalendarFilesTest::settingsLinesFollowTheBackgroundMode()
 void CalendarFilesTest::startupWithoutSettingsFile()
 {
     QTemporaryDir dir;
-    const StartupFiles files = readStartupFiles(dir.path() + QLatin1Char('/'), 2026);
+    const StartupState files = readStartupFiles(dir.path() + QLatin1Char('/'), 2026);
     QVERIFY(!files.settingsFound);
     QVERIFY(files.problem.isEmpty());
-    QCOMPARE(files.settingsLines.size(), kSettingsPositions);
-    for (int day : files.days)
+    for (int day : files.profile.days)
         QCOMPARE(day, 1);
-    QCOMPARE(files.position(19), QStringLiteral("TRUE"));
-    QCOMPARE(files.background.value_or(-1), colours::skyBlue);
-    QCOMPARE(files.captionColour.value_or(-1), colours::black);
-    QCOMPARE(files.position(21), dir.path() + QStringLiteral("/default.cpr"));
-    QCOMPARE(files.position(13), QStringLiteral("0"));
+    QVERIFY(files.colourBackground);
+    QVERIFY(files.showTips && files.showSplash);
+    QCOMPARE(files.background, colours::skyBlue);
+    QCOMPARE(files.captionColour, colours::black);
+    QCOMPARE(files.profilePath, dir.path() + QStringLiteral("/default.cpr"));
+    QVERIFY(files.profile.entries.isEmpty());
 
     // A settings file that names no profile, or nothing that can be a path,
     // falls back to the same one.
     for (const QString &line : {QString(), QString(5000, QLatin1Char('p')), QString("a\tb")}) {
         writeTextFile(dir.filePath(QStringLiteral("cnfg.cal")), settingsWith(line));
-        QCOMPARE(readStartupFiles(dir.path() + QLatin1Char('/'), 2026).position(21),
+        QCOMPARE(readStartupFiles(dir.path() + QLatin1Char('/'), 2026).profilePath,
                  dir.path() + QStringLiteral("/default.cpr"));
     }
 }
@@ -146,23 +146,19 @@ void CalendarFilesTest::startupReadsProfileOverSettings()
     writeTextFile(profile, {"31", "29", "31", "31", "5", "6", "7", "8", "9", "10", "11", "12", "3",
                             "a", "b", "c", "not an entry"});
     writeTextFile(dir.filePath(QStringLiteral("cnfg.cal")), settingsWith(profile, 45));
-    const StartupFiles files = readStartupFiles(dir.path() + QLatin1Char('/'), 2026);
+    const StartupState files = readStartupFiles(dir.path() + QLatin1Char('/'), 2026);
     // Lines 22-45 and the line after the entries would be dropped by the save.
     QVERIFY2(files.problem.contains(QStringLiteral("после 21-й")), qPrintable(files.problem));
     QCOMPARE(files.uncleanFiles, (QStringList{dir.filePath("cnfg.cal"), profile}));
-    QCOMPARE(files.settingsLines.size(), 40); // lines 41-45 are ignored
-    QCOMPARE(files.position(40), QStringLiteral("extra 40"));
-    QCOMPARE(files.position(1), QStringLiteral("31"));
-    QCOMPARE(files.position(13), QStringLiteral("3"));
-    QCOMPARE(files.holidayLines, (QStringList{"a", "b", "c"}));
+    QCOMPARE(files.profile.entries, (QStringList{"a", "b", "c"}));
     // Days are fitted to their own month of the given year, never lost to another month.
-    QCOMPARE(files.days[0], 31);
-    QCOMPARE(files.days[1], 28);
-    QCOMPARE(files.days[3], 30);
-    QCOMPARE(files.showTips, 0);
-    QCOMPARE(files.showSplash, 1);
-    QCOMPARE(files.background.value_or(-1), colours::skyBlue);
-    QCOMPARE(files.captionColour.value_or(-1), colours::maroon);
+    QCOMPARE(files.profile.days[0], 31);
+    QCOMPARE(files.profile.days[1], 28);
+    QCOMPARE(files.profile.days[3], 30);
+    QVERIFY(!files.showTips);
+    QVERIFY(files.showSplash);
+    QCOMPARE(files.background, colours::skyBlue);
+    QCOMPARE(files.captionColour, colours::maroon);
 }
 
 void CalendarFilesTest::startupToleratesDamage_data()
@@ -183,10 +179,12 @@ void CalendarFilesTest::startupToleratesDamage_data()
     QTest::newRow("negative count") << 0 << "" << QStringList{"-3", "a"} << "после 0-го" << 0;
     QTest::newRow("flag not a number") << 14 << "yes" << QStringList{"0"} << "в строке 14" << 0;
     QTest::newRow("colour not a number") << 17 << "blue" << QStringList{"0"} << "в строке 17" << 0;
+    // The colour mode's lines hold the save's words only, checked as the others.
     QTest::newRow("background switch damaged")
         << 19 << "x" << QStringList{"0"} << "в строке 19" << 0;
-    QTest::newRow("background switch in lower case")
+    QTest::newRow("mode word in another case")
         << 19 << "true" << QStringList{"0"} << "в строке 19" << 0;
+    QTest::newRow("first mode word damaged") << 18 << "x" << QStringList{"0"} << "в строке 18" << 0;
     QTest::newRow("colour not offered is ignored silently")
         << 17 << "15780519" << QStringList{"0"} << "" << 0;
     QTest::newRow("system colour is ignored silently")
@@ -207,20 +205,19 @@ void CalendarFilesTest::startupToleratesDamage()
     if (line > 0)
         settings[line - 1] = value;
     writeTextFile(dir.filePath(QStringLiteral("cnfg.cal")), settings);
-    const StartupFiles files = readStartupFiles(dir.path() + QLatin1Char('/'), 2026);
+    const StartupState files = readStartupFiles(dir.path() + QLatin1Char('/'), 2026);
     if (problemPart.isEmpty())
         QVERIFY2(files.problem.isEmpty(), qPrintable(files.problem));
     else
         QVERIFY2(files.problem.contains(problemPart), qPrintable(files.problem));
-    QCOMPARE(files.holidayLines.size(), entries);
+    QCOMPARE(files.profile.entries.size(), entries);
     // Whatever is reported is kept as ".bak" before the close writes over it.
     QCOMPARE(files.uncleanFiles.isEmpty(), problemPart.isEmpty());
-    // The settings window fills its list from position 13: it must agree.
-    QCOMPARE(qMax(0, tryWholeNumber(files.position(13)).value_or(-1)), entries);
+    // A damaged or unoffered colour reads as black.
     if (line == 17)
-        QVERIFY(!files.background.has_value());
+        QCOMPARE(files.background, colours::black);
     if (line == 20)
-        QVERIFY(!files.captionColour.has_value());
+        QCOMPARE(files.captionColour, colours::black);
 }
 
 void CalendarFilesTest::strictProfileReader()
@@ -275,7 +272,7 @@ void CalendarFilesTest::damagedFilesAreKept()
     writeBytes(profilePath, profile);
     writeBytes(dir.filePath(QStringLiteral("cnfg.cal")),
                settingsWith(profilePath).join(QString::fromLatin1(settingsEnd)).toUtf8());
-    const StartupFiles files = readStartupFiles(dir.path() + QLatin1Char('/'), 2026);
+    const StartupState files = readStartupFiles(dir.path() + QLatin1Char('/'), 2026);
     QVERIFY2(files.problem.contains(problemPart), qPrintable(files.problem));
     QStringList uncleanNames;
     for (const QString &path : files.uncleanFiles)
@@ -285,10 +282,10 @@ void CalendarFilesTest::damagedFilesAreKept()
         QVERIFY2(files.problem.contains(name + QStringLiteral(".bak")), qPrintable(files.problem));
     // A damaged line is quoted short: the message box stays small.
     QVERIFY2(files.problem.size() < 1000, qPrintable(files.problem.left(1000)));
-    QCOMPARE(files.holidayLines, entries);
-    QCOMPARE(files.position(21), profilePath);
-    QCOMPARE(files.showSplash, 1);
-    QCOMPARE(files.captionColour.value_or(-1), colours::maroon);
+    QCOMPARE(files.profile.entries, entries);
+    QCOMPARE(files.profilePath, profilePath);
+    QVERIFY(files.showSplash);
+    QCOMPARE(files.captionColour, colours::maroon);
 }
 
 void CalendarFilesTest::movedFolderFindsItsFiles_data()
@@ -314,11 +311,11 @@ void CalendarFilesTest::movedFolderFindsItsFiles()
     QStringList settings = settingsWith(oldFolder + QStringLiteral("Дом.cpr"));
     settings[15] = oldFolder + QStringLiteral("фон.bmp");
     writeTextFile(folder + QStringLiteral("cnfg.cal"), settings);
-    const StartupFiles files = readStartupFiles(folder, 2026);
+    const StartupState files = readStartupFiles(folder, 2026);
     const QString where = found ? folder : oldFolder;
-    QCOMPARE(files.position(21), where + QStringLiteral("Дом.cpr"));
-    QCOMPARE(files.position(16), where + QStringLiteral("фон.bmp"));
-    QCOMPARE(files.holidayLines, found ? QStringList{"x"} : QStringList());
+    QCOMPARE(files.profilePath, where + QStringLiteral("Дом.cpr"));
+    QCOMPARE(files.picturePath, where + QStringLiteral("фон.bmp"));
+    QCOMPARE(files.profile.entries, found ? QStringList{"x"} : QStringList());
     QCOMPARE(files.problem.contains(QStringLiteral("не найден")), !found);
 }
 
@@ -339,10 +336,10 @@ void CalendarFilesTest::copiedFolderUsesItsOwnProfile()
     writeTextFile(copy.filePath(QStringLiteral("cnfg.cal")), settingsWith(profile));
     if (copyHasProfile)
         writeTextFile(copy.filePath(QStringLiteral("Дом.cpr")), QStringList(12, "6") << "0");
-    const StartupFiles files = readStartupFiles(copy.path() + QLatin1Char('/'), 2026);
-    QCOMPARE(files.position(21),
+    const StartupState files = readStartupFiles(copy.path() + QLatin1Char('/'), 2026);
+    QCOMPARE(files.profilePath,
              copyHasProfile ? copy.filePath(QStringLiteral("Дом.cpr")) : profile);
-    QCOMPARE(files.days[0], copyHasProfile ? 6 : 5);
+    QCOMPARE(files.profile.days[0], copyHasProfile ? 6 : 5);
     QCOMPARE(files.notice.contains(profile), !copyHasProfile);
 }
 

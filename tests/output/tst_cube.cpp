@@ -71,10 +71,10 @@ void CubeTest::filledAndPrinted()
     CalendarModel model;
     model.setYear(2031);
     model.setDay(12, 24);
-    model.setRegional({false, true, false, true}); // weeks from Sunday
+    model.setRegional({Qt::Sunday, false}); // weeks from Sunday
     CubeSheet sheet(model);
     QCOMPARE(sheet.grids()[11]->date(), QDate(2031, 12, 24));
-    QCOMPARE(sheet.grids()[0]->startOfWeek(), 0);
+    QCOMPARE(sheet.grids()[0]->startOfWeek(), Qt::Sunday);
 
     const QString pdf = folder.path("cube.pdf");
     ProgramPrinter programPrinter;
@@ -111,7 +111,7 @@ void CubeTest::printBackgroundReachesOnlyTheLabels()
     QFETCH(bool, printBackground);
     QFETCH(bool, colourMode);
     CalendarModel model;
-    model.setRegional({true, false, printBackground, !printBackground});
+    model.setRegional({Qt::Monday, printBackground});
     Background background;
     background.colourMode = colourMode;
     background.colour = colours::yellow;

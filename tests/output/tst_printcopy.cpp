@@ -28,7 +28,7 @@ namespace {
 void useBackground(CalendarModel &model, bool printBackground, StoredColour colour,
                    StoredColour caption, const QImage &picture = {})
 {
-    model.setRegional({true, false, printBackground, !printBackground});
+    model.setRegional({Qt::Monday, printBackground});
     Background background;
     background.colour = colour;
     background.captionColour = caption;
@@ -83,14 +83,14 @@ void PrintCopyTest::builtFromTheModel()
     CalendarModel model;
     model.setYear(2031);
     model.setDay(5, 9);
-    model.setRegional({false, true, false, true}); // weeks from Sunday
+    model.setRegional({Qt::Sunday, false}); // weeks from Sunday
     PrintSheet sheet(model);
     QVERIFY(sheet.backgroundImage()->isHidden());
     QCOMPARE(sheet.yearLabel()->text(), QStringLiteral("2031"));
     QCOMPARE(sheet.yearLabel()->font().pointSize(), 40);
     QVERIFY(sheet.yearLabel()->font().bold() && sheet.yearLabel()->font().italic());
     QCOMPARE(sheet.grids()[4]->date(), QDate(2031, 5, 9));
-    QCOMPARE(sheet.grids()[11]->startOfWeek(), 0);
+    QCOMPARE(sheet.grids()[11]->startOfWeek(), Qt::Sunday);
     QCOMPARE(sheet.monthLabels()[4]->text(), QStringLiteral("Май"));
     // The label grows with its text: nothing of the year is cut off.
     QVERIFY(sheet.yearLabel()->width() >= sheet.yearLabel()->sizeHint().width());

@@ -189,15 +189,15 @@ private slots:
     void gridFollowsTheWeekStart()
     {
         // Made on the option in force, following the page's choices after.
-        QCOMPARE(grid()->startOfWeek(), 1);
+        QCOMPARE(grid()->startOfWeek(), Qt::Monday);
         FakeServices services;
         SettingsWindow settings(m_model, services);
         settings.findChild<QRadioButton *>("sundayButton")->click();
-        QCOMPARE(grid()->startOfWeek(), 0);
+        QCOMPARE(grid()->startOfWeek(), Qt::Sunday);
         GoToDateWindow later(m_model);
-        QCOMPARE(later.findChild<MonthGrid *>("grid")->startOfWeek(), 0);
+        QCOMPARE(later.findChild<MonthGrid *>("grid")->startOfWeek(), Qt::Sunday);
         settings.findChild<QRadioButton *>("mondayButton")->click();
-        QCOMPARE(grid()->startOfWeek(), 1);
+        QCOMPARE(grid()->startOfWeek(), Qt::Monday);
     }
 };
 

@@ -90,21 +90,21 @@ void SettingsWindowTest::regional_data()
 {
     QTest::addColumn<QStringList>("lines");
     QTest::addColumn<QString>("shown"); // the four buttons, "1" selected
-    QTest::addColumn<int>("startOfWeek");
+    QTest::addColumn<Qt::DayOfWeek>("startOfWeek");
     QTest::addColumn<QStringList>("written");
     QTest::newRow("Sunday, no background")
-        << QStringList{"FALSE", "TRUE", "FALSE", "TRUE"} << "0101" << 0
+        << QStringList{"FALSE", "TRUE", "FALSE", "TRUE"} << "0101" << Qt::Sunday
         << QStringList{"FALSE", "TRUE", "FALSE", "TRUE"};
     QTest::newRow("Monday, with background")
-        << QStringList{"TRUE", "FALSE", "TRUE", "FALSE"} << "1010" << 1
+        << QStringList{"TRUE", "FALSE", "TRUE", "FALSE"} << "1010" << Qt::Monday
         << QStringList{"TRUE", "FALSE", "TRUE", "FALSE"};
     QTest::newRow("both true: the later lines win")
-        << QStringList{"TRUE", "TRUE", "TRUE", "TRUE"} << "0101" << 0
+        << QStringList{"TRUE", "TRUE", "TRUE", "TRUE"} << "0101" << Qt::Sunday
         << QStringList{"FALSE", "TRUE", "FALSE", "TRUE"};
     QTest::newRow("small letters select nothing")
-        << QStringList{"true", "false", "true", "false"} << "0000" << 1
+        << QStringList{"true", "false", "true", "false"} << "0000" << Qt::Monday
         << QStringList{"FALSE", "FALSE", "FALSE", "FALSE"};
-    QTest::newRow("short file") << QStringList{"FALSE", "TRUE"} << "0100" << 0
+    QTest::newRow("short file") << QStringList{"FALSE", "TRUE"} << "0100" << Qt::Sunday
                                 << QStringList{"FALSE", "TRUE", "FALSE", "FALSE"};
 }
 
@@ -112,7 +112,7 @@ void SettingsWindowTest::regional()
 {
     QFETCH(QStringList, lines);
     QFETCH(QString, shown);
-    QFETCH(int, startOfWeek);
+    QFETCH(Qt::DayOfWeek, startOfWeek);
     QFETCH(QStringList, written);
     ProgramFolder folder;
     folder.write("regional.cal", lines);
@@ -133,23 +133,23 @@ void SettingsWindowTest::regional()
 void SettingsWindowTest::optionsFromThePage()
 {
     CalendarModel model;
-    model.setRegional({true, false, false, true});
+    model.setRegional({Qt::Monday, false});
     FakeServices services;
     SettingsWindow window(model, services);
     option(window, "sundayButton")->click();
     QVERIFY(!option(window, "mondayButton")->isChecked());
-    QCOMPARE(model.startOfWeek(), 0);
+    QCOMPARE(model.startOfWeek(), Qt::Sunday);
     option(window, "mondayButton")->click();
-    QCOMPARE(model.startOfWeek(), 1);
+    QCOMPARE(model.startOfWeek(), Qt::Monday);
     option(window, "withBackgroundButton")->click();
     QVERIFY(!option(window, "withoutBackgroundButton")->isChecked());
     QVERIFY(model.printsBackground());
     option(window, "withoutBackgroundButton")->click();
-    QCOMPARE(model.regional(), (RegionalOptions{true, false, false, true}));
+    QCOMPARE(model.regional(), (RegionalOptions{Qt::Monday, false}));
     // A pair with nothing selected takes a choice like any other.
-    model.setRegional({false, false, false, false});
+    model.setRegional({});
     option(window, "sundayButton")->click();
-    QCOMPARE(model.regional(), (RegionalOptions{false, true, false, false}));
+    QCOMPARE(model.regional(), (RegionalOptions{Qt::Sunday, std::nullopt}));
     QCOMPARE(selection(window), QStringLiteral("0100"));
 }
 
@@ -203,7 +203,7 @@ void SettingsWindowTest::holidayListFilledFromProfile()
     folder.write("p.cpr", QStringList(12, "2") + tail);
     folder.write("cnfg.cal", QStringList(20, "1") + QStringList{folder.path("p.cpr")});
     CalendarModel model;
-    model.setHolidays(readStartupFiles(folder.path(), model.year()).holidayLines);
+    model.setHolidays(readStartupFiles(folder.path(), model.year()).profile.entries);
     FakeServices services;
     SettingsWindow window(model, services);
     auto *list = window.findChild<QListWidget *>(QStringLiteral("holidayList"));

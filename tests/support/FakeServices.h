@@ -18,6 +18,11 @@ public:
     void keepReachable(WindowRole role) override { calls << QStringLiteral("reachable %1").arg(int(role)); }
     QPrinter &printer() override { return m_printer.get(); }
     void endProgram() override { calls << QStringLiteral("end"); }
+    bool saveAndQuit(bool) override
+    {
+        calls << QStringLiteral("save and quit");
+        return true;
+    }
 
     QStringList calls;
     // What isWindowVisible answers: none by default.

@@ -6,6 +6,7 @@
 #include "ClockFace.h"
 #include "FakeServices.h"
 #include "FloatingClockWindow.h"
+#include "TestSupport.h"
 #include "Widgets.h"
 
 #include <QApplication>
@@ -63,6 +64,13 @@ void TestFloatingClock::windowAndClockAsSetUp()
     // Read as the time it shows, headed «Часы».
     QCOMPARE(m_clock->accessibleDescription(), QStringLiteral("Часы"));
     QVERIFY(!m_clock->accessibleName().isEmpty());
+
+    // The clock only reports a failed tick; the window shows it.
+    RecordingDialogs dialogs;
+    m_clock->timer()->setTickHandler([](QObject *) { throw DayrailError(QStringLiteral("сбой")); });
+    m_clock->timer()->setEnabled(true);
+    QTRY_VERIFY(!dialogs.errors.isEmpty());
+    QCOMPARE(dialogs.errors.first(), QStringLiteral("сбой"));
 }
 
 void TestFloatingClock::opacityFollowsTheSettings()

@@ -1,19 +1,16 @@
 // SPDX-FileCopyrightText: 2026 Дневной рельс
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The splash screen at start-up, its fade deciding the tips, and About.
+// The splash screen at start-up, its fade, and About.
 #include "AboutWindow.h"
-#include "CalendarModel.h"
-#include "FakeServices.h"
 #include "SplashScreen.h"
 
 #include <QLabel>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <cstdio>
 
 namespace {
-
-const QString kShowTips = QStringLiteral("show %1").arg(int(WindowRole::Tips));
 
 int fadeLevel(const QWidget *splash)
 {
@@ -36,75 +33,33 @@ private slots:
     void initTestCase() { qInstallMessageHandler(quietAboutOpacity); }
     void cleanupTestCase() { qInstallMessageHandler(nullptr); }
 
-    void startUp_data()
+    void playFadesAndSaysWhenDone()
     {
-        QTest::addColumn<bool>("splash");
-        QTest::addColumn<bool>("tips");
-        QTest::newRow("splash and tips") << true << true;
-        QTest::newRow("splash only") << true << false;
-        QTest::newRow("tips only") << false << true;
-        QTest::newRow("neither") << false << false;
-    }
-    void startUp()
-    {
-        QFETCH(bool, splash);
-        QFETCH(bool, tips);
-        CalendarModel model;
-        model.setShowSplash(splash);
-        model.setShowTips(tips);
-        FakeServices services;
-        SplashScreen screen(model, services);
-        QCOMPARE(screen.isVisible(), splash);
-        QCOMPARE(screen.findChild<QTimer *>()->isActive(), splash);
-        QCOMPARE(fadeLevel(&screen), 250);
-        // Without the splash the tips come at once.
-        QCOMPARE(services.calls, tips && !splash ? QStringList{kShowTips} : QStringList{});
-        if (splash) // the fade runs once messages are processed
-            QTRY_VERIFY(fadeLevel(&screen) < 250);
-    }
-
-    void fadeDecidesTheTipsAtItsEnd_data()
-    {
-        QTest::addColumn<bool>("tipsAtStart");
-        QTest::addColumn<bool>("tipsAtEnd");
-        QTest::newRow("tips on") << true << true;
-        QTest::newRow("tips off") << false << false;
-        QTest::newRow("switched off while fading") << true << false;
-    }
-    void fadeDecidesTheTipsAtItsEnd()
-    {
-        QFETCH(bool, tipsAtStart);
-        QFETCH(bool, tipsAtEnd);
-        CalendarModel model;
-        model.setShowTips(tipsAtStart);
-        FakeServices services;
-        SplashScreen screen(model, services);
+        SplashScreen screen;
+        QSignalSpy finished(&screen, &SplashScreen::finished);
+        QVERIFY(!screen.isVisible());
+        screen.play();
+        QVERIFY(screen.isVisible());
         QTimer *fade = screen.findChild<QTimer *>();
+        QVERIFY(fade->isActive());
+        QTRY_VERIFY(fadeLevel(&screen) < 250); // the fade runs once messages are processed
         fade->stop(); // ticks are driven by hand below
-        for (int i = 0; i < 100; ++i)
-            screen.fadeStep();
-        QCOMPARE(fadeLevel(&screen), 150);
-        model.setShowTips(tipsAtEnd);
-        for (int i = 0; i < 149; ++i)
+        while (fadeLevel(&screen) > 1)
             screen.fadeStep();
         QVERIFY(screen.isVisible());
-        QVERIFY(services.calls.isEmpty());
+        QCOMPARE(finished.size(), 0);
         fade->start();
         screen.fadeStep();
         QVERIFY(!screen.isVisible());
         QVERIFY(!fade->isActive());
-        QCOMPARE(services.calls, tipsAtEnd ? QStringList{kShowTips} : QStringList{});
+        QCOMPARE(finished.size(), 1);
     }
 
     void oneBannerEitherWayBlackSeeThrough()
     {
-        CalendarModel model;
-        model.setShowSplash(false);
-        model.setShowTips(false);
-        FakeServices services;
         int first = 0;
         for (int run = 0; run < 60; ++run) {
-            SplashScreen screen(model, services);
+            SplashScreen screen;
             const bool firstShown =
                 screen.findChild<QWidget *>(QStringLiteral("firstBanner"))->isVisibleTo(&screen);
             QVERIFY(
