@@ -12,6 +12,7 @@
 #include "FloatingClockWindow.h"
 #include "GoToDateWindow.h"
 #include "Handler.h"
+#include "LineEditAccessible.h"
 #include "MainWindow.h"
 #include "MiniView.h"
 #include "MonthCompareWindow.h"
@@ -69,6 +70,7 @@ void Application::setUpToolkit()
                        QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtRussian);
     registerResources();
+    installLineEditAccessibility(); // before the first line edit is read
 }
 
 Application::Application(const QString &folder) { m_model.setFolder(folder); }
