@@ -98,8 +98,9 @@ void TestAccessibility::mainWindowReadsAsShown()
     QCOMPARE(values.value(QStringLiteral("Текущий год")), year);
     QCOMPARE(values.value(QStringLiteral("Системное время")),
              program().control<QLabel>("timeLine")->text().trimmed());
-    QCOMPARE(values.value(QStringLiteral("Сегодня:")),
-             program().control<QDateEdit>("todayPicker")->text());
+    // A date field is named by its heading: a reader speaks its value anyway.
+    auto *today = QAccessible::queryAccessibleInterface(program().control<QDateEdit>("todayPicker"));
+    QCOMPARE(today->text(QAccessible::Name), QStringLiteral("Сегодня"));
     // The names follow the values. (Offscreen Qt sends no events to listen to.)
     program().model().setYear(2031);
     QCOMPARE(program().control<QLabel>("yearLabel")->accessibleName(), QStringLiteral("2031"));
@@ -122,38 +123,33 @@ void TestAccessibility::mainWindowReadsAsShown()
 void TestAccessibility::pageKeysTurnMonths_data()
 {
     QTest::addColumn<int>("month");
-    QTest::addColumn<int>("day");
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("focused"); // month whose grid has the keyboard afterwards
-    QTest::addColumn<int>("chosen");  // its chosen day afterwards
-    QTest::newRow("next month, same day") << 3 << 14 << int(Qt::Key_PageDown) << 4 << 14;
-    QTest::newRow("previous month, same day") << 3 << 9 << int(Qt::Key_PageUp) << 2 << 9;
-    QTest::newRow("day the month lacks") << 1 << 31 << int(Qt::Key_PageDown) << 2 << 1;
-    QTest::newRow("January stays") << 1 << 5 << int(Qt::Key_PageUp) << 1 << 5;
-    QTest::newRow("December stays") << 12 << 5 << int(Qt::Key_PageDown) << 12 << 5;
+    QTest::newRow("next month") << 2 << int(Qt::Key_PageDown) << 3;
+    QTest::newRow("previous month") << 3 << int(Qt::Key_PageUp) << 2;
+    QTest::newRow("January stays") << 1 << int(Qt::Key_PageUp) << 1;
+    QTest::newRow("December stays") << 12 << int(Qt::Key_PageDown) << 12;
 }
 
 void TestAccessibility::pageKeysTurnMonths()
 {
     QFETCH(int, month);
-    QFETCH(int, day);
     QFETCH(int, key);
     QFETCH(int, focused);
-    QFETCH(int, chosen);
     CalendarModel &model = program().model();
     model.setYear(2026);
+    // Every month on its own day: moving between grids must change none.
     for (int m = 1; m <= 12; ++m)
-        model.setDay(m, 1);
-    model.setDay(month, day);
+        model.setDay(m, m + 5);
     const auto &grids = program().main()->grids();
     activate(program().main());
     grids[month - 1]->setFocus();
     QTest::keyClick(grids[month - 1], Qt::Key(key));
     QVERIFY(grids[focused - 1]->hasFocus());
-    QCOMPARE(model.day(focused), chosen);
-    QCOMPARE(model.day(month), day);
+    for (int m = 1; m <= 12; ++m)
+        QCOMPARE(model.day(m), m + 5);
     QAccessibleInterface *table = QAccessible::queryAccessibleInterface(grids[focused - 1]);
-    QCOMPARE(table->focusChild()->text(QAccessible::Name), QString::number(chosen));
+    QCOMPARE(table->focusChild()->text(QAccessible::Name), QString::number(focused + 5));
 }
 
 void TestAccessibility::menusOpenWithAltLetters_data()
