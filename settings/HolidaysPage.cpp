@@ -3,6 +3,7 @@
 #include "HolidaysPage.h"
 
 #include "CalendarModel.h"
+#include "Announcement.h"
 #include "Dialogs.h"
 #include "Handler.h"
 #include "HolidayDates.h"
@@ -198,6 +199,7 @@ void HolidaysPage::addEntry()
     }
     m_list->addItem(entry);
     storeEntries();
+    announce(this, QStringLiteral("Добавлено: ") + entry);
 }
 
 void HolidaysPage::clearFields()
@@ -226,10 +228,12 @@ void HolidaysPage::deleteSelected()
     const int row = selectedRow();
     if (row < 0)
         return;
+    const QString entry = m_list->item(row)->text();
     delete m_list->takeItem(row);
     m_list->clearSelection();
     m_list->setCurrentRow(-1);
     storeEntries();
+    announce(this, QStringLiteral("Удалено: ") + entry);
 }
 
 void HolidaysPage::editSelected()
@@ -267,8 +271,10 @@ void HolidaysPage::exportEntries()
     }
     const QString name = dialogs().saveFileName(this, QStringLiteral("Экспорт в iCalendar"),
                                                 kICalendarFilter, QStringLiteral("ics"));
-    if (!name.isEmpty())
-        exportICalendar(name, entries);
+    if (name.isEmpty())
+        return;
+    exportICalendar(name, entries);
+    announce(this, QStringLiteral("Праздники сохранены в файл \"%1\"").arg(fileNameOf(name)));
 }
 
 void HolidaysPage::importEntries()
@@ -292,7 +298,9 @@ void HolidaysPage::importEntries()
         else
             entries << entry;
     }
+    const qsizetype added = entries.size() - m_model.holidays().size();
     m_model.setHolidays(entries);
+    announce(this, QStringLiteral("Добавлено праздников из файла: %1").arg(added));
     // What was left out, in one message.
     const QString file = fileNameOf(name);
     QStringList problems;

@@ -27,8 +27,10 @@ void MainWindow::saveMetafile()
     const QString name = dialogs().saveFileName(
         this, QString(), QStringLiteral("Enhanced Metafiles (*.emf);;Metafiles (*.wmf)"),
         QStringLiteral("emf"));
-    if (!name.isEmpty())
-        writeMetafile(bitmap, name);
+    if (name.isEmpty())
+        return;
+    writeMetafile(bitmap, name);
+    announceSaved(name);
 }
 
 void MainWindow::savePicture()
@@ -38,16 +40,20 @@ void MainWindow::savePicture()
         this, QStringLiteral("Сохранеие календаря"),
         QStringLiteral("JPEG Image File (*.jpg);;JPEG Image File (*.jpeg);;Bitmaps (*.bmp)"),
         QStringLiteral("bmp"));
-    if (!name.isEmpty())
-        ::savePicture(bitmap, name);
+    if (name.isEmpty())
+        return;
+    ::savePicture(bitmap, name);
+    announceSaved(name);
 }
 
 void MainWindow::saveYearAsVector()
 {
     const QString name = dialogs().saveFileName(this, QString(), QStringLiteral("PDF (*.pdf);;SVG (*.svg)"),
                                                  QStringLiteral("pdf"));
-    if (!name.isEmpty())
-        saveYearVector(m_model, name);
+    if (name.isEmpty())
+        return;
+    saveYearVector(m_model, name);
+    announceSaved(name);
 }
 
 // "Сохранить изменения": the active profile is written at once, into the
