@@ -24,6 +24,21 @@ QAccessibleInterface *announcementFactory(const QString &className, QObject *obj
     return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Notification);
 }
 
+// Hidden with its window, it stays hidden when the window comes back: a
+// reader would take it for news again.
+class Announcement : public QWidget {
+public:
+    using QWidget::QWidget;
+
+protected:
+    void hideEvent(QHideEvent *event) override
+    {
+        QWidget::hideEvent(event);
+        if (!isHidden())
+            QMetaObject::invokeMethod(this, &QWidget::hide, Qt::QueuedConnection);
+    }
+};
+
 QWidget *announcementOf(QWidget *window)
 {
     for (QObject *child : window->children())
@@ -35,7 +50,7 @@ QWidget *announcementOf(QWidget *window)
         return true;
     }();
     Q_UNUSED(installed);
-    auto *announcement = new QWidget(window);
+    auto *announcement = new Announcement(window);
     announcement->setObjectName(QLatin1String(kObjectName));
     announcement->setProperty(kObjectName, true);
     // One transparent pixel, out of the keyboard's and the mouse's way.

@@ -69,10 +69,12 @@ TextSpan textSpanAt(const QString &text, int offset, QAccessible::TextBoundaryTy
 
 LineEditAccessible::LineEditAccessible(QLineEdit *edit)
     : QAccessibleWidget(edit, QAccessible::EditableText)
-{
-}
+{}
 
-QLineEdit *LineEditAccessible::edit() const { return static_cast<QLineEdit *>(widget()); }
+QLineEdit *LineEditAccessible::edit() const
+{
+    return static_cast<QLineEdit *>(widget());
+}
 
 QString LineEditAccessible::readableText() const
 {
@@ -132,7 +134,10 @@ void LineEditAccessible::selection(int selectionIndex, int *startOffset, int *en
     *endOffset = *startOffset + edit()->selectionLength();
 }
 
-int LineEditAccessible::selectionCount() const { return edit()->hasSelectedText() ? 1 : 0; }
+int LineEditAccessible::selectionCount() const
+{
+    return edit()->hasSelectedText() ? 1 : 0;
+}
 
 void LineEditAccessible::addSelection(int startOffset, int endOffset)
 {
@@ -151,9 +156,15 @@ void LineEditAccessible::setSelection(int selectionIndex, int startOffset, int e
         edit()->setSelection(startOffset, endOffset - startOffset);
 }
 
-int LineEditAccessible::cursorPosition() const { return edit()->cursorPosition(); }
+int LineEditAccessible::cursorPosition() const
+{
+    return edit()->cursorPosition();
+}
 
-void LineEditAccessible::setCursorPosition(int position) { edit()->setCursorPosition(position); }
+void LineEditAccessible::setCursorPosition(int position)
+{
+    edit()->setCursorPosition(position);
+}
 
 QString LineEditAccessible::text(int startOffset, int endOffset) const
 {
@@ -184,8 +195,8 @@ QString LineEditAccessible::spanText(TextSpan span, int *startOffset, int *endOf
 QString LineEditAccessible::textAtOffset(int offset, QAccessible::TextBoundaryType boundaryType,
                                          int *startOffset, int *endOffset) const
 {
-    return spanText(textSpanAt(readableText(), effectiveOffset(offset), boundaryType),
-                    startOffset, endOffset);
+    return spanText(textSpanAt(readableText(), effectiveOffset(offset), boundaryType), startOffset,
+                    endOffset);
 }
 
 QString LineEditAccessible::textBeforeOffset(int offset, QAccessible::TextBoundaryType boundaryType,
@@ -193,7 +204,8 @@ QString LineEditAccessible::textBeforeOffset(int offset, QAccessible::TextBounda
 {
     const QString text = readableText();
     const TextSpan at = textSpanAt(text, effectiveOffset(offset), boundaryType);
-    const TextSpan before = at.start > 0 ? textSpanAt(text, at.start - 1, boundaryType) : TextSpan{};
+    const TextSpan before =
+        at.start > 0 ? textSpanAt(text, at.start - 1, boundaryType) : TextSpan{};
     return spanText(before, startOffset, endOffset);
 }
 
@@ -202,13 +214,15 @@ QString LineEditAccessible::textAfterOffset(int offset, QAccessible::TextBoundar
 {
     const QString text = readableText();
     const TextSpan at = textSpanAt(text, effectiveOffset(offset), boundaryType);
-    const TextSpan after = at.start >= 0 && at.end < text.size()
-                               ? textSpanAt(text, at.end, boundaryType)
-                               : TextSpan{};
+    const TextSpan after =
+        at.start >= 0 && at.end < text.size() ? textSpanAt(text, at.end, boundaryType) : TextSpan{};
     return spanText(after, startOffset, endOffset);
 }
 
-int LineEditAccessible::characterCount() const { return int(edit()->text().size()); }
+int LineEditAccessible::characterCount() const
+{
+    return int(edit()->text().size());
+}
 
 QRect LineEditAccessible::characterRect(int offset) const
 {
@@ -221,8 +235,7 @@ QRect LineEditAccessible::characterRect(int offset) const
     const QFontMetrics metrics(e->font());
     const int x = caret.x() + metrics.horizontalAdvance(shown.left(offset)) -
                   metrics.horizontalAdvance(shown.left(e->cursorPosition()));
-    const QRect rect(x, caret.y(), metrics.horizontalAdvance(shown.mid(offset, 1)),
-                     caret.height());
+    const QRect rect(x, caret.y(), metrics.horizontalAdvance(shown.mid(offset, 1)), caret.height());
     return QRect(e->mapToGlobal(rect.topLeft()), rect.size());
 }
 

@@ -17,7 +17,7 @@ void speakValue(QWidget *control, const QString &value)
     control->setAccessibleName(value);
 }
 
-QDateEdit *placeTodayPicker(QWidget *parent, const QLabel *heading, int x, int y)
+QDateEdit *placeTodayPicker(QWidget *parent, QLabel *heading, int x, int y)
 {
     auto *picker = place(new QDateEdit(parent), x, y, 186, 21);
     picker->setObjectName(QStringLiteral("todayPicker"));
@@ -27,6 +27,7 @@ QDateEdit *placeTodayPicker(QWidget *parent, const QLabel *heading, int x, int y
     if (name.endsWith(QLatin1Char(':')))
         name.chop(1);
     picker->setAccessibleName(name);
+    heading->setBuddy(picker);
     picker->setLocale(russianLocale());
     picker->setDisplayFormat(QStringLiteral("d MMMM yyyy 'г.'"));
     picker->setCalendarPopup(true);

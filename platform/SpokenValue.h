@@ -15,5 +15,6 @@ class QWidget;
 void speakValue(QWidget *control, const QString &value);
 
 // "todayPicker": today's date in a drop-down date field at (x, y), in Russian,
-// named by its heading («Сегодня»); readers speak its date as its value.
-QDateEdit *placeTodayPicker(QWidget *parent, const QLabel *heading, int x, int y);
+// named by its heading («Сегодня»), which labels it; readers speak its date
+// as its value.
+QDateEdit *placeTodayPicker(QWidget *parent, QLabel *heading, int x, int y);

@@ -119,10 +119,15 @@ void ProfilesPage::refreshList()
     m_profileList->addItems(names);
     const int row =
         m_selectedPath.isEmpty() ? -1 : int(names.indexOf(fileNameOf(m_selectedPath)));
-    if (row >= 0)
+    if (row >= 0) {
         m_profileList->setCurrentRow(row);
-    else
+    } else {
         m_selectedPath.clear();
+        // The keyboard starts on the active profile, so the list says an
+        // item when it gets the focus; nothing is picked until an arrow moves.
+        m_profileList->setCurrentRow(int(names.indexOf(fileNameOf(m_model.profilePath()))),
+                                     QItemSelectionModel::NoUpdate);
+    }
 }
 
 void ProfilesPage::showActiveProfile()

@@ -13,6 +13,8 @@ RUN=(cmake g++ make pkg-config qt6-base-dev qt6-svg-dev qt6-translations-l10n qt
 # PDF pages to pictures, WMF and EMF read back, desktop entry and metainfo
 # checks, iCalendar files read and written by a second program.
 TEST=(poppler-utils libwmf-bin emf2svg desktop-file-utils appstream python3-icalendar)
+# The screen-reader session replayed by tools/orca_check.py on a private screen.
+TEST+=(orca python3-pyatspi at-spi2-core xvfb openbox xdotool)
 PACKAGE=(dpkg-dev file lintian)
 
 [ $# -eq 0 ] && set -- run
