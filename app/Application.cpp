@@ -14,6 +14,7 @@
 #include "FloatingClockWindow.h"
 #include "GoToDateWindow.h"
 #include "Handler.h"
+#include "LineEditAccessible.h"
 #include "MainWindow.h"
 #include "MiniView.h"
 #include "MonthCompareWindow.h"
@@ -96,6 +97,7 @@ void Application::setUpToolkit()
                        QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtRussian);
     registerResources();
+    installLineEditAccessibility(); // before the first line edit is read
 }
 
 Application::Application(const QString &folder, Clock clock)

@@ -101,9 +101,8 @@ signals:
     void dateChanged();
     // PageUp (delta -1) or PageDown (+1): the user wants the previous or next
     // month's grid. The grid does not know its neighbours; the window that
-    // owns them gives the neighbour the focus and, when that month has this
-    // grid's day, selects it there (setDateElement(Element::Day, ...)). With
-    // nothing connected the key goes on to the parent widget.
+    // owns them gives the neighbour the focus, leaving every selection as it
+    // is. With nothing connected the key goes on to the parent widget.
     void pageRequested(int delta);
 
 protected:

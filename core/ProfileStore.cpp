@@ -156,11 +156,14 @@ QString renameProfile(CalendarModel &model, const QString &path, const QString &
     return {};
 }
 
-QString deleteProfile(const CalendarModel &model, const QString &path)
+QString deleteProfile(const CalendarModel &model, const QString &path,
+                      const std::function<bool()> &deleteForGood)
 {
     const QString active = model.profilePath();
     if (fileNameOf(path) == fileNameOf(active) || sameFile(path, active))
         return QStringLiteral("Нельзя удалять активные профили");
+    if (QFile::moveToTrash(path) || !deleteForGood())
+        return {};
     if (!QFile::remove(path))
         throw FileError(QStringLiteral("Не удаётся удалить файл \"%1\"").arg(path));
     return {};

@@ -14,6 +14,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 class CalendarModel;
 
@@ -51,8 +52,11 @@ QString profileReplacedBySave(const CalendarModel &model);
 // Another existing profile is never replaced.
 QString renameProfile(CalendarModel &model, const QString &path, const QString &newName);
 
-// "Удалить профиль"; the active profile is refused.
-QString deleteProfile(const CalendarModel &model, const QString &path);
+// "Удалить профиль"; the active profile is refused. The file goes to the
+// desktop's trash, where it can be restored; a desktop without one deletes
+// it for good only when deleteForGood() agrees.
+QString deleteProfile(const CalendarModel &model, const QString &path,
+                      const std::function<bool()> &deleteForGood);
 
 // A double click in the list: the active profile is written, then the one at
 // path is read whole and becomes the active state.

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ColorBox.h"
 
-#include "SpokenNotice.h"
+#include "Announcement.h"
 
 #include <QPainter>
 #include <QPixmap>
@@ -16,7 +16,7 @@ ColorBox::ColorBox(bool extended, QWidget *parent) : QComboBox(parent)
              {colours::moneyGreen, colours::skyBlue, colours::cream, colours::medGray})
             addColour(colour);
     setCurrentIndex(0);
-    speakChoices(this);
+    announceChoices(this);
 }
 
 void ColorBox::addColour(StoredColour colour)

@@ -17,17 +17,20 @@ void speakValue(QWidget *control, const QString &value)
     control->setAccessibleName(value);
 }
 
-QDateEdit *placeTodayPicker(QWidget *parent, const QLabel *heading, int x, int y, const QDate &date)
+QDateEdit *placeTodayPicker(QWidget *parent, QLabel *heading, int x, int y, const QDate &date)
 {
     auto *picker = place(new QDateEdit(parent), x, y, 186, 21);
     picker->setObjectName(QStringLiteral("todayPicker"));
-    picker->setAccessibleDescription(heading->text());
+    // Named by its heading: a reader speaks a date field's value itself, so a
+    // name holding the date too made it heard twice.
+    QString name = heading->text();
+    if (name.endsWith(QLatin1Char(':')))
+        name.chop(1);
+    picker->setAccessibleName(name);
+    heading->setBuddy(picker);
     picker->setLocale(russianLocale());
     picker->setDisplayFormat(QStringLiteral("d MMMM yyyy 'г.'"));
     picker->setCalendarPopup(true);
-    QObject::connect(picker, &QDateEdit::dateChanged, picker,
-                     [picker] { speakValue(picker, picker->text()); });
     picker->setDate(date);
-    speakValue(picker, picker->text());
     return picker;
 }

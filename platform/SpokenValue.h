@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Дневной рельс
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Value controls (the time line, the clock, the year, today's date) are
-// named by the value they show, so that a screen reader reads the value;
-// their heading goes into the accessible description.
+// Value labels (the time line, the clock, the year) are named by the value
+// they show, so that a screen reader reads the value; their heading goes
+// into the accessible description.
 #include <QString>
 
 class QDate;
@@ -15,7 +15,7 @@ class QWidget;
 // technology once (a name-changed event).
 void speakValue(QWidget *control, const QString &value);
 
-// "todayPicker": date in a drop-down date field at (x, y), in Russian, named
-// by the date it shows whenever that changes, described by its heading.
-QDateEdit *placeTodayPicker(QWidget *parent, const QLabel *heading, int x, int y,
-                            const QDate &date);
+// "todayPicker": date in a drop-down date field at (x, y), in Russian,
+// named by its heading («Сегодня»), which labels it; readers speak its date
+// as its value.
+QDateEdit *placeTodayPicker(QWidget *parent, QLabel *heading, int x, int y, const QDate &date);

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "GoToDateWindow.h"
 
+#include "Announcement.h"
 #include "CalendarModel.h"
 #include "Convert.h"
 #include "Dialogs.h"
@@ -9,6 +10,7 @@
 #include "Handler.h"
 #include "MonthGrid.h"
 #include "ReadableText.h"
+#include "RussianText.h"
 #include "Widgets.h"
 
 #include <QCloseEvent>
@@ -165,6 +167,9 @@ void GoToDateWindow::showEnteredDate()
     m_dateCaption->setText(dayText + QStringLiteral(". ") + monthText + QStringLiteral(". ") +
                            yearText);
     m_dateCaption->show();
+    // The weekday is what the window is asked for.
+    announce(this,
+             russianLocale().toString(m_grid->date(), QStringLiteral("dddd, d MMMM yyyy 'г.'")));
 }
 
 void GoToDateWindow::resetFields()

@@ -3,6 +3,7 @@
 #include "HolidaysPage.h"
 
 #include "CalendarModel.h"
+#include "Announcement.h"
 #include "Dialogs.h"
 #include "Handler.h"
 #include "HolidayDates.h"
@@ -12,7 +13,6 @@
 #include "ImageButton.h"
 #include "ProfileStore.h"
 #include "SettingsControls.h"
-#include "SpokenNotice.h"
 #include "Widgets.h"
 
 #include <QAction>
@@ -41,7 +41,7 @@ QComboBox *dropDownList(QWidget *parent, const char *name, const QString &access
     // Picked from the list only: every typed character is dropped.
     installCharFilter(box, [](QChar) { return false; });
     installCharFilter(box->view(), [](QChar) { return false; });
-    speakChoices(box);
+    announceChoices(box);
     return box;
 }
 
@@ -199,6 +199,7 @@ void HolidaysPage::addEntry()
     }
     m_list->addItem(entry);
     storeEntries();
+    announce(this, QStringLiteral("Добавлено: ") + entry);
 }
 
 void HolidaysPage::clearFields()
@@ -227,10 +228,12 @@ void HolidaysPage::deleteSelected()
     const int row = selectedRow();
     if (row < 0)
         return;
+    const QString entry = m_list->item(row)->text();
     delete m_list->takeItem(row);
     m_list->clearSelection();
     m_list->setCurrentRow(-1);
     storeEntries();
+    announce(this, QStringLiteral("Удалено: ") + entry);
 }
 
 void HolidaysPage::editSelected()

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ProfilesPage.h"
 
+#include "Announcement.h"
 #include "CalendarModel.h"
 #include "Dialogs.h"
 #include "Handler.h"
@@ -10,7 +11,9 @@
 #include "SettingsControls.h"
 #include "Widgets.h"
 
+#include <QFileInfo>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -28,6 +31,11 @@ bool accepted(const QString &refusal)
     return refusal.isEmpty();
 }
 
+QString quoted(const QString &name)
+{
+    return QLatin1Char('"') + name + QLatin1Char('"');
+}
+
 } // namespace
 
 ProfilesPage::ProfilesPage(CalendarModel &model, QWidget *parent) : QWidget(parent), m_model(model)
@@ -41,6 +49,8 @@ ProfilesPage::ProfilesPage(CalendarModel &model, QWidget *parent) : QWidget(pare
                 &ProfilesPage::selectProfile);
     bindHandler(m_profileList, &QListWidget::itemDoubleClicked, this,
                 &ProfilesPage::switchToSelected);
+    // Enter switches as a double click does; the arrows only pick.
+    m_profileList->installEventFilter(this);
     connect(&m_model, &CalendarModel::profilePathChanged, this, [this] {
         refreshList();
         showActiveProfile();
@@ -109,10 +119,15 @@ void ProfilesPage::refreshList()
     m_profileList->addItems(names);
     const int row =
         m_selectedPath.isEmpty() ? -1 : int(names.indexOf(fileNameOf(m_selectedPath)));
-    if (row >= 0)
+    if (row >= 0) {
         m_profileList->setCurrentRow(row);
-    else
+    } else {
         m_selectedPath.clear();
+        // The keyboard starts on the active profile, so the list says an
+        // item when it gets the focus; nothing is picked until an arrow moves.
+        m_profileList->setCurrentRow(int(names.indexOf(fileNameOf(m_model.profilePath()))),
+                                     QItemSelectionModel::NoUpdate);
+    }
 }
 
 void ProfilesPage::showActiveProfile()
@@ -121,9 +136,28 @@ void ProfilesPage::showActiveProfile()
                           fileNameOf(m_model.profilePath()));
 }
 
+bool ProfilesPage::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_profileList && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            // The keyboard's item counts as picked even before an arrow moved;
+            // taken here, so that the window's default button stays out of it.
+            if (QListWidgetItem *item = m_profileList->currentItem())
+                item->setSelected(true);
+            runHandler([this] { switchToSelected(); });
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
 void ProfilesPage::createNewProfile()
 {
-    accepted(createProfile(m_model, m_newProfileName->text()));
+    const QString name = m_newProfileName->text();
+    if (accepted(createProfile(m_model, name)))
+        announce(this,
+                 QStringLiteral("Профиль %1 создан").arg(quoted(name + QStringLiteral(".cpr"))));
 }
 
 void ProfilesPage::renameSelected()
@@ -133,18 +167,33 @@ void ProfilesPage::renameSelected()
     const QString newName = m_renameField->text();
     if (!accepted(renameProfile(m_model, m_selectedPath, newName)))
         return;
+    const QString oldName = fileNameOf(m_selectedPath);
     m_selectedPath = m_model.folder() + profileFileName(newName);
     refresh();
+    announce(this,
+             QStringLiteral("Профиль %1 переименован в %2")
+                       .arg(quoted(oldName), quoted(fileNameOf(m_selectedPath))));
 }
 
 void ProfilesPage::deleteSelected()
 {
     if (m_selectedPath.isEmpty())
         return;
-    if (!accepted(deleteProfile(m_model, m_selectedPath)))
+    const QString name = quoted(fileNameOf(m_selectedPath));
+    bool forGood = false;
+    const QString refusal = deleteProfile(m_model, m_selectedPath, [&] {
+        forGood = dialogs().question(
+            QStringLiteral("Корзины на этом рабочем столе нет: профиль %1 не удастся "
+                           "восстановить.\n\nУдалить его навсегда?")
+                .arg(name));
+        return forGood;
+    });
+    if (!accepted(refusal) || QFileInfo::exists(m_selectedPath))
         return;
     m_selectedPath.clear();
     refreshList();
+    announce(this, forGood ? QStringLiteral("Профиль %1 удалён").arg(name)
+                           : QStringLiteral("Профиль %1 перемещён в корзину").arg(name));
 }
 
 void ProfilesPage::selectProfile()
@@ -164,4 +213,5 @@ void ProfilesPage::switchToSelected()
         return;
     switchProfile(m_model, m_selectedPath);
     showActiveProfile();
+    announce(this, m_status->currentMessage());
 }

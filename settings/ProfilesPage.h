@@ -21,6 +21,9 @@ public:
     // Re-reads the folder and names the active profile.
     void refresh();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void createControls();
     void createNewProfile();

@@ -11,6 +11,7 @@
 #include "Widgets.h"
 
 #include <QEvent>
+#include <QShowEvent>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
@@ -82,6 +83,29 @@ void SettingsWindow::showPage(SettingsPage page)
     show();
     raise();
     activateWindow();
+    focusFirstField();
+}
+
+void SettingsWindow::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        focusFirstField();
+}
+
+void SettingsWindow::focusFirstField()
+{
+    // The keyboard starts on the page's first field, never where it was left
+    // (on "Удалить профиль", say).
+    QWidget *shown = m_pages->currentWidget();
+    for (QWidget *field = shown->nextInFocusChain(); field != shown;
+         field = field->nextInFocusChain()) {
+        if (shown->isAncestorOf(field) && field->isVisibleTo(shown) && field->isEnabled() &&
+            (field->focusPolicy() & Qt::TabFocus)) {
+            field->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
 }
 
 bool SettingsWindow::event(QEvent *e)

@@ -28,8 +28,10 @@ public:
 
 protected:
     bool event(QEvent *e) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
+    void focusFirstField();
     QWidget *page(SettingsPage page) const;
     void markDefaultButton();
 

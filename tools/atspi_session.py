@@ -77,11 +77,17 @@ class Screen:
         self._procs[name] = proc
         return proc
 
+    def spawn(self, name, argv, stdout=subprocess.DEVNULL):
+        """Another program on the private screen and buses (a screen reader)."""
+        return self._spawn(name, argv, self._env, cwd=self.folder, stdout=stdout)
+
     def running(self):
         return self._procs["program"].poll() is None
 
     def stop(self):
-        for name in ("program", "openbox", "dbus", "xvfb"):
+        # What was spawned later ends first; the buses and the screen last.
+        later = [n for n in self._procs if n not in ("program", "openbox", "dbus", "xvfb")]
+        for name in later + ["program", "openbox", "dbus", "xvfb"]:
             proc = self._procs.get(name)
             if proc is None or proc.poll() is not None:
                 continue

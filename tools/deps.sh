@@ -2,11 +2,12 @@
 # SPDX-FileCopyrightText: 2026 Дневной рельс
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages that are missing for the named sets.
-#   tools/deps.sh [run] [test] [package] [data]
+#   tools/deps.sh [run] [test] [package] [data] [reader]
 #   run      build the program and run it (X11 and Wayland); the default
 #   test     the tools the test suite calls (it skips what is absent)
 #   package  making and checking the .deb: cpack's dpkg-shlibdeps, lintian
 #   data     remaking resources/workcal.txt (tools/make_workcal.py)
+#   reader   the screen-reader check, tools/orca_check.py
 set -euo pipefail
 
 RUN=(cmake g++ make pkg-config qt6-base-dev qt6-svg-dev qt6-translations-l10n qt6-wayland
@@ -16,6 +17,8 @@ RUN=(cmake g++ make pkg-config qt6-base-dev qt6-svg-dev qt6-translations-l10n qt
 TEST=(poppler-utils libwmf-bin emf2svg desktop-file-utils appstream python3-icalendar python3-vobject calcurse)
 PACKAGE=(dpkg-dev file lintian)
 DATA=(python3-workalendar)
+# The screen-reader session replayed by tools/orca_check.py on a private screen.
+READER=(orca python3-pyatspi at-spi2-core dbus-x11 xvfb openbox xdotool)
 
 [ $# -eq 0 ] && set -- run
 wanted=()
@@ -25,7 +28,8 @@ for set in "$@"; do
     test) wanted+=("${TEST[@]}") ;;
     package) wanted+=("${PACKAGE[@]}") ;;
     data) wanted+=("${DATA[@]}") ;;
-    *) echo "tools/deps.sh: unknown set '$set' (run, test, package, data)" >&2; exit 2 ;;
+    reader) wanted+=("${READER[@]}") ;;
+    *) echo "tools/deps.sh: unknown set '$set' (run, test, package, data, reader)" >&2; exit 2 ;;
   esac
 done
 

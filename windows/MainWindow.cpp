@@ -4,6 +4,7 @@
 // line, and the model drawn on them.
 #include "MainWindow.h"
 
+#include "Announcement.h"
 #include "Colours.h"
 #include "Convert.h"
 #include "Dialogs.h"
@@ -217,7 +218,7 @@ void MainWindow::bindModel()
             runHandler([&] { m_model.setDay(k + 1, m_grids[k]->date().day()); });
         });
         connect(m_grids[k], &MonthGrid::pageRequested, this,
-                [this, k](int delta) { runHandler([&] { turnMonth(k + 1, delta); }); });
+                [this, k](int delta) { turnMonth(k + 1, delta); });
     }
     showYear();
     m_yearEdit->setText(m_yearLabel->text());
@@ -288,15 +289,13 @@ void MainWindow::showTime()
     speakValue(m_timeLine, time);
 }
 
-void MainWindow::turnMonth(int month, int delta)
+void MainWindow::turnMonth(int month, int delta) const
 {
-    // PageUp and PageDown stop at the ends of the year.
+    // PageUp and PageDown stop at the ends of the year. Only the keyboard
+    // moves: each month keeps the day the user chose there.
     const int target = month + delta;
     if (target < 1 || target > 12)
         return;
-    const int day = m_model.day(month);
-    if (day <= QDate(m_model.year(), target, 1).daysInMonth())
-        m_model.setDay(target, day);
     m_grids[target - 1]->setFocus(Qt::OtherFocusReason);
 }
 
@@ -307,12 +306,25 @@ void MainWindow::goToEnteredYear()
         return;
     }
     m_model.setYear(wholeNumber(m_yearEdit->text()));
+    announceYear();
 }
 
 void MainWindow::stepYear(int delta)
 {
     m_model.setYear(m_model.year() + delta);
     m_yearEdit->setText(m_yearLabel->text());
+    announceYear();
+}
+
+void MainWindow::announceYear()
+{
+    // The buttons keep the keyboard; the year they showed is the news.
+    announce(this, QString::number(m_model.year()) + QStringLiteral(" год"));
+}
+
+void MainWindow::announceSaved(const QString &path)
+{
+    announce(this, QStringLiteral("Календарь сохранён в файл \"%1\"").arg(fileNameOf(path)));
 }
 
 void MainWindow::keyPressEvent(QKeyEvent *event)

@@ -69,10 +69,11 @@ private:
     // The year choice.
     void goToEnteredYear();
     void stepYear(int delta);
+    void announceYear();
     void showTime();
     // PageUp/PageDown on a month's grid: the keyboard goes to the grid of the
-    // month before or after, which takes the same day when it has it.
-    void turnMonth(int month, int delta);
+    // month before or after, on the day chosen there; no chosen day changes.
+    void turnMonth(int month, int delta) const;
 
     // Views and the ways out.
     void hideMainWindow();
@@ -87,6 +88,8 @@ private:
     void saveMetafile();
     void savePicture();
     void saveYearAsVector();
+    // The file a save command wrote, told to a screen reader.
+    void announceSaved(const QString &path);
     void saveProfile();
 
     CalendarModel &m_model;

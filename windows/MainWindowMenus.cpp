@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QProxyStyle>
+#include <QShortcut>
 #include <QStyleFactory>
 #include <functional>
 
@@ -116,6 +117,11 @@ void MainWindow::createMenus()
             [this](const QPoint &at) { m_yearMenu->popup(m_yearLabel->mapToGlobal(at)); });
     bindCommands();
     QCoreApplication::instance()->installEventFilter(this);
+    // F10 opens the first menu on its first item, as in other desktop programs.
+    connect(new QShortcut(QKeySequence(Qt::Key_F10), this), &QShortcut::activated, this, [this] {
+        menuBar()->setActiveAction(m_menuProfiles->menuAction());
+        m_menuProfiles->setActiveAction(m_menuProfiles->actions().value(0));
+    });
 }
 
 void MainWindow::bindCommands()

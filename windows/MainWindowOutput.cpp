@@ -33,8 +33,10 @@ void MainWindow::saveMetafile()
     const QString name = dialogs().saveFileName(
         this, QString(), QStringLiteral("Enhanced Metafiles (*.emf);;Metafiles (*.wmf)"),
         QStringLiteral("emf"));
-    if (!name.isEmpty())
-        writeMetafile(bitmap, name);
+    if (name.isEmpty())
+        return;
+    writeMetafile(bitmap, name);
+    announceSaved(name);
 }
 
 void MainWindow::savePicture()
@@ -44,8 +46,10 @@ void MainWindow::savePicture()
         this, QStringLiteral("Сохранеие календаря"),
         QStringLiteral("JPEG Image File (*.jpg);;JPEG Image File (*.jpeg);;Bitmaps (*.bmp)"),
         QStringLiteral("bmp"));
-    if (!name.isEmpty())
-        ::savePicture(bitmap, name);
+    if (name.isEmpty())
+        return;
+    ::savePicture(bitmap, name);
+    announceSaved(name);
 }
 
 void MainWindow::saveYearAsVector()
@@ -62,6 +66,7 @@ void MainWindow::saveYearAsVector()
             QStringLiteral("Файл \"%1\" уже существует. Заменить его?").arg(written)))
         return;
     saveYearVector(m_model, name);
+    announceSaved(written);
 }
 
 // "Сохранить изменения": the active profile is written at once, into the

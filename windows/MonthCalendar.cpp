@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MonthCalendar.h"
 
+#include "Announcement.h"
 #include "CalendarMarks.h"
 #include "MonthCalendarAccessible.h"
 #include "RussianText.h"
-#include "SpokenNotice.h"
 #include "SpokenValue.h"
 
 #include <QApplication>
@@ -39,7 +39,7 @@ void turnPage(QCalendarWidget *calendar)
     namePage(calendar);
     renewMonthCalendarCells(calendar);
     if (calendar->isAncestorOf(QApplication::focusWidget()))
-        speakNotice(calendar, pageTitle(calendar));
+        announce(calendar, pageTitle(calendar));
 }
 
 // The toolkit's month and year buttons read their texts; the arrows have none.

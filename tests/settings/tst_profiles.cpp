@@ -13,6 +13,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStandardPaths>
+#include <QStorageInfo>
 #include <QStatusBar>
 #include <QtTest>
 #include <memory>
@@ -34,6 +36,7 @@ QStringList profileText(int firstDay, const QStringList &entries)
 class ProfilesTest : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
     void createProfiles();
@@ -70,6 +73,12 @@ private:
     FakeServices m_services;
     std::unique_ptr<SettingsWindow> m_window;
 };
+
+void ProfilesTest::initTestCase()
+{
+    // The trash goes to a test folder, not the user's.
+    QStandardPaths::setTestModeEnabled(true);
+}
 
 void ProfilesTest::init()
 {
@@ -278,9 +287,22 @@ void ProfilesTest::deleteProfiles()
     QCOMPARE(m_model->profilePath(), path("Работа.cpr"));
     QCOMPARE(listed(), (QStringList{"Дом.cpr", "Работа.cpr"}));
 
+    // Into the desktop's trash, where it can be restored. (A folder on
+    // another disk than home would have a trash of its own.)
+    if (QStorageInfo(m_folder->path()) != QStorageInfo(QDir::homePath()))
+        QSKIP("the test folder is not on the home disk");
+    const QDir trash(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                     QStringLiteral("/Trash"));
+    // The test mode's trash, not the user's; emptied whole, or names left
+    // in its info folder would number the new file.
+    QVERIFY(QStandardPaths::isTestModeEnabled());
+    QDir(trash.path()).removeRecursively();
+    QVERIFY(QDir().mkpath(trash.path()));
     selectProfile(QStringLiteral("Дом.cpr"));
     find<QPushButton>("deleteButton")->click();
     QVERIFY(!QFile::exists(path("Дом.cpr")));
+    QCOMPARE(QDir(trash.filePath(QStringLiteral("files"))).entryList(QDir::Files),
+             QStringList{"Дом.cpr"});
     QCOMPARE(listed(), QStringList{"Работа.cpr"});
     QCOMPARE(m_dialogs->all().size(), 1);
 }
@@ -324,8 +346,11 @@ void ProfilesTest::switchProfiles()
     QVERIFY(m_model->holidays().isEmpty());
     QCOMPARE(find<QListWidget>("holidayList")->count(), 0);
 
-    selectProfile(QStringLiteral("Работа.cpr"));
-    doubleClick();
+    // Enter switches to the keyboard's item, picked by an arrow or not.
+    list->clearSelection();
+    list->setCurrentItem(list->findItems(QStringLiteral("Работа.cpr"), Qt::MatchExactly).first(),
+                         QItemSelectionModel::NoUpdate);
+    QTest::keyClick(list, Qt::Key_Return);
     QCOMPARE(shownState(), work);
     QCOMPARE(find<QListWidget>("holidayList")->count(), work.size() - 13);
     QVERIFY(m_dialogs->all().isEmpty());
