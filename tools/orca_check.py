@@ -430,7 +430,7 @@ def main():
     if not os.access(args.program, os.X_OK):
         sys.exit(f"no program at {args.program}: build it first")
     if shutil.which("orca") is None:
-        sys.exit("no orca: apt-get install orca")
+        sys.exit("no orca: tools/deps.sh reader installs it")
 
     signal.signal(signal.SIGTERM, lambda *_: sys.exit(2))
     folder = tempfile.mkdtemp(prefix="dayrail-orca-")
