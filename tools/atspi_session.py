@@ -231,3 +231,13 @@ class Report:
     def fault(self, text, depth=0):
         self.faults.append(text)
         self.say("FAULT: " + text, depth)
+
+    def exit_code(self):
+        """Lists the faults again at the end; 1 when there were any."""
+        if self.faults:
+            print(f"\n{len(self.faults)} faults:")
+            for fault in self.faults:
+                print("  " + fault)
+            return 1
+        print("no faults")
+        return 0

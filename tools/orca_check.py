@@ -463,13 +463,7 @@ def main():
             print("data folder and Orca's log:", folder)
         else:
             shutil.rmtree(folder, ignore_errors=True)
-    if report.faults:
-        print(f"\n{len(report.faults)} faults:")
-        for fault in report.faults:
-            print("  " + fault)
-        return 1
-    print("no faults")
-    return 0
+    return report.exit_code()
 
 
 if __name__ == "__main__":
