@@ -8,6 +8,7 @@
 // day's cell is selected, and focused while the grid has the keyboard.
 // Cells are computed from the grid on every query, so they never go stale;
 // the grid reports what changed through the announce functions below.
+#include "AccessibleCell.h"
 #include "MonthGrid.h"
 
 #include <QAccessibleWidget>
@@ -89,7 +90,7 @@ private:
 };
 
 // One heading (week -1) or one day cell of a month grid.
-class MonthGridCellAccessible : public QAccessibleInterface, public QAccessibleTableCellInterface {
+class MonthGridCellAccessible : public AccessibleCell {
 public:
     MonthGridCellAccessible(MonthGrid *grid, int column, int week);
 
@@ -98,15 +99,9 @@ public:
     MonthGrid *grid() const { return m_grid; }
 
     bool isValid() const override { return !m_grid.isNull(); }
-    QObject *object() const override { return nullptr; }
     QWindow *window() const override;
-    QAccessibleInterface *childAt(int, int) const override { return nullptr; }
     QAccessibleInterface *parent() const override;
-    QAccessibleInterface *child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
     QString text(QAccessible::Text t) const override;
-    void setText(QAccessible::Text, const QString &) override {}
     QRect rect() const override;
     QAccessible::Role role() const override;
     QAccessible::State state() const override;
@@ -118,9 +113,6 @@ public:
     QList<QAccessibleInterface *> rowHeaderCells() const override { return {}; }
     int columnIndex() const override { return m_column; }
     int rowIndex() const override { return m_week; }
-    int columnExtent() const override { return 1; }
-    int rowExtent() const override { return 1; }
-    QAccessibleInterface *table() const override { return parent(); }
 
 private:
     int day() const;

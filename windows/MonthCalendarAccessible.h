@@ -13,6 +13,8 @@
 // focus and selection events it sends: a row and a column for its hidden
 // header views (empty, invisible places), then its table of the page (the
 // heading row, then the weeks; the week column first when shown).
+#include "AccessibleCell.h"
+
 #include <QAccessibleWidget>
 #include <QDate>
 #include <QPointer>
@@ -90,21 +92,14 @@ private:
 
 // One cell of the toolkit's table: a heading, a week number or a day, or
 // an empty place of a hidden header view (row or column -1).
-class MonthCalendarCellAccessible : public QAccessibleInterface,
-                                    public QAccessibleTableCellInterface {
+class MonthCalendarCellAccessible : public AccessibleCell {
 public:
     MonthCalendarCellAccessible(QTableView *days, int tableRow, int tableColumn);
 
     bool isValid() const override { return !m_days.isNull(); }
-    QObject *object() const override { return nullptr; }
     QWindow *window() const override;
-    QAccessibleInterface *childAt(int, int) const override { return nullptr; }
     QAccessibleInterface *parent() const override;
-    QAccessibleInterface *child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
     QString text(QAccessible::Text t) const override;
-    void setText(QAccessible::Text, const QString &) override {}
     QRect rect() const override;
     QAccessible::Role role() const override;
     QAccessible::State state() const override;
@@ -116,9 +111,6 @@ public:
     QList<QAccessibleInterface *> rowHeaderCells() const override;
     int columnIndex() const override;
     int rowIndex() const override { return m_row - 1; }
-    int columnExtent() const override { return 1; }
-    int rowExtent() const override { return 1; }
-    QAccessibleInterface *table() const override { return parent(); }
 
     QTableView *days() const { return m_days; }
     int tableRow() const { return m_row; }
