@@ -112,7 +112,7 @@ void announceMonthGridFocus(MonthGrid *grid)
 }
 
 MonthGridAccessible::MonthGridAccessible(MonthGrid *grid)
-    : QAccessibleWidget(grid, QAccessible::Table)
+    : AccessibleMonthTable(grid, QAccessible::Table)
 {}
 
 MonthGridAccessible::~MonthGridAccessible()

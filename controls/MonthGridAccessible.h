@@ -39,7 +39,7 @@ void announceMonthGridFocus(MonthGrid *grid);
 // days 1.. before the marks changed; empty when nobody listened then).
 void announceMonthGridDescriptions(MonthGrid *grid, const QStringList &before);
 
-class MonthGridAccessible : public QAccessibleWidget, public QAccessibleTableInterface {
+class MonthGridAccessible : public AccessibleMonthTable {
 public:
     static constexpr int kColumns = 7;
     static constexpr int kWeeks = 6;
@@ -59,27 +59,11 @@ public:
     void *interface_cast(QAccessible::InterfaceType type) override;
 
     // QAccessibleTableInterface
-    QAccessibleInterface *caption() const override { return nullptr; }
-    QAccessibleInterface *summary() const override { return nullptr; }
     QAccessibleInterface *cellAt(int row, int column) const override;
-    int selectedCellCount() const override { return 1; }
     QList<QAccessibleInterface *> selectedCells() const override;
     QString columnDescription(int column) const override;
     // «неделя 14» while week numbers are shown.
     QString rowDescription(int row) const override;
-    int selectedColumnCount() const override { return 0; }
-    int selectedRowCount() const override { return 0; }
-    int columnCount() const override { return kColumns; }
-    int rowCount() const override { return kWeeks; }
-    QList<int> selectedColumns() const override { return {}; }
-    QList<int> selectedRows() const override { return {}; }
-    bool isColumnSelected(int) const override { return false; }
-    bool isRowSelected(int) const override { return false; }
-    bool selectRow(int) override { return false; }
-    bool selectColumn(int) override { return false; }
-    bool unselectRow(int) override { return false; }
-    bool unselectColumn(int) override { return false; }
-    void modelChange(QAccessibleTableModelChangeEvent *) override {}
 
 private:
     MonthGrid *grid() const;

@@ -1,10 +1,33 @@
 // SPDX-FileCopyrightText: 2026 Дневной рельс
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// What every table cell of a calendar has in common for assistive
-// technology: no object of its own, no children, a name that cannot be set,
-// one row and one column, and the table as its parent.
-#include <QAccessibleInterface>
+// What the month tables of the calendars have in common for assistive
+// technology: six weeks by seven days, one chosen day, nothing a reader may
+// select; and their cells: no object of their own, no children, a name that
+// cannot be set, one row and one column, the table as their parent.
+#include <QAccessibleWidget>
+
+class AccessibleMonthTable : public QAccessibleWidget, public QAccessibleTableInterface {
+public:
+    using QAccessibleWidget::QAccessibleWidget;
+
+    QAccessibleInterface *caption() const override { return nullptr; }
+    QAccessibleInterface *summary() const override { return nullptr; }
+    int selectedCellCount() const override { return 1; }
+    int selectedColumnCount() const override { return 0; }
+    int selectedRowCount() const override { return 0; }
+    int columnCount() const override { return 7; }
+    int rowCount() const override { return 6; }
+    QList<int> selectedColumns() const override { return {}; }
+    QList<int> selectedRows() const override { return {}; }
+    bool isColumnSelected(int) const override { return false; }
+    bool isRowSelected(int) const override { return false; }
+    bool selectRow(int) override { return false; }
+    bool selectColumn(int) override { return false; }
+    bool unselectRow(int) override { return false; }
+    bool unselectColumn(int) override { return false; }
+    void modelChange(QAccessibleTableModelChangeEvent *) override {}
+};
 
 class AccessibleCell : public QAccessibleInterface, public QAccessibleTableCellInterface {
 public:

@@ -66,7 +66,7 @@ void renewMonthCalendarCells(QCalendarWidget *calendar)
 }
 
 MonthCalendarAccessible::MonthCalendarAccessible(QTableView *days)
-    : QAccessibleWidget(days, QAccessible::Table)
+    : AccessibleMonthTable(days, QAccessible::Table)
 {}
 
 MonthCalendarAccessible::~MonthCalendarAccessible()

@@ -37,7 +37,7 @@ QDate monthCalendarDate(const QCalendarWidget *calendar, int column, int week);
 // (telling it of every cell's new name and marks floods it).
 void renewMonthCalendarCells(QCalendarWidget *calendar);
 
-class MonthCalendarAccessible : public QAccessibleWidget, public QAccessibleTableInterface {
+class MonthCalendarAccessible : public AccessibleMonthTable {
 public:
     explicit MonthCalendarAccessible(QTableView *days);
     ~MonthCalendarAccessible() override;
@@ -60,26 +60,10 @@ public:
     void *interface_cast(QAccessible::InterfaceType type) override;
 
     // QAccessibleTableInterface: the six weeks by seven days.
-    QAccessibleInterface *caption() const override { return nullptr; }
-    QAccessibleInterface *summary() const override { return nullptr; }
     QAccessibleInterface *cellAt(int row, int column) const override;
-    int selectedCellCount() const override { return 1; }
     QList<QAccessibleInterface *> selectedCells() const override;
     QString columnDescription(int column) const override;
     QString rowDescription(int row) const override;
-    int selectedColumnCount() const override { return 0; }
-    int selectedRowCount() const override { return 0; }
-    int columnCount() const override { return 7; }
-    int rowCount() const override { return 6; }
-    QList<int> selectedColumns() const override { return {}; }
-    QList<int> selectedRows() const override { return {}; }
-    bool isColumnSelected(int) const override { return false; }
-    bool isRowSelected(int) const override { return false; }
-    bool selectRow(int) override { return false; }
-    bool selectColumn(int) override { return false; }
-    bool unselectRow(int) override { return false; }
-    bool unselectColumn(int) override { return false; }
-    void modelChange(QAccessibleTableModelChangeEvent *) override {}
 
 private:
     QTableView *days() const;
