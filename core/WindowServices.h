@@ -7,6 +7,7 @@
 // window directly.
 
 class QPrinter;
+class QTime;
 
 // The windows the application creates when first needed and keeps.
 enum class WindowRole {
@@ -54,4 +55,6 @@ public:
     // failed save asks whether to close anyway, and false comes back when
     // the user stays; otherwise the failure goes to stderr.
     virtual bool saveAndQuit(bool interactive) = 0;
+    // The time of day the time lines show, from the program's one clock.
+    virtual QTime currentTime() const = 0;
 };

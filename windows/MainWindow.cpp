@@ -284,7 +284,7 @@ void MainWindow::showProfileCaption()
 
 void MainWindow::showTime()
 {
-    const QString time = longTimeText(QTime::currentTime());
+    const QString time = longTimeText(m_services.currentTime());
     m_timeLine->setText(QStringLiteral("         ") + time);
     speakValue(m_timeLine, time);
 }

@@ -5,6 +5,7 @@
 #include "TickTimer.h"
 
 #include <QThread>
+#include <QTimer>
 #include <QtTest>
 #include <atomic>
 #include <pthread.h>
@@ -19,20 +20,36 @@ struct TickLog {
     std::atomic<int> count{0};
     std::atomic<bool> offGuiThread{false};
     std::atomic<bool> onGuiThread{false};
+    std::atomic<int> offGuiCount{0};
     std::atomic<QObject *> sender{nullptr};
 
     TickHandler handler()
     {
         return [this](QObject *from) {
             sender = from;
-            if (QThread::currentThread() == QCoreApplication::instance()->thread())
+            if (QThread::currentThread() == QCoreApplication::instance()->thread()) {
                 onGuiThread = true;
-            else
+            } else {
                 offGuiThread = true;
+                ++offGuiCount;
+            }
             ++count;
         };
     }
 };
+
+// A negative check needs a witness, not a pause: another timer of the same
+// kind and interval ticking a few times is the span in which a tick of the
+// timer under test would have come.
+void waitOutTicks(bool threaded, int ticks = 4)
+{
+    TickLog witness;
+    TickTimer timer;
+    timer.setThreaded(threaded);
+    timer.setInterval(kShort);
+    timer.setTickHandler(witness.handler());
+    QTRY_VERIFY(witness.count >= ticks);
+}
 
 } // namespace
 
@@ -117,11 +134,12 @@ void TickTimerTest::nothingTicksWithoutAllConditions()
     timer.setEnabled(enabled);
     if (!handler)
         timer.setTickHandler(nullptr);
-    QTest::qWait(2 * kShort); // a tick handed over before the change may still land
-    const int before = log.count;
-    QTest::qWait(8 * kShort);
-    QCOMPARE(log.count.load(), before);
     QVERIFY(timer.isThreadSuspended());
+    // A tick handed over before the change is dropped, not run.
+    const int before = log.count;
+    QCoreApplication::sendPostedEvents();
+    waitOutTicks(threaded);
+    QCOMPARE(log.count.load(), before);
 }
 
 void TickTimerTest::disablingStopsAndEnablingResumes()
@@ -133,7 +151,7 @@ void TickTimerTest::disablingStopsAndEnablingResumes()
     QTRY_VERIFY(log.count >= 2);
     timer.setEnabled(false);
     const int stopped = log.count; // a synchronised tick is checked on the GUI thread
-    QTest::qWait(6 * kShort);
+    waitOutTicks(true);
     QCOMPARE(log.count.load(), stopped);
     timer.setEnabled(true);
     QVERIFY(!timer.isThreadSuspended());
@@ -157,19 +175,14 @@ void TickTimerTest::anotherHandlerKeepsThePeriod()
     timer.setThreaded(threaded);
     timer.setInterval(4 * kShort);
     timer.setTickHandler(first.handler());
-    QElapsedTimer clock;
-    clock.start();
-    bool useSecond = true;
-    while (second.count < 2 && clock.elapsed() < 5000) {
-        timer.setTickHandler(useSecond ? second.handler() : first.handler());
-        useSecond = !useSecond;
-        QTest::qWait(kShort / 3);
-    }
-    QVERIFY(first.count + second.count >= 2);
-    QVERIFY(second.count >= 1);
-    // The last handler set is the only one that ticks from now on.
+    QTimer swapper;
+    connect(&swapper, &QTimer::timeout, &swapper, [&] { timer.setTickHandler(second.handler()); });
+    swapper.start(kShort / 3);
+    QTRY_VERIFY(second.count >= 2);
+    swapper.stop();
+    // The last handler set is the only one that ticks from now on: each tick
+    // takes the handler when it runs.
     timer.setTickHandler(second.handler());
-    QTest::qWait(kShort);
     const int firstCount = first.count;
     const int secondCount = second.count;
     QTRY_VERIFY(second.count >= secondCount + 2);
@@ -188,12 +201,13 @@ void TickTimerTest::switchingThreadedBothWays()
     timer.setThreaded(false);
     QVERIFY(timer.isThreadSuspended());
     QVERIFY(timer.hasGuiTimer());
-    QTest::qWait(2 * kShort);
-    log.offGuiThread = false;
+    // At most the tick under way on the worker still ends there.
+    const int offGui = log.offGuiCount;
     const int before = log.count;
-    QTRY_VERIFY(log.count >= before + 3);
+    QTRY_VERIFY(log.count >= before + 4);
     QVERIFY(log.onGuiThread);
-    QVERIFY(!log.offGuiThread);
+    QVERIFY(log.offGuiCount <= offGui + 1);
+    log.offGuiThread = false;
 
     timer.setThreaded(true);
     QVERIFY(!timer.hasGuiTimer());
@@ -206,11 +220,13 @@ void TickTimerTest::destructionEndsTheWorkerWithoutAnotherTick_data()
     QTest::addColumn<bool>("sync");
     QTest::addColumn<int>("interval");
     QTest::addColumn<int>("idle");
-    // In the middle of a long sleep.
-    QTest::newRow("sleeping") << true << 400 << 50;
+    // In the middle of a sleep of an hour: a join that waits it out hangs
+    // the test.
+    constexpr int kHour = 3600 * 1000;
+    QTest::newRow("sleeping") << true << kHour << 50;
     // The worker has handed a tick over and waits for the GUI thread.
     QTest::newRow("tick handed over") << true << 5 << 60;
-    QTest::newRow("sleeping, not synchronised") << false << 400 << 50;
+    QTest::newRow("sleeping, not synchronised") << false << kHour << 50;
 }
 
 void TickTimerTest::destructionEndsTheWorkerWithoutAnotherTick()
@@ -223,12 +239,12 @@ void TickTimerTest::destructionEndsTheWorkerWithoutAnotherTick()
     timer->setSynchronised(sync);
     timer->setInterval(quint32(interval));
     timer->setTickHandler(log->handler());
-    QThread::msleep(ulong(idle)); // no event processing meanwhile
-    QElapsedTimer clock;
-    clock.start();
+    // Lets the worker reach the state the row names; no event processing
+    // meanwhile, so no tick can run on this thread.
+    QThread::msleep(ulong(idle));
     delete timer; // joins the worker: hangs if it does not end
-    QVERIFY(clock.elapsed() < interval + 200);
-    QTest::qWait(3 * interval);
+    // The worker is gone: only a tick already posted could still run.
+    QCoreApplication::sendPostedEvents();
     QCOMPARE(log->count.load(), 0);
 }
 
@@ -253,7 +269,9 @@ void TickTimerTest::timerDeletedByItsOwnTick()
         delete sender;
     });
     QTRY_VERIFY(gone);
-    QTest::qWait(4 * kShort);
+    // The timer ended its worker as it went: the worker ticks no more, and a
+    // tick posted meanwhile went with the timer.
+    QCoreApplication::sendPostedEvents();
     QCOMPARE(ticks.load(), 1);
 }
 

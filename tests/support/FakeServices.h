@@ -7,6 +7,7 @@
 #include "WindowServices.h"
 
 #include <QStringList>
+#include <QTime>
 
 class FakeServices : public WindowServices {
 public:
@@ -23,10 +24,13 @@ public:
         calls << QStringLiteral("save and quit");
         return true;
     }
+    QTime currentTime() const override { return time; }
 
     QStringList calls;
     // What isWindowVisible answers: none by default.
     QList<WindowRole> visible;
+    // What the time lines show.
+    QTime time{10, 0};
 
 private:
     ProgramPrinter m_printer;
