@@ -32,7 +32,17 @@ while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do
 done
 runtime=$(mktemp -d) # Qt warns when the runtime folder is missing
 pids=()
+command_pid=""
 finish() {
+  if [ -n "${command_pid:-}" ]; then
+    kill -TERM -- "-$command_pid" 2>/dev/null || true
+    # The program saves on the way out: give it the screen until it has gone.
+    for _ in $(seq 100); do
+      kill -0 -- "-$command_pid" 2>/dev/null || break
+      sleep 0.1
+    done
+    wait "$command_pid" 2>/dev/null || true
+  fi
   for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
     kill "${pids[$i]}" 2>/dev/null || true
     wait "${pids[$i]}" 2>/dev/null || true
@@ -53,7 +63,8 @@ chmod 700 "$runtime"
 openbox >/dev/null 2>&1 &
 pids+=($!)
 
-"$@" &
+# A group of its own, so that ending it ends whatever it started too.
+setsid "$@" &
 command_pid=$!
 if [ -z "$wait_s" ]; then
   status=0
@@ -62,4 +73,3 @@ if [ -z "$wait_s" ]; then
 fi
 sleep "$wait_s"
 if [ -n "$shot" ]; then import -window root "$shot"; fi
-pids+=("$command_pid")
