@@ -2,12 +2,13 @@
 # SPDX-FileCopyrightText: 2026 Дневной рельс
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages that are missing for the named sets.
-#   tools/deps.sh [run] [test] [package] [data] [reader]
+#   tools/deps.sh [run] [test] [package] [data] [reader] [bench]
 #   run      build the program and run it (X11 and Wayland); the default
 #   test     the tools the test suite calls (it skips what is absent)
 #   package  making and checking the .deb: cpack's dpkg-shlibdeps, lintian
 #   data     remaking resources/workcal.txt (tools/make_workcal.py)
 #   reader   the screen-reader check, tools/orca_check.py
+#   bench    the benchmarks' private screens: bench/*.py, bench/onscreen.sh
 set -euo pipefail
 
 RUN=(cmake g++ make pkg-config qt6-base-dev qt6-svg-dev qt6-translations-l10n qt6-wayland
@@ -19,6 +20,9 @@ PACKAGE=(dpkg-dev file lintian)
 DATA=(python3-workalendar)
 # The screen-reader session replayed by tools/orca_check.py on a private screen.
 READER=(orca python3-pyatspi at-spi2-core dbus-x11 xvfb openbox xdotool)
+# Private X and Wayland screens, a window manager, window look-up and closing,
+# screenshots and the hostile cases' large pictures.
+BENCH=(xvfb openbox xdotool wmctrl imagemagick weston)
 
 [ $# -eq 0 ] && set -- run
 wanted=()
@@ -29,7 +33,8 @@ for set in "$@"; do
     package) wanted+=("${PACKAGE[@]}") ;;
     data) wanted+=("${DATA[@]}") ;;
     reader) wanted+=("${READER[@]}") ;;
-    *) echo "tools/deps.sh: unknown set '$set' (run, test, package, data, reader)" >&2; exit 2 ;;
+    bench) wanted+=("${BENCH[@]}") ;;
+    *) echo "tools/deps.sh: unknown set '$set' (run, test, package, data, reader, bench)" >&2; exit 2 ;;
   esac
 done
 

@@ -204,16 +204,20 @@ void MainWindow::createMainMenu()
     m_actionSaveProfile = item(m_menuProfiles, "actionSaveProfile", QStringLiteral("Сохранить изменения"));
 
     m_menuCalendar = barMenu(bar, "menuCalendar", QStringLiteral("&Календарь"));
-    m_actionCompareMonths = item(m_menuCalendar, "actionCompareMonths", QStringLiteral("Сравнить месяцы..."),
-                                 QKeySequence("Ctrl+C"));
+    m_actionCompareMonths =
+        item(m_menuCalendar, "actionCompareMonths", QStringLiteral("Сравнить месяцы..."),
+             QKeySequence(QStringLiteral("Ctrl+C")));
     m_actionCountDays = hiddenItem(m_menuCalendar, "actionCountDays", QStringLiteral("Вычислить количество дней..."));
     m_actionWorkYear = item(m_menuCalendar, "actionWorkYear", QStringLiteral("Производственный календарь"));
     m_menuCalendar->addSeparator();
-    m_actionMinimiseToTray = item(m_menuCalendar, "actionMinimiseToTray", QStringLiteral("Минимизировать в трей"),
-                                  QKeySequence("Ctrl+T"));
-    m_actionMinimise = item(m_menuCalendar, "actionMinimise", QStringLiteral("Минимизировать"), QKeySequence("Ctrl+M"));
+    m_actionMinimiseToTray =
+        item(m_menuCalendar, "actionMinimiseToTray", QStringLiteral("Минимизировать в трей"),
+             QKeySequence(QStringLiteral("Ctrl+T")));
+    m_actionMinimise = item(m_menuCalendar, "actionMinimise", QStringLiteral("Минимизировать"),
+                            QKeySequence(QStringLiteral("Ctrl+M")));
     m_menuCalendar->addSeparator();
-    m_actionExit = item(m_menuCalendar, "actionExit", QStringLiteral("Выход"), QKeySequence("Ctrl+F4"));
+    m_actionExit = item(m_menuCalendar, "actionExit", QStringLiteral("Выход"),
+                        QKeySequence(QStringLiteral("Ctrl+F4")));
 
     m_menuGoTo = barMenu(bar, "menuGoTo", QStringLiteral("П&ереход"));
     m_actionGoToDate = item(m_menuGoTo, "actionGoToDate", QStringLiteral("Перейти к..."));
@@ -233,9 +237,10 @@ void MainWindow::createMainMenu()
     m_actionViewDesktop = item(m_menuView, "actionViewDesktop", QStringLiteral("Режим \"Рабочий стол\" "));
     m_actionViewOneMonth = item(m_menuView, "actionViewOneMonth", QStringLiteral("Один месяц"));
     m_actionViewClockOnly = item(m_menuView, "actionViewClockOnly", QStringLiteral("Только Часы"),
-                                 QKeySequence("Shift+Ins"));
-    m_actionHideMainWindow = item(m_menuView, "actionHideMainWindow", QStringLiteral("Скрыть главное окно"),
-                                  QKeySequence("Ctrl+H"));
+                                 QKeySequence(QStringLiteral("Shift+Ins")));
+    m_actionHideMainWindow =
+        item(m_menuView, "actionHideMainWindow", QStringLiteral("Скрыть главное окно"),
+             QKeySequence(QStringLiteral("Ctrl+H")));
 
     m_menuWindows = barMenu(bar, "menuWindows", QStringLiteral("&Окна"));
     m_actionFloatingClock = item(m_menuWindows, "actionFloatingClock", QStringLiteral("Плавающие часы"));
@@ -260,14 +265,18 @@ void MainWindow::createTrayMenu()
 {
     m_trayMenu = new QMenu(this);
     m_trayMenu->setObjectName(QStringLiteral("trayMenu"));
-    m_trayActionMinimiseToTray = item(m_trayMenu, "trayActionMinimiseToTray", QStringLiteral("Минимизировать в трей"),
-                                      QKeySequence("Ctrl+T"));
-    m_trayActionShowMain = item(m_trayMenu, "trayActionShowMain", QStringLiteral("Показать главное окно"),
-                                QKeySequence("Ctrl+A"));
+    m_trayActionMinimiseToTray =
+        item(m_trayMenu, "trayActionMinimiseToTray", QStringLiteral("Минимизировать в трей"),
+             QKeySequence(QStringLiteral("Ctrl+T")));
+    m_trayActionShowMain =
+        item(m_trayMenu, "trayActionShowMain", QStringLiteral("Показать главное окно"),
+             QKeySequence(QStringLiteral("Ctrl+A")));
     m_trayActionShowMiniView = item(m_trayMenu, "trayActionShowMiniView",
-                                    QStringLiteral("Показать в минимизированном виде"), QKeySequence("Ctrl+M"));
-    m_trayActionSettings = item(m_trayMenu, "trayActionSettings", QStringLiteral("Показать окно настроек"),
-                                QKeySequence("Ctrl+P"));
+                                    QStringLiteral("Показать в минимизированном виде"),
+                                    QKeySequence(QStringLiteral("Ctrl+M")));
+    m_trayActionSettings =
+        item(m_trayMenu, "trayActionSettings", QStringLiteral("Показать окно настроек"),
+             QKeySequence(QStringLiteral("Ctrl+P")));
     m_trayMenuView = submenu(m_trayMenu, "trayMenuView", QStringLiteral("Вид"));
     m_trayActionViewDesktop = item(m_trayMenuView, "trayActionViewDesktop", QStringLiteral("Рабочий стол"));
     m_trayActionViewOneMonth = item(m_trayMenuView, "trayActionViewOneMonth", QStringLiteral("Один месяц"));
@@ -275,7 +284,8 @@ void MainWindow::createTrayMenu()
     m_trayMenuPrint = submenu(m_trayMenu, "trayMenuPrint", QStringLiteral("Печать"));
     m_trayActionPrintYear = item(m_trayMenuPrint, "trayActionPrintYear", QStringLiteral("Обычный календарь"));
     m_trayActionPrintCube = item(m_trayMenuPrint, "trayActionPrintCube", QStringLiteral("Кубический календарь"));
-    m_trayActionExit = item(m_trayMenu, "trayActionExit", QStringLiteral("Выход"), QKeySequence("Ctrl+F4"));
+    m_trayActionExit = item(m_trayMenu, "trayActionExit", QStringLiteral("Выход"),
+                            QKeySequence(QStringLiteral("Ctrl+F4")));
 }
 
 void MainWindow::createTrayIcon()
