@@ -12,7 +12,10 @@
 
 class FirstPaintProbe : public QObject {
 public:
-    explicit FirstPaintProbe(QWidget *window) : QObject(window) { window->installEventFilter(this); }
+    explicit FirstPaintProbe(QWidget *window) : QObject(window)
+    {
+        window->installEventFilter(this);
+    }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override

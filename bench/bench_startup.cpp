@@ -4,11 +4,11 @@
 // typical user's files: settings, a profile with holidays, regional options.
 // With DAYRAIL_BENCH_WORKCAL naming a working years' file, that file is
 // there too and the grids show the working year.
-#include "FirstPaint.h"
-#include "Paths.h"
 #include "Application.h"
-#include "TextFile.h"
+#include "FirstPaint.h"
 #include "MainWindow.h"
+#include "Paths.h"
+#include "TextFile.h"
 #include "Widgets.h"
 
 #include <QApplication>

@@ -215,4 +215,3 @@ QRect ClockFace::paintDigital(QPainter &p, const Rect &r, Paint mode)
     m_shownTime = now;
     return changed;
 }
-

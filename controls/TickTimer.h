@@ -89,6 +89,6 @@ private:
     TickHandler m_tickHandler;
 
     std::shared_ptr<Shared> m_shared;
-    Worker *m_worker = nullptr;       // started when it first has to tick
-    QTimer *m_guiTimer = nullptr;     // only while not threaded
+    Worker *m_worker = nullptr;   // started when it first has to tick
+    QTimer *m_guiTimer = nullptr; // only while not threaded
 };

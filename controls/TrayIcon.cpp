@@ -14,16 +14,13 @@ std::vector<TrayMessage> trayMessagesFor(QSystemTrayIcon::ActivationReason reaso
     // The toolkit reports a whole click at once; the second press of a double
     // click arrives as the double click itself, followed by its release.
     switch (reason) {
-    case QSystemTrayIcon::Trigger:
-        return {TrayMessage::LeftPress, TrayMessage::LeftRelease};
+    case QSystemTrayIcon::Trigger: return {TrayMessage::LeftPress, TrayMessage::LeftRelease};
     case QSystemTrayIcon::DoubleClick:
         return {TrayMessage::LeftDoubleClick, TrayMessage::LeftRelease};
-    case QSystemTrayIcon::Context:
-        return {TrayMessage::RightPress, TrayMessage::RightRelease};
+    case QSystemTrayIcon::Context: return {TrayMessage::RightPress, TrayMessage::RightRelease};
     case QSystemTrayIcon::MiddleClick:
         return {TrayMessage::MiddlePress, TrayMessage::MiddleRelease};
-    case QSystemTrayIcon::Unknown:
-        break;
+    case QSystemTrayIcon::Unknown: break;
     }
     return {};
 }
@@ -87,7 +84,10 @@ TrayIcon::ShiftState keyboardShift()
 
 } // namespace
 
-std::unique_ptr<TrayShell> createSystemTrayShell() { return std::make_unique<SystemTrayShell>(); }
+std::unique_ptr<TrayShell> createSystemTrayShell()
+{
+    return std::make_unique<SystemTrayShell>();
+}
 
 TrayIcon::TrayIcon(QObject *owner, std::unique_ptr<TrayShell> shell)
     : QObject(owner), m_shell(shell ? std::move(shell) : createSystemTrayShell())
@@ -203,9 +203,15 @@ void TrayIcon::nextFrame()
     refresh();
 }
 
-QString TrayIcon::shortHint() const { return m_hint.section(QLatin1Char('|'), 0, 0).left(63); }
+QString TrayIcon::shortHint() const
+{
+    return m_hint.section(QLatin1Char('|'), 0, 0).left(63);
+}
 
-bool TrayIcon::inTray() const { return m_added && m_shell->isHostAvailable(); }
+bool TrayIcon::inTray() const
+{
+    return m_added && m_shell->isHostAvailable();
+}
 
 QIcon TrayIcon::iconInUse() const
 {
@@ -214,7 +220,10 @@ QIcon TrayIcon::iconInUse() const
     return m_icon;
 }
 
-TrayRecord TrayIcon::record() const { return {iconInUse(), shortHint()}; }
+TrayRecord TrayIcon::record() const
+{
+    return {iconInUse(), shortHint()};
+}
 
 void TrayIcon::activate()
 {
@@ -260,34 +269,20 @@ void TrayIcon::handleMessage(TrayMessage message)
     const QPoint pos = QCursor::pos();
     const ShiftState keys = keyboardShift();
     switch (message) {
-    case TrayMessage::Move:
-        emit mouseMoved(keys, pos);
-        break;
-    case TrayMessage::LeftPress:
-        press(Qt::LeftButton, keys | Left, pos);
-        break;
-    case TrayMessage::LeftRelease:
-        release(Qt::LeftButton, keys, pos);
-        break;
+    case TrayMessage::Move: emit mouseMoved(keys, pos); break;
+    case TrayMessage::LeftPress: press(Qt::LeftButton, keys | Left, pos); break;
+    case TrayMessage::LeftRelease: release(Qt::LeftButton, keys, pos); break;
     case TrayMessage::LeftDoubleClick:
         doubleClick();
         emit pressed(Qt::LeftButton, keys | DoubleClick, pos);
         break;
-    case TrayMessage::RightPress:
-        press(Qt::RightButton, keys | Right, pos);
-        break;
-    case TrayMessage::RightRelease:
-        release(Qt::RightButton, keys, pos);
-        break;
+    case TrayMessage::RightPress: press(Qt::RightButton, keys | Right, pos); break;
+    case TrayMessage::RightRelease: release(Qt::RightButton, keys, pos); break;
     case TrayMessage::RightDoubleClick:
         emit pressed(Qt::RightButton, keys | DoubleClick, pos);
         break;
-    case TrayMessage::MiddlePress:
-        emit pressed(Qt::MiddleButton, keys | Middle, pos);
-        break;
-    case TrayMessage::MiddleRelease:
-        emit released(Qt::MiddleButton, keys | Middle, pos);
-        break;
+    case TrayMessage::MiddlePress: emit pressed(Qt::MiddleButton, keys | Middle, pos); break;
+    case TrayMessage::MiddleRelease: emit released(Qt::MiddleButton, keys | Middle, pos); break;
     case TrayMessage::MiddleDoubleClick:
         emit pressed(Qt::MiddleButton, keys | DoubleClick, pos);
         break;

@@ -18,7 +18,6 @@
 #include <memory>
 #include <vector>
 
-
 class QTimer;
 
 // Mouse messages of the notification callback, numbered as the shell numbers them.

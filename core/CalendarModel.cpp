@@ -39,7 +39,10 @@ CalendarModel::CalendarModel(const QDate &startDay, QObject *parent)
     m_markedWeekNumbers = m_viewOptions.weekNumbers;
 }
 
-QDate CalendarModel::chosenDate(int month) const { return QDate(m_year, month, day(month)); }
+QDate CalendarModel::chosenDate(int month) const
+{
+    return QDate(m_year, month, day(month));
+}
 
 void CalendarModel::setYear(int year)
 {
@@ -219,7 +222,10 @@ void CalendarModel::writeProfileFile(const QString &path, const ProfileContent &
     writeProfile(path, content);
 }
 
-void CalendarModel::saveProfile() { writeProfileFile(m_profilePath, profile()); }
+void CalendarModel::saveProfile()
+{
+    writeProfileFile(m_profilePath, profile());
+}
 
 void CalendarModel::save()
 {

@@ -28,16 +28,19 @@ enum class OpacityWindow { Main = 0, MiniView = 1, FloatingClock = 2, OneMonth =
 struct OpacitySetting {
     bool enabled = false;
     int level = 255; // 0..255, 255 opaque
-    bool operator==(const OpacitySetting &o) const { return enabled == o.enabled && level == o.level; }
+    bool operator==(const OpacitySetting &o) const
+    {
+        return enabled == o.enabled && level == o.level;
+    }
     bool operator!=(const OpacitySetting &o) const { return !(*this == o); }
 };
 
 // What stands behind the main window and its printed copies.
 struct Background {
     QString picturePath;
-    QImage picture;            // loaded from picturePath, null when none
+    QImage picture; // loaded from picturePath, null when none
     StoredColour colour = colours::skyBlue;
-    bool colourMode = true;    // a plain colour rather than the picture
+    bool colourMode = true; // a plain colour rather than the picture
     StoredColour captionColour = colours::black;
     bool operator==(const Background &o) const
     {

@@ -29,7 +29,14 @@ enum class WindowRole {
 };
 
 // Pages of the settings window, as the menus open them.
-enum class SettingsPage { Opacity, BackgroundCaptions, Profiles, Holidays, WeekStart, PrintBackground };
+enum class SettingsPage {
+    Opacity,
+    BackgroundCaptions,
+    Profiles,
+    Holidays,
+    WeekStart,
+    PrintBackground
+};
 
 class WindowServices {
 public:

@@ -78,33 +78,28 @@ void addPicturePreview(QFileDialog &dialog)
     preview->setAlignment(Qt::AlignCenter);
     preview->setFrameShape(QFrame::StyledPanel);
     grid->addWidget(preview, 1, grid->columnCount(), Qt::AlignTop);
-    QObject::connect(&dialog, &QFileDialog::currentChanged, preview, [preview](const QString &path) {
-        QImage picture;
-        if (QFileInfo(path).isFile()) {
-            try {
-                picture = loadPicture(path);
-            } catch (const DayrailError &) {
-                // Not a picture we know: no preview.
+    QObject::connect(
+        &dialog, &QFileDialog::currentChanged, preview, [preview](const QString &path) {
+            QImage picture;
+            if (QFileInfo(path).isFile()) {
+                try {
+                    picture = loadPicture(path);
+                } catch (const DayrailError &) {
+                    // Not a picture we know: no preview.
+                }
             }
-        }
-        preview->setPixmap(picture.isNull()
-                               ? QPixmap()
-                               : QPixmap::fromImage(picture.scaled(preview->size() - QSize(4, 4),
-                                                                   Qt::KeepAspectRatio,
-                                                                   Qt::SmoothTransformation)));
-    });
+            preview->setPixmap(
+                picture.isNull() ? QPixmap()
+                                 : QPixmap::fromImage(picture.scaled(preview->size() - QSize(4, 4),
+                                                                     Qt::KeepAspectRatio,
+                                                                     Qt::SmoothTransformation)));
+        });
 }
 
 class RealDialogs final : public DialogSeam {
 public:
-    void message(const QString &text) override
-    {
-        showBox(QMessageBox::NoIcon, text);
-    }
-    void error(const QString &text) override
-    {
-        showBox(QMessageBox::Critical, text);
-    }
+    void message(const QString &text) override { showBox(QMessageBox::NoIcon, text); }
+    void error(const QString &text) override { showBox(QMessageBox::Critical, text); }
     void report(const QString &summary, const QString &details) override
     {
         if (details.isEmpty())
@@ -204,8 +199,17 @@ void prepareSaveDialog(QFileDialog &dialog, const QString &defaultSuffix)
     dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
 }
 
-DialogSeam &dialogs() { return g_seam ? *g_seam : g_real; }
+DialogSeam &dialogs()
+{
+    return g_seam ? *g_seam : g_real;
+}
 
-void setDialogSeam(DialogSeam *seam) { g_seam = seam; }
+void setDialogSeam(DialogSeam *seam)
+{
+    g_seam = seam;
+}
 
-void showMessage(const QString &text) { dialogs().message(text); }
+void showMessage(const QString &text)
+{
+    dialogs().message(text);
+}

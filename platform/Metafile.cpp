@@ -70,7 +70,10 @@ U_SIZEL referencePixels()
     return sizel_set(size.width(), size.height());
 }
 
-int32_t hundredthsOfMm(int pixels) { return int32_t(qRound(pixels * 2540.0 / kDpi)); }
+int32_t hundredthsOfMm(int pixels)
+{
+    return int32_t(qRound(pixels * 2540.0 / kDpi));
+}
 
 // One metafile being recorded by libuemf: its two writers share this shape.
 template <typename Track, typename Handles, typename Record> class Recording {
@@ -188,8 +191,7 @@ void writeMetafile(const QImage &image, const QString &path)
             writePlaceable(image, dib, temporaryName);
         else
             writeEnhanced(image, dib, temporaryName);
-    }
-    catch (const DayrailError &) {
+    } catch (const DayrailError &) {
         throw writeError(path, QStringLiteral("ошибка записи метафайла"));
     }
     temporary.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |

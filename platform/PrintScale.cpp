@@ -10,12 +10,10 @@ QSize printScaleSize(PrintScaling scale, QSize image, QSize printable, int dpiX,
     if (w <= 0 || h <= 0)
         return {0, 0};
     switch (scale) {
-    case PrintScaling::None:
-        return image;
+    case PrintScaling::None: return image;
     case PrintScaling::Proportional:
         return {qRound(double(w) * dpiX / 96.0), qRound(double(h) * dpiY / 96.0)};
-    case PrintScaling::FitToPage:
-        break;
+    case PrintScaling::FitToPage: break;
     }
     // The page height decides unless the width it gives would not fit.
     const qint64 W = printable.width(), H = printable.height();

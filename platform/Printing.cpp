@@ -80,6 +80,12 @@ void printForm(QWidget *form, PrintScaling scale, QPrinter &printer)
         throw PrintError(QStringLiteral("Ошибка печати: \"%1\"").arg(printerText(printer)));
 }
 
-HourglassCursor::HourglassCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+HourglassCursor::HourglassCursor()
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+}
 
-HourglassCursor::~HourglassCursor() { QApplication::restoreOverrideCursor(); }
+HourglassCursor::~HourglassCursor()
+{
+    QApplication::restoreOverrideCursor();
+}

@@ -50,8 +50,7 @@ class CharFilter : public QObject {
 public:
     CharFilter(QObject *parent, std::function<bool(QChar)> accept)
         : QObject(parent), m_accept(std::move(accept))
-    {
-    }
+    {}
 
 protected:
     bool eventFilter(QObject *, QEvent *event) override
@@ -82,7 +81,10 @@ void installCharFilter(QWidget *field, std::function<bool(QChar)> accept)
     field->installEventFilter(new CharFilter(field, std::move(accept)));
 }
 
-bool isDigitChar(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
+bool isDigitChar(QChar c)
+{
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
 
 void setWindowColour(QWidget *window, StoredColour colour)
 {
@@ -92,7 +94,10 @@ void setWindowColour(QWidget *window, StoredColour colour)
     window->setAutoFillBackground(true);
 }
 
-StoredColour windowColour(const QWidget *window) { return toStoredColour(window->palette().color(QPalette::Window)); }
+StoredColour windowColour(const QWidget *window)
+{
+    return toStoredColour(window->palette().color(QPalette::Window));
+}
 
 void setFontColour(QLabel *label, StoredColour colour)
 {
@@ -101,7 +106,10 @@ void setFontColour(QLabel *label, StoredColour colour)
     label->setPalette(pal);
 }
 
-StoredColour fontColour(const QLabel *label) { return toStoredColour(label->palette().color(QPalette::WindowText)); }
+StoredColour fontColour(const QLabel *label)
+{
+    return toStoredColour(label->palette().color(QPalette::WindowText));
+}
 
 QLabel *placeLabel(QWidget *parent, const char *name, const QString &text, int x, int y,
                    int pixelSize, bool bold)

@@ -7,7 +7,10 @@
 #include <QString>
 
 // Days off are written in it, as the toolkit's month calendars write weekends.
-inline QColor weekendColour() { return QColor(Qt::red); }
+inline QColor weekendColour()
+{
+    return QColor(Qt::red);
+}
 
 struct WorkDayMark {
     bool off = false;            // not a working day: weekend colour

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "HolidaysPage.h"
 
-#include "CalendarModel.h"
 #include "Announcement.h"
+#include "CalendarModel.h"
 #include "Dialogs.h"
 #include "Handler.h"
 #include "HolidayDates.h"

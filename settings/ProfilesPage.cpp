@@ -117,8 +117,7 @@ void ProfilesPage::refreshList()
     m_profileList->clear();
     const QStringList names = profileFileNames(m_model.folder());
     m_profileList->addItems(names);
-    const int row =
-        m_selectedPath.isEmpty() ? -1 : int(names.indexOf(fileNameOf(m_selectedPath)));
+    const int row = m_selectedPath.isEmpty() ? -1 : int(names.indexOf(fileNameOf(m_selectedPath)));
     if (row >= 0) {
         m_profileList->setCurrentRow(row);
     } else {
@@ -170,8 +169,7 @@ void ProfilesPage::renameSelected()
     const QString oldName = fileNameOf(m_selectedPath);
     m_selectedPath = m_model.folder() + profileFileName(newName);
     refresh();
-    announce(this,
-             QStringLiteral("Профиль %1 переименован в %2")
+    announce(this, QStringLiteral("Профиль %1 переименован в %2")
                        .arg(quoted(oldName), quoted(fileNameOf(m_selectedPath))));
 }
 

@@ -11,8 +11,8 @@
 #include "Widgets.h"
 
 #include <QEvent>
-#include <QShowEvent>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QTabBar>
 #include <QTabWidget>
 

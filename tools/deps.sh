@@ -14,8 +14,10 @@ set -euo pipefail
 RUN=(cmake g++ make pkg-config qt6-base-dev qt6-svg-dev qt6-translations-l10n qt6-wayland
      libuemf-dev libical-dev libgl1-mesa-dev fonts-dejavu-core fonts-dejavu-extra)
 # PDF pages to pictures, WMF and EMF read back, desktop entry and metainfo
-# checks, iCalendar files read and written by a second program.
-TEST=(poppler-utils libwmf-bin emf2svg desktop-file-utils appstream python3-icalendar python3-vobject calcurse)
+# checks, iCalendar files read and written by a second program, and the
+# layout check of the C++ files that .ci/run makes.
+TEST=(poppler-utils libwmf-bin emf2svg desktop-file-utils appstream python3-icalendar python3-vobject calcurse
+      clang-format)
 PACKAGE=(dpkg-dev file lintian)
 DATA=(python3-workalendar)
 # The screen-reader session replayed by tools/orca_check.py on a private screen.

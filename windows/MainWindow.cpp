@@ -56,8 +56,8 @@ QFrame *makeBevel(QWidget *parent, const char *name, int x, int y, int w, int h)
     return bevel;
 }
 
-QPushButton *makeButton(QWidget *parent, const char *name, const QString &text,
-                        const QString &hint, int x, int y)
+QPushButton *makeButton(QWidget *parent, const char *name, const QString &text, const QString &hint,
+                        int x, int y)
 {
     auto *button = new QPushButton(text, parent);
     button->setObjectName(QString::fromLatin1(name));
@@ -183,7 +183,8 @@ void MainWindow::createMonths()
         label->setObjectName(QStringLiteral("monthLabel%1").arg(k + 1));
         m_monthLabels[k] = label;
 
-        auto *grid = place(new MonthGrid(c), kColumnX[column], kGridY[row], 193, k == 0 ? 121 : 120);
+        auto *grid =
+            place(new MonthGrid(c), kColumnX[column], kGridY[row], 193, k == 0 ? 121 : 120);
         grid->setObjectName(QStringLiteral("grid%1").arg(k + 1));
         grid->setAccessibleName(monthName(k + 1));
         grid->setCursor(Qt::PointingHandCursor);
@@ -211,8 +212,10 @@ void MainWindow::bindModel()
     connect(&m_model, &CalendarModel::weekStartChanged, this, &MainWindow::showWeekStart);
     connect(&m_model, &CalendarModel::backgroundChanged, this, &MainWindow::showBackground);
     connect(&m_model, &CalendarModel::profilePathChanged, this, &MainWindow::showProfileCaption);
-    connect(&m_model, &CalendarModel::yearFontChanged, this,
-            [this] { m_yearLabel->setFont(m_model.yearFont()); m_yearLabel->adjustSize(); });
+    connect(&m_model, &CalendarModel::yearFontChanged, this, [this] {
+        m_yearLabel->setFont(m_model.yearFont());
+        m_yearLabel->adjustSize();
+    });
     for (int k = 0; k < 12; ++k) {
         connect(m_grids[k], &MonthGrid::dateChanged, this, [this, k] {
             runHandler([&] { m_model.setDay(k + 1, m_grids[k]->date().day()); });
@@ -240,7 +243,10 @@ void MainWindow::showMarks()
     showTrayDay();
 }
 
-void MainWindow::startClock() { m_clockTimer->start(); }
+void MainWindow::startClock()
+{
+    m_clockTimer->start();
+}
 
 void MainWindow::showYear()
 {
@@ -251,7 +257,10 @@ void MainWindow::showYear()
     speakValue(m_yearLabel, m_yearLabel->text());
 }
 
-void MainWindow::showDay(int month, int) { m_grids[month - 1]->setDate(m_model.chosenDate(month)); }
+void MainWindow::showDay(int month, int)
+{
+    m_grids[month - 1]->setDate(m_model.chosenDate(month));
+}
 
 void MainWindow::showWeekStart(Qt::DayOfWeek day)
 {

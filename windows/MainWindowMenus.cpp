@@ -127,7 +127,9 @@ void MainWindow::createMenus()
 void MainWindow::bindCommands()
 {
     auto show = [this](WindowRole role) { return [this, role] { m_services.showWindow(role); }; };
-    auto settings = [this](SettingsPage page) { return [this, page] { m_services.showSettings(page); }; };
+    auto settings = [this](SettingsPage page) {
+        return [this, page] { m_services.showSettings(page); };
+    };
     const std::pair<QAction *, std::function<void()>> commands[] = {
         {m_actionChooseProfile, settings(SettingsPage::Profiles)},
         {m_actionNewProfile, settings(SettingsPage::Profiles)},
@@ -199,16 +201,21 @@ void MainWindow::createMainMenu()
     // Each menu opens with Alt and its underlined letter, all letters distinct.
 
     m_menuProfiles = barMenu(bar, "menuProfiles", QStringLiteral("&Профили"));
-    m_actionChooseProfile = item(m_menuProfiles, "actionChooseProfile", QStringLiteral("Выбрать профиль..."));
-    m_actionNewProfile = item(m_menuProfiles, "actionNewProfile", QStringLiteral("Новый профиль..."));
-    m_actionSaveProfile = item(m_menuProfiles, "actionSaveProfile", QStringLiteral("Сохранить изменения"));
+    m_actionChooseProfile =
+        item(m_menuProfiles, "actionChooseProfile", QStringLiteral("Выбрать профиль..."));
+    m_actionNewProfile =
+        item(m_menuProfiles, "actionNewProfile", QStringLiteral("Новый профиль..."));
+    m_actionSaveProfile =
+        item(m_menuProfiles, "actionSaveProfile", QStringLiteral("Сохранить изменения"));
 
     m_menuCalendar = barMenu(bar, "menuCalendar", QStringLiteral("&Календарь"));
     m_actionCompareMonths =
         item(m_menuCalendar, "actionCompareMonths", QStringLiteral("Сравнить месяцы..."),
              QKeySequence(QStringLiteral("Ctrl+C")));
-    m_actionCountDays = hiddenItem(m_menuCalendar, "actionCountDays", QStringLiteral("Вычислить количество дней..."));
-    m_actionWorkYear = item(m_menuCalendar, "actionWorkYear", QStringLiteral("Производственный календарь"));
+    m_actionCountDays = hiddenItem(m_menuCalendar, "actionCountDays",
+                                   QStringLiteral("Вычислить количество дней..."));
+    m_actionWorkYear =
+        item(m_menuCalendar, "actionWorkYear", QStringLiteral("Производственный календарь"));
     m_menuCalendar->addSeparator();
     m_actionMinimiseToTray =
         item(m_menuCalendar, "actionMinimiseToTray", QStringLiteral("Минимизировать в трей"),
@@ -224,17 +231,25 @@ void MainWindow::createMainMenu()
 
     m_menuPrint = barMenu(bar, "menuPrint", QStringLiteral("Пе&чать"));
     m_menuPrintKinds = submenu(m_menuPrint, "menuPrintKinds", QStringLiteral("Печать"));
-    m_actionPrintYear = item(m_menuPrintKinds, "actionPrintYear", QStringLiteral("Обычный календарь"));
-    m_actionPrintCube = item(m_menuPrintKinds, "actionPrintCube", QStringLiteral("Кубический календарь"));
-    m_actionSaveToFile = hiddenItem(m_menuPrint, "actionSaveToFile", QStringLiteral("Сохранить в файл"));
-    m_actionPrintOneMonth = hiddenItem(m_menuPrint, "actionPrintOneMonth", QStringLiteral("Напечатать один месяц"));
-    m_menuPreview = submenu(m_menuPrint, "menuPreview", QStringLiteral("Предварительный просмотр..."));
-    m_actionPreviewYear = item(m_menuPreview, "actionPreviewYear", QStringLiteral("Обычный календарь"));
-    m_actionPreviewCube = item(m_menuPreview, "actionPreviewCube", QStringLiteral("Кубический календарь"));
+    m_actionPrintYear =
+        item(m_menuPrintKinds, "actionPrintYear", QStringLiteral("Обычный календарь"));
+    m_actionPrintCube =
+        item(m_menuPrintKinds, "actionPrintCube", QStringLiteral("Кубический календарь"));
+    m_actionSaveToFile =
+        hiddenItem(m_menuPrint, "actionSaveToFile", QStringLiteral("Сохранить в файл"));
+    m_actionPrintOneMonth =
+        hiddenItem(m_menuPrint, "actionPrintOneMonth", QStringLiteral("Напечатать один месяц"));
+    m_menuPreview =
+        submenu(m_menuPrint, "menuPreview", QStringLiteral("Предварительный просмотр..."));
+    m_actionPreviewYear =
+        item(m_menuPreview, "actionPreviewYear", QStringLiteral("Обычный календарь"));
+    m_actionPreviewCube =
+        item(m_menuPreview, "actionPreviewCube", QStringLiteral("Кубический календарь"));
 
     m_menuView = barMenu(bar, "menuView", QStringLiteral("&Вид"));
     m_actionViewNormal = item(m_menuView, "actionViewNormal", QStringLiteral("Обычный"));
-    m_actionViewDesktop = item(m_menuView, "actionViewDesktop", QStringLiteral("Режим \"Рабочий стол\" "));
+    m_actionViewDesktop =
+        item(m_menuView, "actionViewDesktop", QStringLiteral("Режим \"Рабочий стол\" "));
     m_actionViewOneMonth = item(m_menuView, "actionViewOneMonth", QStringLiteral("Один месяц"));
     m_actionViewClockOnly = item(m_menuView, "actionViewClockOnly", QStringLiteral("Только Часы"),
                                  QKeySequence(QStringLiteral("Shift+Ins")));
@@ -243,21 +258,27 @@ void MainWindow::createMainMenu()
              QKeySequence(QStringLiteral("Ctrl+H")));
 
     m_menuWindows = barMenu(bar, "menuWindows", QStringLiteral("&Окна"));
-    m_actionFloatingClock = item(m_menuWindows, "actionFloatingClock", QStringLiteral("Плавающие часы"));
+    m_actionFloatingClock =
+        item(m_menuWindows, "actionFloatingClock", QStringLiteral("Плавающие часы"));
 
     m_menuSettings = barMenu(bar, "menuSettings", QStringLiteral("&Настройки"));
     m_actionSettings = item(m_menuSettings, "actionSettings", QStringLiteral("Настройки..."));
     m_actionBackground = item(m_menuSettings, "actionBackground", QStringLiteral("Фон..."));
 
     m_menuSave = barMenu(bar, "menuSave", QStringLiteral("&Сохранить"));
-    m_actionSaveMetafile = item(m_menuSave, "actionSaveMetafile", QStringLiteral("Сохранить в emf/wmf"));
-    m_actionSavePicture = item(m_menuSave, "actionSavePicture", QStringLiteral("Сохранить в bmp/jpg"));
-    m_actionSaveVector = item(m_menuSave, "actionSaveVector", QStringLiteral("Сохранить в pdf/svg"));
+    m_actionSaveMetafile =
+        item(m_menuSave, "actionSaveMetafile", QStringLiteral("Сохранить в emf/wmf"));
+    m_actionSavePicture =
+        item(m_menuSave, "actionSavePicture", QStringLiteral("Сохранить в bmp/jpg"));
+    m_actionSaveVector =
+        item(m_menuSave, "actionSaveVector", QStringLiteral("Сохранить в pdf/svg"));
 
     m_menuHelp = barMenu(bar, "menuHelp", QStringLiteral("По&мощь"));
     m_actionAbout = item(m_menuHelp, "actionAbout", QStringLiteral("О программе"));
-    m_actionShowTips = checkItem(m_menuHelp, "actionShowTips", QStringLiteral("Показывать полезные советы"));
-    m_actionShowSplash = checkItem(m_menuHelp, "actionShowSplash", QStringLiteral("Показывать Splash Screen"));
+    m_actionShowTips =
+        checkItem(m_menuHelp, "actionShowTips", QStringLiteral("Показывать полезные советы"));
+    m_actionShowSplash =
+        checkItem(m_menuHelp, "actionShowSplash", QStringLiteral("Показывать Splash Screen"));
     m_actionTip = item(m_menuHelp, "actionTip", QStringLiteral("Полезный совет"));
 }
 
@@ -278,12 +299,17 @@ void MainWindow::createTrayMenu()
         item(m_trayMenu, "trayActionSettings", QStringLiteral("Показать окно настроек"),
              QKeySequence(QStringLiteral("Ctrl+P")));
     m_trayMenuView = submenu(m_trayMenu, "trayMenuView", QStringLiteral("Вид"));
-    m_trayActionViewDesktop = item(m_trayMenuView, "trayActionViewDesktop", QStringLiteral("Рабочий стол"));
-    m_trayActionViewOneMonth = item(m_trayMenuView, "trayActionViewOneMonth", QStringLiteral("Один месяц"));
-    m_trayActionViewNormal = item(m_trayMenuView, "trayActionViewNormal", QStringLiteral("Обычный"));
+    m_trayActionViewDesktop =
+        item(m_trayMenuView, "trayActionViewDesktop", QStringLiteral("Рабочий стол"));
+    m_trayActionViewOneMonth =
+        item(m_trayMenuView, "trayActionViewOneMonth", QStringLiteral("Один месяц"));
+    m_trayActionViewNormal =
+        item(m_trayMenuView, "trayActionViewNormal", QStringLiteral("Обычный"));
     m_trayMenuPrint = submenu(m_trayMenu, "trayMenuPrint", QStringLiteral("Печать"));
-    m_trayActionPrintYear = item(m_trayMenuPrint, "trayActionPrintYear", QStringLiteral("Обычный календарь"));
-    m_trayActionPrintCube = item(m_trayMenuPrint, "trayActionPrintCube", QStringLiteral("Кубический календарь"));
+    m_trayActionPrintYear =
+        item(m_trayMenuPrint, "trayActionPrintYear", QStringLiteral("Обычный календарь"));
+    m_trayActionPrintCube =
+        item(m_trayMenuPrint, "trayActionPrintCube", QStringLiteral("Кубический календарь"));
     m_trayActionExit = item(m_trayMenu, "trayActionExit", QStringLiteral("Выход"),
                             QKeySequence(QStringLiteral("Ctrl+F4")));
 }
@@ -316,7 +342,10 @@ void MainWindow::showTrayDay()
     }
 }
 
-bool MainWindow::inTray() const { return m_trayIcon->inTray(); }
+bool MainWindow::inTray() const
+{
+    return m_trayIcon->inTray();
+}
 
 void MainWindow::showMainWindow()
 {

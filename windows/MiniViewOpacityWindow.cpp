@@ -52,7 +52,8 @@ MiniViewOpacityWindow::MiniViewOpacityWindow(AlphaBlending &blending, QWidget *p
     label(this, "plusLabel", QStringLiteral("+"), 44, 8, 21, colours::black);
     label(this, "minusLabel", QStringLiteral("-"), 46, 152, 21, colours::black);
     label(this, "levelHeading", QStringLiteral("Непрозрачность"), 44, 72, 10, colours::black);
-    m_percentLabel = label(this, "percentLabel", QStringLiteral("100 %"), 56, 92, 21, colours::lime);
+    m_percentLabel =
+        label(this, "percentLabel", QStringLiteral("100 %"), 56, 92, 21, colours::lime);
     m_percentLabel->setFixedWidth(76); // room for «100 %» whatever the value
     m_percentLabel->setAccessibleDescription(QStringLiteral("Непрозрачность"));
     label(this, "systemNote", QStringLiteral("Только в Win 200, XP"), 4, 178, 9, colours::red);

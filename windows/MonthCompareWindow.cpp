@@ -22,7 +22,8 @@ void bevel(QWidget *parent, const char *name, const QRect &geometry, QFrame::Sha
 
 } // namespace
 
-MonthCompareWindow::MonthCompareWindow(const CalendarModel &model, QWidget *parent) : QDialog(parent)
+MonthCompareWindow::MonthCompareWindow(const CalendarModel &model, QWidget *parent)
+    : QDialog(parent)
 {
     setObjectName(QStringLiteral("monthCompareWindow"));
     setWindowTitle(QStringLiteral("Сравнение месяцев"));
@@ -36,8 +37,7 @@ MonthCompareWindow::MonthCompareWindow(const CalendarModel &model, QWidget *pare
     bevel(this, "rightFrame", {232, 16, 209, 169}, QFrame::Raised);
     for (QCalendarWidget *calendar :
          {makeMonthCalendar(this, "leftCalendar", {16, 24, 193, 154}, true),
-          makeMonthCalendar(this, "rightCalendar", {240, 24, 193, 154}, true)})
-    {
+          makeMonthCalendar(this, "rightCalendar", {240, 24, 193, 154}, true)}) {
         calendar->setSelectedDate(model.startDay());
         followCalendarMarks(calendar, model);
     }

@@ -105,7 +105,8 @@ void TestAccessibility::mainWindowReadsAsShown()
     QCOMPARE(values.value(QStringLiteral("Системное время")),
              program().control<QLabel>("timeLine")->text().trimmed());
     // A date field is named by its heading: a reader speaks its value anyway.
-    auto *today = QAccessible::queryAccessibleInterface(program().control<QDateEdit>("todayPicker"));
+    auto *today =
+        QAccessible::queryAccessibleInterface(program().control<QDateEdit>("todayPicker"));
     QCOMPARE(today->text(QAccessible::Name), QStringLiteral("Сегодня"));
     // The names follow the values. (Offscreen Qt sends no events to listen to.)
     program().model().setYear(2031);
@@ -166,20 +167,19 @@ void TestAccessibility::lineEditsReadPieces_data()
     QTest::addColumn<QStringList>("pieces"); // before, at and after the offset
     const QString holiday = QStringLiteral("8 марта Женский день");
     const int word = QAccessible::WordBoundary;
-    QTest::newRow("word with its space") << holiday << 4 << word
-                                         << QStringList{"8 ", "марта ", "Женский "};
-    QTest::newRow("word at the end") << holiday << int(holiday.size()) << word
-                                     << QStringList{"Женский ", "день", ""};
-    QTest::newRow("punctuation stays with its word") << QStringLiteral("Да, нет") << 1 << word
-                                                     << QStringList{"", "Да, ", "нет"};
+    QTest::newRow("word with its space")
+        << holiday << 4 << word << QStringList{"8 ", "марта ", "Женский "};
+    QTest::newRow("word at the end")
+        << holiday << int(holiday.size()) << word << QStringList{"Женский ", "день", ""};
+    QTest::newRow("punctuation stays with its word")
+        << QStringLiteral("Да, нет") << 1 << word << QStringList{"", "Да, ", "нет"};
     QTest::newRow("sentence") << QStringLiteral("Один. Два.") << 7
                               << int(QAccessible::SentenceBoundary)
                               << QStringList{"Один. ", "Два.", ""};
-    QTest::newRow("the field is one line") << holiday << 3 << int(QAccessible::LineBoundary)
-                                           << QStringList{"", holiday, ""};
-    QTest::newRow("no character after the end") << QStringLiteral("ab") << 2
-                                                 << int(QAccessible::CharBoundary)
-                                                 << QStringList{"b", "", ""};
+    QTest::newRow("the field is one line")
+        << holiday << 3 << int(QAccessible::LineBoundary) << QStringList{"", holiday, ""};
+    QTest::newRow("no character after the end")
+        << QStringLiteral("ab") << 2 << int(QAccessible::CharBoundary) << QStringList{"b", "", ""};
 }
 
 void TestAccessibility::lineEditsReadPieces()
@@ -372,10 +372,13 @@ void TestAccessibility::darkPaletteKeepsTextReadable_data()
     QTest::addColumn<QString>("control");
     QTest::addColumn<StoredColour>("described"); // under a light palette
     QTest::newRow("print scaling advice") << WindowRole::PrintScale << "noteLabel4" << colours::red;
-    QTest::newRow("print background warning") << WindowRole::Settings << "printWarning" << colours::red;
+    QTest::newRow("print background warning")
+        << WindowRole::Settings << "printWarning" << colours::red;
     QTest::newRow("go-to-date heading") << WindowRole::GoToDate << "dayHeading" << colours::black;
-    QTest::newRow("minimised view heading") << WindowRole::MiniView << "todayHeading" << colours::black;
-    QTest::newRow("background option") << WindowRole::Background << "colourOption" << colours::black;
+    QTest::newRow("minimised view heading")
+        << WindowRole::MiniView << "todayHeading" << colours::black;
+    QTest::newRow("background option")
+        << WindowRole::Background << "colourOption" << colours::black;
 }
 
 void TestAccessibility::darkPaletteKeepsTextReadable()

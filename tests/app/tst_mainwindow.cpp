@@ -9,21 +9,21 @@
 #include "TrayIcon.h"
 
 #include <QAction>
-#include <QTimer>
 #include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 #include <QtTest>
 
 namespace {
 
 QStringList settingsFile(const QString &profilePath)
 {
-    return {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12", "2005", "0", "1", "",
-            "65535", "True", "TRUE", "128", profilePath};
+    return {"1",  "2",    "3", "4", "5", "6",     "7",    "8",    "9",   "10",       "11",
+            "12", "2005", "0", "1", "",  "65535", "True", "TRUE", "128", profilePath};
 }
 
 const QStringList kRegional = {"TRUE", "FALSE", "FALSE", "TRUE"};
@@ -74,9 +74,8 @@ void MainWindowTest::firstStart()
     program.model().setDay(3, 17);
     program.model().setHolidays(QStringList{QStringLiteral("8 марта  Праздник")});
     program.model().save();
-    QCOMPARE(folder.read("default.cpr"),
-             (QStringList{"1", "1", "17", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1",
-                          "8 марта  Праздник"}));
+    QCOMPARE(folder.read("default.cpr"), (QStringList{"1", "1", "17", "1", "1", "1", "1", "1", "1",
+                                                      "1", "1", "1", "1", "8 марта  Праздник"}));
     const QStringList cnfg = folder.read("cnfg.cal");
     QCOMPARE(cnfg.size(), 21);
     QCOMPARE(cnfg.mid(13), (QStringList{"1", "1", "", "15780518", "True", "TRUE", "0",
@@ -88,8 +87,8 @@ void MainWindowTest::savedStateComesBackAndIsWrittenUnchanged()
     RecordingDialogs dialogs;
     ProgramFolder folder;
     const QString profile = folder.path("Работа.cpr");
-    folder.write("Работа.cpr", {"31", "29", "3", "31", "5", "6", "7", "8", "9", "10", "11",
-                                "12", "2", "1 января 2006г. Новый год", "23 февраля  Праздник"});
+    folder.write("Работа.cpr", {"31", "29", "3", "31", "5", "6", "7", "8", "9", "10", "11", "12",
+                                "2", "1 января 2006г. Новый год", "23 февраля  Праздник"});
     folder.write("cnfg.cal", settingsFile(profile));
     folder.write("regional.cal", kRegional);
     const QByteArray regionalBytes = folder.bytes("regional.cal");
@@ -98,11 +97,14 @@ void MainWindowTest::savedStateComesBackAndIsWrittenUnchanged()
 
     QCOMPARE(program.main()->windowTitle(), QStringLiteral("Календарь < Работа.cpr >"));
     const int year = TestProgram::startDay().year();
-    QCOMPARE(program.control<QLabel>("yearLabel")->text(), QString::number(year)); // not the saved 2005
+    QCOMPARE(program.control<QLabel>("yearLabel")->text(),
+             QString::number(year)); // not the saved 2005
     QCOMPARE(program.control<QLineEdit>("yearEdit")->text(), QString::number(year));
     QCOMPARE(program.main()->grids()[0]->date(), QDate(year, 1, 31));
-    QCOMPARE(program.main()->grids()[1]->dateElement(MonthGrid::Element::Day), QDate::isLeapYear(year) ? 29 : 28);
-    QCOMPARE(program.main()->grids()[3]->dateElement(MonthGrid::Element::Day), 30); // April has no 31st
+    QCOMPARE(program.main()->grids()[1]->dateElement(MonthGrid::Element::Day),
+             QDate::isLeapYear(year) ? 29 : 28);
+    QCOMPARE(program.main()->grids()[3]->dateElement(MonthGrid::Element::Day),
+             30); // April has no 31st
     QCOMPARE(program.main()->grids()[11]->date(), QDate(year, 12, 12));
     QVERIFY(!program.control<QAction>("actionShowTips")->isChecked());
     QVERIFY(program.control<QAction>("actionShowSplash")->isChecked());
@@ -120,7 +122,8 @@ void MainWindowTest::savedStateComesBackAndIsWrittenUnchanged()
              (QStringList{"2", "1 января 2006г. Новый год", "23 февраля  Праздник"}));
     QStringList expected = settingsFile(profile);
     for (int k = 0; k < 12; ++k)
-        expected[k] = QString::number(program.main()->grids()[k]->dateElement(MonthGrid::Element::Day));
+        expected[k] =
+            QString::number(program.main()->grids()[k]->dateElement(MonthGrid::Element::Day));
     expected[12] = QString::number(year);
     QCOMPARE(folder.read("cnfg.cal"), expected);
     QCOMPARE(folder.bytes("regional.cal"), regionalBytes);
@@ -173,7 +176,7 @@ void MainWindowTest::yearEntryFilter()
 void MainWindowTest::yearNavigation_data()
 {
     QTest::addColumn<QString>("typed");
-    QTest::addColumn<int>("year");      // year shown afterwards; 0: unchanged
+    QTest::addColumn<int>("year"); // year shown afterwards; 0: unchanged
     QTest::addColumn<QString>("label");
     QTest::addColumn<int>("messages");
     QTest::addColumn<int>("errors");
@@ -209,7 +212,8 @@ void MainWindowTest::yearNavigation()
         QCOMPARE(program.main()->grids()[k]->dateElement(MonthGrid::Element::Month), k + 1);
     }
     QCOMPARE(program.control<QLabel>("yearLabel")->text(), year ? label : QString::number(current));
-    QCOMPARE(program.control<QLineEdit>("yearEdit")->text(), typed); // the entry keeps what was typed
+    QCOMPARE(program.control<QLineEdit>("yearEdit")->text(),
+             typed); // the entry keeps what was typed
 }
 
 void MainWindowTest::stepping()
@@ -235,7 +239,9 @@ void MainWindowTest::stepping()
     QCOMPARE(program.main()->grids()[month - 1]->fontColor(), colours::red); // stays red
     QCOMPARE(program.main()->grids()[0]->fontColor(), month == 1 ? colours::red : colours::black);
 
-    for (const auto &[edge, button] : {std::pair{1, program.control<QPushButton>("previousYearButton")}, std::pair{9999, program.control<QPushButton>("nextYearButton")}}) {
+    for (const auto &[edge, button] :
+         {std::pair{1, program.control<QPushButton>("previousYearButton")},
+          std::pair{9999, program.control<QPushButton>("nextYearButton")}}) {
         program.control<QLineEdit>("yearEdit")->setText(QString::number(edge));
         program.control<QPushButton>("goButton")->click();
         dialogs.clear();

@@ -22,9 +22,11 @@
 
 namespace {
 
-const QStringList kWatched = {"main", "monthCompare", "miniView", "floatingClock", "settings", "oneMonth"};
-const WindowRole kWatchedRoles[] = {WindowRole::Main, WindowRole::MonthCompare, WindowRole::MiniView,
-                                    WindowRole::FloatingClock, WindowRole::Settings, WindowRole::OneMonth};
+const QStringList kWatched = {"main",          "monthCompare", "miniView",
+                              "floatingClock", "settings",     "oneMonth"};
+const WindowRole kWatchedRoles[] = {WindowRole::Main,     WindowRole::MonthCompare,
+                                    WindowRole::MiniView, WindowRole::FloatingClock,
+                                    WindowRole::Settings, WindowRole::OneMonth};
 
 // Runs the event loop until something ends it and returns its exit code;
 // start runs once the loop is up.
@@ -69,7 +71,10 @@ private:
     QStringList visibleWindows() const;
     QAction *action(const char *name) const { return m_program->control<QAction>(name); }
     ExitBar *exitBar() { return m_program->window<ExitBar>(WindowRole::ExitBar); }
-    SettingsWindow *settingsWindow() { return m_program->window<SettingsWindow>(WindowRole::Settings); }
+    SettingsWindow *settingsWindow()
+    {
+        return m_program->window<SettingsWindow>(WindowRole::Settings);
+    }
     std::unique_ptr<ProgramFolder> m_folder;
     std::unique_ptr<TestProgram> m_program;
     std::unique_ptr<RecordingDialogs> m_dialogs;
@@ -211,24 +216,30 @@ void TestMenus::views_data()
     const QStringList all = kWatched;
     QTest::newRow("tray only leaves the one-month window")
         << all << "actionMinimiseToTray" << QStringList{"oneMonth"};
-    QTest::newRow("tray menu's tray only") << all << "trayActionMinimiseToTray" << QStringList{"oneMonth"};
-    QTest::newRow("one month") << QStringList{"main"} << "actionViewOneMonth" << QStringList{"oneMonth"};
+    QTest::newRow("tray menu's tray only")
+        << all << "trayActionMinimiseToTray" << QStringList{"oneMonth"};
+    QTest::newRow("one month") << QStringList{"main"} << "actionViewOneMonth"
+                               << QStringList{"oneMonth"};
     QTest::newRow("tray menu's one month")
         << QStringList{"main"} << "trayActionViewOneMonth" << QStringList{"oneMonth"};
     QTest::newRow("clock only") << QStringList{"main", "monthCompare"} << "actionViewClockOnly"
                                 << QStringList{"monthCompare", "floatingClock"};
-    QTest::newRow("floating clock") << QStringList{"main"} << "actionFloatingClock"
-                                    << QStringList{"main", "floatingClock"};
-    QTest::newRow("hidden") << QStringList{"main", "miniView"} << "actionHideMainWindow" << QStringList{"miniView"};
-    QTest::newRow("minimised view") << QStringList{"main"} << "actionMinimise" << QStringList{"miniView"};
+    QTest::newRow("floating clock")
+        << QStringList{"main"} << "actionFloatingClock" << QStringList{"main", "floatingClock"};
+    QTest::newRow("hidden") << QStringList{"main", "miniView"} << "actionHideMainWindow"
+                            << QStringList{"miniView"};
+    QTest::newRow("minimised view")
+        << QStringList{"main"} << "actionMinimise" << QStringList{"miniView"};
     QTest::newRow("tray menu's minimised view")
         << QStringList{"main"} << "trayActionShowMiniView" << QStringList{"miniView"};
     QTest::newRow("back from the minimised view")
-        << QStringList{"miniView", "oneMonth"} << "trayActionShowMain" << QStringList{"main", "oneMonth"};
+        << QStringList{"miniView", "oneMonth"} << "trayActionShowMain"
+        << QStringList{"main", "oneMonth"};
     QTest::newRow("tray click hides nothing")
         << QStringList{"miniView"} << "click" << QStringList{"main", "miniView"};
     QTest::newRow("desktop frame keeps the window shown")
-        << QStringList{"main", "monthCompare"} << "actionViewDesktop" << QStringList{"main", "monthCompare"};
+        << QStringList{"main", "monthCompare"} << "actionViewDesktop"
+        << QStringList{"main", "monthCompare"};
 }
 
 void TestMenus::views()
@@ -260,7 +271,8 @@ void TestMenus::withoutTrayHostNothingIsLost()
         QVERIFY2(m_program->main()->isVisible() && m_program->main()->isMinimized(), command);
         QStringList others = visibleWindows();
         others.removeOne(QStringLiteral("main"));
-        QCOMPARE(others, command == QByteArray("actionHideMainWindow") ? kWatched.mid(1) : QStringList{"oneMonth"});
+        QCOMPARE(others, command == QByteArray("actionHideMainWindow") ? kWatched.mid(1)
+                                                                       : QStringList{"oneMonth"});
         action("trayActionShowMain")->trigger();
         QVERIFY(!m_program->main()->isMinimized());
     }
@@ -320,13 +332,17 @@ void TestMenus::settingsPages()
 {
     // "Настройки..." keeps whatever page was shown last.
     const std::pair<QAction *, const char *> steps[] = {
-        {action("trayActionSettings"), "opacityPage"}, {action("actionSettings"), "opacityPage"},
-        {action("actionChooseProfile"), "profilesPage"}, {action("trayActionSettings"), "opacityPage"},
-        {action("actionNewProfile"), "profilesPage"}, {action("actionSettings"), "profilesPage"}};
+        {action("trayActionSettings"), "opacityPage"},
+        {action("actionSettings"), "opacityPage"},
+        {action("actionChooseProfile"), "profilesPage"},
+        {action("trayActionSettings"), "opacityPage"},
+        {action("actionNewProfile"), "profilesPage"},
+        {action("actionSettings"), "profilesPage"}};
     for (const auto &[command, page] : steps) {
         settingsWindow()->hide();
         command->trigger();
-        QVERIFY(settingsWindow()->isVisible() && settingsWindow()->findChild<QTabWidget *>("pages")->currentWidget()->objectName() ==
+        QVERIFY(settingsWindow()->isVisible() &&
+                settingsWindow()->findChild<QTabWidget *>("pages")->currentWidget()->objectName() ==
                     QLatin1String(page));
     }
 }
@@ -392,7 +408,8 @@ void TestMenus::exitWindow_data()
     QTest::newRow("close the window beside the main window")
         << "closeButton" << QStringList{"main", "oneMonth"} << QStringList{"main"};
     QTest::newRow("Enter closes the window") << "Enter" << QStringList{"oneMonth"} << QStringList{};
-    QTest::newRow("show the main window") << "mainWindowButton" << QStringList{} << QStringList{"main"};
+    QTest::newRow("show the main window")
+        << "mainWindowButton" << QStringList{} << QStringList{"main"};
     QTest::newRow("cancel brings the month back")
         << "cancelButton" << QStringList{} << QStringList{"oneMonth"};
 }

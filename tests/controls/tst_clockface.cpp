@@ -206,7 +206,8 @@ void ClockFaceTest::hourMarks_data()
     QTest::addColumn<QColor>("edge");
     QTest::addColumn<QColor>("body");
     const QPalette pal;
-    QTest::newRow("teal, 3-D") << colours::teal << true << toQColor(colours::aqua) << toQColor(colours::teal);
+    QTest::newRow("teal, 3-D") << colours::teal << true << toQColor(colours::aqua)
+                               << toQColor(colours::teal);
     QTest::newRow("white, 3-D") << colours::white << true << pal.color(QPalette::Light)
                                 << toQColor(colours::white);
     QTest::newRow("teal, flat") << colours::teal << false << pal.color(QPalette::WindowText)

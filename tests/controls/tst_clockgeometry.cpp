@@ -107,7 +107,8 @@ void TestClockGeometry::lightenDotColor_data()
     QTest::newRow("black stays black") << colours::black << colours::black;
     QTest::newRow("silver gives white") << colours::silver << colours::white;
     QTest::newRow("200 wraps to 71") << StoredColour(0x0000C8) << StoredColour(0x000047);
-    QTest::newRow("a full channel gives the highlight") << StoredColour(0xFF00C8) << StoredColour(0x123456);
+    QTest::newRow("a full channel gives the highlight")
+        << StoredColour(0xFF00C8) << StoredColour(0x123456);
 }
 
 void TestClockGeometry::lightenDotColor()

@@ -29,7 +29,7 @@ void CalendarModelTest::yearKeepsDaysFitted_data()
 {
     QTest::addColumn<int>("from");
     QTest::addColumn<int>("to");
-    QTest::addColumn<int>("february");  // day of February afterwards, 0: refused
+    QTest::addColumn<int>("february"); // day of February afterwards, 0: refused
     QTest::newRow("leap to common") << 2008 << 2009 << 28;
     QTest::newRow("common to leap keeps 28") << 2009 << 2012 << 28;
     QTest::newRow("year 0 refused") << 2008 << 0 << 0;

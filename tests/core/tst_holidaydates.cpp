@@ -380,7 +380,7 @@ void HolidayDatesTest::iCalendarCalendarProgram()
 
 void HolidayDatesTest::viewOptions_data()
 {
-    QTest::addColumn<QByteArray>("file");  // "-": no file
+    QTest::addColumn<QByteArray>("file"); // "-": no file
     // today, holidays, week numbers, working year as 1/0
     QTest::addColumn<QString>("expected");
     QTest::addColumn<bool>("damaged");

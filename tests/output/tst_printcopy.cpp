@@ -144,7 +144,8 @@ void PrintCopyTest::printedPage_data()
     QTest::addColumn<int>("scaling");
     QTest::addColumn<int>("orientation");
     QTest::addColumn<int>("dpi"); // of the rasterised page
-    QTest::newRow("none") << "noScalingOption" << int(PrintScaling::None) << int(QPageLayout::Landscape) << 300;
+    QTest::newRow("none") << "noScalingOption" << int(PrintScaling::None)
+                          << int(QPageLayout::Landscape) << 300;
     QTest::newRow("proportional") << "proportionalOption" << int(PrintScaling::Proportional)
                                   << int(QPageLayout::Landscape) << 40;
     QTest::newRow("fit, landscape")

@@ -212,9 +212,9 @@ void InstallTest::installedFiles()
         QSKIP(qPrintable(m_installProblem));
     const QDir prefix(m_prefix.path());
     QVERIFY(QFileInfo(prefix.filePath("bin/dayrail")).isExecutable());
-    for (const QString path :
-         {"share/dayrail/tips.cal", "share/dayrail/workcal.txt", "share/man/man1/dayrail.1.gz", "share/doc/dayrail/copyright",
-          "share/icons/hicolor/scalable/apps/org.dayrail.DayrailXP.svg"})
+    for (const QString path : {"share/dayrail/tips.cal", "share/dayrail/workcal.txt",
+                               "share/man/man1/dayrail.1.gz", "share/doc/dayrail/copyright",
+                               "share/icons/hicolor/scalable/apps/org.dayrail.DayrailXP.svg"})
         QVERIFY2(QFileInfo(prefix.filePath(path)).size() > 0, qPrintable(path));
     for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
         const QString png =

@@ -42,8 +42,14 @@ quint32 field(const QByteArray &b, int at, int size)
         value = (value << 8) | quint8(b.at(at + i));
     return value;
 }
-quint32 u32(const QByteArray &b, int at) { return field(b, at, 4); }
-quint16 u16(const QByteArray &b, int at) { return quint16(field(b, at, 2)); }
+quint32 u32(const QByteArray &b, int at)
+{
+    return field(b, at, 4);
+}
+quint16 u16(const QByteArray &b, int at)
+{
+    return quint16(field(b, at, 2));
+}
 
 QByteArray readAll(const QString &path)
 {
@@ -208,8 +214,7 @@ void PictureFilesTest::damagedFilesFailCleanly()
     try {
         loadPicture(path);
         QFAIL("loaded a damaged file");
-    }
-    catch (const PictureError &e) {
+    } catch (const PictureError &e) {
         QVERIFY2(e.text().contains(path), qPrintable(e.text()));
     }
 }
@@ -239,28 +244,39 @@ void PictureFilesTest::hostilePicturesRefused_data()
         image.save(&buffer, "png");
         return buffer.data();
     };
-    QTest::newRow("pipe") << "p.bmp" << "fifo" << QByteArray() << "канал";
-    QTest::newRow("folder") << "d.png" << "folder" << QByteArray() << "папка";
-    QTest::newRow("over 64 MB") << "s.jpg" << "sparse" << QByteArray() << "64 МБ";
-    QTest::newRow("missing") << "m.gif" << "none" << QByteArray() << "не найден";
-    QTest::newRow("emf header of 20000 x 20000") << "h.emf" << "bytes" << header << "20000";
-    QTest::newRow("emf canvas 8193 wide") << "w.emf" << "bytes" << patched(emf, 16, 8192)
-                                          << "8193";
+    QTest::newRow("pipe") << "p.bmp"
+                          << "fifo" << QByteArray() << "канал";
+    QTest::newRow("folder") << "d.png"
+                            << "folder" << QByteArray() << "папка";
+    QTest::newRow("over 64 MB") << "s.jpg"
+                                << "sparse" << QByteArray() << "64 МБ";
+    QTest::newRow("missing") << "m.gif"
+                             << "none" << QByteArray() << "не найден";
+    QTest::newRow("emf header of 20000 x 20000") << "h.emf"
+                                                 << "bytes" << header << "20000";
+    QTest::newRow("emf canvas 8193 wide") << "w.emf"
+                                          << "bytes" << patched(emf, 16, 8192) << "8193";
     QTest::newRow("emf canvas of 6000 x 6000 pixels")
-        << "a.emf" << "bytes" << patched(patched(emf, 16, 5999), 20, 5999) << "млн";
+        << "a.emf"
+        << "bytes" << patched(patched(emf, 16, 5999), 20, 5999) << "млн";
     QTest::newRow("bitmap in emf claims 9000 rows")
-        << "b.emf" << "bytes" << patched(emf, bitmapAt + 80 + 8, 9000) << "9000";
-    QTest::newRow("png 8193 wide") << "w.png" << "bytes" << png(8193, 1) << "8193";
-    QTest::newRow("png 8192 wide loads") << "ok.png" << "bytes" << png(8192, 1) << "";
+        << "b.emf"
+        << "bytes" << patched(emf, bitmapAt + 80 + 8, 9000) << "9000";
+    QTest::newRow("png 8193 wide") << "w.png"
+                                   << "bytes" << png(8193, 1) << "8193";
+    QTest::newRow("png 8192 wide loads") << "ok.png"
+                                         << "bytes" << png(8192, 1) << "";
     // Decoded whole, more than 16 million pixels would pass 150 MB at start.
-    QTest::newRow("png of 4097 x 4097") << "a.png" << "bytes" << png(4097, 4097) << "млн";
+    QTest::newRow("png of 4097 x 4097") << "a.png"
+                                        << "bytes" << png(4097, 4097) << "млн";
     // A JPEG is decoded halved while it is read: a wide one comes in at 8192.
     QImage wide(16384, 8, QImage::Format_RGB32);
     wide.fill(Qt::white);
     QBuffer jpeg;
     jpeg.open(QIODevice::WriteOnly);
     wide.save(&jpeg, "jpeg");
-    QTest::newRow("jpeg 16384 wide loads halved") << "w.jpg" << "bytes" << jpeg.data() << "";
+    QTest::newRow("jpeg 16384 wide loads halved") << "w.jpg"
+                                                  << "bytes" << jpeg.data() << "";
 }
 
 void PictureFilesTest::hostilePicturesRefused()

@@ -22,7 +22,8 @@ void PrintScaleTest::sizeOnPage_data()
     const QSize copy(793, 553), cube(874, 866);
     // A4 at 600 dpi less 1/4 inch margins: portrait 4660 x 6866, ratio 0.68.
     const QSize a4Portrait(4660, 6866), a4Landscape(6866, 4660);
-    QTest::newRow("none: one dot per pixel") << int(PrintScaling::None) << copy << a4Landscape << 600 << copy;
+    QTest::newRow("none: one dot per pixel")
+        << int(PrintScaling::None) << copy << a4Landscape << 600 << copy;
     QTest::newRow("proportional: on-screen size at 600 dpi")
         << int(PrintScaling::Proportional) << copy << a4Landscape << 600 << QSize(4956, 3456);
     QTest::newRow("proportional at 300 dpi rounds")

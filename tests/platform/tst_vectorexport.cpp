@@ -9,9 +9,9 @@
 #include <QPainter>
 #include <QProcess>
 #include <QStandardPaths>
-#include <QtSvg/QSvgRenderer>
 #include <QTemporaryDir>
 #include <QWidget>
+#include <QtSvg/QSvgRenderer>
 #include <QtTest>
 
 namespace {

@@ -14,8 +14,8 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QStandardPaths>
-#include <QStorageInfo>
 #include <QStatusBar>
+#include <QStorageInfo>
 #include <QtTest>
 #include <memory>
 

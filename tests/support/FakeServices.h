@@ -14,9 +14,15 @@ public:
     void showWindow(WindowRole role) override { calls << QStringLiteral("show %1").arg(int(role)); }
     void hideWindow(WindowRole role) override { calls << QStringLiteral("hide %1").arg(int(role)); }
     bool isWindowVisible(WindowRole role) const override { return visible.contains(role); }
-    void showSettings(SettingsPage page) override { calls << QStringLiteral("settings %1").arg(int(page)); }
+    void showSettings(SettingsPage page) override
+    {
+        calls << QStringLiteral("settings %1").arg(int(page));
+    }
     void showMainWindow() override { calls << QStringLiteral("main"); }
-    void keepReachable(WindowRole role) override { calls << QStringLiteral("reachable %1").arg(int(role)); }
+    void keepReachable(WindowRole role) override
+    {
+        calls << QStringLiteral("reachable %1").arg(int(role));
+    }
     QPrinter &printer() override { return m_printer.get(); }
     void endProgram() override { calls << QStringLiteral("end"); }
     bool saveAndQuit(bool) override

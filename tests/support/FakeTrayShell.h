@@ -9,8 +9,8 @@
 #include <memory>
 
 struct TrayShellLog {
-    QStringList ops; // "delete", "add:<tip>", "modify:<tip>"
-    bool host = true;   // a notification area exists
+    QStringList ops;     // "delete", "add:<tip>", "modify:<tip>"
+    bool host = true;    // a notification area exists
     bool refuse = false; // the add operation fails
 };
 

@@ -52,14 +52,20 @@ ProgramFolder::ProgramFolder() = default;
 
 ProgramFolder::~ProgramFolder() = default;
 
-QString ProgramFolder::path(const QString &name) const { return m_dir.path() + QLatin1Char('/') + name; }
+QString ProgramFolder::path(const QString &name) const
+{
+    return m_dir.path() + QLatin1Char('/') + name;
+}
 
 void ProgramFolder::write(const QString &name, const QStringList &lines) const
 {
     writeTextFile(path(name), lines);
 }
 
-QStringList ProgramFolder::read(const QString &name) const { return readTextFile(path(name)); }
+QStringList ProgramFolder::read(const QString &name) const
+{
+    return readTextFile(path(name));
+}
 
 QByteArray ProgramFolder::bytes(const QString &name) const
 {

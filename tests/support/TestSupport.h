@@ -92,7 +92,6 @@ private:
 class QWidget;
 void typeText(QWidget *widget, const QString &text);
 
-
 // The first page of a PDF file as a picture at the given dots per inch
 // (through pdftoppm); a null image when it cannot be made.
 QImage rasterisePdf(const QString &pdfPath, int dpi);

@@ -43,7 +43,7 @@ private slots:
         QTimer *fade = screen.findChild<QTimer *>();
         QVERIFY(fade->isActive());
         QTRY_VERIFY(fadeLevel(&screen) < 250); // the fade runs once messages are processed
-        fade->stop(); // ticks are driven by hand below
+        fade->stop();                          // ticks are driven by hand below
         while (fadeLevel(&screen) > 1)
             screen.fadeStep();
         QVERIFY(screen.isVisible());
