@@ -152,28 +152,25 @@ private:
     // are bounded as the events are.
     bool countDay()
     {
-        if (++m_days <= kMostDays)
-            return false;
-        m_full = true;
-        m_result.notes << ICalendarNote{
-            {},
-            {},
-            QStringLiteral("события файла дают больше %1 дней: остальные не прочитаны")
-                .arg(kMostDays)};
-        return true;
+        return countPast(m_days, kMostDays,
+                         QStringLiteral("события файла дают больше %1 дней: остальные не "
+                                        "прочитаны"));
     }
 
     // True when this event is one too many: it and the rest are not read.
     bool countEvent()
     {
-        if (++m_events <= kMostICalendarEvents)
+        return countPast(m_events, kMostICalendarEvents,
+                         QStringLiteral("в файле больше %1 событий: остальные не прочитаны"));
+    }
+
+    // Counts one more; past the limit the import is full, and the summary says why.
+    bool countPast(int &count, int limit, const QString &reason)
+    {
+        if (++count <= limit)
             return false;
         m_full = true;
-        m_result.notes << ICalendarNote{
-            {},
-            {},
-            QStringLiteral("в файле больше %1 событий: остальные не прочитаны")
-                .arg(kMostICalendarEvents)};
+        m_result.notes << ICalendarNote{{}, {}, reason.arg(limit)};
         return true;
     }
 
