@@ -231,7 +231,10 @@ SCENARIOS = [
     Scenario("Print-scale buttons take the keyboard",
              menu("Печать") + ["Return", Window("Печать"), "Tab"],
              hears=["Во весь лист", "Печать push button"]),
-    Scenario("Floating clock says its time", [alt("о"), "Return", Window("Часы")],
+    Scenario("Floating clock says its time",
+             # The first Alt+letter after a dialog closes is at times not
+             # taken: the main window's own field first.
+             [Focus("Выбор года"), Wait(1), alt("о"), "Return", Window("Часы")],
              hears=["Часы"]),
     Scenario("Escape on the clock-only view brings the main window back",
              [alt("в"), "Down", "Down", "Down", "Return", Wait(2), "Escape"],
@@ -294,9 +297,7 @@ class Session:
                 node.queryAction().doAction(0)
             time.sleep(0.6)
         elif isinstance(step, Type):
-            for letter in step.text:
-                self.screen.key(key_of(letter), pause=0.05)
-            time.sleep(0.4)
+            self.type_text(step.text)
         elif isinstance(step, Window):
             if not self.screen.wait(lambda: any(w.name.startswith(step.title)
                                                 for w in self.screen.windows()), 15):
@@ -307,6 +308,21 @@ class Session:
             step(self)
         else:
             self.screen.key(step, pause=0.8)
+
+    def type_text(self, text):
+        """Types text into the focused field and checks it arrived: xdotool
+        maps a Cyrillic key just before pressing it, and the program may read
+        that first press before the new map (the letter is lost)."""
+        for _ in range(3):
+            for letter in text:
+                self.screen.key(key_of(letter), pause=0.05)
+            time.sleep(0.4)
+            window = self.screen.active_window()
+            field_ = self.screen.focused(window) if window is not None else None
+            if field_ is None or self.screen.text(field_).endswith(text):
+                return
+            self.screen.key("ctrl+a", pause=0.2)
+        self.r.fault(f"could not type {text!r}", 1)
 
     def listen(self, wanted, timeout=10.0, quiet=1.5):
         """Spoken lines until every wanted text was heard (or the time is up)
