@@ -172,13 +172,6 @@ QAccessibleInterface *MonthGridAccessible::focusChild() const
     return grid()->hasFocus() ? child(chosenDayIndex()) : nullptr;
 }
 
-void *MonthGridAccessible::interface_cast(QAccessible::InterfaceType type)
-{
-    if (type == QAccessible::TableInterface)
-        return static_cast<QAccessibleTableInterface *>(this);
-    return QAccessibleWidget::interface_cast(type);
-}
-
 QAccessibleInterface *MonthGridAccessible::cellAt(int row, int column) const
 {
     if (row < 0 || row >= kWeeks || column < 0 || column >= kColumns)

@@ -56,7 +56,6 @@ public:
     QAccessibleInterface *child(int index) const override;
     int indexOfChild(const QAccessibleInterface *child) const override;
     QAccessibleInterface *focusChild() const override;
-    void *interface_cast(QAccessible::InterfaceType type) override;
 
     // QAccessibleTableInterface
     QAccessibleInterface *cellAt(int row, int column) const override;

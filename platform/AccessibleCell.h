@@ -11,6 +11,13 @@ class AccessibleMonthTable : public QAccessibleWidget, public QAccessibleTableIn
 public:
     using QAccessibleWidget::QAccessibleWidget;
 
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TableInterface)
+            return static_cast<QAccessibleTableInterface *>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
     QAccessibleInterface *caption() const override { return nullptr; }
     QAccessibleInterface *summary() const override { return nullptr; }
     int selectedCellCount() const override { return 1; }

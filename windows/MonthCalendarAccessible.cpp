@@ -132,13 +132,6 @@ QAccessibleInterface *MonthCalendarAccessible::focusChild() const
     return days()->hasFocus() ? child(selectedIndex()) : nullptr;
 }
 
-void *MonthCalendarAccessible::interface_cast(QAccessible::InterfaceType type)
-{
-    if (type == QAccessible::TableInterface)
-        return static_cast<QAccessibleTableInterface *>(this);
-    return QAccessibleWidget::interface_cast(type);
-}
-
 QAccessibleInterface *MonthCalendarAccessible::cellAt(int row, int column) const
 {
     if (row < 0 || row >= 6 || column < 0 || column >= 7)

@@ -57,7 +57,6 @@ public:
     QAccessibleInterface *child(int index) const override;
     int indexOfChild(const QAccessibleInterface *child) const override;
     QAccessibleInterface *focusChild() const override;
-    void *interface_cast(QAccessible::InterfaceType type) override;
 
     // QAccessibleTableInterface: the six weeks by seven days.
     QAccessibleInterface *cellAt(int row, int column) const override;
