@@ -5,15 +5,6 @@
 #include "CalendarFiles.h"
 #include "TextFile.h"
 
-QString composeHoliday(const QString &day, const QString &month, const QString &year,
-                       const QString &caption)
-{
-    const QString date = day + QLatin1Char(' ') + month.toLower() + QLatin1Char(' ');
-    if (year.isEmpty())
-        return date + QLatin1Char(' ') + caption;
-    return date + year + QStringLiteral("г. ") + caption;
-}
-
 bool isYearKey(QChar key)
 {
     const ushort c = key.unicode();

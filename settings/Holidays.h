@@ -1,13 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Дневной рельс
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Holiday entries as text: composing an entry and what a profile file
-// (Windows-1251, one entry per line) can keep. No widgets here.
+// Holiday entries as text: what a profile file (Windows-1251, one entry per
+// line) can keep. Entries are composed in core. No widgets here.
 #include <QString>
-
-// «7 января 2005г. Рождество» with a year, «23 февраля  Праздник» without.
-QString composeHoliday(const QString &day, const QString &month, const QString &year,
-                       const QString &caption);
 
 // The year field's key rule: digits and the editing control characters.
 bool isYearKey(QChar key);

@@ -25,10 +25,6 @@
 
 namespace {
 
-const char *const kMonthItems[12] = {"Января",   "Февраля", "Марта",  "Апреля",
-                                     "Мая",      "Июня",    "Июля",   "Августа",
-                                     "Сентября", "Октября", "Ноября", "Декабря"};
-
 QComboBox *dropDownList(QWidget *parent, const char *name, const QString &accessibleName,
                         const QStringList &items, int x, int y, int w)
 {
@@ -101,8 +97,10 @@ void HolidaysPage::createInputs()
     for (int d = 1; d <= 31; ++d)
         days << QString::number(d);
     QStringList months;
-    for (const char *month : kMonthItems)
-        months << QString::fromUtf8(month);
+    for (int month = 1; month <= 12; ++month) {
+        const QString name = genitiveMonthName(month);
+        months << name.left(1).toUpper() + name.mid(1);
+    }
     m_dayList = dropDownList(group, "dayList", QStringLiteral("День"), days, 12, 66, 54);
     m_monthList = dropDownList(group, "monthList", QStringLiteral("Месяц"), months, 72, 66, 108);
     m_yearField = editField(group, "yearField", QStringLiteral("Год"), 186, 66, 80);
@@ -180,15 +178,33 @@ void HolidaysPage::storeEntries()
     m_model.setHolidays(listedEntries());
 }
 
+// The entry the fields describe, composed as core reads it back; empty when
+// they name no day (no day or month, a caption too short, 31 February).
+QString HolidaysPage::fieldsEntry() const
+{
+    HolidayDate date;
+    date.day = m_dayList->currentIndex() + 1;
+    date.month = m_monthList->currentIndex() + 1;
+    date.caption = m_captionField->text();
+    if (!m_yearField->text().isEmpty()) {
+        bool isNumber = false;
+        date.year = m_yearField->text().toInt(&isNumber);
+        if (!isNumber)
+            return {};
+    }
+    if (!holidayCaptionProblem(date.caption).isEmpty() || date.day < 1 || date.month < 1)
+        return {};
+    const QString entry = composeHolidayEntry(date);
+    return parseHolidayEntry(entry) ? entry : QString();
+}
+
 void HolidaysPage::addEntry()
 {
-    if (!holidayCaptionProblem(m_captionField->text()).isEmpty() ||
-        m_dayList->currentText().isEmpty() || m_monthList->currentText().isEmpty()) {
+    const QString entry = fieldsEntry();
+    if (entry.isEmpty()) {
         showMessage(QStringLiteral("Неправильно введена дата!!!"));
         return;
     }
-    const QString entry = composeHoliday(m_dayList->currentText(), m_monthList->currentText(),
-                                         m_yearField->text(), m_captionField->text());
     // What the list shows must be what the profile keeps and reads back.
     QString problem = holidayTextProblem(entry);
     if (problem.isEmpty())

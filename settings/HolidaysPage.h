@@ -32,6 +32,7 @@ public:
 private:
     void createInputs();
     void createList();
+    QString fieldsEntry() const;
     void addEntry();
     void clearFields();
     void sortEntries();

@@ -114,12 +114,17 @@ void HolidayPageTest::addEntry_data()
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("entry"); // empty: refused
     QTest::addColumn<QString>("message");
-    QTest::newRow("no year") << "31"
+    QTest::newRow("no year") << "29"
                              << "Февраля"
                              << ""
                              << "Тест"
-                             << "31 февраля  Тест"
+                             << "29 февраля  Тест"
                              << "";
+    QTest::newRow("no such day") << "31"
+                                 << "Февраля"
+                                 << ""
+                                 << "Тест"
+                                 << "" << kWrongDate;
     QTest::newRow("with year") << "1"
                                << "Января"
                                << "2006"
