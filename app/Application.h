@@ -5,10 +5,10 @@
 // creates the main window, the splash and the tips when they are shown at
 // start, and every other window the first time it is needed; it keeps them
 // and deletes them in reverse order at exit.
-#include "CalendarModel.h"
-#include "Printing.h"
-#include "SingleInstance.h"
-#include "WindowServices.h"
+#include "base/SingleInstance.h"
+#include "core/CalendarModel.h"
+#include "platform/Printing.h"
+#include "windows/WindowServices.h"
 
 #include <QDateTime>
 #include <QObject>

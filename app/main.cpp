@@ -1,16 +1,16 @@
 // SPDX-FileCopyrightText: 2026 Дневной рельс
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Dayrail XP: a desktop year calendar.
-#include "Application.h"
-#include "CalendarFiles.h"
-#include "CommandLine.h"
-#include "DataLocation.h"
-#include "Dialogs.h"
-#include "Errors.h"
-#include "MainWindow.h"
-#include "SessionEnd.h"
-#include "SingleInstance.h"
-#include "Widgets.h"
+#include "app/Application.h"
+#include "app/CommandLine.h"
+#include "base/DataLocation.h"
+#include "base/Errors.h"
+#include "base/SingleInstance.h"
+#include "core/CalendarFiles.h"
+#include "platform/Dialogs.h"
+#include "platform/SessionEnd.h"
+#include "platform/Widgets.h"
+#include "windows/MainWindow.h"
 
 #include <QApplication>
 #include <QTextStream>

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Дневной рельс
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Colours.h"
+#include "base/Colours.h"
 
 #include <algorithm>
 

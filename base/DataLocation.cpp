@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Дневной рельс
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "DataLocation.h"
+#include "base/DataLocation.h"
 
-#include "Errors.h"
-#include "TextFile.h"
+#include "base/Errors.h"
+#include "base/TextFile.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Дневной рельс
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Metafile.h"
+#include "base/Metafile.h"
 
-#include "Errors.h"
+#include "base/Errors.h"
 
 #include <QDir>
 #include <QFile>

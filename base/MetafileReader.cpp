@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Reading metafiles back: the bitmap records of the enhanced and the classic
 // format, each file checked for size and damage before anything big is made.
-#include "Metafile.h"
+#include "base/Metafile.h"
 
-#include "Errors.h"
-#include "TextFile.h"
+#include "base/Errors.h"
+#include "base/TextFile.h"
 
 #include <QBuffer>
 #include <QFile>

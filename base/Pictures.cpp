@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Дневной рельс
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Pictures.h"
+#include "base/Pictures.h"
 
-#include "Errors.h"
-#include "Metafile.h"
-#include "TextFile.h"
+#include "base/Errors.h"
+#include "base/Metafile.h"
+#include "base/TextFile.h"
 
 #include <QBuffer>
 

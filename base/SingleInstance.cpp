@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Дневной рельс
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "SingleInstance.h"
+#include "base/SingleInstance.h"
 
 #include <QCryptographicHash>
 #include <QDir>

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Дневной рельс
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "TextFile.h"
+#include "base/TextFile.h"
 
-#include "Errors.h"
+#include "base/Errors.h"
 
 #include <QFile>
 #include <QFileInfo>

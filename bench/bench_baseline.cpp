@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick for start-up: a bare Qt program showing an 817 x 626 window
 // with twelve stock month calendars.
-#include "FirstPaint.h"
+#include "bench/FirstPaint.h"
 
 #include <QApplication>
 #include <QCalendarWidget>

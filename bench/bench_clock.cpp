@@ -11,12 +11,12 @@
 //   bench_clock show          the main window and the floating clock, until closed
 // Run "ticks" with QT_QPA_PLATFORM=offscreen; "idle" and "show" on a display
 // (Xvfb) to count the real repaints.
-#include "Application.h"
-#include "ClockFace.h"
-#include "Dialogs.h"
-#include "MainWindow.h"
-#include "TextFile.h"
-#include "Widgets.h"
+#include "app/Application.h"
+#include "base/TextFile.h"
+#include "controls/ClockFace.h"
+#include "platform/Dialogs.h"
+#include "platform/Widgets.h"
+#include "windows/MainWindow.h"
 
 #include <QApplication>
 #include <QTemporaryDir>

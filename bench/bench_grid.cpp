@@ -9,9 +9,9 @@
 // as PDF and as SVG (as "Сохранить в pdf/svg" writes it, marks on), median
 // wall time and file size. With KEEP_DIR the two files stay there.
 // Run with QT_QPA_PLATFORM=offscreen.
-#include "CalendarModel.h"
-#include "MonthGrid.h"
-#include "YearOutput.h"
+#include "controls/MonthGrid.h"
+#include "core/CalendarModel.h"
+#include "output/YearOutput.h"
 
 #include <QApplication>
 #include <QDir>

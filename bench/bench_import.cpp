@@ -5,10 +5,10 @@
 // longest the window's event loop went without running, the peak memory of
 // the whole process with the summary shown, and what the summary said.
 //   QT_QPA_PLATFORM=offscreen build/bench/bench_import FILE
-#include "CalendarModel.h"
-#include "Dialogs.h"
-#include "ICalendarExchange.h"
-#include "ReportDialog.h"
+#include "core/CalendarModel.h"
+#include "platform/Dialogs.h"
+#include "platform/ReportDialog.h"
+#include "settings/ICalendarExchange.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

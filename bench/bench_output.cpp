@@ -15,17 +15,17 @@
 //   bench_output show [PICTURE]  the background window and the print scaling
 //                                dialog until closed, for screenshots; with
 //                                PICTURE applied as the background
-#include "BackgroundWindow.h"
-#include "CalendarModel.h"
-#include "CubeSheet.h"
-#include "Dialogs.h"
-#include "Handler.h"
-#include "Metafile.h"
-#include "Pictures.h"
-#include "PrintScaleDialog.h"
-#include "PrintSheet.h"
-#include "Printing.h"
-#include "YearOutput.h"
+#include "base/Metafile.h"
+#include "base/Pictures.h"
+#include "core/CalendarModel.h"
+#include "output/CubeSheet.h"
+#include "output/PrintScaleDialog.h"
+#include "output/PrintSheet.h"
+#include "output/YearOutput.h"
+#include "platform/Dialogs.h"
+#include "platform/Handler.h"
+#include "platform/Printing.h"
+#include "settings/BackgroundWindow.h"
 
 #include <QApplication>
 #include <QDir>

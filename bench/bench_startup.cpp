@@ -4,12 +4,12 @@
 // typical user's files: settings, a profile with holidays, regional options.
 // With DAYRAIL_BENCH_WORKCAL naming a working years' file, that file is
 // there too and the grids show the working year.
-#include "Application.h"
-#include "FirstPaint.h"
-#include "MainWindow.h"
-#include "Paths.h"
-#include "TextFile.h"
-#include "Widgets.h"
+#include "app/Application.h"
+#include "base/Paths.h"
+#include "base/TextFile.h"
+#include "bench/FirstPaint.h"
+#include "platform/Widgets.h"
+#include "windows/MainWindow.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Дневной рельс
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ClockFace.h"
+#include "controls/ClockFace.h"
 
-#include "Errors.h"
-#include "RussianText.h"
-#include "SpokenValue.h"
-#include "TimeChange.h"
+#include "base/Errors.h"
+#include "base/RussianText.h"
+#include "base/TimeChange.h"
+#include "platform/SpokenValue.h"
 
 #include <QEvent>
 #include <QFontMetrics>

@@ -5,9 +5,9 @@
 // its own 450 ms timer. The picture lives in an offscreen image; a tick draws
 // only what changed into it and repaints just that area. Its accessible name
 // is the time it shows; a heading belongs in the accessible description.
-#include "ClockGeometry.h"
-#include "Colours.h"
-#include "TickTimer.h"
+#include "base/Colours.h"
+#include "controls/ClockGeometry.h"
+#include "controls/TickTimer.h"
 
 #include <QImage>
 #include <QTime>

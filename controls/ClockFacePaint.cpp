@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The clock's drawing: frame, dial, hands and digits, into the offscreen
 // picture the widget paints from.
-#include "ClockFace.h"
+#include "controls/ClockFace.h"
 
-#include "RussianText.h"
+#include "base/RussianText.h"
 
 #include <QFontMetrics>
 #include <QPaintEvent>

@@ -4,7 +4,7 @@
 // The clock's arithmetic, free of widgets: screen densities and the dial
 // table, the round face, hands and marks, the digital cells, the font fit and
 // the alarm. Rectangles here exclude their right and bottom edges.
-#include "Colours.h"
+#include "base/Colours.h"
 
 #include <QLine>
 #include <QPoint>

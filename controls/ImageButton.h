@@ -4,7 +4,7 @@
 // A push button that paints its own caption and an optional bitmap over the
 // toolkit's button face. The face (border, hot and pressed looks, focus and
 // default frames) stays the toolkit's; the toolkit's own text stays empty.
-#include "ImageButtonLayout.h"
+#include "controls/ImageButtonLayout.h"
 
 #include <QImage>
 #include <QPushButton>

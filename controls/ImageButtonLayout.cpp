@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Дневной рельс
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ImageButtonLayout.h"
+#include "controls/ImageButtonLayout.h"
 
 // C++ integer division truncates toward zero, which is what the layout wants
 // even for buttons smaller than their bitmap.

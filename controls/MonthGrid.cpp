@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Дневной рельс
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "MonthGrid.h"
+#include "controls/MonthGrid.h"
 
-#include "Errors.h"
-#include "MonthGridAccessible.h"
-#include "PixelLines.h"
-#include "RussianText.h"
+#include "base/Errors.h"
+#include "base/RussianText.h"
+#include "controls/MonthGridAccessible.h"
+#include "controls/PixelLines.h"
 
 #include <QAccessible>
 #include <QHelpEvent>

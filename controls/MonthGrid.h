@@ -9,9 +9,9 @@
 // official working year (days off in the weekend colour, working weekend
 // days underlined, short days starred); with none set the grid looks
 // exactly as without them.
-#include "Colours.h"
-#include "WeekColumn.h"
-#include "WorkDayMark.h"
+#include "base/Colours.h"
+#include "base/WorkDayMark.h"
+#include "controls/WeekColumn.h"
 
 #include <QDate>
 #include <QMap>

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Дневной рельс
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "MonthGridAccessible.h"
+#include "controls/MonthGridAccessible.h"
 
-#include "RussianText.h"
+#include "base/RussianText.h"
 
 #include <QWidget>
 

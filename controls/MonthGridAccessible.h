@@ -8,8 +8,8 @@
 // day's cell is selected, and focused while the grid has the keyboard.
 // Cells are computed from the grid on every query, so they never go stale;
 // the grid reports what changed through the announce functions below.
-#include "AccessibleCell.h"
-#include "MonthGrid.h"
+#include "controls/MonthGrid.h"
+#include "platform/AccessibleCell.h"
 
 #include <QAccessibleWidget>
 #include <QPointer>

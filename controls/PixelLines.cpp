@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Дневной рельс
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "PixelLines.h"
+#include "controls/PixelLines.h"
 
 #include <QPaintEngine>
 #include <QPainter>

@@ -6,7 +6,7 @@
 // until it has run; it can also tick on the worker itself, or on a QTimer of
 // the GUI thread instead of the worker. A handler's failure is sent out as
 // tickFailed and the ticks go on: the owner decides how to report it.
-#include "Errors.h"
+#include "base/Errors.h"
 
 #include <QObject>
 #include <QtGlobal>

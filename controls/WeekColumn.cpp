@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Дневной рельс
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "WeekColumn.h"
+#include "controls/WeekColumn.h"
 
-#include "PixelLines.h"
+#include "controls/PixelLines.h"
 
 #include <QPaintEngine>
 #include <QPainter>

@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Дневной рельс
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CalendarFiles.h"
+#include "core/CalendarFiles.h"
 
-#include "Convert.h"
-#include "Errors.h"
-#include "TextFile.h"
+#include "base/Convert.h"
+#include "base/Errors.h"
+#include "base/TextFile.h"
 
 #include <QDate>
 #include <QDir>

@@ -3,8 +3,8 @@
 #pragma once
 // The settings file "cnfg.cal" and the profile files "*.cpr": plain data in,
 // plain data out, no widgets. Both are Windows-1251 text with CR LF.
-#include "Colours.h"
-#include "TextFile.h"
+#include "base/Colours.h"
+#include "base/TextFile.h"
 
 #include <QString>
 #include <QStringList>

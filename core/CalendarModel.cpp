@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Дневной рельс
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CalendarModel.h"
+#include "core/CalendarModel.h"
 
-#include "Errors.h"
-#include "HolidayDates.h"
+#include "base/Errors.h"
+#include "core/HolidayDates.h"
 
 #include <QDate>
 #include <QGuiApplication>

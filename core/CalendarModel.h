@@ -5,13 +5,13 @@
 // the day chosen in each month, the options, the active profile, the
 // background and the window opacities. Windows read it, change it and follow
 // its signals; each signal fires only when its value really changes.
-#include "CalendarFiles.h"
-#include "Colours.h"
-#include "OptionFiles.h"
-#include "PrintScale.h"
-#include "TextFile.h"
-#include "ViewOptions.h"
-#include "WorkCalendarFile.h"
+#include "base/Colours.h"
+#include "base/PrintScale.h"
+#include "base/TextFile.h"
+#include "core/CalendarFiles.h"
+#include "core/OptionFiles.h"
+#include "core/ViewOptions.h"
+#include "core/WorkCalendarFile.h"
 
 #include <QDate>
 #include <QFont>

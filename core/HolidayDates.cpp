@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Дневной рельс
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "HolidayDates.h"
+#include "core/HolidayDates.h"
 
 #include <QStringView>
 

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Дневной рельс
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ICalendarEvents.h"
+#include "core/ICalendarEvents.h"
 
-#include "ICalendar.h"
+#include "core/ICalendar.h"
 
 #include <QSet>
 #include <optional>

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One parsed iCalendar event as the days it marks, for the import.
-#include "HolidayDates.h"
+#include "core/HolidayDates.h"
 
 #include <QDate>
 #include <QList>

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Дневной рельс
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ICalendar.h"
+#include "core/ICalendar.h"
 
-#include "HolidayDates.h"
-#include "TextFile.h"
+#include "base/TextFile.h"
+#include "core/HolidayDates.h"
 
 #include <QCryptographicHash>
 #include <QDate>

@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Дневной рельс
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ICalendar.h"
+#include "core/ICalendar.h"
 
-#include "Errors.h"
-#include "ICalendarEvents.h"
-#include "TextFile.h"
+#include "base/Errors.h"
+#include "base/TextFile.h"
+#include "core/ICalendarEvents.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Дневной рельс
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "OptionFiles.h"
+#include "core/OptionFiles.h"
 
-#include "Convert.h"
-#include "TextFile.h"
+#include "base/Convert.h"
+#include "base/TextFile.h"
 
 #include <QStringList>
 #include <QtGlobal>

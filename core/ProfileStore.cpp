@@ -1,12 +1,12 @@
 // SPDX-FileCopyrightText: 2026 Дневной рельс
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ProfileStore.h"
+#include "core/ProfileStore.h"
 
-#include "CalendarModel.h"
-#include "Errors.h"
-#include "Paths.h"
-#include "SingleInstance.h"
-#include "TextFile.h"
+#include "base/Errors.h"
+#include "base/Paths.h"
+#include "base/SingleInstance.h"
+#include "base/TextFile.h"
+#include "core/CalendarModel.h"
 
 #include <QCollator>
 #include <QDir>

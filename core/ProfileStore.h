@@ -10,7 +10,7 @@
 // when the operation was done). A file operation that fails throws
 // FileError, a damaged profile ConvertError; the active state is left as it
 // was then.
-#include "CalendarFiles.h"
+#include "core/CalendarFiles.h"
 
 #include <QString>
 #include <QStringList>

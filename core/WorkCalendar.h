@@ -5,7 +5,7 @@
 // holidays, days off moved by decree or by the Labour Code, weekend days made
 // working, days one hour shorter; and the counts and hour norms the official
 // production calendar prints. QtCore only.
-#include "WorkDayMark.h"
+#include "base/WorkDayMark.h"
 
 #include <QDate>
 #include <QMap>

@@ -10,7 +10,7 @@
 //   2025-05-02 off перенесённый выходной (с 04.01)
 //   2025-11-01 work
 //   2025-11-01 short
-#include "WorkCalendar.h"
+#include "core/WorkCalendar.h"
 
 #include <QByteArray>
 #include <QString>

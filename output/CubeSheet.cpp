@@ -1,14 +1,14 @@
 // SPDX-FileCopyrightText: 2026 Дневной рельс
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CubeSheet.h"
+#include "output/CubeSheet.h"
 
-#include "Bevel.h"
-#include "CalendarModel.h"
-#include "MonthGrid.h"
-#include "Printing.h"
-#include "RussianText.h"
-#include "SheetParts.h"
-#include "Widgets.h"
+#include "base/RussianText.h"
+#include "controls/MonthGrid.h"
+#include "core/CalendarModel.h"
+#include "output/SheetParts.h"
+#include "platform/Bevel.h"
+#include "platform/Printing.h"
+#include "platform/Widgets.h"
 
 #include <QCheckBox>
 #include <QLabel>

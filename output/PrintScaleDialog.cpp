@@ -1,16 +1,16 @@
 // SPDX-FileCopyrightText: 2026 Дневной рельс
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "PrintScaleDialog.h"
+#include "output/PrintScaleDialog.h"
 
-#include "AccessibleWindow.h"
-#include "CalendarModel.h"
-#include "Dialogs.h"
-#include "Handler.h"
-#include "OptionFocus.h"
-#include "Printing.h"
-#include "ReadableText.h"
-#include "Widgets.h"
-#include "YearOutput.h"
+#include "core/CalendarModel.h"
+#include "output/YearOutput.h"
+#include "platform/AccessibleWindow.h"
+#include "platform/Dialogs.h"
+#include "platform/Handler.h"
+#include "platform/OptionFocus.h"
+#include "platform/Printing.h"
+#include "platform/ReadableText.h"
+#include "platform/Widgets.h"
 
 #include <QGroupBox>
 #include <QKeyEvent>

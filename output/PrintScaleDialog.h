@@ -3,7 +3,7 @@
 #pragma once
 // "Печать: Масштабирование": how the year sheet is scaled on the page; its
 // "Печать" runs the print dialog and prints the year from the model.
-#include "PrintScale.h"
+#include "base/PrintScale.h"
 
 #include <QWidget>
 

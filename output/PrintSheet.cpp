@@ -1,13 +1,13 @@
 // SPDX-FileCopyrightText: 2026 Дневной рельс
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "PrintSheet.h"
+#include "output/PrintSheet.h"
 
-#include "CalendarModel.h"
-#include "MonthGrid.h"
-#include "Printing.h"
-#include "RussianText.h"
-#include "SheetParts.h"
-#include "Widgets.h"
+#include "base/RussianText.h"
+#include "controls/MonthGrid.h"
+#include "core/CalendarModel.h"
+#include "output/SheetParts.h"
+#include "platform/Printing.h"
+#include "platform/Widgets.h"
 
 #include <QLabel>
 

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Дневной рельс
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "SheetParts.h"
+#include "output/SheetParts.h"
 
-#include "CalendarModel.h"
-#include "MonthGrid.h"
+#include "controls/MonthGrid.h"
+#include "core/CalendarModel.h"
 
 // The pictures live in a static library: a window built without the whole
 // program around it must still find them.

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Pieces the year sheet, the cube template and the background window share.
-#include "Colours.h"
+#include "base/Colours.h"
 
 #include <QImage>
 #include <array>

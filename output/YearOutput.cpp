@@ -1,13 +1,13 @@
 // SPDX-FileCopyrightText: 2026 Дневной рельс
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "YearOutput.h"
+#include "output/YearOutput.h"
 
-#include "CubeSheet.h"
-#include "Dialogs.h"
-#include "Handler.h"
-#include "PrintSheet.h"
-#include "Printing.h"
-#include "VectorExport.h"
+#include "output/CubeSheet.h"
+#include "output/PrintSheet.h"
+#include "platform/Dialogs.h"
+#include "platform/Handler.h"
+#include "platform/Printing.h"
+#include "platform/VectorExport.h"
 
 #include <QPainter>
 

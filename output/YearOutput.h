@@ -4,7 +4,7 @@
 // The year sheet and the cube template as pictures, vector files, printed
 // pages and print previews, drawn from the model. The callers run the file
 // dialogs first; the previews run the toolkit's preview dialog.
-#include "PrintScale.h"
+#include "base/PrintScale.h"
 
 #include <QImage>
 #include <QString>

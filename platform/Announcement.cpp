@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Дневной рельс
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Announcement.h"
+#include "platform/Announcement.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>

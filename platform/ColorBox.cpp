@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Дневной рельс
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ColorBox.h"
+#include "platform/ColorBox.h"
 
-#include "Announcement.h"
+#include "platform/Announcement.h"
 
 #include <QPainter>
 #include <QPixmap>

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A drop-down list of colours, each shown by its Russian name with a swatch.
-#include "Colours.h"
+#include "base/Colours.h"
 
 #include <QComboBox>
 #include <vector>

@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Дневной рельс
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Dialogs.h"
+#include "platform/Dialogs.h"
 
-#include "Errors.h"
-#include "Pictures.h"
-#include "ReportDialog.h"
+#include "base/Errors.h"
+#include "base/Pictures.h"
+#include "platform/ReportDialog.h"
 
 #include <QApplication>
 #include <QColorDialog>

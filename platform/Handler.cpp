@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Дневной рельс
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Handler.h"
+#include "platform/Handler.h"
 
-#include "Dialogs.h"
-#include "Errors.h"
+#include "base/Errors.h"
+#include "platform/Dialogs.h"
 
 #include <QString>
 

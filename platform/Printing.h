@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Hidden windows turned into pictures and printed pages.
-#include "PrintScale.h"
+#include "base/PrintScale.h"
 
 #include <QFont>
 #include <QImage>

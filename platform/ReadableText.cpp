@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Дневной рельс
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ReadableText.h"
+#include "platform/ReadableText.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -6,7 +6,7 @@
 // caption whose colour would fade into what is behind it is moved toward
 // white (or black, on a light background) until it reads at 4.5:1, keeping
 // its hue. The year view is left out: its colours are its own design.
-#include "Colours.h"
+#include "base/Colours.h"
 
 #include <QColor>
 

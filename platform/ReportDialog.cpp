@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Дневной рельс
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ReportDialog.h"
+#include "platform/ReportDialog.h"
 
-#include "Dialogs.h"
+#include "platform/Dialogs.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>

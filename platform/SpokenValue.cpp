@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Дневной рельс
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "SpokenValue.h"
+#include "platform/SpokenValue.h"
 
-#include "RussianText.h"
-#include "Widgets.h"
+#include "base/RussianText.h"
+#include "platform/Widgets.h"
 
 #include <QDateEdit>
 #include <QLabel>

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Дневной рельс
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "TrayDayIcon.h"
+#include "platform/TrayDayIcon.h"
 
-#include "RussianText.h"
+#include "base/RussianText.h"
 
 #include <QFont>
 #include <QFontMetricsF>

@@ -3,7 +3,7 @@
 #pragma once
 // Small pieces the windows share: a stretched picture, the per-character key
 // filter of entry fields, window colour and a window's constant opacity.
-#include "Colours.h"
+#include "base/Colours.h"
 
 #include <QImage>
 #include <QWidget>

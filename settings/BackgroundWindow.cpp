@@ -1,15 +1,15 @@
 // SPDX-FileCopyrightText: 2026 Дневной рельс
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "BackgroundWindow.h"
+#include "settings/BackgroundWindow.h"
 
-#include "ColorBox.h"
-#include "Dialogs.h"
-#include "Handler.h"
-#include "OptionFocus.h"
-#include "Pictures.h"
-#include "ReadableText.h"
-#include "SheetParts.h"
-#include "Widgets.h"
+#include "base/Pictures.h"
+#include "output/SheetParts.h"
+#include "platform/ColorBox.h"
+#include "platform/Dialogs.h"
+#include "platform/Handler.h"
+#include "platform/OptionFocus.h"
+#include "platform/ReadableText.h"
+#include "platform/Widgets.h"
 
 #include <QCloseEvent>
 #include <QLabel>

@@ -4,7 +4,7 @@
 // The background window "Фон.. .": the picture or colour behind the main
 // window and the colour of its captions. "Применить" and "OK" put the choice
 // into the model; until then it is only the window's.
-#include "CalendarModel.h"
+#include "core/CalendarModel.h"
 
 #include <QDialog>
 

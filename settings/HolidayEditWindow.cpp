@@ -1,14 +1,14 @@
 // SPDX-FileCopyrightText: 2026 Дневной рельс
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "HolidayEditWindow.h"
+#include "settings/HolidayEditWindow.h"
 
-#include "CalendarModel.h"
-#include "Dialogs.h"
-#include "Handler.h"
-#include "Holidays.h"
-#include "ImageButton.h"
-#include "SettingsControls.h"
-#include "Widgets.h"
+#include "controls/ImageButton.h"
+#include "core/CalendarModel.h"
+#include "platform/Dialogs.h"
+#include "platform/Handler.h"
+#include "platform/Widgets.h"
+#include "settings/Holidays.h"
+#include "settings/SettingsControls.h"
 
 #include <QEvent>
 #include <QLabel>

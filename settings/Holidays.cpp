@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Дневной рельс
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Holidays.h"
+#include "settings/Holidays.h"
 
-#include "CalendarFiles.h"
-#include "TextFile.h"
+#include "base/TextFile.h"
+#include "core/CalendarFiles.h"
 
 bool isYearKey(QChar key)
 {

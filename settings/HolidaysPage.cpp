@@ -1,19 +1,19 @@
 // SPDX-FileCopyrightText: 2026 Дневной рельс
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "HolidaysPage.h"
+#include "settings/HolidaysPage.h"
 
-#include "Announcement.h"
-#include "CalendarModel.h"
-#include "Dialogs.h"
-#include "Handler.h"
-#include "HolidayDates.h"
-#include "HolidayEditWindow.h"
-#include "Holidays.h"
-#include "ICalendarExchange.h"
-#include "ImageButton.h"
-#include "ProfileStore.h"
-#include "SettingsControls.h"
-#include "Widgets.h"
+#include "controls/ImageButton.h"
+#include "core/CalendarModel.h"
+#include "core/HolidayDates.h"
+#include "core/ProfileStore.h"
+#include "platform/Announcement.h"
+#include "platform/Dialogs.h"
+#include "platform/Handler.h"
+#include "platform/Widgets.h"
+#include "settings/HolidayEditWindow.h"
+#include "settings/Holidays.h"
+#include "settings/ICalendarExchange.h"
+#include "settings/SettingsControls.h"
 
 #include <QAction>
 #include <QComboBox>

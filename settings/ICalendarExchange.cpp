@@ -1,15 +1,15 @@
 // SPDX-FileCopyrightText: 2026 Дневной рельс
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ICalendarExchange.h"
+#include "settings/ICalendarExchange.h"
 
-#include "CalendarFiles.h"
-#include "CalendarModel.h"
-#include "Dialogs.h"
-#include "Errors.h"
-#include "Handler.h"
-#include "HolidayDates.h"
-#include "Holidays.h"
-#include "Paths.h"
+#include "base/Errors.h"
+#include "base/Paths.h"
+#include "core/CalendarFiles.h"
+#include "core/CalendarModel.h"
+#include "core/HolidayDates.h"
+#include "platform/Dialogs.h"
+#include "platform/Handler.h"
+#include "settings/Holidays.h"
 
 #include <QProgressDialog>
 #include <QtConcurrent/QtConcurrentRun>

@@ -6,7 +6,7 @@
 // window stays responsive. The list changes only when an import has finished
 // whole, so a session that ends meanwhile saves the list as it was. Each
 // side ends with one summary of everything left out, and why.
-#include "ICalendar.h"
+#include "core/ICalendar.h"
 
 #include <QFutureWatcher>
 #include <QObject>

@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Дневной рельс
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "OpacityPage.h"
+#include "settings/OpacityPage.h"
 
-#include "Handler.h"
-#include "SettingsControls.h"
-#include "Widgets.h"
+#include "platform/Handler.h"
+#include "platform/Widgets.h"
+#include "settings/SettingsControls.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -4,7 +4,7 @@
 // The page "Прозрачность": a switch and a level for each of the four windows
 // that can be made transparent. The windows apply their opacity from the
 // model themselves.
-#include "CalendarModel.h"
+#include "core/CalendarModel.h"
 
 #include <QWidget>
 #include <array>

@@ -1,13 +1,13 @@
 // SPDX-FileCopyrightText: 2026 Дневной рельс
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "OptionPages.h"
+#include "settings/OptionPages.h"
 
-#include "CalendarModel.h"
-#include "Handler.h"
-#include "OptionFocus.h"
-#include "SettingsControls.h"
-#include "Widgets.h"
-#include "WindowServices.h"
+#include "core/CalendarModel.h"
+#include "platform/Handler.h"
+#include "platform/OptionFocus.h"
+#include "platform/Widgets.h"
+#include "settings/SettingsControls.h"
+#include "windows/WindowServices.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

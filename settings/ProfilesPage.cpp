@@ -1,15 +1,15 @@
 // SPDX-FileCopyrightText: 2026 Дневной рельс
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ProfilesPage.h"
+#include "settings/ProfilesPage.h"
 
-#include "Announcement.h"
-#include "CalendarModel.h"
-#include "Dialogs.h"
-#include "Handler.h"
-#include "Paths.h"
-#include "ProfileStore.h"
-#include "SettingsControls.h"
-#include "Widgets.h"
+#include "base/Paths.h"
+#include "core/CalendarModel.h"
+#include "core/ProfileStore.h"
+#include "platform/Announcement.h"
+#include "platform/Dialogs.h"
+#include "platform/Handler.h"
+#include "platform/Widgets.h"
+#include "settings/SettingsControls.h"
 
 #include <QFileInfo>
 #include <QGroupBox>

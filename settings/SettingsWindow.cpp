@@ -1,14 +1,14 @@
 // SPDX-FileCopyrightText: 2026 Дневной рельс
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "SettingsWindow.h"
+#include "settings/SettingsWindow.h"
 
-#include "Handler.h"
-#include "HolidaysPage.h"
-#include "OpacityPage.h"
-#include "OptionPages.h"
-#include "ProfilesPage.h"
-#include "ReadableText.h"
-#include "Widgets.h"
+#include "platform/Handler.h"
+#include "platform/ReadableText.h"
+#include "platform/Widgets.h"
+#include "settings/HolidaysPage.h"
+#include "settings/OpacityPage.h"
+#include "settings/OptionPages.h"
+#include "settings/ProfilesPage.h"
 
 #include <QEvent>
 #include <QPushButton>

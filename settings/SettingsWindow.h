@@ -4,7 +4,7 @@
 // The settings window "Настройки": six pages of options, each a view of the
 // model that changes it at once. The window only holds the pages; each page
 // has a source file of its own.
-#include "WindowServices.h"
+#include "windows/WindowServices.h"
 
 #include <QDialog>
 

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Дневной рельс
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "AboutWindow.h"
+#include "windows/AboutWindow.h"
 
-#include "Widgets.h"
+#include "platform/Widgets.h"
 
 #include <QLabel>
 #include <QMouseEvent>

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Дневной рельс
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CalendarMarks.h"
+#include "windows/CalendarMarks.h"
 
-#include "CalendarModel.h"
-#include "HolidayDates.h"
+#include "core/CalendarModel.h"
+#include "core/HolidayDates.h"
 
 #include <QPainter>
 #include <QTextCharFormat>

@@ -1,13 +1,13 @@
 // SPDX-FileCopyrightText: 2026 Дневной рельс
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "DateSpanWindow.h"
+#include "windows/DateSpanWindow.h"
 
-#include "AccessibleWindow.h"
-#include "Handler.h"
-#include "MonthCalendar.h"
-#include "SpokenValue.h"
-#include "Widgets.h"
-#include "WindowKeys.h"
+#include "platform/AccessibleWindow.h"
+#include "platform/Handler.h"
+#include "platform/SpokenValue.h"
+#include "platform/Widgets.h"
+#include "windows/MonthCalendar.h"
+#include "windows/WindowKeys.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,12 +1,12 @@
 // SPDX-FileCopyrightText: 2026 Дневной рельс
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ExitBar.h"
+#include "windows/ExitBar.h"
 
-#include "AccessibleWindow.h"
-#include "Handler.h"
-#include "ImageButton.h"
-#include "Widgets.h"
-#include "WindowServices.h"
+#include "controls/ImageButton.h"
+#include "platform/AccessibleWindow.h"
+#include "platform/Handler.h"
+#include "platform/Widgets.h"
+#include "windows/WindowServices.h"
 
 #include <QCloseEvent>
 #include <QFont>

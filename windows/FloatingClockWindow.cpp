@@ -1,14 +1,14 @@
 // SPDX-FileCopyrightText: 2026 Дневной рельс
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "FloatingClockWindow.h"
+#include "windows/FloatingClockWindow.h"
 
-#include "AccessibleWindow.h"
-#include "CalendarModel.h"
-#include "ClockFace.h"
-#include "Dialogs.h"
-#include "Handler.h"
-#include "WindowOpacity.h"
-#include "WindowServices.h"
+#include "controls/ClockFace.h"
+#include "core/CalendarModel.h"
+#include "platform/AccessibleWindow.h"
+#include "platform/Dialogs.h"
+#include "platform/Handler.h"
+#include "windows/WindowOpacity.h"
+#include "windows/WindowServices.h"
 
 #include <QCloseEvent>
 #include <QShortcut>

@@ -3,7 +3,7 @@
 #pragma once
 // The floating clock: a small stay-on-top window with one analog clock,
 // ticking only while it is on screen.
-#include "Widgets.h"
+#include "platform/Widgets.h"
 
 #include <QWidget>
 

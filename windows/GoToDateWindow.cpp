@@ -1,17 +1,17 @@
 // SPDX-FileCopyrightText: 2026 Дневной рельс
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "GoToDateWindow.h"
+#include "windows/GoToDateWindow.h"
 
-#include "Announcement.h"
-#include "CalendarModel.h"
-#include "Convert.h"
-#include "Dialogs.h"
-#include "Errors.h"
-#include "Handler.h"
-#include "MonthGrid.h"
-#include "ReadableText.h"
-#include "RussianText.h"
-#include "Widgets.h"
+#include "base/Convert.h"
+#include "base/Errors.h"
+#include "base/RussianText.h"
+#include "controls/MonthGrid.h"
+#include "core/CalendarModel.h"
+#include "platform/Announcement.h"
+#include "platform/Dialogs.h"
+#include "platform/Handler.h"
+#include "platform/ReadableText.h"
+#include "platform/Widgets.h"
 
 #include <QCloseEvent>
 #include <QComboBox>

@@ -2,19 +2,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The year view of the main window: its controls, the year choice, the time
 // line, and the model drawn on them.
-#include "MainWindow.h"
+#include "windows/MainWindow.h"
 
-#include "Announcement.h"
-#include "Colours.h"
-#include "Convert.h"
-#include "Dialogs.h"
-#include "Errors.h"
-#include "Handler.h"
-#include "MonthGrid.h"
-#include "Paths.h"
-#include "RussianText.h"
-#include "SpokenValue.h"
-#include "WindowOpacity.h"
+#include "base/Colours.h"
+#include "base/Convert.h"
+#include "base/Errors.h"
+#include "base/Paths.h"
+#include "base/RussianText.h"
+#include "controls/MonthGrid.h"
+#include "platform/Announcement.h"
+#include "platform/Dialogs.h"
+#include "platform/Handler.h"
+#include "platform/SpokenValue.h"
+#include "windows/WindowOpacity.h"
 
 #include <QApplication>
 #include <QCloseEvent>

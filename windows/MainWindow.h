@@ -4,9 +4,9 @@
 // The main window: the year as twelve month grids, the time line, the year
 // selection, the menus and the tray icon. It shows the model and changes it;
 // other windows it reaches only through the window services.
-#include "CalendarModel.h"
-#include "Widgets.h"
-#include "WindowServices.h"
+#include "core/CalendarModel.h"
+#include "platform/Widgets.h"
+#include "windows/WindowServices.h"
 
 #include <QDate>
 #include <QMainWindow>

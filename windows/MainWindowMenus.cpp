@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Дневной рельс
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's menus, its tray icon, the views and the ways out.
-#include "Handler.h"
-#include "MainWindow.h"
-#include "TrayDayIcon.h"
-#include "TrayIcon.h"
-#include "YearOutput.h"
+#include "controls/TrayIcon.h"
+#include "output/YearOutput.h"
+#include "platform/Handler.h"
+#include "platform/TrayDayIcon.h"
+#include "windows/MainWindow.h"
 
 #include <QAction>
 #include <QApplication>

@@ -2,14 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's output commands: printing the ordinary and the cube
 // calendar, saving the year as a picture, saving the profile.
-#include "Dialogs.h"
-#include "MainWindow.h"
-#include "Metafile.h"
-#include "Pictures.h"
-#include "Printing.h"
-#include "ProfileStore.h"
-#include "VectorExport.h"
-#include "YearOutput.h"
+#include "base/Metafile.h"
+#include "base/Pictures.h"
+#include "core/ProfileStore.h"
+#include "output/YearOutput.h"
+#include "platform/Dialogs.h"
+#include "platform/Printing.h"
+#include "platform/VectorExport.h"
+#include "windows/MainWindow.h"
 
 #include <QFileInfo>
 

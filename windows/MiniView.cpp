@@ -1,16 +1,16 @@
 // SPDX-FileCopyrightText: 2026 Дневной рельс
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "MiniView.h"
+#include "windows/MiniView.h"
 
-#include "AccessibleWindow.h"
-#include "CalendarModel.h"
-#include "Handler.h"
-#include "MiniViewOpacityWindow.h"
-#include "ReadableText.h"
-#include "RussianText.h"
-#include "SpokenValue.h"
-#include "WindowOpacity.h"
-#include "WindowServices.h"
+#include "base/RussianText.h"
+#include "core/CalendarModel.h"
+#include "platform/AccessibleWindow.h"
+#include "platform/Handler.h"
+#include "platform/ReadableText.h"
+#include "platform/SpokenValue.h"
+#include "windows/MiniViewOpacityWindow.h"
+#include "windows/WindowOpacity.h"
+#include "windows/WindowServices.h"
 
 #include <QAction>
 #include <QApplication>

@@ -3,7 +3,7 @@
 #pragma once
 // The minimised view "Календарь(мин)": today's date, a running time line and
 // three buttons, standing in for the main window.
-#include "Widgets.h"
+#include "platform/Widgets.h"
 
 #include <QWidget>
 #include <memory>

@@ -1,13 +1,13 @@
 // SPDX-FileCopyrightText: 2026 Дневной рельс
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "MiniViewOpacityWindow.h"
+#include "windows/MiniViewOpacityWindow.h"
 
-#include "AccessibleWindow.h"
-#include "Handler.h"
-#include "ReadableText.h"
-#include "SpokenValue.h"
-#include "Widgets.h"
-#include "WindowKeys.h"
+#include "platform/AccessibleWindow.h"
+#include "platform/Handler.h"
+#include "platform/ReadableText.h"
+#include "platform/SpokenValue.h"
+#include "platform/Widgets.h"
+#include "windows/WindowKeys.h"
 
 #include <QLabel>
 #include <QSlider>

@@ -1,12 +1,12 @@
 // SPDX-FileCopyrightText: 2026 Дневной рельс
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "MonthCalendar.h"
+#include "windows/MonthCalendar.h"
 
-#include "Announcement.h"
-#include "CalendarMarks.h"
-#include "MonthCalendarAccessible.h"
-#include "RussianText.h"
-#include "SpokenValue.h"
+#include "base/RussianText.h"
+#include "platform/Announcement.h"
+#include "platform/SpokenValue.h"
+#include "windows/CalendarMarks.h"
+#include "windows/MonthCalendarAccessible.h"
 
 #include <QApplication>
 #include <QTableView>

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Дневной рельс
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "MonthCalendarAccessible.h"
+#include "windows/MonthCalendarAccessible.h"
 
-#include "CalendarMarks.h"
-#include "RussianText.h"
+#include "base/RussianText.h"
+#include "windows/CalendarMarks.h"
 
 #include <QCalendarWidget>
 #include <QTableView>

@@ -13,7 +13,7 @@
 // focus and selection events it sends: a row and a column for its hidden
 // header views (empty, invisible places), then its table of the page (the
 // heading row, then the weeks; the week column first when shown).
-#include "AccessibleCell.h"
+#include "platform/AccessibleCell.h"
 
 #include <QAccessibleWidget>
 #include <QDate>

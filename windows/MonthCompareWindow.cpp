@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Дневной рельс
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "MonthCompareWindow.h"
+#include "windows/MonthCompareWindow.h"
 
-#include "CalendarMarks.h"
-#include "CalendarModel.h"
-#include "MonthCalendar.h"
-#include "Widgets.h"
+#include "core/CalendarModel.h"
+#include "platform/Widgets.h"
+#include "windows/CalendarMarks.h"
+#include "windows/MonthCalendar.h"
 
 #include <QFrame>
 

@@ -1,13 +1,13 @@
 // SPDX-FileCopyrightText: 2026 Дневной рельс
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "OneMonthWindow.h"
+#include "windows/OneMonthWindow.h"
 
-#include "CalendarMarks.h"
-#include "CalendarModel.h"
-#include "Handler.h"
-#include "MonthCalendar.h"
-#include "WindowOpacity.h"
-#include "WindowServices.h"
+#include "core/CalendarModel.h"
+#include "platform/Handler.h"
+#include "windows/CalendarMarks.h"
+#include "windows/MonthCalendar.h"
+#include "windows/WindowOpacity.h"
+#include "windows/WindowServices.h"
 
 #include <QCloseEvent>
 

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Один месяц": a single month calendar in place of the main window.
-#include "Widgets.h"
+#include "platform/Widgets.h"
 
 #include <QDialog>
 

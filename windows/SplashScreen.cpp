@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Дневной рельс
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "SplashScreen.h"
+#include "windows/SplashScreen.h"
 
-#include "Handler.h"
+#include "platform/Handler.h"
 
 #include <QBitmap>
 #include <QRandomGenerator>

@@ -3,7 +3,7 @@
 #pragma once
 // The splash screen: a borderless banner that fades out at start-up and says
 // when it is gone; what comes next is the program's to decide.
-#include "Widgets.h"
+#include "platform/Widgets.h"
 
 #include <QWidget>
 

@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Дневной рельс
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "TipsWindow.h"
+#include "windows/TipsWindow.h"
 
-#include "CalendarModel.h"
-#include "DataLocation.h"
-#include "Handler.h"
-#include "Widgets.h"
+#include "base/DataLocation.h"
+#include "core/CalendarModel.h"
+#include "platform/Handler.h"
+#include "platform/Widgets.h"
 
 #include <QApplication>
 #include <QDir>

@@ -3,7 +3,7 @@
 #pragma once
 // "Полезный совет": fifteen tips from "tips.cal", stepped back and forth,
 // with a counter such as «7/15» in the caption.
-#include "Tips.h"
+#include "core/Tips.h"
 
 #include <QDialog>
 #include <QString>

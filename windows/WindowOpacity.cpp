@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Дневной рельс
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "WindowOpacity.h"
+#include "windows/WindowOpacity.h"
 
-#include "Widgets.h"
+#include "platform/Widgets.h"
 
 void followOpacity(CalendarModel &model, OpacityWindow window, QObject *receiver,
                    AlphaBlending &blending, OpacityFollowUp followUp)

@@ -4,7 +4,7 @@
 // A window's opacity following its setting in the model the way the settings'
 // switch and level act on it: the switch turns blending on or off at the
 // window's last value; a level moved while the switch is on is applied.
-#include "CalendarModel.h"
+#include "core/CalendarModel.h"
 
 #include <functional>
 

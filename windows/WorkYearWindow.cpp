@@ -1,16 +1,16 @@
 // SPDX-FileCopyrightText: 2026 Дневной рельс
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "WorkYearWindow.h"
+#include "windows/WorkYearWindow.h"
 
-#include "CalendarModel.h"
-#include "Dialogs.h"
-#include "Errors.h"
-#include "Handler.h"
-#include "Printing.h"
-#include "RussianText.h"
-#include "SpokenValue.h"
-#include "Widgets.h"
-#include "WindowServices.h"
+#include "base/Errors.h"
+#include "base/RussianText.h"
+#include "core/CalendarModel.h"
+#include "platform/Dialogs.h"
+#include "platform/Handler.h"
+#include "platform/Printing.h"
+#include "platform/SpokenValue.h"
+#include "platform/Widgets.h"
+#include "windows/WindowServices.h"
 
 #include <QClipboard>
 #include <QDateEdit>

@@ -6,7 +6,7 @@
 // year: calendar, working and non-working days, hour norms of the 40-, 36-
 // and 24-hour week), and the working days between two chosen dates.
 // Copied and printed as text.
-#include "WorkCalendar.h"
+#include "core/WorkCalendar.h"
 
 #include <QDialog>
 #include <QList>

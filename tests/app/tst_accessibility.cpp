@@ -3,10 +3,10 @@
 // The program as a screen reader and a keyboard user meet it: the main
 // window's accessible tree, the value names, the keys of the grids, the menus
 // and the dialogs, and text on a dark desktop palette.
-#include "LineEditAccessible.h"
-#include "MonthGrid.h"
-#include "QuietProgram.h"
-#include "ReadableText.h"
+#include "controls/MonthGrid.h"
+#include "platform/LineEditAccessible.h"
+#include "platform/ReadableText.h"
+#include "tests/support/QuietProgram.h"
 
 #include <QAccessible>
 #include <QApplication>

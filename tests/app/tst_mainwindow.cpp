@@ -2,11 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window as the program creates it: start-up load, year view,
 // close-time save.
-#include "CalendarMarks.h"
-#include "MonthGrid.h"
-#include "ProgramSupport.h"
-#include "SplashScreen.h"
-#include "TrayIcon.h"
+#include "controls/MonthGrid.h"
+#include "controls/TrayIcon.h"
+#include "tests/support/ProgramSupport.h"
+#include "windows/CalendarMarks.h"
+#include "windows/SplashScreen.h"
 
 #include <QAction>
 #include <QDateEdit>

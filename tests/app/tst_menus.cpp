@@ -1,12 +1,12 @@
 // SPDX-FileCopyrightText: 2026 Дневной рельс
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ExitBar.h"
-#include "FakeTrayShell.h"
-#include "ImageButton.h"
-#include "ProgramSupport.h"
-#include "SettingsWindow.h"
-#include "TrayIcon.h"
-#include "Widgets.h"
+#include "controls/ImageButton.h"
+#include "controls/TrayIcon.h"
+#include "platform/Widgets.h"
+#include "settings/SettingsWindow.h"
+#include "tests/support/FakeTrayShell.h"
+#include "tests/support/ProgramSupport.h"
+#include "windows/ExitBar.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Дневной рельс
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Main menu items that open the auxiliary windows.
-#include "QuietProgram.h"
+#include "tests/support/QuietProgram.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Дневной рельс
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The size of a window's image on the printed page for the three print scales.
-#include "PrintScale.h"
+#include "base/PrintScale.h"
 
 #include <QtTest>
 

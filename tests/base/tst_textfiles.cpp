@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Дневной рельс
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Conversions and text files every other file of the program relies on.
-#include "Colours.h"
-#include "Convert.h"
-#include "Errors.h"
-#include "TextFile.h"
+#include "base/Colours.h"
+#include "base/Convert.h"
+#include "base/Errors.h"
+#include "base/TextFile.h"
 
 #include <QFile>
 #include <QFileInfo>

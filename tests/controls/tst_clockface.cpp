@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The clock control with an injected time: what a tick draws and repaints,
 // the digital cells, the 3-D hour marks, the font fit, the alarm.
-#include "ClockFace.h"
-#include "RussianText.h"
-#include "TimeChange.h"
+#include "base/RussianText.h"
+#include "base/TimeChange.h"
+#include "controls/ClockFace.h"
 
 #include <QGuiApplication>
 #include <QPaintEvent>

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Дневной рельс
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The clock's arithmetic: dial, round face, hands, light edge, digital cells.
-#include "ClockGeometry.h"
+#include "controls/ClockGeometry.h"
 
 #include <QtTest>
 #include <cmath>

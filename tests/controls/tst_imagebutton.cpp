@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The image button: where bitmap and caption go, how it draws enabled and
 // disabled, its accelerator letter and its mouse events.
-#include "ImageButton.h"
+#include "controls/ImageButton.h"
 
 #include <QPainter>
 #include <QSignalSpy>

@@ -3,12 +3,12 @@
 // The month grid: date elements, their failures, week start and selection;
 // its accessible table, keyboard and focus frame; today, holiday and
 // week-number marks.
-#include "Errors.h"
-#include "MonthGrid.h"
-#include "MonthGridAccessible.h"
-#include "PixelLines.h"
-#include "TestSupport.h"
-#include "WeekColumn.h"
+#include "base/Errors.h"
+#include "controls/MonthGrid.h"
+#include "controls/MonthGridAccessible.h"
+#include "controls/PixelLines.h"
+#include "controls/WeekColumn.h"
+#include "tests/support/TestSupport.h"
 
 #include <QAccessible>
 #include <QPainter>

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Дневной рельс
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The timer component: where and whether ticks arrive, its modes and its end.
-#include "TestSupport.h"
-#include "TickTimer.h"
+#include "controls/TickTimer.h"
+#include "tests/support/TestSupport.h"
 
 #include <QThread>
 #include <QTimer>

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Дневной рельс
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "FakeTrayShell.h"
-#include "TrayIcon.h"
+#include "controls/TrayIcon.h"
+#include "tests/support/FakeTrayShell.h"
 
 #include <QMenu>
 #include <QPixmap>

@@ -1,12 +1,12 @@
 // SPDX-FileCopyrightText: 2026 Дневной рельс
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The settings, profile and tips files, read and written without any window.
-#include "CalendarFiles.h"
-#include "Convert.h"
-#include "Errors.h"
-#include "OptionFiles.h"
-#include "TextFile.h"
-#include "Tips.h"
+#include "base/Convert.h"
+#include "base/Errors.h"
+#include "base/TextFile.h"
+#include "core/CalendarFiles.h"
+#include "core/OptionFiles.h"
+#include "core/Tips.h"
 
 #include <QFile>
 #include <QFileInfo>

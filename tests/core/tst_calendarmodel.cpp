@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The model without any window: what its changes announce, and the
 // close-time save written from it.
-#include "CalendarModel.h"
-#include "Errors.h"
-#include "TextFile.h"
+#include "base/Errors.h"
+#include "base/TextFile.h"
+#include "core/CalendarModel.h"
 
 #include <QDir>
 #include <QSignalSpy>

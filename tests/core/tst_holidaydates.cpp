@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Дневной рельс
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Dates read from holiday entries, the iCalendar exchange and view.cal.
-#include "Errors.h"
-#include "HolidayDates.h"
-#include "ICalendar.h"
-#include "TextFile.h"
-#include "ViewOptions.h"
+#include "base/Errors.h"
+#include "base/TextFile.h"
+#include "core/HolidayDates.h"
+#include "core/ICalendar.h"
+#include "core/ViewOptions.h"
 
 #include <QFile>
 #include <QProcess>

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The official working year: the shipped file against the published tables
 // and against the Labour Code's rules, and a damaged file passed over.
-#include "Errors.h"
-#include "WorkCalendarFile.h"
+#include "base/Errors.h"
+#include "core/WorkCalendarFile.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -2,13 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The cube calendar template: its net drawn where the cuts and folds go,
 // its filling from the model and its printing on one fitted page.
-#include "CalendarModel.h"
-#include "CubeSheet.h"
-#include "MonthGrid.h"
-#include "Printing.h"
-#include "TestSupport.h"
-#include "Widgets.h"
-#include "YearOutput.h"
+#include "controls/MonthGrid.h"
+#include "core/CalendarModel.h"
+#include "output/CubeSheet.h"
+#include "output/YearOutput.h"
+#include "platform/Printing.h"
+#include "platform/Widgets.h"
+#include "tests/support/TestSupport.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -2,17 +2,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The year sheet: built from the model, the print-background option,
 // printing it through the scaling dialog, and saving it as a picture.
-#include "CalendarModel.h"
-#include "Handler.h"
-#include "Metafile.h"
-#include "MonthGrid.h"
-#include "Pictures.h"
-#include "PrintScaleDialog.h"
-#include "PrintSheet.h"
-#include "Printing.h"
-#include "TestSupport.h"
-#include "Widgets.h"
-#include "YearOutput.h"
+#include "base/Metafile.h"
+#include "base/Pictures.h"
+#include "controls/MonthGrid.h"
+#include "core/CalendarModel.h"
+#include "output/PrintScaleDialog.h"
+#include "output/PrintSheet.h"
+#include "output/YearOutput.h"
+#include "platform/Handler.h"
+#include "platform/Printing.h"
+#include "platform/Widgets.h"
+#include "tests/support/TestSupport.h"
 
 #include <QApplication>
 #include <QLabel>

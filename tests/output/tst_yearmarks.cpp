@@ -2,13 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the output layer adds to the year: the grids' marks on the year sheet
 // and the cube template, the year as PDF or SVG, and the print previews.
-#include "CalendarModel.h"
-#include "CubeSheet.h"
-#include "MonthGrid.h"
-#include "PrintSheet.h"
-#include "Printing.h"
-#include "TestSupport.h"
-#include "YearOutput.h"
+#include "controls/MonthGrid.h"
+#include "core/CalendarModel.h"
+#include "output/CubeSheet.h"
+#include "output/PrintSheet.h"
+#include "output/YearOutput.h"
+#include "platform/Printing.h"
+#include "tests/support/TestSupport.h"
 
 #include <QPrinter>
 #include <QProcess>

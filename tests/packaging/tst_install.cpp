@@ -3,9 +3,9 @@
 // The program as a desktop installs it: the command line, the choice of data
 // folder, and the layout `cmake --install` makes, checked by the desktop's own
 // validators where they are present.
-#include "CommandLine.h"
-#include "DataLocation.h"
-#include "Errors.h"
+#include "app/CommandLine.h"
+#include "base/DataLocation.h"
+#include "base/Errors.h"
 
 #include <QImageReader>
 #include <QProcess>

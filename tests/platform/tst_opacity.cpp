@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A window's constant opacity: set where the platform can, kept while off,
 // left alone on Wayland.
-#include "Widgets.h"
+#include "platform/Widgets.h"
 
 #include <QtTest>
 

@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Picture files: written and read back by us and by other readers, and
 // damaged files that must fail with a message instead of a crash.
-#include "Dialogs.h"
-#include "Errors.h"
-#include "Metafile.h"
-#include "Pictures.h"
+#include "base/Errors.h"
+#include "base/Metafile.h"
+#include "base/Pictures.h"
+#include "platform/Dialogs.h"
 
 #include <QBuffer>
 #include <QDir>

@@ -3,8 +3,8 @@
 // One running copy per folder, and the ends that do not come through the
 // close box: a second start hands over, a killed copy's lock does not count,
 // and SIGTERM or SIGHUP becomes a Qt signal.
-#include "SessionEnd.h"
-#include "SingleInstance.h"
+#include "base/SingleInstance.h"
+#include "platform/SessionEnd.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The live tray icon: the day drawn on the calendar, the tooltip, and the
 // wait until the next day.
-#include "TrayDayIcon.h"
+#include "platform/TrayDayIcon.h"
 
 #include <QTimeZone>
 #include <QtTest>

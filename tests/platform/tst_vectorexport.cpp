@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Vector saves: the PDF page is A4 landscape with the picture fitted and its
 // text real text in embedded fonts; the SVG keeps text as <text>.
-#include "Errors.h"
-#include "TestSupport.h"
-#include "VectorExport.h"
+#include "base/Errors.h"
+#include "platform/VectorExport.h"
+#include "tests/support/TestSupport.h"
 
 #include <QPainter>
 #include <QProcess>

@@ -2,11 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The background window: its state taken from the model, "Обзор",
 // "Применить", "OK", "Отмена" and the close box, and failing pictures.
-#include "BackgroundWindow.h"
-#include "ColorBox.h"
-#include "Pictures.h"
-#include "TestSupport.h"
-#include "Widgets.h"
+#include "base/Pictures.h"
+#include "platform/ColorBox.h"
+#include "platform/Widgets.h"
+#include "settings/BackgroundWindow.h"
+#include "tests/support/TestSupport.h"
 
 #include <QLineEdit>
 #include <QPushButton>

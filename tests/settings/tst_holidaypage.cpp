@@ -1,12 +1,12 @@
 // SPDX-FileCopyrightText: 2026 Дневной рельс
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The page "Праздники" and the edit window, driven as the user drives them.
-#include "CalendarModel.h"
-#include "FakeServices.h"
-#include "ICalendar.h"
-#include "ImageButton.h"
-#include "SettingsWindow.h"
-#include "TestSupport.h"
+#include "controls/ImageButton.h"
+#include "core/CalendarModel.h"
+#include "core/ICalendar.h"
+#include "settings/SettingsWindow.h"
+#include "tests/support/FakeServices.h"
+#include "tests/support/TestSupport.h"
 
 #include <QAction>
 #include <QApplication>

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Holiday entries and profile names as text: ordering, what a profile can
 // keep, and which files count as profiles.
-#include "Holidays.h"
-#include "ProfileStore.h"
+#include "core/ProfileStore.h"
+#include "settings/Holidays.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,12 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The page "Профили" and "Сохранить изменения" on real files in a fresh
 // program folder.
-#include "CalendarModel.h"
-#include "FakeServices.h"
-#include "ProfileStore.h"
-#include "SettingsWindow.h"
-#include "TestSupport.h"
-#include "TextFile.h"
+#include "base/TextFile.h"
+#include "core/CalendarModel.h"
+#include "core/ProfileStore.h"
+#include "settings/SettingsWindow.h"
+#include "tests/support/FakeServices.h"
+#include "tests/support/TestSupport.h"
 
 #include <QDir>
 #include <QLineEdit>

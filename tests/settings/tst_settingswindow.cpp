@@ -3,10 +3,10 @@
 // The settings window as a whole: its pages, the week-start and
 // print-background options as a view of the model, the holiday list filled
 // from the profile, and "Фон и подписи" opening the background window.
-#include "CalendarModel.h"
-#include "FakeServices.h"
-#include "SettingsWindow.h"
-#include "TestSupport.h"
+#include "core/CalendarModel.h"
+#include "settings/SettingsWindow.h"
+#include "tests/support/FakeServices.h"
+#include "tests/support/TestSupport.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -2,12 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Window transparency: "transp.cal" and the page's switches and levels as a
 // view of the model's four opacity settings.
-#include "CalendarModel.h"
-#include "FakeServices.h"
-#include "OptionFiles.h"
-#include "SettingsWindow.h"
-#include "TestSupport.h"
-#include "TextFile.h"
+#include "base/TextFile.h"
+#include "core/CalendarModel.h"
+#include "core/OptionFiles.h"
+#include "settings/SettingsWindow.h"
+#include "tests/support/FakeServices.h"
+#include "tests/support/TestSupport.h"
 
 #include <QCheckBox>
 #include <QSlider>

@@ -3,8 +3,8 @@
 #pragma once
 // Window services for tests of one window: records what the window asked
 // for instead of opening anything.
-#include "Printing.h"
-#include "WindowServices.h"
+#include "platform/Printing.h"
+#include "windows/WindowServices.h"
 
 #include <QStringList>
 #include <QTime>

@@ -3,7 +3,7 @@
 #pragma once
 // A notification area for tests: records what it is asked to do in a log
 // that outlives it (the tray icon owns its shell).
-#include "TrayIcon.h"
+#include "controls/TrayIcon.h"
 
 #include <QStringList>
 #include <memory>

@@ -3,9 +3,9 @@
 #pragma once
 // The whole program for app-level tests: the application started in a test
 // folder, with its windows reachable by role and their controls by name.
-#include "Application.h"
-#include "MainWindow.h"
-#include "TestSupport.h"
+#include "app/Application.h"
+#include "tests/support/TestSupport.h"
+#include "windows/MainWindow.h"
 
 #include <QDateTime>
 #include <QWidget>

@@ -4,7 +4,7 @@
 // One running program for a whole test case: started in a fresh folder with
 // messages recorded, and the splash fade held, so that no tips window turns
 // up in the middle of a test.
-#include "ProgramSupport.h"
+#include "tests/support/ProgramSupport.h"
 
 #include <QTimer>
 #include <memory>

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Дневной рельс
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "TestSupport.h"
+#include "tests/support/TestSupport.h"
 
-#include "Paths.h"
-#include "TextFile.h"
+#include "base/Paths.h"
+#include "base/TextFile.h"
 
 #include <QFile>
 #include <QProcess>

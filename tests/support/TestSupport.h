@@ -3,7 +3,7 @@
 #pragma once
 // Test helpers: a dialog seam that records messages and scripts answers, and
 // a fresh program folder with every window created in the program's order.
-#include "Dialogs.h"
+#include "platform/Dialogs.h"
 
 #include <QImage>
 #include <QStringList>

@@ -4,14 +4,14 @@
 // and the year's grids, following the model's options, today and entries,
 // and the month shown; the calendars as a screen reader reads them; the
 // working year's numbers window.
-#include "CalendarMarks.h"
-#include "CalendarModel.h"
-#include "FakeServices.h"
-#include "MonthCalendar.h"
-#include "MonthCalendarAccessible.h"
-#include "MonthGrid.h"
-#include "TestSupport.h"
-#include "WorkYearWindow.h"
+#include "controls/MonthGrid.h"
+#include "core/CalendarModel.h"
+#include "tests/support/FakeServices.h"
+#include "tests/support/TestSupport.h"
+#include "windows/CalendarMarks.h"
+#include "windows/MonthCalendar.h"
+#include "windows/MonthCalendarAccessible.h"
+#include "windows/WorkYearWindow.h"
 
 #include <QAccessibleTableInterface>
 #include <QClipboard>

@@ -2,12 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The small date dialogs: field differences, closing the one-month window and
 // the exit bar's answers.
-#include "CalendarModel.h"
-#include "DateSpanWindow.h"
-#include "ExitBar.h"
-#include "FakeServices.h"
-#include "ImageButton.h"
-#include "OneMonthWindow.h"
+#include "controls/ImageButton.h"
+#include "core/CalendarModel.h"
+#include "tests/support/FakeServices.h"
+#include "windows/DateSpanWindow.h"
+#include "windows/ExitBar.h"
+#include "windows/OneMonthWindow.h"
 
 #include <QCalendarWidget>
 #include <QLabel>

@@ -2,12 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The floating clock window: its frame, its clock, its opacity, ticking only
 // while shown, hiding on close.
-#include "CalendarModel.h"
-#include "ClockFace.h"
-#include "FakeServices.h"
-#include "FloatingClockWindow.h"
-#include "TestSupport.h"
-#include "Widgets.h"
+#include "controls/ClockFace.h"
+#include "core/CalendarModel.h"
+#include "platform/Widgets.h"
+#include "tests/support/FakeServices.h"
+#include "tests/support/TestSupport.h"
+#include "windows/FloatingClockWindow.h"
 
 #include <QApplication>
 #include <QScreen>

@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Дневной рельс
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The go-to-date dialog: entering a date, wrong dates, resetting, week start.
-#include "CalendarModel.h"
-#include "GoToDateWindow.h"
-#include "MonthGrid.h"
-#include "TestSupport.h"
+#include "controls/MonthGrid.h"
+#include "core/CalendarModel.h"
+#include "tests/support/TestSupport.h"
+#include "windows/GoToDateWindow.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Дневной рельс
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The minimised view and its opacity slider.
-#include "CalendarModel.h"
-#include "FakeServices.h"
-#include "MiniView.h"
-#include "MiniViewOpacityWindow.h"
+#include "core/CalendarModel.h"
+#include "tests/support/FakeServices.h"
+#include "windows/MiniView.h"
+#include "windows/MiniViewOpacityWindow.h"
 
 #include <QAction>
 #include <QApplication>

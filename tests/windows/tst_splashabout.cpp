@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Дневной рельс
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The splash screen at start-up, its fade, and About.
-#include "AboutWindow.h"
-#include "SplashScreen.h"
+#include "windows/AboutWindow.h"
+#include "windows/SplashScreen.h"
 
 #include <QLabel>
 #include <QSignalSpy>

@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Tips of the day: where "tips.cal" is read from, the first tip, stepping,
 // and the file that ships with the program.
-#include "CalendarModel.h"
-#include "TestSupport.h"
-#include "TextFile.h"
-#include "TipsWindow.h"
+#include "base/TextFile.h"
+#include "core/CalendarModel.h"
+#include "tests/support/TestSupport.h"
+#include "windows/TipsWindow.h"
 
 #include <QDir>
 #include <QPlainTextEdit>
