@@ -4,45 +4,34 @@
 
 #include <algorithm>
 
-bool isAcceptedColour(StoredColour colour)
+namespace {
+
+// The names, in the order of colours::accepted.
+const char *const kNames[] = {"Чёрный",      "Тёмно-бордовый", "Красный",         "Зелёный",
+                              "Оливковый",   "Лаймовый",       "Жёлтый",          "Тёмно-синий",
+                              "Пурпурный",   "Сине-зелёный",   "Серый",           "Средне-серый",
+                              "Серебристый", "Светло-зелёный", "Небесно-голубой", "Кремовый",
+                              "Синий",       "Фуксия",         "Голубой",         "Белый"};
+static_assert(std::size(kNames) == colours::accepted.size());
+
+// Where colour stands among the accepted ones; -1 when it is not one of them.
+int acceptedIndex(const QColor &colour)
 {
-    return std::find(colours::accepted.begin(), colours::accepted.end(), colour) !=
-           colours::accepted.end();
+    const auto found =
+        std::find_if(colours::accepted.begin(), colours::accepted.end(),
+                     [&](const QColor &accepted) { return accepted.rgba() == colour.rgba(); });
+    return found == colours::accepted.end() ? -1 : int(found - colours::accepted.begin());
 }
 
-QColor toQColor(StoredColour colour)
+} // namespace
+
+bool isAcceptedColour(const QColor &colour)
 {
-    return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
+    return acceptedIndex(colour) >= 0;
 }
 
-StoredColour toStoredColour(const QColor &colour)
+QString colourName(const QColor &colour)
 {
-    return colour.red() | (colour.green() << 8) | (colour.blue() << 16);
-}
-
-QString colourName(StoredColour colour)
-{
-    switch (colour) {
-    case colours::black: return QStringLiteral("Чёрный");
-    case colours::maroon: return QStringLiteral("Тёмно-бордовый");
-    case colours::red: return QStringLiteral("Красный");
-    case colours::green: return QStringLiteral("Зелёный");
-    case colours::olive: return QStringLiteral("Оливковый");
-    case colours::lime: return QStringLiteral("Лаймовый");
-    case colours::yellow: return QStringLiteral("Жёлтый");
-    case colours::navy: return QStringLiteral("Тёмно-синий");
-    case colours::purple: return QStringLiteral("Пурпурный");
-    case colours::teal: return QStringLiteral("Сине-зелёный");
-    case colours::gray: return QStringLiteral("Серый");
-    case colours::medGray: return QStringLiteral("Средне-серый");
-    case colours::silver: return QStringLiteral("Серебристый");
-    case colours::moneyGreen: return QStringLiteral("Светло-зелёный");
-    case colours::skyBlue: return QStringLiteral("Небесно-голубой");
-    case colours::cream: return QStringLiteral("Кремовый");
-    case colours::blue: return QStringLiteral("Синий");
-    case colours::fuchsia: return QStringLiteral("Фуксия");
-    case colours::aqua: return QStringLiteral("Голубой");
-    case colours::white: return QStringLiteral("Белый");
-    default: return {};
-    }
+    const int index = acceptedIndex(colour);
+    return index < 0 ? QString() : QString::fromUtf8(kNames[index]);
 }

@@ -175,7 +175,7 @@ void ClockFace::setLeadingZero(bool leadingZero)
     invalidate();
 }
 
-void ClockFace::setDotsColor(StoredColour colour)
+void ClockFace::setDotsColor(const QColor &colour)
 {
     if (colour == m_dotsColor)
         return;
@@ -183,27 +183,27 @@ void ClockFace::setDotsColor(StoredColour colour)
     invalidate();
 }
 
-StoredColour ClockFace::color() const
+QColor ClockFace::color() const
 {
-    return toStoredColour(palette().color(QPalette::Window));
+    return palette().color(QPalette::Window);
 }
 
-void ClockFace::setColor(StoredColour colour)
+void ClockFace::setColor(const QColor &colour)
 {
     QPalette pal = palette();
-    pal.setColor(QPalette::Window, toQColor(colour));
+    pal.setColor(QPalette::Window, colour);
     setPalette(pal); // repaints through the palette change
 }
 
-StoredColour ClockFace::fontColor() const
+QColor ClockFace::fontColor() const
 {
-    return toStoredColour(palette().color(QPalette::WindowText));
+    return palette().color(QPalette::WindowText);
 }
 
-void ClockFace::setFontColor(StoredColour colour)
+void ClockFace::setFontColor(const QColor &colour)
 {
     QPalette pal = palette();
-    pal.setColor(QPalette::WindowText, toQColor(colour));
+    pal.setColor(QPalette::WindowText, colour);
     setPalette(pal);
 }
 

@@ -50,14 +50,14 @@ public:
     void setTwelveHour(bool twelveHour);
     bool hasLeadingZero() const { return m_leadingZero; }
     void setLeadingZero(bool leadingZero);
-    StoredColour dotsColor() const { return m_dotsColor; }
-    void setDotsColor(StoredColour colour);
+    QColor dotsColor() const { return m_dotsColor; }
+    void setDotsColor(const QColor &colour);
 
     // The panel's look.
-    StoredColour color() const;
-    void setColor(StoredColour colour);
-    StoredColour fontColor() const;
-    void setFontColor(StoredColour colour);
+    QColor color() const;
+    void setColor(const QColor &colour);
+    QColor fontColor() const;
+    void setFontColor(const QColor &colour);
     bool is3D() const { return m_is3D; }
     void set3D(bool threeD);
     PanelBevel innerBevel() const { return m_innerBevel; }
@@ -143,7 +143,7 @@ private:
     bool m_secondsShown = true;
     QTime m_alarmTime{0, 0};
     bool m_alarmEnabled = false;
-    StoredColour m_dotsColor = colours::teal;
+    QColor m_dotsColor = colours::teal;
     bool m_alarmArmed = true;
     clockgeo::ShownTime m_shownTime;
     clockgeo::Rect m_faceRect;

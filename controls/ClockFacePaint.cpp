@@ -127,13 +127,13 @@ void ClockFace::paintDial(QPainter &p)
     m_dial = dialLayout(m_faceRect, screenDensity());
     const DialTable &dial = dialPoints();
     const bool raised = m_is3D && m_dial.bigMarks;
-    const QColor light = toQColor(lightenDotColor(m_dotsColor, toStoredColour(highlight)));
+    const QColor light = lightenDotColor(m_dotsColor, highlight);
     for (int i = 0; i < 60; ++i) {
         const QPoint c = markCentre(dial, m_dial, i);
         if (i % 5 == 0) {
             Rect mark = hourMarkRect(dial, m_dial, i);
             if (raised) {
-                p.fillRect(mark.toRect(), toQColor(m_dotsColor));
+                p.fillRect(mark.toRect(), m_dotsColor);
                 frame3D(p, mark, light, pal.color(QPalette::Shadow), 1);
             } else {
                 p.fillRect(mark.toRect(), foreground);

@@ -131,21 +131,16 @@ QRect lineBounds(const QLine &line)
                  QPoint(std::max(line.x1(), line.x2()), std::max(line.y1(), line.y2())));
 }
 
-StoredColour lightenDotColor(StoredColour c, StoredColour buttonHighlight)
+QColor lightenDotColor(const QColor &c, const QColor &buttonHighlight)
 {
-    StoredColour result = 0;
-    for (int shift = 0; shift <= 16; shift += 8) {
-        const int channel = (c >> shift) & 0xFF;
-        if (channel == 255)
-            return buttonHighlight;
-        int lighter = 0;
+    if (c.red() == 255 || c.green() == 255 || c.blue() == 255)
+        return buttonHighlight;
+    const auto lighter = [](int channel) {
         if (channel == 192)
-            lighter = 255;
-        else if (channel != 0)
-            lighter = (channel + 127) % 256;
-        result |= lighter << shift;
-    }
-    return result;
+            return 255;
+        return channel == 0 ? 0 : (channel + 127) % 256;
+    };
+    return QColor(lighter(c.red()), lighter(c.green()), lighter(c.blue()));
 }
 
 DigitalReading digitalReading(const QTime &time, bool leadingZero, bool showSeconds,

@@ -4,8 +4,7 @@
 // The clock's arithmetic, free of widgets: screen densities and the dial
 // table, the round face, hands and marks, the digital cells, the font fit and
 // the alarm. Rectangles here exclude their right and bottom edges.
-#include "base/Colours.h"
-
+#include <QColor>
 #include <QLine>
 #include <QPoint>
 #include <QRect>
@@ -95,7 +94,7 @@ QLine secondHandLine(const DialTable &dial, QPoint centre, int radius, int secon
 QRect lineBounds(const QLine &line);
 
 // The light edge of a 3-D hour mark in colour c.
-StoredColour lightenDotColor(StoredColour c, StoredColour buttonHighlight);
+QColor lightenDotColor(const QColor &c, const QColor &buttonHighlight);
 
 // What the digital display shows at one time.
 struct DigitalReading {

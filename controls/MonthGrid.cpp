@@ -96,13 +96,13 @@ void MonthGrid::setStartOfWeek(Qt::DayOfWeek day)
     announceMonthGridChange(this, m_date, before);
 }
 
-void MonthGrid::setColor(StoredColour colour)
+void MonthGrid::setColor(const QColor &colour)
 {
     m_color = colour;
     update();
 }
 
-void MonthGrid::setFontColor(StoredColour colour)
+void MonthGrid::setFontColor(const QColor &colour)
 {
     m_fontColor = colour;
     update();
@@ -276,11 +276,11 @@ QStringList MonthGrid::dayDescriptions() const
 void MonthGrid::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    p.fillRect(rect(), toQColor(m_color));
+    p.fillRect(rect(), m_color);
     p.setFont(font());
     updateFonts();
     const QColor lineColour(0xC0, 0xC0, 0xC0);
-    const QColor text = toQColor(m_fontColor);
+    const QColor text = m_fontColor;
 
     // The leftmost text so far: in a grid too small for its font the text
     // spills out of its cell, maybe into the week-number column.
@@ -354,14 +354,13 @@ void MonthGrid::drawWeekNumbers(QPainter &painter, bool bare) const
     for (size_t week = 0; week < cells.size(); ++week)
         cells[week] = weekNumberRect(int(week) + 1);
     m_weekColumn.draw(painter, m_layout.weeks, cells,
-                      bare ? std::optional<QColor>(toQColor(m_color)) : std::nullopt);
+                      bare ? std::optional<QColor>(m_color) : std::nullopt);
 }
 
 void MonthGrid::drawTodayFrame(QPainter &painter, const QRect &cell) const
 {
     // Just inside the grid lines, which are drawn over its outer pixels.
-    PixelLines(painter, toQColor(m_fontColor).darker(kTodayShade))
-        .frame(cell.adjusted(1, 1, -1, -1));
+    PixelLines(painter, m_fontColor.darker(kTodayShade)).frame(cell.adjusted(1, 1, -1, -1));
 }
 
 void MonthGrid::drawWorkMark(QPainter &painter, int day, const QRect &number) const

@@ -45,10 +45,10 @@ public:
     bool isReadOnly() const { return m_readOnly; }
     void setReadOnly(bool readOnly) { m_readOnly = readOnly; }
 
-    StoredColour color() const { return m_color; }
-    void setColor(StoredColour colour);
-    StoredColour fontColor() const { return m_fontColor; }
-    void setFontColor(StoredColour colour);
+    QColor color() const { return m_color; }
+    void setColor(const QColor &colour);
+    QColor fontColor() const { return m_fontColor; }
+    void setFontColor(const QColor &colour);
 
     // Column (0..6) and week row (0..5) where a day of the shown month stands.
     QPoint cellOfDay(int day) const;
@@ -147,8 +147,8 @@ private:
     QDate m_date;
     Qt::DayOfWeek m_startOfWeek = Qt::Monday;
     bool m_readOnly = false;
-    StoredColour m_color = colours::white;
-    StoredColour m_fontColor = colours::black;
+    QColor m_color = colours::white;
+    QColor m_fontColor = colours::black;
     QDate m_today;
     QMap<QDate, QString> m_holidays;
     QMap<QDate, WorkDayMark> m_workDays;

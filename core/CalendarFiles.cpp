@@ -85,6 +85,12 @@ void noteDamage(StartupRead &read, const QString &path, const QString &text)
     noteUnclean(read, path);
 }
 
+// The file stores a colour as the number 0x00BBGGRR, red in the low byte.
+QString storedColour(const QColor &colour)
+{
+    return QString::number(colour.red() | colour.green() << 8 | colour.blue() << 16);
+}
+
 // How a line of "cnfg.cal" is checked and decoded.
 enum class LineKind { Flag, Picture, Colour, Word, Profile };
 
@@ -103,8 +109,8 @@ struct SettingsLine {
 // but the start takes days and count from the profile instead.
 const std::array<SettingsLine, 8> &settingsTable()
 {
-    const QString skyBlue = QString::number(colours::skyBlue);
-    const QString black = QString::number(colours::black);
+    const QString skyBlue = storedColour(colours::skyBlue);
+    const QString black = storedColour(colours::black);
     const QString on = QStringLiteral("1"), off = QStringLiteral("0");
     const QString firstWord = QStringLiteral("True"), yes = QStringLiteral("TRUE");
     const QString no = QStringLiteral("FALSE"), profile = QStringLiteral("default.cpr");
@@ -250,10 +256,11 @@ QString readProfileAtStartup(StartupRead &read, const QString &path)
 }
 
 // A colour the program does not offer is ignored without a word.
-StoredColour decodeColour(const QString &text)
+QColor decodeColour(const QString &text)
 {
-    const int colour = tryWholeNumber(text).value_or(colours::black);
-    return isAcceptedColour(colour) ? colour : colours::black;
+    const int stored = tryWholeNumber(text).value_or(-1);
+    const QColor colour(stored & 0xFF, (stored >> 8) & 0xFF, (stored >> 16) & 0xFF);
+    return stored >= 0 && stored <= 0xFFFFFF && isAcceptedColour(colour) ? colour : colours::black;
 }
 
 // The checked lines as the program's values.
@@ -351,10 +358,10 @@ QStringList settingsFileLines(const SettingsContent &s)
     lines << QString::number(s.showTips ? 1 : 0);
     lines << QString::number(s.showSplash ? 1 : 0);
     lines << s.picturePath;
-    lines << QString::number(s.background);
+    lines << storedColour(s.background);
     lines << (s.colourBackground ? QStringLiteral("True") : QString());
     lines << (s.colourBackground ? QStringLiteral("TRUE") : QStringLiteral("FALSE"));
-    lines << QString::number(s.captionColour);
+    lines << storedColour(s.captionColour);
     lines << s.profilePath;
     return lines;
 }

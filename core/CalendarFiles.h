@@ -39,9 +39,9 @@ struct SettingsContent {
     bool showTips = true;
     bool showSplash = true;
     QString picturePath;
-    StoredColour background = colours::skyBlue;
+    QColor background = colours::skyBlue;
     bool colourBackground = true;
-    StoredColour captionColour = colours::black;
+    QColor captionColour = colours::black;
     QString profilePath;
 };
 
@@ -61,8 +61,8 @@ struct StartupState {
     QString picturePath;
     bool colourBackground = true;
     // A missing colour, or one the program does not offer, reads as black.
-    StoredColour background = colours::skyBlue;
-    StoredColour captionColour = colours::black;
+    QColor background = colours::skyBlue;
+    QColor captionColour = colours::black;
     // One text for the user when something was missing or damaged, else empty.
     QString problem;
     // Files that did not read cleanly (damaged values, another encoding, cut

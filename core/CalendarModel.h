@@ -39,9 +39,9 @@ struct OpacitySetting {
 struct Background {
     QString picturePath;
     QImage picture; // loaded from picturePath, null when none
-    StoredColour colour = colours::skyBlue;
+    QColor colour = colours::skyBlue;
     bool colourMode = true; // a plain colour rather than the picture
-    StoredColour captionColour = colours::black;
+    QColor captionColour = colours::black;
     bool operator==(const Background &o) const
     {
         return picturePath == o.picturePath && picture.cacheKey() == o.picture.cacheKey() &&
@@ -102,7 +102,7 @@ public:
     // The main window's colour: that of the last colour background, sky blue
     // until there is one. It stays behind a picture's transparent parts, on
     // screen and on the printed sheet alike.
-    StoredColour windowColour() const { return m_windowColour; }
+    QColor windowColour() const { return m_windowColour; }
     // "Применить" or "OK" put the background on the main window; printing
     // only carries over a background that was applied.
     bool backgroundApplied() const { return m_backgroundApplied; }
@@ -196,7 +196,7 @@ private:
     QString m_profilePath;
     QStringList m_holidays;
     Background m_background;
-    StoredColour m_windowColour = colours::skyBlue;
+    QColor m_windowColour = colours::skyBlue;
     bool m_backgroundApplied = false;
     QFont m_yearFont;
     std::array<OpacitySetting, 4> m_opacity{};

@@ -172,7 +172,7 @@ void CubeSheet::showBackground(const CalendarModel &model)
     const bool printed = model.printsBackground();
     m_backgroundImage->setPicture(background.picture);
     m_backgroundImage->setVisible(printed && !background.colourMode);
-    const StoredColour caption = printed ? background.captionColour : colours::black;
+    const QColor caption = printed ? background.captionColour : colours::black;
     for (int k = 0; k < kColouredMonths; ++k)
         setFontColour(m_monthLabels[k], caption);
     for (int k = 0; k < kColouredGlueMarks; ++k)

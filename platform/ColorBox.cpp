@@ -9,20 +9,20 @@
 
 ColorBox::ColorBox(bool extended, QWidget *parent) : QComboBox(parent)
 {
-    for (StoredColour colour : colours::standard)
+    for (const QColor &colour : colours::standard)
         addColour(colour);
     if (extended)
-        for (StoredColour colour :
+        for (const QColor &colour :
              {colours::moneyGreen, colours::skyBlue, colours::cream, colours::medGray})
             addColour(colour);
     setCurrentIndex(0);
     announceChoices(this);
 }
 
-void ColorBox::addColour(StoredColour colour)
+void ColorBox::addColour(const QColor &colour)
 {
     QPixmap swatch(14, 14);
-    swatch.fill(toQColor(colour));
+    swatch.fill(colour);
     {
         QPainter p(&swatch);
         p.setPen(Qt::black);
@@ -30,16 +30,16 @@ void ColorBox::addColour(StoredColour colour)
     }
     QString name = colourName(colour);
     if (name.isEmpty())
-        name = QStringLiteral("#%1").arg(toQColor(colour).name().mid(1).toUpper());
+        name = QStringLiteral("#%1").arg(colour.name().mid(1).toUpper());
     addItem(QIcon(swatch), name, colour);
 }
 
-StoredColour ColorBox::Selected() const
+QColor ColorBox::Selected() const
 {
-    return currentData().toInt();
+    return currentData().value<QColor>();
 }
 
-void ColorBox::setSelected(StoredColour colour)
+void ColorBox::setSelected(const QColor &colour)
 {
     int index = findData(colour);
     if (index < 0) {

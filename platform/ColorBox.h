@@ -12,11 +12,11 @@ class ColorBox : public QComboBox {
 public:
     // The sixteen standard colours, plus the four extended ones when asked.
     explicit ColorBox(bool extended, QWidget *parent = nullptr);
-    StoredColour Selected() const;
+    QColor Selected() const;
     // Selects the colour; one the list lacks is added at the end, so the box
     // always reports what it shows.
-    void setSelected(StoredColour colour);
+    void setSelected(const QColor &colour);
 
 private:
-    void addColour(StoredColour colour);
+    void addColour(const QColor &colour);
 };

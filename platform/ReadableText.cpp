@@ -140,12 +140,12 @@ QColor readableOn(const QColor &wanted, const QColor &background)
     return target;
 }
 
-void setReadableColour(QWidget *control, StoredColour colour)
+void setReadableColour(QWidget *control, const QColor &colour)
 {
     if (auto *kept = control->findChild<ReadableColour *>(QString(), Qt::FindDirectChildrenOnly))
-        kept->setDescribed(toQColor(colour));
+        kept->setDescribed(colour);
     else
-        new ReadableColour(control, toQColor(colour));
+        new ReadableColour(control, colour);
 }
 
 void keepColouredTextReadable(QWidget *window)
@@ -156,6 +156,6 @@ void keepColouredTextReadable(QWidget *window)
         const QPalette::ColorRole role = control->foregroundRole();
         const QColor colour = control->palette().color(role);
         if (colour != QApplication::palette(control).color(role))
-            setReadableColour(control, toStoredColour(colour));
+            setReadableColour(control, colour);
     }
 }

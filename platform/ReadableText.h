@@ -21,7 +21,7 @@ QColor readableOn(const QColor &wanted, const QColor &background);
 
 // Gives control (a caption, an option button, a check box) its described
 // text colour, adjusted now and whenever the palette changes.
-void setReadableColour(QWidget *control, StoredColour colour);
+void setReadableColour(QWidget *control, const QColor &colour);
 // The same for every caption and option of window whose text colour was set
 // apart from the palette before this call.
 void keepColouredTextReadable(QWidget *window);

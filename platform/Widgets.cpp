@@ -86,29 +86,29 @@ bool isDigitChar(QChar c)
     return c >= QLatin1Char('0') && c <= QLatin1Char('9');
 }
 
-void setWindowColour(QWidget *window, StoredColour colour)
+void setWindowColour(QWidget *window, const QColor &colour)
 {
     QPalette pal = window->palette();
-    pal.setColor(QPalette::Window, toQColor(colour));
+    pal.setColor(QPalette::Window, colour);
     window->setPalette(pal);
     window->setAutoFillBackground(true);
 }
 
-StoredColour windowColour(const QWidget *window)
+QColor windowColour(const QWidget *window)
 {
-    return toStoredColour(window->palette().color(QPalette::Window));
+    return window->palette().color(QPalette::Window);
 }
 
-void setFontColour(QLabel *label, StoredColour colour)
+void setFontColour(QLabel *label, const QColor &colour)
 {
     QPalette pal = label->palette();
-    pal.setColor(QPalette::WindowText, toQColor(colour));
+    pal.setColor(QPalette::WindowText, colour);
     label->setPalette(pal);
 }
 
-StoredColour fontColour(const QLabel *label)
+QColor fontColour(const QLabel *label)
 {
-    return toStoredColour(label->palette().color(QPalette::WindowText));
+    return label->palette().color(QPalette::WindowText);
 }
 
 QLabel *placeLabel(QWidget *parent, const char *name, const QString &text, int x, int y,

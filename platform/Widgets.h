@@ -42,11 +42,11 @@ void installCharFilter(QWidget *field, std::function<bool(QChar)> accept);
 bool isDigitChar(QChar c);
 
 // Window colour as the background behind every transparent control.
-void setWindowColour(QWidget *window, StoredColour colour);
-StoredColour windowColour(const QWidget *window);
+void setWindowColour(QWidget *window, const QColor &colour);
+QColor windowColour(const QWidget *window);
 // Font colour of a label.
-void setFontColour(QLabel *label, StoredColour colour);
-StoredColour fontColour(const QLabel *label);
+void setFontColour(QLabel *label, const QColor &colour);
+QColor fontColour(const QLabel *label);
 
 // A caption at the given place, sized to its text; the object and accessible
 // names are set too. pixelSize 0 keeps the window's font size.

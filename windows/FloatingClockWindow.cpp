@@ -14,7 +14,7 @@
 #include <QShortcut>
 
 namespace {
-constexpr StoredColour kClockWindowColour = 16776176; // red 240, green 251, blue 255
+constexpr QColor kClockWindowColour{240, 251, 255};
 }
 
 FloatingClockWindow::FloatingClockWindow(CalendarModel &model, WindowServices &services,

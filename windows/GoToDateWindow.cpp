@@ -27,9 +27,9 @@ const char *const kPrompt = "Нажмите ---------------->";
 void paintCream(QWidget *field)
 {
     QPalette pal = field->palette();
-    pal.setColor(QPalette::Base, toQColor(colours::cream));
+    pal.setColor(QPalette::Base, colours::cream);
     // Dark text on the cream, whatever the desktop palette.
-    pal.setColor(QPalette::Text, toQColor(colours::black));
+    pal.setColor(QPalette::Text, colours::black);
     field->setPalette(pal);
 }
 

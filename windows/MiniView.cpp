@@ -92,7 +92,7 @@ void MiniView::createControls(const QDate &startDay)
     setReadableColour(m_timeHeading, colours::black);
     QPalette pal = m_timeLine->palette();
     pal.setColor(QPalette::Base, Qt::black); // the menu-text colour
-    pal.setColor(QPalette::Text, toQColor(colours::lime));
+    pal.setColor(QPalette::Text, colours::lime);
     m_timeLine->setPalette(pal);
 }
 

@@ -20,7 +20,7 @@ QString opacityPercentText(int position)
 namespace {
 
 QLabel *label(QWidget *parent, const char *name, const QString &text, int x, int y, int pixelSize,
-              StoredColour colour)
+              const QColor &colour)
 {
     QLabel *l = placeLabel(parent, name, text, x, y, pixelSize);
     setReadableColour(l, colour);

@@ -49,9 +49,9 @@ TipsWindow::TipsWindow(const CalendarModel &model, QWidget *parent)
     m_tipText->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     m_tipText->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     QPalette pal = m_tipText->palette();
-    pal.setColor(QPalette::Base, toQColor(colours::skyBlue));
+    pal.setColor(QPalette::Base, colours::skyBlue);
     // Dark text on the fixed sky blue, whatever the desktop palette.
-    pal.setColor(QPalette::Text, toQColor(colours::black));
+    pal.setColor(QPalette::Text, colours::black);
     m_tipText->setPalette(pal);
     QFont f = m_tipText->font();
     f.setPixelSize(14);

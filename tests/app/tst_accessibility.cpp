@@ -370,7 +370,7 @@ void TestAccessibility::darkPaletteKeepsTextReadable_data()
 {
     QTest::addColumn<WindowRole>("role");
     QTest::addColumn<QString>("control");
-    QTest::addColumn<StoredColour>("described"); // under a light palette
+    QTest::addColumn<QColor>("described"); // under a light palette
     QTest::newRow("print scaling advice") << WindowRole::PrintScale << "noteLabel4" << colours::red;
     QTest::newRow("print background warning")
         << WindowRole::Settings << "printWarning" << colours::red;
@@ -385,20 +385,20 @@ void TestAccessibility::darkPaletteKeepsTextReadable()
 {
     QFETCH(WindowRole, role);
     QFETCH(QString, control);
-    QFETCH(StoredColour, described);
+    QFETCH(QColor, described);
     auto *text = window(role)->findChild<QWidget *>(control);
     QVERIFY(text);
     const QWidget *behind = text->autoFillBackground() ? text : text->window();
     auto shown = [text] { return text->palette().color(text->foregroundRole()); };
     auto background = [behind] { return behind->palette().color(behind->backgroundRole()); };
-    QTRY_COMPARE(shown(), toQColor(described));
+    QTRY_COMPARE(shown(), described);
 
     const QPalette light = QApplication::palette();
     QApplication::setPalette(QPalette(QColor(0x35, 0x35, 0x35)));
     QVERIFY(darkPaletteInUse());
     QTRY_VERIFY2(contrastRatio(shown(), background()) >= 4.5, qPrintable(shown().name()));
     QApplication::setPalette(light);
-    QTRY_COMPARE(shown(), toQColor(described));
+    QTRY_COMPARE(shown(), described);
 }
 
 QTEST_MAIN(TestAccessibility)

@@ -201,22 +201,21 @@ void ClockFaceTest::digitalTicksRedrawChangedCells()
 
 void ClockFaceTest::hourMarks_data()
 {
-    QTest::addColumn<StoredColour>("dots");
+    QTest::addColumn<QColor>("dots");
     QTest::addColumn<bool>("threeD");
     QTest::addColumn<QColor>("edge");
     QTest::addColumn<QColor>("body");
     const QPalette pal;
-    QTest::newRow("teal, 3-D") << colours::teal << true << toQColor(colours::aqua)
-                               << toQColor(colours::teal);
+    QTest::newRow("teal, 3-D") << colours::teal << true << colours::aqua << colours::teal;
     QTest::newRow("white, 3-D") << colours::white << true << pal.color(QPalette::Light)
-                                << toQColor(colours::white);
+                                << colours::white;
     QTest::newRow("teal, flat") << colours::teal << false << pal.color(QPalette::WindowText)
                                 << pal.color(QPalette::WindowText);
 }
 
 void ClockFaceTest::hourMarks()
 {
-    QFETCH(StoredColour, dots);
+    QFETCH(QColor, dots);
     QFETCH(bool, threeD);
     QFETCH(QColor, edge);
     QFETCH(QColor, body);

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Дневной рельс
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The clock's arithmetic: dial, round face, hands, light edge, digital cells.
+#include "base/Colours.h"
 #include "controls/ClockGeometry.h"
 
 #include <QtTest>
@@ -101,20 +102,20 @@ void TestClockGeometry::handIndex()
 
 void TestClockGeometry::lightenDotColor_data()
 {
-    QTest::addColumn<StoredColour>("colour");
-    QTest::addColumn<StoredColour>("light");
+    QTest::addColumn<QColor>("colour");
+    QTest::addColumn<QColor>("light");
     QTest::newRow("teal gives aqua (128 to 255)") << colours::teal << colours::aqua;
     QTest::newRow("black stays black") << colours::black << colours::black;
     QTest::newRow("silver gives white") << colours::silver << colours::white;
-    QTest::newRow("200 wraps to 71") << StoredColour(0x0000C8) << StoredColour(0x000047);
+    QTest::newRow("200 wraps to 71") << QColor(200, 0, 0) << QColor(71, 0, 0);
     QTest::newRow("a full channel gives the highlight")
-        << StoredColour(0xFF00C8) << StoredColour(0x123456);
+        << QColor(200, 0, 255) << QColor(0x12, 0x34, 0x56);
 }
 
 void TestClockGeometry::lightenDotColor()
 {
-    QFETCH(StoredColour, colour);
-    QTEST(clockgeo::lightenDotColor(colour, 0x123456), "light");
+    QFETCH(QColor, colour);
+    QTEST(clockgeo::lightenDotColor(colour, QColor(0x12, 0x34, 0x56)), "light");
 }
 
 void TestClockGeometry::digitalCells_data()

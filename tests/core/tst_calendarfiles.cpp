@@ -101,13 +101,13 @@ void CalendarFilesTest::settingsLinesFollowTheBackgroundMode()
     s.year = QStringLiteral("2026");
     s.showTips = false;
     s.picturePath = QStringLiteral("/home/u/фон.jpg");
-    s.background = -16777201; // written as it is, in decimal
+    s.background = colours::skyBlue; // 0x00BBGGRR, in decimal
     s.colourBackground = false;
     s.captionColour = colours::red;
     s.profilePath = QStringLiteral("/home/u/Работа.cpr");
     QStringList lines = settingsFileLines(s);
     QCOMPARE(lines.size(), kSettingsLineCount);
-    QCOMPARE(lines.mid(12), (QStringList{"2026", "0", "1", "/home/u/фон.jpg", "-16777201", "",
+    QCOMPARE(lines.mid(12), (QStringList{"2026", "0", "1", "/home/u/фон.jpg", "15780518", "",
                                          "FALSE", "255", "/home/u/Работа.cpr"}));
     s.colourBackground = true;
     lines = settingsFileLines(s);

@@ -120,7 +120,7 @@ void CubeTest::printBackgroundReachesOnlyTheLabels()
     model.setBackground(background);
     CubeSheet sheet(model);
     // The first four glue marks and January to August take the caption colour.
-    const StoredColour caption = printBackground ? colours::red : colours::black;
+    const QColor caption = printBackground ? colours::red : colours::black;
     for (int k = 0; k < 12; ++k)
         QCOMPARE(fontColour(sheet.monthLabels()[k]), k < 8 ? caption : colours::black);
     for (int k = 0; k < 7; ++k)

@@ -25,8 +25,8 @@ namespace {
 
 // The option, and the backgrounds "Применить" put on the main window: the
 // colour, then the picture if any, chosen with another colour in the box.
-void useBackground(CalendarModel &model, bool printBackground, StoredColour colour,
-                   StoredColour caption, const QImage &picture = {})
+void useBackground(CalendarModel &model, bool printBackground, const QColor &colour,
+                   const QColor &caption, const QImage &picture = {})
 {
     model.setRegional({Qt::Monday, printBackground});
     Background background;
@@ -41,12 +41,11 @@ void useBackground(CalendarModel &model, bool printBackground, StoredColour colo
     model.setBackground(background);
 }
 
-bool near(QRgb pixel, StoredColour colour, int tolerance = 40)
+bool near(QRgb pixel, const QColor &colour, int tolerance = 40)
 {
-    const QColor c = toQColor(colour);
-    return qAbs(qRed(pixel) - c.red()) <= tolerance &&
-           qAbs(qGreen(pixel) - c.green()) <= tolerance &&
-           qAbs(qBlue(pixel) - c.blue()) <= tolerance;
+    return qAbs(qRed(pixel) - colour.red()) <= tolerance &&
+           qAbs(qGreen(pixel) - colour.green()) <= tolerance &&
+           qAbs(qBlue(pixel) - colour.blue()) <= tolerance;
 }
 
 void printTo(QPrinter &printer, const QString &path, QPageLayout::Orientation orientation)
@@ -100,8 +99,8 @@ void PrintCopyTest::printBackgroundOption_data()
 {
     QTest::addColumn<bool>("printBackground");
     QTest::addColumn<QImage>("picture");
-    QTest::addColumn<StoredColour>("page");
-    QTest::addColumn<StoredColour>("names");
+    QTest::addColumn<QColor>("page");
+    QTest::addColumn<QColor>("names");
     QImage blue(20, 10, QImage::Format_RGB32);
     blue.fill(Qt::blue);
     QImage clear(20, 10, QImage::Format_ARGB32);
@@ -121,8 +120,8 @@ void PrintCopyTest::printBackgroundOption()
 {
     QFETCH(bool, printBackground);
     QFETCH(QImage, picture);
-    QFETCH(StoredColour, page);
-    QFETCH(StoredColour, names);
+    QFETCH(QColor, page);
+    QFETCH(QColor, names);
     CalendarModel model;
     useBackground(model, printBackground, colours::lime, colours::red, picture);
     const QImage image = renderYearSheet(model);

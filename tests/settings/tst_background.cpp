@@ -26,7 +26,7 @@ QString pictureFile(const ProgramFolder &folder, const QString &name, Qt::Global
 // The background as the start-up leaves it in the model: the picture loaded
 // when its file could be read.
 void startWith(CalendarModel &model, const QString &picture, bool colourMode,
-               StoredColour colour = colours::yellow, StoredColour caption = colours::maroon)
+               const QColor &colour = colours::yellow, const QColor &caption = colours::maroon)
 {
     Background background;
     background.picturePath = picture;

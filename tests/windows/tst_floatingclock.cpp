@@ -47,7 +47,7 @@ void TestFloatingClock::windowAndClockAsSetUp()
     QVERIFY(flags & Qt::WindowStaysOnTopHint);
     QVERIFY(flags & Qt::WindowCloseButtonHint);
     QVERIFY(!(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
-    QCOMPARE(windowColour(m_window.get()), StoredColour(16776176));
+    QCOMPARE(windowColour(m_window.get()), QColor(240, 251, 255));
 
     QCOMPARE(m_clock->geometry(), QRect(0, 0, 113, 105));
     QCOMPARE(m_clock->showMode(), ClockStyle::Analog);
@@ -55,8 +55,8 @@ void TestFloatingClock::windowAndClockAsSetUp()
     QVERIFY(m_clock->secondsShown());
     QCOMPARE(m_clock->dotsColor(), colours::black);
     QCOMPARE(m_clock->borderStyle(), ClockBorder::Single);
-    QCOMPARE(m_clock->color(), StoredColour(16776176));
-    QCOMPARE(m_clock->fontColor(), toStoredColour(m_window->palette().color(QPalette::WindowText)));
+    QCOMPARE(m_clock->color(), QColor(240, 251, 255));
+    QCOMPARE(m_clock->fontColor(), m_window->palette().color(QPalette::WindowText));
     QCOMPARE(m_clock->outerBevel(), PanelBevel::Raised);
     QCOMPARE(m_clock->innerBevel(), PanelBevel::Lowered);
     QCOMPARE(m_clock->bevelWidth(), 1);
@@ -110,7 +110,7 @@ void TestFloatingClock::opensCentredTicksWhileShownAndHidesOnClose()
         for (int x = centre.x() - 20; x <= centre.x() + 20; ++x)
             inked += picture.pixel(x, y) == ink;
     QVERIFY(inked > 20);
-    QCOMPARE(picture.pixel(centre + QPoint(25, -25)), toQColor(16776176).rgb());
+    QCOMPARE(picture.pixel(centre + QPoint(25, -25)), qRgb(240, 251, 255));
 
     m_window->move(m_window->pos() + QPoint(30, 0));
     const QPoint moved = m_window->pos();
