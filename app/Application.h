@@ -61,7 +61,7 @@ public:
     // Once the program is ending, later calls (a logout, then its signal)
     // neither save again nor ask.
     bool saveAndQuit(bool interactive) override;
-    QTime currentTime() const override { return m_clock().time(); }
+    QDateTime now() const override { return m_clock(); }
 
 private:
     struct StartMessage {

@@ -59,7 +59,7 @@ int main(int argc, char **argv)
     CalendarModel model;
     QWidget window;
     window.show();
-    ICalendarExchange exchange(model, &window);
+    ICalendarExchange exchange(model, &QDateTime::currentDateTime, &window);
     QElapsedTimer clock, tick;
     qint64 longestGap = 0;
     QTimer beat;

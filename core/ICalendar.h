@@ -6,6 +6,7 @@
 // a yearly one); an import turns each day an event marks into an entry, and
 // lists every event it leaves out or changes, with the reason.
 #include <QByteArray>
+#include <QDateTime>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -32,10 +33,12 @@ struct ICalendarExport {
 
 // The calendar of the entries in list order: one event for every entry with
 // a date in the years 1..9999, every other entry listed with its reason.
-ICalendarExport holidaysToICalendar(const QStringList &entries);
+// Each event is stamped with stamp, the time the file is made.
+ICalendarExport holidaysToICalendar(const QStringList &entries, const QDateTime &stamp);
 
 // Writes the calendar into path, replacing the file atomically. Throws FileError.
-ICalendarExport exportICalendar(const QString &path, const QStringList &entries);
+ICalendarExport exportICalendar(const QString &path, const QStringList &entries,
+                                const QDateTime &stamp);
 
 // What an import may add to: the list as it is, and the list's own rules.
 struct ICalendarImportRules {

@@ -111,7 +111,7 @@ QString reasonWithoutDate(const QString &entry)
 
 } // namespace
 
-ICalendarExport holidaysToICalendar(const QStringList &entries)
+ICalendarExport holidaysToICalendar(const QStringList &entries, const QDateTime &stamp)
 {
     ICalendarExport result;
     Component calendar(icalcomponent_new(ICAL_VCALENDAR_COMPONENT), icalcomponent_free);
@@ -124,9 +124,8 @@ ICalendarExport holidaysToICalendar(const QStringList &entries)
     const QByteArray end = "END:VCALENDAR\r\n";
     if (text.endsWith(end))
         text.chop(end.size());
-    const icaltimetype stamp =
-        icaltime_from_timet_with_zone(static_cast<time_t>(QDateTime::currentSecsSinceEpoch()), 0,
-                                      icaltimezone_get_utc_timezone());
+    const icaltimetype stampUtc = icaltime_from_timet_with_zone(
+        static_cast<time_t>(stamp.toSecsSinceEpoch()), 0, icaltimezone_get_utc_timezone());
     QHash<QString, int> repeats;
     for (const QString &entry : entries) {
         const std::optional<HolidayDate> date = parseHolidayEntry(entry);
@@ -134,16 +133,17 @@ ICalendarExport holidaysToICalendar(const QStringList &entries)
             result.leftOut << ICalendarNote{{}, quoteForMessage(entry), reasonWithoutDate(entry)};
             continue;
         }
-        text += eventText(entry, *date, uidFor(entry, repeats[entry]++), stamp);
+        text += eventText(entry, *date, uidFor(entry, repeats[entry]++), stampUtc);
         ++result.events;
     }
     result.text = text + end;
     return result;
 }
 
-ICalendarExport exportICalendar(const QString &path, const QStringList &entries)
+ICalendarExport exportICalendar(const QString &path, const QStringList &entries,
+                                const QDateTime &stamp)
 {
-    ICalendarExport result = holidaysToICalendar(entries);
+    ICalendarExport result = holidaysToICalendar(entries, stamp);
     writeFileAtomically(path, result.text);
     return result;
 }

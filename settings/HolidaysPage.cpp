@@ -14,6 +14,7 @@
 #include "settings/Holidays.h"
 #include "settings/ICalendarExchange.h"
 #include "settings/SettingsControls.h"
+#include "windows/WindowServices.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -55,7 +56,8 @@ QAction *popupItem(QMenu *menu, QWidget *list, const char *name, const QString &
 
 } // namespace
 
-HolidaysPage::HolidaysPage(CalendarModel &model, QWidget *parent) : QWidget(parent), m_model(model)
+HolidaysPage::HolidaysPage(CalendarModel &model, WindowServices &services, QWidget *parent)
+    : QWidget(parent), m_model(model)
 {
     setObjectName(QStringLiteral("holidaysPage"));
     createInputs();
@@ -69,7 +71,8 @@ HolidaysPage::HolidaysPage(CalendarModel &model, QWidget *parent) : QWidget(pare
     bindHandler(m_actionEdit, &QAction::triggered, this, &HolidaysPage::editSelected);
     bindHandler(m_list, &QWidget::customContextMenuRequested, this, &HolidaysPage::showListMenu);
     connect(&m_model, &CalendarModel::holidaysChanged, this, &HolidaysPage::showEntries);
-    m_exchange = new ICalendarExchange(m_model, this);
+    m_exchange = new ICalendarExchange(
+        m_model, [&services] { return services.now(); }, this);
     connect(m_exchange, &ICalendarExchange::importFinished, m_importButton,
             [this] { m_importButton->setEnabled(true); });
     showEntries();

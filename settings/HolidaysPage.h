@@ -19,11 +19,12 @@ class QLineEdit;
 class QListWidget;
 class QMenu;
 class QPushButton;
+class WindowServices;
 
 class HolidaysPage : public QWidget {
     Q_OBJECT
 public:
-    explicit HolidaysPage(CalendarModel &model, QWidget *parent = nullptr);
+    HolidaysPage(CalendarModel &model, WindowServices &services, QWidget *parent = nullptr);
     ~HolidaysPage() override;
 
     // "Добавить", the default button while the page is shown.

@@ -45,8 +45,8 @@ QString listOf(const QList<ICalendarNote> &notes)
 
 } // namespace
 
-ICalendarExchange::ICalendarExchange(CalendarModel &model, QWidget *window)
-    : QObject(window), m_model(model), m_window(window)
+ICalendarExchange::ICalendarExchange(CalendarModel &model, Clock now, QWidget *window)
+    : QObject(window), m_model(model), m_now(std::move(now)), m_window(window)
 {
     connect(&m_watcher, &QFutureWatcherBase::finished, this, &ICalendarExchange::finishImport);
     m_progressTimer.setInterval(100);
@@ -78,7 +78,7 @@ void ICalendarExchange::exportEntries()
                                                 kICalendarFilter, QStringLiteral("ics"));
     if (name.isEmpty())
         return;
-    const ICalendarExport written = exportICalendar(name, entries);
+    const ICalendarExport written = exportICalendar(name, entries, m_now());
     QString summary = QStringLiteral("В файл \"%1\" записано событий: %2.")
                           .arg(fileNameOf(name))
                           .arg(written.events);

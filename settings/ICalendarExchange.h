@@ -8,10 +8,12 @@
 // side ends with one summary of everything left out, and why.
 #include "core/ICalendar.h"
 
+#include <QDateTime>
 #include <QFutureWatcher>
 #include <QObject>
 #include <QStringList>
 #include <QTimer>
+#include <functional>
 #include <memory>
 
 class CalendarModel;
@@ -21,7 +23,9 @@ class QWidget;
 class ICalendarExchange : public QObject {
     Q_OBJECT
 public:
-    ICalendarExchange(CalendarModel &model, QWidget *window);
+    // now gives the stamp an export carries: the program's clock.
+    using Clock = std::function<QDateTime()>;
+    ICalendarExchange(CalendarModel &model, Clock now, QWidget *window);
     // Stops an import still running; the list stays as it was.
     ~ICalendarExchange() override;
 
@@ -45,6 +49,7 @@ private:
     void applyImport(const Outcome &outcome);
 
     CalendarModel &m_model;
+    Clock m_now;
     QWidget *m_window;
     QFutureWatcher<Outcome> m_watcher;
     std::shared_ptr<ICalendarProgress> m_progress;

@@ -46,7 +46,7 @@ SettingsWindow::SettingsWindow(CalendarModel &model, WindowServices &services, Q
     m_opacityPage = new OpacityPage(model);
     m_backgroundCaptionsPage = new BackgroundCaptionsPage(services);
     m_profilesPage = new ProfilesPage(model);
-    m_holidaysPage = new HolidaysPage(model);
+    m_holidaysPage = new HolidaysPage(model, services);
     m_weekStartPage = new WeekStartPage(model);
     m_printBackgroundPage = new PrintBackgroundPage(model);
     addPage(m_pages, m_opacityPage, QStringLiteral("Прозрачность"));

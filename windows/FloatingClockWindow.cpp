@@ -43,6 +43,8 @@ FloatingClockWindow::FloatingClockWindow(CalendarModel &model, WindowServices &s
     m_clock->setDotsColor(colours::black);
     m_clock->setBorderStyle(ClockBorder::Single);
     m_clock->setAutoSize(true);
+    // The program's one clock, so the face and the time lines agree.
+    m_clock->setTimeSource([this](QObject *, QTime &time) { time = m_services.now().time(); });
     m_clock->completeSetup();
     connect(m_clock, &ClockFace::failed, this, [](const QString &text) { dialogs().error(text); });
 

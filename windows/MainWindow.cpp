@@ -293,7 +293,7 @@ void MainWindow::showProfileCaption()
 
 void MainWindow::showTime()
 {
-    const QString time = longTimeText(m_services.currentTime());
+    const QString time = longTimeText(m_services.now().time());
     m_timeLine->setText(QStringLiteral("         ") + time);
     speakValue(m_timeLine, time);
 }

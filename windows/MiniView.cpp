@@ -162,7 +162,7 @@ void MiniView::closeEvent(QCloseEvent *event)
 
 void MiniView::showTime()
 {
-    const QString time = longTimeText(m_services.currentTime());
+    const QString time = longTimeText(m_services.now().time());
     m_timeLine->setText(QString(11, QLatin1Char(' ')) + time);
     speakValue(m_timeLine, time);
 }

@@ -7,7 +7,7 @@
 // window directly.
 
 class QPrinter;
-class QTime;
+class QDateTime;
 
 // The windows the application creates when first needed and keeps.
 enum class WindowRole {
@@ -62,6 +62,7 @@ public:
     // failed save asks whether to close anyway, and false comes back when
     // the user stays; otherwise the failure goes to stderr.
     virtual bool saveAndQuit(bool interactive) = 0;
-    // The time of day the time lines show, from the program's one clock.
-    virtual QTime currentTime() const = 0;
+    // The program's one clock: what the time lines and the floating clock
+    // show, and the stamp an exported calendar carries.
+    virtual QDateTime now() const = 0;
 };

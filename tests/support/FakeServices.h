@@ -6,8 +6,8 @@
 #include "platform/Printing.h"
 #include "windows/WindowServices.h"
 
+#include <QDateTime>
 #include <QStringList>
-#include <QTime>
 
 class FakeServices : public WindowServices {
 public:
@@ -30,13 +30,13 @@ public:
         calls << QStringLiteral("save and quit");
         return true;
     }
-    QTime currentTime() const override { return time; }
+    QDateTime now() const override { return time; }
 
     QStringList calls;
     // What isWindowVisible answers: none by default.
     QList<WindowRole> visible;
-    // What the time lines show.
-    QTime time{10, 0};
+    // The program's clock: what the time lines show.
+    QDateTime time{QDate(2026, 3, 15), QTime(10, 0)};
 
 private:
     ProgramPrinter m_printer;

@@ -91,8 +91,9 @@ void TestFloatingClock::opacityFollowsTheSettings()
 
 void TestFloatingClock::opensCentredTicksWhileShownAndHidesOnClose()
 {
-    QTime now(4, 50, 20);
-    m_clock->setTimeSource([&](QObject *, QTime &time) { time = now; });
+    // The face shows the program's clock, as the time lines do.
+    m_services.time.setTime(QTime(4, 50, 20));
+    QCOMPARE(m_clock->currentTime(), QTime(4, 50, 20));
     QVERIFY(!m_clock->timer()->isEnabled()); // hidden: no ticks
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
@@ -121,10 +122,10 @@ void TestFloatingClock::opensCentredTicksWhileShownAndHidesOnClose()
              QStringList{QStringLiteral("reachable %1").arg(int(WindowRole::FloatingClock))});
 
     // Shown again: where the user left it, and at the time of now at once.
-    now = QTime(9, 15, 40);
+    m_services.time.setTime(QTime(9, 15, 40));
     m_window->show();
     QCOMPARE(m_window->pos(), moved);
-    QVERIFY(m_clock->shownTime() == clockgeo::reduceTime(now));
+    QVERIFY(m_clock->shownTime() == clockgeo::reduceTime(m_services.time.time()));
     QVERIFY(m_clock->timer()->isEnabled());
 }
 
