@@ -7,7 +7,7 @@
 // and deletes them in reverse order at exit.
 #include "base/SingleInstance.h"
 #include "core/CalendarModel.h"
-#include "platform/Printing.h"
+#include "output/Printing.h"
 #include "windows/WindowServices.h"
 
 #include <QDateTime>

@@ -21,10 +21,10 @@
 #include "output/CubeSheet.h"
 #include "output/PrintScaleDialog.h"
 #include "output/PrintSheet.h"
+#include "output/Printing.h"
 #include "output/YearOutput.h"
 #include "platform/Dialogs.h"
 #include "platform/Handler.h"
-#include "platform/Printing.h"
 #include "settings/BackgroundWindow.h"
 
 #include <QApplication>

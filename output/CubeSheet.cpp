@@ -5,9 +5,9 @@
 #include "base/RussianText.h"
 #include "controls/MonthGrid.h"
 #include "core/CalendarModel.h"
+#include "output/Printing.h"
 #include "output/SheetParts.h"
 #include "platform/Bevel.h"
-#include "platform/Printing.h"
 #include "platform/Widgets.h"
 
 #include <QCheckBox>

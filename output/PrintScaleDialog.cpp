@@ -3,12 +3,12 @@
 #include "output/PrintScaleDialog.h"
 
 #include "core/CalendarModel.h"
+#include "output/Printing.h"
 #include "output/YearOutput.h"
 #include "platform/AccessibleWindow.h"
 #include "platform/Dialogs.h"
 #include "platform/Handler.h"
 #include "platform/OptionFocus.h"
-#include "platform/Printing.h"
 #include "platform/ReadableText.h"
 #include "platform/Widgets.h"
 

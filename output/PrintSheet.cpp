@@ -5,8 +5,8 @@
 #include "base/RussianText.h"
 #include "controls/MonthGrid.h"
 #include "core/CalendarModel.h"
+#include "output/Printing.h"
 #include "output/SheetParts.h"
-#include "platform/Printing.h"
 #include "platform/Widgets.h"
 
 #include <QLabel>

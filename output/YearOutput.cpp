@@ -4,10 +4,10 @@
 
 #include "output/CubeSheet.h"
 #include "output/PrintSheet.h"
+#include "output/Printing.h"
+#include "output/VectorExport.h"
 #include "platform/Dialogs.h"
 #include "platform/Handler.h"
-#include "platform/Printing.h"
-#include "platform/VectorExport.h"
 
 #include <QPainter>
 

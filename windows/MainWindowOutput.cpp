@@ -5,10 +5,10 @@
 #include "base/Metafile.h"
 #include "base/Pictures.h"
 #include "core/ProfileStore.h"
+#include "output/Printing.h"
+#include "output/VectorExport.h"
 #include "output/YearOutput.h"
 #include "platform/Dialogs.h"
-#include "platform/Printing.h"
-#include "platform/VectorExport.h"
 #include "windows/MainWindow.h"
 
 #include <QFileInfo>

@@ -5,8 +5,8 @@
 #include "controls/MonthGrid.h"
 #include "core/CalendarModel.h"
 #include "output/CubeSheet.h"
+#include "output/Printing.h"
 #include "output/YearOutput.h"
-#include "platform/Printing.h"
 #include "platform/Widgets.h"
 #include "tests/support/TestSupport.h"
 

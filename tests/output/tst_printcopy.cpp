@@ -8,9 +8,9 @@
 #include "core/CalendarModel.h"
 #include "output/PrintScaleDialog.h"
 #include "output/PrintSheet.h"
+#include "output/Printing.h"
 #include "output/YearOutput.h"
 #include "platform/Handler.h"
-#include "platform/Printing.h"
 #include "platform/Widgets.h"
 #include "tests/support/TestSupport.h"
 

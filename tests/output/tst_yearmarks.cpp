@@ -6,8 +6,8 @@
 #include "core/CalendarModel.h"
 #include "output/CubeSheet.h"
 #include "output/PrintSheet.h"
+#include "output/Printing.h"
 #include "output/YearOutput.h"
-#include "platform/Printing.h"
 #include "tests/support/TestSupport.h"
 
 #include <QPrinter>

@@ -3,7 +3,7 @@
 #pragma once
 // Window services for tests of one window: records what the window asked
 // for instead of opening anything.
-#include "platform/Printing.h"
+#include "output/Printing.h"
 #include "windows/WindowServices.h"
 
 #include <QDateTime>

@@ -3,7 +3,7 @@
 // Vector saves: the PDF page is A4 landscape with the picture fitted and its
 // text real text in embedded fonts; the SVG keeps text as <text>.
 #include "base/Errors.h"
-#include "platform/VectorExport.h"
+#include "output/VectorExport.h"
 #include "tests/support/TestSupport.h"
 
 #include <QPainter>

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Дневной рельс
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/Printing.h"
+#include "output/Printing.h"
 
 #include "base/Errors.h"
 

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Дневной рельс
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/VectorExport.h"
+#include "output/VectorExport.h"
 
 #include "base/Errors.h"
 #include "base/TextFile.h"
