@@ -80,14 +80,11 @@ ClockFace::~ClockFace()
 
 QTime ClockFace::currentTime()
 {
-    QTime time = QTime::currentTime();
-    if (m_timeSource) {
-        QTime replaced = time;
-        m_timeSource(this, replaced);
-        if (replaced.isValid())
-            time = replaced;
-    }
-    return time;
+    // The clock is read once: with a source, only the source is asked.
+    QTime time;
+    if (m_timeSource)
+        m_timeSource(this, time);
+    return time.isValid() ? time : QTime::currentTime();
 }
 
 void ClockFace::completeSetup()

@@ -18,7 +18,8 @@ enum class ClockStyle { Digital, Analog };
 enum class PanelBevel { NoBevel, Lowered, Raised, Space };
 enum class ClockBorder { NoBorder, Single };
 
-// May replace the time the clock shows and tests.
+// Gives the time the clock shows and tests; a time it leaves invalid falls
+// back to the system clock.
 using TimeSource = std::function<void(QObject *sender, QTime &time)>;
 
 class QPainter;
