@@ -105,6 +105,7 @@ public:
         if (details.isEmpty())
             return message(summary);
         ReportDialog dialog(summary, details, boxParent(nullptr));
+        dialog.setWindowTitle(QString::fromUtf8(kBoxTitle));
         dialog.setWindowFlag(Qt::WindowStaysOnTopHint);
         dialog.exec();
     }

@@ -2,8 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/ReportDialog.h"
 
-#include "platform/Dialogs.h"
-
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -14,7 +12,6 @@ ReportDialog::ReportDialog(const QString &summary, const QString &details, QWidg
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("reportDialog"));
-    setWindowTitle(QString::fromUtf8(kBoxTitle));
     auto *layout = new QVBoxLayout(this);
     auto *heading = new QLabel(summary, this);
     heading->setObjectName(QStringLiteral("reportSummary"));

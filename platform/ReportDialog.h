@@ -3,7 +3,7 @@
 #pragma once
 // The box for a result with a list (what an import or export left out): the
 // summary above, the list in a read-only text the user can scroll, select
-// and copy.
+// and copy. Its opener gives it a title.
 #include <QDialog>
 
 class ReportDialog : public QDialog {
