@@ -1,7 +1,9 @@
 # SPDX-FileCopyrightText: 2026 Дневной рельс
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when a folder includes one above it, or one beside it on its floor,
-# or names a header without its folder.
+# or names a header without its folder, or when two units include each other
+# (a widget and its accessibility interface, MonthGrid and
+# MonthGridAccessible, count as one).
 #   cmake -DROOT=<source dir> -P layers.cmake
 set(FLOORS base core:platform controls output windows settings app)
 
@@ -15,6 +17,7 @@ foreach(entry ${FLOORS})
 endforeach()
 
 set(faults "")
+set(uses "")
 foreach(entry ${FLOORS})
   string(REPLACE ":" ";" folders "${entry}")
   foreach(folder ${folders})
@@ -32,6 +35,11 @@ foreach(entry ${FLOORS})
           continue()
         endif()
         set(target ${CMAKE_MATCH_1})
+        string(REGEX REPLACE "\\.(cpp|h)$" "" unit "${name}")
+        string(REGEX REPLACE "\\.h$" "" used "${header}")
+        if(NOT unit STREQUAL used)
+          list(APPEND uses "${unit}>${used}")
+        endif()
         if(target STREQUAL folder)
           continue()
         endif()
@@ -45,6 +53,20 @@ foreach(entry ${FLOORS})
   endforeach()
 endforeach()
 
+foreach(use ${uses})
+  string(REPLACE ">" ";" pair "${use}")
+  list(GET pair 0 first)
+  list(GET pair 1 second)
+  string(FIND "${second}" "${first}" firstInSecond)
+  string(FIND "${first}" "${second}" secondInFirst)
+  if(first STRLESS second AND NOT firstInSecond EQUAL 0 AND NOT secondInFirst EQUAL 0)
+    list(FIND uses "${second}>${first}" back)
+    if(NOT back EQUAL -1)
+      string(APPEND faults "${first} and ${second} include each other\n")
+    endif()
+  endif()
+endforeach()
+
 if(faults)
-  message(FATAL_ERROR "Includes that climb or cross a layer:\n${faults}")
+  message(FATAL_ERROR "Includes that climb, cross a layer or go round:\n${faults}")
 endif()
