@@ -252,15 +252,6 @@ void Application::loadOptions()
     const QString viewPath = folder + QStringLiteral("view.cal");
     bool damaged = false;
     m_model.setViewOptions(readViewOptions(viewPath, &damaged));
-    // Four lines at most are its own: more would be dropped by the save.
-    if (!damaged && fileExists(viewPath)) {
-        try {
-            const TextFileContent content = readTextFileContent(viewPath, 4);
-            damaged = !content.clean() || content.linesAfter;
-        } catch (const FileError &) {
-            damaged = true;
-        }
-    }
     if (damaged)
         backups.markUnclean(viewPath);
     // Damage in these files is kept as ".bak", and the user is told once.

@@ -36,7 +36,10 @@ ViewOptions readViewOptions(const QString &path, bool *damaged)
     QStringList lines;
     if (fileExists(path)) {
         try {
-            lines = readTextFile(path, kLineCount);
+            // Four lines at most are its own: more would be dropped by the save.
+            const TextFileContent content = readTextFileContent(path, kLineCount);
+            lines = content.lines;
+            clean = content.clean() && !content.linesAfter;
         } catch (const FileError &) {
             clean = false;
         }
