@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QString>
 #include <exception>
+#include <optional>
 
 class DayrailError : public std::exception {
 public:
@@ -46,3 +47,17 @@ class PrintError : public DayrailError {
 public:
     using DayrailError::DayrailError;
 };
+
+// What a failed body says: its error's text, for the user; nothing when it
+// ran through. Other exceptions give their what().
+template <typename Body> std::optional<QString> failureOf(Body &&body)
+{
+    try {
+        body();
+    } catch (const DayrailError &e) {
+        return e.text();
+    } catch (const std::exception &e) {
+        return QString::fromLocal8Bit(e.what());
+    }
+    return std::nullopt;
+}

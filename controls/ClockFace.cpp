@@ -61,13 +61,8 @@ ClockFace::ClockFace(QWidget *parent) : QWidget(parent)
     m_shownTime = reduceTime(currentTime());
     speakTime();
     connect(&SystemTimeWatcher::instance(), &SystemTimeWatcher::changed, this, [this] {
-        try {
-            handleSystemTimeChange();
-        } catch (const DayrailError &e) {
-            emit failed(e.text());
-        } catch (const std::exception &e) {
-            emit failed(QString::fromLocal8Bit(e.what()));
-        }
+        if (const std::optional<QString> failure = failureOf([this] { handleSystemTimeChange(); }))
+            emit failed(*failure);
     });
 }
 

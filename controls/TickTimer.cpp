@@ -42,19 +42,6 @@ private:
 
 namespace {
 
-// What a failed tick says: the error's own text; nothing when it ran.
-template <typename Body> std::optional<QString> failureOf(Body &&body)
-{
-    try {
-        body();
-    } catch (const DayrailError &e) {
-        return e.text();
-    } catch (const std::exception &e) {
-        return QString::fromLocal8Bit(e.what());
-    }
-    return std::nullopt;
-}
-
 void applyPriority(TimerPriority priority)
 {
     sched_param param{};

@@ -9,13 +9,8 @@
 
 bool runHandler(const std::function<void()> &body)
 {
-    try {
-        body();
-        return true;
-    } catch (const DayrailError &e) {
-        dialogs().error(e.text());
-    } catch (const std::exception &e) {
-        dialogs().error(QString::fromLocal8Bit(e.what()));
-    }
-    return false;
+    const std::optional<QString> failure = failureOf(body);
+    if (failure)
+        dialogs().error(*failure);
+    return !failure;
 }

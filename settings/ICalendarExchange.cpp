@@ -105,13 +105,9 @@ void ICalendarExchange::importEntries()
     m_progress = std::make_shared<ICalendarProgress>();
     m_watcher.setFuture(QtConcurrent::run([name, rules, progress = m_progress] {
         Outcome outcome;
-        try {
-            outcome.import = importICalendar(name, rules, progress.get());
-        } catch (const DayrailError &e) {
-            outcome.failure = e.text();
-        } catch (const std::exception &e) {
-            outcome.failure = QString::fromLocal8Bit(e.what());
-        }
+        outcome.failure = failureOf([&] {
+                              outcome.import = importICalendar(name, rules, progress.get());
+                          }).value_or(QString());
         return outcome;
     }));
     m_progressTimer.start();
