@@ -206,12 +206,6 @@ int MonthGridCellAccessible::day() const
     return isHeading() ? 0 : m_grid->dayAt(m_column, m_week);
 }
 
-QWindow *MonthGridCellAccessible::window() const
-{
-    QAccessibleInterface *table = parent();
-    return table ? table->window() : nullptr;
-}
-
 QAccessibleInterface *MonthGridCellAccessible::parent() const
 {
     return QAccessible::queryAccessibleInterface(m_grid.data());

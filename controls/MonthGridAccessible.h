@@ -82,7 +82,6 @@ public:
     MonthGrid *grid() const { return m_grid; }
 
     bool isValid() const override { return !m_grid.isNull(); }
-    QWindow *window() const override;
     QAccessibleInterface *parent() const override;
     QString text(QAccessible::Text t) const override;
     QRect rect() const override;

@@ -48,4 +48,9 @@ public:
     int columnExtent() const override { return 1; }
     int rowExtent() const override { return 1; }
     QAccessibleInterface *table() const override { return parent(); }
+    QWindow *window() const override
+    {
+        QAccessibleInterface *owner = parent();
+        return owner ? owner->window() : nullptr;
+    }
 };

@@ -119,12 +119,11 @@ int MonthCalendarAccessible::indexOfChild(const QAccessibleInterface *child) con
 
 int MonthCalendarAccessible::selectedIndex() const
 {
-    const QDate selected = calendar()->selectedDate();
-    for (int week = 0; week < 6; ++week)
-        for (int column = 0; column < 7; ++column)
-            if (monthCalendarDate(calendar(), column, week) == selected)
-                return childIndex(week + 1, column + weekColumns());
-    return -1;
+    // The page shows 6 weeks of 7 days from its first cell on.
+    const qint64 day = monthCalendarDate(calendar(), 0, 0).daysTo(calendar()->selectedDate());
+    if (day < 0 || day >= 6 * 7)
+        return -1;
+    return childIndex(int(day / 7) + 1, int(day % 7) + weekColumns());
 }
 
 QAccessibleInterface *MonthCalendarAccessible::focusChild() const
@@ -186,12 +185,6 @@ QDate MonthCalendarCellAccessible::date() const
     if (!table || isPlace() || isHeading() || isWeek())
         return {};
     return monthCalendarDate(table->calendar(), columnIndex(), rowIndex());
-}
-
-QWindow *MonthCalendarCellAccessible::window() const
-{
-    QAccessibleInterface *days = parent();
-    return days ? days->window() : nullptr;
 }
 
 QAccessibleInterface *MonthCalendarCellAccessible::parent() const

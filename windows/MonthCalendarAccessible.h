@@ -80,7 +80,6 @@ public:
     MonthCalendarCellAccessible(QTableView *days, int tableRow, int tableColumn);
 
     bool isValid() const override { return !m_days.isNull(); }
-    QWindow *window() const override;
     QAccessibleInterface *parent() const override;
     QString text(QAccessible::Text t) const override;
     QRect rect() const override;
