@@ -113,7 +113,7 @@ void CalendarModel::setHolidays(const QStringList &entries)
     if (!assign(m_holidays, entries))
         return;
     emit holidaysChanged();
-    updateMarks();
+    updateMarks(false);
 }
 
 void CalendarModel::applyProfile(const ProfileContent &profile)
@@ -170,7 +170,7 @@ void CalendarModel::setToday(const QDate &today)
     if (!today.isValid() || !assign(m_today, today))
         return;
     emit todayChanged(today);
-    updateMarks();
+    updateMarks(false);
 }
 
 void CalendarModel::setPrintScaling(PrintScaling scaling)
@@ -179,7 +179,7 @@ void CalendarModel::setPrintScaling(PrintScaling scaling)
         emit printScalingChanged();
 }
 
-void CalendarModel::updateMarks()
+void CalendarModel::updateMarks(bool workDaysToo)
 {
     const QDate today = m_viewOptions.markToday ? m_today : QDate();
     const QMap<QDate, QString> holidays =
@@ -187,9 +187,12 @@ void CalendarModel::updateMarks()
     bool changed = assign(m_markedToday, today);
     changed = assign(m_markedHolidays, holidays) || changed;
     changed = assign(m_markedWeekNumbers, m_viewOptions.weekNumbers) || changed;
-    const QMap<QDate, WorkDayMark> workDays =
-        m_viewOptions.workCalendar ? workDayMarks(workYear(m_year)) : QMap<QDate, WorkDayMark>();
-    changed = assign(m_markedWorkDays, workDays) || changed;
+    if (workDaysToo) {
+        const QMap<QDate, WorkDayMark> workDays = m_viewOptions.workCalendar
+                                                      ? workDayMarks(workYear(m_year))
+                                                      : QMap<QDate, WorkDayMark>();
+        changed = assign(m_markedWorkDays, workDays) || changed;
+    }
     if (changed)
         emit marksChanged();
 }

@@ -186,7 +186,9 @@ signals:
     void workCalendarDamaged(const QString &message);
 
 private:
-    void updateMarks();
+    // The working year's marks change only with the year, the option and
+    // the file: today and the holidays leave them alone.
+    void updateMarks(bool workDaysToo = true);
 
     QString m_folder;
     int m_year;
