@@ -182,20 +182,17 @@ void HolidaysPage::storeEntries()
 }
 
 // The entry the fields describe, composed as core reads it back; empty when
-// they name no day (no day or month, a caption too short, 31 February).
+// core would not read it as a day (no day or month chosen, no year number,
+// 31 February) or the caption is too short.
 QString HolidaysPage::fieldsEntry() const
 {
     HolidayDate date;
     date.day = m_dayList->currentIndex() + 1;
     date.month = m_monthList->currentIndex() + 1;
     date.caption = m_captionField->text();
-    if (!m_yearField->text().isEmpty()) {
-        bool isNumber = false;
-        date.year = m_yearField->text().toInt(&isNumber);
-        if (!isNumber)
-            return {};
-    }
-    if (!holidayCaptionProblem(date.caption).isEmpty() || date.day < 1 || date.month < 1)
+    if (!m_yearField->text().isEmpty())
+        date.year = m_yearField->text().toInt(); // 0, no year core reads, when not a number
+    if (!holidayCaptionProblem(date.caption).isEmpty())
         return {};
     const QString entry = composeHolidayEntry(date);
     return parseHolidayEntry(entry) ? entry : QString();
