@@ -22,11 +22,6 @@ bool sameFile(const QString &a, const QString &b)
     return QFileInfo(a) == QFileInfo(b);
 }
 
-bool hasControlCharacter(const QString &text)
-{
-    return std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x20; });
-}
-
 // Written first: a name the file system refuses leaves the previous profile
 // active, so the close-time save always has a file to write.
 QString writeProfileAs(CalendarModel &model, const QString &fileName)
@@ -86,7 +81,7 @@ QString profileNameProblem(const QString &name)
         return QStringLiteral("Имя профиля должно умещаться в одну строку: уберите из него "
                               "переводы строк.");
     // Invisible in the list and the caption, and unsafe in a file name.
-    if (hasControlCharacter(name))
+    if (hasControlCharacters(name))
         return QStringLiteral("Имя профиля содержит управляющие знаки (например, табуляцию). "
                               "Введите имя из букв, цифр и обычных знаков.");
     if (name.contains(QLatin1Char('/')))

@@ -154,9 +154,11 @@ bool ProfilesPage::eventFilter(QObject *watched, QEvent *event)
 void ProfilesPage::createNewProfile()
 {
     const QString name = m_newProfileName->text();
+    // The file core made is the active profile now.
     if (accepted(createProfile(m_model, name)))
-        announce(this,
-                 QStringLiteral("Профиль %1 создан").arg(quoted(name + QStringLiteral(".cpr"))));
+        announce(
+            this,
+            QStringLiteral("Профиль %1 создан").arg(quoted(fileNameOf(m_model.profilePath()))));
 }
 
 void ProfilesPage::renameSelected()
