@@ -58,16 +58,6 @@ std::optional<QDate> dateOf(const icaltimetype &time)
     return date;
 }
 
-QString dateText(int day, int month, int year = 0)
-{
-    QString text = QStringLiteral("%1.%2")
-                       .arg(day, 2, 10, QLatin1Char('0'))
-                       .arg(month, 2, 10, QLatin1Char('0'));
-    if (year > 0)
-        text += QStringLiteral(".%1").arg(year, 4, 10, QLatin1Char('0'));
-    return text;
-}
-
 bool isMidnight(const icaltimetype &time)
 {
     return time.is_date || (time.hour == 0 && time.minute == 0 && time.second == 0);
@@ -108,6 +98,16 @@ QString ruleText(icalrecurrencetype rule)
 }
 
 } // namespace
+
+QString dateText(int day, int month, int year)
+{
+    QString text = QStringLiteral("%1.%2")
+                       .arg(day, 2, 10, QLatin1Char('0'))
+                       .arg(month, 2, 10, QLatin1Char('0'));
+    if (year > 0)
+        text += QStringLiteral(".%1").arg(year, 4, 10, QLatin1Char('0'));
+    return text;
+}
 
 EventDays::EventDays(icalcomponent *event)
 {

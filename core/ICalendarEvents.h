@@ -14,6 +14,10 @@
 
 #include <libical/ical.h>
 
+// "07.01" or "07.01.2005": a day as the import's summary names it; a year
+// of 0 is left out.
+QString dateText(int day, int month, int year = 0);
+
 // The event must outlive the object: its repeats are followed when asked for.
 class EventDays {
 public:

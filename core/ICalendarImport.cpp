@@ -140,12 +140,7 @@ public:
 private:
     static QString dateOf(const HolidayDate &date)
     {
-        QString text = QStringLiteral("%1.%2")
-                           .arg(date.day, 2, 10, QLatin1Char('0'))
-                           .arg(date.month, 2, 10, QLatin1Char('0'));
-        if (date.year)
-            text += QStringLiteral(".%1").arg(*date.year, 4, 10, QLatin1Char('0'));
-        return text;
+        return dateText(date.day, date.month, date.year.value_or(0));
     }
 
     // True when this day is one too many: the days of all events together
