@@ -446,19 +446,25 @@ void decodeDays(StartupRead &read, const QString &profilePath, int year)
     }
 }
 
+// The defaults a first start takes, as if no file were there.
+StartupState firstStartState(const QString &programDir, int year)
+{
+    StartupRead read;
+    fillFirstStart(read, programDir);
+    decodeDays(read, QString(), year);
+    decodeSettingsLines(read);
+    return read.state;
+}
+
 } // namespace
 
 StartupState readStartupFiles(const QString &programDir, int year)
 {
-    StartupRead read;
     const QString path = programDir + QStringLiteral("cnfg.cal");
+    if (!QFileInfo::exists(path))
+        return firstStartState(programDir, year);
+    StartupRead read;
     read.state.settingsFound = fileExists(path);
-    if (!QFileInfo::exists(path)) {
-        fillFirstStart(read, programDir);
-        decodeDays(read, QString(), year);
-        decodeSettingsLines(read);
-        return read.state;
-    }
     try {
         if (!read.state.settingsFound)
             throw FileError(QStringLiteral("Не удаётся прочитать файл \"%1\": это не обычный "
@@ -468,14 +474,11 @@ StartupState readStartupFiles(const QString &programDir, int year)
     } catch (const FileError &e) {
         // There but unreadable (no permission, a folder): the defaults,
         // and the file is not written over without a question.
-        StartupRead defaults;
-        fillFirstStart(defaults, programDir);
-        decodeDays(defaults, QString(), year);
-        decodeSettingsLines(defaults);
-        defaults.state.problem = e.text() + QStringLiteral("\n\nПрограмма запущена со "
-                                                           "стандартными установками.");
-        defaults.state.unreadableFiles << path;
-        return defaults.state;
+        StartupState defaults = firstStartState(programDir, year);
+        defaults.problem =
+            e.text() + QStringLiteral("\n\nПрограмма запущена со стандартными установками.");
+        defaults.unreadableFiles << path;
+        return defaults;
     }
     const QString profilePath = read.position(21);
     const QString countProblem = readProfileAtStartup(read, profilePath);
