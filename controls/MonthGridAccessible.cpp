@@ -115,14 +115,6 @@ MonthGridAccessible::MonthGridAccessible(MonthGrid *grid)
     : AccessibleMonthTable(grid, QAccessible::Table)
 {}
 
-MonthGridAccessible::~MonthGridAccessible()
-{
-    for (QAccessible::Id id : m_childIds) {
-        if (id)
-            QAccessible::deleteAccessibleInterface(id);
-    }
-}
-
 MonthGrid *MonthGridAccessible::grid() const
 {
     return static_cast<MonthGrid *>(widget());
@@ -152,13 +144,9 @@ QAccessibleInterface *MonthGridAccessible::child(int index) const
 {
     if (index < 0 || index >= kChildren)
         return nullptr;
-    QAccessible::Id &id = m_childIds[size_t(index)];
-    if (!id) {
-        const int column = index % kColumns, week = index / kColumns - 1;
-        id = QAccessible::registerAccessibleInterface(
-            new MonthGridCellAccessible(grid(), column, week));
-    }
-    return QAccessible::accessibleInterface(id);
+    return cell(index, [&] {
+        return new MonthGridCellAccessible(grid(), index % kColumns, index / kColumns - 1);
+    });
 }
 
 int MonthGridAccessible::indexOfChild(const QAccessibleInterface *child) const

@@ -47,7 +47,6 @@ public:
     static constexpr int kChildren = kColumns + kColumns * kWeeks;
 
     explicit MonthGridAccessible(MonthGrid *grid);
-    ~MonthGridAccessible() override;
 
     static int childIndex(int column, int week) { return kColumns + week * kColumns + column; }
 
@@ -67,9 +66,6 @@ public:
 private:
     MonthGrid *grid() const;
     int chosenDayIndex() const;
-
-    // Cells are made on first use and live as long as this interface.
-    mutable std::array<QAccessible::Id, kChildren> m_childIds{};
 };
 
 // One heading (week -1) or one day cell of a month grid.

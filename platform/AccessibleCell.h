@@ -6,10 +6,20 @@
 // select; and their cells: no object of their own, no children, a name that
 // cannot be set, one row and one column, the table as their parent.
 #include <QAccessibleWidget>
+#include <QHash>
 
 class AccessibleMonthTable : public QAccessibleWidget, public QAccessibleTableInterface {
 public:
     using QAccessibleWidget::QAccessibleWidget;
+    ~AccessibleMonthTable() override { forgetCells(); }
+
+    // Drops every cell made so far; they are made again when asked for.
+    void forgetCells()
+    {
+        for (const QAccessible::Id id : std::as_const(m_cellIds))
+            QAccessible::deleteAccessibleInterface(id);
+        m_cellIds.clear();
+    }
 
     void *interface_cast(QAccessible::InterfaceType type) override
     {
@@ -34,6 +44,20 @@ public:
     bool unselectRow(int) override { return false; }
     bool unselectColumn(int) override { return false; }
     void modelChange(QAccessibleTableModelChangeEvent *) override {}
+
+protected:
+    // The cell kept in slot, made by make() on first use; it lives until the
+    // cells are forgotten or the table goes.
+    template <typename Make> QAccessibleInterface *cell(int slot, Make make) const
+    {
+        QAccessible::Id &id = m_cellIds[slot];
+        if (!id)
+            id = QAccessible::registerAccessibleInterface(make());
+        return QAccessible::accessibleInterface(id);
+    }
+
+private:
+    mutable QHash<int, QAccessible::Id> m_cellIds;
 };
 
 class AccessibleCell : public QAccessibleInterface, public QAccessibleTableCellInterface {

@@ -69,20 +69,6 @@ MonthCalendarAccessible::MonthCalendarAccessible(QTableView *days)
     : AccessibleMonthTable(days, QAccessible::Table)
 {}
 
-MonthCalendarAccessible::~MonthCalendarAccessible()
-{
-    forgetCells();
-}
-
-void MonthCalendarAccessible::forgetCells()
-{
-    for (QAccessible::Id &id : m_childIds) {
-        if (id)
-            QAccessible::deleteAccessibleInterface(id);
-        id = 0;
-    }
-}
-
 QTableView *MonthCalendarAccessible::days() const
 {
     return static_cast<QTableView *>(widget());
@@ -104,11 +90,8 @@ QAccessibleInterface *MonthCalendarAccessible::child(int index) const
         return nullptr;
     const int row = index / (tableColumns() + 1), column = index % (tableColumns() + 1);
     // Kept by place, not by index: the week column may come or go.
-    QAccessible::Id &id = m_childIds[size_t(row * kMostPlaces + column)];
-    if (!id)
-        id = QAccessible::registerAccessibleInterface(
-            new MonthCalendarCellAccessible(days(), row - 1, column - 1));
-    return QAccessible::accessibleInterface(id);
+    return cell(row * kMostPlaces + column,
+                [&] { return new MonthCalendarCellAccessible(days(), row - 1, column - 1); });
 }
 
 int MonthCalendarAccessible::indexOfChild(const QAccessibleInterface *child) const

@@ -40,10 +40,8 @@ void renewMonthCalendarCells(QCalendarWidget *calendar);
 class MonthCalendarAccessible : public AccessibleMonthTable {
 public:
     explicit MonthCalendarAccessible(QTableView *days);
-    ~MonthCalendarAccessible() override;
 
     QCalendarWidget *calendar() const;
-    void forgetCells();
     // 1 while week numbers take the first column, else 0.
     int weekColumns() const;
     int tableColumns() const { return 7 + weekColumns(); }
@@ -69,8 +67,6 @@ private:
     int selectedIndex() const;
 
     static constexpr int kMostPlaces = 9;
-    // Cells are made on first use and live as long as this interface.
-    mutable std::array<QAccessible::Id, 8 * kMostPlaces> m_childIds{};
 };
 
 // One cell of the toolkit's table: a heading, a week number or a day, or
