@@ -65,7 +65,9 @@ QPalette ownColours(const QWidget *control)
 }
 
 // Keeps one control's described colour and applies the readable form of it.
+// Q_OBJECT: it is found among the control's children by its type.
 class ReadableColour : public QObject {
+    Q_OBJECT
 public:
     ReadableColour(QWidget *control, const QColor &described)
         : QObject(control), m_control(control), m_own(ownColours(control)), m_described(described)
@@ -159,3 +161,5 @@ void keepColouredTextReadable(QWidget *window)
             setReadableColour(control, colour);
     }
 }
+
+#include "ReadableText.moc"
