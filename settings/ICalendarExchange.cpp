@@ -110,7 +110,6 @@ void ICalendarExchange::importEntries()
                           }).value_or(QString());
         return outcome;
     }));
-    m_progressTimer.start();
     QTimer::singleShot(kQuietImportMs, this, [this] {
         if (!isImporting() || m_progressDialog)
             return;
@@ -125,6 +124,8 @@ void ICalendarExchange::importEntries()
                 [progress = m_progress] { progress->cancelled = true; });
         m_progressDialog->show();
         showProgress();
+        // Only a shown dialog has a bar to move.
+        m_progressTimer.start();
     });
 }
 
