@@ -26,6 +26,7 @@
 #include "windows/GoToDateWindow.h"
 #include "windows/MainWindow.h"
 #include "windows/MiniView.h"
+#include "windows/MonthCalendarAccessible.h"
 #include "windows/MonthCompareWindow.h"
 #include "windows/OneMonthWindow.h"
 #include "windows/SplashScreen.h"
@@ -98,6 +99,8 @@ void Application::setUpToolkit()
         QApplication::installTranslator(&qtRussian);
     registerResources();
     installLineEditAccessibility(); // before the first line edit is read
+    // Before the date fields are made: their drop-downs are month calendars too.
+    installMonthCalendarAccessibility();
 }
 
 Application::Application(const QString &folder, Clock clock)

@@ -18,11 +18,11 @@
 #include <QAccessibleWidget>
 #include <QDate>
 #include <QPointer>
+#include <QTableView>
 
 #include <array>
 
 class QCalendarWidget;
-class QTableView;
 
 // Registers the factory for the day tables of the toolkit's month calendars
 // (those of makeMonthCalendar and the drop-downs of date fields alike).
