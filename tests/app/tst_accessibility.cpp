@@ -7,6 +7,7 @@
 #include "platform/LineEditAccessible.h"
 #include "platform/ReadableText.h"
 #include "tests/support/QuietProgram.h"
+#include "windows/MonthCalendarAccessible.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -108,6 +109,11 @@ void TestAccessibility::mainWindowReadsAsShown()
     auto *today =
         QAccessible::queryAccessibleInterface(program().control<QDateEdit>("todayPicker"));
     QCOMPARE(today->text(QAccessible::Name), QStringLiteral("Сегодня"));
+    // Its drop-down is a month calendar read as the others are, from the start.
+    auto *popupDays =
+        program().control<QDateEdit>("todayPicker")->calendarWidget()->findChild<QTableView *>();
+    QVERIFY(
+        dynamic_cast<MonthCalendarAccessible *>(QAccessible::queryAccessibleInterface(popupDays)));
     // The names follow the values. (Offscreen Qt sends no events to listen to.)
     program().model().setYear(2031);
     QCOMPARE(program().control<QLabel>("yearLabel")->accessibleName(), QStringLiteral("2031"));
