@@ -31,10 +31,13 @@ bool convert(const char *to, const char *from, const QByteArray &in, QByteArray 
         throw DayrailError(QStringLiteral("Преобразование текста %1 → %2 недоступно")
                                .arg(QString::fromLatin1(from), QString::fromLatin1(to)));
     bool exact = true;
-    QByteArray src = in;
-    char *inp = src.data();
-    size_t inLeft = static_cast<size_t>(src.size());
-    QByteArray buf(src.size() * 4 + 16, '\0');
+    // iconv does not write through its input pointer.
+    char *inp = const_cast<char *>(in.constData());
+    size_t inLeft = static_cast<size_t>(in.size());
+    // A fixed scratch buffer, refilled as often as it takes (E2BIG).
+    QByteArray buf(64 * 1024, '\0');
+    // Cyrillic takes two bytes in UTF-8, one in Windows-1251.
+    out.reserve(qstrcmp(to, "UTF-8") == 0 ? in.size() * 2 : in.size());
     while (inLeft > 0) {
         char *outp = buf.data();
         size_t outLeft = static_cast<size_t>(buf.size());
@@ -63,11 +66,16 @@ bool convert(const char *to, const char *from, const QByteArray &in, QByteArray 
 
 } // namespace
 
-QString decode1251(const QByteArray &bytes)
+QByteArray utf8From1251(const QByteArray &bytes)
 {
     QByteArray out;
     convert("UTF-8", "WINDOWS-1251", bytes, out);
-    return QString::fromUtf8(out);
+    return out;
+}
+
+QString decode1251(const QByteArray &bytes)
+{
+    return QString::fromUtf8(utf8From1251(bytes));
 }
 
 QByteArray encode1251(const QString &text)

@@ -10,6 +10,8 @@
 #include <QStringList>
 
 QString decode1251(const QByteArray &bytes);
+// The same text as UTF-8 bytes, never held as a QString.
+QByteArray utf8From1251(const QByteArray &bytes);
 // Characters that Windows-1251 cannot hold become '?'.
 QByteArray encode1251(const QString &text);
 // True when every character of text has a Windows-1251 code.

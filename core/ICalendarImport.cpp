@@ -312,18 +312,6 @@ bool isUtf8(const QByteArray &text)
     return !decoder.hasError();
 }
 
-// A single-byte encoding converts piece by piece: the file is never held
-// as UTF-16 whole.
-QByteArray utf8From1251(const QByteArray &text)
-{
-    constexpr qsizetype kPiece = 64 * 1024;
-    QByteArray utf8;
-    utf8.reserve(text.size() * 2);
-    for (qsizetype at = 0; at < text.size(); at += kPiece)
-        utf8 += decode1251(text.mid(at, kPiece)).toUtf8();
-    return utf8;
-}
-
 } // namespace
 
 ICalendarImport holidaysFromICalendar(const QByteArray &text, const QString &name,
