@@ -59,10 +59,11 @@ bool isHeldByAProcess(const QString &path)
 // copied along with its folder, or left by a copy of another user that has
 // ended, is held by nobody. It is taken over. A link, a folder, a damaged
 // lock or one from another computer is never taken over here.
-bool takeUnheldLock(QLockFile &lock, const QString &path)
+bool takeUnheldLock(QLockFile &lock)
 {
     struct stat status = {};
-    if (::lstat(QFile::encodeName(path).constData(), &status) != 0 || !S_ISREG(status.st_mode))
+    if (::lstat(QFile::encodeName(lock.fileName()).constData(), &status) != 0 ||
+        !S_ISREG(status.st_mode))
         return false;
     qint64 pid = 0;
     QString host;
@@ -118,7 +119,7 @@ bool SingleInstance::tryBecomePrimary()
     }
     if (m_lock.error() == QLockFile::LockFailedError) {
         m_handedOver = askPrimaryToActivate();
-        if (!m_handedOver && takeUnheldLock(m_lock, QDir(m_folder).filePath(lockFileName()))) {
+        if (!m_handedOver && takeUnheldLock(m_lock)) {
             listen();
             return true;
         }
@@ -131,7 +132,7 @@ bool SingleInstance::tryBecomePrimary()
 
 QString SingleInstance::lockDescription() const
 {
-    const QString path = QDir(m_folder).filePath(lockFileName());
+    const QString path = m_lock.fileName();
     const QFileInfo info(path);
     qint64 pid = 0;
     QString host;
@@ -163,7 +164,7 @@ bool SingleInstance::takeOverLock()
 {
     m_lock.removeStaleLockFile();
     // A link is removed, never followed.
-    const QByteArray path = QFile::encodeName(QDir(m_folder).filePath(lockFileName()));
+    const QByteArray path = QFile::encodeName(m_lock.fileName());
     struct stat status = {};
     if (::lstat(path.constData(), &status) == 0 && S_ISLNK(status.st_mode))
         ::unlink(path.constData());
@@ -233,8 +234,7 @@ bool SingleInstance::askPrimaryToActivate() const
     if (!makeAddress(socketPath(), address))
         return false;
     // Only a lock that a process holds can belong to a copy about to listen.
-    const int attempts =
-        isHeldByAProcess(QDir(m_folder).filePath(lockFileName())) ? kConnectAttempts : 1;
+    const int attempts = isHeldByAProcess(m_lock.fileName()) ? kConnectAttempts : 1;
     for (int attempt = 0; attempt < attempts; ++attempt) {
         if (attempt > 0)
             QThread::msleep(kRetryMs);
@@ -266,7 +266,7 @@ bool ProfileLock::follow(const QString &path)
     m_path = path;
     auto lock = std::make_unique<QLockFile>(lockPath(path));
     lock->setStaleLockTime(0);
-    if (lock->tryLock(0) || takeUnheldLock(*lock, lockPath(path)))
+    if (lock->tryLock(0) || takeUnheldLock(*lock))
         m_lock = std::move(lock);
     else if (lock->error() == QLockFile::LockFailedError)
         return false;
