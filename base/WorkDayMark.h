@@ -3,13 +3,14 @@
 #pragma once
 // How a day of the official working year shows on a grid: the model works
 // the marks out, the grids and the month calendars draw them.
-#include <QColor>
+#include "base/Colours.h"
+
 #include <QString>
 
 // Days off are written in it, as the toolkit's month calendars write weekends.
-inline QColor weekendColour()
+constexpr QColor weekendColour()
 {
-    return QColor(Qt::red);
+    return colours::red;
 }
 
 struct WorkDayMark {
