@@ -11,7 +11,6 @@
 #include "platform/Widgets.h"
 #include "settings/SettingsControls.h"
 
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -20,6 +19,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QStatusBar>
+#include <optional>
 
 namespace {
 
@@ -180,15 +180,16 @@ void ProfilesPage::deleteSelected()
     if (m_selectedPath.isEmpty())
         return;
     const QString name = quoted(fileNameOf(m_selectedPath));
-    bool forGood = false;
+    // Asked only when there is no trash to move it to.
+    std::optional<bool> forGood;
     const QString refusal = deleteProfile(m_model, m_selectedPath, [&] {
         forGood = dialogs().question(
             QStringLiteral("Корзины на этом рабочем столе нет: профиль %1 не удастся "
                            "восстановить.\n\nУдалить его навсегда?")
                 .arg(name));
-        return forGood;
+        return *forGood;
     });
-    if (!accepted(refusal) || QFileInfo::exists(m_selectedPath))
+    if (!accepted(refusal) || forGood == false)
         return;
     m_selectedPath.clear();
     refreshList();
