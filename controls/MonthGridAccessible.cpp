@@ -36,12 +36,8 @@ QAccessibleInterface *monthGridFactory(const QString &className, QObject *object
 
 void installMonthGridAccessibility()
 {
-    // A function-local constant: the factory goes in once, on the first grid.
-    static const bool installed = [] {
-        QAccessible::installFactory(&monthGridFactory);
-        return true;
-    }();
-    Q_UNUSED(installed);
+    // Qt keeps a factory once, however often it is installed.
+    QAccessible::installFactory(&monthGridFactory);
 }
 
 QList<MonthGridAnnouncement> monthGridAnnouncements(const MonthGrid &grid, const QDate &before,

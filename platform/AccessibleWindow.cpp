@@ -25,11 +25,7 @@ QAccessibleInterface *windowFactory(const QString &className, QObject *object)
 
 void readAsWindow(QWidget *window, QAccessible::Role role)
 {
-    // A function-local constant: the factory goes in once, with the first window.
-    static const bool installed = [] {
-        QAccessible::installFactory(&windowFactory);
-        return true;
-    }();
-    Q_UNUSED(installed);
+    // Qt keeps a factory once, however often it is installed.
+    QAccessible::installFactory(&windowFactory);
     window->setProperty(kRoleProperty, int(role));
 }

@@ -46,12 +46,8 @@ QWidget *announcementOf(QWidget *window)
     for (QObject *child : window->children())
         if (isAnnouncement(child))
             return static_cast<QWidget *>(child);
-    // A function-local constant: the factory goes in once, with the first one.
-    static const bool installed = [] {
-        QAccessible::installFactory(&announcementFactory);
-        return true;
-    }();
-    Q_UNUSED(installed);
+    // Qt keeps a factory once, however often it is installed.
+    QAccessible::installFactory(&announcementFactory);
     auto *announcement = new Announcement(window);
     announcement->setObjectName(QLatin1String(kObjectName));
     announcement->setProperty(kObjectName, true);

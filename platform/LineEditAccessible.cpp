@@ -30,12 +30,8 @@ QTextBoundaryFinder::BoundaryType finderType(QAccessible::TextBoundaryType bound
 
 void installLineEditAccessibility()
 {
-    // A function-local constant: the factory goes in once.
-    static const bool installed = [] {
-        QAccessible::installFactory(&lineEditFactory);
-        return true;
-    }();
-    Q_UNUSED(installed);
+    // Qt keeps a factory once, however often it is installed.
+    QAccessible::installFactory(&lineEditFactory);
 }
 
 TextSpan textSpanAt(const QString &text, int offset, QAccessible::TextBoundaryType boundary)

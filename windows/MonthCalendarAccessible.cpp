@@ -36,12 +36,8 @@ int weekdayOf(const QCalendarWidget *calendar, int column)
 
 void installMonthCalendarAccessibility()
 {
-    // A function-local constant: the factory goes in once, on the first calendar.
-    static const bool installed = [] {
-        QAccessible::installFactory(&calendarFactory);
-        return true;
-    }();
-    Q_UNUSED(installed);
+    // Qt keeps a factory once, however often it is installed.
+    QAccessible::installFactory(&calendarFactory);
 }
 
 QDate monthCalendarDate(const QCalendarWidget *calendar, int column, int week)
