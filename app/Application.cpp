@@ -34,7 +34,6 @@
 #include "windows/WorkYearWindow.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <QFont>
 #include <QLibraryInfo>
@@ -75,8 +74,7 @@ QStringList workCalendarFiles(const QString &programFolder)
     const QString name = QString::fromLatin1(kWorkCalendarFile);
     const QString exe = QCoreApplication::applicationDirPath();
     QStringList files{programFolder + name, userDataFolder() + name};
-    for (const QString &tips : tipsFileCandidates(exe, exe, configuredInstallFolders()))
-        files << QFileInfo(tips).dir().filePath(name);
+    files << dataFileCandidates(name, exe, exe, configuredInstallFolders());
     files.removeDuplicates();
     return files;
 }

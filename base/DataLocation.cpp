@@ -145,7 +145,12 @@ QStringList adoptReadOnlyFolder(const DataLocation &location)
 QStringList tipsFileCandidates(const QString &workingFolder, const QString &exeFolder,
                                const InstallFolders &install)
 {
-    const QString name = QString::fromLatin1(kTipsFile);
+    return dataFileCandidates(QString::fromLatin1(kTipsFile), workingFolder, exeFolder, install);
+}
+
+QStringList dataFileCandidates(const QString &name, const QString &workingFolder,
+                               const QString &exeFolder, const InstallFolders &install)
+{
     QStringList candidates{QDir(workingFolder).filePath(name), QDir(exeFolder).filePath(name),
                            QDir(installedDataBeside(exeFolder, install)).filePath(name)};
     if (!install.data.isEmpty())

@@ -55,8 +55,11 @@ bool makeDataFolder(const DataLocation &location);
 // its own settings. Returns the names copied. Throws FileError.
 QStringList adoptReadOnlyFolder(const DataLocation &location);
 
-// Where tips.cal is looked for, in order: the working folder, beside the
-// executable, the data folder of the install the executable belongs to, the
-// configured install data folder.
+// Where a shipped data file is looked for, in order: the working folder,
+// beside the executable, the data folder of the install the executable
+// belongs to, the configured install data folder.
+QStringList dataFileCandidates(const QString &name, const QString &workingFolder,
+                               const QString &exeFolder, const InstallFolders &install);
+// The same for tips.cal.
 QStringList tipsFileCandidates(const QString &workingFolder, const QString &exeFolder,
                                const InstallFolders &install);
