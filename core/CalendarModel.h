@@ -147,6 +147,7 @@ public:
     // passed over and reported by workCalendarDamaged, once.
     const WorkYears &workYears() const;
     QString workCalendarPath() const { return m_workSource.path(); }
+    bool workCalendarBuiltIn() const { return m_workSource.isBuiltIn(); }
     WorkYear workYear(int year) const { return workYearOf(workYears(), year); }
 
     // How the year sheet is scaled on paper, as last chosen for printing.

@@ -7,6 +7,12 @@
 
 #include <QFile>
 
+// The data lives in a static library: its registration must be pulled in.
+static void registerBuiltInData()
+{
+    Q_INIT_RESOURCE(data);
+}
+
 namespace {
 
 const QString kSignature = QStringLiteral("dayrail-workcal 1");
@@ -101,12 +107,25 @@ void WorkCalendarSource::setCandidates(const QStringList &paths)
     m_path.clear();
 }
 
+int lastDecreedYear(const WorkYears &years)
+{
+    int last = 0;
+    for (const WorkYear &year : years)
+        if (year.decreed)
+            last = qMax(last, year.year);
+    return last;
+}
+
 const WorkYears &WorkCalendarSource::years(QStringList *problems)
 {
     if (m_loaded)
         return m_years;
     m_loaded = true;
-    for (const QString &path : m_candidates) {
+    registerBuiltInData();
+    QStringList paths = m_candidates;
+    paths << QString::fromLatin1(kBuiltInWorkCalendar);
+    int newest = -1;
+    for (const QString &path : std::as_const(paths)) {
         if (!fileExists(path))
             continue;
         try {
@@ -115,9 +134,12 @@ const WorkYears &WorkCalendarSource::years(QStringList *problems)
                 throw FileError(
                     QStringLiteral("Не удалось прочитать файл производственного календаря \"%1\"")
                         .arg(path));
-            m_years = parseWorkCalendar(file.readAll(), path);
-            m_path = path;
-            break;
+            WorkYears years = parseWorkCalendar(file.readAll(), path);
+            if (lastDecreedYear(years) > newest) {
+                newest = lastDecreedYear(years);
+                m_years = std::move(years);
+                m_path = path;
+            }
         } catch (const FileError &error) {
             if (problems)
                 *problems << error.text();

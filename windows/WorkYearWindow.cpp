@@ -194,14 +194,19 @@ QString WorkYearWindow::heading() const
 QString WorkYearWindow::sourceText() const
 {
     const WorkYear year = m_model.workYear(m_model.year());
-    QString text = year.decreed
-                       ? QStringLiteral("Дни отдыха установлены постановлением Правительства РФ.")
-                       : QStringLiteral("Постановления о переносе выходных на этот год в данных "
-                                        "нет: дни рассчитаны по правилам Трудового кодекса РФ.");
+    const QString kind =
+        year.decreed ? QStringLiteral("%1 год — по постановлению Правительства РФ.")
+                     : QStringLiteral("%1 год — по правилам Трудового кодекса РФ, ещё не утверждён "
+                                      "постановлением Правительства РФ.");
     const QString path = m_model.workCalendarPath();
-    return text + QLatin1Char(' ') +
-           (path.isEmpty() ? QStringLiteral("Файл данных не найден.")
-                           : QStringLiteral("Данные: %1").arg(path));
+    QString data;
+    if (path.isEmpty())
+        data = QStringLiteral("Данные производственного календаря не найдены.");
+    else if (m_model.workCalendarBuiltIn())
+        data = QStringLiteral("Данные встроены в программу.");
+    else
+        data = QStringLiteral("Данные: файл \"%1\".").arg(path);
+    return kind.arg(m_model.year()) + QLatin1Char(' ') + data;
 }
 
 void WorkYearWindow::showYear()

@@ -18,6 +18,7 @@ private slots:
     void rulesAgainstFile();
     void damagedFiles_data();
     void damagedFiles();
+    void newestDataWins();
 
 private:
     WorkYears m_shipped;
@@ -129,6 +130,30 @@ void WorkCalendarTest::damagedFiles()
     QVERIFY2(problems.first().contains(QStringLiteral("строка %1:").arg(line)),
              qPrintable(problems.first()));
     QCOMPARE(source.path(), QStringLiteral(DAYRAIL_WORKCAL_FILE));
+}
+
+void WorkCalendarTest::newestDataWins()
+{
+    // Nothing beside the program: the built-in copy of the shipped file.
+    WorkCalendarSource source;
+    QCOMPARE(source.years(), m_shipped);
+    QVERIFY(source.isBuiltIn());
+
+    QTemporaryDir dir;
+    const QString old = dir.filePath(QStringLiteral("old.txt"));
+    QFile file(old);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("dayrail-workcal 1\nyear 2024 decree\n");
+    file.close();
+    const QString copy = dir.filePath(QStringLiteral("copy.txt"));
+    QVERIFY(QFile::copy(QStringLiteral(DAYRAIL_WORKCAL_FILE), copy));
+    // A file fixing fewer years is older than the built-in data; one as new is the user's choice.
+    source.setCandidates({old});
+    QCOMPARE(source.years(), m_shipped);
+    QVERIFY(source.isBuiltIn());
+    source.setCandidates({old, copy});
+    QCOMPARE(source.years(), m_shipped);
+    QCOMPARE(source.path(), copy);
 }
 
 QTEST_GUILESS_MAIN(WorkCalendarTest)

@@ -132,6 +132,12 @@ void CalendarMarksTest::numbersWindow()
                 ->text()
                 .startsWith(QStringLiteral("Рабочих дней: 248 (календарных 369,")));
 
+    QVERIFY(window.text().contains(QStringLiteral("2024 год — по постановлению")));
+    QVERIFY(window.text().contains(
+        QStringLiteral("Данные: файл \"%1\".").arg(QStringLiteral(DAYRAIL_WORKCAL_FILE))));
+    model.setYear(2027);
+    QVERIFY(window.text().contains(QStringLiteral("по правилам Трудового кодекса РФ, ещё не")));
+    model.setYear(2024);
     window.findChild<QPushButton *>(QStringLiteral("copyButton"))->click();
     QCOMPARE(QGuiApplication::clipboard()->text(), window.text());
     QVERIFY(window.text().contains(
