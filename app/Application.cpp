@@ -68,7 +68,8 @@ void followTheDate(CalendarModel &model, const Application::Clock &clock, QObjec
 }
 
 // The working years' file: the user's own copy first (the program's folder,
-// then the per-user data folder), then the one shipped where tips.cal is.
+// then the per-user data folder), then the one shipped where tips.cal is;
+// the copy built into the program comes after them all.
 QStringList workCalendarFiles(const QString &programFolder)
 {
     const QString name = QString::fromLatin1(kWorkCalendarFile);
@@ -226,48 +227,10 @@ void Application::loadSettingsAndProfile()
 
 void Application::loadOptions()
 {
-    const QString folder = m_model.folder();
-    BackupKeeper &backups = m_model.backups();
-    // An unreadable "transp.cal" is reported and the start goes on.
-    try {
-        const TransparencyOptions options =
-            readTransparency(folder + QStringLiteral("transp.cal"), backups);
-        for (int n = 0; n < 4; ++n)
-            m_model.setOpacity(OpacityWindow(n),
-                               {options.switches[n], options.levels[n].value_or(255)});
-    } catch (const DayrailError &e) {
-        m_messages.push_back({e.text(), true});
-    }
-    const QString regionalPath = folder + QStringLiteral("regional.cal");
-    try {
-        if (fileExists(regionalPath))
-            m_model.setRegional(readRegional(regionalPath, backups));
-        else if (!m_newFolder) // a folder made just now has no files to miss
-            m_messages.push_back({QStringLiteral("Файл \"regional.cal\" не найден. Будут "
-                                                 "загружены стандартные установки"),
-                                  false});
-    } catch (const DayrailError &e) {
-        m_messages.push_back({e.text(), true});
-    }
-    // A missing or damaged "view.cal" gives the defaults without a word.
-    const QString viewPath = folder + QStringLiteral("view.cal");
-    bool damaged = false;
-    m_model.setViewOptions(readViewOptions(viewPath, &damaged));
-    if (damaged)
-        backups.markUnclean(viewPath);
-    // Damage in these files is kept as ".bak", and the user is told once.
-    QString kept;
-    for (const char *name : {"transp.cal", "regional.cal", "view.cal"}) {
-        const QString path = folder + QLatin1String(name);
-        if (backups.isMarked(path))
-            kept += backupNote(path);
-    }
-    if (!kept.isEmpty())
-        m_messages.push_back({QStringLiteral("Некоторые строки файлов настроек программа не "
-                                             "читает или не понимает: при закрытии они были бы "
-                                             "потеряны.") +
-                                  kept,
-                              false});
+    const OptionsRead read = m_model.files().readOptions(m_newFolder);
+    m_model.applyOptions(read);
+    for (const FileMessage &message : read.messages)
+        m_messages.push_back({message.text, message.error});
 }
 
 std::unique_ptr<QWidget> Application::create(WindowRole role)

@@ -3,7 +3,7 @@
 #include "core/CalendarModel.h"
 
 #include "base/Errors.h"
-#include "core/HolidayDates.h"
+#include "core/ChangedValue.h"
 
 #include <QDate>
 #include <QGuiApplication>
@@ -15,18 +15,11 @@ DateError badDate(int year, int month, int day)
     return DateError(QStringLiteral("Неверная дата: %1.%2.%3").arg(day).arg(month).arg(year));
 }
 
-template <typename T> bool assign(T &member, const T &value)
-{
-    if (member == value)
-        return false;
-    member = value;
-    return true;
-}
-
 } // namespace
 
 CalendarModel::CalendarModel(const QDate &startDay, QObject *parent)
-    : QObject(parent), m_year(startDay.year()), m_startDay(startDay), m_today(startDay)
+    : QObject(parent), m_year(startDay.year()), m_startDay(startDay), m_today(startDay),
+      m_marks(m_viewOptions, startDay)
 {
     // The year caption: the program's font, large, bold and italic.
     m_yearFont = QGuiApplication::font();
@@ -35,8 +28,6 @@ CalendarModel::CalendarModel(const QDate &startDay, QObject *parent)
     m_yearFont.setItalic(true);
     m_days.fill(1);
     m_days[startDay.month() - 1] = startDay.day();
-    m_markedToday = m_viewOptions.markToday ? m_today : QDate();
-    m_markedWeekNumbers = m_viewOptions.weekNumbers;
 }
 
 QDate CalendarModel::chosenDate(int month) const
@@ -54,7 +45,8 @@ void CalendarModel::setYear(int year)
     std::array<bool, 12> moved{};
     m_year = year;
     for (int month = 1; month <= 12; ++month)
-        moved[month - 1] = assign(m_days[month - 1], fitDayToMonth(m_days[month - 1], year, month));
+        moved[month - 1] =
+            assignChanged(m_days[month - 1], fitDayToMonth(m_days[month - 1], year, month));
     emit yearChanged(year);
     for (int month = 1; month <= 12; ++month)
         if (moved[month - 1])
@@ -66,7 +58,7 @@ void CalendarModel::setDay(int month, int day)
 {
     if (!QDate::isValid(m_year, month, day))
         throw badDate(m_year, month, day);
-    if (assign(m_days[month - 1], day))
+    if (assignChanged(m_days[month - 1], day))
         emit dayChanged(month, day);
 }
 
@@ -74,17 +66,17 @@ void CalendarModel::setDays(const MonthDays &days)
 {
     for (int month = 1; month <= 12; ++month) {
         const int fitted = fitDayToMonth(days[month - 1], m_year, month);
-        if (assign(m_days[month - 1], fitted))
+        if (assignChanged(m_days[month - 1], fitted))
             emit dayChanged(month, fitted);
     }
 }
 
 void CalendarModel::setRegional(const RegionalOptions &options)
 {
-    if (!assign(m_regional, options))
+    if (!assignChanged(m_regional, options))
         return;
     emit regionalChanged();
-    if (assign(m_weekStart, m_regional.firstDay.value_or(m_weekStart)))
+    if (assignChanged(m_weekStart, m_regional.firstDay.value_or(m_weekStart)))
         emit weekStartChanged(m_weekStart);
 }
 
@@ -104,13 +96,13 @@ void CalendarModel::setPrintsBackground(bool prints)
 
 void CalendarModel::setProfilePath(const QString &path)
 {
-    if (assign(m_profilePath, path))
+    if (assignChanged(m_profilePath, path))
         emit profilePathChanged(path);
 }
 
 void CalendarModel::setHolidays(const QStringList &entries)
 {
-    if (!assign(m_holidays, entries))
+    if (!assignChanged(m_holidays, entries))
         return;
     emit holidaysChanged();
     updateMarks(false);
@@ -124,7 +116,7 @@ void CalendarModel::applyProfile(const ProfileContent &profile)
 
 void CalendarModel::setBackground(const Background &background)
 {
-    if (!assign(m_background, background))
+    if (!assignChanged(m_background, background))
         return;
     if (background.colourMode)
         m_windowColour = background.colour;
@@ -133,7 +125,7 @@ void CalendarModel::setBackground(const Background &background)
 
 void CalendarModel::setYearFont(const QFont &font)
 {
-    if (assign(m_yearFont, font))
+    if (assignChanged(m_yearFont, font))
         emit yearFontChanged();
 }
 
@@ -141,25 +133,25 @@ void CalendarModel::setOpacity(OpacityWindow window, const OpacitySetting &setti
 {
     OpacitySetting clamped = setting;
     clamped.level = qBound(0, setting.level, 255);
-    if (assign(m_opacity[int(window)], clamped))
+    if (assignChanged(m_opacity[int(window)], clamped))
         emit opacityChanged(window);
 }
 
 void CalendarModel::setShowTips(bool show)
 {
-    if (assign(m_showTips, show))
+    if (assignChanged(m_showTips, show))
         emit showTipsChanged(show);
 }
 
 void CalendarModel::setShowSplash(bool show)
 {
-    if (assign(m_showSplash, show))
+    if (assignChanged(m_showSplash, show))
         emit showSplashChanged(show);
 }
 
 void CalendarModel::setViewOptions(const ViewOptions &options)
 {
-    if (!assign(m_viewOptions, options))
+    if (!assignChanged(m_viewOptions, options))
         return;
     emit viewOptionsChanged();
     updateMarks();
@@ -167,7 +159,7 @@ void CalendarModel::setViewOptions(const ViewOptions &options)
 
 void CalendarModel::setToday(const QDate &today)
 {
-    if (!today.isValid() || !assign(m_today, today))
+    if (!today.isValid() || !assignChanged(m_today, today))
         return;
     emit todayChanged(today);
     updateMarks(false);
@@ -175,41 +167,45 @@ void CalendarModel::setToday(const QDate &today)
 
 void CalendarModel::setPrintScaling(PrintScaling scaling)
 {
-    if (assign(m_printScaling, scaling))
+    if (assignChanged(m_printScaling, scaling))
         emit printScalingChanged();
 }
 
 void CalendarModel::updateMarks(bool workDaysToo)
 {
-    const QDate today = m_viewOptions.markToday ? m_today : QDate();
-    const QMap<QDate, QString> holidays =
-        m_viewOptions.markHolidays ? markedDays(m_holidays, m_year) : QMap<QDate, QString>();
-    bool changed = assign(m_markedToday, today);
-    changed = assign(m_markedHolidays, holidays) || changed;
-    changed = assign(m_markedWeekNumbers, m_viewOptions.weekNumbers) || changed;
-    if (workDaysToo) {
-        const QMap<QDate, WorkDayMark> workDays = m_viewOptions.workCalendar
-                                                      ? workDayMarks(workYear(m_year))
-                                                      : QMap<QDate, WorkDayMark>();
-        changed = assign(m_markedWorkDays, workDays) || changed;
-    }
+    bool changed = m_marks.update(m_viewOptions, m_today, m_holidays, m_year);
+    if (workDaysToo)
+        changed = m_marks.updateWorkDays(m_viewOptions, [this] {
+            return workDayMarks(workYear(m_year));
+        }) || changed;
     if (changed)
         emit marksChanged();
 }
 
+void CalendarModel::applyOptions(const OptionsRead &read)
+{
+    if (read.transparency)
+        for (int n = 0; n < 4; ++n)
+            setOpacity(OpacityWindow(n), {read.transparency->switches[n],
+                                          read.transparency->levels[n].value_or(255)});
+    if (read.regional)
+        setRegional(*read.regional);
+    setViewOptions(read.view);
+}
+
 void CalendarModel::setWorkCalendarFiles(const QStringList &paths)
 {
-    m_workSource.setCandidates(paths);
+    m_files.workSource().setCandidates(paths);
     if (m_viewOptions.workCalendar)
         updateMarks();
 }
 
 const WorkYears &CalendarModel::workYears() const
 {
-    if (m_workSource.isLoaded())
-        return m_workSource.years();
+    if (m_files.workSource().isLoaded())
+        return m_files.workSource().years();
     QStringList problems;
-    const WorkYears &years = m_workSource.years(&problems);
+    const WorkYears &years = m_files.workSource().years(&problems);
     // Not from inside whatever asked: that may be a paint.
     auto *self = const_cast<CalendarModel *>(this);
     for (const QString &problem : problems)
@@ -219,22 +215,12 @@ const WorkYears &CalendarModel::workYears() const
     return years;
 }
 
-void CalendarModel::writeProfileFile(const QString &path, const ProfileContent &content)
+SavedState CalendarModel::savedState() const
 {
-    m_backups.beforeOverwrite(path);
-    writeProfile(path, content);
-}
-
-void CalendarModel::saveProfile()
-{
-    writeProfileFile(m_profilePath, profile());
-}
-
-void CalendarModel::save()
-{
-    saveProfile();
-
-    SettingsContent settings;
+    SavedState state;
+    state.profilePath = m_profilePath;
+    state.profile = profile();
+    SettingsContent &settings = state.settings;
     settings.days = m_days;
     settings.year = QString::number(m_year);
     settings.showTips = m_showTips;
@@ -244,23 +230,11 @@ void CalendarModel::save()
     settings.colourBackground = m_background.colourMode;
     settings.captionColour = m_background.captionColour;
     settings.profilePath = m_profilePath;
-    const QString settingsPath = m_folder + QStringLiteral("cnfg.cal");
-    m_backups.beforeOverwrite(settingsPath);
-    writeSettings(settingsPath, settings);
-
-    std::array<bool, 4> switches{};
-    std::array<int, 4> levels{};
     for (int n = 0; n < 4; ++n) {
-        switches[n] = m_opacity[n].enabled;
-        levels[n] = m_opacity[n].level;
+        state.switches[n] = m_opacity[n].enabled;
+        state.levels[n] = m_opacity[n].level;
     }
-    const QString transparencyPath = m_folder + QStringLiteral("transp.cal");
-    m_backups.beforeOverwrite(transparencyPath);
-    writeTransparency(transparencyPath, switches, levels);
-    const QString regionalPath = m_folder + QStringLiteral("regional.cal");
-    m_backups.beforeOverwrite(regionalPath);
-    writeRegional(regionalPath, m_regional);
-    const QString viewPath = m_folder + QStringLiteral("view.cal");
-    m_backups.beforeOverwrite(viewPath);
-    writeViewOptions(viewPath, m_viewOptions);
+    state.regional = m_regional;
+    state.view = m_viewOptions;
+    return state;
 }

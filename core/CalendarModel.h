@@ -8,10 +8,8 @@
 #include "base/Colours.h"
 #include "base/PrintScale.h"
 #include "base/TextFile.h"
-#include "core/CalendarFiles.h"
-#include "core/OptionFiles.h"
-#include "core/ViewOptions.h"
-#include "core/WorkCalendarFile.h"
+#include "core/DayMarks.h"
+#include "core/ProgramFiles.h"
 
 #include <QDate>
 #include <QFont>
@@ -59,8 +57,12 @@ public:
     explicit CalendarModel(const QDate &startDay = QDate(2026, 1, 1), QObject *parent = nullptr);
 
     // The folder the program keeps its files in, with a trailing '/'.
-    QString folder() const { return m_folder; }
-    void setFolder(const QString &folder) { m_folder = folder; }
+    QString folder() const { return m_files.folder(); }
+    void setFolder(const QString &folder) { m_files.setFolder(folder); }
+    // The files in that folder: read at start, written at close.
+    ProgramFiles &files() { return m_files; }
+    // What the start-up read of the option files gave becomes the state.
+    void applyOptions(const OptionsRead &read);
 
     // The shown year, 1..9999. Changing it keeps each month's day, fitted to
     // the month (29 February becomes the 28th in a common year).
@@ -133,12 +135,12 @@ public:
     // What the year's grids show, following the options: today, or an
     // invalid date when today is not marked; the days of the shown year that
     // holiday entries mark, with their captions (empty when not marked).
-    QDate markedToday() const { return m_markedToday; }
-    const QMap<QDate, QString> &markedHolidays() const { return m_markedHolidays; }
+    QDate markedToday() const { return m_marks.today(); }
+    const QMap<QDate, QString> &markedHolidays() const { return m_marks.holidays(); }
     bool weekNumbersShown() const { return m_viewOptions.weekNumbers; }
     // The official working year of the shown year while its option is on:
     // every day that is not a plain working weekday; empty while off.
-    const QMap<QDate, WorkDayMark> &markedWorkDays() const { return m_markedWorkDays; }
+    const QMap<QDate, WorkDayMark> &markedWorkDays() const { return m_marks.workDays(); }
 
     // Where the working years' file is looked for, the user's copy first.
     // Nothing is read until the years are first asked for.
@@ -146,25 +148,25 @@ public:
     // The years the file fixes (read now if not yet); a damaged file is
     // passed over and reported by workCalendarDamaged, once.
     const WorkYears &workYears() const;
-    QString workCalendarPath() const { return m_workSource.path(); }
-    bool workCalendarBuiltIn() const { return m_workSource.isBuiltIn(); }
+    QString workCalendarPath() const { return m_files.workSource().path(); }
+    bool workCalendarBuiltIn() const { return m_files.workSource().isBuiltIn(); }
     WorkYear workYear(int year) const { return workYearOf(workYears(), year); }
 
     // How the year sheet is scaled on paper, as last chosen for printing.
     PrintScaling printScaling() const { return m_printScaling; }
     void setPrintScaling(PrintScaling scaling);
 
-    // What the close-time save writes, in its order: the profile,
-    // cnfg.cal, transp.cal, regional.cal, view.cal. A failure throws FileError and
-    // leaves the files not yet written as they were. A file that did not
-    // read cleanly is kept as "<name>.bak" before it is first written over.
-    void save();
+    // The close-time save of the whole state (ProgramFiles::save).
+    void save() { m_files.save(savedState()); }
     // Only the active profile.
-    void saveProfile();
+    void saveProfile() { writeProfileFile(m_profilePath, profile()); }
     // Writes a profile file, keeping a damaged original first.
-    void writeProfileFile(const QString &path, const ProfileContent &content);
+    void writeProfileFile(const QString &path, const ProfileContent &content)
+    {
+        m_files.writeProfileFile(path, content);
+    }
     // The files of this run that did not read cleanly.
-    BackupKeeper &backups() { return m_backups; }
+    BackupKeeper &backups() { return m_files.backups(); }
 
 signals:
     void yearChanged(int year);
@@ -190,8 +192,8 @@ private:
     // The working year's marks change only with the year, the option and
     // the file: today and the holidays leave them alone.
     void updateMarks(bool workDaysToo = true);
+    SavedState savedState() const;
 
-    QString m_folder;
     int m_year;
     MonthDays m_days{};
     RegionalOptions m_regional{Qt::Monday, false};
@@ -208,12 +210,8 @@ private:
     ViewOptions m_viewOptions;
     QDate m_startDay;
     QDate m_today;
-    QDate m_markedToday;
-    QMap<QDate, QString> m_markedHolidays;
-    bool m_markedWeekNumbers = false;
-    QMap<QDate, WorkDayMark> m_markedWorkDays;
-    // Read on first use, which may come from a const reader.
-    mutable WorkCalendarSource m_workSource;
+    DayMarks m_marks;
     PrintScaling m_printScaling = PrintScaling::FitToPage;
-    BackupKeeper m_backups;
+    // The working years are read on first use, which may come from a const reader.
+    mutable ProgramFiles m_files;
 };

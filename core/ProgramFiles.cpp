@@ -1,0 +1,68 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/ProgramFiles.h"
+
+#include "base/Errors.h"
+
+OptionsRead ProgramFiles::readOptions(bool newFolder)
+{
+    using namespace programfile;
+    OptionsRead read;
+    // An unreadable "transp.cal" is reported and the start goes on.
+    try {
+        read.transparency = readTransparency(path(kTransparency), m_backups);
+    } catch (const DayrailError &e) {
+        read.messages.push_back({e.text(), true});
+    }
+    const QString regionalPath = path(kRegional);
+    try {
+        if (fileExists(regionalPath))
+            read.regional = readRegional(regionalPath, m_backups);
+        else if (!newFolder) // a folder made just now has no files to miss
+            read.messages.push_back({QStringLiteral("Файл \"regional.cal\" не найден. Будут "
+                                                    "загружены стандартные установки"),
+                                     false});
+    } catch (const DayrailError &e) {
+        read.messages.push_back({e.text(), true});
+    }
+    // A missing or damaged "view.cal" gives the defaults without a word.
+    const QString viewPath = path(kView);
+    bool damaged = false;
+    read.view = readViewOptions(viewPath, &damaged);
+    if (damaged)
+        m_backups.markUnclean(viewPath);
+    // Damage in these files is kept as ".bak", and the user is told once.
+    QString kept;
+    for (const char *name : {kTransparency, kRegional, kView})
+        if (m_backups.isMarked(path(name)))
+            kept += backupNote(path(name));
+    if (!kept.isEmpty())
+        read.messages.push_back({QStringLiteral("Некоторые строки файлов настроек программа не "
+                                                "читает или не понимает: при закрытии они были "
+                                                "бы потеряны.") +
+                                     kept,
+                                 false});
+    return read;
+}
+
+void ProgramFiles::writeProfileFile(const QString &path, const ProfileContent &content)
+{
+    m_backups.beforeOverwrite(path);
+    writeProfile(path, content);
+}
+
+void ProgramFiles::save(const SavedState &state)
+{
+    using namespace programfile;
+    writeProfileFile(state.profilePath, state.profile);
+    const auto write = [this](const char *name, const auto &writer) {
+        const QString target = path(name);
+        m_backups.beforeOverwrite(target);
+        writer(target);
+    };
+    write(kSettings, [&](const QString &p) { writeSettings(p, state.settings); });
+    write(kTransparency,
+          [&](const QString &p) { writeTransparency(p, state.switches, state.levels); });
+    write(kRegional, [&](const QString &p) { writeRegional(p, state.regional); });
+    write(kView, [&](const QString &p) { writeViewOptions(p, state.view); });
+}

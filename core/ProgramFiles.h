@@ -1,0 +1,79 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The files the program keeps in its folder: their names, the start-up read
+// of the option files, the close-time save in its order, the backups of
+// originals that did not read cleanly, and where the working years come
+// from. Plain values in and out: the model maps them onto its state.
+#include "base/TextFile.h"
+#include "core/CalendarFiles.h"
+#include "core/OptionFiles.h"
+#include "core/ViewOptions.h"
+#include "core/WorkCalendarFile.h"
+
+#include <QString>
+#include <array>
+#include <optional>
+#include <vector>
+
+namespace programfile {
+inline const char *const kSettings = "cnfg.cal";
+inline const char *const kTransparency = "transp.cal";
+inline const char *const kRegional = "regional.cal";
+inline const char *const kView = "view.cal";
+} // namespace programfile
+
+// A start-up message for the user; an error is shown as one.
+struct FileMessage {
+    QString text;
+    bool error = false;
+};
+
+// What the start-up read of transp.cal, regional.cal and view.cal gave.
+struct OptionsRead {
+    std::optional<TransparencyOptions> transparency; // none when unreadable
+    std::optional<RegionalOptions> regional;         // none when missing or unreadable
+    ViewOptions view;
+    std::vector<FileMessage> messages;
+};
+
+// Everything the close-time save writes, taken from the model.
+struct SavedState {
+    QString profilePath;
+    ProfileContent profile;
+    SettingsContent settings;
+    std::array<bool, 4> switches{};
+    std::array<int, 4> levels{};
+    RegionalOptions regional;
+    ViewOptions view;
+};
+
+class ProgramFiles {
+public:
+    // The folder, with a trailing '/'.
+    QString folder() const { return m_folder; }
+    void setFolder(const QString &folder) { m_folder = folder; }
+    QString path(const char *name) const { return m_folder + QLatin1String(name); }
+
+    // Never throws: unreadable files give messages and the start goes on. A
+    // missing regional.cal is reported unless the folder is new. Damaged
+    // lines are noted for a backup, the user told once.
+    OptionsRead readOptions(bool newFolder);
+
+    // In this order: the profile, cnfg.cal, transp.cal, regional.cal,
+    // view.cal. Throws FileError at the first failure; the files not yet
+    // written stay as they were. A file that did not read cleanly is kept as
+    // "<name>.bak" before it is first written over.
+    void save(const SavedState &state);
+    // Writes a profile file, keeping a damaged original first.
+    void writeProfileFile(const QString &path, const ProfileContent &content);
+
+    BackupKeeper &backups() { return m_backups; }
+    WorkCalendarSource &workSource() { return m_workSource; }
+    const WorkCalendarSource &workSource() const { return m_workSource; }
+
+private:
+    QString m_folder;
+    BackupKeeper m_backups;
+    WorkCalendarSource m_workSource;
+};
