@@ -4,6 +4,21 @@
 
 #include "base/Errors.h"
 
+#include <QDir>
+#include <QFileInfo>
+
+bool ProgramFiles::isFirstStart() const
+{
+    using namespace programfile;
+    for (const char *name : {kSettings, kTransparency, kRegional, kView})
+        if (QFileInfo::exists(path(name)))
+            return false;
+    QDir dir(m_folder);
+    dir.setNameFilters({QStringLiteral("*.cpr")});
+    dir.setFilter(QDir::Files | QDir::Hidden);
+    return dir.isEmpty();
+}
+
 OptionsRead ProgramFiles::readOptions(bool newFolder)
 {
     using namespace programfile;
@@ -18,7 +33,7 @@ OptionsRead ProgramFiles::readOptions(bool newFolder)
     try {
         if (fileExists(regionalPath))
             read.regional = readRegional(regionalPath, m_backups);
-        else if (!newFolder) // a folder made just now has no files to miss
+        else if (!newFolder && !isFirstStart()) // nothing to miss yet
             read.messages.push_back({QStringLiteral("Файл \"regional.cal\" не найден. Будут "
                                                     "загружены стандартные установки"),
                                      false});

@@ -54,10 +54,14 @@ public:
     QString folder() const { return m_folder; }
     void setFolder(const QString &folder) { m_folder = folder; }
     QString path(const char *name) const { return m_folder + QLatin1String(name); }
+    // True when the folder holds none of the files the program writes (its
+    // four option files, any profile): the first start of a fresh copy.
+    bool isFirstStart() const;
 
     // Never throws: unreadable files give messages and the start goes on. A
-    // missing regional.cal is reported unless the folder is new. Damaged
-    // lines are noted for a backup, the user told once.
+    // missing regional.cal is reported unless the folder is new or holds
+    // none of the program's files. Damaged lines are noted for a backup, the
+    // user told once.
     OptionsRead readOptions(bool newFolder);
 
     // In this order: the profile, cnfg.cal, transp.cal, regional.cal,

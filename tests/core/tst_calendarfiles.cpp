@@ -6,6 +6,7 @@
 #include "base/TextFile.h"
 #include "core/CalendarFiles.h"
 #include "core/OptionFiles.h"
+#include "core/ProgramFiles.h"
 #include "core/Tips.h"
 
 #include <QFile>
@@ -54,6 +55,7 @@ private slots:
     void profileRoundTripIsByteExact();
     void settingsLinesFollowTheBackgroundMode();
     void startupWithoutSettingsFile();
+    void missingRegionalOnlyBesideOtherFiles();
     void startupReadsProfileOverSettings();
     void startupToleratesDamage_data();
     void startupToleratesDamage();
@@ -137,6 +139,21 @@ void CalendarFilesTest::startupWithoutSettingsFile()
         QCOMPARE(readStartupFiles(dir.path() + QLatin1Char('/'), 2026).profilePath,
                  dir.path() + QStringLiteral("/default.cpr"));
     }
+}
+
+void CalendarFilesTest::missingRegionalOnlyBesideOtherFiles()
+{
+    QTemporaryDir dir;
+    ProgramFiles files;
+    files.setFolder(dir.path() + QLatin1Char('/'));
+    writeTextFile(dir.filePath(QStringLiteral("tips.cal")), {"shipped, not the user's"});
+    // A fresh copy: nothing of the user's to miss.
+    QVERIFY(files.readOptions(false).messages.empty());
+    writeTextFile(dir.filePath(QStringLiteral("Дом.cpr")), QStringList(12, "1") << "0");
+    const OptionsRead read = files.readOptions(false);
+    QCOMPARE(read.messages.size(), std::size_t(1));
+    QVERIFY(read.messages.front().text.contains(QStringLiteral("\"regional.cal\" не найден")));
+    QVERIFY(files.readOptions(true).messages.empty()); // a folder made by this start
 }
 
 void CalendarFilesTest::startupReadsProfileOverSettings()
