@@ -13,12 +13,6 @@
 
 namespace {
 
-// Where a message points: «в строке 3 файла "…"».
-QString lineText(int number, const QString &path)
-{
-    return QStringLiteral("в строке %1 файла \"%2\"").arg(number).arg(quotePathForMessage(path));
-}
-
 // A file's name, whichever separator its path was written with: a settings
 // file may come from a system that writes "\\".
 QStringList candidateNames(const QString &path)
@@ -46,8 +40,8 @@ QString relocated(const QString &path, const QString &programDir)
     return path;
 }
 
-// The raw lines of a start-up read, positions 1..40: 1-13 are the profile's
-// days and count, 14-21 the settings file's own, the rest only counted.
+// The raw lines of a start-up read, positions 1..40: 14-21 are the settings
+// file's own, the rest only counted (the days come from the profile).
 constexpr int kSettingsPositions = 40;
 
 struct StartupRead {
@@ -62,14 +56,6 @@ void noteUnclean(StartupRead &read, const QString &path)
 {
     if (!read.state.uncleanFiles.contains(path))
         read.state.uncleanFiles << path;
-}
-
-void appendDaysAndEntries(QStringList &lines, const MonthDays &days, const QStringList &entries)
-{
-    for (int day : days)
-        lines << QString::number(day);
-    lines << QString::number(entries.size());
-    lines << entries;
 }
 
 // Notes the first damaged line only: one message box is enough.
@@ -170,7 +156,7 @@ void checkSettingsLines(StartupRead &read, const QString &path, const QString &p
 {
     for (const SettingsLine &line : settingsTable()) {
         const QString text = read.position(line.number);
-        const QString fault = lineFault(line, text, lineText(line.number, path));
+        const QString fault = lineFault(line, text, fileLineText(line.number, path));
         if (!fault.isEmpty())
             noteDamage(read, path, fault);
         // An empty profile line is no damage: the first start's profile.
@@ -179,80 +165,49 @@ void checkSettingsLines(StartupRead &read, const QString &path, const QString &p
     }
 }
 
-// The profile's lines, or nothing when there is no profile to read: then
-// the days and the count are those of an empty profile.
-std::optional<TextFileContent> openProfileAtStartup(StartupRead &read, const QString &path)
+// What the start-up read does about a fault, after the reader's words.
+QString leniently(const ProfileProblem &problem)
 {
-    TextFileContent content;
+    switch (problem.fault) {
+    case ProfileFault::NoCount:
+    case ProfileFault::Count:
+        return problem.text + QStringLiteral(" Все следующие строки прочитаны как праздники.");
+    case ProfileFault::TooMany:
+        return problem.text + QStringLiteral("; прочитаны первые %1.").arg(kHolidayPositions);
+    default: return problem.text;
+    }
+}
+
+// The profile's days fitted to the year and its entries. A profile that is
+// missing or cannot be read gives an empty one; every fault takes a default,
+// is named when it is the first, and keeps the file before the close writes
+// over it.
+void readProfileAtStartup(StartupRead &read, const QString &path, int year)
+{
+    MonthDays &days = read.state.profile.days;
+    days.fill(1);
+    ProfileRead profile;
     try {
         if (!QFileInfo::exists(path))
             throw FileError(QStringLiteral("Профиль \"%1\" не найден. Дни и список праздников "
                                            "начнутся с пустого профиля; он будет записан при "
                                            "закрытии программы.")
                                 .arg(quotePathForMessage(path)));
-        content = readTextFileContent(path, 13 + kHolidayPositions);
+        profile = readProfileFile(path);
     } catch (const FileError &e) {
         // There but unreadable: never written over unkept (a pipe or a
         // folder holds nothing to keep).
         noteProblem(read, e.text());
         if (fileExists(path))
             noteUnclean(read, path);
-        for (int i = 1; i <= 12; ++i)
-            read.setPosition(i, QStringLiteral("1"));
-        read.setPosition(13, QStringLiteral("0"));
-        return std::nullopt;
+        return;
     }
-    if (!content.clean())
-        noteDamage(read, path, content.flaw);
-    return content;
-}
-
-// Takes the profile's days and its entries, as many as its count says and
-// the file holds. Returns what is wrong with the count, noted by the caller
-// after the days so that the message names the first bad line.
-QString readProfileAtStartup(StartupRead &read, const QString &path)
-{
-    const std::optional<TextFileContent> opened = openProfileAtStartup(read, path);
-    if (!opened)
-        return QString();
-    const QStringList &lines = opened->lines;
-    const bool linesAfter = opened->linesAfter;
-    for (int i = 0; i < 13; ++i)
-        read.lines[i] = i < lines.size() ? lines.at(i) : QString();
-
-    const QString countText = read.position(13);
-    const int available = qMax(0, int(lines.size()) - 13);
-    const std::optional<int> declared = tryWholeNumber(countText);
-    int count = 0;
-    QString problem;
-    if (!declared) {
-        // Not a whole number: keep every following line as an entry.
-        count = available;
-        problem = QStringLiteral("Неверное число праздников %1: \"%2\". "
-                                 "Все следующие строки прочитаны как праздники.")
-                      .arg(lineText(13, path), quoteForMessage(countText));
-    } else if (*declared > 0) {
-        count = qMin(*declared, available);
-        if (*declared > kHolidayPositions)
-            problem = QStringLiteral("В профиле \"%1\" больше %2 праздников; прочитаны первые %2.")
-                          .arg(quotePathForMessage(path))
-                          .arg(kHolidayPositions);
-        else if (count < *declared)
-            problem = QStringLiteral("Профиль \"%1\" обрывается: прочитано %2 праздников из %3.")
-                          .arg(quotePathForMessage(path))
-                          .arg(count)
-                          .arg(*declared);
-    }
-    read.state.profile.entries = lines.mid(13, count);
-    // Entries after the declared count would be dropped by the next save.
-    if (problem.isEmpty() && (lines.size() > 13 + count || linesAfter))
-        problem = QStringLiteral("Профиль \"%1\" содержит строки после %2-го праздника, которые "
-                                 "программа не читает.")
-                      .arg(quotePathForMessage(path))
-                      .arg(count);
-    if (!problem.isEmpty())
-        noteUnclean(read, path);
-    return problem;
+    for (const ProfileProblem &problem : std::as_const(profile.problems))
+        noteDamage(read, path, leniently(problem));
+    for (int k = 0; k < 12; ++k)
+        if (profile.days[k])
+            days[k] = fitDayToMonth(*profile.days[k], year, k + 1);
+    read.state.profile.entries = profile.entries;
 }
 
 // A colour the program does not offer is ignored without a word.
@@ -298,57 +253,6 @@ int fitDayToMonth(int day, int year, int month)
     return qBound(1, day, last);
 }
 
-QStringList profileLines(const ProfileContent &profile)
-{
-    QStringList lines;
-    appendDaysAndEntries(lines, profile.days, profile.entries);
-    return lines;
-}
-
-void writeProfile(const QString &path, const ProfileContent &profile)
-{
-    writeTextFile(path, profileLines(profile));
-}
-
-ProfileContent readProfile(const QString &path)
-{
-    BackupKeeper unused;
-    return readProfile(path, unused);
-}
-
-ProfileContent readProfile(const QString &path, BackupKeeper &backups)
-{
-    const TextFileContent content = readTextFileContent(path, 13 + kHolidayPositions);
-    const QStringList &lines = content.lines;
-    ProfileContent profile;
-    auto number = [&](int index) {
-        const QString text = index < lines.size() ? lines.at(index) : QString();
-        try {
-            return wholeNumber(text);
-        } catch (const ConvertError &) {
-            throw ConvertError(QStringLiteral("\"%1\" %2 не является целым числом")
-                                   .arg(quoteForMessage(text), lineText(index + 1, path)));
-        }
-    };
-    for (int k = 0; k < 12; ++k)
-        profile.days[k] = number(k);
-    bool whole = content.clean() && !content.linesAfter;
-    if (lines.size() > 12) {
-        const int count = number(12);
-        // Entries past the count would be dropped by the next save.
-        whole = whole && lines.size() <= 13 + qMax(count, 0);
-        if (count > kHolidayPositions)
-            throw ConvertError(QStringLiteral("В профиле \"%1\" больше %2 праздников")
-                                   .arg(quotePathForMessage(path))
-                                   .arg(kHolidayPositions));
-        if (count > 0)
-            profile.entries = lines.mid(13, count);
-    }
-    if (!whole)
-        backups.markUnclean(path);
-    return profile;
-}
-
 QStringList settingsFileLines(const SettingsContent &s)
 {
     QStringList lines;
@@ -377,9 +281,6 @@ namespace {
 // on, an empty profile, and one beside the program for the first close.
 void fillFirstStart(StartupRead &read, const QString &programDir)
 {
-    for (int i = 1; i <= 12; ++i)
-        read.setPosition(i, QStringLiteral("1"));
-    read.setPosition(13, QStringLiteral("0"));
     for (const SettingsLine &line : settingsTable())
         read.setPosition(line.number, inProgramFolder(line, line.firstStart, programDir));
 }
@@ -430,28 +331,12 @@ void readSettingsAtStartup(StartupRead &read, const QString &path, const QString
     read.setPosition(16, relocated(read.position(16), programDir));
 }
 
-void decodeDays(StartupRead &read, const QString &profilePath, int year)
-{
-    for (int k = 1; k <= 12; ++k) {
-        const QString text = read.position(k);
-        const int day = tryWholeNumber(text).value_or(0);
-        if (day < 1 || day > 31) {
-            noteDamage(read, profilePath,
-                       QStringLiteral("Неверный день %1: \"%2\"")
-                           .arg(lineText(k, profilePath), quoteForMessage(text)));
-            read.state.profile.days[k - 1] = 1;
-        } else {
-            read.state.profile.days[k - 1] = fitDayToMonth(day, year, k);
-        }
-    }
-}
-
 // The defaults a first start takes, as if no file were there.
-StartupState firstStartState(const QString &programDir, int year)
+StartupState firstStartState(const QString &programDir)
 {
     StartupRead read;
     fillFirstStart(read, programDir);
-    decodeDays(read, QString(), year);
+    read.state.profile.days.fill(1);
     decodeSettingsLines(read);
     return read.state;
 }
@@ -462,7 +347,7 @@ StartupState readStartupFiles(const QString &programDir, int year)
 {
     const QString path = programDir + QStringLiteral("cnfg.cal");
     if (!QFileInfo::exists(path))
-        return firstStartState(programDir, year);
+        return firstStartState(programDir);
     StartupRead read;
     read.state.settingsFound = fileExists(path);
     try {
@@ -474,17 +359,13 @@ StartupState readStartupFiles(const QString &programDir, int year)
     } catch (const FileError &e) {
         // There but unreadable (no permission, a folder): the defaults,
         // and the file is not written over without a question.
-        StartupState defaults = firstStartState(programDir, year);
+        StartupState defaults = firstStartState(programDir);
         defaults.problem =
             e.text() + QStringLiteral("\n\nПрограмма запущена со стандартными установками.");
         defaults.unreadableFiles << path;
         return defaults;
     }
-    const QString profilePath = read.position(21);
-    const QString countProblem = readProfileAtStartup(read, profilePath);
-    decodeDays(read, profilePath, year);
-    if (!countProblem.isEmpty())
-        noteProblem(read, countProblem);
+    readProfileAtStartup(read, read.position(21), year);
     decodeSettingsLines(read);
     noteBackups(read.state);
     return read.state;

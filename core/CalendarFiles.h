@@ -5,32 +5,13 @@
 // plain data out, no widgets. Both are Windows-1251 text with CR LF.
 #include "base/Colours.h"
 #include "base/TextFile.h"
+#include "core/ProfileFile.h"
 
 #include <QString>
 #include <QStringList>
 #include <array>
 
-constexpr int kHolidayPositions = 999; // most holiday entries a profile carries
 constexpr int kSettingsLineCount = 21; // lines written at close
-
-using MonthDays = std::array<int, 12>;
-
-// A profile in its full form: twelve days, the count, the entries.
-struct ProfileContent {
-    MonthDays days{};
-    QStringList entries;
-};
-
-QStringList profileLines(const ProfileContent &profile);
-void writeProfile(const QString &path, const ProfileContent &profile);
-// Reads a whole profile, refusing anything that is not a profile: throws
-// ConvertError naming the file and line for a day or count that is not a
-// number, or FileError when the file cannot be read. A file that ends after
-// line 12 has no entries.
-ProfileContent readProfile(const QString &path);
-// The same, marking the file in backups when it did not read cleanly, so
-// that its original is kept before the profile is written over it.
-ProfileContent readProfile(const QString &path, BackupKeeper &backups);
 
 // What the close-time save writes into "cnfg.cal".
 struct SettingsContent {
@@ -77,8 +58,9 @@ struct StartupState {
 };
 
 // Reads ProgramDir + "cnfg.cal" and its profile for the given year. Never
-// throws for damaged content: bad lines take defaults and the first one is
-// named in problem. A settings file that is there but cannot be read gives
+// throws for damaged content: bad lines take defaults (a bad day the 1st, a
+// count that is no number every following line) and the first one is named
+// in problem. A settings file that is there but cannot be read gives
 // the first start's values, a problem, and is listed in unreadableFiles.
 // Line ends CR LF, LF and CR read alike. A profile or background picture
 // whose path no longer exists, while a file of the same name is in

@@ -171,23 +171,11 @@ void switchProfile(CalendarModel &model, const QString &path)
                                        "не должны записывать один профиль.")
                             .arg(path));
     // Read before anything changes: a damaged profile leaves all as it was.
-    ProfileContent next = readWholeProfile(path, &model.backups());
+    ProfileContent next = readProfile(path, model.backups());
     const ProfileContent current = model.profile();
     model.writeProfileFile(model.profilePath(), current);
     if (sameFile(path, model.profilePath()))
         next = current;
     model.setProfilePath(path);
     model.applyProfile(next);
-}
-
-ProfileContent readWholeProfile(const QString &path, BackupKeeper *backups)
-{
-    ProfileContent profile = backups ? readProfile(path, *backups) : readProfile(path);
-    for (int k = 0; k < 12; ++k)
-        if (profile.days[k] < 1 || profile.days[k] > 31)
-            throw ConvertError(QStringLiteral("Строка %1 профиля \"%2\": дня %3 не бывает")
-                                   .arg(k + 1)
-                                   .arg(path)
-                                   .arg(profile.days[k]));
-    return profile;
 }

@@ -61,7 +61,3 @@ QString deleteProfile(const CalendarModel &model, const QString &path,
 // A double click in the list: the active profile is written, then the one at
 // path is read whole and becomes the active state.
 void switchProfile(CalendarModel &model, const QString &path);
-
-// A profile to switch to, read whole: besides readProfile's refusals, a day
-// outside 1..31 throws ConvertError naming the file.
-ProfileContent readWholeProfile(const QString &path, BackupKeeper *backups = nullptr);

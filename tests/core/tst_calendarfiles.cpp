@@ -252,6 +252,18 @@ void CalendarFilesTest::strictProfileReader()
         QVERIFY(e.text().contains(path));
     }
     QVERIFY_THROWS_EXCEPTION(FileError, readProfile(dir.filePath(QStringLiteral("none.cpr"))));
+
+    // A profile switched to is refused with the words the start-up read uses for the same fault.
+    writeTextFile(path, QStringList(4, "5") + QStringList{"45"} + QStringList(7, "5") << "0");
+    writeTextFile(dir.filePath(QStringLiteral("cnfg.cal")), settingsWith(path));
+    const QString atStart = readStartupFiles(dir.path() + QLatin1Char('/'), 2026).problem;
+    try {
+        readProfile(path);
+        QFAIL("no error");
+    } catch (const ConvertError &e) {
+        QVERIFY2(e.text().contains(QStringLiteral("в строке 5")), qPrintable(e.text()));
+        QVERIFY2(atStart.startsWith(e.text()), qPrintable(atStart));
+    }
 }
 
 void CalendarFilesTest::damagedFilesAreKept_data()
