@@ -188,14 +188,7 @@ void Application::lockProfile()
 
 void Application::loadSettingsAndProfile()
 {
-    const StartupState files = readStartupFiles(m_model.folder(), m_model.year());
-    for (const QString &path : files.uncleanFiles)
-        m_model.backups().markUnclean(path);
-    for (const QString &path : files.unreadableFiles)
-        m_model.backups().refuseOverwrite(
-            path, QStringLiteral("Файл \"%1\" не удалось прочитать при запуске программы. Чтобы "
-                                 "не потерять его содержимое, программа не записывает поверх него.")
-                      .arg(path));
+    const StartupState files = m_model.files().readSettingsAndProfile(m_model.year());
     m_model.applyProfile(files.profile);
     m_model.setProfilePath(files.profilePath);
     if (files.settingsFound) {

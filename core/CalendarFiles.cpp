@@ -5,6 +5,7 @@
 #include "base/Convert.h"
 #include "base/Errors.h"
 #include "base/TextFile.h"
+#include "core/ProgramFileNames.h"
 
 #include <QDate>
 #include <QDir>
@@ -288,7 +289,7 @@ void fillFirstStart(StartupRead &read, const QString &programDir)
 // A folder this program keeps its files in.
 bool isProgramFolder(const QString &folder)
 {
-    return fileExists(QDir(folder).filePath(QStringLiteral("cnfg.cal")));
+    return fileExists(QDir(folder).filePath(QLatin1String(programfile::kSettings)));
 }
 
 // A copied program folder still names the original's profile: its own copy
@@ -345,7 +346,7 @@ StartupState firstStartState(const QString &programDir)
 
 StartupState readStartupFiles(const QString &programDir, int year)
 {
-    const QString path = programDir + QStringLiteral("cnfg.cal");
+    const QString path = programDir + QLatin1String(programfile::kSettings);
     if (!QFileInfo::exists(path))
         return firstStartState(programDir);
     StartupRead read;

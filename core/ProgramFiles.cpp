@@ -19,6 +19,20 @@ bool ProgramFiles::isFirstStart() const
     return dir.isEmpty();
 }
 
+StartupState ProgramFiles::readSettingsAndProfile(int year)
+{
+    const StartupState files = readStartupFiles(m_folder, year);
+    for (const QString &unclean : files.uncleanFiles)
+        m_backups.markUnclean(unclean);
+    for (const QString &unreadable : files.unreadableFiles)
+        m_backups.refuseOverwrite(
+            unreadable,
+            QStringLiteral("Файл \"%1\" не удалось прочитать при запуске программы. Чтобы "
+                           "не потерять его содержимое, программа не записывает поверх него.")
+                .arg(unreadable));
+    return files;
+}
+
 OptionsRead ProgramFiles::readOptions(bool newFolder)
 {
     using namespace programfile;

@@ -8,6 +8,7 @@
 #include "base/TextFile.h"
 #include "core/CalendarFiles.h"
 #include "core/OptionFiles.h"
+#include "core/ProgramFileNames.h"
 #include "core/ViewOptions.h"
 #include "core/WorkCalendarFile.h"
 
@@ -15,13 +16,6 @@
 #include <array>
 #include <optional>
 #include <vector>
-
-namespace programfile {
-inline const char *const kSettings = "cnfg.cal";
-inline const char *const kTransparency = "transp.cal";
-inline const char *const kRegional = "regional.cal";
-inline const char *const kView = "view.cal";
-} // namespace programfile
 
 // A start-up message for the user; an error is shown as one.
 struct FileMessage {
@@ -57,6 +51,11 @@ public:
     // True when the folder holds none of the files the program writes (its
     // four option files, any profile): the first start of a fresh copy.
     bool isFirstStart() const;
+
+    // The start-up read of cnfg.cal and its profile (readStartupFiles), its
+    // damaged files noted for a backup and its unreadable ones kept from the
+    // close-time save.
+    StartupState readSettingsAndProfile(int year);
 
     // Never throws: unreadable files give messages and the start goes on. A
     // missing regional.cal is reported unless the folder is new or holds
