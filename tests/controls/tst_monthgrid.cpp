@@ -8,6 +8,7 @@
 #include "controls/MonthGridAccessible.h"
 #include "controls/PixelLines.h"
 #include "controls/WeekColumn.h"
+#include "platform/ReadableText.h"
 #include "tests/support/TestSupport.h"
 
 #include <QAccessible>
@@ -57,6 +58,7 @@ private slots:
     void weekNumbers_data();
     void weekNumbers();
     void quickPaintSetsSamePixels();
+    void weekendColourOnBackgrounds();
     void outerLinesAtFractionalScales_data();
     void outerLinesAtFractionalScales();
 };
@@ -471,6 +473,18 @@ void MonthGridTest::quickPaintSetsSamePixels()
             blank.fill(background);
             QVERIFY(picture != blank);
         }
+}
+
+// The plain red on the light grids, a readable one of its hue on dark ones.
+void MonthGridTest::weekendColourOnBackgrounds()
+{
+    for (const QColor &light : {colours::white, colours::cream, colours::skyBlue})
+        QCOMPARE(weekendColourOn(light), weekendColour());
+    for (const QColor &dark : {colours::black, colours::navy, QColor(0x1E, 0x1E, 0x1E)}) {
+        const QColor red = weekendColourOn(dark);
+        QVERIFY(contrastRatio(red, dark) >= 4.5);
+        QCOMPARE(red.hue(), 0);
+    }
 }
 
 void MonthGridTest::outerLinesAtFractionalScales_data()
