@@ -382,7 +382,7 @@ void ClockFace::speakTime()
 void ClockFace::tick()
 {
     m_lastTickArea = QRect();
-    if (m_fullPending || !isVisible() || m_picture.size() != size()) {
+    if (m_fullPending || !isVisible() || !pictureFits()) {
         // Nothing on screen to keep in step: the next full paint draws afresh.
         m_shownTime = reduceTime(currentTime());
         m_fullPending = true;

@@ -126,10 +126,15 @@ private:
     void setAlarmElement(int hour, int minute, int second);
     void invalidateAndRealign();
 
+    // Whether the picture matches the widget's size and the screen's scale.
+    bool pictureFits() const;
+    // The palette the face is drawn with: the widget's own, unless its text
+    // would not read on the face's colour.
+    QPalette faceColours() const;
     void paintWhole();
     clockgeo::Rect paintFrame(QPainter &p);
     QRect paintAnalog(QPainter &p, Paint mode);
-    void paintDial(QPainter &p);
+    void paintDial(QPainter &p, const QPalette &pal);
     QRect paintHand(QPainter &p, int index, clockgeo::Hand hand, const QColor &colour);
     QRect toggleSecondHand(QPainter &p, int second);
     QRect paintDigital(QPainter &p, const clockgeo::Rect &r, Paint mode);

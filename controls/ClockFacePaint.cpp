@@ -5,6 +5,7 @@
 #include "controls/ClockFace.h"
 
 #include "base/RussianText.h"
+#include "platform/ReadableText.h"
 
 #include <QFontMetrics>
 #include <QPaintEvent>
@@ -27,25 +28,53 @@ void frame3D(QPainter &p, Rect &r, const QColor &topLeft, const QColor &bottomRi
     }
 }
 
+// A hand's line over the same pixels a 1x picture gives it, at any scale:
+// a line through pixel centres, one pixel wide.
+void drawHandLine(QPainter &p, const QLine &line)
+{
+    if (p.device()->devicePixelRatioF() == 1.0) {
+        p.drawLine(line);
+        return;
+    }
+    p.drawLine(QLineF(line).translated(0.5, 0.5));
+}
+
 } // namespace
 
 // --- painting ---------------------------------------------------------------
 
 void ClockFace::paintEvent(QPaintEvent *event)
 {
-    if (m_fullPending || m_picture.size() != size())
+    if (m_fullPending || !pictureFits())
         paintWhole();
     QPainter p(this);
-    p.drawImage(event->rect(), m_picture, event->rect());
+    const QRectF area(event->rect());
+    const qreal ratio = m_picture.devicePixelRatio();
+    p.drawImage(area, m_picture,
+                QRectF(area.topLeft() * ratio, area.size() * ratio).intersected(m_picture.rect()));
+}
+
+bool ClockFace::pictureFits() const
+{
+    // A move to a screen of another scale changes the ratio, not the size.
+    return m_picture.deviceIndependentSize() == QSizeF(size()) &&
+           m_picture.devicePixelRatio() == devicePixelRatioF();
 }
 
 void ClockFace::paintWhole()
 {
-    if (m_picture.size() != size())
-        m_picture = QImage(size(), QImage::Format_RGB32);
+    if (!pictureFits()) {
+        // Drawn at the screen's own pixels instead of stretched from 1x.
+        const qreal ratio = devicePixelRatioF();
+        m_picture = QImage((QSizeF(size()) * ratio).toSize(), QImage::Format_RGB32);
+        m_picture.setDevicePixelRatio(ratio);
+    }
     m_fullPending = false;
     if (m_picture.isNull())
         return;
+    const QPalette colours = faceColours();
+    // Translucent shades of a style would blend with what the image held.
+    m_picture.fill(colours.color(QPalette::Window));
     QPainter p(&m_picture);
     const Rect r = paintFrame(p);
     if (m_showMode == ClockStyle::Digital)
@@ -54,9 +83,24 @@ void ClockFace::paintWhole()
         paintAnalog(p, Paint::Full);
 }
 
+QPalette ClockFace::faceColours() const
+{
+    const QPalette &own = palette();
+    const bool textChosen = own.isBrushSet(own.currentColorGroup(), QPalette::WindowText);
+    const QColor text = own.color(QPalette::WindowText);
+    if (textChosen || readableOn(text, own.color(QPalette::Window)) == text)
+        return own;
+    // A desktop palette made for another background, such as a dark one
+    // under a fixed light face: text and shades are made for the face.
+    const QColor face = own.color(QPalette::Window);
+    QPalette fitted(face, face);
+    fitted.setCurrentColorGroup(own.currentColorGroup());
+    return fitted;
+}
+
 Rect ClockFace::paintFrame(QPainter &p)
 {
-    const QPalette &pal = palette();
+    const QPalette pal = faceColours();
     Rect whole{0, 0, width(), height()};
     if (m_borderStyle == ClockBorder::Single) {
         if (m_is3D) {
@@ -86,11 +130,12 @@ Rect ClockFace::paintFrame(QPainter &p)
 
 QRect ClockFace::paintAnalog(QPainter &p, Paint mode)
 {
-    const QColor background = palette().color(QPalette::Window);
-    const QColor foreground = palette().color(QPalette::WindowText);
+    const QPalette pal = faceColours();
+    const QColor background = pal.color(QPalette::Window);
+    const QColor foreground = pal.color(QPalette::WindowText);
     if (mode == Paint::Full) {
         p.fillRect(m_faceRect.toRect(), background);
-        paintDial(p);
+        paintDial(p, pal);
         paintHand(p, hourHandIndex(m_shownTime), Hand::Hour, foreground);
         paintHand(p, m_shownTime.minute, Hand::Minute, foreground);
         if (m_secondsShown)
@@ -117,9 +162,8 @@ QRect ClockFace::paintAnalog(QPainter &p, Paint mode)
     return changed;
 }
 
-void ClockFace::paintDial(QPainter &p)
+void ClockFace::paintDial(QPainter &p, const QPalette &pal)
 {
-    const QPalette &pal = palette();
     const QColor background = pal.color(QPalette::Window);
     const QColor foreground = pal.color(QPalette::WindowText);
     const QColor shadow = pal.color(QPalette::Dark);
@@ -150,10 +194,10 @@ void ClockFace::paintDial(QPainter &p)
 
 QRect ClockFace::paintHand(QPainter &p, int index, Hand hand, const QColor &colour)
 {
-    p.setPen(QPen(colour, 0));
+    p.setPen(QPen(colour, 1));
     QRect changed;
     for (const QLine &line : handLines(dialPoints(), m_dial.centre, m_dial.radius, index, hand)) {
-        p.drawLine(line);
+        drawHandLine(p, line);
         changed |= lineBounds(line);
     }
     return changed;
@@ -164,8 +208,8 @@ QRect ClockFace::toggleSecondHand(QPainter &p, int second)
     const QLine line = secondHandLine(dialPoints(), m_dial.centre, m_dial.radius, second);
     const QPainter::CompositionMode previous = p.compositionMode();
     p.setCompositionMode(QPainter::RasterOp_NotDestination);
-    p.setPen(QPen(Qt::black, 0));
-    p.drawLine(line);
+    p.setPen(QPen(Qt::black, 1));
+    drawHandLine(p, line);
     p.setCompositionMode(previous);
     return lineBounds(line);
 }
@@ -197,9 +241,10 @@ QRect ClockFace::paintDigital(QPainter &p, const Rect &r, Paint mode)
         cells = cellsToRedraw(reading.twoHourDigits, m_secondsShown,
                               now.second != m_shownTime.second, now.minute != m_shownTime.minute);
     }
+    const QPalette pal = faceColours();
     p.setFont(font());
-    p.setPen(palette().color(QPalette::WindowText));
-    const QColor background = palette().color(QPalette::Window);
+    p.setPen(pal.color(QPalette::WindowText));
+    const QColor background = pal.color(QPalette::Window);
     QRect changed;
     for (int position : cells) {
         const QRect box(left + (position - 1) * cell, top, cell, height);

@@ -3,6 +3,7 @@
 #include "controls/ImageButton.h"
 
 #include <QEnterEvent>
+#include <QFile>
 #include <QFontMetrics>
 #include <QKeySequence>
 #include <QPainter>
@@ -22,6 +23,18 @@ QString withoutMnemonics(QString text)
 }
 
 } // namespace
+
+QImage shippedPicture(const QString &resource, qreal ratio)
+{
+    if (ratio > 1.0) {
+        const qsizetype dot = resource.lastIndexOf(QLatin1Char('.'));
+        const QString twice = resource.left(dot) + QStringLiteral("@2x") + resource.mid(dot);
+        // The reader gives a picture named "@2x" its ratio of 2.
+        if (dot > 0 && QFile::exists(twice))
+            return QImage(twice);
+    }
+    return QImage(resource);
+}
 
 QImage withoutCornerColour(const QImage &bitmap, const QColor *paint)
 {
@@ -87,7 +100,8 @@ void ImageButton::setCaptionShown(bool show)
 
 QSize ImageButton::bitmapSize() const
 {
-    return m_bitmap.isNull() ? QSize(0, 0) : m_bitmap.size();
+    // A picture for a scaled screen takes the room of its 1x size.
+    return m_bitmap.isNull() ? QSize(0, 0) : m_bitmap.deviceIndependentSize().toSize();
 }
 
 QPoint ImageButton::bitmapPos() const

@@ -56,6 +56,10 @@ private:
     int m_accelerator = 0; // shortcut id of the "&" letter, 0 when none
 };
 
+// A compiled-in picture for a screen of the given scale: its "@2x" version
+// (device pixel ratio 2) above 1x where one is shipped, else the picture itself.
+QImage shippedPicture(const QString &resource, qreal ratio);
+
 // The bitmap with every pixel of its top-left pixel's colour made transparent;
 // with a paint colour, the remaining pixels all take that colour (the shape).
 QImage withoutCornerColour(const QImage &bitmap, const QColor *paint = nullptr);

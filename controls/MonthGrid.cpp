@@ -6,6 +6,7 @@
 #include "base/RussianText.h"
 #include "controls/MonthGridAccessible.h"
 #include "controls/PixelLines.h"
+#include "platform/ReadableText.h"
 
 #include <QAccessible>
 #include <QHelpEvent>
@@ -31,6 +32,14 @@ DateError invalidDate(int year, int month, int day)
 }
 
 } // namespace
+
+QColor weekendColourOn(const QColor &background)
+{
+    // Against black, the lighter of two colours has the higher ratio.
+    const QColor red = weekendColour();
+    const bool darker = contrastRatio(background, Qt::black) < contrastRatio(red, Qt::black);
+    return darker ? readableOn(red, background) : red;
+}
 
 // Any valid date until the owner sets its own: the control reads no clock.
 MonthGrid::MonthGrid(QWidget *parent) : QWidget(parent), m_date(2026, 1, 1)
@@ -321,6 +330,7 @@ int MonthGrid::drawDays(QPainter &p, const QColor &text) const
 {
     int textLeft = width();
     const DaySet &holidays = m_layout.holidays;
+    const QColor dayOff = weekendColourOn(m_color);
     // Plain days first, then the holidays in bold: one change of font.
     const int passes = holidays.any() ? 2 : 1;
     for (int pass = 0; pass < passes; ++pass) {
@@ -335,7 +345,7 @@ int MonthGrid::drawDays(QPainter &p, const QColor &text) const
                 p.fillRect(r, palette().color(QPalette::Highlight));
                 p.setPen(palette().color(QPalette::HighlightedText));
             } else {
-                p.setPen(m_layout.daysOff[size_t(day)] ? weekendColour() : text);
+                p.setPen(m_layout.daysOff[size_t(day)] ? dayOff : text);
             }
             QRect box;
             p.drawText(r, Qt::AlignCenter, QString::number(day), &box);

@@ -20,6 +20,10 @@
 #include <bitset>
 #include <optional>
 
+// The weekend colour as it reads on background: lightened on a background
+// darker than itself (a dark palette's base), the plain red on light ones.
+QColor weekendColourOn(const QColor &background);
+
 class MonthGrid : public QWidget {
     Q_OBJECT
 public:

@@ -16,8 +16,23 @@ bool paintsWholePixels(const QPainter &painter)
            transform.dy() == std::floor(transform.dy());
 }
 
+namespace {
+
+// A raster painter that scales, as on a screen at 1.25, 1.5 or 2: a filled
+// one-pixel band covers the device pixels of that pixel, where a stroke of
+// the same width straddles its edge and leaves the widget's last pixels.
+bool scalesPixels(const QPainter &painter)
+{
+    return painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Raster &&
+           !painter.testRenderHint(QPainter::Antialiasing) &&
+           painter.deviceTransform().type() == QTransform::TxScale;
+}
+
+} // namespace
+
 PixelLines::PixelLines(QPainter &painter, const QColor &colour)
-    : m_painter(painter), m_colour(colour), m_fill(paintsWholePixels(painter))
+    : m_painter(painter), m_colour(colour),
+      m_fill(paintsWholePixels(painter) || scalesPixels(painter))
 {
     if (!m_fill)
         painter.setPen(colour);

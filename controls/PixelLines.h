@@ -4,8 +4,10 @@
 // One-pixel horizontal and vertical lines and rectangle outlines in one
 // colour, as a 1-wide pen draws them. On a raster device painted pixel for
 // pixel (the screen, images) they are filled instead: the same pixels, at a
-// fraction of the stroker's cost. Scaled painters and vector targets (print,
-// PDF, SVG) get real lines.
+// fraction of the stroker's cost. Scaled raster painters (a screen at 1.5)
+// are filled too, so that each line covers its pixel's whole device area;
+// rotated or antialiased painters and vector targets (print, PDF, SVG) get
+// real lines.
 #include <QColor>
 #include <QRect>
 

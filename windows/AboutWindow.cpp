@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/AboutWindow.h"
 
+#include "controls/ImageButton.h"
 #include "platform/Widgets.h"
 
 #include <QLabel>
@@ -32,7 +33,7 @@ AboutWindow::AboutWindow(QWidget *parent) : QDialog(parent)
 
     auto *banner = place(new ImageView(this), 0, 0, 369, 97);
     banner->setObjectName(QStringLiteral("banner"));
-    banner->setPicture(QImage(QStringLiteral(":/banners/about.gif")));
+    banner->setPicture(shippedPicture(QStringLiteral(":/banners/about.gif"), devicePixelRatioF()));
     // Qt breaks label lines at a line feed.
     navyLabel(this, "productLabel",
               QStringLiteral("Программа \"Dayrail XP\"\n"

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/CalendarMarks.h"
 
+#include "controls/MonthGrid.h"
 #include "core/CalendarModel.h"
 #include "core/HolidayDates.h"
 
@@ -68,8 +69,9 @@ QSet<QDate> showWorkDays(QCalendarWidget *calendar, const CalendarModel &model, 
         const QMap<QDate, WorkDayMark> marks = workDayMarks(model.workYear(year));
         for (auto it = marks.lowerBound(first); it != marks.cend() && it.key() <= last; ++it) {
             QTextCharFormat format;
-            format.setForeground(it->off ? weekendColour()
-                                         : calendar->palette().color(QPalette::Text));
+            format.setForeground(it->off
+                                     ? weekendColourOn(calendar->palette().color(QPalette::Base))
+                                     : calendar->palette().color(QPalette::Text));
             format.setFontUnderline(it->workingWeekend);
             format.setToolTip(it->text);
             calendar->setDateTextFormat(it.key(), format);

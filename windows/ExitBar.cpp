@@ -21,7 +21,7 @@ ImageButton *makeButton(QWidget *parent, const char *name, const QString &captio
     button->setObjectName(QString::fromLatin1(name));
     button->setCaption(caption);
     button->setAccessibleName(caption);
-    button->setBitmap(QImage(QString::fromLatin1(bitmap)));
+    button->setBitmap(shippedPicture(QString::fromLatin1(bitmap), button->devicePixelRatioF()));
     // Enter clicks the button that has the focus, as on any button bar.
     button->setAutoDefault(true);
     return button;
@@ -34,7 +34,7 @@ ImageView *makePicture(QWidget *parent, const char *name, const char *picture,
     view->setGeometry(geometry);
     view->setObjectName(QString::fromLatin1(name));
     view->setStretch(false);
-    view->setPicture(QImage(QString::fromLatin1(picture)));
+    view->setPicture(shippedPicture(QString::fromLatin1(picture), view->devicePixelRatioF()));
     return view;
 }
 

@@ -3,6 +3,7 @@
 #include "windows/MonthCalendar.h"
 
 #include "base/RussianText.h"
+#include "controls/MonthGrid.h"
 #include "platform/Announcement.h"
 #include "platform/SpokenValue.h"
 #include "windows/CalendarMarks.h"
@@ -65,6 +66,12 @@ QCalendarWidget *makeMonthCalendar(QWidget *parent, const char *name, const QRec
     calendar->setObjectName(QString::fromLatin1(name));
     calendar->setLocale(russianLocale());
     calendar->setFirstDayOfWeek(Qt::Monday);
+    // The toolkit's weekend red, readable on a dark palette's base too.
+    for (const Qt::DayOfWeek day : {Qt::Saturday, Qt::Sunday}) {
+        QTextCharFormat weekend = calendar->weekdayTextFormat(day);
+        weekend.setForeground(weekendColourOn(calendar->palette().color(QPalette::Base)));
+        calendar->setWeekdayTextFormat(day, weekend);
+    }
     calendar->setHorizontalHeaderFormat(QCalendarWidget::ShortDayNames);
     calendar->setVerticalHeaderFormat(weekNumbers ? QCalendarWidget::ISOWeekNumbers
                                                   : QCalendarWidget::NoVerticalHeader);

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/SplashScreen.h"
 
+#include "controls/ImageButton.h"
 #include "platform/Handler.h"
 
 #include <QBitmap>
@@ -11,9 +12,9 @@
 namespace {
 
 // A banner with its black pixels made see-through, as the splash shows it.
-QImage bannerWithClearBlack(const QString &resource)
+QImage bannerWithClearBlack(const QString &resource, qreal ratio)
 {
-    QImage image = QImage(resource).convertToFormat(QImage::Format_ARGB32);
+    QImage image = shippedPicture(resource, ratio).convertToFormat(QImage::Format_ARGB32);
     for (int y = 0; y < image.height(); ++y) {
         auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
         for (int x = 0; x < image.width(); ++x)
@@ -38,11 +39,13 @@ SplashScreen::SplashScreen(QWidget *parent) : QWidget(parent)
 
     m_firstBanner = place(new ImageView(this), 0, 0, 468, 60);
     m_firstBanner->setObjectName(QStringLiteral("firstBanner"));
-    m_firstBanner->setPicture(bannerWithClearBlack(QStringLiteral(":/banners/banner1.png")));
+    m_firstBanner->setPicture(
+        bannerWithClearBlack(QStringLiteral(":/banners/banner1.png"), devicePixelRatioF()));
     m_secondBanner = place(new ImageView(this), 0, 0, 468, 60);
     m_secondBanner->setObjectName(QStringLiteral("secondBanner"));
     m_secondBanner->setStretch(false);
-    m_secondBanner->setPicture(bannerWithClearBlack(QStringLiteral(":/banners/banner2.png")));
+    m_secondBanner->setPicture(
+        bannerWithClearBlack(QStringLiteral(":/banners/banner2.png"), devicePixelRatioF()));
 
     m_blending.setEnabled(true);
     m_fadeTimer = new QTimer(this);

@@ -5,10 +5,15 @@
 #include "base/RussianText.h"
 #include "base/TimeChange.h"
 #include "controls/ClockFace.h"
+#include "platform/ReadableText.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QPaintEvent>
+#include <QPainter>
 #include <QScreen>
+#include <QTemporaryDir>
+#include <QWindow>
 #include <QtTest>
 #include <memory>
 
@@ -95,6 +100,8 @@ private slots:
     void alarmFiresOncePerDay();
     void alarmElementsOutOfRange();
     void namedByTheTimeItShows();
+    void handsReadOnTheFaceUnderADarkPalette();
+    void drawnAtTheScreensPixelRatio();
 };
 
 void ClockFaceTest::secondTickTouchesOnlyTheSecondHand()
@@ -361,5 +368,73 @@ void ClockFaceTest::namedByTheTimeItShows()
     QCOMPARE(c.clock.accessibleName(), QStringLiteral("10:00 ") + russianLocale().amText());
 }
 
-QTEST_MAIN(ClockFaceTest)
+void ClockFaceTest::handsReadOnTheFaceUnderADarkPalette()
+{
+    const QPalette before = QApplication::palette();
+    QApplication::setPalette(QPalette(QColor(0x35, 0x35, 0x35), QColor(0x1E, 0x1E, 0x1E)));
+    const QColor face(240, 251, 255);
+    Clock c(QTime(10, 10, 10), ClockStyle::Analog, QSize(400, 400), false);
+    c.clock.setColor(face);
+    c.clock.set3D(false);
+    QVERIFY(c.painted());
+    const QImage &pic = c.clock.picture();
+    const DialTable dial = makeDialPoints(thisScreen());
+    const QPoint centre = c.clock.faceCentre();
+    for (const Hand hand : {Hand::Hour, Hand::Minute}) {
+        const int index = hand == Hand::Hour ? hourHandIndex(c.clock.shownTime()) : 10;
+        const QLine line = handLines(dial, centre, c.clock.faceRadius(), index, hand).front();
+        QVERIFY(contrastRatio(pic.pixel(line.center()), face) >= 4.5);
+    }
+    const QRect mark =
+        hourMarkRect(dial, dialLayout(c.clock.faceRect(), thisScreen()), 30).toRect();
+    QVERIFY(contrastRatio(pic.pixel(mark.center()), face) >= 4.5);
+    QApplication::setPalette(before);
+}
+
+// On the second screen, at twice the pixels: the picture has them all, and
+// a full paint starts from a clean picture even under translucent shades.
+void ClockFaceTest::drawnAtTheScreensPixelRatio()
+{
+    QScreen *twice = QGuiApplication::screens().value(1);
+    QVERIFY(twice && twice->devicePixelRatio() == 2);
+    Clock c(QTime(10, 10, 10), ClockStyle::Analog, QSize(113, 105));
+    c.clock.setBorderStyle(ClockBorder::Single);
+    QPalette pal = c.clock.palette();
+    const QColor shade(0, 0, 0, 60);
+    pal.setColor(QPalette::Dark, shade);
+    c.clock.setPalette(pal);
+    c.clock.windowHandle()->setScreen(twice);
+    QVERIFY(c.painted());
+    const QImage first = c.clock.picture();
+    QCOMPARE(first.size(), c.clock.size() * 2);
+    QCOMPARE(first.devicePixelRatio(), 2.0);
+
+    QImage expected(1, 1, QImage::Format_RGB32);
+    expected.fill(c.clock.color());
+    QPainter(&expected).fillRect(expected.rect(), shade);
+    // The top edge beside the corner, one shade deep.
+    QCOMPARE(first.pixel(3, 1), expected.pixel(0, 0));
+    c.clock.invalidate();
+    QVERIFY(c.painted());
+    QCOMPARE(c.clock.picture(), first);
+}
+
+// A second screen at a pixel ratio of 2, besides the usual one.
+int main(int argc, char **argv)
+{
+    QTemporaryDir dir;
+    const QString config = dir.filePath(QStringLiteral("screens.json"));
+    QFile file(config);
+    if (!file.open(QIODevice::WriteOnly))
+        return 1;
+    file.write(R"({"screens": [
+        {"name": "one", "x": 0, "y": 0, "width": 800, "height": 600, "dpr": 1},
+        {"name": "two", "x": 800, "y": 0, "width": 800, "height": 600, "dpr": 2}]})");
+    file.close();
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.toLocal8Bit());
+    QApplication app(argc, argv);
+    ClockFaceTest test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_clockface.moc"

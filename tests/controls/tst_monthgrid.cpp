@@ -8,6 +8,7 @@
 #include "controls/MonthGridAccessible.h"
 #include "controls/PixelLines.h"
 #include "controls/WeekColumn.h"
+#include "platform/ReadableText.h"
 #include "tests/support/TestSupport.h"
 
 #include <QAccessible>
@@ -57,6 +58,9 @@ private slots:
     void weekNumbers_data();
     void weekNumbers();
     void quickPaintSetsSamePixels();
+    void weekendColourOnBackgrounds();
+    void outerLinesAtFractionalScales_data();
+    void outerLinesAtFractionalScales();
 };
 
 void MonthGridTest::unknownElementThrows()
@@ -469,6 +473,56 @@ void MonthGridTest::quickPaintSetsSamePixels()
             blank.fill(background);
             QVERIFY(picture != blank);
         }
+}
+
+// The plain red on the light grids, a readable one of its hue on dark ones.
+void MonthGridTest::weekendColourOnBackgrounds()
+{
+    for (const QColor &light : {colours::white, colours::cream, colours::skyBlue})
+        QCOMPARE(weekendColourOn(light), weekendColour());
+    for (const QColor &dark : {colours::black, colours::navy, QColor(0x1E, 0x1E, 0x1E)}) {
+        const QColor red = weekendColourOn(dark);
+        QVERIFY(contrastRatio(red, dark) >= 4.5);
+        QCOMPARE(red.hue(), 0);
+    }
+}
+
+void MonthGridTest::outerLinesAtFractionalScales_data()
+{
+    QTest::addColumn<qreal>("ratio");
+    QTest::addColumn<QPoint>("offset"); // where the grid stands in its window
+    QTest::newRow("1.25") << 1.25 << QPoint(0, 0);
+    QTest::newRow("1.5") << 1.5 << QPoint(0, 0);
+    QTest::newRow("1.5 at an odd place") << 1.5 << QPoint(17, 9);
+    QTest::newRow("2") << 2.0 << QPoint(0, 0);
+}
+
+// The outline's right and bottom lines in the last device pixels the grid
+// covers, as a window at that scale shows them.
+void MonthGridTest::outerLinesAtFractionalScales()
+{
+    QFETCH(qreal, ratio);
+    QFETCH(QPoint, offset);
+    MonthGrid grid;
+    grid.resize(193, 120);
+    // The device pixels whose centres lie inside the grid's area.
+    const auto end = [ratio](int logical) { return qCeil(logical * ratio - 0.5); };
+    QImage image(end(offset.x() + grid.width()), end(offset.y() + grid.height()),
+                 QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::black);
+    grid.render(&image, offset);
+    const QRect painted = pixelsWhere(image, [](QRgb pixel) { return qGray(pixel) != 0; });
+    QCOMPARE(painted.bottomRight(), QPoint(image.width() - 1, image.height() - 1));
+    const QRgb line = qRgb(0xC0, 0xC0, 0xC0);
+    for (int y = painted.top(); y <= painted.bottom(); ++y) {
+        QCOMPARE(image.pixel(painted.left(), y), line);
+        QCOMPARE(image.pixel(painted.right(), y), line);
+    }
+    for (int x = painted.left(); x <= painted.right(); ++x) {
+        QCOMPARE(image.pixel(x, painted.top()), line);
+        QCOMPARE(image.pixel(x, painted.bottom()), line);
+    }
 }
 
 QTEST_MAIN(MonthGridTest)

@@ -6,6 +6,7 @@
 // working year's numbers window.
 #include "controls/MonthGrid.h"
 #include "core/CalendarModel.h"
+#include "platform/ReadableText.h"
 #include "tests/support/FakeServices.h"
 #include "tests/support/TestSupport.h"
 #include "windows/CalendarMarks.h"
@@ -14,6 +15,7 @@
 #include "windows/WorkYearWindow.h"
 
 #include <QAccessibleTableInterface>
+#include <QApplication>
 #include <QClipboard>
 #include <QDateEdit>
 #include <QGuiApplication>
@@ -31,6 +33,7 @@ class CalendarMarksTest : public QObject {
 private slots:
     void followsTheModel();
     void workingYear();
+    void weekendReadsOnADarkPalette();
     void numbersWindow();
     void readAsTheYearsGrids_data();
     void readAsTheYearsGrids();
@@ -103,6 +106,32 @@ void CalendarMarksTest::workingYear()
     QCOMPARE(grid.dayDescription(4), QStringLiteral("Мой праздник\nДень народного единства"));
     QCOMPARE(grid.dayDescription(1), saturday.toolTip());
     QCOMPARE(grid.dayDescription(5), QString());
+}
+
+void CalendarMarksTest::weekendReadsOnADarkPalette()
+{
+    const QPalette before = QApplication::palette();
+    // Plain red reads at 4.2:1 on this base.
+    QPalette dark(QColor(0x35, 0x35, 0x35), QColor(0x2A, 0x2A, 0x2A));
+    dark.setColor(QPalette::Base, QColor(0x1E, 0x1E, 0x1E));
+    QApplication::setPalette(dark);
+    QWidget window;
+    QCalendarWidget *calendar = makeMonthCalendar(&window, "calendar", {0, 0, 250, 180}, false);
+    calendar->setCurrentPage(2025, 11);
+    CalendarModel model;
+    model.setYear(2025);
+    model.setWorkCalendarFiles({QStringLiteral(DAYRAIL_WORKCAL_FILE)});
+    ViewOptions options = model.viewOptions();
+    options.workCalendar = true;
+    model.setViewOptions(options);
+    showCalendarMarks(calendar, model);
+    const QColor base = calendar->palette().color(QPalette::Base);
+    QVERIFY(contrastRatio(calendar->weekdayTextFormat(Qt::Sunday).foreground().color(), base) >=
+            4.5);
+    // 3 November 2025: a weekday made a day off.
+    QVERIFY(contrastRatio(calendar->dateTextFormat(QDate(2025, 11, 3)).foreground().color(),
+                          base) >= 4.5);
+    QApplication::setPalette(before);
 }
 
 void CalendarMarksTest::numbersWindow()
