@@ -55,11 +55,10 @@ int main(int argc, char **argv)
         return 2;
     }
     AnsweringDialogs answers(QString::fromLocal8Bit(argv[1]));
-    setDialogSeam(&answers);
     CalendarModel model;
     QWidget window;
     window.show();
-    ICalendarExchange exchange(model, &QDateTime::currentDateTime, &window);
+    ICalendarExchange exchange(model, &QDateTime::currentDateTime, answers, &window);
     QElapsedTimer clock, tick;
     qint64 longestGap = 0;
     QTimer beat;
@@ -85,6 +84,5 @@ int main(int argc, char **argv)
                 usage.ru_maxrss / 1024.0, static_cast<long long>(model.holidays().size()),
                 qPrintable(answers.summary + QLatin1Char('\n') +
                            answers.details.section(QLatin1Char('\n'), 0, 1)));
-    setDialogSeam(nullptr);
     return 0;
 }

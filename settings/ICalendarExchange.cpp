@@ -45,8 +45,9 @@ QString listOf(const QList<ICalendarNote> &notes)
 
 } // namespace
 
-ICalendarExchange::ICalendarExchange(CalendarModel &model, Clock now, QWidget *window)
-    : QObject(window), m_model(model), m_now(std::move(now)), m_window(window)
+ICalendarExchange::ICalendarExchange(CalendarModel &model, Clock now, DialogSeam &dialogs,
+                                     QWidget *window)
+    : QObject(window), m_model(model), m_now(std::move(now)), m_dialogs(dialogs), m_window(window)
 {
     connect(&m_watcher, &QFutureWatcherBase::finished, this, &ICalendarExchange::finishImport);
     m_progressTimer.setInterval(100);
@@ -71,10 +72,11 @@ void ICalendarExchange::exportEntries()
     const QStringList &entries = m_model.holidays();
     if (std::none_of(entries.cbegin(), entries.cend(),
                      [](const QString &entry) { return parseHolidayEntry(entry).has_value(); })) {
-        showMessage(QStringLiteral("В списке нет праздников с датой: экспортировать нечего."));
+        m_dialogs.message(
+            QStringLiteral("В списке нет праздников с датой: экспортировать нечего."));
         return;
     }
-    const QString name = dialogs().saveFileName(m_window, QStringLiteral("Экспорт в iCalendar"),
+    const QString name = m_dialogs.saveFileName(m_window, QStringLiteral("Экспорт в iCalendar"),
                                                 kICalendarFilter, QStringLiteral("ics"));
     if (name.isEmpty())
         return;
@@ -84,7 +86,7 @@ void ICalendarExchange::exportEntries()
                           .arg(written.events);
     if (!written.leftOut.isEmpty())
         summary += QStringLiteral("\nНе записаны записи (%1):").arg(written.leftOut.size());
-    dialogs().report(summary, listOf(written.leftOut));
+    m_dialogs.report(summary, listOf(written.leftOut));
 }
 
 void ICalendarExchange::importEntries()
@@ -92,7 +94,7 @@ void ICalendarExchange::importEntries()
     if (isImporting())
         return;
     const QString name =
-        dialogs().openFileName(m_window, QStringLiteral("Импорт из iCalendar"), kICalendarFilter);
+        m_dialogs.openFileName(m_window, QStringLiteral("Импорт из iCalendar"), kICalendarFilter);
     if (name.isEmpty())
         return;
     m_path = name;
@@ -145,7 +147,7 @@ void ICalendarExchange::finishImport()
     }
     const Outcome outcome = m_watcher.result();
     m_progress.reset();
-    runHandler([&] { applyImport(outcome); });
+    runHandler(m_dialogs, [&] { applyImport(outcome); });
     emit importFinished();
 }
 
@@ -159,9 +161,10 @@ void ICalendarExchange::applyImport(const Outcome &outcome)
     // Another profile chosen meanwhile: the import was merged into a list
     // that is gone.
     if (m_model.holidays() != m_listedBefore) {
-        showMessage(QStringLiteral("Список праздников изменился во время импорта, и файл \"%1\" "
-                                   "не добавлен. Импортируйте его ещё раз.")
-                        .arg(fileNameOf(m_path)));
+        m_dialogs.message(
+            QStringLiteral("Список праздников изменился во время импорта, и файл \"%1\" "
+                           "не добавлен. Импортируйте его ещё раз.")
+                .arg(fileNameOf(m_path)));
         return;
     }
     m_model.setHolidays(import.entries);
@@ -173,5 +176,5 @@ void ICalendarExchange::applyImport(const Outcome &outcome)
     if (!import.notes.isEmpty())
         summary += QStringLiteral("\nНе добавлены или добавлены с изменениями (%1):")
                        .arg(import.notes.size());
-    dialogs().report(summary, listOf(import.notes));
+    m_dialogs.report(summary, listOf(import.notes));
 }

@@ -97,7 +97,7 @@ QStringList TestMenus::visibleWindows() const
 
 void TestMenus::start()
 {
-    m_program = std::make_unique<TestProgram>(*m_folder);
+    m_program = std::make_unique<TestProgram>(*m_folder, *m_dialogs);
     m_program->main()->show();
     m_tray = std::make_shared<TrayShellLog>();
     m_program->main()->trayIcon()->replaceShell(std::make_unique<FakeTrayShell>(m_tray));

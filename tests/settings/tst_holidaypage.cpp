@@ -73,7 +73,7 @@ private:
 
     RecordingDialogs m_dialogs;
     CalendarModel m_model;
-    FakeServices m_services;
+    FakeServices m_services{m_dialogs};
     SettingsWindow m_window{m_model, m_services};
 };
 
