@@ -9,6 +9,7 @@
 #include "core/HolidayDates.h"
 #include "platform/Dialogs.h"
 #include "platform/Handler.h"
+#include "platform/ReportDialog.h"
 #include "settings/Holidays.h"
 
 #include <QProgressDialog>
@@ -21,16 +22,13 @@ const QString kICalendarFilter = QStringLiteral("iCalendar (*.ics);;Все фа�
 // An import that takes longer shows its progress.
 constexpr int kQuietImportMs = 500;
 
-// One line per note: date, caption, reason. Built in one piece: a long list
-// is the largest thing an import keeps.
+// One line per note: date, caption, reason; a long list only as far as the
+// report shows it.
 QString listOf(const QList<ICalendarNote> &notes)
 {
+    const qsizetype shown = qMin<qsizetype>(notes.size(), kReportLines);
     QString list;
-    qsizetype size = 0;
-    for (const ICalendarNote &note : notes)
-        size += note.date.size() + note.caption.size() + note.reason.size() + 8;
-    list.reserve(size);
-    for (const ICalendarNote &note : notes) {
+    for (const ICalendarNote &note : notes.first(shown)) {
         if (!list.isEmpty())
             list += QLatin1Char('\n');
         if (!note.date.isEmpty())
@@ -40,7 +38,21 @@ QString listOf(const QList<ICalendarNote> &notes)
             list += QStringLiteral("«") + note.caption + QStringLiteral("» — ");
         list += note.reason;
     }
+    if (shown < notes.size())
+        list += QLatin1Char('\n') + moreLinesText(notes.size() - shown);
     return list;
+}
+
+// «Не прочитаны 3 события», in the number's grammatical form.
+QString notReadText(int events)
+{
+    const int tens = events % 100;
+    const int ones = events % 10;
+    if (ones == 1 && tens != 11)
+        return QStringLiteral("Не прочитано %1 событие").arg(events);
+    if (ones >= 2 && ones <= 4 && (tens < 12 || tens > 14))
+        return QStringLiteral("Не прочитаны %1 события").arg(events);
+    return QStringLiteral("Не прочитано %1 событий").arg(events);
 }
 
 } // namespace
@@ -171,6 +183,9 @@ void ICalendarExchange::applyImport(const Outcome &outcome)
     QString summary = QStringLiteral("Из файла \"%1\" добавлено праздников: %2.")
                           .arg(fileNameOf(m_path))
                           .arg(import.added);
+    if (import.notRead > 0)
+        summary += QLatin1Char('\n') + notReadText(import.notRead) + QStringLiteral(": ") +
+                   import.notReadWhy + QLatin1Char('.');
     if (import.read1251)
         summary += QStringLiteral("\nФайл не в кодировке UTF-8: он прочитан как Windows-1251.");
     if (!import.notes.isEmpty())
