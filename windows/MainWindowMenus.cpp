@@ -325,7 +325,7 @@ void MainWindow::createTrayIcon()
     m_trayIcon->setIcon(windowIcon());
     m_trayIcon->setHint(QStringLiteral("Dayrail"));
     m_trayIcon->setContextMenu(m_trayMenu);
-    bindHandler(m_services.dialogs(), m_trayIcon, &TrayIcon::clicked, this,
+    bindHandler(m_services.dialogs(), m_trayIcon, &TrayIcon::restoreRequested, this,
                 &MainWindow::showMainWindow);
     m_trayIcon->completeSetup();
 }

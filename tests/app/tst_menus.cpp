@@ -250,8 +250,7 @@ void TestMenus::views()
         window(name)->setVisible(before.contains(name));
     m_dialogs->clear();
     if (command == QLatin1String("click")) {
-        m_program->main()->trayIcon()->handleMessage(TrayMessage::LeftPress);
-        m_program->main()->trayIcon()->handleMessage(TrayMessage::LeftRelease);
+        m_program->main()->trayIcon()->handleActivation(QSystemTrayIcon::Trigger);
     } else {
         action(qPrintable(command))->trigger();
     }
