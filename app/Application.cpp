@@ -52,7 +52,8 @@ namespace {
 
 // Keeps the model's today right: at each midnight and whenever the system
 // clock is set. A timer that wakes early finds the same day and waits again.
-void followTheDate(CalendarModel &model, const Application::Clock &clock, QObject *owner)
+void followTheDate(CalendarModel &model, const Application::Clock &clock,
+                   SystemTimeWatcher &watcher, QObject *owner)
 {
     auto *midnight = new QTimer(owner);
     midnight->setObjectName(QStringLiteral("midnightTimer"));
@@ -63,7 +64,7 @@ void followTheDate(CalendarModel &model, const Application::Clock &clock, QObjec
         midnight->start(int(msecsUntilNextDay(now)));
     };
     QObject::connect(midnight, &QTimer::timeout, owner, check);
-    QObject::connect(&SystemTimeWatcher::instance(), &SystemTimeWatcher::changed, owner, check);
+    QObject::connect(&watcher, &SystemTimeWatcher::changed, owner, check);
     check();
 }
 
@@ -82,7 +83,7 @@ QStringList workCalendarFiles(const QString &programFolder)
 
 } // namespace
 
-void Application::setUpToolkit()
+void Application::setUpToolkit(QTranslator &qtRussian)
 {
     QApplication::setApplicationName(QStringLiteral("Dayrail XP"));
     // Hidden windows must not end the program; only the ways out of the main
@@ -91,7 +92,6 @@ void Application::setUpToolkit()
     QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 8));
     QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
     // The toolkit's own dialogs and buttons speak Russian too.
-    static QTranslator qtRussian;
     if (qtRussian.isEmpty() &&
         qtRussian.load(QLocale(QLocale::Russian, QLocale::Russia), QStringLiteral("qtbase"),
                        QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
@@ -102,15 +102,15 @@ void Application::setUpToolkit()
     installMonthCalendarAccessibility();
 }
 
-Application::Application(const QString &folder, Clock clock)
+Application::Application(const QString &folder, Clock clock, DialogSeam *dialogs)
     : m_clock(clock ? std::move(clock) : Clock(&QDateTime::currentDateTime)),
-      m_model(m_clock().date())
+      m_dialogs(dialogs ? *dialogs : m_toolkitDialogs), m_model(m_clock().date())
 {
     m_model.setFolder(folder);
     // Only paths: the file is read when the working year is first shown.
     m_model.setWorkCalendarFiles(workCalendarFiles(m_model.folder()));
     connect(&m_model, &CalendarModel::workCalendarDamaged, this,
-            [](const QString &message) { showMessage(message); });
+            [this](const QString &message) { m_dialogs.message(message); });
 }
 
 Application::~Application()
@@ -141,7 +141,7 @@ void Application::start()
         showWindow(WindowRole::Tips);
     m_messages = std::move(later);
     showMessages();
-    followTheDate(m_model, m_clock, this);
+    followTheDate(m_model, m_clock, m_timeWatcher, this);
     m_main->startClock();
 }
 
@@ -151,9 +151,9 @@ void Application::showMessages()
         if (m_ending)
             return;
         if (message.error)
-            dialogs().error(message.text);
+            m_dialogs.error(message.text);
         else
-            showMessage(message.text);
+            m_dialogs.message(message.text);
     }
 }
 
@@ -233,11 +233,12 @@ std::unique_ptr<QWidget> Application::create(WindowRole role)
     case WindowRole::MonthCompare: return std::make_unique<MonthCompareWindow>(m_model);
     case WindowRole::MiniView: return std::make_unique<MiniView>(m_model, *this);
     case WindowRole::About: return std::make_unique<AboutWindow>();
-    case WindowRole::GoToDate: return std::make_unique<GoToDateWindow>(m_model);
-    case WindowRole::PrintScale: return std::make_unique<PrintScaleDialog>(m_model, printer());
+    case WindowRole::GoToDate: return std::make_unique<GoToDateWindow>(m_model, m_dialogs);
+    case WindowRole::PrintScale:
+        return std::make_unique<PrintScaleDialog>(m_model, printer(), m_dialogs);
     case WindowRole::FloatingClock: return std::make_unique<FloatingClockWindow>(m_model, *this);
     case WindowRole::Splash: {
-        auto splash = std::make_unique<SplashScreen>();
+        auto splash = std::make_unique<SplashScreen>(m_dialogs);
         // Decided when the splash is gone: tips may have been switched off meanwhile.
         connect(splash.get(), &SplashScreen::finished, this, [this] {
             if (m_model.showTips())
@@ -245,11 +246,11 @@ std::unique_ptr<QWidget> Application::create(WindowRole role)
         });
         return splash;
     }
-    case WindowRole::Tips: return std::make_unique<TipsWindow>(m_model);
+    case WindowRole::Tips: return std::make_unique<TipsWindow>(m_model, m_dialogs);
     case WindowRole::OneMonth: return std::make_unique<OneMonthWindow>(m_model, *this);
     case WindowRole::Settings: return std::make_unique<SettingsWindow>(m_model, *this);
-    case WindowRole::DateSpan: return std::make_unique<DateSpanWindow>();
-    case WindowRole::Background: return std::make_unique<BackgroundWindow>(m_model);
+    case WindowRole::DateSpan: return std::make_unique<DateSpanWindow>(m_dialogs);
+    case WindowRole::Background: return std::make_unique<BackgroundWindow>(m_model, m_dialogs);
     case WindowRole::ExitBar: return std::make_unique<ExitBar>(*this);
     case WindowRole::WorkYear: return std::make_unique<WorkYearWindow>(m_model, *this);
     }
@@ -337,7 +338,7 @@ bool Application::saveAndQuit(bool interactive)
         // nobody may answer must not hold it.
         if (!interactive)
             QTextStream(stderr) << "dayrail: " << e.text() << '\n';
-        else if (!dialogs().question(e.text() +
+        else if (!m_dialogs.question(e.text() +
                                      QStringLiteral("\n\nЗакрыть программу без сохранения?")))
             return false;
     }

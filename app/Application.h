@@ -6,8 +6,10 @@
 // start, and every other window the first time it is needed; it keeps them
 // and deletes them in reverse order at exit.
 #include "base/SingleInstance.h"
+#include "base/TimeChange.h"
 #include "core/CalendarModel.h"
 #include "output/Printing.h"
+#include "platform/Dialogs.h"
 #include "windows/WindowServices.h"
 
 #include <QDateTime>
@@ -17,20 +19,24 @@
 #include <vector>
 
 class MainWindow;
+class QTranslator;
 class QWidget;
 
 class Application : public QObject, public WindowServices {
     Q_OBJECT
 public:
     // The toolkit-wide settings: name, font, Russian texts. Needs the
-    // QApplication object.
-    static void setUpToolkit();
+    // QApplication object; qtRussian, the toolkit's own Russian texts, must
+    // outlive every window.
+    static void setUpToolkit(QTranslator &qtRussian);
 
     // Where the program reads the date and time: the system's clock unless
     // a test sets its own. Nothing else in the program reads a clock for the date.
     using Clock = std::function<QDateTime()>;
 
-    explicit Application(const QString &folder, Clock clock = {});
+    // Messages, questions and file dialogs go to dialogs when given (the
+    // caller keeps it), else to the toolkit's own.
+    explicit Application(const QString &folder, Clock clock = {}, DialogSeam *dialogs = nullptr);
     ~Application() override;
 
     // Reads every file, builds the main window (not shown yet), then shows
@@ -62,6 +68,8 @@ public:
     // neither save again nor ask.
     bool saveAndQuit(bool interactive) override;
     QDateTime now() const override { return m_clock(); }
+    SystemTimeWatcher &timeWatcher() override { return m_timeWatcher; }
+    DialogSeam &dialogs() override { return m_dialogs; }
 
 private:
     struct StartMessage {
@@ -79,6 +87,10 @@ private:
     void lockProfile();
 
     Clock m_clock;
+    // Before the windows, so that they outlive them.
+    ToolkitDialogs m_toolkitDialogs;
+    DialogSeam &m_dialogs;
+    SystemTimeWatcher m_timeWatcher;
     // Starts on the clock's day: declared after the clock.
     CalendarModel m_model;
     // Before the windows, so that it outlives them.

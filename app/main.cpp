@@ -14,14 +14,15 @@
 
 #include <QApplication>
 #include <QTextStream>
+#include <QTranslator>
 
 namespace {
 
 // Whatever ends a start says why where it was started from too.
-int refuseStart(const QString &why, bool shown = false)
+int refuseStart(DialogSeam &dialogs, const QString &why, bool shown = false)
 {
     if (!shown)
-        dialogs().error(why);
+        dialogs.error(why);
     QTextStream(stderr) << "dayrail: " << why << '\n';
     return 1;
 }
@@ -40,7 +41,12 @@ int main(int argc, char *argv[])
 
     QApplication qtApplication(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("org.dayrail.DayrailXP"));
-    Application::setUpToolkit();
+    // The toolkit's Russian texts, for the boxes before the program's and
+    // every window after.
+    QTranslator qtRussian;
+    Application::setUpToolkit(qtRussian);
+    // The boxes shown before the program runs; the program has its own.
+    ToolkitDialogs boxes;
     // Before the first message box: a signal while one is shown ends the
     // program cleanly, saving once the files have been read.
     SessionEnd sessionEnd;
@@ -60,14 +66,14 @@ int main(int argc, char *argv[])
 
     // The folder's path is stored in cnfg.cal, which only holds Windows-1251.
     if (const QString problem = programFolderProblem(location.folder); !problem.isEmpty())
-        return refuseStart(problem);
+        return refuseStart(boxes, problem);
     bool newFolder = false;
     QStringList adopted;
     try {
         newFolder = makeDataFolder(location);
         adopted = adoptReadOnlyFolder(location);
     } catch (const DayrailError &e) {
-        return refuseStart(e.text());
+        return refuseStart(boxes, e.text());
     }
     // A second copy in the same folder hands over to the first and ends. A
     // lock that no running copy answers for is the user's to judge.
@@ -76,16 +82,16 @@ int main(int argc, char *argv[])
         if (instance.handedOver())
             return 0;
         const QString held = instance.lockDescription();
-        const bool open = dialogs().choose(
+        const bool open = boxes.choose(
             held + QStringLiteral("\n\nЕсли та копия уже не работает (папку скопировали или "
                                   "перенесли с другого компьютера), папку можно открыть. Две "
                                   "копии, работающие с одной папкой, запишут свои изменения "
                                   "поверх друг друга."),
             QStringLiteral("Открыть всё равно"), QStringLiteral("Выйти"));
         if (signalled)
-            return refuseStart(QStringLiteral("запуск прерван сигналом"), true);
+            return refuseStart(boxes, QStringLiteral("запуск прерван сигналом"), true);
         if (!open)
-            return refuseStart(held + QStringLiteral("\nЗапуск отменён."), true);
+            return refuseStart(boxes, held + QStringLiteral("\nЗапуск отменён."), true);
         if (!instance.takeOverLock())
             QTextStream(stderr) << "dayrail: the lock cannot be replaced; running without it\n";
     }

@@ -2,21 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "base/TimeChange.h"
 
-#include <QCoreApplication>
-#include <QPointer>
 #include <QSocketNotifier>
 #include <cerrno>
 #include <ctime>
 #include <sys/timerfd.h>
 #include <unistd.h>
-
-SystemTimeWatcher &SystemTimeWatcher::instance()
-{
-    static QPointer<SystemTimeWatcher> watcher;
-    if (!watcher)
-        watcher = new SystemTimeWatcher(QCoreApplication::instance());
-    return *watcher;
-}
 
 // A wall-clock timer set far ahead that the kernel cancels whenever the
 // clock is set: no polling, no wake-ups in between.

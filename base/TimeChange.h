@@ -10,9 +10,9 @@ class QSocketNotifier;
 class SystemTimeWatcher : public QObject {
     Q_OBJECT
 public:
-    // The one watcher of the program, created on first use and owned by the
-    // application object.
-    static SystemTimeWatcher &instance();
+    // The application owns the program's one watcher and hands it to what
+    // follows the clock.
+    explicit SystemTimeWatcher(QObject *parent = nullptr);
     ~SystemTimeWatcher() override;
 
     // Reports a change as if the clock had been set.
@@ -22,7 +22,6 @@ signals:
     void changed();
 
 private:
-    explicit SystemTimeWatcher(QObject *parent);
     void arm();
     void readable();
 

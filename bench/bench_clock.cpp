@@ -21,6 +21,7 @@
 #include <QApplication>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTranslator>
 #include <cstdio>
 #include <ctime>
 #include <sys/resource.h>
@@ -165,15 +166,14 @@ int main(int argc, char *argv[])
     const QString folder = dir.path() + QLatin1Char('/');
     writeTextFile(folder + QStringLiteral("regional.cal"),
                   QStringLiteral("TRUE FALSE FALSE TRUE").split(QLatin1Char(' ')));
-    Application::setUpToolkit();
+    QTranslator qtRussian;
+    Application::setUpToolkit(qtRussian);
     QuietDialogs quiet;
-    setDialogSeam(&quiet);
-    Application program(folder);
+    Application program(folder, {}, &quiet);
     const bool hidden = mode == QLatin1String("hidden");
     showWindows(program, hidden);
     if (mode == QLatin1String("idle") || hidden)
         measureIdle(count > 0 ? count : 60);
     const int code = QApplication::exec();
-    setDialogSeam(nullptr);
     return code;
 }

@@ -70,8 +70,8 @@ private:
 };
 
 // prepare runs before each timed run, outside the timing.
-void measure(const char *what, int runs, const QString &file, const std::function<void()> &run,
-             const std::function<void()> &prepare = {})
+void measure(DialogSeam &dialogs, const char *what, int runs, const QString &file,
+             const std::function<void()> &run, const std::function<void()> &prepare = {})
 {
     std::vector<double> ms;
     qint64 bytes = 0;
@@ -80,7 +80,7 @@ void measure(const char *what, int runs, const QString &file, const std::functio
             prepare();
         QElapsedTimer timer;
         timer.start();
-        runHandler(run);
+        runHandler(dialogs, run);
         ms.push_back(double(timer.nsecsElapsed()) / 1e6);
         if (!file.isEmpty())
             bytes = QFileInfo(file).size();
@@ -109,25 +109,25 @@ void useBackground(BackgroundWindow &window, const QString &picture)
 }
 
 // The main window's save commands: the sheet rendered, the name asked, the file written.
-void saveMetafile(const CalendarModel &model)
+void saveMetafile(DialogSeam &dialogs, const CalendarModel &model)
 {
     const QImage sheet = renderYearSheet(model);
-    const QString name = dialogs().saveFileName(nullptr, {}, {}, QStringLiteral("emf"));
+    const QString name = dialogs.saveFileName(nullptr, {}, {}, QStringLiteral("emf"));
     writeMetafile(sheet, name);
 }
 
-void saveBitmap(const CalendarModel &model)
+void saveBitmap(DialogSeam &dialogs, const CalendarModel &model)
 {
     const QImage sheet = renderYearSheet(model);
-    const QString name = dialogs().saveFileName(nullptr, {}, {}, QStringLiteral("bmp"));
+    const QString name = dialogs.saveFileName(nullptr, {}, {}, QStringLiteral("bmp"));
     savePicture(sheet, name);
 }
 
-int showWindows(CalendarModel &model, const char *picture)
+int showWindows(CalendarModel &model, DialogSeam &dialogs, const char *picture)
 {
-    BackgroundWindow background(model);
+    BackgroundWindow background(model, dialogs);
     ProgramPrinter printer;
-    PrintScaleDialog scaling(model, printer.get());
+    PrintScaleDialog scaling(model, printer.get(), dialogs);
     background.move(20, 20);
     background.show();
     scaling.show();
@@ -145,7 +145,6 @@ int main(int argc, char *argv[])
     // The program's font: the year sheet's captions and the year follow it.
     QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 8));
     ScriptedDialogs scripted;
-    setDialogSeam(&scripted);
     // A first start: colour background, weeks from Monday, printed without the background.
     CalendarModel model;
     MonthDays days;
@@ -156,7 +155,7 @@ int main(int argc, char *argv[])
     first.captionColour = colours::black;
     model.setBackground(first);
     if (argc > 1 && qstrcmp(argv[1], "show") == 0)
-        return showWindows(model, argc > 2 ? argv[2] : nullptr);
+        return showWindows(model, scripted, argc > 2 ? argv[2] : nullptr);
 
     const int runs = argc > 1 ? std::max(1, QString::fromLocal8Bit(argv[1]).toInt()) : 15;
     QTemporaryDir scratch;
@@ -164,24 +163,24 @@ int main(int argc, char *argv[])
     QDir().mkpath(out);
     if (argc > 3) {
         model.setRegional({Qt::Monday, true});
-        BackgroundWindow background(model);
+        BackgroundWindow background(model, scripted);
         useBackground(background, QString::fromLocal8Bit(argv[3]));
     }
 
     const auto saving = [&](const char *what, const QString &name,
-                            void (*command)(const CalendarModel &)) {
+                            void (*command)(DialogSeam &, const CalendarModel &)) {
         scripted.nextFile = out + QLatin1Char('/') + name;
-        measure(what, runs, scripted.nextFile, [&] { command(model); });
+        measure(scripted, what, runs, scripted.nextFile, [&] { command(scripted, model); });
     };
     // The sheet as a print or save builds it, after a year change.
     int step = 1;
     measure(
-        "build year sheet", runs, {}, [&] { PrintSheet sheet(model); },
+        scripted, "build year sheet", runs, {}, [&] { PrintSheet sheet(model); },
         [&] {
             step = -step;
             model.setYear(model.year() + step);
         });
-    measure("render year sheet", runs, {}, [&] { renderYearSheet(model); });
+    measure(scripted, "render year sheet", runs, {}, [&] { renderYearSheet(model); });
     saving("save bmp", QStringLiteral("year.bmp"), saveBitmap);
     saving("save jpg", QStringLiteral("year.jpg"), saveBitmap);
     saving("save emf", QStringLiteral("year.emf"), saveMetafile);
@@ -191,13 +190,13 @@ int main(int argc, char *argv[])
     ProgramPrinter programPrinter;
     QPrinter &printer = programPrinter.get();
     printToPdf(printer, yearPdf);
-    PrintScaleDialog scaling(model, printer);
+    PrintScaleDialog scaling(model, printer, scripted);
     QPushButton *print = scaling.findChild<QPushButton *>(QStringLiteral("printButton"));
-    measure("print year page to pdf", runs, yearPdf, [print] { print->click(); });
+    measure(scripted, "print year page to pdf", runs, yearPdf, [print] { print->click(); });
     const QString cubePdf = out + QStringLiteral("/cube.pdf");
     printToPdf(printer, cubePdf);
-    measure("print cube page to pdf", runs, cubePdf, [&] {
-        dialogs().printerSetup(nullptr, &printer);
+    measure(scripted, "print cube page to pdf", runs, cubePdf, [&] {
+        scripted.printerSetup(nullptr, &printer);
         HourglassCursor hourglass;
         printCubeSheet(model, printer);
     });
@@ -207,7 +206,6 @@ int main(int argc, char *argv[])
         CubeSheet cube(model);
         renderClientArea(&cube).save(out + QStringLiteral("/cube.png"));
     }
-    setDialogSeam(nullptr);
     if (scripted.errors > 0)
         std::fprintf(stderr, "%d commands failed\n", scripted.errors);
     return scripted.errors > 0 ? 1 : 0;

@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTranslator>
 
 int main(int argc, char *argv[])
 {
@@ -40,7 +41,8 @@ int main(int argc, char *argv[])
                       {QStringLiteral("TRUE"), QStringLiteral("TRUE"), QStringLiteral("FALSE"),
                        QStringLiteral("TRUE")});
     }
-    Application::setUpToolkit();
+    QTranslator qtRussian;
+    Application::setUpToolkit(qtRussian);
     Application program(folder);
     program.start();
     new FirstPaintProbe(program.mainWindow());

@@ -60,7 +60,11 @@ ClockFace::ClockFace(QWidget *parent) : QWidget(parent)
     connect(m_timer, &TickTimer::tickFailed, this, &ClockFace::failed);
     m_shownTime = reduceTime(currentTime());
     speakTime();
-    connect(&SystemTimeWatcher::instance(), &SystemTimeWatcher::changed, this, [this] {
+}
+
+void ClockFace::followTimeChanges(SystemTimeWatcher &watcher)
+{
+    connect(&watcher, &SystemTimeWatcher::changed, this, [this] {
         if (const std::optional<QString> failure = failureOf([this] { handleSystemTimeChange(); }))
             emit failed(*failure);
     });

@@ -23,12 +23,16 @@ enum class ClockBorder { NoBorder, Single };
 using TimeSource = std::function<void(QObject *sender, QTime &time)>;
 
 class QPainter;
+class SystemTimeWatcher;
 
 class ClockFace : public QWidget {
     Q_OBJECT
 public:
     explicit ClockFace(QWidget *parent = nullptr);
     ~ClockFace() override;
+    // Redraws and re-checks the alarm at once whenever watcher sees the
+    // system clock set.
+    void followTimeChanges(SystemTimeWatcher &watcher);
 
     bool isAlarmEnabled() const { return m_alarmEnabled; }
     void setAlarmEnabled(bool enabled) { m_alarmEnabled = enabled; }

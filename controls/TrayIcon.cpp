@@ -9,20 +9,16 @@
 #include <QTimer>
 #include <QWidget>
 
-std::vector<TrayMessage> trayMessagesFor(QSystemTrayIcon::ActivationReason reason)
+TrayCommand trayCommandFor(QSystemTrayIcon::ActivationReason reason)
 {
-    // The toolkit reports a whole click at once; the second press of a double
-    // click arrives as the double click itself, followed by its release.
     switch (reason) {
-    case QSystemTrayIcon::Trigger: return {TrayMessage::LeftPress, TrayMessage::LeftRelease};
-    case QSystemTrayIcon::DoubleClick:
-        return {TrayMessage::LeftDoubleClick, TrayMessage::LeftRelease};
-    case QSystemTrayIcon::Context: return {TrayMessage::RightPress, TrayMessage::RightRelease};
+    case QSystemTrayIcon::Trigger: return TrayCommand::Restore;
+    case QSystemTrayIcon::DoubleClick: return TrayCommand::DefaultItem;
+    case QSystemTrayIcon::Context: return TrayCommand::ShowMenu;
     case QSystemTrayIcon::MiddleClick:
-        return {TrayMessage::MiddlePress, TrayMessage::MiddleRelease};
     case QSystemTrayIcon::Unknown: break;
     }
-    return {};
+    return TrayCommand::None;
 }
 
 TrayShell::~TrayShell() = default;
@@ -36,10 +32,7 @@ public:
         // The menu is shown by the component, so the icon gets none of its own
         // and every right click comes back as an activation.
         QObject::connect(&m_icon, &QSystemTrayIcon::activated, &m_icon,
-                         [this](QSystemTrayIcon::ActivationReason reason) {
-                             for (TrayMessage message : trayMessagesFor(reason))
-                                 deliver(message);
-                         });
+                         [this](QSystemTrayIcon::ActivationReason reason) { deliver(reason); });
     }
     bool add(const TrayRecord &record) override
     {
@@ -69,19 +62,6 @@ private:
     QSystemTrayIcon m_icon;
 };
 
-TrayIcon::ShiftState keyboardShift()
-{
-    const Qt::KeyboardModifiers keys = QGuiApplication::queryKeyboardModifiers();
-    TrayIcon::ShiftState shift;
-    if (keys & Qt::ShiftModifier)
-        shift |= TrayIcon::Shift;
-    if (keys & Qt::ControlModifier)
-        shift |= TrayIcon::Control;
-    if (keys & Qt::AltModifier)
-        shift |= TrayIcon::Alt;
-    return shift;
-}
-
 } // namespace
 
 std::unique_ptr<TrayShell> createSystemTrayShell()
@@ -98,20 +78,21 @@ TrayIcon::TrayIcon(QObject *owner, std::unique_ptr<TrayShell> shell)
 TrayIcon::~TrayIcon()
 {
     m_ending = true;
-    m_shell->setMessageHandler(nullptr);
+    m_shell->setActivationHandler(nullptr);
     setAnimated(false);
     deactivate();
 }
 
 void TrayIcon::attachShell()
 {
-    m_shell->setMessageHandler([this](TrayMessage message) { handleMessage(message); });
+    m_shell->setActivationHandler(
+        [this](QSystemTrayIcon::ActivationReason reason) { handleActivation(reason); });
 }
 
 void TrayIcon::replaceShell(std::unique_ptr<TrayShell> shell)
 {
     deactivate();
-    m_shell->setMessageHandler(nullptr);
+    m_shell->setActivationHandler(nullptr);
     m_shell = std::move(shell);
     attachShell();
     if (m_active && !m_settingUp)
@@ -233,7 +214,6 @@ void TrayIcon::activate()
     const QIcon icon = iconInUse();
     if (icon.isNull())
         return;
-    m_pressed = {};
     m_added = m_shell->add(record());
     if (shortHint().isEmpty() && m_added)
         m_shell->modify(record());
@@ -244,7 +224,6 @@ void TrayIcon::deactivate()
 {
     m_shell->remove();
     m_added = false;
-    m_pressed = {};
     runAnimation(false);
 }
 
@@ -262,57 +241,22 @@ void TrayIcon::refresh()
     }
 }
 
-void TrayIcon::handleMessage(TrayMessage message)
+void TrayIcon::handleActivation(QSystemTrayIcon::ActivationReason reason)
 {
     if (m_ending || !m_enabled)
         return;
-    const QPoint pos = QCursor::pos();
-    const ShiftState keys = keyboardShift();
-    switch (message) {
-    case TrayMessage::Move: emit mouseMoved(keys, pos); break;
-    case TrayMessage::LeftPress: press(Qt::LeftButton, keys | Left, pos); break;
-    case TrayMessage::LeftRelease: release(Qt::LeftButton, keys, pos); break;
-    case TrayMessage::LeftDoubleClick:
-        doubleClick();
-        emit pressed(Qt::LeftButton, keys | DoubleClick, pos);
+    switch (trayCommandFor(reason)) {
+    case TrayCommand::None: break;
+    case TrayCommand::Restore: emit restoreRequested(); break;
+    case TrayCommand::ShowMenu:
+        if (!showContextMenu(QCursor::pos()))
+            emit restoreRequested();
         break;
-    case TrayMessage::RightPress: press(Qt::RightButton, keys | Right, pos); break;
-    case TrayMessage::RightRelease: release(Qt::RightButton, keys, pos); break;
-    case TrayMessage::RightDoubleClick:
-        emit pressed(Qt::RightButton, keys | DoubleClick, pos);
-        break;
-    case TrayMessage::MiddlePress: emit pressed(Qt::MiddleButton, keys | Middle, pos); break;
-    case TrayMessage::MiddleRelease: emit released(Qt::MiddleButton, keys | Middle, pos); break;
-    case TrayMessage::MiddleDoubleClick:
-        emit pressed(Qt::MiddleButton, keys | DoubleClick, pos);
-        break;
+    case TrayCommand::DefaultItem: runDefaultItem(); break;
     }
 }
 
-void TrayIcon::press(Qt::MouseButton button, ShiftState shift, QPoint pos)
-{
-    emit pressed(button, shift, pos);
-    m_pressed |= button;
-}
-
-void TrayIcon::release(Qt::MouseButton button, ShiftState shift, QPoint pos)
-{
-    // Only a release of a button pressed on the icon makes a click.
-    if (m_pressed & button) {
-        m_pressed &= ~Qt::MouseButtons(button);
-        click(button, shift, pos);
-    }
-    emit released(button, shift, pos);
-}
-
-void TrayIcon::click(Qt::MouseButton button, ShiftState shift, QPoint pos)
-{
-    if (button == Qt::RightButton && showContextMenu(pos))
-        return;
-    emit clicked(button, shift, pos);
-}
-
-void TrayIcon::doubleClick()
+void TrayIcon::runDefaultItem()
 {
     QAction *item = m_contextMenu ? m_contextMenu->defaultAction() : nullptr;
     if (item && item->isEnabled())

@@ -2,40 +2,27 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TrayIcon: an icon with a tooltip in the desktop's notification area and
-// a popup menu on a right click. Whatever the platform reports about the
-// icon is turned into the classic press/release mouse messages first, so the
-// click rules are the same everywhere: a release without its press is no
-// click, a right click opens the menu instead of clicking, and a double click
+// a popup menu on a right click. The toolkit's activations of the icon are
+// turned into what the program does with them (TrayCommand): a right click
+// without a menu brings the program back as a click does, and a double click
 // adds nothing to the click of its first press.
 #include <QIcon>
 #include <QList>
 #include <QMenu>
 #include <QObject>
-#include <QPoint>
 #include <QPointer>
 #include <QSystemTrayIcon>
 #include <functional>
 #include <memory>
-#include <vector>
 
 class QTimer;
 
-// Mouse messages of the notification callback, numbered as the shell numbers them.
-enum class TrayMessage {
-    Move = 0x0200,
-    LeftPress = 0x0201,
-    LeftRelease = 0x0202,
-    LeftDoubleClick = 0x0203,
-    RightPress = 0x0204,
-    RightRelease = 0x0205,
-    RightDoubleClick = 0x0206,
-    MiddlePress = 0x0207,
-    MiddleRelease = 0x0208,
-    MiddleDoubleClick = 0x0209,
-};
+// What the icon does for one activation the toolkit reports: a click brings
+// the program back, a right click opens the menu, a double click runs the
+// menu's default item (its first click has already brought the program back).
+enum class TrayCommand { None, Restore, ShowMenu, DefaultItem };
 
-// The messages one activation of the toolkit's tray icon stands for.
-std::vector<TrayMessage> trayMessagesFor(QSystemTrayIcon::ActivationReason reason);
+TrayCommand trayCommandFor(QSystemTrayIcon::ActivationReason reason);
 
 // What the notification area is asked to show.
 struct TrayRecord {
@@ -44,10 +31,10 @@ struct TrayRecord {
 };
 
 // The notification area: add, modify and delete one icon. The component
-// sets the message handler to receive the mouse messages.
+// sets the activation handler to learn of clicks on the icon.
 class TrayShell {
 public:
-    using MessageHandler = std::function<void(TrayMessage)>;
+    using ActivationHandler = std::function<void(QSystemTrayIcon::ActivationReason)>;
 
     virtual ~TrayShell();
     virtual bool add(const TrayRecord &record) = 0;
@@ -55,18 +42,21 @@ public:
     virtual void remove() = 0;
     // Whether a notification area exists on this desktop right now.
     virtual bool isHostAvailable() const = 0;
-    void setMessageHandler(MessageHandler handler) { m_messageHandler = std::move(handler); }
+    void setActivationHandler(ActivationHandler handler)
+    {
+        m_activationHandler = std::move(handler);
+    }
 
 protected:
-    // Hands one mouse message to the handler, if any.
-    void deliver(TrayMessage message) const
+    // Hands one activation to the handler, if any.
+    void deliver(QSystemTrayIcon::ActivationReason reason) const
     {
-        if (m_messageHandler)
-            m_messageHandler(message);
+        if (m_activationHandler)
+            m_activationHandler(reason);
     }
 
 private:
-    MessageHandler m_messageHandler;
+    ActivationHandler m_activationHandler;
 };
 
 // The desktop's own notification area, through the toolkit.
@@ -75,17 +65,6 @@ std::unique_ptr<TrayShell> createSystemTrayShell();
 class TrayIcon : public QObject {
     Q_OBJECT
 public:
-    enum ShiftFlag {
-        Shift = 0x01,
-        Alt = 0x02,
-        Control = 0x04,
-        Left = 0x08,
-        Right = 0x10,
-        Middle = 0x20,
-        DoubleClick = 0x40,
-    };
-    Q_DECLARE_FLAGS(ShiftState, ShiftFlag)
-
     // The shell defaults to the desktop's notification area.
     explicit TrayIcon(QObject *owner, std::unique_ptr<TrayShell> shell = nullptr);
     ~TrayIcon() override;
@@ -116,19 +95,18 @@ public:
     bool inTray() const;
     int frameIndex() const { return m_frame; }
 
-    // Handles one mouse message of the notification callback.
-    void handleMessage(TrayMessage message);
+    // Does what one activation of the icon asks for.
+    void handleActivation(QSystemTrayIcon::ActivationReason reason);
 
     TrayShell &shell() const { return *m_shell; }
     // Moves the icon to another notification area (the old one loses it).
     void replaceShell(std::unique_ptr<TrayShell> shell);
 
 signals:
-    void clicked(Qt::MouseButton button, TrayIcon::ShiftState shift, QPoint pos);
+    // A click, or a right click with no menu to open.
+    void restoreRequested();
+    // A double click with no default menu item to run.
     void doubleClicked();
-    void pressed(Qt::MouseButton button, TrayIcon::ShiftState shift, QPoint pos);
-    void released(Qt::MouseButton button, TrayIcon::ShiftState shift, QPoint pos);
-    void mouseMoved(TrayIcon::ShiftState shift, QPoint pos);
 
 private:
     void activate();
@@ -136,10 +114,7 @@ private:
     void refresh();
     QIcon iconInUse() const;
     TrayRecord record() const;
-    void press(Qt::MouseButton button, ShiftState shift, QPoint pos);
-    void release(Qt::MouseButton button, ShiftState shift, QPoint pos);
-    void click(Qt::MouseButton button, ShiftState shift, QPoint pos);
-    void doubleClick();
+    void runDefaultItem();
     bool showContextMenu(QPoint pos);
     void nextFrame();
     void runAnimation(bool run);
@@ -158,8 +133,5 @@ private:
     QList<QIcon> m_icons;
     QString m_hint;
     QPointer<QMenu> m_contextMenu;
-    Qt::MouseButtons m_pressed;
     QTimer *m_animation = nullptr;
 };
-
-Q_DECLARE_OPERATORS_FOR_FLAGS(TrayIcon::ShiftState)

@@ -60,15 +60,19 @@ struct ICalendarImport {
     QStringList entries; // the list after the import
     int added = 0;
     QList<ICalendarNote> notes; // every event left out or changed, in file order
-    bool read1251 = false;      // the file was no UTF-8 and was read as Windows-1251
-    bool cancelled = false;     // stopped by the user: entries is the list as it was
+    // Events of the file not read once the list or a limit was reached, and
+    // that limit («в профиле не больше 999 записей»).
+    int notRead = 0;
+    QString notReadWhy;
+    bool read1251 = false;  // the file was no UTF-8 and was read as Windows-1251
+    bool cancelled = false; // stopped by the user: entries is the list as it was
 };
 
 // The largest file an import reads: it keeps the peak of memory within bounds.
 constexpr qint64 kLargestICalendarFile = 24 * 1024 * 1024;
 
-// The most events an import reads: the summary lists every one it leaves
-// out, and that list stays one a user can scroll through.
+// The most events an import reads: the notes on every one it leaves out stay
+// within bounds; the rest are only counted.
 constexpr int kMostICalendarEvents = 20000;
 
 // Imports the calendar text into the list. Throws DayrailError, naming name,

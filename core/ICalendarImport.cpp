@@ -76,11 +76,14 @@ public:
     // The list is full, or the import has read as many events as it reads.
     bool full() const { return m_full; }
     bool sawEvents() const { return m_events > 0; }
+    // An event the scanner passes over once the import is full.
+    void skipEvent() { ++m_result.notRead; }
 
     void addEvent(icalcomponent *event)
     {
         if (countEvent())
             return;
+        const int addedBefore = m_result.added;
         const EventDays days(event);
         if (!days.refusal().isEmpty())
             return note(days.date(), days.caption(), days.refusal());
@@ -109,7 +112,7 @@ public:
                 return true;
             }
             if (m_result.entries.size() >= m_rules.capacity) {
-                m_full = true;
+                stop(QStringLiteral("в профиле не больше %1 записей").arg(m_rules.capacity));
                 note(dateOf(date), days.caption(),
                      QStringLiteral("список заполнен (%1 записей): этот и следующие дни и "
                                     "события файла не добавлены")
@@ -121,6 +124,9 @@ public:
             ++m_result.added;
             return true;
         });
+        // An event that filled the list before any of its days went in.
+        if (m_full && m_result.added == addedBefore && repeated == 0)
+            skipEvent();
         // One note for the days of an event already listed.
         if (repeated == 1)
             note(firstRepeated, days.caption(), QStringLiteral("уже есть в списке"));
@@ -149,24 +155,36 @@ private:
     {
         return countPast(m_days, kMostDays,
                          QStringLiteral("события файла дают больше %1 дней: остальные не "
-                                        "прочитаны"));
+                                        "прочитаны"),
+                         QStringLiteral("импорт добавляет не больше %1 дней"));
     }
 
     // True when this event is one too many: it and the rest are not read.
     bool countEvent()
     {
-        return countPast(m_events, kMostICalendarEvents,
-                         QStringLiteral("в файле больше %1 событий: остальные не прочитаны"));
+        if (!countPast(m_events, kMostICalendarEvents,
+                       QStringLiteral("в файле больше %1 событий: остальные не прочитаны"),
+                       QStringLiteral("импорт читает не больше %1 событий")))
+            return false;
+        skipEvent();
+        return true;
     }
 
     // Counts one more; past the limit the import is full, and the summary says why.
-    bool countPast(int &count, int limit, const QString &reason)
+    bool countPast(int &count, int limit, const QString &reason, const QString &why)
     {
         if (++count <= limit)
             return false;
-        m_full = true;
+        stop(why.arg(limit));
         m_result.notes << ICalendarNote{{}, {}, reason.arg(limit)};
         return true;
+    }
+
+    // The import is full: nothing more is read, for the reason why.
+    void stop(const QString &why)
+    {
+        m_full = true;
+        m_result.notReadWhy = why;
     }
 
     void note(const QString &date, const QString &caption, const QString &reason)
@@ -196,7 +214,8 @@ public:
     {
         qsizetype at = 0;
         const qsizetype size = m_text.size();
-        while (at < size && !m_merge.full()) {
+        // Once full, the rest is only counted: the summary says how much was not read.
+        while (at < size) {
             qsizetype end = m_text.indexOf('\n', at);
             if (end < 0)
                 end = size;
@@ -258,6 +277,8 @@ private:
             ++m_calendars;
         } else if (isLine(line, "END:VCALENDAR")) {
             m_calendars = qMax(0, m_calendars - 1);
+        } else if (m_calendars > 0 && isLine(line, "BEGIN:VEVENT") && m_merge.full()) {
+            m_merge.skipEvent();
         } else if (m_calendars > 0 && isLine(line, "BEGIN:VEVENT")) {
             m_inEvent = true;
             m_depth = 1;

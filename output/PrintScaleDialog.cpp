@@ -44,8 +44,9 @@ QPushButton *speedButton(QWidget *parent, const char *name, const QString &text,
 
 } // namespace
 
-PrintScaleDialog::PrintScaleDialog(CalendarModel &model, QPrinter &printer, QWidget *parent)
-    : QWidget(parent), m_model(model), m_printer(printer)
+PrintScaleDialog::PrintScaleDialog(CalendarModel &model, QPrinter &printer, DialogSeam &dialogs,
+                                   QWidget *parent)
+    : QWidget(parent), m_model(model), m_printer(printer), m_dialogs(dialogs)
 {
     setObjectName(QStringLiteral("printScaleDialog"));
     readAsWindow(this, QAccessible::Dialog);
@@ -72,7 +73,8 @@ PrintScaleDialog::PrintScaleDialog(CalendarModel &model, QPrinter &printer, QWid
 
     m_printButton = speedButton(this, "printButton", QStringLiteral("Печать"), 8);
     m_cancelButton = speedButton(this, "cancelButton", QStringLiteral("Отмена"), 168);
-    bindHandler(m_printButton, &QPushButton::clicked, this, &PrintScaleDialog::printYear);
+    bindHandler(m_dialogs, m_printButton, &QPushButton::clicked, this,
+                &PrintScaleDialog::printYear);
     connect(m_cancelButton, &QPushButton::clicked, this, &QWidget::hide);
     // The keyboard starts on the checked option, then Tab goes to the buttons.
     tabToCheckedOption(this);
@@ -129,7 +131,7 @@ PrintScaling PrintScaleDialog::chosenScaling() const
 void PrintScaleDialog::printYear()
 {
     hide();
-    if (!dialogs().printDialog(nullptr, &m_printer))
+    if (!m_dialogs.printDialog(nullptr, &m_printer))
         return;
     HourglassCursor hourglass;
     printYearSheet(m_model, chosenScaling(), m_printer);

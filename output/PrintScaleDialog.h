@@ -7,6 +7,7 @@
 
 #include <QWidget>
 
+class DialogSeam;
 class CalendarModel;
 class QPrinter;
 class QPushButton;
@@ -17,7 +18,8 @@ class PrintScaleDialog : public QWidget {
 public:
     // The scaling chosen is kept in the model for the print preview; the
     // year is printed on the printer given.
-    PrintScaleDialog(CalendarModel &model, QPrinter &printer, QWidget *parent = nullptr);
+    PrintScaleDialog(CalendarModel &model, QPrinter &printer, DialogSeam &dialogs,
+                     QWidget *parent = nullptr);
 
     // The scaling the checked option stands for.
     PrintScaling chosenScaling() const;
@@ -33,6 +35,7 @@ private:
 
     CalendarModel &m_model;
     QPrinter &m_printer;
+    DialogSeam &m_dialogs;
     QRadioButton *m_noScalingOption = nullptr;
     QRadioButton *m_proportionalOption = nullptr;
     QRadioButton *m_fitToPageOption = nullptr;

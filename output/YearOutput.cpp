@@ -14,10 +14,11 @@
 namespace {
 
 // The preview draws the page again on every refresh and once more to print.
-void preview(QPrinter &printer, QWidget *parent, const std::function<void(QPrinter &)> &print)
+void preview(DialogSeam &dialogs, QPrinter &printer, QWidget *parent,
+             const std::function<void(QPrinter &)> &print)
 {
-    dialogs().printPreview(parent, &printer, [&print](QPrinter *shown) {
-        runHandler([&] {
+    dialogs.printPreview(parent, &printer, [&dialogs, &print](QPrinter *shown) {
+        runHandler(dialogs, [&] {
             HourglassCursor hourglass;
             print(*shown);
         });
@@ -55,13 +56,14 @@ void printCubeSheet(const CalendarModel &model, QPrinter &printer)
 }
 
 void previewYearSheet(const CalendarModel &model, PrintScaling scaling, QPrinter &printer,
-                      QWidget *parent)
+                      DialogSeam &dialogs, QWidget *parent)
 {
-    preview(printer, parent,
+    preview(dialogs, printer, parent,
             [&model, scaling](QPrinter &shown) { printYearSheet(model, scaling, shown); });
 }
 
-void previewCube(const CalendarModel &model, QPrinter &printer, QWidget *parent)
+void previewCube(const CalendarModel &model, QPrinter &printer, DialogSeam &dialogs,
+                 QWidget *parent)
 {
-    preview(printer, parent, [&model](QPrinter &shown) { printCubeSheet(model, shown); });
+    preview(dialogs, printer, parent, [&model](QPrinter &shown) { printCubeSheet(model, shown); });
 }

@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QString>
 
+class DialogSeam;
 class CalendarModel;
 class QPrinter;
 class QWidget;
@@ -30,7 +31,8 @@ void printCubeSheet(const CalendarModel &model, QPrinter &printer);
 
 // The print preview of the year sheet at the scaling, or of the cube
 // template, on the printer. Printing from the preview prints the page as the
-// print commands do; a failure is reported, not thrown.
+// print commands do; a failure is reported to dialogs, not thrown.
 void previewYearSheet(const CalendarModel &model, PrintScaling scaling, QPrinter &printer,
-                      QWidget *parent);
-void previewCube(const CalendarModel &model, QPrinter &printer, QWidget *parent);
+                      DialogSeam &dialogs, QWidget *parent);
+void previewCube(const CalendarModel &model, QPrinter &printer, DialogSeam &dialogs,
+                 QWidget *parent);

@@ -96,95 +96,6 @@ void addPicturePreview(QFileDialog &dialog)
         });
 }
 
-class RealDialogs final : public DialogSeam {
-public:
-    void message(const QString &text) override { showBox(QMessageBox::NoIcon, text); }
-    void error(const QString &text) override { showBox(QMessageBox::Critical, text); }
-    void report(const QString &summary, const QString &details) override
-    {
-        if (details.isEmpty())
-            return message(summary);
-        ReportDialog dialog(summary, details, boxParent(nullptr));
-        dialog.setWindowTitle(QString::fromUtf8(kBoxTitle));
-        dialog.setWindowFlag(Qt::WindowStaysOnTopHint);
-        dialog.exec();
-    }
-    bool question(const QString &text) override
-    {
-        QMessageBox box(QMessageBox::Warning, QString::fromUtf8(kBoxTitle), text,
-                        QMessageBox::Yes | QMessageBox::No, boxParent(nullptr));
-        box.setDefaultButton(QMessageBox::No);
-        box.setEscapeButton(QMessageBox::No);
-        box.setWindowFlag(Qt::WindowStaysOnTopHint);
-        return box.exec() == QMessageBox::Yes;
-    }
-    bool choose(const QString &text, const QString &first, const QString &second) override
-    {
-        QMessageBox box(QMessageBox::Warning, QString::fromUtf8(kBoxTitle), text,
-                        QMessageBox::NoButton, boxParent(nullptr));
-        QPushButton *yes = box.addButton(first, QMessageBox::AcceptRole);
-        QPushButton *no = box.addButton(second, QMessageBox::RejectRole);
-        box.setDefaultButton(no);
-        box.setEscapeButton(no);
-        box.setWindowFlag(Qt::WindowStaysOnTopHint);
-        box.exec();
-        return box.clickedButton() == yes;
-    }
-    QString openFileName(QWidget *parent, const QString &title, const QString &filter) override
-    {
-        QFileDialog dialog(boxParent(parent), title, QString(), filter);
-        dialog.setFileMode(QFileDialog::ExistingFile);
-        // The toolkit's own dialog, so that the picture's preview fits beside the list.
-        dialog.setOption(QFileDialog::DontUseNativeDialog);
-        addPicturePreview(dialog);
-        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-            return {};
-        return dialog.selectedFiles().constFirst();
-    }
-    QString saveFileName(QWidget *parent, const QString &title, const QString &filter,
-                         const QString &defaultSuffix) override
-    {
-        QFileDialog dialog(boxParent(parent), title, QString(), filter);
-        prepareSaveDialog(dialog, defaultSuffix);
-        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-            return {};
-        return dialog.selectedFiles().constFirst();
-    }
-    bool printDialog(QWidget *parent, QPrinter *printer) override
-    {
-        QPrintDialog dialog(printer, boxParent(parent));
-        return dialog.exec() == QDialog::Accepted;
-    }
-    bool printerSetup(QWidget *parent, QPrinter *printer) override
-    {
-        // The printer with its paper and orientation. The toolkit's page
-        // set-up dialog offers no choice of printer here, so without one
-        // installed nothing could be printed; print to file stays possible.
-        QPrintDialog dialog(printer, boxParent(parent));
-        dialog.setWindowTitle(QStringLiteral("Настройка печати"));
-        dialog.setOptions(QAbstractPrintDialog::PrintToFile);
-        return dialog.exec() == QDialog::Accepted;
-    }
-    std::optional<QColor> chooseColour(QWidget *parent, const QColor &initial) override
-    {
-        const QColor c = QColorDialog::getColor(initial, boxParent(parent));
-        if (!c.isValid())
-            return std::nullopt;
-        return c;
-    }
-    bool printPreview(QWidget *parent, QPrinter *printer,
-                      const std::function<void(QPrinter *)> &paint) override
-    {
-        QPrintPreviewDialog dialog(printer, boxParent(parent));
-        namePreviewControls(dialog);
-        QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, paint);
-        return dialog.exec() == QDialog::Accepted;
-    }
-};
-
-RealDialogs g_real;
-DialogSeam *g_seam = nullptr;
-
 } // namespace
 
 void DialogSeam::report(const QString &summary, const QString &details)
@@ -200,17 +111,101 @@ void prepareSaveDialog(QFileDialog &dialog, const QString &defaultSuffix)
     dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
 }
 
-DialogSeam &dialogs()
+void ToolkitDialogs::message(const QString &text)
 {
-    return g_seam ? *g_seam : g_real;
+    showBox(QMessageBox::NoIcon, text);
 }
 
-void setDialogSeam(DialogSeam *seam)
+void ToolkitDialogs::error(const QString &text)
 {
-    g_seam = seam;
+    showBox(QMessageBox::Critical, text);
 }
 
-void showMessage(const QString &text)
+void ToolkitDialogs::report(const QString &summary, const QString &details)
 {
-    dialogs().message(text);
+    if (details.isEmpty())
+        return message(summary);
+    ReportDialog dialog(summary, details, boxParent(nullptr));
+    dialog.setWindowTitle(QString::fromUtf8(kBoxTitle));
+    dialog.setWindowFlag(Qt::WindowStaysOnTopHint);
+    dialog.exec();
+}
+
+bool ToolkitDialogs::question(const QString &text)
+{
+    QMessageBox box(QMessageBox::Warning, QString::fromUtf8(kBoxTitle), text,
+                    QMessageBox::Yes | QMessageBox::No, boxParent(nullptr));
+    box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+    box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    return box.exec() == QMessageBox::Yes;
+}
+
+bool ToolkitDialogs::choose(const QString &text, const QString &first, const QString &second)
+{
+    QMessageBox box(QMessageBox::Warning, QString::fromUtf8(kBoxTitle), text, QMessageBox::NoButton,
+                    boxParent(nullptr));
+    QPushButton *yes = box.addButton(first, QMessageBox::AcceptRole);
+    QPushButton *no = box.addButton(second, QMessageBox::RejectRole);
+    box.setDefaultButton(no);
+    box.setEscapeButton(no);
+    box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    box.exec();
+    return box.clickedButton() == yes;
+}
+
+QString ToolkitDialogs::openFileName(QWidget *parent, const QString &title, const QString &filter)
+{
+    QFileDialog dialog(boxParent(parent), title, QString(), filter);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    // The toolkit's own dialog, so that the picture's preview fits beside the list.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    addPicturePreview(dialog);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+QString ToolkitDialogs::saveFileName(QWidget *parent, const QString &title, const QString &filter,
+                                     const QString &defaultSuffix)
+{
+    QFileDialog dialog(boxParent(parent), title, QString(), filter);
+    prepareSaveDialog(dialog, defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+bool ToolkitDialogs::printDialog(QWidget *parent, QPrinter *printer)
+{
+    QPrintDialog dialog(printer, boxParent(parent));
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool ToolkitDialogs::printerSetup(QWidget *parent, QPrinter *printer)
+{
+    // The printer with its paper and orientation. The toolkit's page
+    // set-up dialog offers no choice of printer here, so without one
+    // installed nothing could be printed; print to file stays possible.
+    QPrintDialog dialog(printer, boxParent(parent));
+    dialog.setWindowTitle(QStringLiteral("Настройка печати"));
+    dialog.setOptions(QAbstractPrintDialog::PrintToFile);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+std::optional<QColor> ToolkitDialogs::chooseColour(QWidget *parent, const QColor &initial)
+{
+    const QColor c = QColorDialog::getColor(initial, boxParent(parent));
+    if (!c.isValid())
+        return std::nullopt;
+    return c;
+}
+
+bool ToolkitDialogs::printPreview(QWidget *parent, QPrinter *printer,
+                                  const std::function<void(QPrinter *)> &paint)
+{
+    QPrintPreviewDialog dialog(printer, boxParent(parent));
+    namePreviewControls(dialog);
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, paint);
+    return dialog.exec() == QDialog::Accepted;
 }

@@ -43,16 +43,26 @@ public:
                               const std::function<void(QPrinter *)> &paint);
 };
 
-// The seam in force; the real dialogs unless a test installed its own.
-DialogSeam &dialogs();
-// Installs a seam (nullptr restores the real dialogs). The caller keeps ownership.
-void setDialogSeam(DialogSeam *seam);
+// The toolkit's own boxes and dialogs, as the program shows them.
+class ToolkitDialogs final : public DialogSeam {
+public:
+    void message(const QString &text) override;
+    void error(const QString &text) override;
+    void report(const QString &summary, const QString &details) override;
+    bool question(const QString &text) override;
+    bool choose(const QString &text, const QString &first, const QString &second) override;
+    QString openFileName(QWidget *parent, const QString &title, const QString &filter) override;
+    QString saveFileName(QWidget *parent, const QString &title, const QString &filter,
+                         const QString &defaultSuffix) override;
+    bool printDialog(QWidget *parent, QPrinter *printer) override;
+    bool printerSetup(QWidget *parent, QPrinter *printer) override;
+    std::optional<QColor> chooseColour(QWidget *parent, const QColor &initial) override;
+    bool printPreview(QWidget *parent, QPrinter *printer,
+                      const std::function<void(QPrinter *)> &paint) override;
+};
 
 // The save dialog as the program runs it: it asks before replacing a file.
 void prepareSaveDialog(QFileDialog &dialog, const QString &defaultSuffix);
-
-// The program's plain user-mistake box.
-void showMessage(const QString &text);
 
 // Title of every box the program shows.
 inline const char *const kBoxTitle = "Dayrail XP";

@@ -7,10 +7,10 @@
 
 #include <QString>
 
-bool runHandler(const std::function<void()> &body)
+bool runHandler(DialogSeam &dialogs, const std::function<void()> &body)
 {
     const std::optional<QString> failure = failureOf(body);
     if (failure)
-        dialogs().error(*failure);
+        dialogs.error(*failure);
     return !failure;
 }

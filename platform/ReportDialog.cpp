@@ -8,6 +8,27 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+namespace {
+
+QString shownLines(const QString &details)
+{
+    qsizetype at = -1;
+    for (int line = 0; line < kReportLines; ++line) {
+        at = details.indexOf(QLatin1Char('\n'), at + 1);
+        if (at < 0)
+            return details;
+    }
+    const qsizetype more = QStringView(details).sliced(at + 1).count(QLatin1Char('\n')) + 1;
+    return details.left(at + 1) + moreLinesText(more);
+}
+
+} // namespace
+
+QString moreLinesText(qsizetype more)
+{
+    return QStringLiteral("…и ещё %1").arg(more);
+}
+
 ReportDialog::ReportDialog(const QString &summary, const QString &details, QWidget *parent)
     : QDialog(parent)
 {
@@ -18,7 +39,7 @@ ReportDialog::ReportDialog(const QString &summary, const QString &details, QWidg
     heading->setWordWrap(true);
     heading->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addWidget(heading);
-    auto *list = new QPlainTextEdit(details, this);
+    auto *list = new QPlainTextEdit(shownLines(details), this);
     list->setObjectName(QStringLiteral("reportDetails"));
     list->setAccessibleName(summary.section(QLatin1Char('\n'), 0, 0));
     list->setReadOnly(true);

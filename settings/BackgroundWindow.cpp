@@ -37,8 +37,8 @@ QPushButton *button(QWidget *parent, const char *name, const QString &text, int 
 
 } // namespace
 
-BackgroundWindow::BackgroundWindow(CalendarModel &model, QWidget *parent)
-    : QDialog(parent), m_model(model)
+BackgroundWindow::BackgroundWindow(CalendarModel &model, DialogSeam &dialogs, QWidget *parent)
+    : QDialog(parent), m_model(model), m_dialogs(dialogs)
 {
     setObjectName(QStringLiteral("backgroundWindow"));
     setWindowTitle(QStringLiteral("Фон.. ."));
@@ -56,10 +56,13 @@ BackgroundWindow::BackgroundWindow(CalendarModel &model, QWidget *parent)
     showBackground();
     connect(&m_model, &CalendarModel::backgroundChanged, this, &BackgroundWindow::showBackground);
 
-    bindHandler(m_browseButton, &QPushButton::clicked, this, &BackgroundWindow::browsePicture);
-    bindHandler(m_applyButton, &QPushButton::clicked, this, &BackgroundWindow::applyBackground);
-    bindHandler(m_okButton, &QPushButton::clicked, this, &BackgroundWindow::acceptBackground);
-    bindHandler(m_cancelButton, &QPushButton::clicked, this, &BackgroundWindow::cancel);
+    bindHandler(m_dialogs, m_browseButton, &QPushButton::clicked, this,
+                &BackgroundWindow::browsePicture);
+    bindHandler(m_dialogs, m_applyButton, &QPushButton::clicked, this,
+                &BackgroundWindow::applyBackground);
+    bindHandler(m_dialogs, m_okButton, &QPushButton::clicked, this,
+                &BackgroundWindow::acceptBackground);
+    bindHandler(m_dialogs, m_cancelButton, &QPushButton::clicked, this, &BackgroundWindow::cancel);
 }
 
 void BackgroundWindow::createControls()
@@ -133,7 +136,7 @@ QImage BackgroundWindow::chosenPicture(bool load) const
 
 void BackgroundWindow::browsePicture()
 {
-    const QString name = dialogs().openFileName(this, QString(), pictureFileFilter());
+    const QString name = m_dialogs.openFileName(this, QString(), pictureFileFilter());
     if (!name.isEmpty())
         m_pathEdit->setText(name);
 }

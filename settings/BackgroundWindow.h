@@ -8,6 +8,7 @@
 
 #include <QDialog>
 
+class DialogSeam;
 class ColorBox;
 class ImageView;
 class QLabel;
@@ -18,7 +19,7 @@ class QRadioButton;
 class BackgroundWindow : public QDialog {
     Q_OBJECT
 public:
-    explicit BackgroundWindow(CalendarModel &model, QWidget *parent = nullptr);
+    BackgroundWindow(CalendarModel &model, DialogSeam &dialogs, QWidget *parent = nullptr);
 
 protected:
     // The keyboard starts on the checked option.
@@ -41,6 +42,7 @@ private:
     QImage chosenPicture(bool load) const;
 
     CalendarModel &m_model;
+    DialogSeam &m_dialogs;
     ImageView *m_preview = nullptr; // the picture over the whole window
     QRadioButton *m_pictureOption = nullptr;
     QLineEdit *m_pathEdit = nullptr;

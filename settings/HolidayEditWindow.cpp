@@ -15,9 +15,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-HolidayEditWindow::HolidayEditWindow(const CalendarModel &model, std::function<int()> selectedRow,
-                                     QWidget *parent)
-    : QDialog(parent), m_model(model), m_selectedRow(std::move(selectedRow))
+HolidayEditWindow::HolidayEditWindow(const CalendarModel &model, DialogSeam &dialogs,
+                                     std::function<int()> selectedRow, QWidget *parent)
+    : QDialog(parent), m_model(model), m_dialogs(dialogs), m_selectedRow(std::move(selectedRow))
 {
     setObjectName(QStringLiteral("holidayEditWindow"));
     setWindowTitle(QStringLiteral("Редактирование"));
@@ -37,15 +37,15 @@ HolidayEditWindow::HolidayEditWindow(const CalendarModel &model, std::function<i
         pushButton(this, "cancelButton", QStringLiteral("Отмена"), 268, 72, 100);
     cancelButton->setAutoDefault(false);
 
-    bindHandler(applyButton, &QPushButton::clicked, this, &HolidayEditWindow::apply);
-    bindHandler(cancelButton, &QPushButton::clicked, this, &HolidayEditWindow::cancel);
+    bindHandler(m_dialogs, applyButton, &QPushButton::clicked, this, &HolidayEditWindow::apply);
+    bindHandler(m_dialogs, cancelButton, &QPushButton::clicked, this, &HolidayEditWindow::cancel);
     centreOnScreen(this);
 }
 
 bool HolidayEditWindow::event(QEvent *e)
 {
     if (e->type() == QEvent::WindowActivate)
-        runHandler([this] { takeSelectedEntry(); });
+        runHandler(m_dialogs, [this] { takeSelectedEntry(); });
     return QDialog::event(e);
 }
 
@@ -63,7 +63,7 @@ void HolidayEditWindow::apply()
     if (row >= 0) {
         const QString problem = holidayTextProblem(m_entryField->text());
         if (!problem.isEmpty()) {
-            showMessage(problem);
+            m_dialogs.message(problem);
             return;
         }
         emit entryEdited(row, m_entryField->text());

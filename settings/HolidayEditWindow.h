@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <functional>
 
+class DialogSeam;
 class CalendarModel;
 class QLineEdit;
 
@@ -14,8 +15,8 @@ class HolidayEditWindow : public QDialog {
     Q_OBJECT
 public:
     // selectedRow gives the row of the entry selected in the list, -1 for none.
-    HolidayEditWindow(const CalendarModel &model, std::function<int()> selectedRow,
-                      QWidget *parent = nullptr);
+    HolidayEditWindow(const CalendarModel &model, DialogSeam &dialogs,
+                      std::function<int()> selectedRow, QWidget *parent = nullptr);
 
 signals:
     // "Применить" with an entry selected: its new text, already checked.
@@ -31,6 +32,7 @@ private:
     void cancel();
 
     const CalendarModel &m_model;
+    DialogSeam &m_dialogs;
     std::function<int()> m_selectedRow;
     QLineEdit *m_entryField = nullptr;
 };

@@ -57,22 +57,26 @@ QAction *popupItem(QMenu *menu, QWidget *list, const char *name, const QString &
 } // namespace
 
 HolidaysPage::HolidaysPage(CalendarModel &model, WindowServices &services, QWidget *parent)
-    : QWidget(parent), m_model(model)
+    : QWidget(parent), m_model(model), m_dialogs(services.dialogs())
 {
     setObjectName(QStringLiteral("holidaysPage"));
     createInputs();
     createList();
-    bindHandler(m_addButton, &QPushButton::clicked, this, &HolidaysPage::addEntry);
-    bindHandler(m_clearButton, &QPushButton::clicked, this, &HolidaysPage::clearFields);
-    bindHandler(m_exportButton, &QPushButton::clicked, this, &HolidaysPage::exportEntries);
-    bindHandler(m_importButton, &QPushButton::clicked, this, &HolidaysPage::importEntries);
-    bindHandler(m_actionSort, &QAction::triggered, this, &HolidaysPage::sortEntries);
-    bindHandler(m_actionDelete, &QAction::triggered, this, &HolidaysPage::deleteSelected);
-    bindHandler(m_actionEdit, &QAction::triggered, this, &HolidaysPage::editSelected);
-    bindHandler(m_list, &QWidget::customContextMenuRequested, this, &HolidaysPage::showListMenu);
+    bindHandler(m_dialogs, m_addButton, &QPushButton::clicked, this, &HolidaysPage::addEntry);
+    bindHandler(m_dialogs, m_clearButton, &QPushButton::clicked, this, &HolidaysPage::clearFields);
+    bindHandler(m_dialogs, m_exportButton, &QPushButton::clicked, this,
+                &HolidaysPage::exportEntries);
+    bindHandler(m_dialogs, m_importButton, &QPushButton::clicked, this,
+                &HolidaysPage::importEntries);
+    bindHandler(m_dialogs, m_actionSort, &QAction::triggered, this, &HolidaysPage::sortEntries);
+    bindHandler(m_dialogs, m_actionDelete, &QAction::triggered, this,
+                &HolidaysPage::deleteSelected);
+    bindHandler(m_dialogs, m_actionEdit, &QAction::triggered, this, &HolidaysPage::editSelected);
+    bindHandler(m_dialogs, m_list, &QWidget::customContextMenuRequested, this,
+                &HolidaysPage::showListMenu);
     connect(&m_model, &CalendarModel::holidaysChanged, this, &HolidaysPage::showEntries);
     m_exchange = new ICalendarExchange(
-        m_model, [&services] { return services.now(); }, this);
+        m_model, [&services] { return services.now(); }, m_dialogs, this);
     connect(m_exchange, &ICalendarExchange::importFinished, m_importButton,
             [this] { m_importButton->setEnabled(true); });
     showEntries();
@@ -202,7 +206,7 @@ void HolidaysPage::addEntry()
 {
     const QString entry = fieldsEntry();
     if (entry.isEmpty()) {
-        showMessage(QStringLiteral("Неправильно введена дата!!!"));
+        m_dialogs.message(QStringLiteral("Неправильно введена дата!!!"));
         return;
     }
     // What the list shows must be what the profile keeps and reads back.
@@ -210,7 +214,7 @@ void HolidaysPage::addEntry()
     if (problem.isEmpty())
         problem = holidayCountProblem(m_list->count() + 1);
     if (!problem.isEmpty()) {
-        showMessage(problem);
+        m_dialogs.message(problem);
         return;
     }
     m_list->addItem(entry);
@@ -238,7 +242,7 @@ void HolidaysPage::sortEntries()
 void HolidaysPage::deleteSelected()
 {
     if (m_list->count() == 0) {
-        showMessage(QStringLiteral("Нечего удалять"));
+        m_dialogs.message(QStringLiteral("Нечего удалять"));
         return;
     }
     const int row = selectedRow();
@@ -255,8 +259,8 @@ void HolidaysPage::deleteSelected()
 void HolidaysPage::editSelected()
 {
     if (!m_editWindow) {
-        m_editWindow =
-            std::make_unique<HolidayEditWindow>(m_model, [this] { return selectedRow(); });
+        m_editWindow = std::make_unique<HolidayEditWindow>(m_model, m_dialogs,
+                                                           [this] { return selectedRow(); });
         connect(m_editWindow.get(), &HolidayEditWindow::entryEdited, this,
                 &HolidaysPage::replaceEntry);
     }

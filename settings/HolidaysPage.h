@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <memory>
 
+class DialogSeam;
 class CalendarModel;
 class HolidayEditWindow;
 class ICalendarExchange;
@@ -49,6 +50,7 @@ private:
     void storeEntries();
 
     CalendarModel &m_model;
+    DialogSeam &m_dialogs;
     QComboBox *m_dayList = nullptr;
     QComboBox *m_monthList = nullptr;
     QLineEdit *m_yearField = nullptr;

@@ -9,6 +9,7 @@
 #include "core/HolidayDates.h"
 #include "platform/Dialogs.h"
 #include "platform/Handler.h"
+#include "platform/ReportDialog.h"
 #include "settings/Holidays.h"
 
 #include <QProgressDialog>
@@ -21,16 +22,13 @@ const QString kICalendarFilter = QStringLiteral("iCalendar (*.ics);;Все фа�
 // An import that takes longer shows its progress.
 constexpr int kQuietImportMs = 500;
 
-// One line per note: date, caption, reason. Built in one piece: a long list
-// is the largest thing an import keeps.
+// One line per note: date, caption, reason; a long list only as far as the
+// report shows it.
 QString listOf(const QList<ICalendarNote> &notes)
 {
+    const qsizetype shown = qMin<qsizetype>(notes.size(), kReportLines);
     QString list;
-    qsizetype size = 0;
-    for (const ICalendarNote &note : notes)
-        size += note.date.size() + note.caption.size() + note.reason.size() + 8;
-    list.reserve(size);
-    for (const ICalendarNote &note : notes) {
+    for (const ICalendarNote &note : notes.first(shown)) {
         if (!list.isEmpty())
             list += QLatin1Char('\n');
         if (!note.date.isEmpty())
@@ -40,13 +38,28 @@ QString listOf(const QList<ICalendarNote> &notes)
             list += QStringLiteral("«") + note.caption + QStringLiteral("» — ");
         list += note.reason;
     }
+    if (shown < notes.size())
+        list += QLatin1Char('\n') + moreLinesText(notes.size() - shown);
     return list;
+}
+
+// «Не прочитаны 3 события», in the number's grammatical form.
+QString notReadText(int events)
+{
+    const int tens = events % 100;
+    const int ones = events % 10;
+    if (ones == 1 && tens != 11)
+        return QStringLiteral("Не прочитано %1 событие").arg(events);
+    if (ones >= 2 && ones <= 4 && (tens < 12 || tens > 14))
+        return QStringLiteral("Не прочитаны %1 события").arg(events);
+    return QStringLiteral("Не прочитано %1 событий").arg(events);
 }
 
 } // namespace
 
-ICalendarExchange::ICalendarExchange(CalendarModel &model, Clock now, QWidget *window)
-    : QObject(window), m_model(model), m_now(std::move(now)), m_window(window)
+ICalendarExchange::ICalendarExchange(CalendarModel &model, Clock now, DialogSeam &dialogs,
+                                     QWidget *window)
+    : QObject(window), m_model(model), m_now(std::move(now)), m_dialogs(dialogs), m_window(window)
 {
     connect(&m_watcher, &QFutureWatcherBase::finished, this, &ICalendarExchange::finishImport);
     m_progressTimer.setInterval(100);
@@ -71,10 +84,11 @@ void ICalendarExchange::exportEntries()
     const QStringList &entries = m_model.holidays();
     if (std::none_of(entries.cbegin(), entries.cend(),
                      [](const QString &entry) { return parseHolidayEntry(entry).has_value(); })) {
-        showMessage(QStringLiteral("В списке нет праздников с датой: экспортировать нечего."));
+        m_dialogs.message(
+            QStringLiteral("В списке нет праздников с датой: экспортировать нечего."));
         return;
     }
-    const QString name = dialogs().saveFileName(m_window, QStringLiteral("Экспорт в iCalendar"),
+    const QString name = m_dialogs.saveFileName(m_window, QStringLiteral("Экспорт в iCalendar"),
                                                 kICalendarFilter, QStringLiteral("ics"));
     if (name.isEmpty())
         return;
@@ -84,7 +98,7 @@ void ICalendarExchange::exportEntries()
                           .arg(written.events);
     if (!written.leftOut.isEmpty())
         summary += QStringLiteral("\nНе записаны записи (%1):").arg(written.leftOut.size());
-    dialogs().report(summary, listOf(written.leftOut));
+    m_dialogs.report(summary, listOf(written.leftOut));
 }
 
 void ICalendarExchange::importEntries()
@@ -92,7 +106,7 @@ void ICalendarExchange::importEntries()
     if (isImporting())
         return;
     const QString name =
-        dialogs().openFileName(m_window, QStringLiteral("Импорт из iCalendar"), kICalendarFilter);
+        m_dialogs.openFileName(m_window, QStringLiteral("Импорт из iCalendar"), kICalendarFilter);
     if (name.isEmpty())
         return;
     m_path = name;
@@ -145,7 +159,7 @@ void ICalendarExchange::finishImport()
     }
     const Outcome outcome = m_watcher.result();
     m_progress.reset();
-    runHandler([&] { applyImport(outcome); });
+    runHandler(m_dialogs, [&] { applyImport(outcome); });
     emit importFinished();
 }
 
@@ -159,19 +173,23 @@ void ICalendarExchange::applyImport(const Outcome &outcome)
     // Another profile chosen meanwhile: the import was merged into a list
     // that is gone.
     if (m_model.holidays() != m_listedBefore) {
-        showMessage(QStringLiteral("Список праздников изменился во время импорта, и файл \"%1\" "
-                                   "не добавлен. Импортируйте его ещё раз.")
-                        .arg(fileNameOf(m_path)));
+        m_dialogs.message(
+            QStringLiteral("Список праздников изменился во время импорта, и файл \"%1\" "
+                           "не добавлен. Импортируйте его ещё раз.")
+                .arg(fileNameOf(m_path)));
         return;
     }
     m_model.setHolidays(import.entries);
     QString summary = QStringLiteral("Из файла \"%1\" добавлено праздников: %2.")
                           .arg(fileNameOf(m_path))
                           .arg(import.added);
+    if (import.notRead > 0)
+        summary += QLatin1Char('\n') + notReadText(import.notRead) + QStringLiteral(": ") +
+                   import.notReadWhy + QLatin1Char('.');
     if (import.read1251)
         summary += QStringLiteral("\nФайл не в кодировке UTF-8: он прочитан как Windows-1251.");
     if (!import.notes.isEmpty())
         summary += QStringLiteral("\nНе добавлены или добавлены с изменениями (%1):")
                        .arg(import.notes.size());
-    dialogs().report(summary, listOf(import.notes));
+    m_dialogs.report(summary, listOf(import.notes));
 }

@@ -16,6 +16,7 @@
 #include <functional>
 #include <memory>
 
+class DialogSeam;
 class CalendarModel;
 class QProgressDialog;
 class QWidget;
@@ -25,7 +26,7 @@ class ICalendarExchange : public QObject {
 public:
     // now gives the stamp an export carries: the program's clock.
     using Clock = std::function<QDateTime()>;
-    ICalendarExchange(CalendarModel &model, Clock now, QWidget *window);
+    ICalendarExchange(CalendarModel &model, Clock now, DialogSeam &dialogs, QWidget *window);
     // Stops an import still running; the list stays as it was.
     ~ICalendarExchange() override;
 
@@ -50,6 +51,7 @@ private:
 
     CalendarModel &m_model;
     Clock m_now;
+    DialogSeam &m_dialogs;
     QWidget *m_window;
     QFutureWatcher<Outcome> m_watcher;
     std::shared_ptr<ICalendarProgress> m_progress;

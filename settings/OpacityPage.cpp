@@ -23,7 +23,8 @@ OpacityWindow windowOf(int n)
 
 } // namespace
 
-OpacityPage::OpacityPage(CalendarModel &model, QWidget *parent) : QWidget(parent), m_model(model)
+OpacityPage::OpacityPage(CalendarModel &model, DialogSeam &dialogs, QWidget *parent)
+    : QWidget(parent), m_model(model), m_dialogs(dialogs)
 {
     setObjectName(QStringLiteral("opacityPage"));
     heading(this, "opacityHeading", QStringLiteral("Установка прозразности окон"), 16, 8);
@@ -42,9 +43,9 @@ OpacityPage::OpacityPage(CalendarModel &model, QWidget *parent) : QWidget(parent
         if (setting.enabled && setting.level != kFullLevel)
             showPercent(setting.level);
         connect(m_switches[n], &QCheckBox::toggled, this,
-                [this, n] { runHandler([&] { switchToggled(n); }); });
+                [this, n] { runHandler(m_dialogs, [&] { switchToggled(n); }); });
         connect(m_levels[n], &QSlider::valueChanged, this,
-                [this, n] { runHandler([&] { levelMoved(n); }); });
+                [this, n] { runHandler(m_dialogs, [&] { levelMoved(n); }); });
     }
     connect(&m_model, &CalendarModel::opacityChanged, this, &OpacityPage::showSetting);
 }

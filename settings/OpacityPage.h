@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <array>
 
+class DialogSeam;
 class QCheckBox;
 class QSlider;
 class QStatusBar;
@@ -16,7 +17,7 @@ class QStatusBar;
 class OpacityPage : public QWidget {
     Q_OBJECT
 public:
-    explicit OpacityPage(CalendarModel &model, QWidget *parent = nullptr);
+    OpacityPage(CalendarModel &model, DialogSeam &dialogs, QWidget *parent = nullptr);
 
 private:
     void createSection(int n, const char *name, const QString &title);
@@ -26,6 +27,7 @@ private:
     void showPercent(int level);
 
     CalendarModel &m_model;
+    DialogSeam &m_dialogs;
     std::array<QCheckBox *, 4> m_switches{};
     std::array<QSlider *, 4> m_levels{};
     QStatusBar *m_status = nullptr;

@@ -27,13 +27,15 @@ BackgroundCaptionsPage::BackgroundCaptionsPage(WindowServices &services, QWidget
                          120, 250, 30);
     m_openButton->setObjectName(QStringLiteral("openBackgroundButton"));
     m_openButton->setAccessibleName(m_openButton->text());
-    connect(m_openButton, &QPushButton::clicked, this,
-            [&services] { runHandler([&] { services.showWindow(WindowRole::Background); }); });
+    connect(m_openButton, &QPushButton::clicked, this, [&services] {
+        runHandler(services.dialogs(), [&] { services.showWindow(WindowRole::Background); });
+    });
 }
 
-OptionPairPage::OptionPairPage(CalendarModel &model, const OptionPairTexts &texts,
-                               OptionPairChoice choice, QWidget *parent)
-    : QWidget(parent), m_model(model), m_choice(std::move(choice))
+OptionPairPage::OptionPairPage(CalendarModel &model, DialogSeam &dialogs,
+                               const OptionPairTexts &texts, OptionPairChoice choice,
+                               QWidget *parent)
+    : QWidget(parent), m_model(model), m_dialogs(dialogs), m_choice(std::move(choice))
 {
     const QString prefix = QString::fromLatin1(texts.prefix);
     heading(this, qPrintable(prefix + QStringLiteral("Heading")), texts.heading, 16, 16);
@@ -51,7 +53,7 @@ OptionPairPage::OptionPairPage(CalendarModel &model, const OptionPairTexts &text
     for (int i = 0; i < 2; ++i)
         connect(m_buttons[i], &QRadioButton::toggled, this, [this, i](bool selected) {
             if (selected)
-                runHandler([&] { choose(i); });
+                runHandler(m_dialogs, [&] { choose(i); });
         });
     connect(&m_model, &CalendarModel::regionalChanged, this, &OptionPairPage::showChoice);
 }
@@ -76,8 +78,8 @@ void OptionPairPage::showChoice()
     tabToCheckedOption(this);
 }
 
-WeekStartPage::WeekStartPage(CalendarModel &model, QWidget *parent)
-    : OptionPairPage(model,
+WeekStartPage::WeekStartPage(CalendarModel &model, DialogSeam &dialogs, QWidget *parent)
+    : OptionPairPage(model, dialogs,
                      {"weekStart",
                       QStringLiteral("Первый день недели:"),
                       QStringLiteral("Выбор первого дня недели"),
@@ -108,7 +110,8 @@ WeekStartPage::WeekStartPage(CalendarModel &model, QWidget *parent)
         box->move(32, 152 + int(i) * 24);
         box->adjustSize();
         m_markBoxes[i] = box;
-        connect(box, &QCheckBox::toggled, this, [this] { runHandler([&] { chooseMarks(); }); });
+        connect(box, &QCheckBox::toggled, this,
+                [this] { runHandler(this->dialogs(), [&] { chooseMarks(); }); });
     }
     showMarks();
     connect(&model, &CalendarModel::viewOptionsChanged, this, &WeekStartPage::showMarks);
@@ -135,9 +138,9 @@ void WeekStartPage::showMarks()
     }
 }
 
-PrintBackgroundPage::PrintBackgroundPage(CalendarModel &model, QWidget *parent)
+PrintBackgroundPage::PrintBackgroundPage(CalendarModel &model, DialogSeam &dialogs, QWidget *parent)
     : OptionPairPage(
-          model,
+          model, dialogs,
           {"printBackground",
            QStringLiteral("Фон календаря при распечатке"),
            QStringLiteral("Опции печати"),

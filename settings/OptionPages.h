@@ -11,6 +11,7 @@
 #include <optional>
 
 class CalendarModel;
+class DialogSeam;
 class QCheckBox;
 class QPushButton;
 class QRadioButton;
@@ -48,15 +49,17 @@ struct OptionPairChoice {
 class OptionPairPage : public QWidget {
     Q_OBJECT
 protected:
-    OptionPairPage(CalendarModel &model, const OptionPairTexts &texts, OptionPairChoice choice,
-                   QWidget *parent);
+    OptionPairPage(CalendarModel &model, DialogSeam &dialogs, const OptionPairTexts &texts,
+                   OptionPairChoice choice, QWidget *parent);
     CalendarModel &model() const { return m_model; }
+    DialogSeam &dialogs() const { return m_dialogs; }
 
 private:
     void choose(int button);
     void showChoice();
 
     CalendarModel &m_model;
+    DialogSeam &m_dialogs;
     OptionPairChoice m_choice;
     std::array<QRadioButton *, 2> m_buttons{};
 };
@@ -67,7 +70,7 @@ private:
 class WeekStartPage : public OptionPairPage {
     Q_OBJECT
 public:
-    explicit WeekStartPage(CalendarModel &model, QWidget *parent = nullptr);
+    WeekStartPage(CalendarModel &model, DialogSeam &dialogs, QWidget *parent = nullptr);
 
 private:
     void chooseMarks();
@@ -83,5 +86,5 @@ private:
 class PrintBackgroundPage : public OptionPairPage {
     Q_OBJECT
 public:
-    explicit PrintBackgroundPage(CalendarModel &model, QWidget *parent = nullptr);
+    PrintBackgroundPage(CalendarModel &model, DialogSeam &dialogs, QWidget *parent = nullptr);
 };

@@ -24,10 +24,10 @@
 namespace {
 
 // Shows the reason a name was refused; true when there was none.
-bool accepted(const QString &refusal)
+bool accepted(DialogSeam &dialogs, const QString &refusal)
 {
     if (!refusal.isEmpty())
-        showMessage(refusal);
+        dialogs.message(refusal);
     return refusal.isEmpty();
 }
 
@@ -38,16 +38,20 @@ QString quoted(const QString &name)
 
 } // namespace
 
-ProfilesPage::ProfilesPage(CalendarModel &model, QWidget *parent) : QWidget(parent), m_model(model)
+ProfilesPage::ProfilesPage(CalendarModel &model, DialogSeam &dialogs, QWidget *parent)
+    : QWidget(parent), m_model(model), m_dialogs(dialogs)
 {
     setObjectName(QStringLiteral("profilesPage"));
     createControls();
-    bindHandler(m_createButton, &QPushButton::clicked, this, &ProfilesPage::createNewProfile);
-    bindHandler(m_renameButton, &QPushButton::clicked, this, &ProfilesPage::renameSelected);
-    bindHandler(m_deleteButton, &QPushButton::clicked, this, &ProfilesPage::deleteSelected);
-    bindHandler(m_profileList, &QListWidget::itemSelectionChanged, this,
+    bindHandler(m_dialogs, m_createButton, &QPushButton::clicked, this,
+                &ProfilesPage::createNewProfile);
+    bindHandler(m_dialogs, m_renameButton, &QPushButton::clicked, this,
+                &ProfilesPage::renameSelected);
+    bindHandler(m_dialogs, m_deleteButton, &QPushButton::clicked, this,
+                &ProfilesPage::deleteSelected);
+    bindHandler(m_dialogs, m_profileList, &QListWidget::itemSelectionChanged, this,
                 &ProfilesPage::selectProfile);
-    bindHandler(m_profileList, &QListWidget::itemDoubleClicked, this,
+    bindHandler(m_dialogs, m_profileList, &QListWidget::itemDoubleClicked, this,
                 &ProfilesPage::switchToSelected);
     // Enter switches as a double click does; the arrows only pick.
     m_profileList->installEventFilter(this);
@@ -144,7 +148,7 @@ bool ProfilesPage::eventFilter(QObject *watched, QEvent *event)
             // taken here, so that the window's default button stays out of it.
             if (QListWidgetItem *item = m_profileList->currentItem())
                 item->setSelected(true);
-            runHandler([this] { switchToSelected(); });
+            runHandler(m_dialogs, [this] { switchToSelected(); });
             return true;
         }
     }
@@ -155,7 +159,7 @@ void ProfilesPage::createNewProfile()
 {
     const QString name = m_newProfileName->text();
     // The file core made is the active profile now.
-    if (accepted(createProfile(m_model, name)))
+    if (accepted(m_dialogs, createProfile(m_model, name)))
         announce(
             this,
             QStringLiteral("Профиль %1 создан").arg(quoted(fileNameOf(m_model.profilePath()))));
@@ -166,7 +170,7 @@ void ProfilesPage::renameSelected()
     if (m_selectedPath.isEmpty())
         return;
     const QString newName = m_renameField->text();
-    if (!accepted(renameProfile(m_model, m_selectedPath, newName)))
+    if (!accepted(m_dialogs, renameProfile(m_model, m_selectedPath, newName)))
         return;
     const QString oldName = fileNameOf(m_selectedPath);
     m_selectedPath = m_model.folder() + profileFileName(newName);
@@ -183,13 +187,13 @@ void ProfilesPage::deleteSelected()
     // Asked only when there is no trash to move it to.
     std::optional<bool> forGood;
     const QString refusal = deleteProfile(m_model, m_selectedPath, [&] {
-        forGood = dialogs().question(
+        forGood = m_dialogs.question(
             QStringLiteral("Корзины на этом рабочем столе нет: профиль %1 не удастся "
                            "восстановить.\n\nУдалить его навсегда?")
                 .arg(name));
         return *forGood;
     });
-    if (!accepted(refusal) || forGood == false)
+    if (!accepted(m_dialogs, refusal) || forGood == false)
         return;
     m_selectedPath.clear();
     refreshList();

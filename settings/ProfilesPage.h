@@ -7,6 +7,7 @@
 #include <QString>
 #include <QWidget>
 
+class DialogSeam;
 class CalendarModel;
 class QLineEdit;
 class QListWidget;
@@ -16,7 +17,7 @@ class QStatusBar;
 class ProfilesPage : public QWidget {
     Q_OBJECT
 public:
-    explicit ProfilesPage(CalendarModel &model, QWidget *parent = nullptr);
+    ProfilesPage(CalendarModel &model, DialogSeam &dialogs, QWidget *parent = nullptr);
 
     // Re-reads the folder and names the active profile.
     void refresh();
@@ -35,6 +36,7 @@ private:
     void showActiveProfile();
 
     CalendarModel &m_model;
+    DialogSeam &m_dialogs;
     QString m_selectedPath; // the file picked in the list, empty when none
     QLineEdit *m_newProfileName = nullptr;
     QPushButton *m_createButton = nullptr;

@@ -27,7 +27,7 @@ void addPage(QTabWidget *pages, QWidget *page, const QString &caption)
 } // namespace
 
 SettingsWindow::SettingsWindow(CalendarModel &model, WindowServices &services, QWidget *parent)
-    : QDialog(parent)
+    : QDialog(parent), m_dialogs(services.dialogs())
 {
     setObjectName(QStringLiteral("settingsWindow"));
     setWindowTitle(QStringLiteral("Настройки"));
@@ -43,12 +43,12 @@ SettingsWindow::SettingsWindow(CalendarModel &model, WindowServices &services, Q
     m_pages->tabBar()->setStyleSheet(
         QStringLiteral("QTabBar::tab { padding: 3px 3px; margin: 0; }"));
 
-    m_opacityPage = new OpacityPage(model);
+    m_opacityPage = new OpacityPage(model, services.dialogs());
     m_backgroundCaptionsPage = new BackgroundCaptionsPage(services);
-    m_profilesPage = new ProfilesPage(model);
+    m_profilesPage = new ProfilesPage(model, services.dialogs());
     m_holidaysPage = new HolidaysPage(model, services);
-    m_weekStartPage = new WeekStartPage(model);
-    m_printBackgroundPage = new PrintBackgroundPage(model);
+    m_weekStartPage = new WeekStartPage(model, services.dialogs());
+    m_printBackgroundPage = new PrintBackgroundPage(model, services.dialogs());
     addPage(m_pages, m_opacityPage, QStringLiteral("Прозрачность"));
     addPage(m_pages, m_backgroundCaptionsPage, QStringLiteral("Фон и подписи"));
     addPage(m_pages, m_profilesPage, QStringLiteral("Профили"));
@@ -118,7 +118,7 @@ bool SettingsWindow::event(QEvent *e)
     }
     // The profile list follows files added or removed while away.
     if (e->type() == QEvent::WindowActivate)
-        runHandler([this] { m_profilesPage->refresh(); });
+        runHandler(m_dialogs, [this] { m_profilesPage->refresh(); });
     return QDialog::event(e);
 }
 

@@ -31,6 +31,7 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    DialogSeam &m_dialogs;
     void focusFirstField();
     QWidget *page(SettingsPage page) const;
     void markDefaultButton();

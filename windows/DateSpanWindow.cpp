@@ -21,7 +21,8 @@ QString fieldDifferencesText(const QDate &first, const QDate &second)
         .arg(std::abs(first.day() - second.day()));
 }
 
-DateSpanWindow::DateSpanWindow(QWidget *parent) : QWidget(parent)
+DateSpanWindow::DateSpanWindow(DialogSeam &dialogs, QWidget *parent)
+    : QWidget(parent), m_dialogs(dialogs)
 {
     setObjectName(QStringLiteral("dateSpanWindow"));
     readAsWindow(this);
@@ -41,7 +42,8 @@ DateSpanWindow::DateSpanWindow(QWidget *parent) : QWidget(parent)
         place(new QPushButton(QStringLiteral("Вычислить"), this), 320, 208, 75, 25);
     computeButton->setObjectName(QStringLiteral("computeButton"));
     m_resultLabel = placeLabel(this, "resultLabel", QStringLiteral("Label3"), 56, 216);
-    bindHandler(computeButton, &QPushButton::clicked, this, &DateSpanWindow::showDifference);
+    bindHandler(m_dialogs, computeButton, &QPushButton::clicked, this,
+                &DateSpanWindow::showDifference);
     closeOnEscape(this);
 }
 

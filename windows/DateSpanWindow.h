@@ -6,15 +6,17 @@
 #include <QString>
 #include <QWidget>
 
+class DialogSeam;
 class QCalendarWidget;
 class QLabel;
 
 class DateSpanWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit DateSpanWindow(QWidget *parent = nullptr);
+    explicit DateSpanWindow(DialogSeam &dialogs, QWidget *parent = nullptr);
 
 private:
+    DialogSeam &m_dialogs;
     void showDifference();
 
     QCalendarWidget *m_startCalendar = nullptr;

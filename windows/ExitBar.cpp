@@ -68,10 +68,14 @@ ExitBar::ExitBar(WindowServices &services, QWidget *parent) : QWidget(parent), m
     m_cancelButton =
         makeButton(this, "cancelButton", QStringLiteral("Отмена"), ":/exit/cancel.png", 496, 129);
 
-    bindHandler(exitButton, &ImageButton::clicked, this, &ExitBar::exitProgram);
-    bindHandler(mainButton, &ImageButton::clicked, this, &ExitBar::showMainWindow);
-    bindHandler(m_closeButton, &ImageButton::clicked, this, &ExitBar::closeOneMonthView);
-    bindHandler(m_cancelButton, &ImageButton::clicked, this, &ExitBar::returnToOneMonthView);
+    bindHandler(m_services.dialogs(), exitButton, &ImageButton::clicked, this,
+                &ExitBar::exitProgram);
+    bindHandler(m_services.dialogs(), mainButton, &ImageButton::clicked, this,
+                &ExitBar::showMainWindow);
+    bindHandler(m_services.dialogs(), m_closeButton, &ImageButton::clicked, this,
+                &ExitBar::closeOneMonthView);
+    bindHandler(m_services.dialogs(), m_cancelButton, &ImageButton::clicked, this,
+                &ExitBar::returnToOneMonthView);
 }
 
 void ExitBar::showEvent(QShowEvent *event)
@@ -85,7 +89,7 @@ void ExitBar::closeEvent(QCloseEvent *event)
 {
     QWidget::closeEvent(event);
     // Also when the window manager closes the bar: the program stays reachable.
-    runHandler([this] { m_services.keepReachable(WindowRole::ExitBar); });
+    runHandler(m_services.dialogs(), [this] { m_services.keepReachable(WindowRole::ExitBar); });
 }
 
 void ExitBar::keyPressEvent(QKeyEvent *event)

@@ -45,8 +45,10 @@ FloatingClockWindow::FloatingClockWindow(CalendarModel &model, WindowServices &s
     m_clock->setAutoSize(true);
     // The program's one clock, so the face and the time lines agree.
     m_clock->setTimeSource([this](QObject *, QTime &time) { time = m_services.now().time(); });
+    m_clock->followTimeChanges(m_services.timeWatcher());
     m_clock->completeSetup();
-    connect(m_clock, &ClockFace::failed, this, [](const QString &text) { dialogs().error(text); });
+    connect(m_clock, &ClockFace::failed, this,
+            [this](const QString &text) { m_services.dialogs().error(text); });
 
     followOpacity(model, OpacityWindow::FloatingClock, this, m_blending);
     // Escape on the clock-only view leads back to the hidden main window; on
@@ -54,7 +56,7 @@ FloatingClockWindow::FloatingClockWindow(CalendarModel &model, WindowServices &s
     auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     escape->setObjectName(QStringLiteral("closeShortcut"));
     connect(escape, &QShortcut::activated, this, [this] {
-        runHandler([this] {
+        runHandler(m_services.dialogs(), [this] {
             if (!m_services.isWindowVisible(WindowRole::Main))
                 m_services.showMainWindow();
         });
@@ -93,5 +95,6 @@ void FloatingClockWindow::closeEvent(QCloseEvent *event)
 {
     QWidget::closeEvent(event);
     // Closing the clock of the clock-only view must not lose the program.
-    runHandler([this] { m_services.keepReachable(WindowRole::FloatingClock); });
+    runHandler(m_services.dialogs(),
+               [this] { m_services.keepReachable(WindowRole::FloatingClock); });
 }

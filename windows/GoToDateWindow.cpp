@@ -86,7 +86,8 @@ void giveElement(MonthGrid *grid, MonthGrid::Element element, int value, int ent
 
 } // namespace
 
-GoToDateWindow::GoToDateWindow(const CalendarModel &model, QWidget *parent) : QDialog(parent)
+GoToDateWindow::GoToDateWindow(const CalendarModel &model, DialogSeam &dialogs, QWidget *parent)
+    : QDialog(parent), m_dialogs(dialogs)
 {
     setObjectName(QStringLiteral("goToDateWindow"));
     setWindowTitle(QStringLiteral("Перейти к..."));
@@ -136,7 +137,7 @@ GoToDateWindow::GoToDateWindow(const CalendarModel &model, QWidget *parent) : QD
     m_grid->setFontColor(colours::red);
     m_grid->hide();
 
-    bindHandler(acceptButton, &QPushButton::clicked, this, &GoToDateWindow::acceptDate);
+    bindHandler(m_dialogs, acceptButton, &QPushButton::clicked, this, &GoToDateWindow::acceptDate);
     connect(&model, &CalendarModel::weekStartChanged, m_grid, &MonthGrid::setStartOfWeek);
     m_dayPrompt = m_dayList->currentText();
     m_monthPrompt = m_monthList->currentText();
@@ -149,7 +150,7 @@ void GoToDateWindow::acceptDate()
         showEnteredDate();
     } catch (const DayrailError &) {
         // Steps done before the failure stay done.
-        showMessage(QStringLiteral("Неправильно введена дата"));
+        m_dialogs.message(QStringLiteral("Неправильно введена дата"));
     }
 }
 
@@ -183,7 +184,7 @@ void GoToDateWindow::resetFields()
 
 void GoToDateWindow::closeEvent(QCloseEvent *event)
 {
-    runHandler([this] { resetFields(); });
+    runHandler(m_dialogs, [this] { resetFields(); });
     QDialog::closeEvent(event);
 }
 
@@ -191,6 +192,6 @@ void GoToDateWindow::hideEvent(QHideEvent *event)
 {
     // Minimising the desktop session hides windows too; only a real hide resets.
     if (!event->spontaneous())
-        runHandler([this] { resetFields(); });
+        runHandler(m_dialogs, [this] { resetFields(); });
     QDialog::hideEvent(event);
 }

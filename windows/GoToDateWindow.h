@@ -8,6 +8,7 @@
 #include <QString>
 
 class CalendarModel;
+class DialogSeam;
 class MonthGrid;
 class QComboBox;
 class QLabel;
@@ -16,13 +17,14 @@ class QLineEdit;
 class GoToDateWindow : public QDialog {
     Q_OBJECT
 public:
-    explicit GoToDateWindow(const CalendarModel &model, QWidget *parent = nullptr);
+    GoToDateWindow(const CalendarModel &model, DialogSeam &dialogs, QWidget *parent = nullptr);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
     void hideEvent(QHideEvent *event) override;
 
 private:
+    DialogSeam &m_dialogs;
     void acceptDate();
     void showEnteredDate();
     void resetFields();

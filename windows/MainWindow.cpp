@@ -91,10 +91,13 @@ MainWindow::MainWindow(CalendarModel &model, WindowServices &services)
     m_clockTimer = new QTimer(this);
     m_clockTimer->setObjectName(QStringLiteral("clockTimer"));
     m_clockTimer->setInterval(1000);
-    bindHandler(m_clockTimer, &QTimer::timeout, this, &MainWindow::showTime);
-    bindHandler(m_goButton, &QPushButton::clicked, this, &MainWindow::goToEnteredYear);
-    bindHandler(m_nextYearButton, &QPushButton::clicked, this, [this] { stepYear(+1); });
-    bindHandler(m_previousYearButton, &QPushButton::clicked, this, [this] { stepYear(-1); });
+    bindHandler(m_services.dialogs(), m_clockTimer, &QTimer::timeout, this, &MainWindow::showTime);
+    bindHandler(m_services.dialogs(), m_goButton, &QPushButton::clicked, this,
+                &MainWindow::goToEnteredYear);
+    bindHandler(m_services.dialogs(), m_nextYearButton, &QPushButton::clicked, this,
+                [this] { stepYear(+1); });
+    bindHandler(m_services.dialogs(), m_previousYearButton, &QPushButton::clicked, this,
+                [this] { stepYear(-1); });
     bindModel();
 }
 
@@ -218,7 +221,8 @@ void MainWindow::bindModel()
     });
     for (int k = 0; k < 12; ++k) {
         connect(m_grids[k], &MonthGrid::dateChanged, this, [this, k] {
-            runHandler([&] { m_model.setDay(k + 1, m_grids[k]->date().day()); });
+            runHandler(m_services.dialogs(),
+                       [&] { m_model.setDay(k + 1, m_grids[k]->date().day()); });
         });
         connect(m_grids[k], &MonthGrid::pageRequested, this,
                 [this, k](int delta) { turnMonth(k + 1, delta); });
@@ -311,7 +315,7 @@ void MainWindow::turnMonth(int month, int delta) const
 void MainWindow::goToEnteredYear()
 {
     if (m_yearEdit->text().isEmpty()) {
-        showMessage(QStringLiteral("Введите число от 1 до 9999"));
+        m_services.dialogs().message(QStringLiteral("Введите число от 1 до 9999"));
         return;
     }
     m_model.setYear(wholeNumber(m_yearEdit->text()));

@@ -145,8 +145,12 @@ void MainWindow::bindCommands()
         {m_actionPrintCube, [this] { printCube(); }},
         {m_actionSaveToFile, [this] { savePicture(); }},
         {m_actionPreviewYear,
-         [this] { previewYearSheet(m_model, m_model.printScaling(), m_services.printer(), this); }},
-        {m_actionPreviewCube, [this] { previewCube(m_model, m_services.printer(), this); }},
+         [this] {
+             previewYearSheet(m_model, m_model.printScaling(), m_services.printer(),
+                              m_services.dialogs(), this);
+         }},
+        {m_actionPreviewCube,
+         [this] { previewCube(m_model, m_services.printer(), m_services.dialogs(), this); }},
         {m_actionViewNormal, [this] { setFramed(true); }},
         {m_actionViewDesktop, [this] { setFramed(false); }},
         {m_actionViewOneMonth, [this] { switchTo(WindowRole::OneMonth); }},
@@ -174,7 +178,7 @@ void MainWindow::bindCommands()
         {m_trayActionExit, [this] { m_services.endProgram(); }},
     };
     for (const auto &[action, command] : commands)
-        bindHandler(action, &QAction::triggered, this, command);
+        bindHandler(m_services.dialogs(), action, &QAction::triggered, this, command);
     connect(&m_model, &CalendarModel::showTipsChanged, m_actionShowTips, &QAction::setChecked);
     connect(&m_model, &CalendarModel::showSplashChanged, m_actionShowSplash, &QAction::setChecked);
     m_actionShowTips->setChecked(m_model.showTips());
@@ -321,7 +325,8 @@ void MainWindow::createTrayIcon()
     m_trayIcon->setIcon(windowIcon());
     m_trayIcon->setHint(QStringLiteral("Dayrail"));
     m_trayIcon->setContextMenu(m_trayMenu);
-    bindHandler(m_trayIcon, &TrayIcon::clicked, this, &MainWindow::showMainWindow);
+    bindHandler(m_services.dialogs(), m_trayIcon, &TrayIcon::restoreRequested, this,
+                &MainWindow::showMainWindow);
     m_trayIcon->completeSetup();
 }
 

@@ -21,7 +21,7 @@ void MainWindow::printYear()
 void MainWindow::printCube()
 {
     QPrinter &printer = m_services.printer();
-    if (!dialogs().printerSetup(this, &printer))
+    if (!m_services.dialogs().printerSetup(this, &printer))
         return;
     HourglassCursor hourglass;
     printCubeSheet(m_model, printer);
@@ -30,7 +30,7 @@ void MainWindow::printCube()
 void MainWindow::saveMetafile()
 {
     const QImage bitmap = renderYearSheet(m_model);
-    const QString name = dialogs().saveFileName(
+    const QString name = m_services.dialogs().saveFileName(
         this, QString(), QStringLiteral("Enhanced Metafiles (*.emf);;Metafiles (*.wmf)"),
         QStringLiteral("emf"));
     if (name.isEmpty())
@@ -42,7 +42,7 @@ void MainWindow::saveMetafile()
 void MainWindow::savePicture()
 {
     const QImage bitmap = renderYearSheet(m_model);
-    const QString name = dialogs().saveFileName(
+    const QString name = m_services.dialogs().saveFileName(
         this, QStringLiteral("Сохранеие календаря"),
         QStringLiteral("JPEG Image File (*.jpg);;JPEG Image File (*.jpeg);;Bitmaps (*.bmp)"),
         QStringLiteral("bmp"));
@@ -54,7 +54,7 @@ void MainWindow::savePicture()
 
 void MainWindow::saveYearAsVector()
 {
-    const QString name = dialogs().saveFileName(
+    const QString name = m_services.dialogs().saveFileName(
         this, QString(), QStringLiteral("PDF (*.pdf);;SVG (*.svg)"), QStringLiteral("pdf"));
     if (name.isEmpty())
         return;
@@ -62,7 +62,7 @@ void MainWindow::saveYearAsVector()
     // a different file, which must not be replaced unasked.
     const QString written = vectorFileName(name);
     if (written != name && QFileInfo::exists(written) &&
-        !dialogs().question(
+        !m_services.dialogs().question(
             QStringLiteral("Файл \"%1\" уже существует. Заменить его?").arg(written)))
         return;
     saveYearVector(m_model, name);
@@ -76,13 +76,14 @@ void MainWindow::saveProfile()
     // The active profile lies elsewhere: its namesake here is another profile.
     const QString replaced = profileReplacedBySave(m_model);
     if (!replaced.isEmpty() &&
-        !dialogs().question(QStringLiteral("В папке программы уже есть профиль \"%1\". Заменить "
-                                           "его активным профилем \"%2\"?")
-                                .arg(replaced, m_model.profilePath())))
+        !m_services.dialogs().question(
+            QStringLiteral("В папке программы уже есть профиль \"%1\". Заменить "
+                           "его активным профилем \"%2\"?")
+                .arg(replaced, m_model.profilePath())))
         return;
     const QString problem = saveProfileInFolder(m_model);
     if (!problem.isEmpty()) {
-        showMessage(problem);
+        m_services.dialogs().message(problem);
         return;
     }
     showProfileCaption();

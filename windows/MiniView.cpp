@@ -41,7 +41,7 @@ QToolButton *toolButton(QWidget *bar, const char *name, const char *picture, con
 
 MiniView::MiniView(CalendarModel &model, WindowServices &services, QWidget *parent)
     : QWidget(parent), m_services(services),
-      m_opacityWindow(std::make_unique<MiniViewOpacityWindow>(m_blending))
+      m_opacityWindow(std::make_unique<MiniViewOpacityWindow>(m_blending, services.dialogs()))
 {
     setObjectName(QStringLiteral("miniView"));
     readAsWindow(this);
@@ -60,7 +60,7 @@ MiniView::MiniView(CalendarModel &model, WindowServices &services, QWidget *pare
     m_clockTimer = new QTimer(this);
     m_clockTimer->setObjectName(QStringLiteral("clockTimer"));
     m_clockTimer->setInterval(1000);
-    bindHandler(m_clockTimer, &QTimer::timeout, this, &MiniView::showTime);
+    bindHandler(m_services.dialogs(), m_clockTimer, &QTimer::timeout, this, &MiniView::showTime);
 
     followOpacity(model, OpacityWindow::MiniView, this, m_blending,
                   [this](const OpacitySetting &now, const OpacityChange &change) {
@@ -109,9 +109,12 @@ void MiniView::createToolBar()
     m_minimiseButton = toolButton(m_toolBar, "minimiseButton", ":/icons/minimise16.png",
                                   QStringLiteral("Свернуть в панель задач"), 58);
     m_toolBar->stackUnder(m_timeLine);
-    bindHandler(m_exitButton, &QToolButton::clicked, this, &MiniView::exitProgram);
-    bindHandler(m_restoreButton, &QToolButton::clicked, this, &MiniView::returnToMainWindow);
-    bindHandler(m_minimiseButton, &QToolButton::clicked, this, &MiniView::minimiseApplication);
+    bindHandler(m_services.dialogs(), m_exitButton, &QToolButton::clicked, this,
+                &MiniView::exitProgram);
+    bindHandler(m_services.dialogs(), m_restoreButton, &QToolButton::clicked, this,
+                &MiniView::returnToMainWindow);
+    bindHandler(m_services.dialogs(), m_minimiseButton, &QToolButton::clicked, this,
+                &MiniView::minimiseApplication);
 }
 
 void MiniView::createMenu()
@@ -120,7 +123,8 @@ void MiniView::createMenu()
     m_menu->setObjectName(QStringLiteral("menu"));
     m_actionOpacity = m_menu->addAction(QStringLiteral("Уровень прозрачности"));
     m_actionOpacity->setObjectName(QStringLiteral("actionOpacity"));
-    bindHandler(m_actionOpacity, &QAction::triggered, this, &MiniView::showOpacityWindow);
+    bindHandler(m_services.dialogs(), m_actionOpacity, &QAction::triggered, this,
+                &MiniView::showOpacityWindow);
     // The window's own menu, on its free area and on the passive controls.
     for (QWidget *area : {static_cast<QWidget *>(this), static_cast<QWidget *>(m_todayHeading),
                           static_cast<QWidget *>(m_timeHeading), m_toolBar}) {
@@ -157,7 +161,7 @@ void MiniView::closeEvent(QCloseEvent *event)
 {
     // The view has no close box, but a window manager may offer one anyway.
     QWidget::closeEvent(event);
-    runHandler([this] { m_services.keepReachable(WindowRole::MiniView); });
+    runHandler(m_services.dialogs(), [this] { m_services.keepReachable(WindowRole::MiniView); });
 }
 
 void MiniView::showTime()

@@ -29,8 +29,9 @@ QLabel *label(QWidget *parent, const char *name, const QString &text, int x, int
 
 } // namespace
 
-MiniViewOpacityWindow::MiniViewOpacityWindow(AlphaBlending &blending, QWidget *parent)
-    : QWidget(parent), m_blending(blending)
+MiniViewOpacityWindow::MiniViewOpacityWindow(AlphaBlending &blending, DialogSeam &dialogs,
+                                             QWidget *parent)
+    : QWidget(parent), m_blending(blending), m_dialogs(dialogs)
 {
     setObjectName(QStringLiteral("miniViewOpacityWindow"));
     readAsWindow(this);
@@ -58,7 +59,8 @@ MiniViewOpacityWindow::MiniViewOpacityWindow(AlphaBlending &blending, QWidget *p
     m_percentLabel->setAccessibleDescription(QStringLiteral("Непрозрачность"));
     label(this, "systemNote", QStringLiteral("Только в Win 200, XP"), 4, 178, 9, colours::red);
 
-    bindHandler(m_levelSlider, &QSlider::valueChanged, this, &MiniViewOpacityWindow::applyLevel);
+    bindHandler(m_dialogs, m_levelSlider, &QSlider::valueChanged, this,
+                &MiniViewOpacityWindow::applyLevel);
     closeOnEscape(this);
 }
 

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 class AlphaBlending;
+class DialogSeam;
 class QLabel;
 class QSlider;
 
@@ -14,7 +15,7 @@ class MiniViewOpacityWindow : public QWidget {
     Q_OBJECT
 public:
     // blending: the minimised view's, which the slider drives.
-    explicit MiniViewOpacityWindow(AlphaBlending &blending, QWidget *parent = nullptr);
+    MiniViewOpacityWindow(AlphaBlending &blending, DialogSeam &dialogs, QWidget *parent = nullptr);
 
     // Moves the slider, which applies the level as a drag would.
     void setLevel(int level);
@@ -24,6 +25,7 @@ private:
     void applyLevel();
 
     AlphaBlending &m_blending;
+    DialogSeam &m_dialogs;
     QSlider *m_levelSlider = nullptr;
     QLabel *m_percentLabel = nullptr;
 };

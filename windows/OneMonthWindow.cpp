@@ -30,7 +30,7 @@ void OneMonthWindow::closeEvent(QCloseEvent *event)
 {
     hide();
     event->accept();
-    runHandler([this] { m_services.showWindow(WindowRole::ExitBar); });
+    runHandler(m_services.dialogs(), [this] { m_services.showWindow(WindowRole::ExitBar); });
 }
 
 void OneMonthWindow::reject()

@@ -26,7 +26,8 @@ QImage bannerWithClearBlack(const QString &resource, qreal ratio)
 
 } // namespace
 
-SplashScreen::SplashScreen(QWidget *parent) : QWidget(parent)
+SplashScreen::SplashScreen(DialogSeam &dialogs, QWidget *parent)
+    : QWidget(parent), m_dialogs(dialogs)
 {
     setObjectName(QStringLiteral("splashScreen"));
     setWindowTitle(QString());
@@ -51,7 +52,7 @@ SplashScreen::SplashScreen(QWidget *parent) : QWidget(parent)
     m_fadeTimer = new QTimer(this);
     m_fadeTimer->setObjectName(QStringLiteral("fadeTimer"));
     m_fadeTimer->setInterval(10);
-    bindHandler(m_fadeTimer, &QTimer::timeout, this, &SplashScreen::fadeStep);
+    bindHandler(m_dialogs, m_fadeTimer, &QTimer::timeout, this, &SplashScreen::fadeStep);
 
     chooseBanner();
 }

@@ -7,12 +7,13 @@
 
 #include <QWidget>
 
+class DialogSeam;
 class QTimer;
 
 class SplashScreen : public QWidget {
     Q_OBJECT
 public:
-    explicit SplashScreen(QWidget *parent = nullptr);
+    explicit SplashScreen(DialogSeam &dialogs, QWidget *parent = nullptr);
 
     // Shows the banner centred on the screen and starts the fade.
     void play();
@@ -24,6 +25,7 @@ signals:
     void finished();
 
 private:
+    DialogSeam &m_dialogs;
     void chooseBanner();
 
     ImageView *m_firstBanner = nullptr;

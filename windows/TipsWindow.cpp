@@ -31,8 +31,8 @@ QStringList tipsFiles(const QString &programFolder)
 
 } // namespace
 
-TipsWindow::TipsWindow(const CalendarModel &model, QWidget *parent)
-    : QDialog(parent), m_model(model), m_captionBase(kCaption)
+TipsWindow::TipsWindow(const CalendarModel &model, DialogSeam &dialogs, QWidget *parent)
+    : QDialog(parent), m_model(model), m_dialogs(dialogs), m_captionBase(kCaption)
 {
     setObjectName(QStringLiteral("tipsWindow"));
     setWindowTitle(kCaption);
@@ -61,8 +61,9 @@ TipsWindow::TipsWindow(const CalendarModel &model, QWidget *parent)
     m_nextButton = place(new QPushButton(QStringLiteral("Следующий"), this), 237, 145, 139, 25);
     m_nextButton->setObjectName(QStringLiteral("nextButton"));
     m_nextButton->setDefault(true);
-    bindHandler(m_previousButton, &QPushButton::clicked, this, &TipsWindow::showPreviousTip);
-    bindHandler(m_nextButton, &QPushButton::clicked, this, &TipsWindow::showNextTip);
+    bindHandler(m_dialogs, m_previousButton, &QPushButton::clicked, this,
+                &TipsWindow::showPreviousTip);
+    bindHandler(m_dialogs, m_nextButton, &QPushButton::clicked, this, &TipsWindow::showNextTip);
     centreOnScreen(this);
 }
 
@@ -96,7 +97,7 @@ void TipsWindow::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
     // Only a real showing re-reads the tips, not a restore from the taskbar.
     if (!event->spontaneous())
-        runHandler([this] { loadTips(); });
+        runHandler(m_dialogs, [this] { loadTips(); });
 }
 
 void TipsWindow::loadTips()

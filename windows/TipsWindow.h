@@ -9,13 +9,14 @@
 #include <QString>
 
 class CalendarModel;
+class DialogSeam;
 class QPlainTextEdit;
 class QPushButton;
 
 class TipsWindow : public QDialog {
     Q_OBJECT
 public:
-    explicit TipsWindow(const CalendarModel &model, QWidget *parent = nullptr);
+    TipsWindow(const CalendarModel &model, DialogSeam &dialogs, QWidget *parent = nullptr);
 
     // Tip k (1..15) with its counter.
     void showTip(int k);
@@ -33,6 +34,7 @@ private:
     void showNextTip();
 
     const CalendarModel &m_model;
+    DialogSeam &m_dialogs;
     QPlainTextEdit *m_tipText = nullptr;
     QPushButton *m_previousButton = nullptr;
     QPushButton *m_nextButton = nullptr;

@@ -2,12 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a window may ask of the program besides the model: bring up another
-// window, lead back to the main window, the program's printer, end the
-// program. The application implements it; a window never reaches another
-// window directly.
+// window, lead back to the main window, the program's printer, clock and
+// dialogs, end the program. The application implements it; a window never
+// reaches another window directly.
 
-class QPrinter;
+class DialogSeam;
 class QDateTime;
+class QPrinter;
+class SystemTimeWatcher;
 
 // The windows the application creates when first needed and keeps.
 enum class WindowRole {
@@ -65,4 +67,8 @@ public:
     // The program's one clock: what the time lines and the floating clock
     // show, and the stamp an exported calendar carries.
     virtual QDateTime now() const = 0;
+    // Tells when the system clock is set, for what follows the time.
+    virtual SystemTimeWatcher &timeWatcher() = 0;
+    // Where the window's messages, questions and file dialogs go.
+    virtual DialogSeam &dialogs() = 0;
 };

@@ -173,8 +173,10 @@ WorkYearWindow::WorkYearWindow(const CalendarModel &model, WindowServices &servi
     layout->addWidget(m_spanLabel);
     layout->addLayout(buttons);
 
-    bindHandler(copyButton, &QPushButton::clicked, this, &WorkYearWindow::copyText);
-    bindHandler(printButton, &QPushButton::clicked, this, &WorkYearWindow::printText);
+    bindHandler(m_services.dialogs(), copyButton, &QPushButton::clicked, this,
+                &WorkYearWindow::copyText);
+    bindHandler(m_services.dialogs(), printButton, &QPushButton::clicked, this,
+                &WorkYearWindow::printText);
     connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
     connect(m_fromEdit, &QDateEdit::dateChanged, this, &WorkYearWindow::showSpan);
     connect(m_toEdit, &QDateEdit::dateChanged, this, &WorkYearWindow::showSpan);
@@ -269,7 +271,7 @@ void WorkYearWindow::copyText()
 void WorkYearWindow::printText()
 {
     QPrinter &printer = m_services.printer();
-    if (!dialogs().printDialog(this, &printer))
+    if (!m_services.dialogs().printDialog(this, &printer))
         return;
     HourglassCursor hourglass;
     QTextDocument document;

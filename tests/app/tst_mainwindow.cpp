@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
+#include <QTranslator>
 #include <QtTest>
 
 namespace {
@@ -55,7 +56,7 @@ void MainWindowTest::firstStart()
     RecordingDialogs dialogs;
     ProgramFolder folder;
     folder.write("regional.cal", kRegional);
-    TestProgram program(folder);
+    TestProgram program(folder, dialogs);
     QVERIFY2(dialogs.all().isEmpty(), qPrintable(dialogs.all().join('|')));
     QCOMPARE(program.main()->windowTitle(), QStringLiteral("Календарь"));
     const int year = TestProgram::startDay().year();
@@ -92,7 +93,7 @@ void MainWindowTest::savedStateComesBackAndIsWrittenUnchanged()
     folder.write("cnfg.cal", settingsFile(profile));
     folder.write("regional.cal", kRegional);
     const QByteArray regionalBytes = folder.bytes("regional.cal");
-    TestProgram program(folder);
+    TestProgram program(folder, dialogs);
     QVERIFY2(dialogs.all().isEmpty(), qPrintable(dialogs.all().join('|')));
 
     QCOMPARE(program.main()->windowTitle(), QStringLiteral("Календарь < Работа.cpr >"));
@@ -136,7 +137,7 @@ void MainWindowTest::missingProfileIsReportedAndKept()
     const QString profile = folder.path("Пропал.cpr");
     folder.write("cnfg.cal", settingsFile(profile));
     folder.write("regional.cal", kRegional);
-    TestProgram program(folder);
+    TestProgram program(folder, dialogs);
     QCOMPARE(dialogs.messages.size(), 1);
     QVERIFY(dialogs.messages.at(0).contains(profile));
     QCOMPARE(program.main()->grids()[4]->dateElement(MonthGrid::Element::Day), 1);
@@ -151,7 +152,7 @@ void MainWindowTest::yearEntryFilter()
     RecordingDialogs dialogs;
     ProgramFolder folder;
     folder.write("regional.cal", kRegional);
-    TestProgram program(folder);
+    TestProgram program(folder, dialogs);
     QLineEdit *edit = program.control<QLineEdit>("yearEdit");
     edit->clear();
     typeText(edit, QStringLiteral("2a0-5 Жё."));
@@ -198,7 +199,7 @@ void MainWindowTest::yearNavigation()
     RecordingDialogs dialogs;
     ProgramFolder folder;
     folder.write("regional.cal", kRegional);
-    TestProgram program(folder);
+    TestProgram program(folder, dialogs);
     const int current = TestProgram::startDay().year();
     program.control<QLineEdit>("yearEdit")->setText(typed); // as pasted: no key filter
     program.control<QPushButton>("goButton")->click();
@@ -221,7 +222,7 @@ void MainWindowTest::stepping()
     RecordingDialogs dialogs;
     ProgramFolder folder;
     folder.write("regional.cal", kRegional);
-    TestProgram program(folder);
+    TestProgram program(folder, dialogs);
     const int month = TestProgram::startDay().month();
     QCOMPARE(program.main()->grids()[month - 1]->fontColor(), colours::red);
     program.model().setDay(2, 1);
@@ -259,7 +260,7 @@ void MainWindowTest::timeLineAndToday()
     RecordingDialogs dialogs;
     ProgramFolder folder;
     folder.write("regional.cal", kRegional);
-    TestProgram program(folder);
+    TestProgram program(folder, dialogs);
     QVERIFY(program.control<QTimer>("clockTimer")->isActive());
     QCOMPARE(program.control<QTimer>("clockTimer")->interval(), 1000);
     QVERIFY(program.control<QLabel>("timeLine")->text().isEmpty());
@@ -276,7 +277,7 @@ void MainWindowTest::windowsBuiltAfterMidnightShowTheStartDay()
     RecordingDialogs dialogs;
     ProgramFolder folder;
     folder.write("regional.cal", kRegional);
-    TestProgram program(folder);
+    TestProgram program(folder, dialogs);
     // Past midnight, into the next month.
     const QDate start = TestProgram::startDay(), next = start.addDays(17);
     program.setTime(QDateTime(next, QTime(0, 0, 1)));
@@ -301,7 +302,7 @@ void MainWindowTest::failedSaveKeepsProgramOpen()
     RecordingDialogs dialogs;
     ProgramFolder folder;
     folder.write("regional.cal", kRegional);
-    TestProgram program(folder);
+    TestProgram program(folder, dialogs);
     QDir(folder.path()).mkdir(QStringLiteral("blocked.cpr"));
     program.model().setProfilePath(folder.path("blocked.cpr"));
     program.main()->show();
@@ -338,7 +339,7 @@ void MainWindowTest::tipsFollowTheSplash()
     settings[14] = splash ? QStringLiteral("1") : QStringLiteral("0");
     folder.write("cnfg.cal", settings);
     folder.write("p.cpr", QStringList(12, "1") << "0");
-    TestProgram program(folder);
+    TestProgram program(folder, dialogs);
     auto *shown = static_cast<SplashScreen *>(program.app().existingWindow(WindowRole::Splash));
     QCOMPARE(shown != nullptr, splash);
     QCOMPARE(program.app().isWindowVisible(WindowRole::Tips), !splash);
@@ -356,7 +357,7 @@ void MainWindowTest::viewOptionsReachGridsTrayAndOutput()
     RecordingDialogs dialogs;
     ProgramFolder folder;
     folder.write("view.cal", {"FALSE", "TRUE", "TRUE"});
-    TestProgram program(folder);
+    TestProgram program(folder, dialogs);
     MonthGrid *january = program.main()->grids()[0];
     QVERIFY(january->weekNumbersShown());
     QVERIFY(!january->today().isValid());
@@ -398,8 +399,9 @@ void MainWindowTest::endDuringStartMessageSavesWhatWasRead()
     folder.write("Работа.cpr", QStringList(12, "5") + QStringList{"0", "лишняя"});
     folder.write("cnfg.cal", settingsFile(profile));
     folder.write("regional.cal", {"FALSE", "TRUE", "TRUE", "FALSE"});
-    Application::setUpToolkit();
-    Application program(folder.path());
+    QTranslator qtRussian;
+    Application::setUpToolkit(qtRussian);
+    Application program(folder.path(), {}, &dialogs);
     dialogs.program = &program;
     program.start();
     QVERIFY(program.ending());

@@ -97,7 +97,7 @@ QStringList TestMenus::visibleWindows() const
 
 void TestMenus::start()
 {
-    m_program = std::make_unique<TestProgram>(*m_folder);
+    m_program = std::make_unique<TestProgram>(*m_folder, *m_dialogs);
     m_program->main()->show();
     m_tray = std::make_shared<TrayShellLog>();
     m_program->main()->trayIcon()->replaceShell(std::make_unique<FakeTrayShell>(m_tray));
@@ -250,8 +250,7 @@ void TestMenus::views()
         window(name)->setVisible(before.contains(name));
     m_dialogs->clear();
     if (command == QLatin1String("click")) {
-        m_program->main()->trayIcon()->handleMessage(TrayMessage::LeftPress);
-        m_program->main()->trayIcon()->handleMessage(TrayMessage::LeftRelease);
+        m_program->main()->trayIcon()->handleActivation(QSystemTrayIcon::Trigger);
     } else {
         action(qPrintable(command))->trigger();
     }

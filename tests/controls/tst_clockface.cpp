@@ -27,6 +27,7 @@ public:
     Clock(QTime start, ClockStyle mode, QSize size, bool showSeconds = true) : now(start)
     {
         clock.timer()->setEnabled(false);
+        clock.followTimeChanges(timeWatcher);
         clock.setTimeSource([this](QObject *, QTime &time) { time = now; });
         clock.setShowMode(mode);
         clock.setSecondsShown(showSeconds);
@@ -60,6 +61,7 @@ public:
         }
     } paints;
     QTime now;
+    SystemTimeWatcher timeWatcher;
     ClockFace clock;
 };
 
@@ -270,7 +272,7 @@ void ClockFaceTest::fullRepaintOnOutsideChanges()
     QVERIFY(c.painted());
     switch (change) {
     case 0: c.clock.setLocale(QLocale(QLocale::English)); break;
-    case 1: SystemTimeWatcher::instance().notifyChanged(); break;
+    case 1: c.timeWatcher.notifyChanged(); break;
     default: c.clock.setColor(colours::silver); break;
     }
     QVERIFY(c.clock.isFullPaintPending());
@@ -364,7 +366,7 @@ void ClockFaceTest::namedByTheTimeItShows()
     QCOMPARE(c.clock.accessibleName(), QStringLiteral("9:06 ") + russianLocale().pmText());
     // A change of the system time renames at once, without waiting for a tick.
     c.now = QTime(10, 0, 0);
-    SystemTimeWatcher::instance().notifyChanged();
+    c.timeWatcher.notifyChanged();
     QCOMPARE(c.clock.accessibleName(), QStringLiteral("10:00 ") + russianLocale().amText());
 }
 

@@ -8,11 +8,10 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
-#include <algorithm>
 #include <utility>
 
-using Messages = QList<TrayMessage>;
-using M = TrayMessage;
+using Reasons = QList<QSystemTrayIcon::ActivationReason>;
+using R = QSystemTrayIcon;
 
 namespace {
 
@@ -23,14 +22,12 @@ QIcon colourIcon(Qt::GlobalColor colour)
     return QIcon(pixmap);
 }
 
-Messages fromToolkit(std::initializer_list<QSystemTrayIcon::ActivationReason> reasons)
-{
-    Messages all;
-    for (auto reason : reasons)
-        for (TrayMessage m : trayMessagesFor(reason))
-            all << m;
-    return all;
-}
+// A notification area whose icon the test clicks.
+class ClickedShell : public FakeTrayShell {
+public:
+    using FakeTrayShell::FakeTrayShell;
+    void click(QSystemTrayIcon::ActivationReason reason) const { deliver(reason); }
+};
 
 } // namespace
 
@@ -48,50 +45,36 @@ private slots:
 
 void TrayIconTest::clickRules_data()
 {
-    QTest::addColumn<Messages>("messages");
+    QTest::addColumn<Reasons>("reasons");
     QTest::addColumn<bool>("withMenu");
     QTest::addColumn<bool>("enabled");
-    QTest::addColumn<QString>("clicks"); // buttons clicked, in order
+    QTest::addColumn<int>("restores");
     QTest::addColumn<int>("popups");
     QTest::addColumn<int>("doubles");
 
-    QTest::newRow("left click") << Messages{M::LeftPress, M::LeftRelease} << true << true << "L"
-                                << 0 << 0;
-    QTest::newRow("release without press")
-        << Messages{M::LeftRelease} << true << true << "" << 0 << 0;
-    QTest::newRow("two presses, one click")
-        << Messages{M::LeftPress, M::LeftPress, M::LeftRelease, M::LeftRelease} << true << true
-        << "L" << 0 << 0;
-    QTest::newRow("press left, release right")
-        << Messages{M::LeftPress, M::RightRelease} << true << true << "" << 0 << 0;
+    QTest::newRow("left click restores") << Reasons{R::Trigger} << true << true << 1 << 0 << 0;
     QTest::newRow("right click opens the menu")
-        << Messages{M::RightPress, M::RightRelease} << true << true << "" << 1 << 0;
-    QTest::newRow("right click without a menu clicks")
-        << Messages{M::RightPress, M::RightRelease} << false << true << "R" << 0 << 0;
-    QTest::newRow("middle button never clicks")
-        << Messages{M::MiddlePress, M::MiddleRelease, M::MiddleDoubleClick} << true << true << ""
-        << 0 << 0;
+        << Reasons{R::Context} << true << true << 0 << 1 << 0;
+    QTest::newRow("right click without a menu restores")
+        << Reasons{R::Context} << false << true << 1 << 0 << 0;
+    // The toolkit reports the first click of a double click on its own.
+    QTest::newRow("double click restores once")
+        << Reasons{R::Trigger, R::DoubleClick} << true << true << 1 << 0 << 1;
+    QTest::newRow("middle button does nothing")
+        << Reasons{R::MiddleClick, R::Unknown} << true << true << 0 << 0 << 0;
     QTest::newRow("disabled ignores everything")
-        << Messages{M::LeftPress, M::LeftRelease, M::RightPress, M::RightRelease,
-                    M::LeftDoubleClick}
-        << true << false << "" << 0 << 0;
-    // What the toolkit reports, turned into messages.
-    QTest::newRow("toolkit double click clicks once")
-        << fromToolkit({QSystemTrayIcon::Trigger, QSystemTrayIcon::DoubleClick}) << true << true
-        << "L" << 0 << 1;
-    QTest::newRow("toolkit right click")
-        << fromToolkit({QSystemTrayIcon::Context}) << true << true << "" << 1 << 0;
-    QTest::newRow("toolkit middle click")
-        << fromToolkit({QSystemTrayIcon::MiddleClick}) << true << true << "" << 0 << 0;
+        << Reasons{R::Trigger, R::Context, R::DoubleClick} << true << false << 0 << 0 << 0;
 }
 
 void TrayIconTest::clickRules()
 {
-    QFETCH(Messages, messages);
+    QFETCH(Reasons, reasons);
     QFETCH(bool, withMenu);
     QFETCH(bool, enabled);
 
-    TrayIcon tray(nullptr, std::make_unique<FakeTrayShell>(std::make_shared<TrayShellLog>()));
+    auto owned = std::make_unique<ClickedShell>(std::make_shared<TrayShellLog>());
+    const ClickedShell &shell = *owned;
+    TrayIcon tray(nullptr, std::move(owned));
     tray.setIcon(colourIcon(Qt::red));
     tray.completeSetup();
     QMenu menu;
@@ -105,26 +88,14 @@ void TrayIconTest::clickRules()
         tray.setContextMenu(&menu);
     tray.setEnabled(enabled);
 
-    QString clicks;
-    connect(&tray, &TrayIcon::clicked, this, [&](Qt::MouseButton b) {
-        clicks += QLatin1Char(b == Qt::LeftButton ? 'L' : b == Qt::RightButton ? 'R' : 'M');
-    });
-    QSignalSpy downs(&tray, &TrayIcon::pressed);
-    QSignalSpy ups(&tray, &TrayIcon::released);
+    QSignalSpy restores(&tray, &TrayIcon::restoreRequested);
     QSignalSpy doubles(&tray, &TrayIcon::doubleClicked);
-    for (TrayMessage m : messages)
-        tray.handleMessage(m);
+    for (QSystemTrayIcon::ActivationReason reason : reasons)
+        shell.click(reason);
 
-    QTEST(clicks, "clicks");
+    QTEST(int(restores.count()), "restores");
     QTEST(popups, "popups");
     QTEST(int(doubles.count()), "doubles");
-    // Every press and release is reported, whether or not it clicked.
-    const auto isUp = [](TrayMessage m) {
-        return m == M::LeftRelease || m == M::RightRelease || m == M::MiddleRelease;
-    };
-    const int releases = int(std::count_if(messages.begin(), messages.end(), isUp));
-    QCOMPARE(int(ups.count()), enabled ? releases : 0);
-    QCOMPARE(int(downs.count()), enabled ? int(messages.size()) - releases : 0);
 }
 
 void TrayIconTest::doubleClickRunsDefaultItem()
@@ -135,11 +106,11 @@ void TrayIconTest::doubleClickRunsDefaultItem()
     tray.setContextMenu(&menu);
     QSignalSpy itemRuns(item, &QAction::triggered);
     QSignalSpy doubles(&tray, &TrayIcon::doubleClicked);
-    tray.handleMessage(M::LeftDoubleClick); // no default item yet
+    tray.handleActivation(R::DoubleClick); // no default item yet
     menu.setDefaultAction(item);
-    tray.handleMessage(M::LeftDoubleClick);
+    tray.handleActivation(R::DoubleClick);
     item->setEnabled(false);
-    tray.handleMessage(M::LeftDoubleClick);
+    tray.handleActivation(R::DoubleClick);
     QCOMPARE(itemRuns.count(), 1);
     QCOMPARE(doubles.count(), 2);
     {

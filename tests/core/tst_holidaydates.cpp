@@ -267,6 +267,9 @@ void HolidayDatesTest::iCalendarFullList()
     QCOMPARE(imported.entries.size(), 4);
     QCOMPARE(datesOf(imported.notes), (QStringList{"01.01.2026", "05.01.2026"}));
     QVERIFY(imported.notes.last().reason.contains(QStringLiteral("заполнен")));
+    // The day that did not fit and the four events after it.
+    QCOMPARE(imported.notRead, 5);
+    QCOMPARE(imported.notReadWhy, QStringLiteral("в профиле не больше 4 записей"));
 }
 
 namespace {

@@ -168,7 +168,7 @@ void PrintCopyTest::printedPage()
     QPrinter &printer = programPrinter.get();
     printTo(printer, pdf, QPageLayout::Orientation(orientation));
 
-    PrintScaleDialog dialog(model, printer);
+    PrintScaleDialog dialog(model, printer, dialogs);
     dialog.show();
     dialog.findChild<QRadioButton *>(option)->setChecked(true);
     QCOMPARE(int(dialog.chosenScaling()), scaling);
@@ -210,7 +210,7 @@ void PrintCopyTest::cancelsAndFailures()
     ProgramPrinter printer;
     printTo(printer.get(), pdf, QPageLayout::Landscape);
 
-    PrintScaleDialog dialog(model, printer.get());
+    PrintScaleDialog dialog(model, printer.get(), dialogs);
     dialog.show();
     child<QRadioButton>(dialog, "noScalingOption")->setChecked(true);
     child<QPushButton>(dialog, "cancelButton")->click();
@@ -234,8 +234,9 @@ void PrintCopyTest::cancelsAndFailures()
     QCOMPARE(QApplication::overrideCursor(), nullptr);
 
     // Saving into a folder that is not there is reported and leaves nothing.
-    runHandler([&] { writeMetafile(renderYearSheet(model), folder.path("no/such/a.emf")); });
-    runHandler([&] { savePicture(renderYearSheet(model), folder.path("no/such/b.jpg")); });
+    runHandler(dialogs,
+               [&] { writeMetafile(renderYearSheet(model), folder.path("no/such/a.emf")); });
+    runHandler(dialogs, [&] { savePicture(renderYearSheet(model), folder.path("no/such/b.jpg")); });
     QCOMPARE(dialogs.errors.size(), 3);
     QVERIFY(dialogs.errors.at(1).contains("a.emf") && dialogs.errors.at(2).contains("b.jpg"));
     QCOMPARE(QDir(folder.path()).entryList(QDir::Hidden | QDir::Files), QStringList());
@@ -280,7 +281,7 @@ void PrintCopyTest::scalingByKeys()
     RecordingDialogs dialogs;
     CalendarModel model;
     ProgramPrinter printer;
-    PrintScaleDialog dialog(model, printer.get());
+    PrintScaleDialog dialog(model, printer.get(), dialogs);
     dialog.show();
     QApplication::setActiveWindow(&dialog);
     QVERIFY(QTest::qWaitForWindowActive(&dialog));

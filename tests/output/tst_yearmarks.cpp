@@ -109,15 +109,15 @@ void YearMarksTest::previews()
         const QString pdf = folder.path(QStringLiteral("preview%1.pdf").arg(kind));
         printTo(printer.get(), pdf);
         if (kind == 0)
-            previewYearSheet(model, PrintScaling::FitToPage, printer.get(), nullptr);
+            previewYearSheet(model, PrintScaling::FitToPage, printer.get(), dialogs, nullptr);
         else
-            previewCube(model, printer.get(), nullptr);
+            previewCube(model, printer.get(), dialogs, nullptr);
         QCOMPARE(dialogs.previews, kind + 1);
         QVERIFY(QFileInfo(pdf).size() > 1000);
     }
     // A page that cannot be printed is reported, not thrown.
     printTo(printer.get(), folder.path("no/such/folder/x.pdf"));
-    previewCube(model, printer.get(), nullptr);
+    previewCube(model, printer.get(), dialogs, nullptr);
     QCOMPARE(dialogs.errors.size(), 1);
     QCOMPARE(QApplication::overrideCursor(), nullptr);
 }

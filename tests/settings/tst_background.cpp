@@ -97,7 +97,7 @@ void BackgroundTest::takenFromTheModel()
                                              : folder.path(picture);
     CalendarModel model;
     startWith(model, path, colourMode);
-    BackgroundWindow w(model);
+    BackgroundWindow w(model, dialogs);
     Controls c(w);
     QVERIFY(dialogs.all().isEmpty());
     QVERIFY(c.colourOption->isChecked() == colourMode &&
@@ -119,7 +119,7 @@ void BackgroundTest::applyThenOkLoadsOnce()
     ProgramFolder folder;
     CalendarModel model;
     startWith(model, QString(), false);
-    BackgroundWindow w(model);
+    BackgroundWindow w(model, dialogs);
     Controls c(w);
     w.show();
     c.path->setText(pictureFile(folder, "a.png", Qt::red));
@@ -159,7 +159,7 @@ void BackgroundTest::colourAndPictureModes()
     ProgramFolder folder;
     CalendarModel model;
     startWith(model, pictureFile(folder, "r.ico", Qt::red), false, colours::white, colours::black);
-    BackgroundWindow w(model);
+    BackgroundWindow w(model, dialogs);
     Controls c(w);
     w.show();
     c.colourOption->setChecked(true);
@@ -194,7 +194,7 @@ void BackgroundTest::failingPicturesAndBrowsing()
     CalendarModel model;
     const QString red = pictureFile(folder, "r.bmp", Qt::red);
     startWith(model, red, false, colours::white, colours::black);
-    BackgroundWindow w(model);
+    BackgroundWindow w(model, dialogs);
     Controls c(w);
     w.show();
     const QString lost = folder.path("lost.jpg");

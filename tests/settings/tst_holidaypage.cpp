@@ -4,6 +4,7 @@
 #include "controls/ImageButton.h"
 #include "core/CalendarModel.h"
 #include "core/ICalendar.h"
+#include "platform/ReportDialog.h"
 #include "settings/SettingsWindow.h"
 #include "tests/support/FakeServices.h"
 #include "tests/support/TestSupport.h"
@@ -13,6 +14,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QtTest>
@@ -57,6 +59,7 @@ private slots:
     void iCalendarExport();
     void iCalendarImport_data();
     void iCalendarImport();
+    void longReportIsCut();
 
 private:
     template <typename T> T *find(const char *name) const
@@ -73,7 +76,7 @@ private:
 
     RecordingDialogs m_dialogs;
     CalendarModel m_model;
-    FakeServices m_services;
+    FakeServices m_services{m_dialogs};
     SettingsWindow m_window{m_model, m_services};
 };
 
@@ -379,6 +382,13 @@ void HolidayPageTest::iCalendarImport_data()
     QTest::newRow("the list full at 999")
         << 998 << calendar(spring + women) << QStringList{"1 мая 2026г. Весна"}
         << "08.03  «Женский день» — список заполнен (999 записей)";
+    QTest::newRow("three events past the full list")
+        << 998
+        << calendar(spring + women + allDayEvent("20260502", "Труд", false) +
+                    allDayEvent("20260509", "Победа", false))
+        << QStringList{"1 мая 2026г. Весна"}
+        << "добавлено праздников: 1.\nНе прочитаны 3 события: в профиле не больше 999 записей.\n"
+           "Не добавлены или добавлены с изменениями (1):";
     QTest::newRow("no calendar") << 0 << QByteArray("просто текст") << QStringList{} << "iCalendar";
 }
 
@@ -401,6 +411,21 @@ void HolidayPageTest::iCalendarImport()
     QTRY_COMPARE(m_dialogs.all().size(), 1);
     QCOMPARE(entries(), before + added);
     QVERIFY2(m_dialogs.all().first().contains(message), qPrintable(m_dialogs.all().first()));
+}
+
+void HolidayPageTest::longReportIsCut()
+{
+    // A reader gets the text in one piece: a long list shows its first lines.
+    QStringList lines;
+    for (int i = 1; i <= kReportLines + 20; ++i)
+        lines << QString::number(i);
+    const ReportDialog report(QStringLiteral("Итог"), lines.join(QLatin1Char('\n')));
+    const QStringList shown = report.findChild<QPlainTextEdit *>(QStringLiteral("reportDetails"))
+                                  ->toPlainText()
+                                  .split(QLatin1Char('\n'));
+    QCOMPARE(shown.size(), kReportLines + 1);
+    QCOMPARE(shown.at(kReportLines - 1), QString::number(kReportLines));
+    QCOMPARE(shown.last(), QStringLiteral("…и ещё 20"));
 }
 
 QTEST_MAIN(HolidayPageTest)

@@ -94,6 +94,7 @@ void ProfilesTest::start(const QString &activeName)
     m_model->setFolder(m_folder->path());
     m_model->setProfilePath(path(activeName));
     m_model->applyProfile(readProfile(path(activeName)));
+    m_services.seam = m_dialogs.get();
     m_window = std::make_unique<SettingsWindow>(*m_model, m_services);
 }
 

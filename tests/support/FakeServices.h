@@ -2,8 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Window services for tests of one window: records what the window asked
-// for instead of opening anything.
+// for instead of opening anything. Its messages go to recorded, or to the
+// seam it was given.
+#include "base/TimeChange.h"
 #include "output/Printing.h"
+#include "tests/support/TestSupport.h"
 #include "windows/WindowServices.h"
 
 #include <QDateTime>
@@ -11,6 +14,8 @@
 
 class FakeServices : public WindowServices {
 public:
+    FakeServices() = default;
+    explicit FakeServices(DialogSeam &dialogs) : seam(&dialogs) {}
     void showWindow(WindowRole role) override { calls << QStringLiteral("show %1").arg(int(role)); }
     void hideWindow(WindowRole role) override { calls << QStringLiteral("hide %1").arg(int(role)); }
     bool isWindowVisible(WindowRole role) const override { return visible.contains(role); }
@@ -31,12 +36,18 @@ public:
         return true;
     }
     QDateTime now() const override { return time; }
+    SystemTimeWatcher &timeWatcher() override { return watcher; }
+    DialogSeam &dialogs() override { return *seam; }
 
     QStringList calls;
     // What isWindowVisible answers: none by default.
     QList<WindowRole> visible;
     // The program's clock: what the time lines show.
     QDateTime time{QDate(2026, 3, 15), QTime(10, 0)};
+    SystemTimeWatcher watcher;
+    RecordingDialogs recorded;
+    // Where dialogs() goes; windows take it when they are made.
+    DialogSeam *seam = &recorded;
 
 private:
     ProgramPrinter m_printer;

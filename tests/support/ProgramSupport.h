@@ -8,14 +8,16 @@
 #include "windows/MainWindow.h"
 
 #include <QDateTime>
+#include <QTranslator>
 #include <QWidget>
 #include <memory>
 
 class TestProgram {
 public:
     // Sets up the toolkit and starts the program in folder, its clock at
-    // 10:00 on startDay(); the clock moves only by setTime.
-    explicit TestProgram(const ProgramFolder &folder);
+    // 10:00 on startDay(); the clock moves only by setTime. Its messages go
+    // to dialogs.
+    TestProgram(const ProgramFolder &folder, DialogSeam &dialogs);
     static QDate startDay() { return {2026, 3, 15}; }
     void setTime(const QDateTime &now) { m_now = now; }
     ~TestProgram();
@@ -35,5 +37,6 @@ public:
 
 private:
     QDateTime m_now{startDay(), QTime(10, 0)};
+    QTranslator m_qtRussian;
     std::unique_ptr<Application> m_app;
 };

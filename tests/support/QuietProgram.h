@@ -17,7 +17,7 @@ struct QuietProgram {
     void start()
     {
         folder = std::make_unique<ProgramFolder>();
-        program = std::make_unique<TestProgram>(*folder);
+        program = std::make_unique<TestProgram>(*folder, dialogs);
         if (QWidget *splash = program->app().existingWindow(WindowRole::Splash)) {
             for (QTimer *timer : splash->findChildren<QTimer *>())
                 timer->stop();

@@ -14,9 +14,6 @@
 
 class RecordingDialogs : public DialogSeam {
 public:
-    RecordingDialogs() { setDialogSeam(this); }
-    ~RecordingDialogs() override { setDialogSeam(nullptr); }
-
     void message(const QString &text) override { messages << text; }
     void error(const QString &text) override { errors << text; }
     bool question(const QString &text) override

@@ -140,7 +140,7 @@ void CalendarMarksTest::numbersWindow()
     CalendarModel model;
     model.setYear(2025);
     model.setWorkCalendarFiles({QStringLiteral(DAYRAIL_WORKCAL_FILE)});
-    FakeServices services;
+    FakeServices services{dialogs};
     WorkYearWindow window(model, services);
     auto *table = window.findChild<QTableWidget *>(QStringLiteral("workTable"));
     QCOMPARE(table->rowCount(), 12 + 4 + 2 + 1);

@@ -44,7 +44,8 @@ private slots:
         QFETCH(QDate, start);
         QFETCH(QDate, end);
         QFETCH(QString, shown);
-        DateSpanWindow window;
+        RecordingDialogs dialogs;
+        DateSpanWindow window(dialogs);
         window.findChild<QCalendarWidget *>(QStringLiteral("startCalendar"))
             ->setSelectedDate(start);
         window.findChild<QCalendarWidget *>(QStringLiteral("endCalendar"))->setSelectedDate(end);

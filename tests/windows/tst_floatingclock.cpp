@@ -66,7 +66,8 @@ void TestFloatingClock::windowAndClockAsSetUp()
     QVERIFY(!m_clock->accessibleName().isEmpty());
 
     // The clock only reports a failed tick; the window shows it.
-    RecordingDialogs dialogs;
+    RecordingDialogs &dialogs = m_services.recorded;
+    dialogs.clear();
     m_clock->timer()->setTickHandler([](QObject *) { throw DayrailError(QStringLiteral("сбой")); });
     m_clock->timer()->setEnabled(true);
     QTRY_VERIFY(!dialogs.errors.isEmpty());

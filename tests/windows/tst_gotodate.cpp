@@ -30,7 +30,7 @@ class TestGoToDate : public QObject {
     Q_OBJECT
     RecordingDialogs m_dialogs;
     CalendarModel m_model;
-    GoToDateWindow m_window{m_model};
+    GoToDateWindow m_window{m_model, m_dialogs};
 
     template <typename T> T *find(const char *name) const
     {
@@ -189,7 +189,7 @@ private slots:
         QCOMPARE(grid()->startOfWeek(), Qt::Monday);
         m_model.setStartOfWeek(Qt::Sunday);
         QCOMPARE(grid()->startOfWeek(), Qt::Sunday);
-        GoToDateWindow later(m_model);
+        GoToDateWindow later(m_model, m_dialogs);
         QCOMPARE(later.findChild<MonthGrid *>("grid")->startOfWeek(), Qt::Sunday);
         m_model.setStartOfWeek(Qt::Monday);
         QCOMPARE(grid()->startOfWeek(), Qt::Monday);

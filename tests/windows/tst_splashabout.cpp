@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Дневной рельс
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The splash screen at start-up, its fade, and About.
+#include "tests/support/TestSupport.h"
 #include "windows/AboutWindow.h"
 #include "windows/SplashScreen.h"
 
@@ -35,7 +36,8 @@ private slots:
 
     void playFadesAndSaysWhenDone()
     {
-        SplashScreen screen;
+        RecordingDialogs dialogs;
+        SplashScreen screen(dialogs);
         QSignalSpy finished(&screen, &SplashScreen::finished);
         QVERIFY(!screen.isVisible());
         screen.play();
@@ -59,7 +61,8 @@ private slots:
     {
         int first = 0;
         for (int run = 0; run < 60; ++run) {
-            SplashScreen screen;
+            RecordingDialogs dialogs;
+            SplashScreen screen(dialogs);
             const bool firstShown =
                 screen.findChild<QWidget *>(QStringLiteral("firstBanner"))->isVisibleTo(&screen);
             QVERIFY(

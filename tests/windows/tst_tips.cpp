@@ -58,7 +58,7 @@ private slots:
     {
         QVERIFY(QDir::setCurrent(m_current.path()));
         m_model.setFolder(m_folder.path());
-        m_tips = std::make_unique<TipsWindow>(m_model);
+        m_tips = std::make_unique<TipsWindow>(m_model, m_dialogs);
     }
     void cleanupTestCase()
     {
