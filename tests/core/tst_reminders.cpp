@@ -1,9 +1,12 @@
 // SPDX-FileCopyrightText: 2026 Дневной рельс
 // SPDX-License-Identifier: GPL-3.0-or-later
-// When reminders of holiday entries fall due, and what they say.
+// When reminders of holiday entries fall due, what they say, and their file.
 #include "core/ReminderDue.h"
+#include "core/ReminderFile.h"
 #include "core/WorkCalendarFile.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -40,6 +43,7 @@ private slots:
     void due();
     void order();
     void counts();
+    void file();
 };
 
 void RemindersTest::due_data()
@@ -134,6 +138,52 @@ void RemindersTest::counts()
         {101, "101 год"}, {111, "111 лет"}, {112, "112 лет"}, {0, "0 лет"}};
     for (const auto &[n, text] : rows)
         QCOMPARE(countText(n, "год", "года", "лет"), QString::fromUtf8(text));
+}
+
+// Written and read back whole; a hand-made file read leniently, each
+// problem named and no rule given to another entry.
+void RemindersTest::file()
+{
+    QTemporaryDir dir;
+    const QString path = remindersPathFor(dir.filePath(QStringLiteral("Дом.cpr")));
+    QCOMPARE(QFileInfo(path).fileName(), QStringLiteral("Дом.cpr.reminders"));
+    const QStringList entries{"7 января 1985г. День рождения Маши", "8 марта  Женский\tдень ",
+                              "1 мая  Мир"};
+    ReminderSettings settings;
+    settings.common = rule(3, true);
+    settings.entries.insert(entries.at(0), rule(0, false, false, QTime(18, 30)));
+    settings.entries.insert(entries.at(1), std::nullopt);
+    writeReminders(path, settings);
+    RemindersRead read = readReminders(path, entries);
+    QVERIFY(read.problems.isEmpty());
+    QCOMPARE(read.settings, settings);
+
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("dayrail-reminders 1\r\n"
+               "entry 2 days 10:00 yearly\t1 мая  Мир\r\n"
+               "entry 2 weeks 10:00\t8 марта  Женский\tдень \n"
+               "entry 1 days 10:00\t1 мая  Мир\n"
+               "entry 1 days 10:00\t1 мая Мир\n");
+    file.close();
+    read = readReminders(path, entries);
+    QList<ReminderFault> faults;
+    for (const ReminderProblem &p : read.problems)
+        faults << p.fault;
+    QCOMPARE(faults, (QList<ReminderFault>{ReminderFault::BadLine, ReminderFault::Twice,
+                                           ReminderFault::Lost}));
+    QCOMPARE(read.problems.at(2).entry, QStringLiteral("1 мая Мир"));
+    QCOMPARE(read.problems.at(2).line, 5);
+    QCOMPARE(read.settings.entries.keys(), QStringList{entries.at(2)});
+    QCOMPARE(read.settings.entries.value(entries.at(2)), rule(2, false, true, QTime(10, 0)));
+    QVERIFY(!read.settings.common);
+
+    // The program's own edit carries the rule; a copy left behind keeps it.
+    carryReminder(read.settings, entries.at(2), QStringLiteral("2 мая  Мир"), {"2 мая  Мир"});
+    QCOMPARE(read.settings.entries.keys(), QStringList{"2 мая  Мир"});
+    carryReminder(read.settings, QStringLiteral("2 мая  Мир"), QStringLiteral("3 мая  Мир"),
+                  {"2 мая  Мир", "3 мая  Мир"});
+    QCOMPARE(read.settings.entries.keys(), (QStringList{"2 мая  Мир", "3 мая  Мир"}));
 }
 
 QTEST_GUILESS_MAIN(RemindersTest)
