@@ -76,7 +76,7 @@ void OptionPairPage::showChoice()
     tabToCheckedOption(this);
 }
 
-WeekStartPage::WeekStartPage(CalendarModel &model, QWidget *parent)
+CalendarViewPage::CalendarViewPage(CalendarModel &model, QWidget *parent)
     : OptionPairPage(model,
                      {"weekStart",
                       QStringLiteral("Первый день недели:"),
@@ -93,7 +93,7 @@ WeekStartPage::WeekStartPage(CalendarModel &model, QWidget *parent)
                       }},
                      parent)
 {
-    setObjectName(QStringLiteral("weekStartPage"));
+    setObjectName(QStringLiteral("calendarViewPage"));
     const std::array<std::pair<const char *, QString>, 4> boxes = {{
         {"markTodayBox", QStringLiteral("Отмечать сегодня")},
         {"markHolidaysBox", QStringLiteral("Отмечать праздники")},
@@ -111,10 +111,10 @@ WeekStartPage::WeekStartPage(CalendarModel &model, QWidget *parent)
         connect(box, &QCheckBox::toggled, this, [this] { runHandler([&] { chooseMarks(); }); });
     }
     showMarks();
-    connect(&model, &CalendarModel::viewOptionsChanged, this, &WeekStartPage::showMarks);
+    connect(&model, &CalendarModel::viewOptionsChanged, this, &CalendarViewPage::showMarks);
 }
 
-void WeekStartPage::chooseMarks()
+void CalendarViewPage::chooseMarks()
 {
     ViewOptions options;
     options.markToday = m_markBoxes[0]->isChecked();
@@ -124,7 +124,7 @@ void WeekStartPage::chooseMarks()
     model().setViewOptions(options);
 }
 
-void WeekStartPage::showMarks()
+void CalendarViewPage::showMarks()
 {
     const ViewOptions &options = model().viewOptions();
     const bool shown[4] = {options.markToday, options.markHolidays, options.weekNumbers,

@@ -47,13 +47,13 @@ SettingsWindow::SettingsWindow(CalendarModel &model, WindowServices &services, Q
     m_backgroundCaptionsPage = new BackgroundCaptionsPage(services);
     m_profilesPage = new ProfilesPage(model);
     m_holidaysPage = new HolidaysPage(model, services);
-    m_weekStartPage = new WeekStartPage(model);
+    m_calendarViewPage = new CalendarViewPage(model);
     m_printBackgroundPage = new PrintBackgroundPage(model);
     addPage(m_pages, m_opacityPage, QStringLiteral("Прозрачность"));
     addPage(m_pages, m_backgroundCaptionsPage, QStringLiteral("Фон и подписи"));
     addPage(m_pages, m_profilesPage, QStringLiteral("Профили"));
     addPage(m_pages, m_holidaysPage, QStringLiteral("Праздники"));
-    addPage(m_pages, m_weekStartPage, QStringLiteral("Настройки вида календаря"));
+    addPage(m_pages, m_calendarViewPage, QStringLiteral("Настройки вида календаря"));
     addPage(m_pages, m_printBackgroundPage, QStringLiteral("Настройки фона при распечатке"));
 
     m_pages->setCurrentWidget(m_printBackgroundPage);
@@ -71,7 +71,7 @@ QWidget *SettingsWindow::page(SettingsPage page) const
     case SettingsPage::BackgroundCaptions: return m_backgroundCaptionsPage;
     case SettingsPage::Profiles: return m_profilesPage;
     case SettingsPage::Holidays: return m_holidaysPage;
-    case SettingsPage::WeekStart: return m_weekStartPage;
+    case SettingsPage::CalendarView: return m_calendarViewPage;
     case SettingsPage::PrintBackground: return m_printBackgroundPage;
     }
     return m_pages->currentWidget();

@@ -34,7 +34,7 @@ enum class SettingsPage {
     BackgroundCaptions,
     Profiles,
     Holidays,
-    WeekStart,
+    CalendarView,
     PrintBackground
 };
 
