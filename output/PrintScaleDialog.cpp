@@ -47,6 +47,7 @@ QPushButton *speedButton(QWidget *parent, const char *name, const QString &text,
 PrintScaleDialog::PrintScaleDialog(CalendarModel &model, QPrinter &printer, QWidget *parent)
     : QWidget(parent), m_model(model), m_printer(printer)
 {
+    keepLayoutFont(this);
     setObjectName(QStringLiteral("printScaleDialog"));
     readAsWindow(this, QAccessible::Dialog);
     setWindowTitle(QStringLiteral("Печать: Масштабирование"));

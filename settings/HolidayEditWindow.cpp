@@ -19,6 +19,7 @@ HolidayEditWindow::HolidayEditWindow(const CalendarModel &model, std::function<i
                                      QWidget *parent)
     : QDialog(parent), m_model(model), m_selectedRow(std::move(selectedRow))
 {
+    keepLayoutFont(this);
     setObjectName(QStringLiteral("holidayEditWindow"));
     setWindowTitle(QStringLiteral("Редактирование"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |

@@ -29,6 +29,7 @@ void addPage(QTabWidget *pages, QWidget *page, const QString &caption)
 SettingsWindow::SettingsWindow(CalendarModel &model, WindowServices &services, QWidget *parent)
     : QDialog(parent)
 {
+    keepLayoutFont(this);
     setObjectName(QStringLiteral("settingsWindow"));
     setWindowTitle(QStringLiteral("Настройки"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
@@ -36,19 +37,23 @@ SettingsWindow::SettingsWindow(CalendarModel &model, WindowServices &services, Q
     setFixedSize(676, 407);
     m_pages = place(new QTabWidget(this), 0, 0, 676, 407);
     m_pages->setObjectName(QStringLiteral("pages"));
-    m_pages->setUsesScrollButtons(false);
+    // The six captions share the window's width; should they ever not fit,
+    // the scroll buttons keep every page reachable.
+    m_pages->setUsesScrollButtons(true);
     m_pages->setElideMode(Qt::ElideNone);
-    // The six captions share the window's width. Only the tab bar takes the
-    // style sheet, so the pages follow the desktop palette as plain widgets do.
+    // Only the tab bar takes the style sheet, so the pages follow the desktop
+    // palette as plain widgets do. A style sheet cuts the bar off from the
+    // window's font, so it is given that font itself.
     m_pages->tabBar()->setStyleSheet(
         QStringLiteral("QTabBar::tab { padding: 3px 3px; margin: 0; }"));
+    keepLayoutFont(m_pages->tabBar());
 
-    m_opacityPage = new OpacityPage(model);
-    m_backgroundCaptionsPage = new BackgroundCaptionsPage(services);
-    m_profilesPage = new ProfilesPage(model);
-    m_holidaysPage = new HolidaysPage(model, services);
-    m_calendarViewPage = new CalendarViewPage(model);
-    m_printBackgroundPage = new PrintBackgroundPage(model);
+    m_opacityPage = new OpacityPage(model, this);
+    m_backgroundCaptionsPage = new BackgroundCaptionsPage(services, this);
+    m_profilesPage = new ProfilesPage(model, this);
+    m_holidaysPage = new HolidaysPage(model, services, this);
+    m_calendarViewPage = new CalendarViewPage(model, this);
+    m_printBackgroundPage = new PrintBackgroundPage(model, this);
     addPage(m_pages, m_opacityPage, QStringLiteral("Прозрачность"));
     addPage(m_pages, m_backgroundCaptionsPage, QStringLiteral("Фон и подписи"));
     addPage(m_pages, m_profilesPage, QStringLiteral("Профили"));

@@ -23,6 +23,7 @@ QString fieldDifferencesText(const QDate &first, const QDate &second)
 
 DateSpanWindow::DateSpanWindow(QWidget *parent) : QWidget(parent)
 {
+    keepLayoutFont(this);
     setObjectName(QStringLiteral("dateSpanWindow"));
     readAsWindow(this);
     setWindowTitle(QStringLiteral("Form17"));

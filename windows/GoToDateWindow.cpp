@@ -88,6 +88,7 @@ void giveElement(MonthGrid *grid, MonthGrid::Element element, int value, int ent
 
 GoToDateWindow::GoToDateWindow(const CalendarModel &model, QWidget *parent) : QDialog(parent)
 {
+    keepLayoutFont(this);
     setObjectName(QStringLiteral("goToDateWindow"));
     setWindowTitle(QStringLiteral("Перейти к..."));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |

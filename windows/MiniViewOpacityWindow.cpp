@@ -32,6 +32,7 @@ QLabel *label(QWidget *parent, const char *name, const QString &text, int x, int
 MiniViewOpacityWindow::MiniViewOpacityWindow(AlphaBlending &blending, QWidget *parent)
     : QWidget(parent), m_blending(blending)
 {
+    keepLayoutFont(this);
     setObjectName(QStringLiteral("miniViewOpacityWindow"));
     readAsWindow(this);
     setWindowTitle(QString());

@@ -27,6 +27,7 @@ QImage bannerWithClearBlack(const QString &resource)
 
 SplashScreen::SplashScreen(QWidget *parent) : QWidget(parent)
 {
+    keepLayoutFont(this);
     setObjectName(QStringLiteral("splashScreen"));
     setWindowTitle(QString());
     // Never takes the mouse, the keyboard or the focus.
