@@ -17,6 +17,7 @@
 #include "platform/Handler.h"
 #include "platform/LineEditAccessible.h"
 #include "platform/TrayDayIcon.h"
+#include "platform/Widgets.h"
 #include "settings/BackgroundWindow.h"
 #include "settings/SettingsWindow.h"
 #include "windows/AboutWindow.h"
@@ -35,7 +36,6 @@
 
 #include <QApplication>
 #include <QFileInfo>
-#include <QFont>
 #include <QLibraryInfo>
 #include <QTextStream>
 #include <QTimer>
@@ -89,7 +89,7 @@ void Application::setUpToolkit(QTranslator &qtRussian)
     // Hidden windows must not end the program; only the ways out of the main
     // window do.
     QApplication::setQuitOnLastWindowClosed(false);
-    QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 8));
+    QApplication::setFont(programFont());
     QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
     // The toolkit's own dialogs and buttons speak Russian too.
     if (qtRussian.isEmpty() &&

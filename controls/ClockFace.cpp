@@ -54,7 +54,6 @@ ClockFace::ClockFace(QWidget *parent) : QWidget(parent)
     m_timer = new TickTimer(this);
     // Ticks on the GUI thread's own timer: the clock only paints, and a timer
     // thread handing each tick over would wake the program twice a tick.
-    m_timer->setThreaded(false);
     m_timer->setInterval(450);
     m_timer->setTickHandler([this](QObject *) { tick(); });
     connect(m_timer, &TickTimer::tickFailed, this, &ClockFace::failed);

@@ -73,7 +73,7 @@ QString cubeInstruction()
 CubeSheet::CubeSheet(const CalendarModel &model, QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("cubeSheet"));
-    setFont(printedWindowFont(11));
+    keepLayoutFont(this, printedWindowFont(11));
     setWindowColour(this, colours::white);
     QPalette pal = palette();
     pal.setColor(QPalette::WindowText, Qt::black);

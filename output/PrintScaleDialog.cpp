@@ -48,6 +48,7 @@ PrintScaleDialog::PrintScaleDialog(CalendarModel &model, QPrinter &printer, Dial
                                    QWidget *parent)
     : QWidget(parent), m_model(model), m_printer(printer), m_dialogs(dialogs)
 {
+    keepLayoutFont(this);
     setObjectName(QStringLiteral("printScaleDialog"));
     readAsWindow(this, QAccessible::Dialog);
     setWindowTitle(QStringLiteral("Печать: Масштабирование"));

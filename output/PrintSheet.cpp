@@ -35,7 +35,7 @@ ImageView *icon(QWidget *parent, const QString &name, int x, int y)
 PrintSheet::PrintSheet(const CalendarModel &model, QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("printSheet"));
-    setFont(printedWindowFont());
+    keepLayoutFont(this, printedWindowFont());
     setFixedSize(793, 553);
 
     m_backgroundImage = place(new ImageView(this), 0, 0, 793, 553);

@@ -94,6 +94,17 @@ void setWindowColour(QWidget *window, const QColor &colour)
     window->setAutoFillBackground(true);
 }
 
+QFont programFont()
+{
+    return QFont(QStringLiteral("DejaVu Sans"), 8);
+}
+
+void keepLayoutFont(QWidget *widget, QFont font)
+{
+    font.setResolveMask(QFont::AllPropertiesResolved);
+    widget->setFont(font);
+}
+
 QColor windowColour(const QWidget *window)
 {
     return window->palette().color(QPalette::Window);

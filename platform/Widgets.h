@@ -2,9 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Small pieces the windows share: a stretched picture, the per-character key
-// filter of entry fields, window colour and a window's constant opacity.
+// filter of entry fields, the windows' font, window colour and a window's
+// constant opacity.
 #include "base/Colours.h"
 
+#include <QFont>
 #include <QImage>
 #include <QWidget>
 #include <functional>
@@ -40,6 +42,14 @@ private:
 void installCharFilter(QWidget *field, std::function<bool(QChar)> accept);
 // The year-field rule: digits only.
 bool isDigitChar(QChar c);
+
+// The font the program's windows are laid out in.
+QFont programFont();
+// Gives a window of fixed layout (or a control that inherits nothing, as one
+// with a style sheet) its font with every attribute set: a later application
+// font, as a platform theme sets after start-up, then reaches neither it nor
+// its controls. Called before the window derives fonts from font().
+void keepLayoutFont(QWidget *widget, QFont font = programFont());
 
 // Window colour as the background behind every transparent control.
 void setWindowColour(QWidget *window, const QColor &colour);

@@ -40,6 +40,7 @@ QPushButton *button(QWidget *parent, const char *name, const QString &text, int 
 BackgroundWindow::BackgroundWindow(CalendarModel &model, DialogSeam &dialogs, QWidget *parent)
     : QDialog(parent), m_model(model), m_dialogs(dialogs)
 {
+    keepLayoutFont(this);
     setObjectName(QStringLiteral("backgroundWindow"));
     setWindowTitle(QStringLiteral("Фон.. ."));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |

@@ -19,6 +19,7 @@ HolidayEditWindow::HolidayEditWindow(const CalendarModel &model, DialogSeam &dia
                                      std::function<int()> selectedRow, QWidget *parent)
     : QDialog(parent), m_model(model), m_dialogs(dialogs), m_selectedRow(std::move(selectedRow))
 {
+    keepLayoutFont(this);
     setObjectName(QStringLiteral("holidayEditWindow"));
     setWindowTitle(QStringLiteral("Редактирование"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |

@@ -78,7 +78,7 @@ void OptionPairPage::showChoice()
     tabToCheckedOption(this);
 }
 
-WeekStartPage::WeekStartPage(CalendarModel &model, DialogSeam &dialogs, QWidget *parent)
+CalendarViewPage::CalendarViewPage(CalendarModel &model, DialogSeam &dialogs, QWidget *parent)
     : OptionPairPage(model, dialogs,
                      {"weekStart",
                       QStringLiteral("Первый день недели:"),
@@ -95,7 +95,7 @@ WeekStartPage::WeekStartPage(CalendarModel &model, DialogSeam &dialogs, QWidget 
                       }},
                      parent)
 {
-    setObjectName(QStringLiteral("weekStartPage"));
+    setObjectName(QStringLiteral("calendarViewPage"));
     const std::array<std::pair<const char *, QString>, 4> boxes = {{
         {"markTodayBox", QStringLiteral("Отмечать сегодня")},
         {"markHolidaysBox", QStringLiteral("Отмечать праздники")},
@@ -114,10 +114,10 @@ WeekStartPage::WeekStartPage(CalendarModel &model, DialogSeam &dialogs, QWidget 
                 [this] { runHandler(this->dialogs(), [&] { chooseMarks(); }); });
     }
     showMarks();
-    connect(&model, &CalendarModel::viewOptionsChanged, this, &WeekStartPage::showMarks);
+    connect(&model, &CalendarModel::viewOptionsChanged, this, &CalendarViewPage::showMarks);
 }
 
-void WeekStartPage::chooseMarks()
+void CalendarViewPage::chooseMarks()
 {
     ViewOptions options;
     options.markToday = m_markBoxes[0]->isChecked();
@@ -127,7 +127,7 @@ void WeekStartPage::chooseMarks()
     model().setViewOptions(options);
 }
 
-void WeekStartPage::showMarks()
+void CalendarViewPage::showMarks()
 {
     const ViewOptions &options = model().viewOptions();
     const bool shown[4] = {options.markToday, options.markHolidays, options.weekNumbers,

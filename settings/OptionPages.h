@@ -3,7 +3,7 @@
 #pragma once
 // The three small pages of the settings window: "Фон и подписи", which only
 // opens the background window, and the two pages of the regional options,
-// the week start (with the grids' marks) and the print background.
+// the calendar view (week start and the grids' marks) and the print background.
 #include <QString>
 #include <QWidget>
 #include <array>
@@ -67,10 +67,10 @@ private:
 // "Настройки вида календаря": weeks start on Monday or on Sunday; below,
 // what the grids mark: today, holidays, week numbers, the official working
 // year. Every choice goes into the model at once.
-class WeekStartPage : public OptionPairPage {
+class CalendarViewPage : public OptionPairPage {
     Q_OBJECT
 public:
-    WeekStartPage(CalendarModel &model, DialogSeam &dialogs, QWidget *parent = nullptr);
+    CalendarViewPage(CalendarModel &model, DialogSeam &dialogs, QWidget *parent = nullptr);
 
 private:
     void chooseMarks();

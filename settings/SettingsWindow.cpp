@@ -29,6 +29,7 @@ void addPage(QTabWidget *pages, QWidget *page, const QString &caption)
 SettingsWindow::SettingsWindow(CalendarModel &model, WindowServices &services, QWidget *parent)
     : QDialog(parent), m_dialogs(services.dialogs())
 {
+    keepLayoutFont(this);
     setObjectName(QStringLiteral("settingsWindow"));
     setWindowTitle(QStringLiteral("Настройки"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
@@ -36,24 +37,28 @@ SettingsWindow::SettingsWindow(CalendarModel &model, WindowServices &services, Q
     setFixedSize(676, 407);
     m_pages = place(new QTabWidget(this), 0, 0, 676, 407);
     m_pages->setObjectName(QStringLiteral("pages"));
-    m_pages->setUsesScrollButtons(false);
+    // The six captions share the window's width; should they ever not fit,
+    // the scroll buttons keep every page reachable.
+    m_pages->setUsesScrollButtons(true);
     m_pages->setElideMode(Qt::ElideNone);
-    // The six captions share the window's width. Only the tab bar takes the
-    // style sheet, so the pages follow the desktop palette as plain widgets do.
+    // Only the tab bar takes the style sheet, so the pages follow the desktop
+    // palette as plain widgets do. A style sheet cuts the bar off from the
+    // window's font, so it is given that font itself.
     m_pages->tabBar()->setStyleSheet(
         QStringLiteral("QTabBar::tab { padding: 3px 3px; margin: 0; }"));
+    keepLayoutFont(m_pages->tabBar());
 
-    m_opacityPage = new OpacityPage(model, services.dialogs());
-    m_backgroundCaptionsPage = new BackgroundCaptionsPage(services);
-    m_profilesPage = new ProfilesPage(model, services.dialogs());
-    m_holidaysPage = new HolidaysPage(model, services);
-    m_weekStartPage = new WeekStartPage(model, services.dialogs());
-    m_printBackgroundPage = new PrintBackgroundPage(model, services.dialogs());
+    m_opacityPage = new OpacityPage(model, services.dialogs(), this);
+    m_backgroundCaptionsPage = new BackgroundCaptionsPage(services, this);
+    m_profilesPage = new ProfilesPage(model, services.dialogs(), this);
+    m_holidaysPage = new HolidaysPage(model, services, this);
+    m_calendarViewPage = new CalendarViewPage(model, services.dialogs(), this);
+    m_printBackgroundPage = new PrintBackgroundPage(model, services.dialogs(), this);
     addPage(m_pages, m_opacityPage, QStringLiteral("Прозрачность"));
     addPage(m_pages, m_backgroundCaptionsPage, QStringLiteral("Фон и подписи"));
     addPage(m_pages, m_profilesPage, QStringLiteral("Профили"));
     addPage(m_pages, m_holidaysPage, QStringLiteral("Праздники"));
-    addPage(m_pages, m_weekStartPage, QStringLiteral("Настройки вида календаря"));
+    addPage(m_pages, m_calendarViewPage, QStringLiteral("Настройки вида календаря"));
     addPage(m_pages, m_printBackgroundPage, QStringLiteral("Настройки фона при распечатке"));
 
     m_pages->setCurrentWidget(m_printBackgroundPage);
@@ -71,7 +76,7 @@ QWidget *SettingsWindow::page(SettingsPage page) const
     case SettingsPage::BackgroundCaptions: return m_backgroundCaptionsPage;
     case SettingsPage::Profiles: return m_profilesPage;
     case SettingsPage::Holidays: return m_holidaysPage;
-    case SettingsPage::WeekStart: return m_weekStartPage;
+    case SettingsPage::CalendarView: return m_calendarViewPage;
     case SettingsPage::PrintBackground: return m_printBackgroundPage;
     }
     return m_pages->currentWidget();

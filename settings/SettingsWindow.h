@@ -10,12 +10,12 @@
 
 class BackgroundCaptionsPage;
 class CalendarModel;
+class CalendarViewPage;
 class HolidaysPage;
 class OpacityPage;
 class PrintBackgroundPage;
 class ProfilesPage;
 class QTabWidget;
-class WeekStartPage;
 
 class SettingsWindow : public QDialog {
     Q_OBJECT
@@ -41,6 +41,6 @@ private:
     BackgroundCaptionsPage *m_backgroundCaptionsPage = nullptr;
     ProfilesPage *m_profilesPage = nullptr;
     HolidaysPage *m_holidaysPage = nullptr;
-    WeekStartPage *m_weekStartPage = nullptr;
+    CalendarViewPage *m_calendarViewPage = nullptr;
     PrintBackgroundPage *m_printBackgroundPage = nullptr;
 };

@@ -24,6 +24,7 @@ QLabel *navyLabel(QWidget *parent, const char *name, const QString &text, int y,
 
 AboutWindow::AboutWindow(QWidget *parent) : QDialog(parent)
 {
+    keepLayoutFont(this);
     setObjectName(QStringLiteral("aboutWindow"));
     setWindowTitle(QStringLiteral("About"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |

@@ -24,6 +24,7 @@ QString fieldDifferencesText(const QDate &first, const QDate &second)
 DateSpanWindow::DateSpanWindow(DialogSeam &dialogs, QWidget *parent)
     : QWidget(parent), m_dialogs(dialogs)
 {
+    keepLayoutFont(this);
     setObjectName(QStringLiteral("dateSpanWindow"));
     readAsWindow(this);
     setWindowTitle(QStringLiteral("Form17"));

@@ -42,6 +42,7 @@ ImageView *makePicture(QWidget *parent, const char *name, const char *picture,
 
 ExitBar::ExitBar(WindowServices &services, QWidget *parent) : QWidget(parent), m_services(services)
 {
+    keepLayoutFont(this);
     setObjectName(QStringLiteral("exitBar"));
     readAsWindow(this, QAccessible::Dialog);
     // No frame, so this caption is never drawn; it still names the window.

@@ -21,6 +21,7 @@ FloatingClockWindow::FloatingClockWindow(CalendarModel &model, WindowServices &s
                                          QWidget *parent)
     : QWidget(parent), m_services(services)
 {
+    keepLayoutFont(this);
     setObjectName(QStringLiteral("floatingClockWindow"));
     readAsWindow(this);
     setWindowTitle(QStringLiteral("Часы"));

@@ -89,6 +89,7 @@ void giveElement(MonthGrid *grid, MonthGrid::Element element, int value, int ent
 GoToDateWindow::GoToDateWindow(const CalendarModel &model, DialogSeam &dialogs, QWidget *parent)
     : QDialog(parent), m_dialogs(dialogs)
 {
+    keepLayoutFont(this);
     setObjectName(QStringLiteral("goToDateWindow"));
     setWindowTitle(QStringLiteral("Перейти к..."));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |

@@ -72,6 +72,7 @@ QPushButton *makeButton(QWidget *parent, const char *name, const QString &text, 
 MainWindow::MainWindow(CalendarModel &model, WindowServices &services)
     : m_model(model), m_services(services)
 {
+    keepLayoutFont(this);
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(QStringLiteral("Календарь"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/calendar32.png")));

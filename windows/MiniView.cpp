@@ -43,6 +43,7 @@ MiniView::MiniView(CalendarModel &model, WindowServices &services, QWidget *pare
     : QWidget(parent), m_services(services),
       m_opacityWindow(std::make_unique<MiniViewOpacityWindow>(m_blending, services.dialogs()))
 {
+    keepLayoutFont(this);
     setObjectName(QStringLiteral("miniView"));
     readAsWindow(this);
     setWindowTitle(QStringLiteral("Календарь(мин)"));

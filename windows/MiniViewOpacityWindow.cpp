@@ -33,6 +33,7 @@ MiniViewOpacityWindow::MiniViewOpacityWindow(AlphaBlending &blending, DialogSeam
                                              QWidget *parent)
     : QWidget(parent), m_blending(blending), m_dialogs(dialogs)
 {
+    keepLayoutFont(this);
     setObjectName(QStringLiteral("miniViewOpacityWindow"));
     readAsWindow(this);
     setWindowTitle(QString());

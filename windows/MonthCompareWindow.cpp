@@ -25,6 +25,7 @@ void bevel(QWidget *parent, const char *name, const QRect &geometry, QFrame::Sha
 MonthCompareWindow::MonthCompareWindow(const CalendarModel &model, QWidget *parent)
     : QDialog(parent)
 {
+    keepLayoutFont(this);
     setObjectName(QStringLiteral("monthCompareWindow"));
     setWindowTitle(QStringLiteral("Сравнение месяцев"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |

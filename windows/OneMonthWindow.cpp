@@ -14,6 +14,7 @@
 OneMonthWindow::OneMonthWindow(CalendarModel &model, WindowServices &services, QWidget *parent)
     : QDialog(parent), m_services(services)
 {
+    keepLayoutFont(this);
     setObjectName(QStringLiteral("oneMonthWindow"));
     setWindowTitle(QStringLiteral("Один месяц"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |

@@ -29,6 +29,7 @@ QImage bannerWithClearBlack(const QString &resource, qreal ratio)
 SplashScreen::SplashScreen(DialogSeam &dialogs, QWidget *parent)
     : QWidget(parent), m_dialogs(dialogs)
 {
+    keepLayoutFont(this);
     setObjectName(QStringLiteral("splashScreen"));
     setWindowTitle(QString());
     // Never takes the mouse, the keyboard or the focus.

@@ -34,6 +34,7 @@ QStringList tipsFiles(const QString &programFolder)
 TipsWindow::TipsWindow(const CalendarModel &model, DialogSeam &dialogs, QWidget *parent)
     : QDialog(parent), m_model(model), m_dialogs(dialogs), m_captionBase(kCaption)
 {
+    keepLayoutFont(this);
     setObjectName(QStringLiteral("tipsWindow"));
     setWindowTitle(kCaption);
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |

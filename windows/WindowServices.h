@@ -36,7 +36,7 @@ enum class SettingsPage {
     BackgroundCaptions,
     Profiles,
     Holidays,
-    WeekStart,
+    CalendarView,
     PrintBackground
 };
 

@@ -116,6 +116,7 @@ WorkYearWindow::WorkYearWindow(const CalendarModel &model, WindowServices &servi
                                QWidget *parent)
     : QDialog(parent), m_model(model), m_services(services)
 {
+    keepLayoutFont(this);
     setObjectName(QStringLiteral("workYearWindow"));
     setWindowTitle(QStringLiteral("Производственный календарь"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |

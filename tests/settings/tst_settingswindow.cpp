@@ -158,8 +158,8 @@ void SettingsWindowTest::markOptions()
     CalendarModel model;
     FakeServices services;
     SettingsWindow window(model, services);
-    window.showPage(SettingsPage::WeekStart);
-    QWidget *page = window.findChild<QWidget *>(QStringLiteral("weekStartPage"));
+    window.showPage(SettingsPage::CalendarView);
+    QWidget *page = window.findChild<QWidget *>(QStringLiteral("calendarViewPage"));
     const QRect group = window.findChild<QWidget *>(QStringLiteral("weekStartGroup"))->geometry();
     const char *names[4] = {"markTodayBox", "markHolidaysBox", "weekNumbersBox", "workCalendarBox"};
     QList<QCheckBox *> boxes;
