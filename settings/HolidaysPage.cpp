@@ -92,7 +92,8 @@ void HolidaysPage::createInputs()
     auto *picture = place(new ImageView(this), 16, 6, 32, 32);
     picture->setObjectName(QStringLiteral("holidaysPicture"));
     picture->setStretch(false);
-    picture->setPicture(QImage(QStringLiteral(":/icons/calendar32.png")));
+    picture->setPicture(
+        shippedPicture(QStringLiteral(":/icons/calendar32.png"), picture->devicePixelRatioF()));
 
     QGroupBox *group =
         groupBox(this, "newHolidayGroup", QStringLiteral("Новый праздник"), 8, 48, 300, 196);

@@ -9,6 +9,7 @@
 #include "base/Errors.h"
 #include "base/Paths.h"
 #include "base/RussianText.h"
+#include "controls/ImageButton.h"
 #include "controls/MonthGrid.h"
 #include "platform/Announcement.h"
 #include "platform/Dialogs.h"
@@ -174,7 +175,8 @@ void MainWindow::createYearChoice()
 void MainWindow::createMonths()
 {
     QWidget *c = m_client;
-    const QImage iconImage(QStringLiteral(":/icons/calendar32.png"));
+    const QImage iconImage =
+        shippedPicture(QStringLiteral(":/icons/calendar32.png"), devicePixelRatioF());
     for (int k = 0; k < 12; ++k) {
         const int row = k / 4, column = k % 4;
         ImageView *icon = place(new ImageView(c), kColumnX[column], kIconY[row], 33, 33);
