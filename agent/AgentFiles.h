@@ -18,4 +18,4 @@ struct AgentFiles {
 };
 
 // Never throws: what cannot be read gives no reminders, said on stderr.
-AgentFiles readAgentFiles(const QString &folder, int year);
+AgentFiles readAgentFiles(const QString &folder);

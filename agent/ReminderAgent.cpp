@@ -66,7 +66,7 @@ void ReminderAgent::sleeping(bool beforeSleep)
 
 void ReminderAgent::reload()
 {
-    m_files = readAgentFiles(m_folder, m_clock.now().date().year());
+    m_files = readAgentFiles(m_folder);
     // An atomic save replaces a file: watch the new one.
     if (!m_watcher.files().isEmpty())
         m_watcher.removePaths(m_watcher.files());
