@@ -87,8 +87,13 @@ void ReminderAgent::check()
     if (m_state.delivered < upTo) {
         const QList<DueReminder> due =
             dueReminders(m_files.entries, m_files.settings, m_files.years, m_state.delivered, upTo);
-        for (const DueReminder &reminder : due)
+        for (DueReminder reminder : due) {
+            // Shown late (caught up): counted from today.
+            if (reminder.due.date() < upTo.date())
+                reminder.text =
+                    wordingOn(reminder.entry, reminder.date, upTo.date()).value_or(reminder.text);
             m_notifier.show(reminder);
+        }
         shown = !due.isEmpty();
         m_state.delivered = upTo;
     }
@@ -108,6 +113,19 @@ void ReminderAgent::check()
     m_due.start(int(std::min<qint64>(m_clock.msecsUntil(next), qint64(kLookAheadDays) * 86400000)));
 }
 
+// The words for a reminder of day shown on shownOn; none when the entry or
+// its rule is gone. The wording counts forward only: a day already past
+// reads as on the day.
+std::optional<QString> ReminderAgent::wordingOn(const QString &entry, const QDate &day,
+                                                const QDate &shownOn) const
+{
+    const auto rule = reminderRuleFor(m_files.settings, entry);
+    const auto date = parseHolidayEntry(entry);
+    if (!rule || !date || !m_files.entries.contains(entry))
+        return std::nullopt;
+    return reminderText(*date, rule->yearly, day, std::min(day, shownOn));
+}
+
 // A snoozed reminder comes back with its words for the day it comes back
 // on; one whose entry or rule is gone is dropped.
 void ReminderAgent::deliverSnoozes(const QDateTime &upTo)
@@ -118,12 +136,8 @@ void ReminderAgent::deliverSnoozes(const QDateTime &upTo)
             kept << snooze;
             continue;
         }
-        const auto rule = reminderRuleFor(m_files.settings, snooze.entry);
-        const auto date = parseHolidayEntry(snooze.entry);
-        if (!rule || !date || !m_files.entries.contains(snooze.entry))
-            continue;
-        m_notifier.show({snooze.entry, snooze.date, snooze.due,
-                         reminderText(*date, rule->yearly, snooze.date, upTo.date())});
+        if (const auto text = wordingOn(snooze.entry, snooze.date, upTo.date()))
+            m_notifier.show({snooze.entry, snooze.date, snooze.due, *text});
     }
     m_state.snoozes = kept;
 }
@@ -137,8 +151,11 @@ void ReminderAgent::act(const DueReminder &reminder, const QString &action)
         due = now.addSecs(10 * 60);
     else if (action == QLatin1String(kSnoozeHour))
         due = now.addSecs(60 * 60);
-    else if (action == QLatin1String(kSnoozeTomorrow))
-        due = QDateTime(now.date().addDays(1), reminder.due.time());
+    else if (action == QLatin1String(kSnoozeTomorrow)) {
+        // At the rule's time of day, not the time of this showing (a snooze's).
+        const auto rule = reminderRuleFor(m_files.settings, reminder.entry);
+        due = QDateTime(now.date().addDays(1), rule ? rule->time : reminder.due.time());
+    }
     if (due.isValid()) {
         m_state.snoozes << Snooze{due, reminder.date, reminder.entry};
         save();

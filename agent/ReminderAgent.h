@@ -12,6 +12,7 @@
 #include <QFileSystemWatcher>
 #include <QObject>
 #include <QTimer>
+#include <optional>
 
 class Notifier;
 struct DueReminder;
@@ -30,6 +31,8 @@ private:
     void reload();
     void check();
     void deliverSnoozes(const QDateTime &upTo);
+    std::optional<QString> wordingOn(const QString &entry, const QDate &day,
+                                     const QDate &shownOn) const;
     void act(const DueReminder &reminder, const QString &action);
     void save();
 

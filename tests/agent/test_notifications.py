@@ -34,16 +34,26 @@ def write_1251(path, lines):
         f.write("".join(line + "\r\n" for line in lines).encode("cp1251"))
 
 
-def make_folder(folder):
+def make_folder(folder, extra=()):
     profile = os.path.join(folder, "Дом.cpr")
-    write_1251(profile, ["1"] * 12 + ["3", BIRTHDAY, REPORT, CALL])
+    write_1251(profile, ["1"] * 12 + [str(3 + len(extra)), BIRTHDAY, REPORT, CALL, *extra])
     write_1251(os.path.join(folder, "cnfg.cal"),
                ["1"] * 12 + ["2026", "0", "0", "", "clSkyBlue", "True", "TRUE", "clBlack",
                              profile])
     with open(profile + ".reminders", "w", encoding="utf-8") as f:
         f.write("dayrail-reminders 1\ncommon 3 days 09:00 yearly\n"
                 "entry 0 days 12:00\t" + REPORT + "\n"
-                "entry 0 days 13:00\t" + CALL + "\n")
+                "entry 0 days 13:00\t" + CALL + "\n" +
+                "".join("entry 0 days 13:20\t" + entry + "\n" for entry in extra))
+
+
+def save_atomically(folder, extra):
+    """As the program saves: new files renamed over the old ones."""
+    staged = os.path.join(folder, "staged")
+    os.makedirs(staged, exist_ok=True)
+    make_folder(staged, extra)
+    for name in ("Дом.cpr", "Дом.cpr.reminders"):
+        os.replace(os.path.join(staged, name), os.path.join(folder, name))
 
 
 def wait_until(predicate, seconds):
@@ -157,8 +167,14 @@ def run(session):
     # Back at that same moment: all of it was shown already.
     session.mock.ClearCalls()
     session.start_agent("2026-01-06T13:00:00")
-    time.sleep(2)
+    time.sleep(1.5)
     check(not session.notified(), "a restart sends nothing twice")
+
+    # An entry added while it runs, due at 13:20 (about three seconds on).
+    save_atomically(session.folder, ["6 января  Купить хлеб"])
+    check(wait_until(lambda: session.notified(), 5), "a change of the files is read")
+    check([body for body, _ in session.notified()] == ["Купить хлеб (6 января, сегодня)"],
+          "the added entry only: %s" % session.notified())
     session.stop_agent()
 
 
