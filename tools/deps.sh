@@ -14,9 +14,11 @@ set -euo pipefail
 RUN=(cmake g++ make pkg-config qt6-base-dev qt6-svg-dev qt6-translations-l10n qt6-wayland
      libuemf-dev libical-dev libgl1-mesa-dev fonts-dejavu-core fonts-dejavu-extra)
 # PDF pages to pictures, WMF and EMF read back, desktop entry and metainfo
-# checks, iCalendar files read and written by a second program, and the
+# checks, iCalendar files read and written by a second program, a private
+# session bus with a mock notification service for the reminder agent, and the
 # layout check of the C++ files that .ci/run makes.
 TEST=(poppler-utils libwmf-bin emf2svg desktop-file-utils appstream python3-icalendar python3-vobject calcurse
+      dbus python3-dbusmock
       clang-format)
 PACKAGE=(dpkg-dev file lintian)
 DATA=(python3-workalendar)
