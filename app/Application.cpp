@@ -191,6 +191,8 @@ void Application::loadSettingsAndProfile()
     const StartupState files = m_model.files().readSettingsAndProfile(m_model.year());
     m_model.applyProfile(files.profile);
     m_model.setProfilePath(files.profilePath);
+    if (const QString note = m_model.loadReminders(); !note.isEmpty())
+        m_messages.push_back({note, false});
     if (files.settingsFound) {
         m_model.setShowTips(files.showTips);
         m_model.setShowSplash(files.showSplash);
