@@ -9,6 +9,7 @@
 #include "settings/OpacityPage.h"
 #include "settings/OptionPages.h"
 #include "settings/ProfilesPage.h"
+#include "settings/RemindersPage.h"
 
 #include <QEvent>
 #include <QPushButton>
@@ -36,9 +37,10 @@ SettingsWindow::SettingsWindow(CalendarModel &model, WindowServices &services, Q
     setFixedSize(676, 407);
     m_pages = place(new QTabWidget(this), 0, 0, 676, 407);
     m_pages->setObjectName(QStringLiteral("pages"));
-    m_pages->setUsesScrollButtons(false);
+    // Seven captions are wider than the window: the bar scrolls to the last.
+    m_pages->setUsesScrollButtons(true);
     m_pages->setElideMode(Qt::ElideNone);
-    // The six captions share the window's width. Only the tab bar takes the
+    // Only the tab bar takes the
     // style sheet, so the pages follow the desktop palette as plain widgets do.
     m_pages->tabBar()->setStyleSheet(
         QStringLiteral("QTabBar::tab { padding: 3px 3px; margin: 0; }"));
@@ -55,6 +57,7 @@ SettingsWindow::SettingsWindow(CalendarModel &model, WindowServices &services, Q
     addPage(m_pages, m_holidaysPage, QStringLiteral("Праздники"));
     addPage(m_pages, m_weekStartPage, QStringLiteral("Настройки вида календаря"));
     addPage(m_pages, m_printBackgroundPage, QStringLiteral("Настройки фона при распечатке"));
+    addPage(m_pages, new RemindersPage(model, services), QStringLiteral("Напоминания"));
 
     m_pages->setCurrentWidget(m_printBackgroundPage);
     connect(m_pages, &QTabWidget::currentChanged, this, &SettingsWindow::markDefaultButton);

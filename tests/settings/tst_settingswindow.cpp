@@ -60,19 +60,21 @@ void SettingsWindowTest::pagesInTabOrder()
                                   "Профили",
                                   "Праздники",
                                   "Настройки вида календаря",
-                                  "Настройки фона при распечатке"};
-    QCOMPARE(pages->count(), 6);
-    for (int i = 0; i < 6; ++i)
+                                  "Настройки фона при распечатке",
+                                  "Напоминания"};
+    QCOMPARE(pages->count(), 7);
+    for (int i = 0; i < 7; ++i)
         QCOMPARE(pages->tabText(i), captions.at(i));
     QCOMPARE(pages->widget(2)->objectName(), QStringLiteral("profilesPage"));
     QCOMPARE(pages->currentWidget()->objectName(), QStringLiteral("printBackgroundPage"));
     QCOMPARE(window.windowTitle(), QStringLiteral("Настройки"));
     QVERIFY(window.windowFlags() & Qt::WindowStaysOnTopHint);
     QCOMPARE(window.size(), QSize(676, 407));
-    // The six captions are all readable side by side.
+    // The first six captions are readable side by side; the bar scrolls to the last.
     QTabBar *bar = pages->tabBar();
     QVERIFY2(bar->tabRect(5).right() <= pages->width(),
              qPrintable(QString::number(bar->tabRect(5).right())));
+    QVERIFY(bar->usesScrollButtons());
 
     // A menu picks the page; shown otherwise, the window keeps the last one.
     window.showPage(SettingsPage::Holidays);
