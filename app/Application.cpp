@@ -16,6 +16,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Handler.h"
 #include "platform/LineEditAccessible.h"
+#include "platform/ReminderAutostart.h"
 #include "platform/TrayDayIcon.h"
 #include "settings/BackgroundWindow.h"
 #include "settings/SettingsWindow.h"
@@ -127,6 +128,7 @@ void Application::start()
     // is shown saves what was read, never defaults over unread files.
     loadSettingsAndProfile();
     lockProfile();
+    followReminders();
     const std::size_t settingsMessages = m_messages.size();
     loadOptions();
     std::vector<StartMessage> later(m_messages.begin() + std::ptrdiff_t(settingsMessages),
@@ -184,6 +186,28 @@ void Application::lockProfile()
     // The lock follows the active profile as it is switched or renamed.
     connect(&m_model, &CalendarModel::profilePathChanged, this,
             [this](const QString &active) { m_profileLock.follow(active); });
+}
+
+void Application::followReminders()
+{
+    // Only a switch installs or removes the login entry: a start leaves it as it is.
+    m_remindersOn = m_model.reminders().common.has_value();
+    connect(&m_model, &CalendarModel::remindersChanged, this, [this] {
+        const bool on = m_model.reminders().common.has_value();
+        if (on == std::exchange(m_remindersOn, on))
+            return;
+        runHandler(m_dialogs, [this, on] {
+            if (!on) {
+                removeReminderAutostart();
+                return;
+            }
+            // An installed copy's agent finds the user's folder by itself.
+            const QString folder =
+                m_model.folder() == userDataFolder() ? QString() : m_model.folder();
+            installReminderAutostart(reminderAgentPath(), folder);
+            startReminderAgent(reminderAgentPath(), folder);
+        });
+    });
 }
 
 void Application::loadSettingsAndProfile()
@@ -312,6 +336,13 @@ void Application::showSettings(SettingsPage page)
 void Application::showMainWindow()
 {
     m_main->showMainWindow();
+}
+
+void Application::showDate(const QDate &date)
+{
+    m_model.setYear(date.year());
+    m_model.setDay(date.month(), date.day());
+    showMainWindow();
 }
 
 void Application::keepReachable(WindowRole leaving)
