@@ -59,6 +59,9 @@ RemindersPage::RemindersPage(CalendarModel &model, WindowServices &services, QWi
     m_coming = listBox(this, "comingList", QStringLiteral("Ближайшие напоминания (30 дней):"), 350,
                        112, 310, 232);
     m_coming->setSelectionMode(QAbstractItemView::NoSelection);
+    // A reminder's text is read whole, in as many lines as it takes.
+    m_coming->setWordWrap(true);
+    m_coming->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     showSettings();
     connect(&m_model, &CalendarModel::remindersChanged, this, &RemindersPage::showSettings);
@@ -100,15 +103,15 @@ void RemindersPage::createCommonRule()
 
 void RemindersPage::createEntryRule()
 {
-    m_entries = listBox(this, "entryList", QStringLiteral("Даты из списка:"), 16, 112, 318, 202);
-    m_entryChoice = place(new QComboBox(this), 16, 322, 200, 22);
+    m_entries = listBox(this, "entryList", QStringLiteral("Даты из списка:"), 16, 112, 318, 180);
+    m_entryChoice = place(new QComboBox(this), 16, 320, 200, 22);
     m_entryChoice->setObjectName(QStringLiteral("entryChoice"));
     m_entryChoice->setAccessibleName(QStringLiteral("Напоминание о выбранной дате"));
     m_entryChoice->addItems({QStringLiteral("как для всех"), QStringLiteral("не напоминать"),
                              QStringLiteral("своё: за столько дней")});
     announceChoices(m_entryChoice);
     m_entryDays = daysBox(this, "entryDays", QStringLiteral("Напоминать о выбранной дате за, дней"),
-                          224, 322);
+                          224, 320);
 
     connect(m_entries, &QListWidget::currentRowChanged, this, &RemindersPage::showEntryRule);
     const auto store = [this] { runHandler(m_dialogs, [this] { storeEntry(); }); };
