@@ -11,6 +11,7 @@
 #include "base/TimeChange.h"
 #include "core/CalendarFiles.h"
 #include "core/OptionFiles.h"
+#include "core/ReminderFile.h"
 #include "core/ViewOptions.h"
 #include "output/PrintScaleDialog.h"
 #include "platform/Dialogs.h"
@@ -180,6 +181,7 @@ void Application::lockProfile()
                                                   "программы; эта копия не записывает его.")
                                        .arg(path);
             m_model.backups().refuseOverwrite(path, reason);
+            m_model.backups().refuseOverwrite(remindersPathFor(path), reason);
             m_messages.push_back({reason, false});
         }
     }
@@ -193,6 +195,12 @@ void Application::followReminders()
     // Only a switch installs or removes the login entry: a start leaves it as it is.
     m_remindersOn = m_model.reminders().common.has_value();
     connect(&m_model, &CalendarModel::remindersChanged, this, [this] {
+        // The agent reads the side file: a change reaches it without waiting
+        // for the close. What cannot be written now is reported by that save.
+        try {
+            m_model.saveReminders();
+        } catch (const DayrailError &) {
+        }
         const bool on = m_model.reminders().common.has_value();
         if (on == std::exchange(m_remindersOn, on))
             return;

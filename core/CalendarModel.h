@@ -169,6 +169,8 @@ public:
     void save() { m_files.save(savedState()); }
     // Only the active profile.
     void saveProfile() { writeProfileFile(m_profilePath, profile()); }
+    // Only the active profile's reminders, for the agent to follow at once.
+    void saveReminders() { m_files.writeReminderFile(m_profilePath, m_reminders); }
     // Writes a profile file, keeping a damaged original first, and the
     // active reminders beside it.
     void writeProfileFile(const QString &path, const ProfileContent &content)

@@ -81,7 +81,12 @@ void ProgramFiles::writeProfileFile(const QString &path, const ProfileContent &c
 {
     m_backups.beforeOverwrite(path);
     writeProfile(path, content);
-    const QString side = remindersPathFor(path);
+    writeReminderFile(path, reminders);
+}
+
+void ProgramFiles::writeReminderFile(const QString &profilePath, const ReminderSettings &reminders)
+{
+    const QString side = remindersPathFor(profilePath);
     const bool none = reminders == ReminderSettings{};
     if (none && !QFileInfo::exists(side))
         return;

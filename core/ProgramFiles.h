@@ -75,6 +75,8 @@ public:
     // (an old one goes), so the folder of a user who never set any stays as it was.
     void writeProfileFile(const QString &path, const ProfileContent &content,
                           const ReminderSettings &reminders);
+    // Only the reminders beside the profile at path, as writeProfileFile does.
+    void writeReminderFile(const QString &profilePath, const ReminderSettings &reminders);
     // The reminders kept beside the profile at path for its entries. What
     // did not read is kept as a backup before the next save; the note for
     // the user is empty when all read cleanly.

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Дневной рельс
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Main menu items that open the auxiliary windows.
+#include "core/ReminderFile.h"
 #include "platform/ReminderAutostart.h"
 #include "tests/support/QuietProgram.h"
 
@@ -90,8 +91,12 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly));
         // A copy in a folder of its own tells the agent where that is.
         QVERIFY(file.readAll().contains("--folder " + m_program.folder->path().toUtf8()));
+        // The agent follows the side file, written at once.
+        const QString side = remindersPathFor(program.model().profilePath());
+        QVERIFY(QFile::exists(side));
         program.model().setReminders({});
         QVERIFY(!QFile::exists(entry));
+        QVERIFY(!QFile::exists(side));
         QVERIFY(m_program.dialogs.all().isEmpty());
     }
 };
