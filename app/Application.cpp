@@ -11,11 +11,13 @@
 #include "base/TimeChange.h"
 #include "core/CalendarFiles.h"
 #include "core/OptionFiles.h"
+#include "core/ReminderFile.h"
 #include "core/ViewOptions.h"
 #include "output/PrintScaleDialog.h"
 #include "platform/Dialogs.h"
 #include "platform/Handler.h"
 #include "platform/LineEditAccessible.h"
+#include "platform/ReminderAutostart.h"
 #include "platform/TrayDayIcon.h"
 #include "platform/Widgets.h"
 #include "settings/BackgroundWindow.h"
@@ -127,6 +129,7 @@ void Application::start()
     // is shown saves what was read, never defaults over unread files.
     loadSettingsAndProfile();
     lockProfile();
+    followReminders();
     const std::size_t settingsMessages = m_messages.size();
     loadOptions();
     std::vector<StartMessage> later(m_messages.begin() + std::ptrdiff_t(settingsMessages),
@@ -178,6 +181,7 @@ void Application::lockProfile()
                                                   "программы; эта копия не записывает его.")
                                        .arg(path);
             m_model.backups().refuseOverwrite(path, reason);
+            m_model.backups().refuseOverwrite(remindersPathFor(path), reason);
             m_messages.push_back({reason, false});
         }
     }
@@ -186,11 +190,41 @@ void Application::lockProfile()
             [this](const QString &active) { m_profileLock.follow(active); });
 }
 
+void Application::followReminders()
+{
+    // Only a switch installs or removes the login entry: a start leaves it as it is.
+    m_remindersOn = m_model.reminders().common.has_value();
+    connect(&m_model, &CalendarModel::remindersChanged, this, [this] {
+        // The agent reads the side file: a change reaches it without waiting
+        // for the close. What cannot be written now is reported by that save.
+        try {
+            m_model.saveReminders();
+        } catch (const DayrailError &) {
+        }
+        const bool on = m_model.reminders().common.has_value();
+        if (on == std::exchange(m_remindersOn, on))
+            return;
+        runHandler(m_dialogs, [this, on] {
+            if (!on) {
+                removeReminderAutostart();
+                return;
+            }
+            // An installed copy's agent finds the user's folder by itself.
+            const QString folder =
+                m_model.folder() == userDataFolder() ? QString() : m_model.folder();
+            installReminderAutostart(reminderAgentPath(), folder);
+            startReminderAgent(reminderAgentPath(), folder);
+        });
+    });
+}
+
 void Application::loadSettingsAndProfile()
 {
     const StartupState files = m_model.files().readSettingsAndProfile(m_model.year());
     m_model.applyProfile(files.profile);
     m_model.setProfilePath(files.profilePath);
+    if (const QString note = m_model.loadReminders(); !note.isEmpty())
+        m_messages.push_back({note, false});
     if (files.settingsFound) {
         m_model.setShowTips(files.showTips);
         m_model.setShowSplash(files.showSplash);
@@ -310,6 +344,13 @@ void Application::showSettings(SettingsPage page)
 void Application::showMainWindow()
 {
     m_main->showMainWindow();
+}
+
+void Application::showDate(const QDate &date)
+{
+    m_model.setYear(date.year());
+    m_model.setDay(date.month(), date.day());
+    showMainWindow();
 }
 
 void Application::keepReachable(WindowRole leaving)

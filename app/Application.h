@@ -61,6 +61,9 @@ public:
     bool isWindowVisible(WindowRole role) const override;
     void showSettings(SettingsPage page) override;
     void showMainWindow() override;
+    // A reminder's «Открыть»: the main window in front on date's year, with
+    // date chosen in its month.
+    void showDate(const QDate &date);
     void keepReachable(WindowRole leaving) override;
     QPrinter &printer() override { return m_printer.get(); }
     void endProgram() override;
@@ -85,6 +88,8 @@ private:
     // Locks the active profile at start; one held by another copy is kept
     // from this copy's saves.
     void lockProfile();
+    // While reminders are on, the agent starts at login.
+    void followReminders();
 
     Clock m_clock;
     // Before the windows, so that they outlive them.
@@ -97,6 +102,7 @@ private:
     ProgramPrinter m_printer;
     bool m_ending = false;
     bool m_newFolder = false;
+    bool m_remindersOn = false;
     std::vector<StartMessage> m_messages;
     ProfileLock m_profileLock;
     // Where the active profile is, when the user should know.

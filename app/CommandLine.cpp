@@ -10,6 +10,7 @@ namespace {
 // Keep in step with the project's version in CMakeLists.txt.
 const char *const kVersionLine = "Dayrail XP 1.0";
 const char *const kProgram = "dayrail";
+const char *const kShowDate = "--show-date";
 // A refused argument is quoted up to this many characters.
 constexpr int kMaxQuoted = 60;
 
@@ -50,17 +51,19 @@ int toolkitOptionLength(const QString &argument)
 QString helpText(bool russian, const QString &dataFolder)
 {
     if (russian)
-        return QStringLiteral("Использование: %1 [--help | --version]\n"
+        return QStringLiteral("Использование: %1 [--help | --version | --show-date ГГГГ-ММ-ДД]\n"
                               "Dayrail XP — настольный календарь на год.\n\n"
                               "  --help     показать эту справку и выйти\n"
-                              "  --version  показать версию и папку данных и выйти\n\n"
+                              "  --version  показать версию и папку данных и выйти\n"
+                              "  --show-date ГГГГ-ММ-ДД  открыть календарь на этом дне\n\n"
                               "Без параметров программа открывает главное окно.\n"
                               "Настройки и профили хранятся в папке %2\n")
             .arg(QLatin1String(kProgram), dataFolder);
-    return QStringLiteral("Usage: %1 [--help | --version]\n"
+    return QStringLiteral("Usage: %1 [--help | --version | --show-date YYYY-MM-DD]\n"
                           "Dayrail XP, a desktop year calendar.\n\n"
                           "  --help     show this help and exit\n"
-                          "  --version  show the version and the data folder and exit\n\n"
+                          "  --version  show the version and the data folder and exit\n"
+                          "  --show-date YYYY-MM-DD  open the calendar on that day\n\n"
                           "Without options the program opens its main window.\n"
                           "Settings and profiles are kept in %2\n")
         .arg(QLatin1String(kProgram), dataFolder);
@@ -85,6 +88,24 @@ QString refusalText(bool russian, const QString &argument)
         .arg(QLatin1String(kProgram), quoted);
 }
 
+QString badDateText(bool russian, const QString &value)
+{
+    return (russian ? QStringLiteral("%1: %2 ждёт дату в виде ГГГГ-ММ-ДД (года 1..9999), "
+                                     "а не «%3»\n")
+                    : QStringLiteral("%1: %2 takes a date as YYYY-MM-DD (years 1..9999), not "
+                                     "'%3'\n"))
+        .arg(QLatin1String(kProgram), QLatin1String(kShowDate), value.left(kMaxQuoted));
+}
+
+// Only the strict form: a reminder passes it, and nothing else is guessed.
+QDate parseShowDate(const QString &value)
+{
+    if (value.size() != 10)
+        return {};
+    const QDate date = QDate::fromString(value, QStringLiteral("yyyy-MM-dd"));
+    return date.isValid() && date.year() >= 1 && date.year() <= 9999 ? date : QDate();
+}
+
 } // namespace
 
 bool russianMessages()
@@ -98,12 +119,27 @@ bool russianMessages()
 }
 
 std::optional<int> handleCommandLine(const QStringList &arguments, const QString &dataFolder,
-                                     QTextStream &out, QTextStream &err)
+                                     QTextStream &out, QTextStream &err, QDate *showDate)
 {
     Request request = Request::Start;
+    const QString showDatePrefix = QLatin1String(kShowDate) + QLatin1Char('=');
     for (int i = 1; i < arguments.size(); ++i) {
         const QString &argument = arguments.at(i);
-        if (argument == QLatin1String("--help")) {
+        if (argument == QLatin1String(kShowDate) || argument.startsWith(showDatePrefix)) {
+            QString value;
+            if (argument.startsWith(showDatePrefix))
+                value = argument.mid(showDatePrefix.size());
+            else if (i + 1 < arguments.size())
+                value = arguments.at(++i);
+            const QDate date = parseShowDate(value);
+            if (!date.isValid()) {
+                err << badDateText(russianMessages(), value);
+                err.flush();
+                return 2;
+            }
+            if (showDate)
+                *showDate = date;
+        } else if (argument == QLatin1String("--help")) {
             request = Request::Help;
         } else if (argument == QLatin1String("--version")) {
             if (request != Request::Help)
@@ -125,9 +161,10 @@ std::optional<int> handleCommandLine(const QStringList &arguments, const QString
     return 0;
 }
 
-std::optional<int> handleCommandLine(const QStringList &arguments, const QString &dataFolder)
+std::optional<int> handleCommandLine(const QStringList &arguments, const QString &dataFolder,
+                                     QDate *showDate)
 {
     QTextStream out(stdout);
     QTextStream err(stderr);
-    return handleCommandLine(arguments, dataFolder, out, err);
+    return handleCommandLine(arguments, dataFolder, out, err, showDate);
 }

@@ -36,7 +36,8 @@ int main(int argc, char *argv[])
         arguments << QString::fromLocal8Bit(argv[i]);
     const DataLocation location = currentDataLocation();
     // --help and --version need no display.
-    if (const std::optional<int> code = handleCommandLine(arguments, location.folder))
+    QDate showDate;
+    if (const std::optional<int> code = handleCommandLine(arguments, location.folder, &showDate))
         return *code;
 
     QApplication qtApplication(argc, argv);
@@ -78,6 +79,7 @@ int main(int argc, char *argv[])
     // A second copy in the same folder hands over to the first and ends. A
     // lock that no running copy answers for is the user's to judge.
     SingleInstance instance(location.folder);
+    instance.setDateToShow(showDate);
     if (!instance.tryBecomePrimary()) {
         if (instance.handedOver())
             return 0;
@@ -110,7 +112,10 @@ int main(int argc, char *argv[])
         return 0;
     QObject::connect(&instance, &SingleInstance::activationRequested, &running,
                      &Application::showMainWindow);
+    QObject::connect(&instance, &SingleInstance::dateRequested, &running, &Application::showDate);
     running.mainWindow()->show();
     centreOnScreen(running.mainWindow());
+    if (showDate.isValid())
+        running.showDate(showDate);
     return QApplication::exec();
 }

@@ -24,6 +24,9 @@
 namespace {
 
 const QByteArray kActivate = QByteArrayLiteral("activate\n");
+// "date YYYY-MM-DD\n": as long as a request may be.
+const QByteArray kDateRequest = QByteArrayLiteral("date ");
+const QString kDateFormat = QStringLiteral("yyyy-MM-dd");
 // The running copy takes its lock a moment before it listens: a second start
 // in that moment tries again.
 constexpr int kConnectAttempts = 5;
@@ -76,7 +79,8 @@ bool takeUnheldLock(QLockFile &lock)
 } // namespace
 
 SingleInstance::SingleInstance(const QString &dataFolder, QObject *parent)
-    : QObject(parent), m_folder(dataFolder), m_lock(QDir(dataFolder).filePath(lockFileName()))
+    : QObject(parent), m_folder(dataFolder), m_lock(QDir(dataFolder).filePath(lockFileName())),
+      m_request(kActivate)
 {
     // A copy may run for weeks: its lock never goes stale by age, only when
     // the process that wrote it is gone.
@@ -107,6 +111,12 @@ QString SingleInstance::serverName(const QString &dataFolder)
 QString SingleInstance::socketPath() const
 {
     return QDir::tempPath() + QLatin1Char('/') + serverName(m_folder);
+}
+
+void SingleInstance::setDateToShow(const QDate &date)
+{
+    m_request =
+        date.isValid() ? kDateRequest + date.toString(kDateFormat).toLatin1() + '\n' : kActivate;
 }
 
 bool SingleInstance::tryBecomePrimary()
@@ -224,8 +234,15 @@ void SingleInstance::readRequest(int fd, QSocketNotifier *notifier)
     notifier->setEnabled(false);
     notifier->deleteLater();
     ::close(fd);
-    if (got == kActivate.size() && QByteArray(buffer, int(got)) == kActivate)
+    const QByteArray request(buffer, got > 0 ? int(got) : 0);
+    if (request == kActivate) {
         emit activationRequested();
+    } else if (request.startsWith(kDateRequest) && request.endsWith('\n')) {
+        const QDate date = QDate::fromString(
+            QString::fromLatin1(request.mid(kDateRequest.size()).chopped(1)), kDateFormat);
+        if (date.isValid())
+            emit dateRequested(date);
+    }
 }
 
 bool SingleInstance::askPrimaryToActivate() const
@@ -242,8 +259,8 @@ bool SingleInstance::askPrimaryToActivate() const
         if (fd < 0)
             return false;
         bool sent = ::connect(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0;
-        sent = sent && ::send(fd, kActivate.constData(), size_t(kActivate.size()), MSG_NOSIGNAL) ==
-                           kActivate.size();
+        sent = sent && ::send(fd, m_request.constData(), size_t(m_request.size()), MSG_NOSIGNAL) ==
+                           m_request.size();
         ::close(fd);
         if (sent)
             return true;

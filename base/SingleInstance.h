@@ -5,6 +5,8 @@
 // folder and listens on a local socket named after the folder; a second copy
 // finds the lock taken, asks the first to come to the front and ends without
 // touching any file.
+#include <QByteArray>
+#include <QDate>
 #include <QLockFile>
 #include <QObject>
 #include <QString>
@@ -23,6 +25,9 @@ public:
     // this computer does not count. False when another copy holds the lock:
     // see handedOver().
     bool tryBecomePrimary();
+    // Before tryBecomePrimary(): a running copy is asked to show this day
+    // rather than only itself.
+    void setDateToShow(const QDate &date);
     // After tryBecomePrimary() returned false: whether a running copy of this
     // folder answered and has been asked to show itself (this one should
     // then end at once). When it did not, nothing proves that copy live (a
@@ -43,6 +48,8 @@ public:
 signals:
     // Another start in the same folder asked the running copy to show itself.
     void activationRequested();
+    // Another start asked the running copy to show this day.
+    void dateRequested(const QDate &date);
 
 private:
     QString socketPath() const;
@@ -55,6 +62,7 @@ private:
     QLockFile m_lock;
     int m_listenFd = -1;
     bool m_handedOver = false;
+    QByteArray m_request;
 };
 
 // The active profile's lock, beside the profile as ".<name>.lock": two running

@@ -104,8 +104,25 @@ void CalendarModel::setHolidays(const QStringList &entries)
 {
     if (!assignChanged(m_holidays, entries))
         return;
+    ReminderSettings kept = m_reminders;
+    for (auto it = kept.entries.begin(); it != kept.entries.end();)
+        it = m_holidays.contains(it.key()) ? std::next(it) : kept.entries.erase(it);
+    setReminders(kept);
     emit holidaysChanged();
     updateMarks(false);
+}
+
+void CalendarModel::setReminders(const ReminderSettings &settings)
+{
+    if (assignChanged(m_reminders, settings))
+        emit remindersChanged();
+}
+
+QString CalendarModel::loadReminders()
+{
+    QString note;
+    setReminders(m_files.readProfileReminders(m_profilePath, m_holidays, &note));
+    return note;
 }
 
 void CalendarModel::applyProfile(const ProfileContent &profile)
@@ -220,6 +237,7 @@ SavedState CalendarModel::savedState() const
     SavedState state;
     state.profilePath = m_profilePath;
     state.profile = profile();
+    state.reminders = m_reminders;
     SettingsContent &settings = state.settings;
     settings.days = m_days;
     settings.year = QString::number(m_year);

@@ -10,6 +10,7 @@
 #include "base/TextFile.h"
 #include "core/DayMarks.h"
 #include "core/ProgramFiles.h"
+#include "core/Reminder.h"
 
 #include <QDate>
 #include <QFont>
@@ -99,6 +100,14 @@ public:
     // Makes a profile read elsewhere the active state: days and entries.
     void applyProfile(const ProfileContent &profile);
 
+    // The active profile's reminders. A rule goes with its entry: setting
+    // the entries drops the rules of those no longer there.
+    const ReminderSettings &reminders() const { return m_reminders; }
+    void setReminders(const ReminderSettings &settings);
+    // Reads the active profile's reminders for its entries; returns the
+    // note for the user of what did not read, empty when all did.
+    QString loadReminders();
+
     const Background &background() const { return m_background; }
     void setBackground(const Background &background);
     // The main window's colour: that of the last colour background, sky blue
@@ -160,10 +169,13 @@ public:
     void save() { m_files.save(savedState()); }
     // Only the active profile.
     void saveProfile() { writeProfileFile(m_profilePath, profile()); }
-    // Writes a profile file, keeping a damaged original first.
+    // Only the active profile's reminders, for the agent to follow at once.
+    void saveReminders() { m_files.writeReminderFile(m_profilePath, m_reminders); }
+    // Writes a profile file, keeping a damaged original first, and the
+    // active reminders beside it.
     void writeProfileFile(const QString &path, const ProfileContent &content)
     {
-        m_files.writeProfileFile(path, content);
+        m_files.writeProfileFile(path, content, m_reminders);
     }
     // The files of this run that did not read cleanly.
     BackupKeeper &backups() { return m_files.backups(); }
@@ -175,6 +187,7 @@ signals:
     void weekStartChanged(Qt::DayOfWeek day);
     void profilePathChanged(const QString &path);
     void holidaysChanged();
+    void remindersChanged();
     void backgroundChanged();
     void yearFontChanged();
     void opacityChanged(OpacityWindow window);
@@ -200,6 +213,7 @@ private:
     Qt::DayOfWeek m_weekStart = Qt::Monday;
     QString m_profilePath;
     QStringList m_holidays;
+    ReminderSettings m_reminders;
     Background m_background;
     QColor m_windowColour = colours::skyBlue;
     bool m_backgroundApplied = false;

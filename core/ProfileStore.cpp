@@ -7,6 +7,7 @@
 #include "base/SingleInstance.h"
 #include "base/TextFile.h"
 #include "core/CalendarModel.h"
+#include "core/ReminderFile.h"
 
 #include <QCollator>
 #include <QDir>
@@ -33,6 +34,11 @@ QString writeProfileAs(CalendarModel &model, const QString &fileName)
     model.writeProfileFile(path, model.profile());
     model.setProfilePath(path);
     return {};
+}
+
+bool removeIfThere(const QString &path)
+{
+    return !QFileInfo::exists(path) || QFile::remove(path);
 }
 
 } // namespace
@@ -142,11 +148,15 @@ QString renameProfile(CalendarModel &model, const QString &path, const QString &
         // The active profile: written under the new name with the current
         // state, then the old file goes.
         writeProfileAs(model, newName);
-        if (!sameFile(path, model.profilePath()) && !QFile::remove(path))
+        if (!sameFile(path, model.profilePath()) &&
+            !(QFile::remove(path) && removeIfThere(remindersPathFor(path))))
             throw FileError(QStringLiteral("Не удаётся удалить файл \"%1\"").arg(path));
-    } else if (target != path && !QFile::rename(path, target)) {
-        // Another profile keeps its own days and holidays: only its file is renamed.
-        throw FileError(QStringLiteral("Не удаётся переименовать файл \"%1\"").arg(path));
+    } else if (target != path) {
+        // Another profile keeps its own days and holidays: only its files are renamed.
+        const QString side = remindersPathFor(path);
+        if (!QFile::rename(path, target) ||
+            (QFileInfo::exists(side) && !QFile::rename(side, remindersPathFor(target))))
+            throw FileError(QStringLiteral("Не удаётся переименовать файл \"%1\"").arg(path));
     }
     return {};
 }
@@ -157,9 +167,16 @@ QString deleteProfile(const CalendarModel &model, const QString &path,
     const QString active = model.profilePath();
     if (fileNameOf(path) == fileNameOf(active) || sameFile(path, active))
         return QStringLiteral("Нельзя удалять активные профили");
-    if (QFile::moveToTrash(path) || !deleteForGood())
+    // The reminders go with their profile, to the trash or for good.
+    const QString side = remindersPathFor(path);
+    if (QFile::moveToTrash(path)) {
+        if (QFileInfo::exists(side))
+            QFile::moveToTrash(side);
         return {};
-    if (!QFile::remove(path))
+    }
+    if (!deleteForGood())
+        return {};
+    if (!QFile::remove(path) || !removeIfThere(side))
         throw FileError(QStringLiteral("Не удаётся удалить файл \"%1\"").arg(path));
     return {};
 }
@@ -178,4 +195,5 @@ void switchProfile(CalendarModel &model, const QString &path)
         next = current;
     model.setProfilePath(path);
     model.applyProfile(next);
+    model.loadReminders();
 }

@@ -3,8 +3,10 @@
 #include "core/ProgramFiles.h"
 
 #include "base/Errors.h"
+#include "core/ReminderFile.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 bool ProgramFiles::isFirstStart() const
@@ -74,16 +76,56 @@ OptionsRead ProgramFiles::readOptions(bool newFolder)
     return read;
 }
 
-void ProgramFiles::writeProfileFile(const QString &path, const ProfileContent &content)
+void ProgramFiles::writeProfileFile(const QString &path, const ProfileContent &content,
+                                    const ReminderSettings &reminders)
 {
     m_backups.beforeOverwrite(path);
     writeProfile(path, content);
+    writeReminderFile(path, reminders);
+}
+
+void ProgramFiles::writeReminderFile(const QString &profilePath, const ReminderSettings &reminders)
+{
+    const QString side = remindersPathFor(profilePath);
+    const bool none = reminders == ReminderSettings{};
+    if (none && !QFileInfo::exists(side))
+        return;
+    m_backups.beforeOverwrite(side);
+    if (!none)
+        writeReminders(side, reminders);
+    else if (!QFile::remove(side))
+        throw FileError(QStringLiteral("Не удаётся удалить файл \"%1\"").arg(side));
+}
+
+ReminderSettings ProgramFiles::readProfileReminders(const QString &path, const QStringList &entries,
+                                                    QString *note)
+{
+    const QString side = remindersPathFor(path);
+    RemindersRead read;
+    try {
+        read = readReminders(side, entries);
+    } catch (const DayrailError &e) {
+        m_backups.refuseOverwrite(side, e.text());
+        if (note)
+            *note = e.text();
+        return {};
+    }
+    if (read.problems.isEmpty())
+        return read.settings;
+    m_backups.markUnclean(side);
+    if (note) {
+        QStringList lines;
+        for (const ReminderProblem &problem : read.problems)
+            lines << problem.text;
+        *note = lines.join(QLatin1Char('\n')) + backupNote(side);
+    }
+    return read.settings;
 }
 
 void ProgramFiles::save(const SavedState &state)
 {
     using namespace programfile;
-    writeProfileFile(state.profilePath, state.profile);
+    writeProfileFile(state.profilePath, state.profile, state.reminders);
     const auto write = [this](const char *name, const auto &writer) {
         const QString target = path(name);
         m_backups.beforeOverwrite(target);

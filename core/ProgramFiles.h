@@ -9,6 +9,7 @@
 #include "core/CalendarFiles.h"
 #include "core/OptionFiles.h"
 #include "core/ProgramFileNames.h"
+#include "core/Reminder.h"
 #include "core/ViewOptions.h"
 #include "core/WorkCalendarFile.h"
 
@@ -35,6 +36,7 @@ struct OptionsRead {
 struct SavedState {
     QString profilePath;
     ProfileContent profile;
+    ReminderSettings reminders;
     SettingsContent settings;
     std::array<bool, 4> switches{};
     std::array<int, 4> levels{};
@@ -68,8 +70,18 @@ public:
     // written stay as they were. A file that did not read cleanly is kept as
     // "<name>.bak" before it is first written over.
     void save(const SavedState &state);
-    // Writes a profile file, keeping a damaged original first.
-    void writeProfileFile(const QString &path, const ProfileContent &content);
+    // Writes a profile file, keeping a damaged original first, then its
+    // reminders beside it. A profile without reminders gets no side file
+    // (an old one goes), so the folder of a user who never set any stays as it was.
+    void writeProfileFile(const QString &path, const ProfileContent &content,
+                          const ReminderSettings &reminders);
+    // Only the reminders beside the profile at path, as writeProfileFile does.
+    void writeReminderFile(const QString &profilePath, const ReminderSettings &reminders);
+    // The reminders kept beside the profile at path for its entries. What
+    // did not read is kept as a backup before the next save; the note for
+    // the user is empty when all read cleanly.
+    ReminderSettings readProfileReminders(const QString &path, const QStringList &entries,
+                                          QString *note);
 
     BackupKeeper &backups() { return m_backups; }
     WorkCalendarSource &workSource() { return m_workSource; }

@@ -272,8 +272,12 @@ void HolidaysPage::editSelected()
 
 void HolidaysPage::replaceEntry(int row, const QString &text)
 {
-    // Changed in place: the entry stays selected.
+    // Changed in place: the entry stays selected, and its reminder follows it.
+    const QString before = m_list->item(row)->text();
     m_list->item(row)->setText(text);
+    ReminderSettings reminders = m_model.reminders();
+    carryReminder(reminders, before, text, listedEntries());
+    m_model.setReminders(reminders);
     storeEntries();
 }
 

@@ -9,6 +9,7 @@
 #include "settings/OpacityPage.h"
 #include "settings/OptionPages.h"
 #include "settings/ProfilesPage.h"
+#include "settings/RemindersPage.h"
 
 #include <QEvent>
 #include <QPushButton>
@@ -37,8 +38,7 @@ SettingsWindow::SettingsWindow(CalendarModel &model, WindowServices &services, Q
     setFixedSize(676, 407);
     m_pages = place(new QTabWidget(this), 0, 0, 676, 407);
     m_pages->setObjectName(QStringLiteral("pages"));
-    // The six captions share the window's width; should they ever not fit,
-    // the scroll buttons keep every page reachable.
+    // Seven captions are wider than the window: the bar scrolls to the last.
     m_pages->setUsesScrollButtons(true);
     m_pages->setElideMode(Qt::ElideNone);
     // Only the tab bar takes the style sheet, so the pages follow the desktop
@@ -60,6 +60,7 @@ SettingsWindow::SettingsWindow(CalendarModel &model, WindowServices &services, Q
     addPage(m_pages, m_holidaysPage, QStringLiteral("Праздники"));
     addPage(m_pages, m_calendarViewPage, QStringLiteral("Настройки вида календаря"));
     addPage(m_pages, m_printBackgroundPage, QStringLiteral("Настройки фона при распечатке"));
+    addPage(m_pages, new RemindersPage(model, services, this), QStringLiteral("Напоминания"));
 
     m_pages->setCurrentWidget(m_printBackgroundPage);
     connect(m_pages, &QTabWidget::currentChanged, this, &SettingsWindow::markDefaultButton);

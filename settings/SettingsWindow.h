@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Дневной рельс
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The settings window "Настройки": six pages of options, each a view of the
+// The settings window "Настройки": pages of options, each a view of the
 // model that changes it at once. The window only holds the pages; each page
 // has a source file of its own.
 #include "windows/WindowServices.h"

@@ -1,12 +1,15 @@
 // SPDX-FileCopyrightText: 2026 Дневной рельс
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Main menu items that open the auxiliary windows.
+#include "core/ReminderFile.h"
+#include "platform/ReminderAutostart.h"
 #include "tests/support/QuietProgram.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QPrinter>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 Q_DECLARE_METATYPE(WindowRole)
@@ -63,6 +66,38 @@ private slots:
             ->click();
         QCOMPARE(dialogs.printers, QList<QPrinter *>(4, &printer));
         QVERIFY2(dialogs.all().isEmpty(), qPrintable(dialogs.all().join('|')));
+    }
+
+    // A reminder's «Открыть» shows its day; switching reminders on and off
+    // installs and removes the agent's login entry.
+    void showDateAndReminderSwitch()
+    {
+        TestProgram &program = *m_program.program;
+        program.main()->hide();
+        program.app().showDate(QDate(2031, 7, 4));
+        QVERIFY(program.main()->isVisible());
+        QCOMPARE(program.model().year(), 2031);
+        QCOMPARE(program.model().day(7), 4);
+
+        QTemporaryDir config;
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+        const QString entry = reminderAutostartPath();
+        QVERIFY(entry.startsWith(config.path()));
+        ReminderSettings on;
+        on.common = ReminderRule{};
+        m_program.dialogs.clear();
+        program.model().setReminders(on);
+        QFile file(entry);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        // A copy in a folder of its own tells the agent where that is.
+        QVERIFY(file.readAll().contains("--folder " + m_program.folder->path().toUtf8()));
+        // The agent follows the side file, written at once.
+        const QString side = remindersPathFor(program.model().profilePath());
+        QVERIFY(QFile::exists(side));
+        program.model().setReminders({});
+        QVERIFY(!QFile::exists(entry));
+        QVERIFY(!QFile::exists(side));
+        QVERIFY(m_program.dialogs.all().isEmpty());
     }
 };
 

@@ -5,9 +5,12 @@
 #include "base/Errors.h"
 #include "base/TextFile.h"
 #include "core/CalendarModel.h"
+#include "core/ProfileStore.h"
+#include "core/ReminderFile.h"
 
 #include <QDir>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -23,6 +26,7 @@ private slots:
     void regionalPairs();
     void marksFollowOptionsYearAndEntries();
     void saveWritesFilesInOrder();
+    void remindersLiveBesideTheProfile();
 };
 
 void CalendarModelTest::yearKeepsDaysFitted_data()
@@ -171,6 +175,65 @@ void CalendarModelTest::saveWritesFilesInOrder()
     model.setProfilePath(other.filePath(QStringLiteral("no/such.cpr")));
     QVERIFY_THROWS_EXCEPTION(FileError, model.save());
     QVERIFY(QDir(other.path()).entryList(QDir::Files).isEmpty());
+}
+
+void CalendarModelTest::remindersLiveBesideTheProfile()
+{
+    QStandardPaths::setTestModeEnabled(true); // the trash of a test, not the user's
+    const auto bytes = [](const QString &path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    QTemporaryDir dir;
+    const QString folder = dir.path() + QLatin1Char('/');
+    const QString birthday = QStringLiteral("7 января 1985г. День рождения Маши");
+    const QString march = QStringLiteral("8 марта  Праздник");
+    const auto makeModel = [&](CalendarModel &model, const QString &name) {
+        model.setFolder(folder);
+        model.setHolidays({birthday, march});
+        model.setProfilePath(folder + name);
+    };
+    CalendarModel plain, model;
+    makeModel(plain, QStringLiteral("Без.cpr"));
+    plain.saveProfile();
+    QVERIFY(!QFileInfo::exists(remindersPathFor(plain.profilePath()))); // none: no side file
+    makeModel(model, QStringLiteral("Дом.cpr"));
+    ReminderSettings settings;
+    settings.common = ReminderRule{3, true, QTime(18, 30), true};
+    settings.entries.insert(march, std::nullopt);
+    model.setReminders(settings);
+    model.save();
+    // The profile's bytes are those of a profile without reminders.
+    QCOMPARE(bytes(model.profilePath()), bytes(plain.profilePath()));
+
+    CalendarModel read;
+    makeModel(read, QStringLiteral("Дом.cpr"));
+    QCOMPARE(read.loadReminders(), QString());
+    QCOMPARE(read.reminders(), settings);
+
+    // A deleted entry takes its rule along.
+    read.setHolidays({birthday});
+    QVERIFY(read.reminders().entries.isEmpty());
+    QVERIFY(read.reminders().common);
+
+    // An entry changed outside the program loses its rule, with a note.
+    CalendarModel edited;
+    makeModel(edited, QStringLiteral("Дом.cpr"));
+    edited.setHolidays({birthday, QStringLiteral("9 марта  Праздник")});
+    QVERIFY(edited.loadReminders().contains(march));
+    QVERIFY(edited.reminders().entries.isEmpty());
+
+    // Renamed and deleted, a profile takes its reminders along.
+    QCOMPARE(renameProfile(model, folder + QStringLiteral("Дом.cpr"), QStringLiteral("Дача")),
+             QString());
+    QVERIFY(QFileInfo::exists(folder + QStringLiteral("Дача.cpr.reminders")));
+    QVERIFY(!QFileInfo::exists(folder + QStringLiteral("Дом.cpr.reminders")));
+    QCOMPARE(deleteProfile(plain, folder + QStringLiteral("Дача.cpr"), [] { return true; }),
+             QString());
+    QVERIFY(!QFileInfo::exists(folder + QStringLiteral("Дача.cpr.reminders")));
+    QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+         QStringLiteral("/Trash"))
+        .removeRecursively();
 }
 
 QTEST_GUILESS_MAIN(CalendarModelTest)

@@ -111,6 +111,13 @@ void InstallTest::commandLine_data()
     QTest::newRow("toolkit options")
         << QStringList{"-platform", "--version", "--style=Fusion", "-reverse"} << en << -1 << none
         << none;
+    QTest::newRow("show a date") << QStringList{"--show-date", "2026-01-07"} << en << -1 << none
+                                 << none;
+    QTest::newRow("show no such date")
+        << QStringList{"--show-date=2026-02-30"} << en << 2 << none
+        << "--show-date takes a date as YYYY-MM-DD (years 1..9999), not '2026-02-30'";
+    QTest::newRow("show a date, none given, ru")
+        << QStringList{"--show-date"} << ru << 2 << none << "ждёт дату в виде ГГГГ-ММ-ДД";
     QTest::newRow("long argument cut")
         << QStringList{longArgument} << en << 2 << none << "'" + longArgument.left(60) + "...'";
 }
@@ -126,9 +133,11 @@ void InstallTest::commandLine()
         qputenv(kLocaleVariables[i], locale.at(i).toUtf8());
     QString outText, errText;
     QTextStream outStream(&outText), errStream(&errText);
-    const std::optional<int> result =
-        handleCommandLine(QStringList{"dayrail"} + arguments, "/data/", outStream, errStream);
+    QDate shown;
+    const std::optional<int> result = handleCommandLine(QStringList{"dayrail"} + arguments,
+                                                        "/data/", outStream, errStream, &shown);
     QCOMPARE(result.value_or(-1), code);
+    QCOMPARE(shown.isValid(), arguments.contains("--show-date") && code == -1);
     QVERIFY2(outText.contains(out) && out.isEmpty() == outText.isEmpty(), qPrintable(outText));
     QVERIFY2(errText.contains(err) && err.isEmpty() == errText.isEmpty(), qPrintable(errText));
 }

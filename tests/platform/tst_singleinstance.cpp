@@ -39,6 +39,14 @@ void SingleInstanceTest::secondStartHandsOver()
         QVERIFY(!second.tryBecomePrimary());
         QVERIFY(second.handedOver());
         QVERIFY(activated.wait(5000));
+        // A reminder's «Открыть» hands its day over.
+        QSignalSpy dated(&first, &SingleInstance::dateRequested);
+        SingleInstance third(dir.path());
+        third.setDateToShow(QDate(2026, 1, 7));
+        QVERIFY(!third.tryBecomePrimary());
+        QVERIFY(dated.wait(5000));
+        QCOMPARE(dated.first().first().toDate(), QDate(2026, 1, 7));
+        QCOMPARE(activated.count(), 1);
         // Another folder is another program.
         QTemporaryDir other;
         QVERIFY(SingleInstance(other.path()).tryBecomePrimary());

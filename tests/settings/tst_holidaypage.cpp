@@ -332,6 +332,18 @@ void HolidayPageTest::editWindow()
     QVERIFY(!editor()->isVisible());
     QCOMPARE(editorField()->text(), QString());
     QCOMPARE(entries().first(), QStringLiteral("7 января 2005г. Рождество"));
+
+    // An entry's reminder follows its edited text.
+    ReminderSettings reminders;
+    reminders.entries.insert(QStringLiteral("7 января 2005г. Рождество"), ReminderRule{2});
+    m_model.setReminders(reminders);
+    find<QAction>("actionEdit")->trigger();
+    QVERIFY(QTest::qWaitForWindowActive(editor()));
+    editorField()->setText(QStringLiteral("7 января 2005г. Рождество Христово"));
+    editor()->findChild<QPushButton *>("applyButton")->click();
+    QCOMPARE(m_model.reminders().entries.keys(),
+             QStringList{QStringLiteral("7 января 2005г. Рождество Христово")});
+    QCOMPARE(m_model.reminders().entries.first()->daysBefore, 2);
     m_window.hide();
 }
 

@@ -10,10 +10,13 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTabWidget>
+#include <QTimeEdit>
 #include <QtTest>
 
 namespace {
@@ -44,6 +47,7 @@ private slots:
     void regional();
     void optionsFromThePage();
     void markOptions();
+    void remindersFromThePage();
     void holidayListFilledFromProfile_data();
     void holidayListFilledFromProfile();
     void backgroundPageOpensTheBackgroundWindow();
@@ -60,19 +64,21 @@ void SettingsWindowTest::pagesInTabOrder()
                                   "Профили",
                                   "Праздники",
                                   "Настройки вида календаря",
-                                  "Настройки фона при распечатке"};
-    QCOMPARE(pages->count(), 6);
-    for (int i = 0; i < 6; ++i)
+                                  "Настройки фона при распечатке",
+                                  "Напоминания"};
+    QCOMPARE(pages->count(), 7);
+    for (int i = 0; i < 7; ++i)
         QCOMPARE(pages->tabText(i), captions.at(i));
     QCOMPARE(pages->widget(2)->objectName(), QStringLiteral("profilesPage"));
     QCOMPARE(pages->currentWidget()->objectName(), QStringLiteral("printBackgroundPage"));
     QCOMPARE(window.windowTitle(), QStringLiteral("Настройки"));
     QVERIFY(window.windowFlags() & Qt::WindowStaysOnTopHint);
     QCOMPARE(window.size(), QSize(676, 407));
-    // The six captions are all readable side by side.
+    // The first six captions are readable side by side; the bar scrolls to the last.
     QTabBar *bar = pages->tabBar();
     QVERIFY2(bar->tabRect(5).right() <= pages->width(),
              qPrintable(QString::number(bar->tabRect(5).right())));
+    QVERIFY(bar->usesScrollButtons());
 
     // A menu picks the page; shown otherwise, the window keeps the last one.
     window.showPage(SettingsPage::Holidays);
@@ -151,6 +157,54 @@ void SettingsWindowTest::optionsFromThePage()
     option(window, "sundayButton")->click();
     QCOMPARE(model.regional(), (RegionalOptions{Qt::Sunday, std::nullopt}));
     QCOMPARE(selection(window), QStringLiteral("0100"));
+}
+
+void SettingsWindowTest::remindersFromThePage()
+{
+    CalendarModel model;
+    const QString birthday = QStringLiteral("18 марта 1985г. День рождения Маши");
+    model.setHolidays({birthday, QStringLiteral("просто текст"), QStringLiteral("1 мая  Май")});
+    FakeServices services; // 15 March 2026, 10:00
+    SettingsWindow window(model, services);
+    const auto find = [&](const char *name) {
+        return window.findChild<QWidget *>(QString::fromLatin1(name));
+    };
+    auto *enabled = static_cast<QCheckBox *>(find("remindersEnabled"));
+    auto *days = static_cast<QSpinBox *>(find("leadDays"));
+    auto *entries = static_cast<QListWidget *>(find("entryList"));
+    auto *coming = static_cast<QListWidget *>(find("comingList"));
+    QCOMPARE(entries->count(), 2); // the dated entries only
+    QVERIFY(!days->isEnabled());
+    QCOMPARE(coming->item(0)->text(), QStringLiteral("Напоминаний нет"));
+
+    enabled->click();
+    days->setValue(3);
+    static_cast<QTimeEdit *>(find("timeField"))->setTime(QTime(18, 30));
+    QCOMPARE(model.reminders().common, (ReminderRule{3, false, QTime(18, 30), true}));
+    QCOMPARE(coming->count(), 1);
+    QVERIFY2(coming->item(0)->text().startsWith(QStringLiteral("15.03 18:30")) &&
+                 coming->item(0)->text().contains(QStringLiteral("41")),
+             qPrintable(coming->item(0)->text()));
+    static_cast<QRadioButton *>(find("workingDaysButton"))->click();
+    QVERIFY(model.reminders().common->workingDays);
+
+    // The selected entry's own rule: none at all, then its own lead.
+    entries->setCurrentRow(0);
+    auto *choice = static_cast<QComboBox *>(find("entryChoice"));
+    choice->setCurrentIndex(1);
+    QCOMPARE(model.reminders().entries.value(birthday), std::nullopt);
+    QVERIFY(model.reminders().entries.contains(birthday));
+    choice->setCurrentIndex(2);
+    static_cast<QSpinBox *>(find("entryDays"))->setValue(5);
+    QCOMPARE(model.reminders().entries.value(birthday)->daysBefore, 5);
+    choice->setCurrentIndex(0);
+    QVERIFY(model.reminders().entries.isEmpty());
+
+    // Off keeps no rule for all; on again brings the last one back.
+    enabled->click();
+    QVERIFY(!model.reminders().common);
+    enabled->click();
+    QCOMPARE(model.reminders().common, (ReminderRule{3, true, QTime(18, 30), true}));
 }
 
 void SettingsWindowTest::markOptions()
