@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "agent/AgentFiles.h"
 
-#include "base/DataLocation.h"
 #include "base/Errors.h"
 #include "base/TextFile.h"
 #include "core/ProfileFile.h"
@@ -19,18 +18,6 @@ namespace {
 void warn(const QString &text)
 {
     std::fprintf(stderr, "dayrail-remind: %s\n", text.toLocal8Bit().constData());
-}
-
-// As the program looks for them: the user's own copy first, then the
-// shipped one, then the built-in data.
-QStringList workCalendarFiles(const QString &folder)
-{
-    const QString name = QString::fromLatin1(kWorkCalendarFile);
-    const QString exe = QCoreApplication::applicationDirPath();
-    QStringList files{folder + name, userDataFolder() + name};
-    files << dataFileCandidates(name, exe, exe, configuredInstallFolders());
-    files.removeDuplicates();
-    return files;
 }
 
 // Line 21 of cnfg.cal names the active profile. As at the program's start, a

@@ -10,9 +10,7 @@
 #include "base/TextFile.h"
 #include "base/TimeChange.h"
 #include "core/CalendarFiles.h"
-#include "core/OptionFiles.h"
 #include "core/ReminderFile.h"
-#include "core/ViewOptions.h"
 #include "output/PrintScaleDialog.h"
 #include "platform/Dialogs.h"
 #include "platform/Handler.h"
@@ -68,19 +66,6 @@ void followTheDate(CalendarModel &model, const Application::Clock &clock,
     QObject::connect(midnight, &QTimer::timeout, owner, check);
     QObject::connect(&watcher, &SystemTimeWatcher::changed, owner, check);
     check();
-}
-
-// The working years' file: the user's own copy first (the program's folder,
-// then the per-user data folder), then the one shipped where tips.cal is;
-// the copy built into the program comes after them all.
-QStringList workCalendarFiles(const QString &programFolder)
-{
-    const QString name = QString::fromLatin1(kWorkCalendarFile);
-    const QString exe = QCoreApplication::applicationDirPath();
-    QStringList files{programFolder + name, userDataFolder() + name};
-    files << dataFileCandidates(name, exe, exe, configuredInstallFolders());
-    files.removeDuplicates();
-    return files;
 }
 
 } // namespace

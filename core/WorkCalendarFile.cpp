@@ -2,9 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/WorkCalendarFile.h"
 
+#include "base/DataLocation.h"
 #include "base/Errors.h"
 #include "base/TextFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 // The data lives in a static library: its registration must be pulled in.
@@ -146,4 +148,14 @@ const WorkYears &WorkCalendarSource::years(QStringList *problems)
         }
     }
     return m_years;
+}
+
+QStringList workCalendarFiles(const QString &programFolder)
+{
+    const QString name = QString::fromLatin1(kWorkCalendarFile);
+    const QString exe = QCoreApplication::applicationDirPath();
+    QStringList files{programFolder + name, userDataFolder() + name};
+    files << dataFileCandidates(name, exe, exe, configuredInstallFolders());
+    files.removeDuplicates();
+    return files;
 }

@@ -17,6 +17,12 @@
 #include <QStringList>
 
 inline const char *const kWorkCalendarFile = "workcal.txt";
+
+// Where the working years' file is looked for: the user's own copy first
+// (the program's folder, then the per-user data folder), then the one
+// shipped where tips.cal is; the copy built into the program comes after
+// them all.
+QStringList workCalendarFiles(const QString &programFolder);
 // The shipped file as built into the program: always there.
 inline const char *const kBuiltInWorkCalendar = ":/data/workcal.txt";
 
