@@ -6,9 +6,11 @@
 # MonthGridAccessible, count as one).
 #   cmake -DROOT=<source dir> -P layers.cmake
 cmake_policy(SET CMP0057 NEW)
-set(FLOORS base core:platform controls output windows settings app:agent)
+set(FLOORS base core:platform controls:sync output windows settings app:agent)
 # The reminder agent runs without widgets: it reaches the model and below only.
 set(REACH_agent base core)
+# Network calendars run without widgets too.
+set(REACH_sync base core)
 
 set(floor 0)
 foreach(entry ${FLOORS})
