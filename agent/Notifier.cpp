@@ -2,11 +2,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "agent/Notifier.h"
 
+#include "base/ReminderChoice.h"
+
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <QDBusServiceWatcher>
+#include <QFileInfo>
+#include <QProcess>
 #include <QVariantMap>
 #include <cstdio>
 
@@ -14,7 +19,43 @@ namespace {
 const char *const kService = "org.freedesktop.Notifications";
 const char *const kPath = "/org/freedesktop/Notifications";
 const char *const kInterface = "org.freedesktop.Notifications";
+// The action a box's answer stands for; empty for «Закрыть».
+const char *actionFor(ReminderChoice choice)
+{
+    using namespace notifyaction;
+    switch (choice) {
+    case ReminderChoice::Snooze10: return kSnooze10;
+    case ReminderChoice::SnoozeHour: return kSnoozeHour;
+    case ReminderChoice::SnoozeTomorrow: return kSnoozeTomorrow;
+    case ReminderChoice::Open: return kOpen;
+    case ReminderChoice::Close: break;
+    }
+    return "";
+}
+
+bool knownChoice(int code)
+{
+    for (ReminderChoice choice :
+         {ReminderChoice::Close, ReminderChoice::Snooze10, ReminderChoice::SnoozeHour,
+          ReminderChoice::SnoozeTomorrow, ReminderChoice::Open})
+        if (code == int(choice))
+            return true;
+    return false;
+}
+
+// A box needs a screen to show on and the program to show it.
+bool canAsk()
+{
+    return (qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY")) &&
+           QFileInfo(dayrailProgram()).isExecutable();
+}
+
 } // namespace
+
+QString dayrailProgram()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/dayrail");
+}
 
 Notifier::Notifier(QObject *parent) : QObject(parent)
 {
@@ -62,8 +103,47 @@ void Notifier::show(const DueReminder &reminder)
 
 void Notifier::holdBack(const DueReminder &reminder)
 {
+    if (canAsk()) {
+        m_asking << reminder;
+        askNext();
+        return;
+    }
+    waitForService(reminder);
+}
+
+void Notifier::waitForService(const DueReminder &reminder)
+{
     std::fprintf(stderr, "dayrail-remind: %s\n", reminder.text.toLocal8Bit().constData());
     m_waiting << reminder;
+}
+
+void Notifier::askNext()
+{
+    if (m_box || m_asking.isEmpty())
+        return;
+    m_box = new QProcess(this);
+    connect(m_box, &QProcess::finished, this, [this](int code, QProcess::ExitStatus status) {
+        asked(status == QProcess::NormalExit, code);
+    });
+    connect(m_box, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart)
+            asked(false, 0);
+    });
+    m_box->start(dayrailProgram(),
+                 {QString::fromLatin1(kShowReminderOption), m_asking.constFirst().text});
+}
+
+void Notifier::asked(bool answered, int code)
+{
+    m_box->deleteLater();
+    m_box = nullptr;
+    const DueReminder reminder = m_asking.takeFirst();
+    if (!answered || !knownChoice(code)) {
+        waitForService(reminder); // the box could not be shown
+    } else if (const char *action = actionFor(ReminderChoice(code)); *action) {
+        emit actionInvoked(reminder, QString::fromLatin1(action));
+    }
+    askNext();
 }
 
 void Notifier::serviceAppeared()

@@ -2,8 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Shows reminders as desktop notifications with actions to snooze or open
-// the day. Without a notification service a reminder goes to stderr and is
-// shown again once a service appears.
+// the day. Without a notification service the program shows the reminder in
+// a box with the same choices; where neither can be shown (no display) a
+// reminder goes to stderr and is shown once a service appears.
 #include "core/ReminderDue.h"
 
 #include <QHash>
@@ -11,6 +12,10 @@
 #include <QObject>
 
 class QDBusServiceWatcher;
+class QProcess;
+
+// The program installed beside the agent.
+QString dayrailProgram();
 
 namespace notifyaction {
 inline const char *const kSnooze10 = "snooze-10m";
@@ -34,7 +39,13 @@ private slots:
 
 private:
     void holdBack(const DueReminder &reminder);
+    void waitForService(const DueReminder &reminder);
     void serviceAppeared();
+    void askNext();
+    void asked(bool answered, int code);
+
+    QList<DueReminder> m_asking; // for the program's box, one at a time
+    QProcess *m_box = nullptr;
 
     QHash<uint, DueReminder> m_shown;
     QList<DueReminder> m_waiting; // not shown for want of a service

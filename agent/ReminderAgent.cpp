@@ -113,9 +113,8 @@ void ReminderAgent::check()
     m_due.start(int(std::min<qint64>(m_clock.msecsUntil(next), qint64(kLookAheadDays) * 86400000)));
 }
 
-// The words for a reminder of day shown on shownOn; none when the entry or
-// its rule is gone. The wording counts forward only: a day already past
-// reads as on the day.
+// The words for a reminder of day shown on shownOn («вчера» for a day
+// already past); none when the entry or its rule is gone.
 std::optional<QString> ReminderAgent::wordingOn(const QString &entry, const QDate &day,
                                                 const QDate &shownOn) const
 {
@@ -123,7 +122,7 @@ std::optional<QString> ReminderAgent::wordingOn(const QString &entry, const QDat
     const auto date = parseHolidayEntry(entry);
     if (!rule || !date || !m_files.entries.contains(entry))
         return std::nullopt;
-    return reminderText(*date, rule->yearly, day, std::min(day, shownOn));
+    return reminderText(*date, rule->yearly, day, shownOn);
 }
 
 // A snoozed reminder comes back with its words for the day it comes back
@@ -162,8 +161,7 @@ void ReminderAgent::act(const DueReminder &reminder, const QString &action)
         check();
     } else if (action == QLatin1String(kOpen)) {
         QProcess::startDetached(
-            QCoreApplication::applicationDirPath() + QStringLiteral("/dayrail"),
-            {QStringLiteral("--show-date"), reminder.date.toString(Qt::ISODate)});
+            dayrailProgram(), {QStringLiteral("--show-date"), reminder.date.toString(Qt::ISODate)});
     }
 }
 

@@ -335,6 +335,7 @@ void Application::showDate(const QDate &date)
 {
     m_model.setYear(date.year());
     m_model.setDay(date.month(), date.day());
+    m_main->showYearInChoice();
     showMainWindow();
 }
 

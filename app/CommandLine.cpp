@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/CommandLine.h"
 
+#include "base/ReminderChoice.h"
+
 #include <QTextStream>
 #include <cstdio>
 
@@ -15,6 +17,23 @@ const char *const kShowDate = "--show-date";
 constexpr int kMaxQuoted = 60;
 
 enum class Request { Start, Help, Version };
+
+// An option and its value, given as "--option value" or "--option=value":
+// true when argument is that option, value then holding what follows it
+// (empty when nothing does) and i past it.
+bool optionValue(const QStringList &arguments, int &i, const char *option, QString &value)
+{
+    const QString &argument = arguments.at(i);
+    const QString name = QLatin1String(option);
+    if (argument.startsWith(name + QLatin1Char('='))) {
+        value = argument.mid(name.size() + 1);
+        return true;
+    }
+    if (argument != name)
+        return false;
+    value = i + 1 < arguments.size() ? arguments.at(++i) : QString();
+    return true;
+}
 
 // The toolkit's own options (QGuiApplication, QApplication, X11): it takes
 // them off the command line itself, so they must not be refused.
@@ -55,7 +74,8 @@ QString helpText(bool russian, const QString &dataFolder)
                               "Dayrail XP — настольный календарь на год.\n\n"
                               "  --help     показать эту справку и выйти\n"
                               "  --version  показать версию и папку данных и выйти\n"
-                              "  --show-date ГГГГ-ММ-ДД  открыть календарь на этом дне\n\n"
+                              "  --show-date ГГГГ-ММ-ДД  открыть календарь на этом дне\n"
+                              "  --show-reminder ТЕКСТ   показать только окно напоминания\n\n"
                               "Без параметров программа открывает главное окно.\n"
                               "Настройки и профили хранятся в папке %2\n")
             .arg(QLatin1String(kProgram), dataFolder);
@@ -63,7 +83,8 @@ QString helpText(bool russian, const QString &dataFolder)
                           "Dayrail XP, a desktop year calendar.\n\n"
                           "  --help     show this help and exit\n"
                           "  --version  show the version and the data folder and exit\n"
-                          "  --show-date YYYY-MM-DD  open the calendar on that day\n\n"
+                          "  --show-date YYYY-MM-DD  open the calendar on that day\n"
+                          "  --show-reminder TEXT    show only a reminder's box\n\n"
                           "Without options the program opens its main window.\n"
                           "Settings and profiles are kept in %2\n")
         .arg(QLatin1String(kProgram), dataFolder);
@@ -86,6 +107,13 @@ QString refusalText(bool russian, const QString &argument)
                     : QStringLiteral("%1: unknown argument '%2'\n"
                                      "Try '%1 --help'.\n"))
         .arg(QLatin1String(kProgram), quoted);
+}
+
+QString noReminderText(bool russian)
+{
+    return (russian ? QStringLiteral("%1: %2 ждёт текст напоминания\n")
+                    : QStringLiteral("%1: %2 takes the reminder's text\n"))
+        .arg(QLatin1String(kProgram), QLatin1String(kShowReminderOption));
 }
 
 QString badDateText(bool russian, const QString &value)
@@ -119,26 +147,27 @@ bool russianMessages()
 }
 
 std::optional<int> handleCommandLine(const QStringList &arguments, const QString &dataFolder,
-                                     QTextStream &out, QTextStream &err, QDate *showDate)
+                                     QTextStream &out, QTextStream &err, StartRequest *asked)
 {
     Request request = Request::Start;
-    const QString showDatePrefix = QLatin1String(kShowDate) + QLatin1Char('=');
+    StartRequest start;
     for (int i = 1; i < arguments.size(); ++i) {
         const QString &argument = arguments.at(i);
-        if (argument == QLatin1String(kShowDate) || argument.startsWith(showDatePrefix)) {
-            QString value;
-            if (argument.startsWith(showDatePrefix))
-                value = argument.mid(showDatePrefix.size());
-            else if (i + 1 < arguments.size())
-                value = arguments.at(++i);
-            const QDate date = parseShowDate(value);
-            if (!date.isValid()) {
+        QString value;
+        if (optionValue(arguments, i, kShowDate, value)) {
+            start.showDate = parseShowDate(value);
+            if (!start.showDate.isValid()) {
                 err << badDateText(russianMessages(), value);
                 err.flush();
                 return 2;
             }
-            if (showDate)
-                *showDate = date;
+        } else if (optionValue(arguments, i, kShowReminderOption, value)) {
+            start.reminder = value.trimmed();
+            if (start.reminder.isEmpty()) {
+                err << noReminderText(russianMessages());
+                err.flush();
+                return 2;
+            }
         } else if (argument == QLatin1String("--help")) {
             request = Request::Help;
         } else if (argument == QLatin1String("--version")) {
@@ -155,16 +184,19 @@ std::optional<int> handleCommandLine(const QStringList &arguments, const QString
     switch (request) {
     case Request::Help: out << helpText(russianMessages(), dataFolder); break;
     case Request::Version: out << versionText(russianMessages(), dataFolder); break;
-    case Request::Start: return std::nullopt;
+    case Request::Start:
+        if (asked)
+            *asked = start;
+        return std::nullopt;
     }
     out.flush();
     return 0;
 }
 
 std::optional<int> handleCommandLine(const QStringList &arguments, const QString &dataFolder,
-                                     QDate *showDate)
+                                     StartRequest *request)
 {
     QTextStream out(stdout);
     QTextStream err(stderr);
-    return handleCommandLine(arguments, dataFolder, out, err, showDate);
+    return handleCommandLine(arguments, dataFolder, out, err, request);
 }

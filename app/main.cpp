@@ -8,6 +8,7 @@
 #include "base/SingleInstance.h"
 #include "core/CalendarFiles.h"
 #include "platform/Dialogs.h"
+#include "platform/ReminderBox.h"
 #include "platform/SessionEnd.h"
 #include "platform/Widgets.h"
 #include "windows/MainWindow.h"
@@ -36,9 +37,10 @@ int main(int argc, char *argv[])
         arguments << QString::fromLocal8Bit(argv[i]);
     const DataLocation location = currentDataLocation();
     // --help and --version need no display.
-    QDate showDate;
-    if (const std::optional<int> code = handleCommandLine(arguments, location.folder, &showDate))
+    StartRequest request;
+    if (const std::optional<int> code = handleCommandLine(arguments, location.folder, &request))
         return *code;
+    const QDate showDate = request.showDate;
 
     QApplication qtApplication(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("org.dayrail.DayrailXP"));
@@ -46,6 +48,9 @@ int main(int argc, char *argv[])
     // every window after.
     QTranslator qtRussian;
     Application::setUpToolkit(qtRussian);
+    // The agent's stand-in for a notification reads and locks no file.
+    if (!request.reminder.isEmpty())
+        return int(askAboutReminder(request.reminder));
     // The boxes shown before the program runs; the program has its own.
     ToolkitDialogs boxes;
     // Before the first message box: a signal while one is shown ends the

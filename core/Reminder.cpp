@@ -48,10 +48,13 @@ QString reminderText(const HolidayDate &date, bool yearly, const QDate &day, con
     if (date.year && yearly && day.year() > *date.year)
         head << countText(day.year() - *date.year, "год", "года", "лет");
     const qint64 days = dueDay.daysTo(day);
+    // A reminder caught up after the day itself says how long ago it was.
     const QString when =
-        days == 0   ? QStringLiteral("сегодня")
-        : days == 1 ? QStringLiteral("завтра")
-                    : QStringLiteral("через ") + countText(int(days), "день", "дня", "дней");
+        days == 0    ? QStringLiteral("сегодня")
+        : days == 1  ? QStringLiteral("завтра")
+        : days == -1 ? QStringLiteral("вчера")
+        : days < 0 ? countText(int(-days), "день", "дня", "дней") + QStringLiteral(" назад")
+                   : QStringLiteral("через ") + countText(int(days), "день", "дня", "дней");
     const QString dayText =
         QString::number(day.day()) + QLatin1Char(' ') + genitiveMonthName(day.month());
     const QString tail = dayText + QStringLiteral(", ") + when;

@@ -231,7 +231,7 @@ void MainWindow::bindModel()
                 [this, k](int delta) { turnMonth(k + 1, delta); });
     }
     showYear();
-    m_yearEdit->setText(m_yearLabel->text());
+    showYearInChoice();
     showWeekStart(m_model.startOfWeek());
     showBackground();
     connect(&m_model, &CalendarModel::marksChanged, this, &MainWindow::showMarks);
@@ -262,6 +262,11 @@ void MainWindow::showYear()
     m_yearLabel->setText(QString::number(m_model.year()));
     m_yearLabel->adjustSize();
     speakValue(m_yearLabel, m_yearLabel->text());
+}
+
+void MainWindow::showYearInChoice()
+{
+    m_yearEdit->setText(m_yearLabel->text());
 }
 
 void MainWindow::showDay(int month, int)
@@ -328,7 +333,7 @@ void MainWindow::goToEnteredYear()
 void MainWindow::stepYear(int delta)
 {
     m_model.setYear(m_model.year() + delta);
-    m_yearEdit->setText(m_yearLabel->text());
+    showYearInChoice();
     announceYear();
 }
 

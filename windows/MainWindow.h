@@ -39,6 +39,8 @@ public:
     void startClock();
     // «Календарь < Работа.cpr >»: the caption names the active profile's file.
     void showProfileCaption();
+    // «Выбор года» takes the shown year, for a year the user did not type there.
+    void showYearInChoice();
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -4,10 +4,11 @@
 """The reminder agent against a private session bus and a mock notification
 service: a reminder shows at its time with the age, a snooze brings it back,
 what fell due while the agent was stopped shows once, a restart repeats
-nothing. The agent's clock starts at a chosen moment and runs 300 times
+nothing; without a notification service the program's box stands in. The agent's clock starts at a chosen moment and runs 300 times
 faster (one real second is five minutes).
     test_notifications.py PATH_TO_DAYRAIL_REMIND"""
 import os
+import shutil
 import subprocess
 import sys
 import tempfile
@@ -66,7 +67,7 @@ def wait_until(predicate, seconds):
 
 
 class Session:
-    def __init__(self, folder):
+    def __init__(self, folder, notifications=True):
         self.folder = folder
         self.processes = []
         self.agent = None
@@ -76,9 +77,11 @@ class Session:
         self.env = dict(os.environ, DBUS_SESSION_BUS_ADDRESS=self.address,
                         DBUS_SYSTEM_BUS_ADDRESS="unix:path=/nonexistent", LC_ALL="C.UTF-8",
                         XDG_STATE_HOME=os.path.join(folder, "state"))
+        self.bus = dbus.bus.BusConnection(self.address)
+        if not notifications:
+            return
         self.spawn([sys.executable, "-m", "dbusmock", "--template", "notification_daemon"],
                    env=self.env, stdout=subprocess.DEVNULL)
-        self.bus = dbus.bus.BusConnection(self.address)
         if not wait_until(lambda: self.bus.name_has_owner(SERVICE), 5):
             raise SystemExit("the mock notification service did not start")
         self.mock = dbus.Interface(self.bus.get_object(SERVICE, PATH), dbusmock.MOCK_IFACE)
@@ -88,9 +91,9 @@ class Session:
         self.processes.append(process)
         return process
 
-    def start_agent(self, now):
-        env = dict(self.env, DAYRAIL_REMIND_NOW=now, DAYRAIL_REMIND_SPEED=str(SPEED))
-        self.agent = self.spawn([AGENT, "--folder", self.folder], env=env)
+    def start_agent(self, now, agent=AGENT, **extra):
+        env = dict(self.env, DAYRAIL_REMIND_NOW=now, DAYRAIL_REMIND_SPEED=str(SPEED), **extra)
+        self.agent = self.spawn([agent, "--folder", self.folder], env=env)
 
     def stop_agent(self):
         self.agent.terminate()
@@ -126,7 +129,51 @@ def main():
         check(not os.path.exists(os.path.join(folder, "state")),
               "a folder given on the command line keeps the state beside its files")
         check(os.path.exists(os.path.join(folder, ".dayrail-remind.state")), "the state is kept")
+    with tempfile.TemporaryDirectory() as folder:
+        make_folder(folder)
+        session = Session(folder, notifications=False)
+        try:
+            run_without_service(session)
+        finally:
+            session.close()
     return 1 if failures else 0
+
+
+# Stands in for the program beside the agent: notes what it is asked to show
+# and answers «Отложить на 10 минут» once, then «Закрыть».
+FAKE_PROGRAM = """#!/bin/sh
+log="$(dirname "$0")/asked.log"
+printf '%s\\n' "$*" >> "$log"
+[ "$(wc -l < "$log")" -eq 1 ] && exit 10
+exit 0
+"""
+
+
+def run_without_service(session):
+    bin_dir = os.path.join(session.folder, "bin")
+    os.mkdir(bin_dir)
+    agent = shutil.copy(AGENT, bin_dir)
+    program = os.path.join(bin_dir, "dayrail")
+    with open(program, "w") as f:
+        f.write(FAKE_PROGRAM)
+    os.chmod(program, 0o755)
+    log = os.path.join(bin_dir, "asked.log")
+
+    def asked():
+        if not os.path.exists(log):
+            return []
+        with open(log, encoding="utf-8") as f:
+            return f.read().splitlines()
+
+    session.start_agent("2026-01-04T08:50:00", agent=agent, DISPLAY=":dayrail-test")
+    shown = "--show-reminder День рождения Маши: 41 год (7 января, через 3 дня)"
+    check(wait_until(lambda: asked(), 5) and asked()[0] == shown,
+          "no service: the program's box shows the reminder: %s" % asked())
+    check(wait_until(lambda: len(asked()) == 2, 5) and asked()[1] == shown,
+          "the box's snooze brings it back: %s" % asked())
+    time.sleep(1)
+    check(len(asked()) == 2, "closed, it is not asked again: %s" % asked())
+    session.stop_agent()
 
 
 def run(session):
@@ -162,6 +209,7 @@ def run(session):
     bodies = [body for body, _ in session.notified()]
     check(len(bodies) == 2 and "Сдать отчёт" in bodies[0] and "Позвонить" in bodies[1],
           "the missed one and the one due, once each: %s" % bodies)
+    check(bodies[:1] == ["Сдать отчёт (5 января, вчера)"], "a missed day is in the past: %s" % bodies)
     session.stop_agent()
 
     # Back at that same moment: all of it was shown already.

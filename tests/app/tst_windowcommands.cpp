@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QLineEdit>
 #include <QPrinter>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -78,6 +79,7 @@ private slots:
         QVERIFY(program.main()->isVisible());
         QCOMPARE(program.model().year(), 2031);
         QCOMPARE(program.model().day(7), 4);
+        QCOMPARE(program.main()->findChild<QLineEdit *>("yearEdit")->text(), "2031");
 
         QTemporaryDir config;
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));

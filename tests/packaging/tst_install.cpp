@@ -118,6 +118,10 @@ void InstallTest::commandLine_data()
         << "--show-date takes a date as YYYY-MM-DD (years 1..9999), not '2026-02-30'";
     QTest::newRow("show a date, none given, ru")
         << QStringList{"--show-date"} << ru << 2 << none << "ждёт дату в виде ГГГГ-ММ-ДД";
+    QTest::newRow("a reminder's box")
+        << QStringList{"--show-reminder=Позвонить маме"} << en << -1 << none << none;
+    QTest::newRow("a reminder's box, no text, ru")
+        << QStringList{"--show-reminder", " "} << ru << 2 << none << "ждёт текст напоминания";
     QTest::newRow("long argument cut")
         << QStringList{longArgument} << en << 2 << none << "'" + longArgument.left(60) + "...'";
 }
@@ -133,11 +137,14 @@ void InstallTest::commandLine()
         qputenv(kLocaleVariables[i], locale.at(i).toUtf8());
     QString outText, errText;
     QTextStream outStream(&outText), errStream(&errText);
-    QDate shown;
+    StartRequest asked;
     const std::optional<int> result = handleCommandLine(QStringList{"dayrail"} + arguments,
-                                                        "/data/", outStream, errStream, &shown);
+                                                        "/data/", outStream, errStream, &asked);
     QCOMPARE(result.value_or(-1), code);
-    QCOMPARE(shown.isValid(), arguments.contains("--show-date") && code == -1);
+    QCOMPARE(asked.showDate.isValid(), arguments.contains("--show-date") && code == -1);
+    QCOMPARE(asked.reminder, code == -1 && arguments.join(' ').contains("--show-reminder")
+                                 ? QString("Позвонить маме")
+                                 : QString());
     QVERIFY2(outText.contains(out) && out.isEmpty() == outText.isEmpty(), qPrintable(outText));
     QVERIFY2(errText.contains(err) && err.isEmpty() == errText.isEmpty(), qPrintable(errText));
 }
