@@ -12,7 +12,7 @@
 set -euo pipefail
 
 RUN=(cmake g++ make pkg-config qt6-base-dev qt6-svg-dev qt6-translations-l10n qt6-wayland
-     libuemf-dev libical-dev libgl1-mesa-dev fonts-dejavu-core fonts-dejavu-extra)
+     libuemf-dev libical-dev qtkeychain-qt6-dev libgl1-mesa-dev fonts-dejavu-core fonts-dejavu-extra)
 # PDF pages to pictures, WMF and EMF read back, desktop entry and metainfo
 # checks, iCalendar files read and written by a second program, a private
 # session bus with a mock notification service for the reminder agent, and the
