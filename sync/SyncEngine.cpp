@@ -295,7 +295,7 @@ void SyncEngine::fetchNext()
             if (r.status == 404)
                 takeServerRemoval(pathOf(r.href));
             else if (data && etag)
-                takeServerItem(pathOf(r.href), etag->text.toUtf8(), data->text.toUtf8());
+                takeServerItem(pathOf(r.href), etag->text.toUtf8(), withCrLf(data->text.toUtf8()));
         }
         saveState();
         step(int(batch.size()));

@@ -123,3 +123,8 @@ QByteArray itemHash(const QByteArray &ics)
 {
     return QCryptographicHash::hash(ics, QCryptographicHash::Sha256).toHex().left(32);
 }
+
+QByteArray withCrLf(QByteArray ics)
+{
+    return ics.replace("\r\n", "\n").replace('\r', '\n').replace("\n", "\r\n");
+}

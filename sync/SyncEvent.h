@@ -21,5 +21,9 @@ bool sameEvent(const QByteArray &a, const QByteArray &b);
 // SUMMARY marked «(копия)».
 QByteArray eventCopy(const QByteArray &ics);
 
+// The text with CR LF after every line: calendar data read out of XML comes
+// with bare LF, and a server may answer either.
+QByteArray withCrLf(QByteArray ics);
+
 // A short, stable digest of an item's text, to see whether it changed.
 QByteArray itemHash(const QByteArray &ics);

@@ -119,7 +119,7 @@ void SyncEngine::fetchAndResolve(const QByteArray &uid, const QString &href)
         }
         if (!response.ok())
             return fail(response.failure);
-        const QByteArray server = response.body;
+        const QByteArray server = withCrLf(response.body);
         if (eventUid(server) != uid) {
             // Another event holds the name this one was to take.
             if (href != hrefFor(uid, true))
