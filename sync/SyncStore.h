@@ -1,0 +1,33 @@
+// SPDX-FileCopyrightText: 2026 Дневной рельс
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The local side of a synchronisation: the events kept on this computer.
+#include "core/CalendarItem.h"
+
+#include <QString>
+
+class SyncStore {
+public:
+    virtual ~SyncStore() = default;
+    virtual CalendarItems items() const = 0;
+    // Adds the item or replaces the one with its UID. Throws DayrailError.
+    virtual void put(const CalendarItem &item) = 0;
+    // Removes the item with this UID; none is no failure. Throws DayrailError.
+    virtual void remove(const QByteArray &uid) = 0;
+};
+
+// One .ics file per event in a folder, each written atomically: a portable
+// copy's calendar, and what tests and benchmarks sync.
+class FolderStore : public SyncStore {
+public:
+    explicit FolderStore(QString folder);
+    CalendarItems items() const override;
+    void put(const CalendarItem &item) override;
+    void remove(const QByteArray &uid) override;
+
+    const QString &folder() const { return m_folder; }
+    QString pathOf(const QByteArray &uid) const;
+
+private:
+    QString m_folder;
+};
