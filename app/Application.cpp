@@ -10,6 +10,7 @@
 #include "base/TextFile.h"
 #include "base/TimeChange.h"
 #include "core/CalendarFiles.h"
+#include "core/ProgramFileNames.h"
 #include "core/ReminderFile.h"
 #include "output/PrintScaleDialog.h"
 #include "platform/Dialogs.h"
@@ -35,6 +36,7 @@
 #include "windows/WorkYearWindow.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QTextStream>
@@ -91,7 +93,8 @@ void Application::setUpToolkit(QTranslator &qtRussian)
 
 Application::Application(const QString &folder, Clock clock, DialogSeam *dialogs)
     : m_clock(clock ? std::move(clock) : Clock(&QDateTime::currentDateTime)),
-      m_dialogs(dialogs ? *dialogs : m_toolkitDialogs), m_model(m_clock().date())
+      m_dialogs(dialogs ? *dialogs : m_toolkitDialogs), m_model(m_clock().date()),
+      m_accountSync(QDir(folder).filePath(QLatin1String(programfile::kAccount)))
 {
     m_model.setFolder(folder);
     // Only paths: the file is read when the working year is first shown.
@@ -243,6 +246,8 @@ void Application::loadOptions()
     m_model.applyOptions(read);
     for (const FileMessage &message : read.messages)
         m_messages.push_back({message.text, message.error});
+    if (const auto failure = failureOf([this] { m_accountSync.load(); }))
+        m_messages.push_back({*failure, true});
 }
 
 std::unique_ptr<QWidget> Application::create(WindowRole role)

@@ -10,6 +10,7 @@
 #include "core/CalendarModel.h"
 #include "output/Printing.h"
 #include "platform/Dialogs.h"
+#include "sync/AccountSync.h"
 #include "windows/WindowServices.h"
 
 #include <QDateTime>
@@ -73,6 +74,7 @@ public:
     QDateTime now() const override { return m_clock(); }
     SystemTimeWatcher &timeWatcher() override { return m_timeWatcher; }
     DialogSeam &dialogs() override { return m_dialogs; }
+    AccountSync &accountSync() override { return m_accountSync; }
 
 private:
     struct StartMessage {
@@ -100,6 +102,8 @@ private:
     CalendarModel m_model;
     // Before the windows, so that it outlives them.
     ProgramPrinter m_printer;
+    // Before the windows, which show what it does.
+    AccountSync m_accountSync;
     bool m_ending = false;
     bool m_newFolder = false;
     bool m_remindersOn = false;

@@ -8,4 +8,6 @@ inline const char *const kSettings = "cnfg.cal";
 inline const char *const kTransparency = "transp.cal";
 inline const char *const kRegional = "regional.cal";
 inline const char *const kView = "view.cal";
+// The calendar server's account, without its password.
+inline const char *const kAccount = "account.cal";
 } // namespace programfile

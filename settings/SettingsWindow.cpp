@@ -5,6 +5,7 @@
 #include "platform/Handler.h"
 #include "platform/ReadableText.h"
 #include "platform/Widgets.h"
+#include "settings/AccountPage.h"
 #include "settings/HolidaysPage.h"
 #include "settings/OpacityPage.h"
 #include "settings/OptionPages.h"
@@ -38,7 +39,7 @@ SettingsWindow::SettingsWindow(CalendarModel &model, WindowServices &services, Q
     setFixedSize(676, 407);
     m_pages = place(new QTabWidget(this), 0, 0, 676, 407);
     m_pages->setObjectName(QStringLiteral("pages"));
-    // Seven captions are wider than the window: the bar scrolls to the last.
+    // Eight captions are wider than the window: the bar scrolls to the last.
     m_pages->setUsesScrollButtons(true);
     m_pages->setElideMode(Qt::ElideNone);
     // Only the tab bar takes the style sheet, so the pages follow the desktop
@@ -61,6 +62,7 @@ SettingsWindow::SettingsWindow(CalendarModel &model, WindowServices &services, Q
     addPage(m_pages, m_calendarViewPage, QStringLiteral("Настройки вида календаря"));
     addPage(m_pages, m_printBackgroundPage, QStringLiteral("Настройки фона при распечатке"));
     addPage(m_pages, new RemindersPage(model, services, this), QStringLiteral("Напоминания"));
+    addPage(m_pages, new AccountPage(services, this), QStringLiteral("Синхронизация"));
 
     m_pages->setCurrentWidget(m_printBackgroundPage);
     connect(m_pages, &QTabWidget::currentChanged, this, &SettingsWindow::markDefaultButton);

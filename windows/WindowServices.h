@@ -6,6 +6,7 @@
 // dialogs, end the program. The application implements it; a window never
 // reaches another window directly.
 
+class AccountSync;
 class DialogSeam;
 class QDateTime;
 class QPrinter;
@@ -71,4 +72,6 @@ public:
     virtual SystemTimeWatcher &timeWatcher() = 0;
     // Where the window's messages, questions and file dialogs go.
     virtual DialogSeam &dialogs() = 0;
+    // Keeps the active profile in step with the calendar server.
+    virtual AccountSync &accountSync() = 0;
 };

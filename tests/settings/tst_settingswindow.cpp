@@ -65,9 +65,10 @@ void SettingsWindowTest::pagesInTabOrder()
                                   "Праздники",
                                   "Настройки вида календаря",
                                   "Настройки фона при распечатке",
-                                  "Напоминания"};
-    QCOMPARE(pages->count(), 7);
-    for (int i = 0; i < 7; ++i)
+                                  "Напоминания",
+                                  "Синхронизация"};
+    QCOMPARE(pages->count(), captions.size());
+    for (int i = 0; i < captions.size(); ++i)
         QCOMPARE(pages->tabText(i), captions.at(i));
     QCOMPARE(pages->widget(2)->objectName(), QStringLiteral("profilesPage"));
     QCOMPARE(pages->currentWidget()->objectName(), QStringLiteral("printBackgroundPage"));

@@ -6,11 +6,13 @@
 // seam it was given.
 #include "base/TimeChange.h"
 #include "output/Printing.h"
+#include "sync/AccountSync.h"
 #include "tests/support/TestSupport.h"
 #include "windows/WindowServices.h"
 
 #include <QDateTime>
 #include <QStringList>
+#include <QTemporaryDir>
 
 class FakeServices : public WindowServices {
 public:
@@ -38,6 +40,7 @@ public:
     QDateTime now() const override { return time; }
     SystemTimeWatcher &timeWatcher() override { return watcher; }
     DialogSeam &dialogs() override { return *seam; }
+    AccountSync &accountSync() override { return m_sync; }
 
     QStringList calls;
     // What isWindowVisible answers: none by default.
@@ -51,4 +54,6 @@ public:
 
 private:
     ProgramPrinter m_printer;
+    QTemporaryDir m_folder;
+    AccountSync m_sync{m_folder.filePath(QStringLiteral("account.cal"))};
 };
