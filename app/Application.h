@@ -19,6 +19,7 @@
 #include <vector>
 
 class MainWindow;
+class Subscriptions;
 class QTranslator;
 class QWidget;
 
@@ -50,6 +51,7 @@ public:
     // messages and the event loop must not be entered.
     bool ending() const { return m_ending; }
     CalendarModel &model() { return m_model; }
+    Subscriptions &subscriptions() { return *m_subscriptions; }
     MainWindow *mainWindow() const { return m_main.get(); }
     // The window of a role, created when first asked for.
     QWidget *window(WindowRole role);
@@ -90,6 +92,8 @@ private:
     void lockProfile();
     // While reminders are on, the agent starts at login.
     void followReminders();
+    // The grids show the subscribed calendars' days of the shown year.
+    void followSubscriptions();
 
     Clock m_clock;
     // Before the windows, so that they outlive them.
@@ -100,6 +104,7 @@ private:
     CalendarModel m_model;
     // Before the windows, so that it outlives them.
     ProgramPrinter m_printer;
+    std::unique_ptr<Subscriptions> m_subscriptions;
     bool m_ending = false;
     bool m_newFolder = false;
     bool m_remindersOn = false;

@@ -8,4 +8,7 @@ inline const char *const kSettings = "cnfg.cal";
 inline const char *const kTransparency = "transp.cal";
 inline const char *const kRegional = "regional.cal";
 inline const char *const kView = "view.cal";
+// UTF-8: the calendar subscriptions, and the folder of their last good copies.
+inline const char *const kSubscriptions = "subscriptions.cal";
+inline const char *const kSubscriptionCopies = "subscriptions";
 } // namespace programfile
