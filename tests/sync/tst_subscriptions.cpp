@@ -159,7 +159,7 @@ void SubscriptionsTest::refreshKeepsTheCopy()
         QVERIFY(subscriptions.daysIn(2027).isEmpty());
         // The timer waits for the next refresh due, six hours on.
         QVERIFY(subscriptions.timer().isActive());
-        QCOMPARE(subscriptions.timer().remainingTime() / 60000, 6 * 60 - 1);
+        QVERIFY(qAbs(subscriptions.timer().remainingTime() - 6 * 3600 * 1000) < 5000);
 
         // Unchanged: a 304, the copy stands and nothing was sent again.
         now = now.addSecs(6 * 3600);
@@ -180,7 +180,7 @@ void SubscriptionsTest::refreshKeepsTheCopy()
         QVERIFY2(subscriptions.list().at(0).status.contains(QStringLiteral("ответил: 500")),
                  qPrintable(subscriptions.list().at(0).status));
         QCOMPARE(subscriptions.daysIn(2026).size(), 2);
-        QCOMPARE(subscriptions.timer().remainingTime() / 60000, 59);
+        QVERIFY(qAbs(subscriptions.timer().remainingTime() - 3600 * 1000) < 5000);
     }
     // The next start shows the copy without the network: nothing is due.
     now = now.addSecs(60);
