@@ -120,6 +120,7 @@ SubscriptionsPage::SubscriptionsPage(Subscriptions &subscriptions, DialogSeam &d
     m_list->setObjectName(QStringLiteral("subscriptionList"));
     m_list->setAccessibleName(QStringLiteral("Подписки"));
     m_list->setWordWrap(true);
+    m_list->setSpacing(2);
     m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     label->setBuddy(m_list);
     m_add = pushButton(this, "addSubscription", QStringLiteral("Добавить…"), 512, 68, 148);
