@@ -21,6 +21,7 @@
 #include "platform/Widgets.h"
 #include "settings/BackgroundWindow.h"
 #include "settings/SettingsWindow.h"
+#include "sync/Subscriptions.h"
 #include "windows/AboutWindow.h"
 #include "windows/DateSpanWindow.h"
 #include "windows/ExitBar.h"
@@ -97,6 +98,7 @@ Application::Application(const QString &folder, Clock clock, DialogSeam *dialogs
       m_accountSync(QDir(folder).filePath(QLatin1String(programfile::kAccount)))
 {
     m_model.setFolder(folder);
+    m_subscriptions = std::make_unique<Subscriptions>(m_model.folder(), m_model.backups(), m_clock);
     // Only paths: the file is read when the working year is first shown.
     m_model.setWorkCalendarFiles(workCalendarFiles(m_model.folder()));
     connect(&m_model, &CalendarModel::workCalendarDamaged, this,
@@ -120,6 +122,7 @@ void Application::start()
     followReminders();
     const std::size_t settingsMessages = m_messages.size();
     loadOptions();
+    followSubscriptions();
     std::vector<StartMessage> later(m_messages.begin() + std::ptrdiff_t(settingsMessages),
                                     m_messages.end());
     m_messages.resize(settingsMessages);
@@ -206,6 +209,17 @@ void Application::followReminders()
     });
 }
 
+void Application::followSubscriptions()
+{
+    const auto show = [this] {
+        m_model.setSubscribedDays(m_subscriptions->daysIn(m_model.year()));
+    };
+    connect(m_subscriptions.get(), &Subscriptions::daysChanged, this, show);
+    connect(&m_model, &CalendarModel::yearChanged, this, show);
+    if (const QString problem = m_subscriptions->start(); !problem.isEmpty())
+        m_messages.push_back({problem, false});
+}
+
 void Application::loadSettingsAndProfile()
 {
     const StartupState files = m_model.files().readSettingsAndProfile(m_model.year());
@@ -272,7 +286,8 @@ std::unique_ptr<QWidget> Application::create(WindowRole role)
     }
     case WindowRole::Tips: return std::make_unique<TipsWindow>(m_model, m_dialogs);
     case WindowRole::OneMonth: return std::make_unique<OneMonthWindow>(m_model, *this);
-    case WindowRole::Settings: return std::make_unique<SettingsWindow>(m_model, *this);
+    case WindowRole::Settings:
+        return std::make_unique<SettingsWindow>(m_model, *this, m_subscriptions.get());
     case WindowRole::DateSpan: return std::make_unique<DateSpanWindow>(m_dialogs);
     case WindowRole::Background: return std::make_unique<BackgroundWindow>(m_model, m_dialogs);
     case WindowRole::ExitBar: return std::make_unique<ExitBar>(*this);

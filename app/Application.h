@@ -20,6 +20,7 @@
 #include <vector>
 
 class MainWindow;
+class Subscriptions;
 class QTranslator;
 class QWidget;
 
@@ -51,6 +52,7 @@ public:
     // messages and the event loop must not be entered.
     bool ending() const { return m_ending; }
     CalendarModel &model() { return m_model; }
+    Subscriptions &subscriptions() { return *m_subscriptions; }
     MainWindow *mainWindow() const { return m_main.get(); }
     // The window of a role, created when first asked for.
     QWidget *window(WindowRole role);
@@ -92,6 +94,8 @@ private:
     void lockProfile();
     // While reminders are on, the agent starts at login.
     void followReminders();
+    // The grids show the subscribed calendars' days of the shown year.
+    void followSubscriptions();
 
     Clock m_clock;
     // Before the windows, so that they outlive them.
@@ -104,6 +108,7 @@ private:
     ProgramPrinter m_printer;
     // Before the windows, which show what it does.
     AccountSync m_accountSync;
+    std::unique_ptr<Subscriptions> m_subscriptions;
     bool m_ending = false;
     bool m_newFolder = false;
     bool m_remindersOn = false;

@@ -4,6 +4,7 @@
 
 #include "base/Errors.h"
 #include "base/RussianText.h"
+#include "controls/DayBars.h"
 #include "controls/MonthGridAccessible.h"
 #include "controls/PixelLines.h"
 #include "platform/ReadableText.h"
@@ -207,6 +208,11 @@ void MonthGrid::setWorkDays(const QMap<QDate, WorkDayMark> &days)
     changeMark(m_workDays, days);
 }
 
+void MonthGrid::setSubscribedDays(const QMap<QDate, SubscribedDay> &days)
+{
+    changeMark(m_subscribed, days);
+}
+
 void MonthGrid::setWeekNumbersShown(bool shown)
 {
     if (shown == m_weekNumbers)
@@ -231,6 +237,9 @@ void MonthGrid::layOutMonth()
         layout.today = m_today.day();
     for (auto it = m_holidays.lowerBound(first); it != m_holidays.cend() && it.key() <= last; ++it)
         layout.holidays.set(size_t(it.key().day()));
+    for (auto it = m_subscribed.lowerBound(first); it != m_subscribed.cend() && it.key() <= last;
+         ++it)
+        layout.subscribed.set(size_t(it.key().day()));
     for (auto it = m_workDays.lowerBound(first); it != m_workDays.cend() && it.key() <= last;
          ++it) {
         const auto day = size_t(it.key().day());
@@ -266,7 +275,8 @@ QString MonthGrid::dayTip(int day) const
 {
     const QDate date(m_date.year(), m_date.month(), day);
     QStringList parts;
-    for (const QString &part : {m_holidays.value(date), m_workDays.value(date).text})
+    for (const QString &part :
+         {m_holidays.value(date), m_workDays.value(date).text, m_subscribed.value(date).text})
         if (!part.isEmpty())
             parts << part;
     return parts.join(QLatin1Char('\n'));
@@ -341,7 +351,8 @@ int MonthGrid::drawDays(QPainter &p, const QColor &text) const
                 continue;
             const QPoint cell = cellOfDay(day);
             const QRect r = cellRect(cell.x(), cell.y() + 1);
-            if (day == m_date.day()) {
+            const bool selected = day == m_date.day();
+            if (selected) {
                 p.fillRect(r, palette().color(QPalette::Highlight));
                 p.setPen(palette().color(QPalette::HighlightedText));
             } else {
@@ -351,6 +362,10 @@ int MonthGrid::drawDays(QPainter &p, const QColor &text) const
             p.drawText(r, Qt::AlignCenter, QString::number(day), &box);
             textLeft = qMin(textLeft, box.left());
             drawWorkMark(p, day, box);
+            if (m_layout.subscribed[size_t(day)])
+                drawDayBar(p, r,
+                           m_subscribed.value(QDate(m_date.year(), m_date.month(), day)).colours,
+                           selected ? palette().color(QPalette::Highlight) : m_color);
             if (day == m_layout.today)
                 drawTodayFrame(p, r);
         }

@@ -10,6 +10,7 @@
 // days underlined, short days starred); with none set the grid looks
 // exactly as without them.
 #include "base/Colours.h"
+#include "base/SubscribedDay.h"
 #include "base/WorkDayMark.h"
 #include "controls/WeekColumn.h"
 
@@ -88,12 +89,16 @@ public:
     // accessible description.
     const QMap<QDate, WorkDayMark> &workDays() const { return m_workDays; }
     void setWorkDays(const QMap<QDate, WorkDayMark> &days);
+    // Days of subscribed calendars: a bar in each calendar's colour at the
+    // cell's foot, the text joining the tooltip and accessible description.
+    const QMap<QDate, SubscribedDay> &subscribedDays() const { return m_subscribed; }
+    void setSubscribedDays(const QMap<QDate, SubscribedDay> &days);
     // ISO 8601 number of a week row (0..5): the week of the row's Monday;
     // 0 when the row holds no day of the shown month.
     int weekNumber(int week) const;
     // What a day's cell says besides its number: «сегодня», the day's
-    // holiday captions and its working-year mark, one per line; empty for an
-    // unmarked day.
+    // holiday captions, its working-year mark and its subscribed calendars'
+    // events, one per line; empty for an unmarked day.
     QString dayDescription(int day) const;
     // The same without «сегодня»: the day's tooltip.
     QString dayTip(int day) const;
@@ -127,6 +132,7 @@ private:
         int days = 0;
         int today = 0; // 0 when today is in another month
         DaySet holidays;
+        DaySet subscribed;
         DaySet daysOff, workingWeekends, shortDays;
         WeekColumn::Numbers weeks{}; // ISO numbers of the rows, 0 for none
     };
@@ -156,6 +162,7 @@ private:
     QDate m_today;
     QMap<QDate, QString> m_holidays;
     QMap<QDate, WorkDayMark> m_workDays;
+    QMap<QDate, SubscribedDay> m_subscribed;
     bool m_weekNumbers = false;
     MonthLayout m_layout;
     // Made from m_fontBase, the grid's font when they were made: building a

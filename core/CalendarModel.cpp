@@ -182,6 +182,12 @@ void CalendarModel::setToday(const QDate &today)
     updateMarks(false);
 }
 
+void CalendarModel::setSubscribedDays(const QMap<QDate, SubscribedDay> &days)
+{
+    if (m_marks.updateSubscribed(days))
+        emit marksChanged();
+}
+
 void CalendarModel::setPrintScaling(PrintScaling scaling)
 {
     if (assignChanged(m_printScaling, scaling))

@@ -150,6 +150,10 @@ public:
     // The official working year of the shown year while its option is on:
     // every day that is not a plain working weekday; empty while off.
     const QMap<QDate, WorkDayMark> &markedWorkDays() const { return m_marks.workDays(); }
+    // The shown year's days of the subscribed calendars, which the
+    // subscriptions set whenever the year or a calendar changes.
+    const QMap<QDate, SubscribedDay> &markedSubscriptions() const { return m_marks.subscribed(); }
+    void setSubscribedDays(const QMap<QDate, SubscribedDay> &days);
 
     // Where the working years' file is looked for, the user's copy first.
     // Nothing is read until the years are first asked for.
@@ -195,7 +199,8 @@ signals:
     void showSplashChanged(bool show);
     void viewOptionsChanged();
     void todayChanged(const QDate &today);
-    // markedToday(), markedHolidays(), weekNumbersShown() or markedWorkDays() changed.
+    // markedToday(), markedHolidays(), weekNumbersShown(), markedWorkDays() or
+    // markedSubscriptions() changed.
     void marksChanged();
     void printScalingChanged();
     // Sent after the call that found a damaged working years' file.

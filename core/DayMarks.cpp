@@ -25,3 +25,8 @@ bool DayMarks::updateWorkDays(const ViewOptions &options,
     return assignChanged(m_workDays,
                          options.workCalendar ? workYearMarks() : QMap<QDate, WorkDayMark>());
 }
+
+bool DayMarks::updateSubscribed(const QMap<QDate, SubscribedDay> &days)
+{
+    return assignChanged(m_subscribed, days);
+}

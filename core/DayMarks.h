@@ -4,6 +4,7 @@
 // What the year's grids mark, derived from the model's state and the view
 // options: today, the holiday entries' days, week numbers, the official
 // working year. Each update says whether anything changed.
+#include "base/SubscribedDay.h"
 #include "base/WorkDayMark.h"
 #include "core/ViewOptions.h"
 
@@ -25,6 +26,8 @@ public:
     // Every day of the shown year that is not a plain working weekday, while
     // the working year is on.
     const QMap<QDate, WorkDayMark> &workDays() const { return m_workDays; }
+    // The days subscribed calendars mark, as the subscriptions give them.
+    const QMap<QDate, SubscribedDay> &subscribed() const { return m_subscribed; }
 
     // Today, the holidays and the week numbers; true when any changed.
     bool update(const ViewOptions &options, const QDate &today, const QStringList &entries,
@@ -34,9 +37,12 @@ public:
     bool updateWorkDays(const ViewOptions &options,
                         const std::function<QMap<QDate, WorkDayMark>()> &workYearMarks);
 
+    bool updateSubscribed(const QMap<QDate, SubscribedDay> &days);
+
 private:
     QDate m_today;
     QMap<QDate, QString> m_holidays;
     bool m_weekNumbers = false;
     QMap<QDate, WorkDayMark> m_workDays;
+    QMap<QDate, SubscribedDay> m_subscribed;
 };

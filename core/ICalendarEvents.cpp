@@ -109,7 +109,7 @@ QString dateText(int day, int month, int year)
     return text;
 }
 
-EventDays::EventDays(icalcomponent *event)
+EventDays::EventDays(icalcomponent *event, const std::optional<EventSpan> &span) : m_span(span)
 {
     m_caption = captionFrom(icalcomponent_get_summary(event));
     m_ownEntry = ownEntryOf(event);
@@ -157,7 +157,7 @@ void EventDays::readDates(icalcomponent *event)
     // Midnight to midnight a whole number of days later is all-day too.
     const bool allDay = start.is_date || hasAllDayFlag(event) ||
                         (isMidnight(start) && last && isMidnight(end) && m_start < *last);
-    if (!allDay)
+    if (!allDay && !m_span)
         m_refusal = QStringLiteral("событие со временем, не на целый день");
 }
 
@@ -186,7 +186,7 @@ void EventDays::readRepeats(icalcomponent *event)
     }
     const icalrecurrencetype rule = icalproperty_get_rrule(property);
     const bool ends = rule.count > 0 || !icaltime_is_null_time(rule.until);
-    if (!ends) {
+    if (!ends && !m_span) {
         if (!isPlainYearly(rule, m_start)) {
             m_refusal =
                 QStringLiteral("повторение без конца, которое список не хранит: ") + ruleText(rule);
@@ -229,13 +229,27 @@ QString EventDays::entryFor(const HolidayDate &day) const
     return composeHolidayEntry(day);
 }
 
+void EventDays::skipTo(icalrecur_iterator *dates, const QDate &day) const
+{
+    // Only forward from the start: a repeat begun years ago is not walked from there.
+    if (day <= m_start)
+        return;
+    icaltimetype start = m_startTime;
+    start.year = day.year();
+    start.month = day.month();
+    start.day = day.day();
+    icalrecur_iterator_set_start(dates, start);
+}
+
 bool EventDays::forEachDay(
     const std::function<bool(const HolidayDate &, const QString &)> &take) const
 {
     auto takeDays = [&](const QDate &first, bool dated) {
-        for (int i = 0; i < m_days; ++i) {
+        // A span's days only: a long event starting before it is not walked day by day.
+        const qint64 from = m_span && dated ? qMax<qint64>(0, first.daysTo(m_span->first)) : 0;
+        for (qint64 i = from; i < m_days; ++i) {
             const QDate day = first.addDays(i);
-            if (!day.isValid() || day.year() > kLastYear)
+            if (!day.isValid() || day.year() > kLastYear || (m_span && dated && day > m_span->last))
                 break;
             HolidayDate date;
             date.day = day.day();
@@ -251,12 +265,16 @@ bool EventDays::forEachDay(
     if (m_everyYear && !takeDays(m_start, false))
         return false;
     if (m_rule) {
-        icalrecur_iterator *dates =
-            icalrecur_iterator_new(icalproperty_get_rrule(m_rule), m_startTime);
+        const icalrecurrencetype rule = icalproperty_get_rrule(m_rule);
+        icalrecur_iterator *dates = icalrecur_iterator_new(rule, m_startTime);
+        if (dates && m_span && rule.count == 0)
+            skipTo(dates, m_span->first.addDays(1 - m_days));
         bool more = true;
         for (int i = 0; dates && more && i < kMostRepeats; ++i) {
             const icaltimetype next = icalrecur_iterator_next(dates);
             if (icaltime_is_null_time(next))
+                break;
+            if (m_span && dateOf(next) > m_span->last)
                 break;
             if (const std::optional<QDate> date = dateOf(next); date && !m_excluded.contains(*date))
                 more = takeDays(*date, true);

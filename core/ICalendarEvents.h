@@ -18,10 +18,19 @@
 // of 0 is left out.
 QString dateText(int day, int month, int year = 0);
 
+// The days a reading looks at. Marks on a span of days take what a list of
+// entries cannot hold (events with a time, repeats without an end), followed
+// only as far as the span.
+struct EventSpan {
+    QDate first;
+    QDate last;
+};
+
 // The event must outlive the object: its repeats are followed when asked for.
 class EventDays {
 public:
-    explicit EventDays(icalcomponent *event);
+    // Without a span, the days as the import takes them.
+    explicit EventDays(icalcomponent *event, const std::optional<EventSpan> &span = std::nullopt);
 
     // For the summary: the start ("07.01.2026", "08.03" every year) and caption.
     const QString &date() const { return m_date; }
@@ -39,6 +48,8 @@ private:
     void readDates(icalcomponent *event);
     void readRepeats(icalcomponent *event);
     QString entryFor(const HolidayDate &day) const;
+    // Moves a repeat's iterator on to day.
+    void skipTo(icalrecur_iterator *dates, const QDate &day) const;
 
     QString m_date;
     QString m_caption;
@@ -53,4 +64,5 @@ private:
     icalproperty *m_rule = nullptr; // a repeat that ends
     icaltimetype m_startTime{};
     QSet<QDate> m_excluded;
+    std::optional<EventSpan> m_span;
 };

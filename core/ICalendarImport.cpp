@@ -5,52 +5,24 @@
 #include "base/Errors.h"
 #include "base/TextFile.h"
 #include "core/ICalendarEvents.h"
+#include "core/ICalendarScan.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QSet>
-#include <QStringDecoder>
 #include <algorithm>
-#include <memory>
 
 #include <libical/ical.h>
 
 namespace {
 
-// The longest content line handed to libical (its own line joining is
-// quadratic): room for the longest entry a profile reads back, in UTF-8 with
-// every character escaped.
-constexpr int kLongestLine = 4 * kMaxLineBytes;
 // The most days all events of a file may give (repeats and long events).
 constexpr int kMostDays = 100000;
-// The largest event handed to libical: room for a few such lines.
-constexpr int kLargestEvent = 16 * kLongestLine;
-
-using Component = std::unique_ptr<icalcomponent, void (*)(icalcomponent *)>;
 
 DayrailError unreadable(const QString &name)
 {
     return DayrailError(
         QStringLiteral("Не удаётся прочитать календарь iCalendar из файла \"%1\".").arg(name));
-}
-
-bool isLine(const QByteArray &line, const char *text)
-{
-    return line.trimmed().compare(text, Qt::CaseInsensitive) == 0;
-}
-
-// The value of the first line of an event that starts with name, as far as
-// a message quotes it.
-QString rawValue(const QByteArray &event, const QByteArray &name)
-{
-    for (const QByteArray &line : event.split('\n')) {
-        const qsizetype colon = line.indexOf(':');
-        if (colon > 0 && line.startsWith(name) &&
-            (line.size() == name.size() || line.at(name.size()) == ':' ||
-             line.at(name.size()) == ';'))
-            return quoteForMessage(QString::fromUtf8(line.mid(colon + 1, 240)).trimmed());
-    }
-    return {};
 }
 
 // "20260301" or "20260301T100000Z" as the summary writes dates.
@@ -64,7 +36,7 @@ QString dateOfRaw(const QString &value)
 
 // Merges the days of the events into the list, one event at a time, and
 // notes everything left out or changed.
-class Merge {
+class Merge : public ICalendarEventSink {
 public:
     Merge(const ICalendarImportRules &rules, ICalendarImport &result, ICalendarProgress *progress)
         : m_rules(rules), m_result(result), m_progress(progress),
@@ -74,12 +46,12 @@ public:
     }
 
     // The list is full, or the import has read as many events as it reads.
-    bool full() const { return m_full; }
+    bool full() const override { return m_full; }
     bool sawEvents() const { return m_events > 0; }
     // An event the scanner passes over once the import is full.
-    void skipEvent() { ++m_result.notRead; }
+    void skipEvent() override { ++m_result.notRead; }
 
-    void addEvent(icalcomponent *event)
+    void addEvent(icalcomponent *event) override
     {
         if (countEvent())
             return;
@@ -136,11 +108,11 @@ public:
     }
 
     // An event libical never sees or cannot read, named from its raw lines.
-    void addRefused(const QByteArray &event, const QString &reason)
+    void addRefused(const QByteArray &event, const QString &reason) override
     {
         if (countEvent())
             return;
-        note(dateOfRaw(rawValue(event, "DTSTART")), rawValue(event, "SUMMARY"), reason);
+        note(dateOfRaw(rawEventValue(event, "DTSTART")), rawEventValue(event, "SUMMARY"), reason);
     }
 
 private:
@@ -201,138 +173,6 @@ private:
     bool m_full = false;
 };
 
-// Walks the content lines (folded lines joined) and hands every event inside
-// a calendar, alone, to libical; an event with an overlong line never gets there.
-class EventScanner {
-public:
-    EventScanner(const QByteArray &text, Merge &merge, ICalendarProgress *progress)
-        : m_text(text), m_merge(merge), m_progress(progress)
-    {}
-
-    // False when stopped by the user.
-    bool scan()
-    {
-        qsizetype at = 0;
-        const qsizetype size = m_text.size();
-        // Once full, the rest is only counted: the summary says how much was not read.
-        while (at < size) {
-            qsizetype end = m_text.indexOf('\n', at);
-            if (end < 0)
-                end = size;
-            const char first = m_text.at(at);
-            const bool continued = (first == ' ' || first == '\t') && m_started;
-            if (!continued) {
-                finishLine();
-                m_started = true;
-            }
-            qsizetype from = continued ? at + 1 : at;
-            qsizetype to = end;
-            if (to > from && m_text.at(to - 1) == '\r')
-                --to;
-            // An overlong line keeps its beginning, to name its event.
-            const qsizetype room = kLongestLine - m_line.size();
-            if (to - from > room) {
-                m_lineTooLong = true;
-                to = from + room;
-            }
-            m_line.append(m_text.constData() + from, to - from);
-            at = end + 1;
-            if (m_progress) {
-                if (m_progress->cancelled.load())
-                    return false;
-                m_progress->permille.store(int(at * 1000 / qMax<qsizetype>(1, size)));
-            }
-        }
-        finishLine();
-        // A file cut short in the middle of an event.
-        if (m_inEvent && !m_merge.full())
-            m_merge.addRefused(m_event, QStringLiteral("файл кончается посреди события"));
-        return true;
-    }
-
-    bool sawCalendar() const { return m_sawCalendar; }
-
-private:
-    void finishLine()
-    {
-        if (!m_started)
-            return;
-        const QByteArray line = m_line;
-        const bool tooLong = m_lineTooLong;
-        m_line.clear();
-        m_lineTooLong = false;
-        if (m_inEvent) {
-            m_eventTooLong = m_eventTooLong || tooLong || m_event.size() > kLargestEvent;
-            // What is kept of an event too long serves to name it.
-            if (!m_eventTooLong || line.startsWith("DTSTART") || line.startsWith("SUMMARY"))
-                m_event += line + "\r\n";
-            if (line.startsWith("BEGIN:") || line.startsWith("begin:"))
-                ++m_depth;
-            else if (line.startsWith("END:") || line.startsWith("end:"))
-                --m_depth;
-            if (m_depth == 0)
-                finishEvent();
-        } else if (isLine(line, "BEGIN:VCALENDAR")) {
-            m_sawCalendar = true;
-            ++m_calendars;
-        } else if (isLine(line, "END:VCALENDAR")) {
-            m_calendars = qMax(0, m_calendars - 1);
-        } else if (m_calendars > 0 && isLine(line, "BEGIN:VEVENT") && m_merge.full()) {
-            m_merge.skipEvent();
-        } else if (m_calendars > 0 && isLine(line, "BEGIN:VEVENT")) {
-            m_inEvent = true;
-            m_depth = 1;
-            m_event = line + "\r\n";
-        }
-    }
-
-    void finishEvent()
-    {
-        m_inEvent = false;
-        if (m_eventTooLong) {
-            m_merge.addRefused(m_event, QStringLiteral("строка события длиннее %1 байт или всё "
-                                                       "событие длиннее %2 байт: такой текст "
-                                                       "профиль не прочитает")
-                                            .arg(kLongestLine)
-                                            .arg(kLargestEvent));
-        } else {
-            Component event(icalparser_parse_string(m_event.constData()), icalcomponent_free);
-            if (event && icalcomponent_isa(event.get()) == ICAL_VEVENT_COMPONENT)
-                m_merge.addEvent(event.get());
-            else
-                m_merge.addRefused(m_event, QStringLiteral("событие не читается"));
-        }
-        m_event.clear();
-        m_eventTooLong = false;
-    }
-
-    const QByteArray &m_text;
-    Merge &m_merge;
-    ICalendarProgress *m_progress;
-    QByteArray m_line;
-    QByteArray m_event;
-    bool m_started = false;
-    bool m_lineTooLong = false;
-    bool m_eventTooLong = false;
-    bool m_inEvent = false;
-    bool m_sawCalendar = false;
-    int m_depth = 0;
-    int m_calendars = 0;
-};
-
-bool isUtf8(const QByteArray &text)
-{
-    // In pieces, so that a large file is never held twice.
-    constexpr qsizetype kPiece = 64 * 1024;
-    QStringDecoder decoder(QStringDecoder::Utf8);
-    for (qsizetype at = 0; at < text.size() && !decoder.hasError(); at += kPiece) {
-        const QString piece =
-            decoder.decode(QByteArrayView(text).sliced(at, qMin(kPiece, text.size() - at)));
-        Q_UNUSED(piece);
-    }
-    return !decoder.hasError();
-}
-
 } // namespace
 
 ICalendarImport holidaysFromICalendar(const QByteArray &text, const QString &name,
@@ -340,28 +180,16 @@ ICalendarImport holidaysFromICalendar(const QByteArray &text, const QString &nam
                                       ICalendarProgress *progress)
 {
     ICalendarImport result;
-    // The byte-order mark is left out without copying the text.
-    const bool marked = text.startsWith("\xEF\xBB\xBF");
-    QByteArray data =
-        marked ? QByteArray::fromRawData(text.constData() + 3, text.size() - 3) : text;
-    if (!isUtf8(data)) {
-        // Windows-1251 has a character for every byte but one.
-        if (data.contains('\x98'))
-            throw DayrailError(
-                QStringLiteral("Файл \"%1\" не в кодировке UTF-8 (и не в Windows-1251).")
-                    .arg(name));
-        data = utf8From1251(data);
-        result.read1251 = true;
-    }
+    const QByteArray data = iCalendarUtf8(text, name, &result.read1251);
     Merge merge(rules, result, progress);
-    EventScanner scanner(data, merge, progress);
-    if (!scanner.scan()) {
+    const ICalendarScan scan = scanICalendar(data, merge, progress);
+    if (scan.cancelled) {
         result = ICalendarImport();
         result.entries = rules.listed;
         result.cancelled = true;
         return result;
     }
-    if (!scanner.sawCalendar())
+    if (!scan.sawCalendar)
         throw unreadable(name);
     if (!merge.sawEvents())
         throw DayrailError(QStringLiteral("В файле \"%1\" нет событий.").arg(name));

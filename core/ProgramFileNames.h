@@ -10,4 +10,7 @@ inline const char *const kRegional = "regional.cal";
 inline const char *const kView = "view.cal";
 // The calendar server's account, without its password.
 inline const char *const kAccount = "account.cal";
+// UTF-8: the calendar subscriptions, and the folder of their last good copies.
+inline const char *const kSubscriptions = "subscriptions.cal";
+inline const char *const kSubscriptionCopies = "subscriptions";
 } // namespace programfile

@@ -11,6 +11,7 @@
 #include "settings/OptionPages.h"
 #include "settings/ProfilesPage.h"
 #include "settings/RemindersPage.h"
+#include "settings/SubscriptionsPage.h"
 
 #include <QEvent>
 #include <QPushButton>
@@ -28,7 +29,8 @@ void addPage(QTabWidget *pages, QWidget *page, const QString &caption)
 
 } // namespace
 
-SettingsWindow::SettingsWindow(CalendarModel &model, WindowServices &services, QWidget *parent)
+SettingsWindow::SettingsWindow(CalendarModel &model, WindowServices &services,
+                               Subscriptions *subscriptions, QWidget *parent)
     : QDialog(parent), m_dialogs(services.dialogs())
 {
     keepLayoutFont(this);
@@ -62,6 +64,9 @@ SettingsWindow::SettingsWindow(CalendarModel &model, WindowServices &services, Q
     addPage(m_pages, m_calendarViewPage, QStringLiteral("Настройки вида календаря"));
     addPage(m_pages, m_printBackgroundPage, QStringLiteral("Настройки фона при распечатке"));
     addPage(m_pages, new RemindersPage(model, services, this), QStringLiteral("Напоминания"));
+    if (subscriptions)
+        addPage(m_pages, new SubscriptionsPage(*subscriptions, services.dialogs(), this),
+                QStringLiteral("Подписки"));
     addPage(m_pages, new AccountPage(services, this), QStringLiteral("Синхронизация"));
 
     m_pages->setCurrentWidget(m_printBackgroundPage);

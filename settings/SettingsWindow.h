@@ -16,11 +16,14 @@ class OpacityPage;
 class PrintBackgroundPage;
 class ProfilesPage;
 class QTabWidget;
+class Subscriptions;
 
 class SettingsWindow : public QDialog {
     Q_OBJECT
 public:
-    SettingsWindow(CalendarModel &model, WindowServices &services, QWidget *parent = nullptr);
+    // The page «Подписки» is there when subscriptions are given.
+    SettingsWindow(CalendarModel &model, WindowServices &services,
+                   Subscriptions *subscriptions = nullptr, QWidget *parent = nullptr);
 
     // Shows, raises and activates the window on the given page. Shown any
     // other way, it keeps the page last shown.

@@ -245,6 +245,7 @@ void MainWindow::showMarks()
         grid->setToday(m_model.markedToday());
         grid->setHolidays(m_model.markedHolidays());
         grid->setWorkDays(m_model.markedWorkDays());
+        grid->setSubscribedDays(m_model.markedSubscriptions());
         grid->setWeekNumbersShown(m_model.weekNumbersShown());
     }
     showTrayDay();

@@ -4,6 +4,7 @@
 // its accessible table, keyboard and focus frame; today, holiday and
 // week-number marks.
 #include "base/Errors.h"
+#include "controls/DayBars.h"
 #include "controls/MonthGrid.h"
 #include "controls/MonthGridAccessible.h"
 #include "controls/PixelLines.h"
@@ -57,6 +58,8 @@ private slots:
     void dayMarks();
     void weekNumbers_data();
     void weekNumbers();
+    void subscribedDays_data();
+    void subscribedDays();
     void quickPaintSetsSamePixels();
     void weekendColourOnBackgrounds();
     void outerLinesAtFractionalScales_data();
@@ -374,6 +377,45 @@ void MonthGridTest::dayMarks()
     // Taking the marks away leaves the grid exactly as it was.
     grid.setToday(QDate());
     grid.setHolidays({});
+    QCOMPARE(grid.grab().toImage(), plain);
+}
+
+void MonthGridTest::subscribedDays_data()
+{
+    QTest::addColumn<QColor>("background");
+    QTest::addColumn<QColor>("colour");
+    QTest::newRow("light") << QColor(Qt::white) << QColor(0x00, 0x00, 0x80);
+    QTest::newRow("dark") << QColor(0x20, 0x20, 0x20) << QColor(0x00, 0x00, 0x80);
+}
+
+void MonthGridTest::subscribedDays()
+{
+    QFETCH(QColor, background);
+    QFETCH(QColor, colour);
+    MonthGrid grid;
+    grid.resize(193, 120);
+    grid.setColor(background);
+    grid.setDate(QDate(2026, 4, 15));
+    // Today, a holiday and a working-year mark on the same day stay as they are.
+    const QDate day(2026, 4, 11);
+    grid.setToday(day);
+    grid.setHolidays({{day, QStringLiteral("Пасха")}});
+    grid.setWorkDays({{day, WorkDayMark{false, true, true, QStringLiteral("Рабочая суббота")}}});
+    const QImage plain = grid.grab().toImage();
+    grid.setSubscribedDays(
+        {{day, SubscribedDay{{colour, Qt::red}, QStringLiteral("Спорт: Матч")}}});
+    const QImage marked = grid.grab().toImage();
+    const QPoint cell = grid.cellOfDay(11);
+    const QRect bar = dayBarRect(grid.cellRect(cell.x(), cell.y() + 1));
+    QVERIFY(bar.contains(changedPixels(plain, marked)));
+    // The first calendar's half of the bar, readable on the grid.
+    const QColor drawn = marked.pixelColor(bar.left(), bar.top());
+    QCOMPARE(drawn, barColourOn(colour, background));
+    QVERIFY(contrastRatio(drawn, background) >= 3.0);
+    QCOMPARE(marked.pixelColor(bar.right(), bar.bottom()), barColourOn(Qt::red, background));
+    QCOMPARE(cellOf(grid, 11)->text(QAccessible::Description),
+             QStringLiteral("сегодня\nПасха\nРабочая суббота\nСпорт: Матч"));
+    grid.setSubscribedDays({});
     QCOMPARE(grid.grab().toImage(), plain);
 }
 
