@@ -16,9 +16,11 @@ RUN=(cmake g++ make pkg-config qt6-base-dev qt6-svg-dev qt6-translations-l10n qt
 # PDF pages to pictures, WMF and EMF read back, desktop entry and metainfo
 # checks, iCalendar files read and written by a second program, a private
 # session bus with a mock notification service for the reminder agent, and the
-# layout check of the C++ files that .ci/run makes.
+# layout check of the C++ files that .ci/run makes; CalDAV servers (and git
+# to seed one) for the sync tests.
 TEST=(poppler-utils libwmf-bin emf2svg desktop-file-utils appstream python3-icalendar python3-vobject calcurse
       dbus python3-dbusmock
+      radicale xandikos openssl git
       clang-format)
 PACKAGE=(dpkg-dev file lintian)
 DATA=(python3-workalendar)

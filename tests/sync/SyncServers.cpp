@@ -30,6 +30,11 @@ bool write(const QString &path, const QByteArray &data)
 
 CalendarServer::~CalendarServer()
 {
+    stop();
+}
+
+void CalendarServer::stop()
+{
     if (m_process.state() != QProcess::NotRunning) {
         m_process.terminate();
         if (!m_process.waitForFinished(5000))
@@ -61,29 +66,67 @@ QString CalendarServer::start(const QString &kind, bool tls)
             const QString openssl = QStandardPaths::findExecutable(QStringLiteral("openssl"));
             if (openssl.isEmpty())
                 return QStringLiteral("openssl is not installed");
-            const int made = QProcess::execute(
-                openssl, {QStringLiteral("req"), QStringLiteral("-x509"),
-                          QStringLiteral("-newkey"), QStringLiteral("rsa:2048"),
-                          QStringLiteral("-nodes"), QStringLiteral("-days"), QStringLiteral("2"),
-                          QStringLiteral("-subj"), QStringLiteral("/CN=127.0.0.1"),
-                          QStringLiteral("-keyout"), dir + QStringLiteral("/key.pem"),
-                          QStringLiteral("-out"), dir + QStringLiteral("/cert.pem")});
-            if (made != 0)
+            QProcess maker;
+            maker.setStandardOutputFile(QProcess::nullDevice());
+            maker.setStandardErrorFile(QProcess::nullDevice());
+            maker.start(openssl,
+                        {QStringLiteral("req"), QStringLiteral("-x509"), QStringLiteral("-newkey"),
+                         QStringLiteral("rsa:2048"), QStringLiteral("-nodes"),
+                         QStringLiteral("-days"), QStringLiteral("2"), QStringLiteral("-subj"),
+                         QStringLiteral("/CN=127.0.0.1"), QStringLiteral("-keyout"),
+                         dir + QStringLiteral("/key.pem"), QStringLiteral("-out"),
+                         dir + QStringLiteral("/cert.pem")});
+            if (!maker.waitForFinished(30000) || maker.exitCode() != 0)
                 return QStringLiteral("openssl could not make a certificate");
             args << QStringLiteral("--server-ssl") << QStringLiteral("True")
                  << QStringLiteral("--server-certificate") << dir + QStringLiteral("/cert.pem")
                  << QStringLiteral("--server-key") << dir + QStringLiteral("/key.pem");
         }
         m_calendar = m_root.resolved(QUrl(QStringLiteral("/alice/cal/")));
+        m_folder = dir + QStringLiteral("/store/collection-root/alice/cal");
     } else {
         args << QStringLiteral("--defaults") << QStringLiteral("-d") << dir + QStringLiteral("/x")
              << QStringLiteral("-l") << QStringLiteral("127.0.0.1") << QStringLiteral("-p")
              << QString::number(m_port);
         m_calendar = m_root.resolved(QUrl(QStringLiteral("/user/calendars/calendar/")));
+        m_folder = dir + QStringLiteral("/x/user/calendars/calendar");
     }
+    m_kind = kind;
+    m_program = program;
+    m_args = args;
+    return launch();
+}
+
+QString CalendarServer::seed(const QList<QPair<QString, QByteArray>> &files)
+{
+    stop();
+    for (const auto &[name, text] : files)
+        write(m_folder + QLatin1Char('/') + name, text);
+    // xandikos serves what its git repository holds.
+    if (m_kind == QLatin1String("xandikos")) {
+        const QString git = QStandardPaths::findExecutable(QStringLiteral("git"));
+        if (git.isEmpty())
+            return QStringLiteral("git is not installed");
+        const QStringList at{QStringLiteral("-C"), m_folder};
+        if (QProcess::execute(git, at + QStringList{QStringLiteral("add"), QStringLiteral(".")}) ||
+            QProcess::execute(git, at + QStringList{QStringLiteral("-c"),
+                                                    QStringLiteral("user.name=test"),
+                                                    QStringLiteral("-c"),
+                                                    QStringLiteral("user.email=test@localhost"),
+                                                    QStringLiteral("commit"), QStringLiteral("-qm"),
+                                                    QStringLiteral("seed")}))
+            return QStringLiteral("git could not commit the seeded events");
+    }
+    return launch();
+}
+
+QString CalendarServer::launch()
+{
+    const QString &kind = m_kind;
+    const QString dir = m_dir.path();
     m_process.setProcessChannelMode(QProcess::MergedChannels);
     m_process.setStandardOutputFile(dir + QStringLiteral("/server.log"));
-    m_process.start(program, args);
+    m_process.start(m_program, m_args);
     if (!m_process.waitForStarted(5000))
         return kind + QStringLiteral(" does not start");
     // Ready once it takes connections; bounded.
@@ -159,11 +202,10 @@ void FaultProxy::handle(QTcpSocket *client, QByteArray request)
     // One request per connection: the server closes after its answer.
     const qsizetype end = request.indexOf("\r\n\r\n");
     QList<QByteArray> head = request.left(end).split('\n');
-    head.erase(std::remove_if(head.begin(), head.end(),
-                              [](const QByteArray &l) {
-                                  return l.toLower().startsWith("connection:");
-                              }),
-               head.end());
+    head.erase(
+        std::remove_if(head.begin(), head.end(),
+                       [](const QByteArray &l) { return l.toLower().startsWith("connection:"); }),
+        head.end());
     request = head.join('\n') + "\r\nConnection: close" + request.mid(end);
     auto *server = new QTcpSocket(client);
     const bool dropAnswer = fault == Fault::DropAfterForward;

@@ -15,13 +15,23 @@ public:
     // Starts "radicale" or "xandikos" (radicale only over TLS, with a
     // self-signed certificate). Empty on success, else why the test skips.
     QString start(const QString &kind, bool tls = false);
+    // Puts the files (name, text) straight into the calendar's folder, the
+    // server stopped meanwhile: many events without as many uploads.
+    QString seed(const QList<QPair<QString, QByteArray>> &files);
     QUrl root() const { return m_root; }
     QUrl calendar() const { return m_calendar; }
     quint16 port() const { return m_port; }
 
 private:
+    QString launch();
+    void stop();
+
     QTemporaryDir m_dir;
     QProcess m_process;
+    QString m_kind;
+    QString m_program;
+    QStringList m_args;
+    QString m_folder;
     QUrl m_root;
     QUrl m_calendar;
     quint16 m_port = 0;
