@@ -75,7 +75,14 @@ SubscriptionDialog::SubscriptionDialog(DialogSeam &dialogs, QWidget *parent)
     QPushButton *ok = pushButton(this, "okButton", QStringLiteral("OK"), 252, 178, 84);
     QPushButton *cancel = pushButton(this, "cancelButton", QStringLiteral("Отмена"), 344, 178, 84);
     ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    // A refused address is said at once, and the dialog stays with what was typed.
+    connect(ok, &QPushButton::clicked, this, [this] {
+        if (runHandler(m_dialogs,
+                       [this] { subscriptionAddress(m_url->text(), m_allowHttp->isChecked()); }))
+            accept();
+        else
+            m_url->setFocus(Qt::OtherFocusReason);
+    });
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_colourButton, &QPushButton::clicked, this, &SubscriptionDialog::chooseColour);
     showColour();
