@@ -11,7 +11,7 @@
 #include "base/TimeChange.h"
 #include "core/CalendarFiles.h"
 #include "core/ProgramFileNames.h"
-#include "core/ReminderFile.h"
+#include "core/ProgramFiles.h"
 #include "output/PrintScaleDialog.h"
 #include "platform/Dialogs.h"
 #include "platform/Handler.h"
@@ -99,6 +99,7 @@ Application::Application(const QString &folder, Clock clock, DialogSeam *dialogs
 {
     m_model.setFolder(folder);
     m_subscriptions = std::make_unique<Subscriptions>(m_model.folder(), m_model.backups(), m_clock);
+    m_model.setClock(m_clock);
     // Only paths: the file is read when the working year is first shown.
     m_model.setWorkCalendarFiles(workCalendarFiles(m_model.folder()));
     connect(&m_model, &CalendarModel::workCalendarDamaged, this,
@@ -172,7 +173,8 @@ void Application::lockProfile()
                                                   "программы; эта копия не записывает его.")
                                        .arg(path);
             m_model.backups().refuseOverwrite(path, reason);
-            m_model.backups().refuseOverwrite(remindersPathFor(path), reason);
+            for (const QString &side : profileSidePaths(path))
+                m_model.backups().refuseOverwrite(side, reason);
             m_messages.push_back({reason, false});
         }
     }
@@ -227,6 +229,9 @@ void Application::loadSettingsAndProfile()
     m_model.setProfilePath(files.profilePath);
     if (const QString note = m_model.loadReminders(); !note.isEmpty())
         m_messages.push_back({note, false});
+    // Identities of entries changed elsewhere are dropped without a word:
+    // the entries themselves are as the profile has them.
+    m_model.loadEntryIds();
     if (files.settingsFound) {
         m_model.setShowTips(files.showTips);
         m_model.setShowSplash(files.showSplash);

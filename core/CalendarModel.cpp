@@ -4,15 +4,25 @@
 
 #include "base/Errors.h"
 #include "core/ChangedValue.h"
+#include "core/EventStore.h"
 
 #include <QDate>
 #include <QGuiApplication>
+#include <QSet>
 
 namespace {
 
 DateError badDate(int year, int month, int day)
 {
     return DateError(QStringLiteral("Неверная дата: %1.%2.%3").arg(day).arg(month).arg(year));
+}
+
+QSet<QByteArray> uidsOf(const EntryIds &ids)
+{
+    QSet<QByteArray> uids;
+    for (const EntryId &id : ids)
+        uids.insert(id.uid);
+    return uids;
 }
 
 } // namespace
@@ -51,6 +61,7 @@ void CalendarModel::setYear(int year)
     for (int month = 1; month <= 12; ++month)
         if (moved[month - 1])
             emit dayChanged(month, m_days[month - 1]);
+    updateEventDays();
     updateMarks();
 }
 
@@ -102,14 +113,87 @@ void CalendarModel::setProfilePath(const QString &path)
 
 void CalendarModel::setHolidays(const QStringList &entries)
 {
-    if (!assignChanged(m_holidays, entries))
+    if (entries == m_holidays)
         return;
-    ReminderSettings kept = m_reminders;
-    for (auto it = kept.entries.begin(); it != kept.entries.end();)
-        it = m_holidays.contains(it.key()) ? std::next(it) : kept.entries.erase(it);
-    setReminders(kept);
-    emit holidaysChanged();
-    updateMarks(false);
+    const EntryIds ids = matchEntryIds(entryIdLines(m_holidays, m_entryIds), entries,
+                                       [this] { return newEntryId(now()); });
+    // The event kept behind an entry goes with it.
+    const QSet<QByteArray> kept = uidsOf(ids);
+    const QSet<QByteArray> before = uidsOf(m_entryIds);
+    CalendarItems events = m_storedEvents;
+    events.removeIf([&](const CalendarItem &event) {
+        return before.contains(event.uid) && !kept.contains(event.uid);
+    });
+    setProfileEntries(entries, ids, events);
+}
+
+void CalendarModel::replaceHoliday(int row, const QString &text)
+{
+    if (row < 0 || row >= m_holidays.size() || m_holidays.at(row) == text)
+        return;
+    QStringList entries = m_holidays;
+    EntryIds ids = m_entryIds;
+    entries[row] = text;
+    ids[row].stamp = newEntryId(now()).stamp;
+    // The event kept behind it no longer says what the entry does.
+    CalendarItems events = m_storedEvents;
+    events.removeIf([&](const CalendarItem &event) { return event.uid == ids.at(row).uid; });
+    setProfileEntries(entries, ids, events);
+}
+
+void CalendarModel::removeHoliday(int row)
+{
+    if (row < 0 || row >= m_holidays.size())
+        return;
+    QStringList entries = m_holidays;
+    EntryIds ids = m_entryIds;
+    const QByteArray uid = ids.at(row).uid;
+    entries.removeAt(row);
+    ids.removeAt(row);
+    CalendarItems events = m_storedEvents;
+    events.removeIf([&](const CalendarItem &event) { return event.uid == uid; });
+    setProfileEntries(entries, ids, events);
+}
+
+void CalendarModel::setProfileEntries(const QStringList &entries, const EntryIds &ids,
+                                      const CalendarItems &events)
+{
+    // Only a list and identities that belong together are taken.
+    const EntryIds fitted = ids.size() == entries.size()
+                                ? ids
+                                : matchEntryIds(entryIdLines(m_holidays, m_entryIds), entries,
+                                                [this] { return newEntryId(now()); });
+    const bool idsChanged = assignChanged(m_entryIds, fitted);
+    const bool eventsChanged = assignChanged(m_storedEvents, events);
+    const bool listChanged = assignChanged(m_holidays, entries);
+    if (listChanged) {
+        ReminderSettings kept = m_reminders;
+        for (auto it = kept.entries.begin(); it != kept.entries.end();)
+            it = m_holidays.contains(it.key()) ? std::next(it) : kept.entries.erase(it);
+        setReminders(kept);
+    }
+    if (eventsChanged)
+        emit storedEventsChanged();
+    if (listChanged)
+        emit holidaysChanged();
+    if (idsChanged || eventsChanged)
+        updateEventDays();
+    if (listChanged || idsChanged || eventsChanged)
+        updateMarks(false);
+}
+
+QList<EntryIdLine> CalendarModel::loadEntryIds()
+{
+    QList<EntryIdLine> dropped;
+    const ProfileSides read = m_files.readProfileIds(
+        m_profilePath, m_holidays, [this] { return newEntryId(now()); }, &dropped);
+    setProfileEntries(m_holidays, read.ids, read.events);
+    return dropped;
+}
+
+QDateTime CalendarModel::now() const
+{
+    return m_clock ? m_clock() : QDateTime(m_startDay, QTime(0, 0), Qt::UTC);
 }
 
 void CalendarModel::setReminders(const ReminderSettings &settings)
@@ -194,9 +278,20 @@ void CalendarModel::setPrintScaling(PrintScaling scaling)
         emit printScalingChanged();
 }
 
+void CalendarModel::updateEventDays()
+{
+    // Those behind entries are marked by their entries.
+    const QSet<QByteArray> entries = uidsOf(m_entryIds);
+    CalendarItems whole;
+    for (const CalendarItem &event : m_storedEvents)
+        if (!entries.contains(event.uid))
+            whole << event;
+    m_eventDays = storedEventDays(whole, m_year);
+}
+
 void CalendarModel::updateMarks(bool workDaysToo)
 {
-    bool changed = m_marks.update(m_viewOptions, m_today, m_holidays, m_year);
+    bool changed = m_marks.update(m_viewOptions, m_today, m_holidays, m_year, m_eventDays);
     if (workDaysToo)
         changed = m_marks.updateWorkDays(m_viewOptions, [this] {
             return workDayMarks(workYear(m_year));
@@ -243,7 +338,7 @@ SavedState CalendarModel::savedState() const
     SavedState state;
     state.profilePath = m_profilePath;
     state.profile = profile();
-    state.reminders = m_reminders;
+    state.sides = sides();
     SettingsContent &settings = state.settings;
     settings.days = m_days;
     settings.year = QString::number(m_year);

@@ -13,6 +13,7 @@
 #include "core/Reminder.h"
 
 #include <QDate>
+#include <QDateTime>
 #include <QFont>
 #include <QImage>
 #include <QMap>
@@ -20,6 +21,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <functional>
 
 // The windows whose opacity the user sets, in the order transp.cal keeps them.
 enum class OpacityWindow { Main = 0, MiniView = 1, FloatingClock = 2, OneMonth = 3 };
@@ -95,8 +97,34 @@ public:
     QString profilePath() const { return m_profilePath; }
     void setProfilePath(const QString &path);
     const QStringList &holidays() const { return m_holidays; }
+    // The entries keep their identities by exact text (equal ones in
+    // order); a new text gets a new identity.
     void setHolidays(const QStringList &entries);
+    // The program edited the entry in row: it stays the same entry.
+    void replaceHoliday(int row, const QString &text);
+    void removeHoliday(int row);
     ProfileContent profile() const { return {m_days, m_holidays}; }
+
+    // The entries' identities, parallel to holidays().
+    const EntryIds &entryIds() const { return m_entryIds; }
+    // Events from a calendar elsewhere kept whole: those the list cannot
+    // hold, and those behind entries with their identity.
+    const CalendarItems &storedEvents() const { return m_storedEvents; }
+    // All three at once, as given (ids parallel to entries), as
+    // synchronisation changes them. Rules of entries gone are dropped.
+    void setProfileEntries(const QStringList &entries, const EntryIds &ids,
+                           const CalendarItems &events);
+    // Reads the identities and the kept events beside the active profile;
+    // returns the identities dropped because their entries changed
+    // elsewhere (they are gone: a calendar elsewhere should lose them too).
+    QList<EntryIdLine> loadEntryIds();
+    ProfileSides sides() const { return {m_reminders, m_entryIds, m_storedEvents}; }
+
+    // The time a change made here is stamped with. A model without a clock
+    // stamps midnight (UTC) of its start day.
+    using Clock = std::function<QDateTime()>;
+    void setClock(Clock clock) { m_clock = std::move(clock); }
+    QDateTime now() const;
     // Makes a profile read elsewhere the active state: days and entries.
     void applyProfile(const ProfileContent &profile);
 
@@ -176,10 +204,10 @@ public:
     // Only the active profile's reminders, for the agent to follow at once.
     void saveReminders() { m_files.writeReminderFile(m_profilePath, m_reminders); }
     // Writes a profile file, keeping a damaged original first, and the
-    // active reminders beside it.
+    // active reminders, identities and kept events beside it.
     void writeProfileFile(const QString &path, const ProfileContent &content)
     {
-        m_files.writeProfileFile(path, content, m_reminders);
+        m_files.writeProfileFile(path, content, sides());
     }
     // The files of this run that did not read cleanly.
     BackupKeeper &backups() { return m_files.backups(); }
@@ -191,6 +219,7 @@ signals:
     void weekStartChanged(Qt::DayOfWeek day);
     void profilePathChanged(const QString &path);
     void holidaysChanged();
+    void storedEventsChanged();
     void remindersChanged();
     void backgroundChanged();
     void yearFontChanged();
@@ -210,6 +239,8 @@ private:
     // The working year's marks change only with the year, the option and
     // the file: today and the holidays leave them alone.
     void updateMarks(bool workDaysToo = true);
+    // The days the events kept whole mark in the shown year.
+    void updateEventDays();
     SavedState savedState() const;
 
     int m_year;
@@ -218,6 +249,10 @@ private:
     Qt::DayOfWeek m_weekStart = Qt::Monday;
     QString m_profilePath;
     QStringList m_holidays;
+    EntryIds m_entryIds;
+    CalendarItems m_storedEvents;
+    QMap<QDate, QStringList> m_eventDays;
+    Clock m_clock;
     ReminderSettings m_reminders;
     Background m_background;
     QColor m_windowColour = colours::skyBlue;

@@ -10,10 +10,10 @@ DayMarks::DayMarks(const ViewOptions &options, const QDate &today)
 {}
 
 bool DayMarks::update(const ViewOptions &options, const QDate &today, const QStringList &entries,
-                      int year)
+                      int year, const QMap<QDate, QStringList> &eventDays)
 {
     bool changed = assignChanged(m_today, options.markToday ? today : QDate());
-    changed = assignChanged(m_holidays, options.markHolidays ? markedDays(entries, year)
+    changed = assignChanged(m_holidays, options.markHolidays ? markedDays(entries, year, eventDays)
                                                              : QMap<QDate, QString>()) ||
               changed;
     return assignChanged(m_weekNumbers, options.weekNumbers) || changed;

@@ -29,9 +29,10 @@ public:
     // The days subscribed calendars mark, as the subscriptions give them.
     const QMap<QDate, SubscribedDay> &subscribed() const { return m_subscribed; }
 
-    // Today, the holidays and the week numbers; true when any changed.
+    // Today, the holidays (the entries' days and eventDays, those of the
+    // events kept whole) and the week numbers; true when any changed.
     bool update(const ViewOptions &options, const QDate &today, const QStringList &entries,
-                int year);
+                int year, const QMap<QDate, QStringList> &eventDays = {});
     // The working year's marks, which change only with the year, the option
     // and the file; workYearMarks is asked only while the option is on.
     bool updateWorkDays(const ViewOptions &options,

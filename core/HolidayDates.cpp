@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/HolidayDates.h"
 
+#include "base/TextFile.h"
+
 #include <QStringView>
 
 namespace {
@@ -9,6 +11,9 @@ namespace {
 const char *const kGenitiveMonths[12] = {"января",   "февраля", "марта",  "апреля",
                                          "мая",      "июня",    "июля",   "августа",
                                          "сентября", "октября", "ноября", "декабря"};
+
+// The form takes captions of at least this many characters.
+constexpr int kShortestCaption = 4;
 
 // A leap year: without a year of its own, 29 February is a date too.
 constexpr int kAnyLeapYear = 2000;
@@ -93,7 +98,8 @@ std::optional<QDate> holidayDateIn(const HolidayDate &date, int year)
     return day;
 }
 
-QMap<QDate, QString> markedDays(const QStringList &entries, int year)
+QMap<QDate, QString> markedDays(const QStringList &entries, int year,
+                                const QMap<QDate, QStringList> &more)
 {
     QMap<QDate, QStringList> captions;
     for (const QString &entry : entries) {
@@ -108,8 +114,33 @@ QMap<QDate, QString> markedDays(const QStringList &entries, int year)
         if (!caption.isEmpty() && !onDay.contains(caption))
             onDay << caption;
     }
+    for (auto it = more.cbegin(); it != more.cend(); ++it) {
+        QStringList &onDay = captions[it.key()];
+        for (const QString &caption : it.value())
+            if (!caption.isEmpty() && !onDay.contains(caption))
+                onDay << caption;
+    }
     QMap<QDate, QString> marked;
     for (auto it = captions.cbegin(); it != captions.cend(); ++it)
         marked.insert(it.key(), it.value().join(QLatin1Char('\n')));
     return marked;
+}
+
+QString holidayCaptionProblem(const QString &caption)
+{
+    if (caption.size() < kShortestCaption)
+        return QStringLiteral("подпись короче %1 знаков").arg(kShortestCaption);
+    return {};
+}
+
+QString holidayTextFault(const QString &text)
+{
+    if (text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r')))
+        return QStringLiteral("перевод строки в тексте");
+    // A longer line is cut when the profile is read back.
+    if (text.size() > kMaxLineBytes)
+        return QStringLiteral("запись длиннее %1 знаков").arg(kMaxLineBytes);
+    if (!fitsIn1251(text))
+        return QStringLiteral("знаки, которые профиль не может сохранить");
+    return {};
 }

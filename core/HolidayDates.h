@@ -41,6 +41,14 @@ QString composeHolidayEntry(const HolidayDate &date);
 // year only; 29 February without a year marks leap years only.
 std::optional<QDate> holidayDateIn(const HolidayDate &date, int year);
 
+// The holiday form's rule for a caption: empty when it takes it, else why not.
+QString holidayCaptionProblem(const QString &caption);
+// Empty when a profile can keep text as one entry exactly as it stands,
+// else the reason in a few words.
+QString holidayTextFault(const QString &text);
+
 // The days of year that entries mark, each with the captions of its entries
-// (trimmed, in list order, repeats left out) joined by line breaks.
-QMap<QDate, QString> markedDays(const QStringList &entries, int year);
+// (trimmed, in list order, repeats left out) joined by line breaks; the days
+// in more are marked too, their captions after the entries'.
+QMap<QDate, QString> markedDays(const QStringList &entries, int year,
+                                const QMap<QDate, QStringList> &more = {});

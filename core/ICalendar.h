@@ -33,12 +33,19 @@ struct ICalendarExport {
 
 // The calendar of the entries in list order: one event for every entry with
 // a date in the years 1..9999, every other entry listed with its reason.
-// Each event is stamped with stamp, the time the file is made.
-ICalendarExport holidaysToICalendar(const QStringList &entries, const QDateTime &stamp);
+// An event's UID is its entry's identity in uids (parallel to entries), so
+// that an edited entry stays the same event; one without gets a UID made
+// from its text. Each event is stamped with stamp, the time the file is made.
+ICalendarExport holidaysToICalendar(const QStringList &entries, const QList<QByteArray> &uids,
+                                    const QDateTime &stamp);
 
 // Writes the calendar into path, replacing the file atomically. Throws FileError.
 ICalendarExport exportICalendar(const QString &path, const QStringList &entries,
-                                const QDateTime &stamp);
+                                const QList<QByteArray> &uids, const QDateTime &stamp);
+
+// The calendar of one entry's event alone, made as the export makes it
+// (UTF-8, CR LF); empty for an entry without a date.
+QByteArray entryToICalendar(const QString &entry, const QByteArray &uid, const QDateTime &stamp);
 
 // What an import may add to: the list as it is, and the list's own rules.
 struct ICalendarImportRules {

@@ -20,11 +20,13 @@ const char kProductId[] = "-//Dayrail//Dayrail XP 1.0//RU";
 // Yearly events start in a leap year, so that 29 February recurs (in leap
 // years only, as iCalendar skips the dates a year does not have).
 constexpr int kYearlyStartYear = 2000;
+const char kCalendarEnd[] = "END:VCALENDAR\r\n";
 
 using Component = std::unique_ptr<icalcomponent, void (*)(icalcomponent *)>;
 
-// Stable across exports, so that a calendar program updates the events it
-// already has instead of doubling them; repeat tells equal entries apart.
+// For an entry without an identity of its own: stable across exports, so
+// that a calendar program updates the events it already has instead of
+// doubling them; repeat tells equal entries apart.
 QByteArray uidFor(const QString &entry, int repeat)
 {
     const QByteArray hash =
@@ -109,11 +111,8 @@ QString reasonWithoutDate(const QString &entry)
     return QStringLiteral("запись без даты");
 }
 
-} // namespace
-
-ICalendarExport holidaysToICalendar(const QStringList &entries, const QDateTime &stamp)
+QByteArray calendarHead()
 {
-    ICalendarExport result;
     Component calendar(icalcomponent_new(ICAL_VCALENDAR_COMPONENT), icalcomponent_free);
     icalcomponent_add_property(calendar.get(), icalproperty_new_prodid(kProductId));
     icalcomponent_add_property(calendar.get(), icalproperty_new_version("2.0"));
@@ -121,29 +120,54 @@ ICalendarExport holidaysToICalendar(const QStringList &entries, const QDateTime 
     char *head = icalcomponent_as_ical_string_r(calendar.get());
     QByteArray text(head);
     icalmemory_free_buffer(head);
-    const QByteArray end = "END:VCALENDAR\r\n";
-    if (text.endsWith(end))
-        text.chop(end.size());
-    const icaltimetype stampUtc = icaltime_from_timet_with_zone(
-        static_cast<time_t>(stamp.toSecsSinceEpoch()), 0, icaltimezone_get_utc_timezone());
+    if (text.endsWith(kCalendarEnd))
+        text.chop(qstrlen(kCalendarEnd));
+    return text;
+}
+
+icaltimetype utcStamp(const QDateTime &stamp)
+{
+    return icaltime_from_timet_with_zone(static_cast<time_t>(stamp.toSecsSinceEpoch()), 0,
+                                         icaltimezone_get_utc_timezone());
+}
+
+} // namespace
+
+QByteArray entryToICalendar(const QString &entry, const QByteArray &uid, const QDateTime &stamp)
+{
+    const std::optional<HolidayDate> date = parseHolidayEntry(entry);
+    if (!date)
+        return {};
+    return calendarHead() + eventText(entry, *date, uid, utcStamp(stamp)) + kCalendarEnd;
+}
+
+ICalendarExport holidaysToICalendar(const QStringList &entries, const QList<QByteArray> &uids,
+                                    const QDateTime &stamp)
+{
+    ICalendarExport result;
+    QByteArray text = calendarHead();
+    const icaltimetype stampUtc = utcStamp(stamp);
     QHash<QString, int> repeats;
-    for (const QString &entry : entries) {
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        const QString &entry = entries.at(i);
         const std::optional<HolidayDate> date = parseHolidayEntry(entry);
         if (!date) {
             result.leftOut << ICalendarNote{{}, quoteForMessage(entry), reasonWithoutDate(entry)};
             continue;
         }
-        text += eventText(entry, *date, uidFor(entry, repeats[entry]++), stampUtc);
+        const QByteArray uid = uids.value(i);
+        const int repeat = repeats[entry]++;
+        text += eventText(entry, *date, uid.isEmpty() ? uidFor(entry, repeat) : uid, stampUtc);
         ++result.events;
     }
-    result.text = text + end;
+    result.text = text + kCalendarEnd;
     return result;
 }
 
 ICalendarExport exportICalendar(const QString &path, const QStringList &entries,
-                                const QDateTime &stamp)
+                                const QList<QByteArray> &uids, const QDateTime &stamp)
 {
-    ICalendarExport result = holidaysToICalendar(entries, stamp);
+    ICalendarExport result = holidaysToICalendar(entries, uids, stamp);
     writeFileAtomically(path, result.text);
     return result;
 }

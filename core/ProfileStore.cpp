@@ -7,7 +7,6 @@
 #include "base/SingleInstance.h"
 #include "base/TextFile.h"
 #include "core/CalendarModel.h"
-#include "core/ReminderFile.h"
 
 #include <QCollator>
 #include <QDir>
@@ -39,6 +38,17 @@ QString writeProfileAs(CalendarModel &model, const QString &fileName)
 bool removeIfThere(const QString &path)
 {
     return !QFileInfo::exists(path) || QFile::remove(path);
+}
+
+// The profile's file and those beside it.
+bool removeProfileFiles(const QString &path)
+{
+    if (!QFile::remove(path))
+        return false;
+    bool removed = true;
+    for (const QString &side : profileSidePaths(path))
+        removed = removeIfThere(side) && removed;
+    return removed;
 }
 
 } // namespace
@@ -148,14 +158,15 @@ QString renameProfile(CalendarModel &model, const QString &path, const QString &
         // The active profile: written under the new name with the current
         // state, then the old file goes.
         writeProfileAs(model, newName);
-        if (!sameFile(path, model.profilePath()) &&
-            !(QFile::remove(path) && removeIfThere(remindersPathFor(path))))
+        if (!sameFile(path, model.profilePath()) && !removeProfileFiles(path))
             throw FileError(QStringLiteral("Не удаётся удалить файл \"%1\"").arg(path));
     } else if (target != path) {
         // Another profile keeps its own days and holidays: only its files are renamed.
-        const QString side = remindersPathFor(path);
-        if (!QFile::rename(path, target) ||
-            (QFileInfo::exists(side) && !QFile::rename(side, remindersPathFor(target))))
+        bool renamed = QFile::rename(path, target);
+        const QStringList sides = profileSidePaths(path), targets = profileSidePaths(target);
+        for (qsizetype i = 0; renamed && i < sides.size(); ++i)
+            renamed = !QFileInfo::exists(sides.at(i)) || QFile::rename(sides.at(i), targets.at(i));
+        if (!renamed)
             throw FileError(QStringLiteral("Не удаётся переименовать файл \"%1\"").arg(path));
     }
     return {};
@@ -167,16 +178,16 @@ QString deleteProfile(const CalendarModel &model, const QString &path,
     const QString active = model.profilePath();
     if (fileNameOf(path) == fileNameOf(active) || sameFile(path, active))
         return QStringLiteral("Нельзя удалять активные профили");
-    // The reminders go with their profile, to the trash or for good.
-    const QString side = remindersPathFor(path);
+    // What is kept beside it goes with the profile, to the trash or for good.
     if (QFile::moveToTrash(path)) {
-        if (QFileInfo::exists(side))
-            QFile::moveToTrash(side);
+        for (const QString &side : profileSidePaths(path))
+            if (QFileInfo::exists(side))
+                QFile::moveToTrash(side);
         return {};
     }
     if (!deleteForGood())
         return {};
-    if (!QFile::remove(path) || !removeIfThere(side))
+    if (!removeProfileFiles(path))
         throw FileError(QStringLiteral("Не удаётся удалить файл \"%1\"").arg(path));
     return {};
 }
@@ -196,4 +207,5 @@ void switchProfile(CalendarModel &model, const QString &path)
     model.setProfilePath(path);
     model.applyProfile(next);
     model.loadReminders();
+    model.loadEntryIds();
 }

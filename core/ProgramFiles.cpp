@@ -3,11 +3,13 @@
 #include "core/ProgramFiles.h"
 
 #include "base/Errors.h"
+#include "core/EventStore.h"
 #include "core/ReminderFile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 
 bool ProgramFiles::isFirstStart() const
 {
@@ -76,25 +78,79 @@ OptionsRead ProgramFiles::readOptions(bool newFolder)
     return read;
 }
 
+namespace {
+
+// Writes a side file, or removes it when it would say nothing.
+void writeSide(BackupKeeper &backups, const QString &side, bool none,
+               const std::function<void(const QString &)> &write)
+{
+    if (none && !QFileInfo::exists(side))
+        return;
+    backups.beforeOverwrite(side);
+    if (!none)
+        write(side);
+    else if (!QFile::remove(side))
+        throw FileError(QStringLiteral("Не удаётся удалить файл \"%1\"").arg(side));
+}
+
+} // namespace
+
+QStringList profileSidePaths(const QString &path)
+{
+    return {remindersPathFor(path), entryIdsPathFor(path), storedEventsPathFor(path)};
+}
+
 void ProgramFiles::writeProfileFile(const QString &path, const ProfileContent &content,
-                                    const ReminderSettings &reminders)
+                                    const ProfileSides &sides)
 {
     m_backups.beforeOverwrite(path);
     writeProfile(path, content);
-    writeReminderFile(path, reminders);
+    writeReminderFile(path, sides.reminders);
+    writeSide(m_backups, entryIdsPathFor(path), content.entries.isEmpty(),
+              [&](const QString &side) { writeEntryIds(side, content.entries, sides.ids); });
+    writeSide(m_backups, storedEventsPathFor(path), sides.events.isEmpty(),
+              [&](const QString &side) { writeStoredEvents(side, sides.events); });
 }
 
 void ProgramFiles::writeReminderFile(const QString &profilePath, const ReminderSettings &reminders)
 {
-    const QString side = remindersPathFor(profilePath);
-    const bool none = reminders == ReminderSettings{};
-    if (none && !QFileInfo::exists(side))
-        return;
-    m_backups.beforeOverwrite(side);
-    if (!none)
-        writeReminders(side, reminders);
-    else if (!QFile::remove(side))
-        throw FileError(QStringLiteral("Не удаётся удалить файл \"%1\"").arg(side));
+    writeSide(m_backups, remindersPathFor(profilePath), reminders == ReminderSettings{},
+              [&](const QString &side) { writeReminders(side, reminders); });
+}
+
+ProfileSides ProgramFiles::readProfileIds(const QString &path, const QStringList &entries,
+                                          const std::function<EntryId()> &makeId,
+                                          QList<EntryIdLine> *dropped)
+{
+    // A side file that cannot be read is not written over: what it holds
+    // would be gone for good.
+    const auto read = [this](const QString &side, const auto &reader) {
+        try {
+            auto content = reader(side);
+            if (!content.clean)
+                m_backups.markUnclean(side);
+            return content;
+        } catch (const DayrailError &e) {
+            m_backups.refuseOverwrite(side, e.text());
+            return decltype(reader(side)){};
+        }
+    };
+    const EntryIdsRead ids = read(entryIdsPathFor(path), readEntryIds);
+    const StoredEventsRead events = read(storedEventsPathFor(path), readStoredEvents);
+    QList<EntryIdLine> unused;
+    ProfileSides sides;
+    sides.ids = matchEntryIds(ids.lines, entries, makeId, &unused);
+    // A kept event under an identity the file gave an entry stood behind
+    // that entry: it goes with it.
+    QSet<QByteArray> gone;
+    for (const EntryIdLine &line : unused)
+        gone.insert(line.id.uid);
+    for (const CalendarItem &event : events.events)
+        if (!gone.contains(event.uid))
+            sides.events << event;
+    if (dropped)
+        *dropped += unused;
+    return sides;
 }
 
 ReminderSettings ProgramFiles::readProfileReminders(const QString &path, const QStringList &entries,
@@ -125,7 +181,7 @@ ReminderSettings ProgramFiles::readProfileReminders(const QString &path, const Q
 void ProgramFiles::save(const SavedState &state)
 {
     using namespace programfile;
-    writeProfileFile(state.profilePath, state.profile, state.reminders);
+    writeProfileFile(state.profilePath, state.profile, state.sides);
     const auto write = [this](const char *name, const auto &writer) {
         const QString target = path(name);
         m_backups.beforeOverwrite(target);

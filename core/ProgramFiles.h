@@ -7,6 +7,8 @@
 // from. Plain values in and out: the model maps them onto its state.
 #include "base/TextFile.h"
 #include "core/CalendarFiles.h"
+#include "core/CalendarItem.h"
+#include "core/EntryIds.h"
 #include "core/OptionFiles.h"
 #include "core/ProgramFileNames.h"
 #include "core/Reminder.h"
@@ -15,6 +17,7 @@
 
 #include <QString>
 #include <array>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -32,11 +35,22 @@ struct OptionsRead {
     std::vector<FileMessage> messages;
 };
 
+// What a profile keeps beside it: the reminders, its entries' identities
+// (parallel to its entries) and the events kept whole.
+struct ProfileSides {
+    ReminderSettings reminders;
+    EntryIds ids;
+    CalendarItems events;
+};
+
+// The files beside the profile at path, which go wherever it goes.
+QStringList profileSidePaths(const QString &path);
+
 // Everything the close-time save writes, taken from the model.
 struct SavedState {
     QString profilePath;
     ProfileContent profile;
-    ReminderSettings reminders;
+    ProfileSides sides;
     SettingsContent settings;
     std::array<bool, 4> switches{};
     std::array<int, 4> levels{};
@@ -70,11 +84,12 @@ public:
     // written stay as they were. A file that did not read cleanly is kept as
     // "<name>.bak" before it is first written over.
     void save(const SavedState &state);
-    // Writes a profile file, keeping a damaged original first, then its
-    // reminders beside it. A profile without reminders gets no side file
-    // (an old one goes), so the folder of a user who never set any stays as it was.
+    // Writes a profile file, keeping a damaged original first, then what it
+    // keeps beside it. A profile without reminders, entries or kept events
+    // gets no such side file (an old one goes), so the folder of a user who
+    // never set any stays as it was.
     void writeProfileFile(const QString &path, const ProfileContent &content,
-                          const ReminderSettings &reminders);
+                          const ProfileSides &sides);
     // Only the reminders beside the profile at path, as writeProfileFile does.
     void writeReminderFile(const QString &profilePath, const ReminderSettings &reminders);
     // The reminders kept beside the profile at path for its entries. What
@@ -82,6 +97,14 @@ public:
     // the user is empty when all read cleanly.
     ReminderSettings readProfileReminders(const QString &path, const QStringList &entries,
                                           QString *note);
+    // The identities and the kept events beside the profile at path: what
+    // did not read cleanly is kept as a backup before the next save. An
+    // identity whose entry the profile no longer has (changed elsewhere) is
+    // dropped with its kept event and listed in dropped; an entry without
+    // one gets makeId().
+    ProfileSides readProfileIds(const QString &path, const QStringList &entries,
+                                const std::function<EntryId()> &makeId,
+                                QList<EntryIdLine> *dropped);
 
     BackupKeeper &backups() { return m_backups; }
     WorkCalendarSource &workSource() { return m_workSource; }

@@ -16,9 +16,6 @@ bool isYearKey(QChar key)
 
 namespace {
 
-// The form takes captions of at least this many characters.
-constexpr int kShortestCaption = 4;
-
 bool hasLineBreak(const QString &text)
 {
     return text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r'));
@@ -31,24 +28,6 @@ bool isTooLong(const QString &text)
 }
 
 } // namespace
-
-QString holidayCaptionProblem(const QString &caption)
-{
-    if (caption.size() < kShortestCaption)
-        return QStringLiteral("подпись короче %1 знаков").arg(kShortestCaption);
-    return {};
-}
-
-QString holidayTextFault(const QString &text)
-{
-    if (hasLineBreak(text))
-        return QStringLiteral("перевод строки в тексте");
-    if (isTooLong(text))
-        return QStringLiteral("запись длиннее %1 знаков").arg(kMaxLineBytes);
-    if (!fitsIn1251(text))
-        return QStringLiteral("знаки, которые профиль не может сохранить");
-    return {};
-}
 
 QString holidayTextProblem(const QString &text)
 {

@@ -253,7 +253,8 @@ void HolidaysPage::deleteSelected()
     delete m_list->takeItem(row);
     m_list->clearSelection();
     m_list->setCurrentRow(-1);
-    storeEntries();
+    // By row: of equal entries, the one deleted loses its identity.
+    m_model.removeHoliday(row);
     announce(this, QStringLiteral("Удалено: ") + entry);
 }
 
@@ -272,13 +273,14 @@ void HolidaysPage::editSelected()
 
 void HolidaysPage::replaceEntry(int row, const QString &text)
 {
-    // Changed in place: the entry stays selected, and its reminder follows it.
+    // Changed in place: the entry stays selected, and its reminder and its
+    // identity follow it.
     const QString before = m_list->item(row)->text();
     m_list->item(row)->setText(text);
     ReminderSettings reminders = m_model.reminders();
     carryReminder(reminders, before, text, listedEntries());
     m_model.setReminders(reminders);
-    storeEntries();
+    m_model.replaceHoliday(row, text);
 }
 
 void HolidaysPage::showListMenu(const QPoint &pos)

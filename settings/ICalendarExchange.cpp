@@ -92,7 +92,10 @@ void ICalendarExchange::exportEntries()
                                                 kICalendarFilter, QStringLiteral("ics"));
     if (name.isEmpty())
         return;
-    const ICalendarExport written = exportICalendar(name, entries, m_now());
+    QList<QByteArray> uids;
+    for (const EntryId &id : m_model.entryIds())
+        uids << id.uid;
+    const ICalendarExport written = exportICalendar(name, entries, uids, m_now());
     QString summary = QStringLiteral("В файл \"%1\" записано событий: %2.")
                           .arg(fileNameOf(name))
                           .arg(written.events);

@@ -150,7 +150,7 @@ void HolidayDatesTest::iCalendarRoundTrip()
                                "8 марта  Женский день"};
     // Every entry with a date goes out, always as a date; the rest is listed.
     const ICalendarExport written =
-        holidaysToICalendar(dated + QStringList{"заметка", "31 апреля  Нет дня"}, kStamp);
+        holidaysToICalendar(dated + QStringList{"заметка", "31 апреля  Нет дня"}, {}, kStamp);
     QCOMPARE(written.events, dated.size());
     QCOMPARE(datesOf(written.leftOut).size(), 2);
     QCOMPARE(written.leftOut.at(1).reason, QStringLiteral("такого дня нет в календаре"));
@@ -165,7 +165,7 @@ void HolidayDatesTest::iCalendarRoundTrip()
     // Into an empty list: the same entries, spaces and year forms included.
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("праздники.ics"));
-    exportICalendar(path, dated, kStamp);
+    exportICalendar(path, dated, {}, kStamp);
     const ICalendarImport read = importICalendar(path, rulesFor());
     QCOMPARE(read.entries, QStringList(dated.mid(0, dated.size() - 1)));
     QCOMPARE(datesOf(read.notes), QStringList{"08.03"}); // the repeated entry, merged
@@ -297,7 +297,7 @@ void HolidayDatesTest::iCalendarSecondReader()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("out.ics"));
-    exportICalendar(path, {"7 января 2005г. Рождество", "29 февраля  Високос, лишь"}, kStamp);
+    exportICalendar(path, {"7 января 2005г. Рождество", "29 февраля  Високос, лишь"}, {}, kStamp);
     const std::optional<QString> read = runSecondReader(
         QStringLiteral(
             "for e in Calendar.from_ical(open(sys.argv[1], 'rb').read()).walk('VEVENT'):\n"
@@ -362,7 +362,7 @@ void HolidayDatesTest::iCalendarCalendarProgram()
     const QStringList entries{"7 января 2005г. Рождество", "29 февраля  Високос",
                               "1 января 1г. Начало", "8 марта  Женский день",
                               "31 декабря 2030г. Конец года"};
-    const ICalendarExport written = exportICalendar(path, entries, kStamp);
+    const ICalendarExport written = exportICalendar(path, entries, {}, kStamp);
     QProcess process;
     process.start(calcurse, {QStringLiteral("-D"), dir.path(), QStringLiteral("-q"),
                              QStringLiteral("-i"), path});
