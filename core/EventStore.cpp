@@ -257,11 +257,6 @@ StoredEventsRead readStoredEvents(const QString &path)
     return parseStoredEvents(file.read(kLargestICalendarFile));
 }
 
-QMap<QDate, QStringList> storedEventDays(const CalendarItems &events, int year)
-{
-    return StoredEventDays().update(events, year);
-}
-
 const QMap<QDate, QStringList> &StoredEventDays::update(const CalendarItems &events, int year)
 {
     // Events only added at the end (a sync's puts) are read alone.

@@ -45,11 +45,10 @@ StoredEventsRead readStoredEvents(const QString &path);
 
 // The days of year the events mark (every day an occurrence touches, in the
 // event's own time), each with the events' captions in order. Rules are
-// followed no further than a bounded number of occurrences.
-QMap<QDate, QStringList> storedEventDays(const CalendarItems &events, int year);
-
-// The same, reading each event again only when its text or the year
-// changed: a sync puts events one at a time into a store of thousands.
+// followed no further than a bounded number of occurrences. Each event is
+// read again only when its text or the year changed, and events only added
+// at the end are read alone: a sync puts them one at a time into a store of
+// thousands.
 class StoredEventDays {
 public:
     const QMap<QDate, QStringList> &update(const CalendarItems &events, int year);
