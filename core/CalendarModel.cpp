@@ -4,7 +4,6 @@
 
 #include "base/Errors.h"
 #include "core/ChangedValue.h"
-#include "core/EventStore.h"
 
 #include <QDate>
 #include <QGuiApplication>
@@ -286,12 +285,12 @@ void CalendarModel::updateEventDays()
     for (const CalendarItem &event : m_storedEvents)
         if (!entries.contains(event.uid))
             whole << event;
-    m_eventDays = storedEventDays(whole, m_year);
+    m_eventDays.update(whole, m_year);
 }
 
 void CalendarModel::updateMarks(bool workDaysToo)
 {
-    bool changed = m_marks.update(m_viewOptions, m_today, m_holidays, m_year, m_eventDays);
+    bool changed = m_marks.update(m_viewOptions, m_today, m_holidays, m_year, m_eventDays.days());
     if (workDaysToo)
         changed = m_marks.updateWorkDays(m_viewOptions, [this] {
             return workDayMarks(workYear(m_year));

@@ -9,6 +9,7 @@
 #include "base/PrintScale.h"
 #include "base/TextFile.h"
 #include "core/DayMarks.h"
+#include "core/EventStore.h"
 #include "core/ProgramFiles.h"
 #include "core/Reminder.h"
 
@@ -251,7 +252,7 @@ private:
     QStringList m_holidays;
     EntryIds m_entryIds;
     CalendarItems m_storedEvents;
-    QMap<QDate, QStringList> m_eventDays;
+    StoredEventDays m_eventDays;
     Clock m_clock;
     ReminderSettings m_reminders;
     Background m_background;

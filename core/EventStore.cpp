@@ -257,12 +257,49 @@ StoredEventsRead readStoredEvents(const QString &path)
     return parseStoredEvents(file.read(kLargestICalendarFile));
 }
 
-QMap<QDate, QStringList> storedEventDays(const CalendarItems &events, int year)
+const QMap<QDate, QStringList> &StoredEventDays::update(const CalendarItems &events, int year)
 {
-    QMap<QDate, QStringList> marks;
-    if (year < 1 || year > 9999)
-        return marks;
-    for (const CalendarItem &event : events)
-        markEvents(event.ics, year, marks);
-    return marks;
+    // Events only added at the end (a sync's puts) are read alone.
+    bool added = year == m_year && events.size() >= m_events.size();
+    for (qsizetype i = 0; added && i < m_events.size(); ++i)
+        added = events.at(i) == m_events.at(i);
+    if (year != m_year)
+        m_read.clear();
+    if (!added) {
+        m_days.clear();
+        m_seen.clear();
+    }
+    m_year = year;
+    QHash<QByteArray, Read> read;
+    for (qsizetype i = added ? m_events.size() : 0; i < events.size(); ++i) {
+        const CalendarItem &event = events.at(i);
+        Read days = m_read.take(event.uid);
+        if (days.ics != event.ics || days.ics.isNull()) {
+            days.ics = event.ics;
+            days.days.clear();
+            if (year >= 1 && year <= 9999)
+                markEvents(event.ics, year, days.days);
+        }
+        add(days);
+        read.insert(event.uid, days);
+    }
+    if (added)
+        m_read.insert(read);
+    else
+        m_read = read;
+    m_events = events;
+    return m_days;
+}
+
+void StoredEventDays::add(const Read &read)
+{
+    for (auto it = read.days.cbegin(); it != read.days.cend(); ++it) {
+        QStringList &onDay = m_days[it.key()];
+        QSet<QString> &seen = m_seen[it.key()];
+        for (const QString &caption : it.value())
+            if (!seen.contains(caption)) {
+                seen.insert(caption);
+                onDay << caption;
+            }
+    }
 }

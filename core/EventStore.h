@@ -10,6 +10,7 @@
 #include "core/CalendarItem.h"
 
 #include <QDate>
+#include <QHash>
 #include <QMap>
 #include <QSet>
 #include <QString>
@@ -44,5 +45,25 @@ StoredEventsRead readStoredEvents(const QString &path);
 
 // The days of year the events mark (every day an occurrence touches, in the
 // event's own time), each with the events' captions in order. Rules are
-// followed no further than a bounded number of occurrences.
-QMap<QDate, QStringList> storedEventDays(const CalendarItems &events, int year);
+// followed no further than a bounded number of occurrences. Each event is
+// read again only when its text or the year changed, and events only added
+// at the end are read alone: a sync puts them one at a time into a store of
+// thousands.
+class StoredEventDays {
+public:
+    const QMap<QDate, QStringList> &update(const CalendarItems &events, int year);
+    const QMap<QDate, QStringList> &days() const { return m_days; }
+
+private:
+    struct Read {
+        QByteArray ics;
+        QMap<QDate, QStringList> days;
+    };
+    void add(const Read &read);
+
+    int m_year = 0;
+    CalendarItems m_events;         // as last given
+    QHash<QByteArray, Read> m_read; // by uid
+    QMap<QDate, QStringList> m_days;
+    QHash<QDate, QSet<QString>> m_seen; // m_days' captions, to find repeats by hash
+};

@@ -4,6 +4,7 @@
 
 #include "base/TextFile.h"
 
+#include <QSet>
 #include <QStringView>
 
 namespace {
@@ -116,8 +117,10 @@ QMap<QDate, QString> markedDays(const QStringList &entries, int year,
     }
     for (auto it = more.cbegin(); it != more.cend(); ++it) {
         QStringList &onDay = captions[it.key()];
+        // Those of more are told apart already; only the entries' are left.
+        const QSet<QString> listed(onDay.cbegin(), onDay.cend());
         for (const QString &caption : it.value())
-            if (!caption.isEmpty() && !onDay.contains(caption))
+            if (!caption.isEmpty() && !listed.contains(caption))
                 onDay << caption;
     }
     QMap<QDate, QString> marked;
