@@ -121,6 +121,7 @@ void Application::start()
     loadSettingsAndProfile();
     lockProfile();
     followReminders();
+    followAccount();
     const std::size_t settingsMessages = m_messages.size();
     loadOptions();
     followSubscriptions();
@@ -181,6 +182,17 @@ void Application::lockProfile()
     // The lock follows the active profile as it is switched or renamed.
     connect(&m_model, &CalendarModel::profilePathChanged, this,
             [this](const QString &active) { m_profileLock.follow(active); });
+}
+
+void Application::followAccount()
+{
+    const auto follow = [this](const QString &profile) {
+        m_accountSync.setStore(&m_syncStore, syncStatePathFor(profile));
+    };
+    follow(m_model.profilePath());
+    connect(&m_model, &CalendarModel::profilePathChanged, this, follow);
+    // After the start-up messages: a run's report waits for nobody.
+    QTimer::singleShot(0, &m_accountSync, &AccountSync::syncNow);
 }
 
 void Application::followReminders()

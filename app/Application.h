@@ -11,6 +11,7 @@
 #include "output/Printing.h"
 #include "platform/Dialogs.h"
 #include "sync/AccountSync.h"
+#include "sync/ProfileSyncStore.h"
 #include "windows/WindowServices.h"
 
 #include <QDateTime>
@@ -94,6 +95,8 @@ private:
     void lockProfile();
     // While reminders are on, the agent starts at login.
     void followReminders();
+    // The active profile is the one kept in step with the server.
+    void followAccount();
     // The grids show the subscribed calendars' days of the shown year.
     void followSubscriptions();
 
@@ -108,6 +111,7 @@ private:
     ProgramPrinter m_printer;
     // Before the windows, which show what it does.
     AccountSync m_accountSync;
+    ProfileSyncStore m_syncStore{m_model};
     std::unique_ptr<Subscriptions> m_subscriptions;
     bool m_ending = false;
     bool m_newFolder = false;

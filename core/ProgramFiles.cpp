@@ -97,7 +97,13 @@ void writeSide(BackupKeeper &backups, const QString &side, bool none,
 
 QStringList profileSidePaths(const QString &path)
 {
-    return {remindersPathFor(path), entryIdsPathFor(path), storedEventsPathFor(path)};
+    return {remindersPathFor(path), entryIdsPathFor(path), storedEventsPathFor(path),
+            syncStatePathFor(path)};
+}
+
+QString syncStatePathFor(const QString &profilePath)
+{
+    return profilePath + QStringLiteral(".sync");
 }
 
 void ProgramFiles::writeProfileFile(const QString &path, const ProfileContent &content,

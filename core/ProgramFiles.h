@@ -45,6 +45,8 @@ struct ProfileSides {
 
 // The files beside the profile at path, which go wherever it goes.
 QStringList profileSidePaths(const QString &path);
+// What the profile and the calendar server last agreed on ("Дом.cpr.sync").
+QString syncStatePathFor(const QString &profilePath);
 
 // Everything the close-time save writes, taken from the model.
 struct SavedState {

@@ -107,13 +107,14 @@ void SyncEngine::finishFailed()
     m_running = false;
     QString message = m_failure;
     // What was agreed so far is kept; the next run carries on from there.
-    if (const auto failure = failureOf([&] { m_state.save(m_statePath); }))
+    if (const auto failure = failureOf([&] { saveState(); }))
         message += QLatin1Char(' ') + *failure;
     emit finished(false, message);
 }
 
 void SyncEngine::saveState()
 {
+    m_store->commit();
     m_state.save(m_statePath);
     m_unsaved = 0;
 }

@@ -14,6 +14,9 @@ public:
     virtual void put(const CalendarItem &item) = 0;
     // Removes the item with this UID; none is no failure. Throws DayrailError.
     virtual void remove(const QByteArray &uid) = 0;
+    // Makes what put and remove did last, before the state file says both
+    // sides agree on it: a store that writes later writes now. Throws DayrailError.
+    virtual void commit() {}
 };
 
 // One .ics file per event in a folder, each written atomically: a portable
