@@ -2,12 +2,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Two portable copies in two folders synced through one real server,
 // radicale and xandikos alike.
+#include "core/CalendarModel.h"
+#include "core/ProfileFile.h"
+#include "core/ProgramFiles.h"
 #include "sync/CalDavClient.h"
+#include "sync/ProfileSyncStore.h"
 #include "sync/SyncEngine.h"
 #include "sync/SyncEvent.h"
 #include "sync/SyncStore.h"
 #include "tests/sync/SyncServers.h"
 
+#include <QDir>
 #include <QSignalSpy>
 #include <QSslSocket>
 #include <QTest>
@@ -57,12 +62,16 @@ class CalDavSyncTest : public QObject {
     // One run of a copy ("a" or "b") against url; true when it ended well.
     bool sync(FolderStore &store, const QUrl &url = {}, int timeoutMs = 120000)
     {
+        return sync(store, store.folder() + QStringLiteral(".state"), url, timeoutMs);
+    }
+    bool sync(SyncStore &store, const QString &statePath, const QUrl &url = {},
+              int timeoutMs = 120000)
+    {
         CalDavClient client(account(url.isEmpty() ? m_server->calendar() : url));
         client.setRetries(3, 100);
         // A seeded server builds its caches on the first listing: slow, not stuck.
         client.setTransferTimeout(60000);
-        SyncEngine engine(&client, &store, client.account().url,
-                          store.folder() + QStringLiteral(".state"));
+        SyncEngine engine(&client, &store, client.account().url, statePath);
         QSignalSpy finished(&engine, &SyncEngine::finished);
         engine.start();
         if (!finished.wait(timeoutMs))
@@ -241,6 +250,51 @@ private slots:
         QVERIFY2(sync(*m_b, {}, 400000), qPrintable(m_message));
         QCOMPARE(m_b->items().size(), 2000);
         QCOMPARE(contents(*m_b), contents(*m_a));
+    }
+
+    // Two portable copies' profiles through one server: entries, an edit
+    // here, an addition there and a removal reach both, and the profile files
+    // hold what the server sent.
+    void profilesInStep()
+    {
+        startServer();
+        const QString masha = QStringLiteral("7 января 1985г. День рождения Маши");
+        const QString women = QStringLiteral("8 марта  Женский день");
+        const QString spring = QStringLiteral("1 мая  Праздник весны");
+        const QString moved = QStringLiteral("9 марта  Женский день (перенос)");
+        CalendarModel a, b;
+        for (CalendarModel *model : {&a, &b}) {
+            const QString folder = m_dir.filePath(model == &a ? "pa" : "pb");
+            QVERIFY(QDir().mkpath(folder));
+            model->setProfilePath(folder + QStringLiteral("/Дом.cpr"));
+        }
+        a.setHolidays({masha, women});
+        ProfileSyncStore here(a), there(b);
+        const auto both = [&] {
+            return sync(here, syncStatePathFor(a.profilePath())) &&
+                   sync(there, syncStatePathFor(b.profilePath())) &&
+                   sync(here, syncStatePathFor(a.profilePath()));
+        };
+        // Each server lists in its own order: the entries, not their order, agree.
+        const auto sorted = [](QStringList list) {
+            list.sort();
+            return list;
+        };
+        QVERIFY2(both(), qPrintable(m_message));
+        QCOMPARE(sorted(b.holidays()), sorted(a.holidays()));
+
+        b.replaceHoliday(int(b.holidays().indexOf(women)), moved);
+        a.setHolidays(a.holidays() + QStringList{spring});
+        QVERIFY2(both(), qPrintable(m_message));
+        const QStringList expected = sorted({masha, moved, spring});
+        QCOMPARE(sorted(a.holidays()), expected);
+        QCOMPARE(sorted(b.holidays()), expected);
+        QCOMPARE(a.entryIds().size(), 3);
+
+        a.removeHoliday(int(a.holidays().indexOf(masha)));
+        QVERIFY2(both(), qPrintable(m_message));
+        QVERIFY(!b.holidays().contains(masha));
+        QCOMPARE(readProfile(b.profilePath()).entries.size(), 2);
     }
 
     void discoveryAndTrust()
