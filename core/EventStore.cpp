@@ -5,6 +5,7 @@
 #include "base/Errors.h"
 #include "base/TextFile.h"
 #include "core/ICalendar.h"
+#include "core/ICalendarEvents.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -30,19 +31,6 @@ bool isLine(QByteArrayView line, const char *text)
 Component parsed(const QByteArray &ics)
 {
     return Component(icalparser_parse_string(ics.constData()), icalcomponent_free);
-}
-
-QList<icalcomponent *> eventsOf(icalcomponent *calendar)
-{
-    QList<icalcomponent *> events;
-    if (!calendar)
-        return events;
-    if (icalcomponent_isa(calendar) == ICAL_VEVENT_COMPONENT)
-        return {calendar};
-    for (icalcomponent *c = icalcomponent_get_first_component(calendar, ICAL_VEVENT_COMPONENT); c;
-         c = icalcomponent_get_next_component(calendar, ICAL_VEVENT_COMPONENT))
-        events << c;
-    return events;
 }
 
 // The day of a time as the event means it: a time in UTC on this computer's

@@ -99,6 +99,19 @@ QString ruleText(icalrecurrencetype rule)
 
 } // namespace
 
+QList<icalcomponent *> eventsOf(icalcomponent *calendar)
+{
+    QList<icalcomponent *> events;
+    if (!calendar)
+        return events;
+    if (icalcomponent_isa(calendar) == ICAL_VEVENT_COMPONENT)
+        return {calendar};
+    for (icalcomponent *c = icalcomponent_get_first_component(calendar, ICAL_VEVENT_COMPONENT); c;
+         c = icalcomponent_get_next_component(calendar, ICAL_VEVENT_COMPONENT))
+        events << c;
+    return events;
+}
+
 QString dateText(int day, int month, int year)
 {
     QString text = QStringLiteral("%1.%2")

@@ -18,6 +18,9 @@
 // of 0 is left out.
 QString dateText(int day, int month, int year = 0);
 
+// The VEVENTs of a calendar, or the component itself when it is one.
+QList<icalcomponent *> eventsOf(icalcomponent *calendar);
+
 // The days a reading looks at. Marks on a span of days take what a list of
 // entries cannot hold (events with a time, repeats without an end), followed
 // only as far as the span.

@@ -97,7 +97,7 @@ void Subscriptions::add(Subscription subscription)
     refresh(subscription.id);
 }
 
-void Subscriptions::remove(const QString &id)
+void Subscriptions::remove(QString id)
 {
     QList<Subscription> list = m_list;
     list.removeIf([&](const Subscription &s) { return s.id == id; });

@@ -43,7 +43,8 @@ public:
     // list and refreshes the new one at once. Throws NetworkError or FileError.
     void add(Subscription subscription);
     // Its copy goes too. Throws FileError when the list cannot be saved.
-    void remove(const QString &id);
+    // By value: a caller may pass an id held by the list this changes.
+    void remove(QString id);
     // Refreshes one now, whether due or not.
     void refresh(const QString &id);
     bool isRefreshing(const QString &id) const { return m_fetches.contains(id); }

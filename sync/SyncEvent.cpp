@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sync/SyncEvent.h"
 
+#include "core/ICalendarEvents.h"
+
 #include <QCryptographicHash>
 #include <QList>
 #include <algorithm>
@@ -24,20 +26,6 @@ QByteArray textOf(icalcomponent *component)
     QByteArray result(text);
     icalmemory_free_buffer(text);
     return result;
-}
-
-// The VEVENTs of a calendar, or the component itself when it is one.
-QList<icalcomponent *> eventsOf(icalcomponent *root)
-{
-    QList<icalcomponent *> events;
-    if (!root)
-        return events;
-    if (icalcomponent_isa(root) == ICAL_VEVENT_COMPONENT)
-        return {root};
-    for (icalcomponent *c = icalcomponent_get_first_component(root, ICAL_VEVENT_COMPONENT); c;
-         c = icalcomponent_get_next_component(root, ICAL_VEVENT_COMPONENT))
-        events << c;
-    return events;
 }
 
 QDateTime utcOf(icalproperty *property)
