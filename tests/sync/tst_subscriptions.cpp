@@ -3,10 +3,10 @@
 // Subscriptions against a calendar server the test starts on 127.0.0.1.
 #include "base/TextFile.h"
 #include "core/ProgramFileNames.h"
-#include "tests/support/TestSupport.h"
 #include "sync/NetworkFailure.h"
 #include "sync/SubscriptionFetch.h"
 #include "sync/Subscriptions.h"
+#include "tests/support/TestSupport.h"
 
 #include <QNetworkAccessManager>
 #include <QProcess>
