@@ -191,6 +191,9 @@ void Application::followAccount()
     };
     follow(m_model.profilePath());
     connect(&m_model, &CalendarModel::profilePathChanged, this, follow);
+    connect(&m_model, &CalendarModel::holidaysChanged, &m_accountSync, &AccountSync::changedHere);
+    connect(&m_model, &CalendarModel::storedEventsChanged, &m_accountSync,
+            &AccountSync::changedHere);
     // After the start-up messages: a run's report waits for nobody.
     QTimer::singleShot(0, &m_accountSync, &AccountSync::syncNow);
 }

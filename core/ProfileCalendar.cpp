@@ -91,7 +91,7 @@ CalendarItems ProfileCalendar::items() const
     return items;
 }
 
-void ProfileCalendar::put(const CalendarItem &item)
+QByteArray ProfileCalendar::put(const CalendarItem &item)
 {
     const QByteArray ics = storedCalendarText(item.ics);
     const QByteArray uid = item.uid.isEmpty() ? calendarEventUid(ics) : item.uid;
@@ -130,6 +130,7 @@ void ProfileCalendar::put(const CalendarItem &item)
     else
         events << CalendarItem{uid, ics};
     m_model.setProfileEntries(entries, ids, events);
+    return ics;
 }
 
 void ProfileCalendar::remove(const QByteArray &uid)

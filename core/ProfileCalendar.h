@@ -28,8 +28,9 @@ public:
     // A new or changed event from elsewhere, by its uid: it becomes or
     // replaces the entry with that uid when the list can hold it (and has
     // room), else it is kept whole and the entry, if any, goes. Throws
-    // DayrailError when item.ics is no calendar holding an event.
-    void put(const CalendarItem &item);
+    // DayrailError when item.ics is no calendar holding an event. Returns the
+    // text items() gives for it from now on.
+    QByteArray put(const CalendarItem &item);
     // Removed elsewhere: the entry or the kept event with uid goes.
     void remove(const QByteArray &uid);
 

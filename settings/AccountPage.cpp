@@ -14,6 +14,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSpinBox>
@@ -147,6 +148,25 @@ void AccountPage::findCalendars()
     if (!accountFromFields(account))
         return;
     m_sync.setAccount(account);
+    m_find->setEnabled(false);
+    if (m_password->text().isEmpty() && !m_sync.hasPassword()) {
+        // A password kept in the store for this account saves typing it again.
+        QPointer<AccountPage> page(this);
+        m_sync.withPassword([page](const QString &failure) {
+            if (!page)
+                return;
+            if (failure.isEmpty())
+                page->m_password->setText(page->m_sync.password());
+            runHandler(page->m_dialogs, [page] { page->discover(); });
+        });
+        return;
+    }
+    discover();
+}
+
+void AccountPage::discover()
+{
+    const SyncAccount &account = m_sync.account();
     CalDavAccount server;
     server.url = account.url;
     server.user = account.user;
@@ -156,7 +176,6 @@ void AccountPage::findCalendars()
     m_finder = std::make_unique<CalDavClient>(server);
     connect(m_finder.get(), &CalDavClient::calendarsFound, this, &AccountPage::takeCalendars);
     connect(m_finder.get(), &CalDavClient::discoveryFailed, this, &AccountPage::discoveryFailed);
-    m_find->setEnabled(false);
     m_status->setText(QStringLiteral("Поиск календарей на сервере…"));
     m_finder->discover();
 }
@@ -211,6 +230,10 @@ void AccountPage::discoveryFailed(const QString &message, const QByteArray &fing
 
 void AccountPage::keepPassword()
 {
+    // An empty field the store's password was never read into is not a
+    // wish to forget that password.
+    if (m_password->text().isEmpty() && !m_sync.hasPassword())
+        return;
     if (m_password->text() == m_sync.password() && m_sync.hasPassword())
         return;
     m_sync.setPassword(m_password->text(), [this](const QString &failure) {

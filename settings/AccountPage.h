@@ -29,6 +29,7 @@ public:
 private:
     void showAccount();
     void findCalendars();
+    void discover();
     void takeCalendars(const QList<CalDavCalendar> &calendars);
     void discoveryFailed(const QString &message, const QByteArray &fingerprint);
     void storeCalendar();

@@ -8,10 +8,18 @@
 #include <QDateTime>
 #include <QLocale>
 
+namespace {
+// Several edits in a row go in one run.
+constexpr int kSettleMs = 5000;
+} // namespace
+
 AccountSync::AccountSync(QString accountPath, QObject *parent)
     : QObject(parent), m_accountPath(std::move(accountPath))
 {
     connect(&m_every, &QTimer::timeout, this, &AccountSync::syncNow);
+    m_soon.setSingleShot(true);
+    m_soon.setInterval(kSettleMs);
+    connect(&m_soon, &QTimer::timeout, this, &AccountSync::syncNow);
 }
 
 AccountSync::~AccountSync() = default;
@@ -69,22 +77,38 @@ void AccountSync::syncNow()
         m_again = true;
         return;
     }
+    withPassword([this](const QString &failure) {
+        if (failure.isEmpty())
+            run();
+        else
+            report(failure);
+    });
+}
+
+void AccountSync::withPassword(std::function<void(QString)> then)
+{
     if (m_password) {
-        run();
+        then({});
         return;
     }
     m_passwords.read(Passwords::keyFor(m_account.user, m_account.url.host()),
-                     [this](std::optional<QString> password, const QString &failure) {
+                     [this, then](std::optional<QString> password, const QString &failure) {
                          if (!password) {
-                             report(failure.isEmpty()
-                                        ? QStringLiteral("Введите пароль учётной записи "
-                                                         "на странице «Синхронизация».")
-                                        : failure);
+                             then(failure.isEmpty()
+                                      ? QStringLiteral("Введите пароль учётной записи "
+                                                       "на странице «Синхронизация».")
+                                      : failure);
                              return;
                          }
                          m_password = *password;
-                         run();
+                         then({});
                      });
+}
+
+void AccountSync::changedHere()
+{
+    if (m_account.configured() && !running())
+        m_soon.start();
 }
 
 void AccountSync::run()

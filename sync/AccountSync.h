@@ -32,12 +32,18 @@ public:
     // done(failure) tells whether the store kept it.
     void setPassword(const QString &password, std::function<void(QString)> done);
     bool hasPassword() const { return m_password.has_value(); }
+    // Reads the store's password for the account unless this session has
+    // one; then(failure) follows, failure empty once password() holds it.
+    void withPassword(std::function<void(QString)> then);
     const QString &password() const;
 
     // The local side and the file of what both sides last agreed on; a run
     // going on for another store is let finish first.
     void setStore(SyncStore *store, const QString &statePath);
     void syncNow();
+    // The user changed the local side: a run follows shortly, once the
+    // changes have settled. The run's own changes to the store do not count.
+    void changedHere();
     bool running() const { return m_engine != nullptr; }
     // What the last run did or why it failed; empty before any.
     const QString &status() const { return m_status; }
@@ -63,5 +69,6 @@ private:
     std::unique_ptr<CalDavClient> m_client;
     std::unique_ptr<SyncEngine> m_engine;
     QTimer m_every;
+    QTimer m_soon;
     QString m_status;
 };

@@ -14,6 +14,7 @@
 namespace {
 constexpr int kMostRedirects = 5;
 constexpr qint64 kLargestAnswer = 64 * 1024 * 1024;
+constexpr int kListingPatience = 4;
 
 bool isRedirect(int status)
 {
@@ -97,6 +98,17 @@ void CalDavClient::send(const CalDavRequest &request, Handler done)
     startAttempt(call);
 }
 
+int CalDavClient::quietLimit(const Call &call) const
+{
+    // A listing of a whole calendar is answered only once the server has read
+    // every event: a first listing of thousands takes radicale tens of
+    // seconds before its first byte. Each retry waits twice as long again.
+    const QByteArray &method = call.request.method;
+    const int base =
+        method == "REPORT" || method == "PROPFIND" ? m_timeout * kListingPatience : m_timeout;
+    return int(qMin<qint64>(qint64(base) << qMin(call.attempt, 3), 15 * 60 * 1000));
+}
+
 void CalDavClient::startAttempt(const std::shared_ptr<Call> &call)
 {
     if (const QString refused = refusal(call->url); !refused.isEmpty()) {
@@ -111,7 +123,7 @@ void CalDavClient::startAttempt(const std::shared_ptr<Call> &call)
     QNetworkRequest request(call->url);
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
                          QNetworkRequest::ManualRedirectPolicy);
-    request.setTransferTimeout(m_timeout);
+    request.setTransferTimeout(quietLimit(*call));
     for (const auto &[name, value] : call->request.headers)
         request.setRawHeader(name, value);
     // The password goes to the account's own server only, never to where a

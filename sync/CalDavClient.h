@@ -65,7 +65,8 @@ public:
     ~CalDavClient() override;
 
     const CalDavAccount &account() const { return m_account; }
-    // Seconds without any data before a request is given up (and retried).
+    // Milliseconds without any data before a request is given up and retried;
+    // a listing of a whole calendar is given four times as long.
     void setTransferTimeout(int milliseconds) { m_timeout = milliseconds; }
     // retries more tries after the first, waiting firstDelay, then twice as long each time.
     void setRetries(int retries, int firstDelayMs);
@@ -92,6 +93,7 @@ signals:
 private:
     struct Call;
     void startAttempt(const std::shared_ptr<Call> &call);
+    int quietLimit(const Call &call) const;
     void finishAttempt(const std::shared_ptr<Call> &call, QNetworkReply *reply);
     QString refusal(const QUrl &url) const;
     void findPrincipal(QList<QUrl> candidates);

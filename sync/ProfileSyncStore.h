@@ -13,10 +13,10 @@ class ProfileSyncStore : public SyncStore {
 public:
     explicit ProfileSyncStore(CalendarModel &model) : m_model(model), m_calendar(model) {}
     CalendarItems items() const override { return m_calendar.items(); }
-    void put(const CalendarItem &item) override
+    QByteArray put(const CalendarItem &item) override
     {
-        m_calendar.put(item);
         m_changed = true;
+        return m_calendar.put(item);
     }
     void remove(const QByteArray &uid) override
     {

@@ -319,9 +319,9 @@ void SyncEngine::takeServerItem(const QString &href, const QByteArray &etag, con
     const bool unchangedHere = local != m_local.cend() && entry != m_state.entries.cend() &&
                                itemHash(*local) == entry->hash;
     if (local == m_local.cend() || unchangedHere) {
-        putLocal(uid, ics);
+        const QByteArray kept = putLocal(uid, ics);
         ++m_counts.received;
-        return record(uid, href, etag, itemHash(ics));
+        return record(uid, href, etag, itemHash(kept));
     }
     resolveConflict(uid, href, etag, ics);
 }
@@ -364,9 +364,9 @@ void SyncEngine::resolveConflict(const QByteArray &uid, const QString &href, con
     if (localWins) {
         record(uid, href, etag, itemHash(server));
     } else {
-        putLocal(uid, server);
+        const QByteArray kept = putLocal(uid, server);
         ++m_counts.received;
-        record(uid, href, etag, itemHash(server));
+        record(uid, href, etag, itemHash(kept));
     }
     // While listing, the write plan finds both; while writing, they are queued.
     if (m_phase == Phase::Writing) {
@@ -388,8 +388,11 @@ void SyncEngine::record(const QByteArray &uid, const QString &href, const QByteA
         saveState();
 }
 
-void SyncEngine::putLocal(const QByteArray &uid, const QByteArray &ics)
+QByteArray SyncEngine::putLocal(const QByteArray &uid, const QByteArray &ics)
 {
-    m_store->put({uid, ics});
-    m_local.insert(uid, ics);
+    // The state records the text as the store keeps it: one it tidied is no
+    // change of ours to send back.
+    const QByteArray kept = m_store->put({uid, ics});
+    m_local.insert(uid, kept);
+    return kept;
 }

@@ -78,7 +78,7 @@ private:
                          const QByteArray &server);
     void record(const QByteArray &uid, const QString &href, const QByteArray &etag,
                 const QByteArray &hash);
-    void putLocal(const QByteArray &uid, const QByteArray &ics);
+    QByteArray putLocal(const QByteArray &uid, const QByteArray &ics);
     void queueWrite(WriteKind kind, const QByteArray &uid, const QString &href);
 
     QString pathOf(const QString &href) const;

@@ -45,12 +45,13 @@ CalendarItems FolderStore::items() const
     return result;
 }
 
-void FolderStore::put(const CalendarItem &item)
+QByteArray FolderStore::put(const CalendarItem &item)
 {
     if (!QDir().mkpath(m_folder))
         throw FileError(
             QStringLiteral("Не удалось создать папку \"%1\".").arg(quotePathForMessage(m_folder)));
     writeFileAtomically(pathOf(item.uid), item.ics);
+    return item.ics;
 }
 
 void FolderStore::remove(const QByteArray &uid)

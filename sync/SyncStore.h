@@ -10,8 +10,9 @@ class SyncStore {
 public:
     virtual ~SyncStore() = default;
     virtual CalendarItems items() const = 0;
-    // Adds the item or replaces the one with its UID. Throws DayrailError.
-    virtual void put(const CalendarItem &item) = 0;
+    // Adds the item or replaces the one with its UID; returns its text as
+    // items() gives it from now on. Throws DayrailError.
+    virtual QByteArray put(const CalendarItem &item) = 0;
     // Removes the item with this UID; none is no failure. Throws DayrailError.
     virtual void remove(const QByteArray &uid) = 0;
     // Makes what put and remove did last, before the state file says both
@@ -25,7 +26,7 @@ class FolderStore : public SyncStore {
 public:
     explicit FolderStore(QString folder);
     CalendarItems items() const override;
-    void put(const CalendarItem &item) override;
+    QByteArray put(const CalendarItem &item) override;
     void remove(const QByteArray &uid) override;
 
     const QString &folder() const { return m_folder; }

@@ -131,9 +131,9 @@ void SyncEngine::fetchAndResolve(const QByteArray &uid, const QString &href)
         }
         if (!here) {
             // Removed here, changed there: the change is kept.
-            putLocal(uid, server);
+            const QByteArray kept = putLocal(uid, server);
             ++m_counts.received;
-            record(uid, href, response.etag, itemHash(server));
+            record(uid, href, response.etag, itemHash(kept));
         } else if (sameEvent(m_local.value(uid), server)) {
             record(uid, href, response.etag, itemHash(m_local.value(uid)));
         } else {

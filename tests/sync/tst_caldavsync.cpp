@@ -286,6 +286,9 @@ private slots:
         b.replaceHoliday(int(b.holidays().indexOf(women)), moved);
         a.setHolidays(a.holidays() + QStringList{spring});
         QVERIFY2(both(), qPrintable(m_message));
+        // What a copy took from the server is not sent back as its own change.
+        QVERIFY2(sync(there, syncStatePathFor(b.profilePath())), qPrintable(m_message));
+        QCOMPARE(m_counts.sent, 0);
         const QStringList expected = sorted({masha, moved, spring});
         QCOMPARE(sorted(a.holidays()), expected);
         QCOMPARE(sorted(b.holidays()), expected);
