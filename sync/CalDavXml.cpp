@@ -177,6 +177,20 @@ QByteArray syncCollectionBody(const QString &token)
     });
 }
 
+QByteArray calendarQueryBody()
+{
+    return document(kCalDavNs, QStringLiteral("calendar-query"), [&](QXmlStreamWriter &xml) {
+        xml.writeStartElement(kDavNs, QStringLiteral("prop"));
+        writeProperty(xml, davKey(kDavNs, QStringLiteral("getetag")));
+        writeProperty(xml, davKey(kCalDavNs, QStringLiteral("calendar-data")));
+        xml.writeEndElement();
+        xml.writeStartElement(kCalDavNs, QStringLiteral("filter"));
+        xml.writeEmptyElement(kCalDavNs, QStringLiteral("comp-filter"));
+        xml.writeAttribute(QStringLiteral("name"), QStringLiteral("VCALENDAR"));
+        xml.writeEndElement();
+    });
+}
+
 QByteArray multigetBody(const QStringList &hrefs)
 {
     return document(kCalDavNs, QStringLiteral("calendar-multiget"), [&](QXmlStreamWriter &xml) {

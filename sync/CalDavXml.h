@@ -42,5 +42,7 @@ int davStatusCode(const QString &line);
 QByteArray propfindBody(const QStringList &keys);
 // REPORT sync-collection since token (empty: the whole collection) for etags.
 QByteArray syncCollectionBody(const QString &token);
+// REPORT calendar-query for every item of the calendar with its text.
+QByteArray calendarQueryBody();
 // REPORT calendar-multiget of these hrefs (percent-encoded paths).
 QByteArray multigetBody(const QStringList &hrefs);

@@ -65,6 +65,7 @@ private:
     void takeChanges(const CalDavResponse &response, const QString &token, int round);
     void listEtags();
     void planFetches();
+    void fetchAll();
     void fetchNext();
     void planWrites();
     void pumpWrites();
