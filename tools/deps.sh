@@ -25,7 +25,7 @@ TEST=(poppler-utils libwmf-bin emf2svg desktop-file-utils appstream python3-ical
 PACKAGE=(dpkg-dev file lintian)
 DATA=(python3-workalendar)
 # The screen-reader session replayed by tools/orca_check.py on a private screen.
-READER=(orca python3-pyatspi at-spi2-core dbus-x11 xvfb openbox xdotool)
+READER=(orca python3-pyatspi at-spi2-core dbus-x11 xvfb openbox xdotool gnome-keyring)
 # Private X and Wayland screens, a window manager, window look-up and closing,
 # screenshots and the hostile cases' large pictures.
 BENCH=(xvfb openbox xdotool wmctrl imagemagick weston)

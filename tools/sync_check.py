@@ -14,8 +14,9 @@ After each step it compares both copies' holiday lists with the server's.
 
     tools/sync_check.py [--program build/bin/dayrail] [--server radicale|xandikos] [--keep]
 
-Needs radicale or xandikos, gnome-keyring, python3-pyatspi, at-spi2-core,
-xvfb, openbox and xdotool (Debian); exits 1 when there are faults.
+Needs radicale or xandikos (tools/deps.sh test) and gnome-keyring with the
+rest of tools/deps.sh reader; --keep keeps the folders and a screenshot after
+each step. Exits 1 when there are faults.
 """
 import argparse
 import os
@@ -136,7 +137,8 @@ class Copy:
         """A picture of the screen, for a run kept with --keep."""
         Copy.shots += 1
         path = os.path.join(os.path.dirname(self.folder), f"{Copy.shots:02d}-{what}.png")
-        subprocess.run(["import", "-window", "root", path], env=self.screen._env, check=False)
+        if shutil.which("import"):
+            subprocess.run(["import", "-window", "root", path], env=self.screen._env, check=False)
 
     def click(self, node):
         box = node.queryComponent().getExtents(self.a.DESKTOP_COORDS)
