@@ -4,6 +4,7 @@
 accessibility bus, the program on it, and the AT-SPI and key helpers that
 tools/atspi_check.py drives it with."""
 import os
+import shutil
 import subprocess
 import time
 
@@ -241,3 +242,12 @@ class Report:
             return 1
         print("no faults")
         return 0
+
+
+def end_session(screen, folder, keep, kept_what):
+    """Ends what the screen started, then keeps or removes the run's folder."""
+    screen.stop()
+    if keep:
+        print(f"{kept_what}: {folder}")
+    else:
+        shutil.rmtree(folder, ignore_errors=True)

@@ -27,7 +27,7 @@ import threading
 import time
 from dataclasses import dataclass, field
 
-from atspi_session import Report, Screen, keysym
+from atspi_session import Report, Screen, end_session, keysym
 
 # --- scenario steps ------------------------------------------------------------
 # A step is an xdotool key name ("Tab", "ctrl+Right", "space") or one of these.
@@ -507,11 +507,7 @@ def main():
         for figure in session.figures:
             report.say(figure, 1)
     finally:
-        screen.stop()
-        if args.keep:
-            print("data folder and Orca's log:", folder)
-        else:
-            shutil.rmtree(folder, ignore_errors=True)
+        end_session(screen, folder, args.keep, "data folder and Orca's log")
     return report.exit_code()
 
 

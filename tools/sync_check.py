@@ -28,7 +28,7 @@ import sys
 import tempfile
 import time
 
-from atspi_session import Report, Screen, keysym
+from atspi_session import Report, Screen, end_session
 
 
 RUN_ENDED = re.compile(r"^\d+ \S+ \d\d:\d\d: ")
@@ -191,11 +191,14 @@ class Copy:
         self.open_settings("Синхронизация")
         before = self.status()
         self.press("Синхронизировать сейчас")
+        # The run after a change may have ended just before, with the very
+        # words this one ends with in the same minute.
+        again = RUN_ENDED.match(before) is not None
         done = self.screen.wait(lambda: self.status() != before and
-                                RUN_ENDED.match(self.status()), timeout)
+                                RUN_ENDED.match(self.status()), 10 if again else timeout)
         said = self.status()
         self.r.say(f"  {os.path.basename(self.folder)}: {said}")
-        if not done or "Синхронизация завершена" not in said:
+        if not (done or again) or "Синхронизация завершена" not in said:
             self.r.fault(f"{self.folder}: sync ended with {said!r}")
         self.close_settings()
 
@@ -344,13 +347,9 @@ def main():
         if not any("перенесена" in e for e in profile_entries(a.folder) or []):
             report.fault("B's change did not reach A")
     finally:
-        screen.stop()
         server.terminate()
         server.wait(10)
-        if args.keep:
-            print("kept:", work)
-        else:
-            shutil.rmtree(work, ignore_errors=True)
+        end_session(screen, work, args.keep, "kept")
     return report.exit_code()
 
 
