@@ -230,11 +230,9 @@ void AccountPage::discoveryFailed(const QString &message, const QByteArray &fing
 
 void AccountPage::keepPassword()
 {
-    // An empty field the store's password was never read into is not a
-    // wish to forget that password.
-    if (m_password->text().isEmpty() && !m_sync.hasPassword())
-        return;
-    if (m_password->text() == m_sync.password() && m_sync.hasPassword())
+    // Unchanged, or an empty field the store's password was never read
+    // into: neither is a wish to forget that password.
+    if (m_password->text() == m_sync.password())
         return;
     m_sync.setPassword(m_password->text(), [this](const QString &failure) {
         if (!failure.isEmpty())

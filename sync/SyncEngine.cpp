@@ -10,7 +10,6 @@
 
 #include <QCryptographicHash>
 #include <QRegularExpression>
-#include <QSet>
 
 namespace {
 constexpr int kMultigetBatch = 100;
@@ -285,25 +284,34 @@ void SyncEngine::fetchAll()
     CalDavRequest query{
         "REPORT", m_calendar, calendarQueryBody(), {{"Depth", "1"}, {"Content-Type", kXml}}, true};
     request(query, [this](const CalDavResponse &response) {
-        const DavMultiStatus status = parseMultiStatus(response.body);
-        if (response.ok() && status.valid) {
+        if (response.ok()) {
             const QSet<QString> wanted(m_toFetch.cbegin(), m_toFetch.cend());
-            QSet<QString> taken;
-            for (const DavResponse &r : status.responses) {
-                const QString path = pathOf(r.href);
-                const DavProperty *data = r.found(kData);
-                const DavProperty *etag = r.found(kEtag);
-                if (!data || !etag || !wanted.contains(path) || taken.contains(path))
-                    continue;
-                takeServerItem(path, etag->text.toUtf8(), withCrLf(data->text.toUtf8()));
-                taken.insert(path);
-            }
+            const QSet<QString> taken = takeFetched(parseMultiStatus(response.body), &wanted);
             m_toFetch.removeIf([&](const QString &path) { return taken.contains(path); });
             saveState();
             step(int(taken.size()));
         }
         fetchNext();
     });
+}
+
+QSet<QString> SyncEngine::takeFetched(const DavMultiStatus &status, const QSet<QString> *wanted)
+{
+    QSet<QString> taken;
+    for (const DavResponse &r : status.responses) {
+        const QString path = pathOf(r.href);
+        if (wanted && (!wanted->contains(path) || taken.contains(path)))
+            continue;
+        const DavProperty *data = r.found(kData);
+        const DavProperty *etag = r.found(kEtag);
+        if (r.status == 404) {
+            takeServerRemoval(path);
+        } else if (data && etag) {
+            takeServerItem(path, etag->text.toUtf8(), withCrLf(data->text.toUtf8()));
+            taken.insert(path);
+        }
+    }
+    return taken;
 }
 
 void SyncEngine::fetchNext()
@@ -323,15 +331,7 @@ void SyncEngine::fetchNext()
     request(multiget, [this, batch](const CalDavResponse &response) {
         if (!response.ok())
             return fail(response.failure);
-        const DavMultiStatus status = parseMultiStatus(response.body);
-        for (const DavResponse &r : status.responses) {
-            const DavProperty *data = r.found(kData);
-            const DavProperty *etag = r.found(kEtag);
-            if (r.status == 404)
-                takeServerRemoval(pathOf(r.href));
-            else if (data && etag)
-                takeServerItem(pathOf(r.href), etag->text.toUtf8(), withCrLf(data->text.toUtf8()));
-        }
+        takeFetched(parseMultiStatus(response.body));
         saveState();
         step(int(batch.size()));
         fetchNext();

@@ -18,6 +18,7 @@
 #include <deque>
 
 class SyncStore;
+struct DavMultiStatus;
 
 class SyncEngine : public QObject {
     Q_OBJECT
@@ -66,6 +67,9 @@ private:
     void listEtags();
     void planFetches();
     void fetchAll();
+    // Takes the events (and removals) an answer carries, only those wanted
+    // when that is given; returns the paths of the events taken.
+    QSet<QString> takeFetched(const DavMultiStatus &status, const QSet<QString> *wanted = nullptr);
     void fetchNext();
     void planWrites();
     void pumpWrites();
